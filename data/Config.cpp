@@ -1,0 +1,158 @@
+#include "Config.h"
+
+#include "SjisCodec.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString NotSet = QStringLiteral("未設定");
+const QString Free = QStringLiteral("空き");
+
+QString boolWord(bool b)
+{
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    Q_ASSERT(lines.size() == Config::LineCount);
+    QByteArray out;
+    for (const QString &line : lines) {
+        out += Sjis::encode(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString entryLine(const QString &value)
+{
+    return value.isEmpty() ? NotSet : value;
+}
+
+QString readEntry(const QString &line)
+{
+    if (line == NotSet)
+        return {};
+    return Sjis::decode(Sjis::cutAtCharBoundary(Sjis::encode(line), Config::EntryCapacity));
+}
+
+// Decimal integer without sign; other text keeps the previous value rather than stopping start-up.
+void readNumber(const QString &line, int *value)
+{
+    bool ok = false;
+    const int v = line.toInt(&ok, 10);
+    if (ok && !line.isEmpty() && line.front().isDigit())
+        *value = v;
+}
+
+} // namespace
+
+QByteArray Config::defaultFileBytes(const QString &exeDir)
+{
+    QStringList l;
+    for (int i = 0; i < 5; ++i)
+        l << NotSet; // 1-5 customers
+    for (int i = 0; i < 5; ++i)
+        l << Free; // 6-10
+    for (int i = 0; i < 5; ++i)
+        l << NotSet; // 11-15 job types
+    for (int i = 0; i < 5; ++i)
+        l << Free; // 16-20
+    l << exeDir + QStringLiteral("/Sample1.JPG");
+    l << QStringLiteral("10") << QStringLiteral("180") << QStringLiteral("10") << QStringLiteral("180");
+    l << QStringLiteral("True") << QStringLiteral("True") << QStringLiteral("False");
+    l << Free << Free; // 29-30
+    l << QStringLiteral("True") << QStringLiteral("False") << QStringLiteral("False") << QStringLiteral("False");
+    l << QStringLiteral("1"); // 35
+    for (int i = 0; i < 4; ++i)
+        l << Free; // 36-39
+    l << NotSet << NotSet << Free; // 40-42
+    for (int i = 0; i < 8; ++i)
+        l << Free; // 43-50
+    return joinLines(l);
+}
+
+QByteArray Config::toFileBytes() const
+{
+    QStringList l;
+    for (const QString &c : customerList)
+        l << entryLine(c);
+    for (int i = 0; i < 5; ++i)
+        l << Free;
+    for (const QString &t : jobTypeList)
+        l << entryLine(t);
+    for (int i = 0; i < 5; ++i)
+        l << Free;
+    l << entryLine(picturePath);
+    l << QString::number(pictureTop) << QString::number(pictureHeight) << QString::number(pictureLeft)
+      << QString::number(pictureWidth);
+    l << boolWord(pictureCenter) << boolWord(pictureProportional) << boolWord(pictureStretch);
+    l << Free << Free;
+    l << boolWord(showJobPanel) << boolWord(showToDoAtStart) << boolWord(interlockToDoGraph)
+      << boolWord(showDateSeparators);
+    l << QString::number(afterLaunchChoice);
+    for (int i = 0; i < 4; ++i)
+        l << Free;
+    l << entryLine(trevPath) << entryLine(dossPath) << entryLine(pellPath);
+    for (int i = 0; i < 8; ++i)
+        l << Free;
+    return joinLines(l);
+}
+
+void Config::applyFileBytes(const QByteArray &bytes)
+{
+    QStringList lines = Sjis::decode(bytes).split(QLatin1Char('\n'));
+    // A final line break does not start another line.
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    if (lines.isEmpty())
+        return;
+
+    // Blocks of 50 lines are read in turn; a trailing incomplete block after a complete one is
+    // ignored, and in a file shorter than 50 lines the missing lines read as empty text.
+    const int blocks = lines.size() < LineCount ? 1 : int(lines.size() / LineCount);
+    for (int b = 0; b < blocks; ++b) {
+        auto line = [&](int n) -> QString { // n is 1-based within the block
+            const int i = b * LineCount + n - 1;
+            return i < lines.size() ? lines[i] : QString();
+        };
+        for (int i = 0; i < ListSize; ++i) {
+            customerList[size_t(i)] = readEntry(line(1 + i));
+            jobTypeList[size_t(i)] = readEntry(line(11 + i));
+        }
+        picturePath = line(21) == NotSet ? QString() : line(21);
+        readNumber(line(22), &pictureTop);
+        readNumber(line(23), &pictureHeight);
+        readNumber(line(24), &pictureLeft);
+        readNumber(line(25), &pictureWidth);
+        pictureCenter = line(26) == QLatin1String("True");
+        pictureProportional = line(27) == QLatin1String("True");
+        pictureStretch = line(28) == QLatin1String("True");
+        showJobPanel = line(31) == QLatin1String("True");
+        showToDoAtStart = line(32) == QLatin1String("True");
+        interlockToDoGraph = line(33) == QLatin1String("True");
+        showDateSeparators = line(34) == QLatin1String("True");
+        const QString choice = line(35);
+        if (choice == QLatin1String("False") || choice == QLatin1String("0"))
+            afterLaunchChoice = 0;
+        else if (choice == QLatin1String("True") || choice == QLatin1String("1"))
+            afterLaunchChoice = 1;
+        else if (choice == QLatin1String("2"))
+            afterLaunchChoice = 2;
+        trevPath = line(40) == NotSet ? QString() : line(40);
+        dossPath = (line(41) == NotSet || line(41) == Free) ? QString() : line(41);
+        pellPath = (line(42) == NotSet || line(42) == Free) ? QString() : line(42);
+    }
+}
+
+Config Config::fromFileBytes(const QByteArray &bytes)
+{
+    Config c;
+    c.applyFileBytes(bytes);
+    return c;
+}

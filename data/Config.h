@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+// "Config.vxc": 50 Shift-JIS lines ending CR LF, each with a fixed meaning by position.
+struct Config
+{
+    static constexpr int LineCount = 50;
+    static constexpr int ListSize = 5;
+    static constexpr int EntryCapacity = 31;
+
+    std::array<QString, ListSize> customerList;
+    std::array<QString, ListSize> jobTypeList;
+    QString picturePath;
+    int pictureTop = 10;
+    int pictureHeight = 180;
+    int pictureLeft = 10;
+    int pictureWidth = 180;
+    bool pictureCenter = true;
+    bool pictureProportional = true;
+    bool pictureStretch = false;
+    bool showJobPanel = false;
+    bool showToDoAtStart = false;
+    bool interlockToDoGraph = false;
+    bool showDateSeparators = false;
+    int afterLaunchChoice = 0; // 0 exit, 1 stay in the tray, 2 stay shown
+    QString trevPath;
+    QString dossPath;
+    QString pellPath;
+
+    static QString fileName() { return QStringLiteral("Config.vxc"); }
+
+    // The file written when none exists; the picture defaults to Sample1.JPG beside the program.
+    static QByteArray defaultFileBytes(const QString &exeDir);
+
+    // Applies the file's lines to this configuration, as the program reads it at start-up.
+    void applyFileBytes(const QByteArray &bytes);
+    static Config fromFileBytes(const QByteArray &bytes);
+
+    // The 50 lines as the setup window writes them.
+    QByteArray toFileBytes() const;
+
+    bool operator==(const Config &) const = default;
+};

@@ -1,0 +1,78 @@
+#include "Dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString forDisplay(const QString &text)
+{
+    QString s = text;
+    s.replace(u"\r\n"_s, u"\n"_s);
+    return s;
+}
+
+Dialogs::Answer run(QMessageBox &box, std::optional<QPoint> at)
+{
+    if (at) {
+        box.adjustSize();
+        box.move(*at);
+    }
+    const int r = box.exec();
+    switch (r) {
+    case QMessageBox::Yes: return Dialogs::Answer::Yes;
+    case QMessageBox::Ok: return Dialogs::Answer::Ok;
+    case QMessageBox::Cancel: return Dialogs::Answer::Cancel;
+    default: return Dialogs::Answer::No;
+    }
+}
+
+} // namespace
+
+void QtDialogs::inform(QWidget *parent, const QString &text, std::optional<QPoint> at)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), forDisplay(text),
+                    QMessageBox::Ok, parent);
+    run(box, at);
+}
+
+void QtDialogs::informCaptioned(QWidget *parent, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, caption, forDisplay(text), QMessageBox::Ok, parent);
+    run(box, std::nullopt);
+}
+
+Dialogs::Answer QtDialogs::askYesNo(QWidget *parent, const QString &text, std::optional<QPoint> at)
+{
+    QMessageBox box(QMessageBox::Question, u"確認"_s, forDisplay(text), QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.button(QMessageBox::Yes)->setText(u"はい(&Y)"_s);
+    box.button(QMessageBox::No)->setText(u"いいえ(&N)"_s);
+    box.setEscapeButton(QMessageBox::No);
+    return run(box, at) == Answer::Yes ? Answer::Yes : Answer::No;
+}
+
+Dialogs::Answer QtDialogs::askOkCancel(QWidget *parent, const QString &text, std::optional<QPoint> at)
+{
+    QMessageBox box(QMessageBox::Question, u"確認"_s, forDisplay(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
+    box.button(QMessageBox::Cancel)->setText(u"キャンセル"_s);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return run(box, at) == Answer::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void QtDialogs::error(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, u"エラー"_s, forDisplay(text), QMessageBox::Ok, parent);
+    run(box, std::nullopt);
+}
+
+QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}

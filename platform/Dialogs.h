@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Every message box, question and file dialog of Wrenly goes through this interface, so tests
+// can answer them without a modal loop. Texts are passed exactly as the program words them
+// (with CR LF line breaks); positions are the top-left corner of the box on the screen.
+class Dialogs
+{
+public:
+    enum class Answer { Yes, No, Ok, Cancel };
+
+    virtual ~Dialogs() = default;
+
+    // A plain message with OK, captioned with the application title.
+    virtual void inform(QWidget *parent, const QString &text, std::optional<QPoint> at = std::nullopt) = 0;
+    // A message with OK and a caption of its own.
+    virtual void informCaptioned(QWidget *parent, const QString &caption, const QString &text) = 0;
+    // Closing a question box without choosing counts as the negative answer.
+    virtual Answer askYesNo(QWidget *parent, const QString &text, std::optional<QPoint> at = std::nullopt) = 0;
+    virtual Answer askOkCancel(QWidget *parent, const QString &text, std::optional<QPoint> at = std::nullopt) = 0;
+    // A file that could not be read or written.
+    virtual void error(QWidget *parent, const QString &text) = 0;
+    // An open-file dialog; an empty result means cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter) = 0;
+};
+
+class QtDialogs final : public Dialogs
+{
+public:
+    void inform(QWidget *parent, const QString &text, std::optional<QPoint> at) override;
+    void informCaptioned(QWidget *parent, const QString &caption, const QString &text) override;
+    Answer askYesNo(QWidget *parent, const QString &text, std::optional<QPoint> at) override;
+    Answer askOkCancel(QWidget *parent, const QString &text, std::optional<QPoint> at) override;
+    void error(QWidget *parent, const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
+};

@@ -1,0 +1,9 @@
+#include "ProcessLauncher.h"
+
+#include <QProcess>
+
+bool QtProcessLauncher::startDetached(const QString &program, const QString &workingFolder)
+{
+    // No shell: the path is the program, nothing is interpreted.
+    return QProcess::startDetached(program, {}, workingFolder);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+struct Services;
+
+namespace Shutter {
+
+// The caption and text shown when "Shutter.wav" is missing from the program folder.
+QString missingCaption();
+QString missingText();
+
+// Plays the program folder's "Shutter.wav". When the file is missing, tells the user and returns
+// false; callers decide whether their operation goes on.
+bool play(const QString &exeDir, Services &services, QWidget *parent);
+
+} // namespace Shutter

@@ -1,0 +1,34 @@
+#include "TrayIcon.h"
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+QtTrayIcon::QtTrayIcon(QObject *parent) : TrayIcon(parent) {}
+
+QtTrayIcon::~QtTrayIcon() = default;
+
+bool QtTrayIcon::isAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtTrayIcon::show(const QIcon &icon, const QString &toolTip, QMenu *menu)
+{
+    if (!m_icon) {
+        m_icon = new QSystemTrayIcon(this);
+        connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                emit leftClicked();
+        });
+    }
+    m_icon->setIcon(icon);
+    m_icon->setToolTip(toolTip);
+    m_icon->setContextMenu(menu);
+    m_icon->show();
+}
+
+void QtTrayIcon::hide()
+{
+    if (m_icon)
+        m_icon->hide();
+}
