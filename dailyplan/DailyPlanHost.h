@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+// What the daily planner needs from the main window.
+class DailyPlanHost
+{
+public:
+    virtual ~DailyPlanHost() = default;
+    virtual QWidget *hostWindow() = 0;
+    // Closes the to-do list and the bar graph if they are open.
+    virtual void closeModelessViews() = 0;
+};

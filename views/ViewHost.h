@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Session.h"
+
+class QWidget;
+
+// What the to-do list and the bar graph need from the main window. The main window implements it;
+// tests use a fake.
+class ViewHost
+{
+public:
+    enum class Partner { Pellmark, Trevant };
+
+    virtual ~ViewHost() = default;
+
+    virtual QWidget *mainWindow() = 0;
+    // Puts record `dataNo` of the month into the main window (with the shutter sound).
+    virtual void showRecord(MonthKind kind, int dataNo) = 0;
+    // Activates the main window; when its job panel is visible the check group gets the focus.
+    virtual void activateMainWindow() = 0;
+    // The data number shown in the main window.
+    virtual int shownDataNo() const = 0;
+    // Sets the main window's check group, dropping an unsaved choice there.
+    virtual void setShownCheck(int check) = 0;
+    virtual void setAppendEnabled(bool enabled) = 0;
+    virtual void setUpdateEnabled(bool enabled) = 0;
+    // Caption "Wrenly ●<month>月のデータ" and the record count of that month in the status bar.
+    virtual void showMonthHeader(MonthKind kind) = 0;
+    virtual bool isLaunchEnabled(Partner partner) const = 0;
+    virtual void launch(Partner partner) = 0;
+    // What the main window does on its next activation after a partner program was started.
+    virtual void setPendingLaunchAction(int action) = 0;
+};
