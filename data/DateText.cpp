@@ -1,0 +1,47 @@
+#include "DateText.h"
+
+namespace DateText {
+
+QString weekdayLetter(const QDate &date)
+{
+    static const char16_t letters[] = u"日月火水木金土";
+    if (!date.isValid())
+        return {};
+    return QString(QChar(letters[date.dayOfWeek() % 7]));
+}
+
+static QString twoDigits(int n)
+{
+    return QString::number(n).rightJustified(2, QLatin1Char('0'));
+}
+
+QString monthDayPadded(const QDate &date)
+{
+    return twoDigits(date.month()) + QStringLiteral("月") + twoDigits(date.day()) + QStringLiteral("日(") +
+           weekdayLetter(date) + QLatin1Char(')');
+}
+
+QString monthDay(const QDate &date)
+{
+    return QString::number(date.month()) + QStringLiteral("月") + QString::number(date.day()) +
+           QStringLiteral("日(") + weekdayLetter(date) + QLatin1Char(')');
+}
+
+QString longDate(const QDate &date)
+{
+    return QString::number(date.year()) + QStringLiteral("年") + QString::number(date.month()) +
+           QStringLiteral("月") + QString::number(date.day()) + QStringLiteral("日");
+}
+
+QString shortDate(const QDate &date)
+{
+    return QString::number(date.year()) + QLatin1Char('/') + twoDigits(date.month()) + QLatin1Char('/') +
+           twoDigits(date.day());
+}
+
+QString longDateFormat()
+{
+    return QStringLiteral("yyyy年M月d日");
+}
+
+} // namespace DateText

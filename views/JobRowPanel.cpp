@@ -1,0 +1,72 @@
+#include "JobRowPanel.h"
+
+#include "DateText.h"
+#include "DaySerial.h"
+#include "JobRecord.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+JobRowPanel::JobRowPanel(MonthKind kind, int monthNumber, const JobRecord &job, QWidget *parent)
+    : QFrame(parent), m_kind(kind), m_dataNo(job.dataNo)
+{
+    setFixedSize(RowWidth, RowHeight);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoFillBackground(true);
+    setBackground(palette().color(QPalette::Base));
+    addBox(5, 65, QString::number(monthNumber) + u"月 No."_s + QString::number(job.dataNo))
+        ->setObjectName(u"edtDataNo"_s);
+    addBox(75, 85, DateText::monthDayPadded(DaySerial::toDate(job.startDate)))->setObjectName(u"edtStart"_s);
+    addBox(165, 85, DateText::monthDayPadded(DaySerial::toDate(job.endDate)))->setObjectName(u"edtEnd"_s);
+    addBox(255, 255, job.title)->setObjectName(u"edtTitle"_s);
+}
+
+void JobRowPanel::setBackground(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+}
+
+QLineEdit *JobRowPanel::addBox(int left, int width, const QString &text)
+{
+    auto *box = new QLineEdit(text, this);
+    box->setGeometry(left, 5, width, 20);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->setCursor(Qt::ArrowCursor);
+    box->setCursorPosition(0);
+    QFont f = box->font();
+    f.setPointSize(10);
+    box->setFont(f);
+    box->setTextMargins(1, 0, 1, 0);
+    box->installEventFilter(this);
+    return box;
+}
+
+void JobRowPanel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit leftClicked(this);
+    else if (event->button() == Qt::RightButton)
+        emit rightClicked(this, event->globalPosition().toPoint());
+    event->accept();
+}
+
+bool JobRowPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (me->button() == Qt::LeftButton)
+            emit leftClicked(this);
+        else if (me->button() == Qt::RightButton)
+            emit rightClicked(this, me->globalPosition().toPoint());
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::ContextMenu)
+        return true;
+    return QFrame::eventFilter(watched, event);
+}
