@@ -1,0 +1,48 @@
+#include "Clock.h"
+#include "Dialogs.h"
+#include "ProcessLauncher.h"
+#include "ProgramFolder.h"
+#include "Services.h"
+#include "SingleInstance.h"
+#include "SoundPlayer.h"
+#include "TfrmMain.h"
+#include "TrayIcon.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Wrenly"_s);
+    QApplication::setApplicationDisplayName(u"Wrenly"_s);
+    QApplication::setApplicationVersion(u"2.90"_s);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The windows are laid out for a Japanese proportional gothic face at 9 points.
+    if (QFontDatabase::families().contains(u"IPAPGothic"_s)) {
+        QFont font(u"IPAPGothic"_s, 9);
+        QApplication::setFont(font);
+    }
+
+    SingleInstance instance(u"Wrenly"_s);
+    if (!instance.claim())
+        return 0;
+
+    SystemClock clock;
+    QtDialogs dialogs;
+    QtSoundPlayer sound;
+    QtProcessLauncher launcher;
+    QtTrayIcon tray;
+    Services services{clock, dialogs, sound, launcher, tray};
+
+    TfrmMain window(ProgramFolder::resolve(QCoreApplication::applicationDirPath()), services);
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmMain::comeForward);
+    QObject::connect(&tray, &TrayIcon::leftClicked, &window, &TfrmMain::RestoreFromTray);
+    // Hiding to the tray hides the last window, so the end is tied to closing the main window.
+    QObject::connect(&window, &TfrmMain::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    window.show();
+    return app.exec();
+}
