@@ -1,0 +1,211 @@
+#include "StepFile.h"
+
+#include "ByteFields.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Offsets within the header.
+enum : int {
+    OffSourcePath = 0,
+    OffBaseYear = 256,
+    OffBeforeMonth = 260,
+    OffBeforeDays = 264,
+    OffBaseMonth = 268,
+    OffBaseDays = 272,
+    OffAfterMonth = 276,
+    OffAfterDays = 280,
+    OffDataNo = 284,
+    OffTitle = 288,
+    OffStartDate = 352,
+    OffEndDate = 360,
+    OffComments = 368,
+    OffCustomer = 624,
+    OffJobNo = 656,
+    OffJobType = 688,
+};
+
+// Offsets within a group.
+enum : int {
+    OffGroupTitle = 0,
+    OffPlanStart = 32,
+    OffPlanEnd = 40,
+    OffPlanDate = 48,
+    OffPlanMemo = 56,
+    OffRevStart = 312,
+    OffRevEnd = 352,
+    OffRevDate = 392,
+    OffRevMemo = 432,
+    OffActualStart = 1712,
+    OffActualEnd = 1720,
+    OffActualDate = 1728,
+    OffActualMemo = 1736,
+};
+
+} // namespace
+
+int StepGroup::revisionCount() const
+{
+    int n = 0;
+    while (n < RevisionSlots && revisions[n].isSet())
+        ++n;
+    return n;
+}
+
+StepGroup StepGroup::fromBytes(const QByteArray &image, int offset)
+{
+    const QByteArray g = image.mid(offset, Size);
+    Q_ASSERT(g.size() == Size);
+    StepGroup group;
+    group.title = Fields::readString(g, OffGroupTitle, TitleCapacity);
+    group.plan = {Fields::readF64(g, OffPlanStart), Fields::readF64(g, OffPlanEnd), Fields::readF64(g, OffPlanDate),
+                  Fields::readString(g, OffPlanMemo, MemoCapacity)};
+    for (int i = 0; i < RevisionSlots; ++i) {
+        StepPeriod &r = group.revisions[i];
+        r.start = Fields::readF64(g, OffRevStart + 8 * i);
+        r.end = Fields::readF64(g, OffRevEnd + 8 * i);
+        r.date = Fields::readF64(g, OffRevDate + 8 * i);
+        r.memo = Fields::readString(g, OffRevMemo + 256 * i, MemoCapacity);
+    }
+    group.actual = {Fields::readF64(g, OffActualStart), Fields::readF64(g, OffActualEnd),
+                    Fields::readF64(g, OffActualDate), Fields::readString(g, OffActualMemo, MemoCapacity)};
+    return group;
+}
+
+void StepGroup::toBytes(QByteArray &image, int offset) const
+{
+    QByteArray g(Size, '\0');
+    Fields::writeString(g, OffGroupTitle, TitleCapacity, title);
+    Fields::writeF64(g, OffPlanStart, plan.start);
+    Fields::writeF64(g, OffPlanEnd, plan.end);
+    Fields::writeF64(g, OffPlanDate, plan.date);
+    Fields::writeString(g, OffPlanMemo, MemoCapacity, plan.memo);
+    for (int i = 0; i < RevisionSlots; ++i) {
+        const StepPeriod &r = revisions[i];
+        Fields::writeF64(g, OffRevStart + 8 * i, r.start);
+        Fields::writeF64(g, OffRevEnd + 8 * i, r.end);
+        Fields::writeF64(g, OffRevDate + 8 * i, r.date);
+        Fields::writeString(g, OffRevMemo + 256 * i, MemoCapacity, r.memo);
+    }
+    Fields::writeF64(g, OffActualStart, actual.start);
+    Fields::writeF64(g, OffActualEnd, actual.end);
+    Fields::writeF64(g, OffActualDate, actual.date);
+    Fields::writeString(g, OffActualMemo, MemoCapacity, actual.memo);
+    Q_ASSERT(offset >= 0 && offset + Size <= image.size());
+    image.replace(offset, Size, g);
+}
+
+StepRecord StepRecord::newFor(const JobRecord &job, int year, int month, double today, const QString &path)
+{
+    StepRecord r;
+    r.sourcePath = path;
+    r.months = StepMonths::around(year, month);
+    r.dataNo = job.dataNo;
+    r.title = job.title;
+    r.startDate = job.startDate;
+    r.endDate = job.endDate;
+    r.comments = job.comments;
+    r.customer = job.customer;
+    r.jobNo = job.jobNo;
+    r.jobType = job.jobType;
+    r.groups[0].plan.start = job.startDate;
+    r.groups[0].plan.end = job.endDate;
+    r.groups[0].plan.date = today;
+    return r;
+}
+
+StepRecord StepRecord::fromBytes(const QByteArray &image)
+{
+    // Whatever a short file lacks is taken from the cleared record, never from an earlier one.
+    QByteArray full = StepRecord().toBytes();
+    const qsizetype n = qMin<qsizetype>(image.size(), Size);
+    full.replace(qsizetype(0), n, image.constData(), n);
+
+    StepRecord r;
+    r.sourcePath = Fields::readString(full, OffSourcePath, PathCapacity);
+    r.months.baseYear = Fields::readI32(full, OffBaseYear);
+    r.months.beforeMonth = Fields::readI32(full, OffBeforeMonth);
+    r.months.beforeDays = Fields::readI32(full, OffBeforeDays);
+    r.months.baseMonth = Fields::readI32(full, OffBaseMonth);
+    r.months.baseDays = Fields::readI32(full, OffBaseDays);
+    r.months.afterMonth = Fields::readI32(full, OffAfterMonth);
+    r.months.afterDays = Fields::readI32(full, OffAfterDays);
+    r.dataNo = Fields::readI32(full, OffDataNo);
+    r.title = Fields::readString(full, OffTitle, JobRecord::TitleCapacity);
+    r.startDate = Fields::readF64(full, OffStartDate);
+    r.endDate = Fields::readF64(full, OffEndDate);
+    r.comments = Fields::readString(full, OffComments, JobRecord::CommentsCapacity);
+    r.customer = Fields::readString(full, OffCustomer, JobRecord::ShortCapacity);
+    r.jobNo = Fields::readString(full, OffJobNo, JobRecord::ShortCapacity);
+    r.jobType = Fields::readString(full, OffJobType, JobRecord::ShortCapacity);
+    for (int g = 0; g < GroupCount; ++g)
+        r.groups[g] = StepGroup::fromBytes(full, GroupsOffset + StepGroup::Size * g);
+    return r;
+}
+
+QByteArray StepRecord::toBytes() const
+{
+    QByteArray image(Size, '\0');
+    Fields::writeString(image, OffSourcePath, PathCapacity, sourcePath);
+    Fields::writeI32(image, OffBaseYear, months.baseYear);
+    Fields::writeI32(image, OffBeforeMonth, months.beforeMonth);
+    Fields::writeI32(image, OffBeforeDays, months.beforeDays);
+    Fields::writeI32(image, OffBaseMonth, months.baseMonth);
+    Fields::writeI32(image, OffBaseDays, months.baseDays);
+    Fields::writeI32(image, OffAfterMonth, months.afterMonth);
+    Fields::writeI32(image, OffAfterDays, months.afterDays);
+    Fields::writeI32(image, OffDataNo, dataNo);
+    Fields::writeString(image, OffTitle, JobRecord::TitleCapacity, title);
+    Fields::writeF64(image, OffStartDate, startDate);
+    Fields::writeF64(image, OffEndDate, endDate);
+    Fields::writeString(image, OffComments, JobRecord::CommentsCapacity, comments);
+    Fields::writeString(image, OffCustomer, JobRecord::ShortCapacity, customer);
+    Fields::writeString(image, OffJobNo, JobRecord::ShortCapacity, jobNo);
+    Fields::writeString(image, OffJobType, JobRecord::ShortCapacity, jobType);
+    for (int g = 0; g < GroupCount; ++g)
+        groups[g].toBytes(image, GroupsOffset + StepGroup::Size * g);
+    return image;
+}
+
+namespace StepFile {
+
+QString folderName()
+{
+    return u"STEP"_s;
+}
+
+QString fileName(const QString &monthFileName, int dataNo)
+{
+    return monthFileName.left(8) + QString::number(dataNo) + u".vxs"_s;
+}
+
+QString nameFilter()
+{
+    return u"*.vxs"_s;
+}
+
+SafeFile::Result create(const QString &path, const StepRecord &record)
+{
+    return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Drop);
+}
+
+SafeFile::Result read(const QString &path, StepRecord *record)
+{
+    QByteArray bytes;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, StepRecord::Size);
+    if (!r)
+        return r;
+    StepRecord loaded = StepRecord::fromBytes(bytes);
+    if (!loaded.months.isValid())
+        return SafeFile::Result::failure(u"ステップ管理のデータではないか,壊れています."_s);
+    *record = std::move(loaded);
+    return r;
+}
+
+SafeFile::Result write(const QString &path, const StepRecord &record)
+{
+    return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Keep);
+}
+
+} // namespace StepFile
