@@ -46,7 +46,7 @@ int StepMonths::dayCount() const
     return isValid() ? beforeDays + baseDays + afterDays : 0;
 }
 
-int StepMonths::firstMonthYear() const
+int StepMonths::FirstMonthYear() const
 {
     return beforeMonth == 12 ? baseYear - 1 : baseYear;
 }
@@ -54,7 +54,7 @@ int StepMonths::firstMonthYear() const
 int StepMonths::yearOf(int index) const
 {
     switch (index) {
-    case 0: return firstMonthYear();
+    case 0: return FirstMonthYear();
     case 2: return afterMonth == 1 ? baseYear + 1 : baseYear;
     default: return baseYear;
     }
@@ -89,7 +89,7 @@ int StepMonths::firstColumnOf(int index) const
 
 QDate StepMonths::firstDate() const
 {
-    return QDate(firstMonthYear(), beforeMonth, 1);
+    return QDate(FirstMonthYear(), beforeMonth, 1);
 }
 
 QDate StepMonths::dateOfColumn(int column) const
@@ -108,7 +108,7 @@ int StepMonths::columnOf(const QDate &date) const
 
 namespace StepChart {
 
-std::optional<BarPixels> dateToPixels(const StepMonths &months, double start, double end)
+std::optional<BarPixels> DateToPixels(const StepMonths &months, double start, double end)
 {
     // The whole date is compared, not only the month number: a period of the same months a
     // year away is not one of the chart's days.
@@ -124,7 +124,7 @@ std::optional<BarPixels> dateToPixels(const StepMonths &months, double start, do
     return BarPixels{int(left), int(right)};
 }
 
-std::optional<DaySpan> pixelsToDates(const StepMonths &months, int x1, int x2)
+std::optional<DaySpan> PixelsToDates(const StepMonths &months, int x1, int x2)
 {
     const int days = months.dayCount();
     if (days == 0)

@@ -45,10 +45,10 @@ enum : int {
 
 } // namespace
 
-int StepGroup::revisionCount() const
+int StepGroup::RevisionCount() const
 {
     int n = 0;
-    while (n < RevisionSlots && revisions[n].isSet())
+    while (n < RevisionSlots && !isUnset(revStart[n]))
         ++n;
     return n;
 }
@@ -58,47 +58,49 @@ StepGroup StepGroup::fromBytes(const QByteArray &image, int offset)
     const QByteArray g = image.mid(offset, Size);
     Q_ASSERT(g.size() == Size);
     StepGroup group;
-    group.title = Fields::readString(g, OffGroupTitle, TitleCapacity);
-    group.plan = {Fields::readF64(g, OffPlanStart), Fields::readF64(g, OffPlanEnd), Fields::readF64(g, OffPlanDate),
-                  Fields::readString(g, OffPlanMemo, MemoCapacity)};
+    group.groupTitle = Fields::readString(g, OffGroupTitle, TitleCapacity);
+    group.planStart = Fields::readF64(g, OffPlanStart);
+    group.planEnd = Fields::readF64(g, OffPlanEnd);
+    group.planDate = Fields::readF64(g, OffPlanDate);
+    group.planMemo = Fields::readString(g, OffPlanMemo, MemoCapacity);
     for (int i = 0; i < RevisionSlots; ++i) {
-        StepPeriod &r = group.revisions[i];
-        r.start = Fields::readF64(g, OffRevStart + 8 * i);
-        r.end = Fields::readF64(g, OffRevEnd + 8 * i);
-        r.date = Fields::readF64(g, OffRevDate + 8 * i);
-        r.memo = Fields::readString(g, OffRevMemo + 256 * i, MemoCapacity);
+        group.revStart[i] = Fields::readF64(g, OffRevStart + 8 * i);
+        group.revEnd[i] = Fields::readF64(g, OffRevEnd + 8 * i);
+        group.revDate[i] = Fields::readF64(g, OffRevDate + 8 * i);
+        group.revMemo[i] = Fields::readString(g, OffRevMemo + 256 * i, MemoCapacity);
     }
-    group.actual = {Fields::readF64(g, OffActualStart), Fields::readF64(g, OffActualEnd),
-                    Fields::readF64(g, OffActualDate), Fields::readString(g, OffActualMemo, MemoCapacity)};
+    group.actualStart = Fields::readF64(g, OffActualStart);
+    group.actualEnd = Fields::readF64(g, OffActualEnd);
+    group.actualDate = Fields::readF64(g, OffActualDate);
+    group.actualMemo = Fields::readString(g, OffActualMemo, MemoCapacity);
     return group;
 }
 
 void StepGroup::toBytes(QByteArray &image, int offset) const
 {
     QByteArray g(Size, '\0');
-    Fields::writeString(g, OffGroupTitle, TitleCapacity, title);
-    Fields::writeF64(g, OffPlanStart, plan.start);
-    Fields::writeF64(g, OffPlanEnd, plan.end);
-    Fields::writeF64(g, OffPlanDate, plan.date);
-    Fields::writeString(g, OffPlanMemo, MemoCapacity, plan.memo);
+    Fields::writeString(g, OffGroupTitle, TitleCapacity, groupTitle);
+    Fields::writeF64(g, OffPlanStart, planStart);
+    Fields::writeF64(g, OffPlanEnd, planEnd);
+    Fields::writeF64(g, OffPlanDate, planDate);
+    Fields::writeString(g, OffPlanMemo, MemoCapacity, planMemo);
     for (int i = 0; i < RevisionSlots; ++i) {
-        const StepPeriod &r = revisions[i];
-        Fields::writeF64(g, OffRevStart + 8 * i, r.start);
-        Fields::writeF64(g, OffRevEnd + 8 * i, r.end);
-        Fields::writeF64(g, OffRevDate + 8 * i, r.date);
-        Fields::writeString(g, OffRevMemo + 256 * i, MemoCapacity, r.memo);
+        Fields::writeF64(g, OffRevStart + 8 * i, revStart[i]);
+        Fields::writeF64(g, OffRevEnd + 8 * i, revEnd[i]);
+        Fields::writeF64(g, OffRevDate + 8 * i, revDate[i]);
+        Fields::writeString(g, OffRevMemo + 256 * i, MemoCapacity, revMemo[i]);
     }
-    Fields::writeF64(g, OffActualStart, actual.start);
-    Fields::writeF64(g, OffActualEnd, actual.end);
-    Fields::writeF64(g, OffActualDate, actual.date);
-    Fields::writeString(g, OffActualMemo, MemoCapacity, actual.memo);
+    Fields::writeF64(g, OffActualStart, actualStart);
+    Fields::writeF64(g, OffActualEnd, actualEnd);
+    Fields::writeF64(g, OffActualDate, actualDate);
+    Fields::writeString(g, OffActualMemo, MemoCapacity, actualMemo);
     Q_ASSERT(offset >= 0 && offset + Size <= image.size());
     image.replace(offset, Size, g);
 }
 
-StepRecord StepRecord::newFor(const JobRecord &job, int year, int month, double today, const QString &path)
+StepFile StepFile::newFor(const JobRecord &job, int year, int month, double today, const QString &path)
 {
-    StepRecord r;
+    StepFile r;
     r.sourcePath = path;
     r.months = StepMonths::around(year, month);
     r.dataNo = job.dataNo;
@@ -109,20 +111,20 @@ StepRecord StepRecord::newFor(const JobRecord &job, int year, int month, double 
     r.customer = job.customer;
     r.jobNo = job.jobNo;
     r.jobType = job.jobType;
-    r.groups[0].plan.start = job.startDate;
-    r.groups[0].plan.end = job.endDate;
-    r.groups[0].plan.date = today;
+    r.groups[0].planStart = job.startDate;
+    r.groups[0].planEnd = job.endDate;
+    r.groups[0].planDate = today;
     return r;
 }
 
-StepRecord StepRecord::fromBytes(const QByteArray &image)
+StepFile StepFile::fromBytes(const QByteArray &image)
 {
     // Whatever a short file lacks is taken from the cleared record, never from an earlier one.
-    QByteArray full = StepRecord().toBytes();
+    QByteArray full = StepFile().toBytes();
     const qsizetype n = qMin<qsizetype>(image.size(), Size);
     full.replace(qsizetype(0), n, image.constData(), n);
 
-    StepRecord r;
+    StepFile r;
     r.sourcePath = Fields::readString(full, OffSourcePath, PathCapacity);
     r.months.baseYear = Fields::readI32(full, OffBaseYear);
     r.months.beforeMonth = Fields::readI32(full, OffBeforeMonth);
@@ -144,7 +146,7 @@ StepRecord StepRecord::fromBytes(const QByteArray &image)
     return r;
 }
 
-QByteArray StepRecord::toBytes() const
+QByteArray StepFile::toBytes() const
 {
     QByteArray image(Size, '\0');
     Fields::writeString(image, OffSourcePath, PathCapacity, sourcePath);
@@ -168,44 +170,40 @@ QByteArray StepRecord::toBytes() const
     return image;
 }
 
-namespace StepFile {
-
-QString folderName()
+QString StepFile::folderName()
 {
     return u"STEP"_s;
 }
 
-QString fileName(const QString &monthFileName, int dataNo)
+QString StepFile::fileName(const QString &monthFileName, int dataNo)
 {
     return monthFileName.left(8) + QString::number(dataNo) + u".vxs"_s;
 }
 
-QString nameFilter()
+QString StepFile::nameFilter()
 {
     return u"*.vxs"_s;
 }
 
-SafeFile::Result create(const QString &path, const StepRecord &record)
+SafeFile::Result StepFile::CreateStepFile(const QString &path, const StepFile &record)
 {
     return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Drop);
 }
 
-SafeFile::Result read(const QString &path, StepRecord *record)
+SafeFile::Result StepFile::ReadStepFile(const QString &path, StepFile *record)
 {
     QByteArray bytes;
-    const SafeFile::Result r = SafeFile::read(path, &bytes, StepRecord::Size);
+    const SafeFile::Result r = SafeFile::read(path, &bytes, Size);
     if (!r)
         return r;
-    StepRecord loaded = StepRecord::fromBytes(bytes);
+    StepFile loaded = fromBytes(bytes);
     if (!loaded.months.isValid())
         return SafeFile::Result::failure(u"ステップ管理のデータではないか,壊れています."_s);
     *record = std::move(loaded);
     return r;
 }
 
-SafeFile::Result write(const QString &path, const StepRecord &record)
+SafeFile::Result StepFile::WriteStepFile(const QString &path, const StepFile &record)
 {
     return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Keep);
 }
-
-} // namespace StepFile

@@ -94,8 +94,8 @@ void TestStepChart::invalidWindows()
     QFETCH(StepMonths, months);
     QVERIFY(!months.isValid());
     QCOMPARE(months.dayCount(), 0);
-    QVERIFY(!StepChart::dateToPixels(months, serial(2005, 1, 1), serial(2005, 1, 1)));
-    QVERIFY(!StepChart::pixelsToDates(months, 0, 10));
+    QVERIFY(!StepChart::DateToPixels(months, serial(2005, 1, 1), serial(2005, 1, 1)));
+    QVERIFY(!StepChart::PixelsToDates(months, 0, 10));
     QVERIFY(StepChart::dayColumns(months).isEmpty());
 }
 
@@ -137,7 +137,7 @@ void TestStepChart::dateToPixels()
     QFETCH(bool, drawn);
     QFETCH(int, left);
     QFETCH(int, right);
-    const std::optional<BarPixels> p = StepChart::dateToPixels(months, start, end);
+    const std::optional<BarPixels> p = StepChart::DateToPixels(months, start, end);
     QCOMPARE(p.has_value(), drawn);
     if (drawn)
         QCOMPARE(*p, (BarPixels{left, right}));
@@ -176,7 +176,7 @@ void TestStepChart::pixelsToDates()
     QFETCH(int, last);
     QFETCH(QDate, firstDate);
     QFETCH(QDate, lastDate);
-    const std::optional<StepChart::DaySpan> s = StepChart::pixelsToDates(months, x1, x2);
+    const std::optional<StepChart::DaySpan> s = StepChart::PixelsToDates(months, x1, x2);
     QVERIFY(s);
     QCOMPARE(s->first, first);
     QCOMPARE(s->last, last);
@@ -213,7 +213,7 @@ void TestStepChart::columns()
     QFETCH(int, column);
     QFETCH(QDate, date);
     QFETCH(int, weekday);
-    QCOMPARE(months.firstMonthYear(), firstMonthYear);
+    QCOMPARE(months.FirstMonthYear(), firstMonthYear);
     QCOMPARE(months.dateOfColumn(column), date);
     QCOMPARE(months.columnOf(date), column);
     const QList<StepChart::DayColumn> cols = StepChart::dayColumns(months);

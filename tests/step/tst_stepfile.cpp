@@ -81,8 +81,8 @@ void TestStepFile::newFile_january2005_isByteExact()
 {
     TestFolder folder;
     const QString path = folder.file(u"Y2005JAN7.vxs"_s);
-    const StepRecord r = StepRecord::newFor(janJob(), 2005, 1, serial(2005, 1, 20), path);
-    QVERIFY(StepFile::create(path, r));
+    const StepFile r = StepFile::newFor(janJob(), 2005, 1, serial(2005, 1, 20), path);
+    QVERIFY(StepFile::CreateStepFile(path, r));
 
     StepBytes e;
     e.str(StepBytes::SourcePath, path.toLatin1());
@@ -110,7 +110,7 @@ void TestStepFile::newFile_january2005_isByteExact()
 
 void TestStepFile::newFile_everyDateUnsetButOverallPlan()
 {
-    const QByteArray b = StepRecord::newFor(janJob(), 2005, 1, serial(2005, 1, 20), u"/p"_s).toBytes();
+    const QByteArray b = StepFile::newFor(janJob(), 2005, 1, serial(2005, 1, 20), u"/p"_s).toBytes();
     int unsetCount = 0;
     for (int g = 0; g < 6; ++g) {
         const int o = StepBytes::group(g);
@@ -149,7 +149,7 @@ void TestStepFile::window()
     QFETCH(int, year);
     QFETCH(int, month);
     QFETCH(QList<int>, expected);
-    const QByteArray b = StepRecord::newFor(JobRecord(), year, month, 0.0, {}).toBytes();
+    const QByteArray b = StepFile::newFor(JobRecord(), year, month, 0.0, {}).toBytes();
     const int offsets[] = {StepBytes::BeforeMonth, StepBytes::BeforeDays, StepBytes::BaseMonth,
                            StepBytes::BaseDays,    StepBytes::AfterMonth, StepBytes::AfterDays};
     QCOMPARE(qFromLittleEndian<qint32>(b.constData() + StepBytes::BaseYear), year);
@@ -179,25 +179,25 @@ void TestStepFile::readFieldsAtOffsets()
     b.str(g3 + StepBytes::ActualMemo, "done");
     b.str(StepBytes::group(5) + StepBytes::ActualMemo, "last");
 
-    const StepRecord r = StepRecord::fromBytes(b.bytes);
+    const StepFile r = StepFile::fromBytes(b.bytes);
     QCOMPARE(r.months, StepMonths::around(2005, 1));
     QCOMPARE(r.dataNo, 12);
     QCOMPARE(r.customer, u"顧客"_s);
     QCOMPARE(r.endDate, 38400.0);
     const StepGroup &g = r.groups[3];
-    QCOMPARE(g.title, u"design"_s);
-    QCOMPARE(g.plan.start, 38360.0);
-    QCOMPARE(g.plan.end, 38353.0);
-    QCOMPARE(g.plan.date, 38361.0);
-    QCOMPARE(g.plan.memo, u"plan"_s);
-    QCOMPARE(g.revisions[2].start, 38370.0);
-    QCOMPARE(g.revisions[2].end, 38371.0);
-    QCOMPARE(g.revisions[2].date, 38372.0);
-    QCOMPARE(g.revisions[2].memo, u"third"_s);
-    QCOMPARE(g.revisions[4].memo, u"fifth"_s);
-    QCOMPARE(g.actual.end, 38380.0);
-    QCOMPARE(g.actual.memo, u"done"_s);
-    QCOMPARE(r.groups[5].actual.memo, u"last"_s);
+    QCOMPARE(g.groupTitle, u"design"_s);
+    QCOMPARE(g.planStart, 38360.0);
+    QCOMPARE(g.planEnd, 38353.0);
+    QCOMPARE(g.planDate, 38361.0);
+    QCOMPARE(g.planMemo, u"plan"_s);
+    QCOMPARE(g.revStart[2], 38370.0);
+    QCOMPARE(g.revEnd[2], 38371.0);
+    QCOMPARE(g.revDate[2], 38372.0);
+    QCOMPARE(g.revMemo[2], u"third"_s);
+    QCOMPARE(g.revMemo[4], u"fifth"_s);
+    QCOMPARE(g.actualEnd, 38380.0);
+    QCOMPARE(g.actualMemo, u"done"_s);
+    QCOMPARE(r.groups[5].actualMemo, u"last"_s);
     // Written back field by field, the image is the same.
     QCOMPARE(r.toBytes(), b.bytes);
 }
@@ -224,7 +224,7 @@ void TestStepFile::revisionCount()
         if (set[i])
             b.f64(StepBytes::group(2) + StepBytes::RevStart + 8 * i, 38360.0 + i);
     }
-    QCOMPARE(StepRecord::fromBytes(b.bytes).groups[2].revisionCount(), expected);
+    QCOMPARE(StepFile::fromBytes(b.bytes).groups[2].RevisionCount(), expected);
 }
 
 void TestStepFile::groupTitle_cutTo31Bytes_data()
@@ -242,8 +242,8 @@ void TestStepFile::groupTitle_cutTo31Bytes()
 {
     QFETCH(QString, title);
     QFETCH(QByteArray, stored);
-    StepRecord r = StepRecord::newFor(JobRecord(), 2005, 1, 0.0, {});
-    r.groups[4].title = title;
+    StepFile r = StepFile::newFor(JobRecord(), 2005, 1, 0.0, {});
+    r.groups[4].groupTitle = title;
     const QByteArray b = r.toBytes();
     const int o = StepBytes::group(4) + StepBytes::GroupTitle;
     QCOMPARE(int(quint8(b[o])), stored.size());
@@ -276,21 +276,24 @@ void TestStepFile::read_shortOrLongFile()
     folder.write(u"a.vxs"_s, file);
 
     // The record holds an earlier file's data; none of it may survive the read.
-    StepRecord r = StepRecord::newFor(janJob(), 2004, 6, 38000.0, u"/old"_s);
+    StepFile r = StepFile::newFor(janJob(), 2004, 6, 38000.0, u"/old"_s);
     for (StepGroup &g : r.groups) {
-        g.title = u"old"_s;
-        g.actual = {38100.0, 38101.0, 38102.0, u"old"_s};
+        g.groupTitle = u"old"_s;
+        g.actualStart = 38100.0;
+        g.actualMemo = u"old"_s;
     }
-    QVERIFY(StepFile::read(folder.file(u"a.vxs"_s), &r));
+    QVERIFY(StepFile::ReadStepFile(folder.file(u"a.vxs"_s), &r));
 
     QCOMPARE(r.months, StepMonths::around(2005, 1));
     QCOMPARE(r.title, u"job"_s);
     QCOMPARE(r.sourcePath, QString());
-    QCOMPARE(r.groups[0].plan, StepPeriod());
-    QCOMPARE(r.groups[1].title, size > 720 ? u"step one"_s : QString());
-    QCOMPARE(r.groups[5].title, size >= 12672 ? u"step five"_s : QString());
-    for (const StepGroup &g : r.groups)
-        QCOMPARE(g.actual, StepPeriod());
+    QCOMPARE(r.groups[0].planStart, StepFile::UnsetDate);
+    QCOMPARE(r.groups[1].groupTitle, size > 720 ? u"step one"_s : QString());
+    QCOMPARE(r.groups[5].groupTitle, size >= 12672 ? u"step five"_s : QString());
+    for (const StepGroup &g : r.groups) {
+        QCOMPARE(g.actualStart, StepFile::UnsetDate);
+        QCOMPARE(g.actualMemo, QString());
+    }
 }
 
 void TestStepFile::read_damagedWindow_isRefused_data()
@@ -314,9 +317,9 @@ void TestStepFile::read_damagedWindow_isRefused()
     b.window(window[0], window[1], window[2], window[3], window[4], window[5], window[6]);
     TestFolder folder;
     folder.write(u"bad.vxs"_s, b.bytes.left(size));
-    StepRecord r;
+    StepFile r;
     r.title = u"kept"_s;
-    const SafeFile::Result result = StepFile::read(folder.file(u"bad.vxs"_s), &r);
+    const SafeFile::Result result = StepFile::ReadStepFile(folder.file(u"bad.vxs"_s), &r);
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
     QCOMPARE(r.title, u"kept"_s);
@@ -325,17 +328,17 @@ void TestStepFile::read_damagedWindow_isRefused()
 void TestStepFile::read_missingFileFails()
 {
     TestFolder folder;
-    StepRecord r;
-    QVERIFY(!StepFile::read(folder.file(u"none.vxs"_s), &r).ok);
+    StepFile r;
+    QVERIFY(!StepFile::ReadStepFile(folder.file(u"none.vxs"_s), &r).ok);
 }
 
 void TestStepFile::write_keepsBytesAfterRecord()
 {
     TestFolder folder;
     folder.write(u"a.vxs"_s, QByteArray(12672, 'o') + QByteArray(300, 't'));
-    StepRecord r = StepRecord::newFor(janJob(), 2005, 1, 38372.0, u"/p"_s);
-    r.groups[2].title = u"new"_s;
-    QVERIFY(StepFile::write(folder.file(u"a.vxs"_s), r));
+    StepFile r = StepFile::newFor(janJob(), 2005, 1, 38372.0, u"/p"_s);
+    r.groups[2].groupTitle = u"new"_s;
+    QVERIFY(StepFile::WriteStepFile(folder.file(u"a.vxs"_s), r));
     const QByteArray after = folder.read(u"a.vxs"_s);
     QCOMPARE(after.size(), 12972);
     QCOMPARE(after.left(12672), r.toBytes());
