@@ -1,0 +1,332 @@
+#include "MainWindowFixture.h"
+
+#include "Artwork.h"
+#include "Config.h"
+#include "SjisCodec.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
+
+class TestMainStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void withoutFiles_writesDefaultConfigAndAsksToCreate();
+    void withCurrentFile_showsLastRecord();
+    void withBothFiles_monthSwitchEnabled();
+    void startInJanuary_previousMonthIsDecemberOfLastYear();
+    void monthFileWithoutRecords_showsBlankEntryForRecordOne();
+    void missingShutter_recordNotShown();
+    void unreadableMonthFile_reportedAndNotOverwritten();
+    void configuration_fillsListsPanelAndPartnerActions();
+    void indicator_data();
+    void indicator();
+    void firstIdle_blinksWithTimersThenRestsInButtonFace();
+    void panelKey_togglesJobPanel();
+    void tray_hidesOnceAndRestoresOnce();
+    void tray_unavailable_minimisesInstead();
+    void pendingLaunchAction_onActivation();
+    void menus_carryCaptionsAndShortcuts();
+};
+
+void TestMainStartup::withoutFiles_writesDefaultConfigAndAsksToCreate()
+{
+    MainWindowFixture f;
+    f.start();
+    QCOMPARE(f.folder.read(u"Config.vxc"_s), Config::defaultFileBytes(f.folder.path()));
+    QCOMPARE(f.fakes.dialogs.shown.size(), 1);
+    const auto &box = f.fakes.dialogs.shown.first();
+    QCOMPARE(box.kind, FakeDialogs::Kind::Captioned);
+    QCOMPARE(box.caption, u"データファイルを作成してください - Wrenly"_s);
+    QCOMPARE(box.text, u"\r\n★今月のデータファイル: Y2005MAY.vxf が存在しません.\r\n\r\n\r\n■起動後,新規データを入力して,"
+                       u"\r\n   [ファイル] -> [ファイルを作成して保存]で作成してください.\r\n\r\n\r\n"_s);
+    QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータファイル未作成"_s);
+    QCOMPARE(f.countStatus(), u"データ総数: 0"_s);
+    QCOMPARE(f.dataNo(), u"1"_s);
+    QVERIFY(f.enabled("FileSave1"));
+    QVERIFY(!f.enabled("DataAppend1"));
+    QVERIFY(!f.enabled("DataUpdate1"));
+    QVERIFY(!f.enabled("DataNewEntry1"));
+    QVERIFY(!f.enabled("DataChange1"));
+    QVERIFY(!f.find<QMenu>("miDataOut")->menuAction()->isEnabled());
+    QVERIFY(!f.find<QWidget>("updDataNo")->isEnabled());
+    QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 16));
+    QCOMPARE(f.find<QDateEdit>("dtpEntry")->date(), QDate(2005, 5, 16));
+    QVERIFY(f.fakes.sound.played.isEmpty());
+}
+
+void TestMainStartup::withCurrentFile_showsLastRecord()
+{
+    MainWindowFixture f;
+    JobRecord third = MainWindowFixture::job(3, u"三件目"_s, {2005, 5, 10}, {2005, 5, 20}, 2);
+    third.comments = u"一行目\r\n二行目"_s;
+    third.customer = u"山田商店"_s;
+    f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"一"_s, {2005, 5, 1}, {2005, 5, 2}),
+                                     MainWindowFixture::job(2, u"二"_s, {2005, 5, 3}, {2005, 5, 4}), third});
+    f.start();
+    QVERIFY(f.fakes.dialogs.shown.isEmpty());
+    QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータ"_s);
+    QCOMPARE(f.countStatus(), u"データ総数: 3"_s);
+    QCOMPARE(f.dataNo(), u"3"_s);
+    QCOMPARE(f.title(), u"三件目"_s);
+    QCOMPARE(f.find<QPlainTextEdit>("memComments")->toPlainText(), u"一行目\n二行目"_s);
+    QCOMPARE(f.find<QComboBox>("cmbCustomer")->currentText(), u"山田商店"_s);
+    QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 10));
+    QCOMPARE(f.find<QDateEdit>("dtpEnd")->date(), QDate(2005, 5, 20));
+    QCOMPARE(f.window->findChild<QButtonGroup *>()->checkedId(), 2);
+    QCOMPARE(f.fakes.sound.played, QStringList{f.folder.file(u"Shutter.wav"_s)});
+    QVERIFY(!f.enabled("FileSave1"));
+    QVERIFY(f.enabled("DataAppend1"));
+    QVERIFY(f.enabled("DataUpdate1"));
+    QVERIFY(f.enabled("DataNewEntry1"));
+    QVERIFY(f.find<QMenu>("miDataOut")->menuAction()->isEnabled());
+    QVERIFY(!f.enabled("DataChange1"));
+}
+
+void TestMainStartup::withBothFiles_monthSwitchEnabled()
+{
+    MainWindowFixture f;
+    f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"五月"_s, {2005, 5, 1}, {2005, 5, 2})});
+    f.writeMonth(u"Y2005APR.vxf"_s, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
+    f.start();
+    QVERIFY(f.enabled("DataChange1"));
+    QCOMPARE(f.window->session().count(MonthKind::Previous), 1);
+}
+
+void TestMainStartup::startInJanuary_previousMonthIsDecemberOfLastYear()
+{
+    MainWindowFixture f(QDate(2005, 1, 1));
+    // A December job ending tomorrow makes the indicator red.
+    f.writeMonth(u"Y2004DEC.vxf"_s, {MainWindowFixture::job(1, u"年末"_s, {2004, 12, 20}, {2005, 1, 2})});
+    f.start();
+    QCOMPARE(f.window->session().previousFileName(), u"Y2004DEC.vxf"_s);
+    QVERIFY(f.enabled("DataChange1"));
+    QCOMPARE(f.window->indicatorIndex(), 2);
+    QCOMPARE(f.find<QFrame>("pnlToDoBack")->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+void TestMainStartup::monthFileWithoutRecords_showsBlankEntryForRecordOne()
+{
+    MainWindowFixture f;
+    f.writeMonth(u"Y2005MAY.vxf"_s, {});
+    f.start();
+    QVERIFY(f.fakes.dialogs.shown.isEmpty());
+    QCOMPARE(f.dataNo(), u"1"_s);
+    QCOMPARE(f.title(), QString());
+    QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータ"_s);
+    QVERIFY(f.enabled("DataAppend1"));
+    QVERIFY(!f.enabled("FileSave1"));
+}
+
+void TestMainStartup::missingShutter_recordNotShown()
+{
+    MainWindowFixture f(QDate(2005, 5, 16), false);
+    f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"一"_s, {2005, 5, 1}, {2005, 5, 2})});
+    f.start();
+    QCOMPARE(f.fakes.dialogs.shown.size(), 1);
+    QCOMPARE(f.fakes.dialogs.shown.first().caption, u"ファイルが存在しません"_s);
+    QCOMPARE(f.fakes.dialogs.shown.first().text,
+             u"[Wrenly] インストールフォルダー内に\r\n\r\nサウンドファイル [Shutter.wav] が存在しません"_s);
+    QCOMPARE(f.title(), QString());
+}
+
+void TestMainStartup::unreadableMonthFile_reportedAndNotOverwritten()
+{
+    MainWindowFixture f;
+    // A folder where the month file should be: it exists but cannot be read as a file.
+    QDir(f.folder.path()).mkpath(u"Y2005MAY.vxf"_s);
+    f.start();
+    QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
+    QVERIFY(f.fakes.dialogs.shown.first().text.contains(u"Y2005MAY.vxf"_s));
+    QVERIFY(!f.enabled("FileSave1"));
+    QVERIFY(!f.enabled("DataAppend1"));
+    QVERIFY(!f.enabled("DataUpdate1"));
+}
+
+void TestMainStartup::configuration_fillsListsPanelAndPartnerActions()
+{
+    MainWindowFixture f;
+    Config c = Config::fromFileBytes(Config::defaultFileBytes(f.folder.path()));
+    c.customerList = {u"甲社"_s, QString(), u"丙社"_s, QString(), QString()};
+    c.jobTypeList = {QString(), u"設計"_s, QString(), QString(), QString()};
+    c.showJobPanel = false;
+    c.trevPath = u"空き"_s; // a path like any other on this line
+    f.folder.write(u"Config.vxc"_s, c.toFileBytes());
+    f.start();
+    auto *customers = f.find<QComboBox>("cmbCustomer");
+    QCOMPARE(customers->count(), 2);
+    QCOMPARE(customers->itemText(1), u"丙社"_s);
+    QCOMPARE(f.find<QComboBox>("cmbJobType")->count(), 1);
+    QVERIFY(f.find<QGroupBox>("pnlJobData")->isHidden());
+    QVERIFY(f.enabled("OptionTrevBoot1"));
+    QVERIFY(!f.enabled("OptionDossBoot1"));
+    QVERIFY(!f.enabled("OptionPellBoot1"));
+}
+
+void TestMainStartup::indicator_data()
+{
+    QTest::addColumn<int>("endInDays");
+    QTest::addColumn<int>("check");
+    QTest::addColumn<int>("glyph");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("done") << 3 << 1 << 0 << QColor();
+    QTest::newRow("ends today") << 0 << 0 << 1 << QColor(255, 0, 255);
+    QTest::newRow("one day") << 1 << 2 << 2 << QColor(255, 0, 0);
+    QTest::newRow("three days") << 3 << 0 << 3 << QColor(255, 255, 0);
+    QTest::newRow("four days") << 4 << 0 << 4 << QColor(0, 255, 0);
+    QTest::newRow("six days") << 6 << 0 << 4 << QColor(0, 255, 0);
+    QTest::newRow("seven days") << 7 << 0 << 5 << QColor(0, 0, 255);
+}
+
+void TestMainStartup::indicator()
+{
+    QFETCH(int, endInDays);
+    QFETCH(int, check);
+    QFETCH(int, glyph);
+    QFETCH(QColor, color);
+    MainWindowFixture f;
+    const QDate today(2005, 5, 16);
+    f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"j"_s, today, today.addDays(endInDays), check)});
+    f.start();
+    QCOMPARE(f.window->indicatorIndex(), glyph);
+    const QColor back = f.find<QFrame>("pnlToDoBack")->palette().color(QPalette::Window);
+    QCOMPARE(back, color.isValid() ? color : f.window->palette().color(QPalette::Button));
+    QCOMPARE(f.find<QPushButton>("BitBtnToDo")->iconSize(), QSize(100, 20));
+}
+
+void TestMainStartup::firstIdle_blinksWithTimersThenRestsInButtonFace()
+{
+    MainWindowFixture f;
+    f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"j"_s, {2005, 5, 16}, {2005, 5, 16})});
+    TfrmMain &w = f.start();
+    QSignalSpy done(&w, &TfrmMain::firstIdleDone);
+    auto *panel = f.find<QFrame>("pnlToDoBack");
+    const QColor face = w.palette().color(QPalette::Button);
+    w.show();
+    QTRY_VERIFY_WITH_TIMEOUT(w.isBlinking(), 1000);
+    // The panel goes off after 400 ms; meanwhile the event loop keeps running.
+    QTRY_COMPARE_WITH_TIMEOUT(panel->palette().color(QPalette::Window), face, 1000);
+    QVERIFY(w.isBlinking());
+    QTRY_COMPARE_WITH_TIMEOUT(panel->palette().color(QPalette::Window), QColor(255, 0, 255), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 4000);
+    QCOMPARE(panel->palette().color(QPalette::Window), face);
+    // Showing again does not blink again.
+    w.hide();
+    w.show();
+    QTest::qWait(50);
+    QVERIFY(!w.isBlinking());
+}
+
+void TestMainStartup::panelKey_togglesJobPanel()
+{
+    MainWindowFixture f;
+    f.start();
+    auto *panel = f.find<QGroupBox>("pnlJobData");
+    QVERIFY(!panel->isHidden());
+    QCOMPARE(f.action("ViewPanel1")->shortcut(), QKeySequence(Qt::Key_F7));
+    f.trigger("ViewPanel1");
+    QVERIFY(panel->isHidden());
+    f.trigger("ViewPanel1");
+    QVERIFY(!panel->isHidden());
+}
+
+void TestMainStartup::tray_hidesOnceAndRestoresOnce()
+{
+    MainWindowFixture f;
+    TfrmMain &w = f.start();
+    w.show();
+    f.trigger("ViewTaskTray1");
+    f.trigger("ViewTaskTray1");
+    QCOMPARE(f.fakes.tray.showCount, 1);
+    QVERIFY(w.isTrayShown());
+    QVERIFY(w.isHidden());
+    QCOMPARE(f.fakes.tray.toolTip, u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s);
+    f.fakes.tray.clickLeft(); // not wired here: main() connects it; restore directly
+    w.RestoreFromTray();
+    w.RestoreFromTray();
+    QCOMPARE(f.fakes.tray.hideCount, 1);
+    QVERIFY(!w.isTrayShown());
+    QVERIFY(w.isVisible());
+    // A second start brings the hidden window back.
+    w.HideToTray();
+    w.comeForward();
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.isTrayShown());
+}
+
+void TestMainStartup::tray_unavailable_minimisesInstead()
+{
+    MainWindowFixture f;
+    f.fakes.tray.available = false;
+    TfrmMain &w = f.start();
+    w.show();
+    w.HideToTray();
+    QCOMPARE(f.fakes.tray.showCount, 0);
+    QVERIFY(!w.isTrayShown());
+    QVERIFY(w.isVisible()); // still reachable from the task bar
+}
+
+void TestMainStartup::pendingLaunchAction_onActivation()
+{
+    MainWindowFixture f;
+    TfrmMain &w = f.start();
+    w.show();
+    QSignalSpy closed(&w, &TfrmMain::closed);
+    auto activate = [&w] {
+        QEvent e(QEvent::ActivationChange);
+        w.activateWindow();
+        QApplication::setActiveWindow(&w);
+        QCoreApplication::sendEvent(&w, &e);
+        QCoreApplication::processEvents();
+    };
+    w.setPendingLaunchAction(2);
+    activate();
+    activate();
+    QCOMPARE(w.pendingLaunchAction(), 2);
+    QVERIFY(!w.isTrayShown());
+
+    w.setPendingLaunchAction(1);
+    activate();
+    QCOMPARE(w.pendingLaunchAction(), -1);
+    QVERIFY(w.isTrayShown());
+    w.RestoreFromTray();
+
+    w.setPendingLaunchAction(0);
+    activate();
+    QCOMPARE(closed.count(), 1);
+}
+
+void TestMainStartup::menus_carryCaptionsAndShortcuts()
+{
+    MainWindowFixture f;
+    f.start();
+    const struct
+    {
+        const char *name;
+        QString caption;
+        QKeySequence key;
+    } expected[] = {
+        {"FileSave1", u"ファイルを作成して保存(&S)"_s, {}},
+        {"ViewToDoList1", u"To-Do リストを表示(&T)..."_s, QKeySequence(Qt::Key_F6)},
+        {"ViewGraph1", u"バーグラフを表示(&G)..."_s, QKeySequence(Qt::Key_F3)},
+        {"DataChange1", u"表示データを切り換え(&C)"_s, QKeySequence(Qt::Key_F2)},
+        {"HelpContents1", u"目次(&C)..."_s, QKeySequence(Qt::Key_F1)},
+        {"OptionStepBoot1", u"STEPbySTEP を起動(&K)"_s, {}},
+        {"OptionAubrelBoot1", u"Aubrel を起動(&A)"_s, {}},
+    };
+    for (const auto &e : expected) {
+        QAction *a = f.action(e.name);
+        QVERIFY2(a, e.name);
+        QCOMPARE(a->text(), e.caption);
+        QCOMPARE(a->shortcut(), e.key);
+    }
+    const QList<QAction *> tray = f.find<QMenu>("PopupMenu4")->actions();
+    QCOMPARE(tray.first(), f.action("OptionPellBoot1"));
+    QCOMPARE(tray.last(), f.action("ViewFormShow1"));
+}
+
+QTEST_MAIN(TestMainStartup)
+#include "tst_mainstartup.moc"
