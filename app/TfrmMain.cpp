@@ -153,7 +153,7 @@ void TfrmMain::buildActions()
     connect(FileExit1, &QAction::triggered, this, &QWidget::close);
     connect(ViewToDoList1, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
     connect(ViewGraph1, &QAction::triggered, this, [this] { m_views->openGraph(); });
-    connect(ViewPanel1, &QAction::triggered, this, [this] { m_pnlJobData->setVisible(!m_pnlJobData->isVisible()); });
+    connect(ViewPanel1, &QAction::triggered, this, [this] { m_pnlJobData->setVisible(m_pnlJobData->isHidden()); });
     connect(ViewTaskTray1, &QAction::triggered, this, &TfrmMain::ViewTaskTray1Execute);
     connect(ViewFormShow1, &QAction::triggered, this, &TfrmMain::RestoreFromTray);
     connect(DataChange1, &QAction::triggered, this, &TfrmMain::DataChange1Execute);
@@ -264,6 +264,7 @@ void TfrmMain::buildControls()
     m_cmbTitle->setEditable(true);
     m_cmbTitle->setInsertPolicy(QComboBox::NoInsert);
     m_cmbTitle->addItems({u"仮データ"_s, u"日記"_s});
+    m_cmbTitle->setCurrentIndex(-1);
     Hints::set(m_cmbTitle, u"|タイトルを入力または選択します.(最大文字数: 半角63文字)"_s);
 
     label(body, u"内容："_s, 15, 103, u"|仕事の内容を入力します.(最大文字数: 半角255文字)"_s);
@@ -579,6 +580,9 @@ void TfrmMain::UpdateToDoIndicator()
                           m_session.todaySerial());
     m_indicatorIndex = int(level);
     m_bitBtnToDo->setIcon(QIcon(Artwork::indicatorGlyph(m_indicatorIndex)));
+    // After the first-idle blink the backing rests in button face; only the glyph follows changes.
+    if (m_idleCount != 0 || m_blinkStep >= 0)
+        return;
     const QColor back = Artwork::indicatorColor(m_indicatorIndex);
     QPalette p = m_pnlToDoBack->palette();
     p.setColor(QPalette::Window, back.isValid() ? back : palette().color(QPalette::Button));
