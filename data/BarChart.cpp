@@ -32,7 +32,8 @@ void addScale(MonthPanel &p)
         lastX = days == 29 ? 216 : 208;
     }
     p.labels = {{64, QStringLiteral("10")}, {144, QStringLiteral("20")}, {lastX, last}};
-    static constexpr Tick all[] = {{38, false}, {78, true}, {118, false}, {158, true}, {198, false}, {238, true}};
+    static constexpr Tick all[] = {{38, false}, {78, true},   {118, false},
+                                   {158, true}, {198, false}, {238, true}};
     for (const Tick &t : all) {
         if (t.x < p.width)
             p.ticks.append(t);
@@ -77,7 +78,8 @@ int barLeft(const MonthStrip &strip, double startSerial)
 
 int barWidth(double startSerial, double endSerial)
 {
-    const int days = DaySerial::wholeDays(clampSerial(endSerial)) - DaySerial::wholeDays(clampSerial(startSerial));
+    const int days =
+        DaySerial::wholeDays(clampSerial(endSerial)) - DaySerial::wholeDays(clampSerial(startSerial));
     return PixelsPerDay * qMax(days, 0) + PixelsPerDay;
 }
 
@@ -112,9 +114,12 @@ QList<Separator> separators(const MonthStrip &strip)
 BarColour barColour(int check)
 {
     switch (check) {
-    case JobRecord::Done: return BarColour::Blue;
-    case JobRecord::InProgress: return BarColour::Aqua;
-    default: return BarColour::Red;
+    case JobRecord::Done:
+        return BarColour::Blue;
+    case JobRecord::InProgress:
+        return BarColour::Aqua;
+    default:
+        return BarColour::Red;
     }
 }
 

@@ -1,9 +1,11 @@
 #include "JobRowPanel.h"
 
+#include "BarChart.h"
 #include "DateText.h"
 #include "DaySerial.h"
 #include "JobRecord.h"
 
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -18,8 +20,10 @@ JobRowPanel::JobRowPanel(MonthKind kind, int monthNumber, const JobRecord &job, 
     setBackground(palette().color(QPalette::Base));
     addBox(5, 65, QString::number(monthNumber) + u"月 No."_s + QString::number(job.dataNo))
         ->setObjectName(u"edtDataNo"_s);
-    addBox(75, 85, DateText::monthDayPadded(DaySerial::toDate(job.startDate)))->setObjectName(u"edtStart"_s);
-    addBox(165, 85, DateText::monthDayPadded(DaySerial::toDate(job.endDate)))->setObjectName(u"edtEnd"_s);
+    addBox(75, 85, DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.startDate))))
+        ->setObjectName(u"edtStart"_s);
+    addBox(165, 85, DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.endDate))))
+        ->setObjectName(u"edtEnd"_s);
     addBox(255, 255, job.title)->setObjectName(u"edtTitle"_s);
 }
 
@@ -53,6 +57,12 @@ void JobRowPanel::mousePressEvent(QMouseEvent *event)
         emit leftClicked(this);
     else if (event->button() == Qt::RightButton)
         emit rightClicked(this, event->globalPosition().toPoint());
+    event->accept();
+}
+
+void JobRowPanel::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The right press has already been reported; letting the event climb would offer a second menu.
     event->accept();
 }
 

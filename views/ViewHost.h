@@ -2,6 +2,8 @@
 
 #include "Session.h"
 
+#include <QString>
+
 class QWidget;
 
 // What the to-do list and the bar graph need from the main window. The main window implements it;
@@ -30,4 +32,6 @@ public:
     virtual void launch(Partner partner) = 0;
     // What the main window does on its next activation after a partner program was started.
     virtual void setPendingLaunchAction(int action) = 0;
+    // The long part of a hint under the pointer, for the main window's status bar.
+    virtual void showHint(const QString &text) { Q_UNUSED(text); }
 };

@@ -1,13 +1,17 @@
 #include "ViewManager.h"
 
-#include "ViewHost.h"
+#include "Session.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 #include <QWidget>
+
+using namespace Qt::StringLiterals;
 
 ViewManager::ViewManager(Session &session, Services &services, ViewHost &host, QObject *parent)
     : QObject(parent), m_session(session), m_services(services), m_host(host)
-{
-}
+{}
 
 ViewManager::~ViewManager()
 {
@@ -16,14 +20,33 @@ ViewManager::~ViewManager()
 
 void ViewManager::openToDoList(bool fromButton)
 {
-    Q_UNUSED(fromButton);
-    // The to-do list window arrives with its own change.
+    if (m_list)
+        return;
+    auto *list = new TfrmList(m_session, m_host, m_host.mainWindow());
+    m_list = list;
+    connect(list, &TfrmList::closed, this, [this, list] {
+        if (m_list == list)
+            m_list = nullptr;
+    });
+    connect(list, &TfrmList::rowClicked, this, &ViewManager::showRecordFromList);
+    connect(list, &TfrmList::launchRequested, this, &ViewManager::launchFromList);
+    list->show();
+    // Top of the desktop, just right of the main window.
+    const QScreen *screen = list->screen() ? list->screen() : QGuiApplication::primaryScreen();
+    const int top = screen ? screen->virtualGeometry().top() : 0;
+    const int left = m_host.mainWindow() ? m_host.mainWindow()->frameGeometry().width() : 0;
+    list->move(left, top);
+
+    if (fromButton && m_session.config().interlockToDoGraph && !isGraphOpen())
+        openGraph();
 }
 
 void ViewManager::closeToDoList()
 {
-    if (m_list)
-        m_list->close();
+    if (TfrmList *list = m_list) {
+        m_list = nullptr;
+        list->close();
+    }
 }
 
 bool ViewManager::isToDoListOpen() const
@@ -31,15 +54,46 @@ bool ViewManager::isToDoListOpen() const
     return !m_list.isNull();
 }
 
+GraphSource ViewManager::sourceForDisplayMonth() const
+{
+    GraphSource source;
+    const MonthKind kind = m_session.displayMonth();
+    if (kind == MonthKind::Past)
+        return source; // the past-data output builds its own graph
+    source.jobs = &m_session.jobs(kind);
+    source.month = m_session.monthNumber(kind);
+    // The strip's February is always this year's, also for the previous month.
+    source.year = m_session.thisYear();
+    source.rowCount = MonthFile::countUsedRecords(*source.jobs);
+    source.caption = u"バーグラフ ●"_s + QString::number(source.month) + u"月のデータ"_s;
+    return source;
+}
+
 void ViewManager::openGraph()
 {
-    // The bar graph window arrives with its own change.
+    if (m_graph)
+        return;
+    openGraphFor(sourceForDisplayMonth());
+}
+
+void ViewManager::openGraphFor(const GraphSource &source, QWidget *owner)
+{
+    closeGraph();
+    auto *graph = new TfrmGraph(m_session, m_host, source, owner ? owner : m_host.mainWindow());
+    m_graph = graph;
+    connect(graph, &TfrmGraph::closed, this, [this, graph] {
+        if (m_graph == graph)
+            m_graph = nullptr;
+    });
+    graph->show();
 }
 
 void ViewManager::closeGraph()
 {
-    if (m_graph)
-        m_graph->close();
+    if (TfrmGraph *graph = m_graph) {
+        m_graph = nullptr;
+        graph->close();
+    }
 }
 
 bool ViewManager::isGraphOpen() const
@@ -76,4 +130,43 @@ QWidget *ViewManager::toDoList() const
 QWidget *ViewManager::graph() const
 {
     return m_graph;
+}
+
+void ViewManager::showRecordFromList(MonthKind kind, int dataNo)
+{
+    m_host.activateMainWindow();
+    const bool graphWasOpen = isGraphOpen();
+    const bool sameMonth = kind == m_session.displayMonth();
+    if (graphWasOpen && !sameMonth) {
+        // The graph follows the month of the clicked job.
+        closeGraph();
+        m_session.setDisplayMonth(kind);
+        openGraph();
+    }
+    m_host.setUpdateEnabled(true);
+    m_host.setAppendEnabled(kind == MonthKind::Current);
+    m_host.showRecord(kind, dataNo);
+    if (!(graphWasOpen && sameMonth))
+        m_host.showMonthHeader(kind);
+    if (!graphWasOpen)
+        m_session.setDisplayMonth(kind);
+}
+
+void ViewManager::launchFromList(ViewHost::Partner partner)
+{
+    if (m_launching)
+        return;
+    m_launching = true;
+    m_host.setPendingLaunchAction(m_session.config().afterLaunchChoice);
+    closeGraph();
+    // Give the closed graph a moment to go before the partner program takes the screen.
+    QTimer::singleShot(LaunchDelayMs, this, [this, partner] {
+        m_launching = false;
+        m_host.launch(partner);
+        if (QWidget *main = m_host.mainWindow()) {
+            main->raise();
+            main->activateWindow();
+        }
+        closeToDoList();
+    });
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "TfrmGraph.h"
+#include "TfrmList.h"
+#include "ViewHost.h"
+
 #include <QObject>
 #include <QPointer>
 
 class QWidget;
 class Session;
-class ViewHost;
 struct Services;
 
 // Owns the two modeless views of the month, the to-do list and the bar graph. Each exists at most
@@ -24,7 +27,11 @@ public:
     void closeToDoList();
     bool isToDoListOpen() const;
 
+    // The graph of the month the main window shows (DisplayMonth).
     void openGraph();
+    // The graph of any array (the past-data output): replaces an open graph. `owner` is the window
+    // the graph belongs to and closes with; by default the main window.
+    void openGraphFor(const GraphSource &source, QWidget *owner = nullptr);
     void closeGraph();
     bool isGraphOpen() const;
 
@@ -41,11 +48,22 @@ public:
 
     QWidget *toDoList() const;
     QWidget *graph() const;
+    TfrmList *listWindow() const { return m_list; }
+    TfrmGraph *graphWindow() const { return m_graph; }
+
+    // Milliseconds between closing the graph and starting a partner program from the list.
+    static constexpr int LaunchDelayMs = 100;
 
 private:
+    void showRecordFromList(MonthKind kind, int dataNo);
+    void launchFromList(ViewHost::Partner partner);
+    GraphSource sourceForDisplayMonth() const;
+
     Session &m_session;
     Services &m_services;
     ViewHost &m_host;
-    QPointer<QWidget> m_list;
-    QPointer<QWidget> m_graph;
+    // Cleared as soon as a window closes, not when Qt deletes it later.
+    QPointer<TfrmList> m_list;
+    QPointer<TfrmGraph> m_graph;
+    bool m_launching = false;
 };

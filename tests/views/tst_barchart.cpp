@@ -117,7 +117,8 @@ void TestBarChart::strip_februaryLabelReplacesThirty()
 void TestBarChart::strip_ticksBeyondPanelAreCut()
 {
     const BarChart::MonthStrip s = BarChart::monthStrip(3, 2005); // February 224 wide
-    const QList<BarChart::Tick> full{{38, false}, {78, true}, {118, false}, {158, true}, {198, false}, {238, true}};
+    const QList<BarChart::Tick> full{{38, false}, {78, true},   {118, false},
+                                     {158, true}, {198, false}, {238, true}};
     QCOMPARE(s.panels[1].ticks, full);
     QCOMPARE(s.panels[2].ticks, full); // April, 240
     QCOMPARE(s.panels[0].ticks, full.mid(0, 5));
@@ -164,7 +165,8 @@ void TestBarChart::barWidth_data()
     QTest::newRow("60 days") << serial(2005, 3, 1) << serial(2005, 4, 30) << 8 * 60 + 8;
     QTest::newRow("fractions truncated") << 38000.7 << 38001.2 << 16;
     QTest::newRow("end before start: one day") << serial(2005, 5, 16) << serial(2005, 5, 10) << 8;
-    QTest::newRow("broken end: one day") << serial(2005, 5, 16) << std::numeric_limits<double>::quiet_NaN() << 8;
+    QTest::newRow("broken end: one day")
+        << serial(2005, 5, 16) << std::numeric_limits<double>::quiet_NaN() << 8;
     QTest::newRow("end far beyond any date") << serial(9999, 12, 1) << 1e300 << 8 * 30 + 8;
 }
 
@@ -233,7 +235,8 @@ void TestBarChart::separators()
     QFETCH(int, x);
     QFETCH(BarChart::LineColour, colour);
     const QList<BarChart::Separator> lines = BarChart::separators(BarChart::monthStrip(month, year));
-    const auto it = std::find_if(lines.begin(), lines.end(), [x](const BarChart::Separator &s) { return s.x == x; });
+    const auto it =
+        std::find_if(lines.begin(), lines.end(), [x](const BarChart::Separator &s) { return s.x == x; });
     QVERIFY2(it != lines.end(), qPrintable(QString::number(x)));
     QCOMPARE(it->colour, colour);
 }
