@@ -299,11 +299,11 @@ void TfrmMain::buildControls()
 
     m_pnlToDoBack = new QFrame(body);
     m_pnlToDoBack->setObjectName(u"pnlToDoBack"_s);
-    m_pnlToDoBack->setGeometry(282, 15, 130, 38);
+    m_pnlToDoBack->setGeometry(280, 14, 124, 40);
     m_pnlToDoBack->setAutoFillBackground(true);
     m_bitBtnToDo = new QPushButton(body);
     m_bitBtnToDo->setObjectName(u"BitBtnToDo"_s);
-    m_bitBtnToDo->setGeometry(287, 20, 120, 28);
+    m_bitBtnToDo->setGeometry(287, 20, 110, 28);
     m_bitBtnToDo->setIconSize(QSize(100, 20));
     m_bitBtnToDo->setStatusTip(u"[To-Do リスト]を表示します."_s); // no tool tip on this button
     connect(m_bitBtnToDo, &QPushButton::clicked, this, [this] { m_views->openToDoList(true); });
@@ -379,7 +379,7 @@ void TfrmMain::buildControls()
 
     m_panel2 = new QFrame(body);
     m_panel2->setObjectName(u"Panel2"_s);
-    m_panel2->setGeometry(5, 300, 410, 220);
+    m_panel2->setGeometry(5, 300, 400, 220);
     m_panel2->setFrameShape(QFrame::StyledPanel);
     label(m_panel2, u"開始日："_s, 10, 3, u"|仕事の開始(予定)日を選択します."_s);
     m_dtpStart = datePicker(m_panel2, u"dtpStart"_s, 10, 20, 180, 24);
@@ -389,7 +389,7 @@ void TfrmMain::buildControls()
     Hints::set(m_dtpEnd, u"|仕事の終了(予定)日を選択します."_s);
     m_monthCalendar = new RangeCalendar(m_panel2);
     m_monthCalendar->setObjectName(u"MonthCalendar1"_s);
-    m_monthCalendar->setGeometry(18, 52, 374, 160);
+    m_monthCalendar->setGeometry(18, 52, 365, 160);
     m_monthCalendar->setMinimumDate(MinimumDate);
     Hints::set(m_monthCalendar, u"|仕事の開始日から終了日までドラッグして選択できます."_s);
 
