@@ -1,19 +1,49 @@
 #pragma once
 
+#include "SafeFile.h"
+
+#include <QDate>
+
+#include <functional>
+#include <memory>
+
 class DailyPlanHost;
+class QWidget;
 class Session;
+class TfrmAubrel;
+struct DailyPlanState;
 struct Services;
 
-// Opens the daily planner for today: folders and files, the jobs in progress, the day.
+// Opens the daily planner for today: folders and files, the jobs in progress, the day. The
+// working copies live here for the whole run.
 class DailyPlanLauncher final
 {
 public:
     DailyPlanLauncher(Session &session, Services &services, DailyPlanHost &host);
+    ~DailyPlanLauncher();
 
+    // Prepares the planner and shows it modally; returns when it has closed or opening was given up.
     void open();
 
+    // Everything up to the modal display. Null when opening was given up (the user declined, a
+    // folder could not be made, a file could not be read); the reason has been shown.
+    std::unique_ptr<TfrmAubrel> prepare();
+
+    // Tests replace these two so that nothing enters a modal loop.
+    std::function<bool(QWidget *parent)> confirmFirstUse;
+    std::function<void(TfrmAubrel &window)> showModal;
+
+    DailyPlanState &state() { return *m_state; }
+
+    static QString aubrelFolderFailedText();
+    static QString monthFolderFailedText();
+
 private:
+    void listJobsInProgress(TfrmAubrel &window);
+    bool reportIfFailed(const QString &path, bool reading, const SafeFile::Result &result);
+
     Session &m_session;
     Services &m_services;
     DailyPlanHost &m_host;
+    std::unique_ptr<DailyPlanState> m_state;
 };
