@@ -117,11 +117,11 @@ std::optional<BarPixels> DateToPixels(const StepMonths &months, double start, do
     const int column = months.columnOf(DaySerial::toDate(start));
     if (column < 0)
         return std::nullopt;
-    const qint64 left = qint64(DayWidth) * column;
-    const qint64 span = qint64(DaySerial::wholeDays(end)) - DaySerial::wholeDays(start) + 1;
-    // An end before the start draws nothing; a far end is held to a size the strip can clip.
-    const qint64 right = std::clamp(left + DayWidth * span, left, qint64(DayWidth) * (months.dayCount() + 2));
-    return BarPixels{int(left), int(right)};
+    // An end before the start draws nothing; a far end is held to a width that stays an int.
+    constexpr qint64 MaxSpan = 100000;
+    const qint64 span = std::clamp<qint64>(qint64(DaySerial::wholeDays(end)) - DaySerial::wholeDays(start) + 1, 0, MaxSpan);
+    const int left = DayWidth * column;
+    return BarPixels{left, left + int(DayWidth * span)};
 }
 
 std::optional<DaySpan> PixelsToDates(const StepMonths &months, int x1, int x2)

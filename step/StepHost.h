@@ -20,4 +20,6 @@ public:
     virtual void runDataUpdate() = 0;
     // Closes the to-do list and the bar graph if they are open.
     virtual void closeModelessViews() = 0;
+    // Opens the contents of the help (the step window's popup menu).
+    virtual void showHelpContents() {}
 };

@@ -1,10 +1,141 @@
 #include "StepLauncher.h"
 
+#include "Dialogs.h"
+#include "Services.h"
+#include "Session.h"
+#include "StepFile.h"
+#include "StepHost.h"
+#include "StepMessages.h"
+#include "TdlgConfirm.h"
+#include "TdlgSelStepData.h"
+#include "TfrmStep.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString stepPrefix = u"[STEP]"_s;
+
+} // namespace
+
 StepLauncher::StepLauncher(Session &session, Services &services, StepHost &host)
-    : m_session(session), m_services(services), m_host(host)
+    : m_session(session), m_services(services), m_host(host), m_run([](QDialog &d) { return d.exec(); })
 {
 }
 
-void StepLauncher::openForShownJob() {}
+QString StepLauncher::stepDir() const
+{
+    return m_session.pathOf(StepFile::folderName());
+}
 
-void StepLauncher::openFromFile() {}
+QPoint StepLauncher::messagePos() const
+{
+    const QWidget *w = m_host.hostWindow();
+    return w ? w->frameGeometry().topLeft() + QPoint(50, 200) : QPoint(50, 200);
+}
+
+bool StepLauncher::ensureStepDir()
+{
+    if (QFileInfo(stepDir()).isDir())
+        return true;
+    TdlgConfirm confirm(m_host.hostWindow());
+    if (m_run(confirm) != QDialog::Accepted)
+        return false;
+    if (!QDir().mkpath(stepDir()) || !QFileInfo(stepDir()).isDir()) {
+        m_services.dialogs.inform(m_host.hostWindow(), StepMessages::folderNotCreated(), messagePos());
+        return false;
+    }
+    return true;
+}
+
+void StepLauncher::openForShownJob()
+{
+    if (m_host.shownTitle().isEmpty())
+        return;
+    // The past-data output is modal, so only the current and the previous month can be shown here.
+    const MonthKind kind = m_session.displayMonth();
+    if (kind == MonthKind::Past)
+        return;
+    const int n = m_host.shownDataNo();
+    // A step file belongs to a stored job: an unsaved entry has no record to copy from.
+    if (n < 1 || n > MonthFile::RecordCount || !m_session.jobs(kind)[n - 1].isUsed()) {
+        m_services.dialogs.inform(m_host.hostWindow(), StepMessages::notStored(), messagePos());
+        return;
+    }
+    if (!ensureStepDir())
+        return;
+
+    m_host.closeModelessViews();
+
+    const bool current = kind == MonthKind::Current;
+    const QString monthFile = current ? m_session.currentFileName() : m_session.previousFileName();
+    const QString path = stepDir() + u'/' + StepFile::fileName(monthFile, n);
+    const int year = current ? m_session.thisYear() : m_session.prevMonthYear();
+    const int month = current ? m_session.thisMonth() : m_session.prevMonth();
+    const JobRecord &job = m_session.jobs(kind)[n - 1];
+
+    if (!QFileInfo::exists(path)) {
+        // The job is copied before its title gets the step mark.
+        const StepFile created = StepFile::newFor(job, year, month, m_session.todaySerial(), path);
+        const SafeFile::Result r = StepFile::CreateStepFile(path, created);
+        if (!r) {
+            m_services.dialogs.error(m_host.hostWindow(), StepMessages::cannotCreate(path, r.error));
+            return;
+        }
+    }
+
+    const QString title = m_host.shownTitle();
+    if (!title.startsWith(stepPrefix)) {
+        m_host.setShownTitle(stepPrefix + title);
+        m_host.runDataUpdate();
+    }
+
+    showStepWindow(path, true);
+}
+
+void StepLauncher::openFromFile()
+{
+    if (!QFileInfo(stepDir()).isDir()) {
+        m_services.dialogs.inform(m_host.hostWindow(), StepMessages::folderMissing(), messagePos());
+        return;
+    }
+    QString path;
+    {
+        TdlgSelStepData select(stepDir(), m_host.hostWindow());
+        if (m_run(select) != QDialog::Accepted)
+            return;
+        path = select.stepFilePath();
+    }
+    if (path.isEmpty())
+        return;
+    m_host.closeModelessViews();
+    showStepWindow(path, false);
+}
+
+bool StepLauncher::showStepWindow(const QString &path, bool hints)
+{
+    // A file that has gone since it was listed is not shown as an empty chart.
+    if (!QFileInfo::exists(path)) {
+        m_services.dialogs.error(m_host.hostWindow(), StepMessages::fileMissing(path));
+        return false;
+    }
+    StepFile image;
+    const SafeFile::Result r = StepFile::ReadStepFile(path, &image);
+    if (!r) {
+        m_services.dialogs.error(m_host.hostWindow(), StepMessages::cannotRead(path, r.error));
+        return false;
+    }
+
+    TfrmStep window(m_session.exeDir(), m_services, m_host.hostWindow());
+    if (hints)
+        window.showHintsInStatusBar();
+    window.setHelpHandler([this] { m_host.showHelpContents(); });
+    window.SizeChart(image.months);
+    window.FillStepWindow(path, image);
+    m_run(window);
+    return true;
+}
