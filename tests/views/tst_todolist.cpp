@@ -6,10 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -52,23 +50,16 @@ private slots:
     void selection();
     void rows_showTheJobsWithInProgressFramedInAqua();
     void noOpenJob_showsTheRefreshDayGreeting();
-    void placement_rightOfTheMainWindowAtTheTop();
     void leftClick_showsTheJob_data();
     void leftClick_showsTheJob();
     void leftClick_otherMonthWhileGraphOpen_reopensGraphForThatMonth();
-    void leftClick_sameMonthWhileGraphOpen_keepsGraphAndHeader();
     void leftClick_brokenDataNumber_showsTheListedSlot();
     void open_whileOpen_doesNothing();
     void interlock_data();
     void interlock();
     void launch_data();
     void launch();
-    void launchItems_followTheMainWindowActions();
-    void rightClick_onRowOpensThePopup();
-    void close_data();
-    void close();
     void closeForChange_reopensWithTheNewData();
-    void manyRows_openQuickly();
 };
 
 void TestToDoList::initTestCase()
@@ -186,39 +177,30 @@ void TestToDoList::noOpenJob_showsTheRefreshDayGreeting()
     QVERIFY(face->geometry().right() < areaWidth);
 }
 
-void TestToDoList::placement_rightOfTheMainWindowAtTheTop()
-{
-    ViewFixture f;
-    FakeServices fs;
-    f.host.window.resize(420, 600);
-    ViewManager views(f.session, fs.services, f.host);
-    views.openToDoList(false);
-    TfrmList *list = views.listWindow();
-    QCOMPARE(list->size(), QSize(560, 300));
-    // The main window's outer width is used as a screen x.
-    QCOMPARE(list->pos(), QPoint(f.host.window.frameGeometry().width(), 0));
-    QCOMPARE(list->windowTitle(), u"To-Do リスト"_s);
-}
-
 void TestToDoList::leftClick_showsTheJob_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("graphOpen");
     QTest::addColumn<MonthKind>("kind");
     QTest::addColumn<int>("dataNo");
-    QTest::addColumn<bool>("append");
-    QTest::newRow("current month, on the panel") << 0 << QString() << K::Current << 3 << true;
-    QTest::newRow("current month, on the title box") << 0 << u"edtTitle"_s << K::Current << 3 << true;
-    QTest::newRow("previous month") << 1 << u"edtStart"_s << K::Previous << 2 << false;
+    QTest::addColumn<bool>("header");
+    QTest::newRow("current month, on the panel") << 0 << QString() << false << K::Current << 3 << true;
+    QTest::newRow("current month, on the title box")
+        << 0 << u"edtTitle"_s << false << K::Current << 3 << true;
+    QTest::newRow("previous month") << 1 << u"edtStart"_s << false << K::Previous << 2 << true;
+    // The graph already shows that month, and so does the main window.
+    QTest::newRow("current month, graph open") << 0 << QString() << true << K::Current << 3 << false;
 }
 
 void TestToDoList::leftClick_showsTheJob()
 {
     QFETCH(int, row);
     QFETCH(QString, box);
+    QFETCH(bool, graphOpen);
     QFETCH(MonthKind, kind);
     QFETCH(int, dataNo);
-    QFETCH(bool, append);
+    QFETCH(bool, header);
 
     ViewFixture f;
     f.put(K::Current, 0, f.day(-9), f.day(-8));
@@ -228,10 +210,13 @@ void TestToDoList::leftClick_showsTheJob()
     f.put(K::Previous, 0, f.day(-30), f.day(-29));
     f.put(K::Previous, 1, f.day(-20), f.day(1));
     f.save(K::Previous);
-    f.host.appendEnabled = !append;
+    f.host.appendEnabled = kind != K::Current;
     f.host.updateEnabled = false;
     FakeServices fs;
     ViewManager views(f.session, fs.services, f.host);
+    if (graphOpen)
+        views.openGraph();
+    TfrmGraph *graph = views.graphWindow();
     views.openToDoList(false);
 
     JobRowPanel *panel = views.listWindow()->rowPanels().at(row);
@@ -240,10 +225,11 @@ void TestToDoList::leftClick_showsTheJob()
 
     QCOMPARE(f.host.activations, 1);
     QCOMPARE(f.host.shown, (QList<FakeViewHost::Shown>{{kind, dataNo}}));
-    QCOMPARE(f.host.appendEnabled, append);
+    QCOMPARE(f.host.appendEnabled, kind == K::Current);
     QVERIFY(f.host.updateEnabled);
-    QCOMPARE(f.host.headers, QList<MonthKind>{kind});
+    QCOMPARE(f.host.headers, header ? QList<MonthKind>{kind} : QList<MonthKind>{});
     QCOMPARE(f.session.displayMonth(), kind);
+    QCOMPARE(views.graphWindow(), graph);
     QVERIFY(views.isToDoListOpen());
 }
 
@@ -272,24 +258,6 @@ void TestToDoList::leftClick_otherMonthWhileGraphOpen_reopensGraphForThatMonth()
     QVERIFY(!f.host.appendEnabled);
     QCOMPARE(f.host.shown, (QList<FakeViewHost::Shown>{{K::Previous, 2}}));
     QCOMPARE(f.host.headers, QList<MonthKind>{K::Previous});
-}
-
-void TestToDoList::leftClick_sameMonthWhileGraphOpen_keepsGraphAndHeader()
-{
-    ViewFixture f;
-    f.put(K::Current, 0, f.day(0), f.day(3));
-    f.save(K::Current);
-    FakeServices fs;
-    ViewManager views(f.session, fs.services, f.host);
-    views.openGraph();
-    TfrmGraph *graph = views.graphWindow();
-    views.openToDoList(false);
-
-    QTest::mouseClick(views.listWindow()->rowPanels().at(0), Qt::LeftButton);
-
-    QCOMPARE(views.graphWindow(), graph);
-    QCOMPARE(f.host.shown, (QList<FakeViewHost::Shown>{{K::Current, 1}}));
-    QVERIFY(f.host.headers.isEmpty());
 }
 
 void TestToDoList::leftClick_brokenDataNumber_showsTheListedSlot()
@@ -393,65 +361,6 @@ void TestToDoList::launch()
     QCOMPARE(f.host.launches.size(), 1);
 }
 
-void TestToDoList::launchItems_followTheMainWindowActions()
-{
-    ViewFixture f;
-    f.host.pellEnabled = false;
-    f.host.trevEnabled = true;
-    TfrmList list(f.session, f.host);
-    QVERIFY(!list.findChild<QAction *>(u"miPellBoot"_s)->isEnabled());
-    QVERIFY(list.findChild<QAction *>(u"miTrevBoot"_s)->isEnabled());
-    QCOMPARE(list.findChild<QAction *>(u"miPellBoot"_s)->text(), u"Pellmark を起動(&K)"_s);
-    QCOMPARE(list.findChild<QAction *>(u"miTrevBoot"_s)->text(), u"Trevant を起動(&J)"_s);
-}
-
-void TestToDoList::rightClick_onRowOpensThePopup()
-{
-    ViewFixture f;
-    f.put(K::Current, 0, f.day(0), f.day(3));
-    f.save(K::Current);
-    TfrmList list(f.session, f.host);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    auto *menu = list.findChild<QMenu *>(u"PopupMenu1"_s);
-    QTest::mouseClick(list.rowPanels().at(0)->findChild<QLineEdit *>(u"edtTitle"_s), Qt::RightButton);
-    QTRY_VERIFY(menu->isVisible());
-    menu->hide();
-    QVERIFY(f.host.shown.isEmpty());
-}
-
-void TestToDoList::close_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("close button") << u"btnListClose"_s;
-    QTest::newRow("popup item") << u"miListClose"_s;
-    QTest::newRow("close box") << QString();
-}
-
-void TestToDoList::close()
-{
-    QFETCH(QString, how);
-    ViewFixture f;
-    FakeServices fs;
-    ViewManager views(f.session, fs.services, f.host);
-    views.openToDoList(false);
-    TfrmList *list = views.listWindow();
-    QPointer<TfrmList> guard(list);
-    if (how == u"btnListClose"_s)
-        QTest::mouseClick(list->findChild<QPushButton *>(how), Qt::LeftButton);
-    else if (how == u"miListClose"_s)
-        list->findChild<QAction *>(how)->trigger();
-    else
-        list->close();
-
-    // Closed means gone for the program at once: it can be opened again straight away.
-    QVERIFY(!views.isToDoListOpen());
-    views.openToDoList(false);
-    QVERIFY(views.isToDoListOpen());
-    QVERIFY(views.listWindow() != list);
-    QTRY_VERIFY(guard.isNull());
-}
-
 void TestToDoList::closeForChange_reopensWithTheNewData()
 {
     ViewFixture f;
@@ -477,23 +386,6 @@ void TestToDoList::closeForChange_reopensWithTheNewData()
     views.reopen(views.closeForChange());
     QVERIFY(views.isToDoListOpen());
     QVERIFY(!views.isGraphOpen());
-}
-
-void TestToDoList::manyRows_openQuickly()
-{
-    ViewFixture f;
-    for (int slot = 0; slot < MonthFile::RecordCount; ++slot) {
-        f.put(K::Current, slot, f.day(-2), f.day(2));
-        f.put(K::Previous, slot, f.day(-20), f.day(2));
-    }
-    f.save(K::Current);
-    f.save(K::Previous);
-    QElapsedTimer timer;
-    timer.start();
-    TfrmList list(f.session, f.host);
-    list.show();
-    QCOMPARE(list.rowPanels().size(), 120);
-    QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
 }
 
 QTEST_MAIN(TestToDoList)
