@@ -84,7 +84,7 @@ private:
 class BarCanvas final : public QWidget
 {
 public:
-    explicit BarCanvas(TfrmGraph *graph) : QWidget(), m_graph(graph)
+    BarCanvas(TfrmGraph *graph, const QFont &captionFont) : m_graph(graph), m_font(captionFont)
     {
         setObjectName(u"pbxRows"_s);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -99,6 +99,9 @@ protected:
         const int first = qMax(0, area.top() / BarChart::RowHeight);
         const int last = qMin(int(m_graph->m_rows.size()) - 1, area.bottom() / BarChart::RowHeight);
         p.setFont(m_font);
+        const QColor lineColours[] = {ViewColours::line(BarChart::LineColour::ButtonFace),
+                                      ViewColours::line(BarChart::LineColour::Gray),
+                                      ViewColours::line(BarChart::LineColour::Silver)};
         for (int j = first; j <= last; ++j) {
             const TfrmGraph::Row &row = m_graph->m_rows[j];
             const QRect rowRect(0, j * BarChart::RowHeight, w, BarChart::RowHeight);
@@ -109,7 +112,7 @@ protected:
             if (m_graph->m_separators) {
                 for (const BarChart::Separator &s : m_graph->m_separatorLines)
                     p.fillRect(QRect(s.x - 1, 0, BarChart::SeparatorPenWidth, BarChart::SeparatorLength),
-                               ViewColours::line(s.colour));
+                               lineColours[int(s.colour)]);
             }
             p.fillRect(row.bar, row.barColour);
             p.fillRect(row.captionRect, ViewColours::buttonFace());
@@ -140,10 +143,11 @@ protected:
     }
 
 public:
-    QFont m_font;
+    const QFont &captionFont() const { return m_font; }
 
 private:
     TfrmGraph *m_graph;
+    QFont m_font;
 };
 
 TfrmGraph::TfrmGraph(Session &session, ViewHost &host, const GraphSource &source, QWidget *parent)
@@ -170,8 +174,7 @@ TfrmGraph::TfrmGraph(Session &session, ViewHost &host, const GraphSource &source
     pal.setColor(QPalette::Window, ViewColours::listArea());
     m_listArea->setPalette(pal);
     m_listArea->viewport()->setAutoFillBackground(true);
-    m_canvas = new BarCanvas(this);
-    m_canvas->m_font = pixelFont(font(), 13);
+    m_canvas = new BarCanvas(this, pixelFont(font(), 13));
     buildRows(source);
     m_canvas->setFixedSize(rowWidth(), qMax(1, int(m_rows.size()) * BarChart::RowHeight));
     m_listArea->setWidget(m_canvas);
@@ -211,7 +214,7 @@ void TfrmGraph::buildStrip()
 void TfrmGraph::buildRows(const GraphSource &source)
 {
     const int n = source.jobs ? qBound(0, source.rowCount, MonthFile::RecordCount) : 0;
-    const QFontMetrics fm(m_canvas->m_font);
+    const QFontMetrics fm(m_canvas->captionFont());
     const int w = rowWidth();
     m_rows.reserve(n);
     for (int j = 0; j < n; ++j) {
