@@ -1160,6 +1160,12 @@ void TfrmMain::launchPartner(const QString &path, const QString &expectedName, c
     m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath());
 }
 
+// Hints of the views' controls show in this window's status bar, as the design has one hint line.
+void TfrmMain::showHint(const QString &text)
+{
+    statusBar()->showMessage(text);
+}
+
 QString TfrmMain::shownTitle() const
 {
     return m_cmbTitle->currentText();

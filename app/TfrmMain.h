@@ -83,6 +83,7 @@ public:
     bool isLaunchEnabled(Partner partner) const override;
     void launch(Partner partner) override;
     void setPendingLaunchAction(int action) override { m_pendingLaunchAction = action; }
+    void showHint(const QString &text) override;
 
     // StepHost
     QWidget *hostWindow() override { return this; }

@@ -1,8 +1,24 @@
 #include "DaySerial.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace DaySerial {
+
+namespace {
+
+// Serials outside the years 100..9999 (a damaged file) are clamped before any integer cast.
+constexpr double MinSerial = -657434.0; // 0100-01-01
+constexpr double MaxSerial = 2958465.0; // 9999-12-31
+
+double clamped(double serial)
+{
+    if (std::isnan(serial))
+        return 0.0;
+    return std::clamp(serial, MinSerial, MaxSerial);
+}
+
+} // namespace
 
 QDate epoch()
 {
@@ -16,16 +32,12 @@ double fromDate(const QDate &date)
 
 QDate toDate(double serial)
 {
-    if (!std::isfinite(serial))
-        return epoch();
-    return epoch().addDays(qint64(std::floor(serial)));
+    return epoch().addDays(qint64(std::floor(clamped(serial))));
 }
 
 int wholeDays(double serial)
 {
-    if (!std::isfinite(serial))
-        return 0;
-    return int(std::trunc(serial));
+    return int(std::trunc(clamped(serial)));
 }
 
 int month(double serial)

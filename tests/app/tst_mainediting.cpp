@@ -4,6 +4,7 @@
 #include "UpDown.h"
 
 #include <QButtonGroup>
+#include <QPointer>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -70,6 +71,8 @@ private slots:
     void startDateRule_viaPicker();
     void endDateRule_viaPicker();
     void calendarDrag_appliesRuleOnRelease();
+    void dataChanges_closeAndReopenOpenViews();
+    void trayMove_closesViews();
 };
 
 void TestMainEditing::createAndSave_writesWholeFileAndSwitchesStates()
@@ -431,6 +434,54 @@ void TestMainEditing::calendarDrag_appliesRuleOnRelease()
     QTest::mouseRelease(calendar, Qt::LeftButton, {}, july);
     QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 16));
     QCOMPARE(calendar->selectionStart(), QDate(2005, 5, 16));
+}
+
+void TestMainEditing::dataChanges_closeAndReopenOpenViews()
+{
+    MainWindowFixture f;
+    f.writeMonth(May, threeMayJobs());
+    f.writeMonth(April, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
+    TfrmMain &w = f.start();
+    w.show();
+    f.trigger("ViewToDoList1");
+    f.trigger("ViewGraph1");
+    QPointer<QWidget> list = w.views().toDoList();
+    QPointer<QWidget> graph = w.views().graph();
+    QVERIFY(list && graph);
+
+    f.setTitle(u"三の改"_s);
+    f.trigger("DataUpdate1");
+    // Rebuilt around the change: new windows, both open again.
+    QVERIFY(w.views().isToDoListOpen());
+    QVERIFY(w.views().isGraphOpen());
+    QTRY_VERIFY(list.isNull());
+    QTRY_VERIFY(graph.isNull());
+    QCOMPARE(w.views().graph()->windowTitle(), u"バーグラフ ●5月のデータ"_s);
+
+    // The month switch rebuilds the graph for the month now shown.
+    f.trigger("DataChange1");
+    QVERIFY(w.views().isGraphOpen());
+    QCOMPARE(w.views().graph()->windowTitle(), u"バーグラフ ●4月のデータ"_s);
+
+    // A refused command leaves the views as they were.
+    f.trigger("DataChange1");
+    list = w.views().toDoList();
+    f.setTitle(QString());
+    f.trigger("DataUpdate1");
+    QCOMPARE(w.views().toDoList(), list.data());
+}
+
+void TestMainEditing::trayMove_closesViews()
+{
+    MainWindowFixture f;
+    f.writeMonth(May, threeMayJobs());
+    TfrmMain &w = f.start();
+    w.show();
+    f.trigger("ViewToDoList1");
+    f.trigger("ViewGraph1");
+    f.trigger("ViewTaskTray1");
+    QVERIFY(!w.views().isToDoListOpen());
+    QVERIFY(!w.views().isGraphOpen());
 }
 
 QTEST_MAIN(TestMainEditing)

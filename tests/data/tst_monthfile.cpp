@@ -7,6 +7,7 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +60,7 @@ private slots:
     void fileNames();
     void daySerial_data();
     void daySerial();
+    void daySerial_damagedValuesAreClamped();
 };
 
 void TestMonthFile::record_matchesLayout()
@@ -219,6 +221,14 @@ void TestMonthFile::daySerial()
     QCOMPARE(DaySerial::toDate(serial), date);
     QCOMPARE(DaySerial::toDate(serial + 0.75), date); // the time of day does not move the day
     QCOMPARE(DaySerial::wholeDays(serial + 0.75), int(serial));
+}
+
+void TestMonthFile::daySerial_damagedValuesAreClamped()
+{
+    QCOMPARE(DaySerial::toDate(1e300), QDate(9999, 12, 31));
+    QCOMPARE(DaySerial::toDate(-1e300), QDate(100, 1, 1));
+    QCOMPARE(DaySerial::toDate(std::numeric_limits<double>::quiet_NaN()), QDate(1899, 12, 30));
+    QCOMPARE(DaySerial::wholeDays(std::numeric_limits<double>::infinity()), 2958465);
 }
 
 QTEST_GUILESS_MAIN(TestMonthFile)
