@@ -59,6 +59,7 @@ struct Planner
         if (!window)
             return false;
         window->show();
+        window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
     }
 
