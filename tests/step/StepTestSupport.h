@@ -1,9 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QtEndian>
 
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
+
+inline double serial(int y, int m, int d)
+{
+    return double(QDate(1899, 12, 30).daysTo(QDate(y, m, d)));
+}
 
 // Builds step file bytes by hand from the published layout, independently of the code under test.
 class StepBytes
@@ -39,7 +47,6 @@ public:
         bytes.replace(offset + 1, s.size(), s);
     }
 
-    // The window of December 2004 .. February 2005.
     void window(int baseYear, int before, int beforeDays, int base, int baseDays, int after, int afterDays)
     {
         i32(BaseYear, baseYear);
@@ -73,4 +80,27 @@ public:
         std::memcpy(&v, &u, 8);
         return v;
     }
+};
+
+// Makes every write beyond `bytes` fail with EFBIG, as a full disk would, even for root.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lim = m_old;
+        lim.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
 };
