@@ -673,9 +673,12 @@ bool TfrmAubrel::loadDayFile(const QString &path)
         reportFileError(path, r.error, true);
         return false;
     }
-    clearDay();
     const bool scratch = path == DailyPlanPaths::temporaryFile(m_session.exeDir());
+    const DiaryRecord diary = m_state.workingDiary; // the scratch day of the routines has none of its own
+    clearDay();
     m_state.takeDay(day, !scratch);
+    if (scratch)
+        m_state.workingDiary = diary;
     if (!scratch)
         showFileOf(day);
     showPadsFromRecords();

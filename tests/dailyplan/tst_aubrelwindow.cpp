@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
@@ -84,6 +85,8 @@ private slots:
     void remove_packsAndRenumbers();
     void remove_cancel_keepsEverything();
     void close_dropsPads();
+    void scratchFile_keepsDiaryAndFileName();
+    void hints_goToTheWindowsStatusBar();
 };
 
 void TestAubrelWindow::drag_createsPad_data()
@@ -623,6 +626,42 @@ void TestAubrelWindow::close_dropsPads()
     QVERIFY(!p.window->isVisible());
     QVERIFY(p.window->findChildren<TSchedPadFrame *>().isEmpty());
     QVERIFY(!p.dir.exists(u"AUBREL/Y200512/Y2005125.dtf"_s));
+}
+
+
+void TestAubrelWindow::scratchFile_keepsDiaryAndFileName()
+{
+    Planner p;
+    DayFile today;
+    today.setSourcePath(u"/w/AUBREL/Y200512/Y2005125.dtf"_s);
+    today.diary.text1 = u"今日の日記"_s;
+    p.dir.write(u"AUBREL/Y200512/Y2005125.dtf"_s, today.toBytes());
+    DayFile scratch;
+    scratch.setSourcePath(u"/w/other.dtf"_s);
+    scratch.bars[0] = {u"L"_s, 0, 60, 0};
+    scratch.pads[0].startHour = 6;
+    scratch.diary.text1 = u"使われない"_s;
+    p.dir.write(u"Temporary.dtf"_s, scratch.toBytes());
+    QVERIFY(p.open());
+    QVERIFY(p.window->loadDayFile(p.dir.file(u"Temporary.dtf"_s)));
+    QVERIFY(p.pad(1));
+    QCOMPARE(p.state().workingDiary.text1, u"今日の日記"_s);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
+}
+
+void TestAubrelWindow::hints_goToTheWindowsStatusBar()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    for (QWidget *w : {static_cast<QWidget *>(child<QPushButton>(p.pad(1), u"btnSave")),
+                       child<QWidget>(p.window.get(), u"btnRemovePad")}) {
+        QStatusTipEvent tip(w->statusTip());
+        QApplication::sendEvent(w, &tip);
+        QVERIFY(!w->statusTip().isEmpty());
+        QVERIFY(!w->statusTip().contains(u'|'));
+        QCOMPARE(p.window->findChild<QStatusBar *>(u"StatusBar1"_s)->currentMessage(), w->statusTip());
+    }
 }
 
 QTEST_MAIN(TestAubrelWindow)

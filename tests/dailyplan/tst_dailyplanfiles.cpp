@@ -90,7 +90,6 @@ class TestDailyPlanFiles : public QObject
     Q_OBJECT
 private slots:
     void day_matchesLayout();
-    void day_clearedImage();
     void day_shortFileReadsOverClearedDay_data();
     void day_shortFileReadsOverClearedDay();
     void day_textsCutToCapacity_data();
@@ -168,18 +167,6 @@ void TestDailyPlanFiles::day_matchesLayout()
     QCOMPARE(d.toBytes().size(), 10728);
     QCOMPARE(d.toBytes(), e);
     QCOMPARE(DayFile::fromBytes(e), d);
-}
-
-void TestDailyPlanFiles::day_clearedImage()
-{
-    DailyPlanState s;
-    s.dayImage.createdOn = 5.0;
-    s.workingPads[0].padNo = 1;
-    s.clearDay();
-    QCOMPARE(s.dayImage.toBytes(), clearedDay());
-    QCOMPARE(s.workingBars, s.dayImage.bars);
-    QVERIFY(!s.workingPads[0].hasTimes());
-    QCOMPARE(s.padCount(), 0);
 }
 
 void TestDailyPlanFiles::day_shortFileReadsOverClearedDay_data()

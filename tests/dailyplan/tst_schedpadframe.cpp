@@ -6,7 +6,6 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -61,7 +60,6 @@ private slots:
     void texts_limitedToFieldBytes_data();
     void texts_limitedToFieldBytes();
     void colorBox_valuesAndCustom();
-    void popup_memoAndRoutineEntry();
 };
 
 void TestSchedPadFrame::save_checksOrderAndLimits_data()
@@ -353,39 +351,17 @@ void TestSchedPadFrame::texts_limitedToFieldBytes()
 
 void TestSchedPadFrame::colorBox_valuesAndCustom()
 {
-    ColorBox box;
-    QCOMPARE(box.colorValue(), 0); // black by default
-    box.setColorValue(0x0000FF);
-    QCOMPARE(box.currentText(), u"赤"_s);
+    // Files hold 0x00BBGGRR: red in the low byte.
     QCOMPARE(ColorBox::toColor(0x0000FF), QColor(255, 0, 0));
     QCOMPARE(ColorBox::toValue(QColor(0x12, 0x34, 0x56)), 0x563412);
-    box.setColorValue(0x563412);
-    QCOMPARE(box.currentIndex(), box.count() - 1);
-    QCOMPARE(box.colorValue(), 0x563412);
-    box.pickColor = [](QWidget *, const QColor &initial) {
-        return initial == QColor(0x12, 0x34, 0x56) ? QColor(1, 2, 3) : QColor();
-    };
-    emit box.activated(box.count() - 1);
-    QCOMPARE(box.colorValue(), 0x030201);
+    ColorBox box;
     box.setColorValue(0xF0CAA6);
     QCOMPARE(box.currentText(), u"スカイブルー"_s);
-}
-
-void TestSchedPadFrame::popup_memoAndRoutineEntry()
-{
-    Planner p;
-    QVERIFY(p.open());
-    p.drag(false, 300, 400);
-    p.drag(false, 600, 700);
-    QSignalSpy memo(p.window.get(), &TfrmAubrel::padMemoRequested);
-    QMenu *menu = p.pad(2)->findChild<QMenu *>(u"pumPadFrame"_s);
-    QVERIFY(menu);
-    QAction *pmiMemo = menu->findChild<QAction *>(u"pmiMemo"_s);
-    QCOMPARE(pmiMemo->text(), u"メモ(&M)..."_s);
-    pmiMemo->trigger();
-    QCOMPARE(memo.size(), 1);
-    QCOMPARE(memo.at(0).at(0).toInt(), 2);
-    QVERIFY(menu->actions().contains(p.window->action(u"RoutineEntry1"_s)));
+    box.setColorValue(0x563412); // not a named colour: kept as the custom one
+    QCOMPARE(box.colorValue(), 0x563412);
+    box.pickColor = [](QWidget *, const QColor &) { return QColor(1, 2, 3); };
+    emit box.activated(box.count() - 1);
+    QCOMPARE(box.colorValue(), 0x030201);
 }
 
 QTEST_MAIN(TestSchedPadFrame)
