@@ -132,6 +132,8 @@ private:
     QAction *m_pmiClear = nullptr;
     QAction *m_pmiShowSeparator = nullptr;
     QAction *m_hContentsStep = nullptr;
+    // Where the popup menu was opened: the separator goes to that row, the clear command acts on
+    // that strip.
     int m_popupRow = -1;
     QWidget *m_popupOrigin = nullptr;
 };
