@@ -10,7 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
-SjisLimitValidator::SjisLimitValidator(int capacity, QObject *parent) : QValidator(parent), m_capacity(capacity) {}
+SjisLimitValidator::SjisLimitValidator(int capacity, QObject *parent)
+    : QValidator(parent), m_capacity(capacity)
+{}
 
 QValidator::State SjisLimitValidator::validate(QString &input, int &) const
 {

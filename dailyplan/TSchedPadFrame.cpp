@@ -336,7 +336,8 @@ bool TSchedPadFrame::readTimes(Times *t)
 {
     if (parseWhole(m_cmbStartHour->currentText(), &t->startHour) &&
         parseWhole(m_speStartMinute->text(), &t->startMinute) &&
-        parseWhole(m_cmbEndHour->currentText(), &t->endHour) && parseWhole(m_speEndMinute->text(), &t->endMinute))
+        parseWhole(m_cmbEndHour->currentText(), &t->endHour) &&
+        parseWhole(m_speEndMinute->text(), &t->endMinute))
         return true;
     m_host.padDialogs().inform(m_host.dialogParent(), notNumberMessage());
     return false;

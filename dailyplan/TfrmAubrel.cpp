@@ -1,9 +1,10 @@
 #include "TfrmAubrel.h"
 
+#include "Clock.h"
 #include "DailyPlanPaths.h"
 #include "DailyPlanState.h"
-#include "DaySerial.h"
 #include "DateText.h"
+#include "DaySerial.h"
 #include "Dialogs.h"
 #include "Hints.h"
 #include "JobRowPanel.h"
@@ -11,7 +12,6 @@
 #include "Services.h"
 #include "Shutter.h"
 #include "SjisCodec.h"
-#include "Clock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -292,7 +292,8 @@ void TfrmAubrel::buildControls()
         {u"btnEnterRoutine", u"ルーチン仮登録", u"RoutineEntry1",
          u"ルーチン仮登録|選択されているスケジュール・パッドをルーチンとして仮登録します"},
         {u"btnSetRoutine", u"ルーチン設定...", u"RoutineSet1", u"ルーチン設定|ルーチンを設定・保存します"},
-        {u"btnShowRoutine", u"ルーチン表示", u"RoutineRead1", u"ルーチン表示|本日の曜日のルーチンを表示します"},
+        {u"btnShowRoutine", u"ルーチン表示", u"RoutineRead1",
+         u"ルーチン表示|本日の曜日のルーチンを表示します"},
         {u"btnDiary", u"一日の終わりに...", u"ScheduleDiary1", u"一日の終わりに|ダイアリーを記入します"},
     };
     int y = 236;
@@ -378,7 +379,9 @@ void TfrmAubrel::buildPlan()
     m_pbxTimeR->setObjectName(u"pbxTimeR"_s);
     m_pbxTimeR->setGeometry(0, 0, 13, TimeAxis::Rows);
     for (DragColumn *c : {m_pbxTimeL, m_pbxTimeR}) {
-        Hints::set(c, u"ドラッグ・エリア|およその開始時刻から終了時刻までドラッグすると,スケジュール・パッドを作成します"_s);
+        Hints::set(
+            c,
+            u"ドラッグ・エリア|およその開始時刻から終了時刻までドラッグすると,スケジュール・パッドを作成します"_s);
         connect(c, &DragColumn::pressed, this, &TfrmAubrel::dragPress);
         connect(c, &DragColumn::moved, this, &TfrmAubrel::dragMove);
         connect(c, &DragColumn::released, this, &TfrmAubrel::dragRelease);
@@ -656,7 +659,8 @@ void TfrmAubrel::clearDay()
 
 QString TfrmAubrel::fileErrorText(const QString &path, const QString &reason, bool reading)
 {
-    const QString what = reading ? u"ファイルを読み込めませんでした."_s : u"ファイルを保存できませんでした."_s;
+    const QString what =
+        reading ? u"ファイルを読み込めませんでした."_s : u"ファイルを保存できませんでした."_s;
     return what + u"\r\n\r\n"_s + QDir::toNativeSeparators(path) + u"\r\n\r\n"_s + reason;
 }
 
@@ -730,7 +734,7 @@ void TfrmAubrel::schedulePast()
 {
     const QString folder = m_state.aubrelDir + u'/' + m_state.monthFolderName;
     const QString path = m_services.dialogs.openFileName(this, u"過去のスケジュール"_s, folder,
-                                                          u"Dawnpadファイル (*.[dD][tT][fF])"_s);
+                                                         u"Dawnpadファイル (*.[dD][tT][fF])"_s);
     if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(m_state.todayDayFile) ||
         !QFileInfo::exists(path))
         return;

@@ -42,8 +42,8 @@ SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
     image.bars = workingBars;
     image.pads = workingPads;
     image.diary = workingDiary;
-    const SafeFile::Result r =
-        SafeFile::write(currentDayFile, image.toBytes(), exists ? SafeFile::Tail::Keep : SafeFile::Tail::Drop);
+    const SafeFile::Result r = SafeFile::write(currentDayFile, image.toBytes(),
+                                               exists ? SafeFile::Tail::Keep : SafeFile::Tail::Drop);
     if (r)
         dayImage = image;
     if (created)
@@ -75,7 +75,8 @@ SafeFile::Result DailyPlanState::saveRoutines(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return {};
-    const SafeFile::Result r = SafeFile::write(path, RoutineFile::toBytes(workingRoutines), SafeFile::Tail::Keep);
+    const SafeFile::Result r =
+        SafeFile::write(path, RoutineFile::toBytes(workingRoutines), SafeFile::Tail::Keep);
     if (r)
         routineImage = workingRoutines;
     return r;

@@ -68,7 +68,8 @@ void SchedulePadRecord::toBytes(QByteArray &image, int offset) const
 
 DiaryRecord DiaryRecord::fromBytes(const QByteArray &image, int offset)
 {
-    return {Fields::readString(image, offset, TitleCapacity), Fields::readString(image, offset + 32, TextCapacity),
+    return {Fields::readString(image, offset, TitleCapacity),
+            Fields::readString(image, offset + 32, TextCapacity),
             Fields::readString(image, offset + 288, TitleCapacity),
             Fields::readString(image, offset + 320, TextCapacity)};
 }

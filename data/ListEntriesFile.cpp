@@ -6,22 +6,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template<size_t N>
+template <size_t N>
 void readList(std::array<QString, N> &list, const QByteArray &image, int offset, int capacity)
 {
     for (size_t i = 0; i < N; ++i)
         list[i] = Fields::readString(image, offset + int(i) * (capacity + 1), capacity);
 }
 
-template<size_t N>
+template <size_t N>
 void writeList(const std::array<QString, N> &list, QByteArray &image, int offset, int capacity)
 {
     for (size_t i = 0; i < N; ++i)
         Fields::writeString(image, offset + int(i) * (capacity + 1), capacity, list[i]);
 }
 
-template<size_t N>
-QStringList nonEmpty(const std::array<QString, N> &list)
+template <size_t N> QStringList nonEmpty(const std::array<QString, N> &list)
 {
     QStringList out;
     for (const QString &s : list) {
@@ -71,7 +70,19 @@ QByteArray ListEntries::toBytes() const
     return image;
 }
 
-QStringList ListEntries::keywordList() const { return nonEmpty(keywords); }
-QStringList ListEntries::contentList() const { return nonEmpty(contents); }
-QStringList ListEntries::title1List() const { return nonEmpty(titles1); }
-QStringList ListEntries::title2List() const { return nonEmpty(titles2); }
+QStringList ListEntries::keywordList() const
+{
+    return nonEmpty(keywords);
+}
+QStringList ListEntries::contentList() const
+{
+    return nonEmpty(contents);
+}
+QStringList ListEntries::title1List() const
+{
+    return nonEmpty(titles1);
+}
+QStringList ListEntries::title2List() const
+{
+    return nonEmpty(titles2);
+}

@@ -15,7 +15,7 @@ struct RoutineRecord
     static constexpr int ContentCapacity = 63;
     static constexpr int MemoCapacity = 255;
 
-    qint32 padNo = 0; // 0: empty record
+    qint32 padNo = 0;   // 0: empty record
     qint32 originX = 0; // 4 left pane, 351 right pane
     qint32 padTop = 0;
     QString keyword;

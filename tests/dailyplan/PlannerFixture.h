@@ -66,7 +66,8 @@ struct Planner
     DailyPlanState &state() { return launcher.state(); }
     DragColumn *column(bool right) const
     {
-        return window->findChild<DragColumn *>(right ? QStringLiteral("pbxTimeR") : QStringLiteral("pbxTimeL"));
+        return window->findChild<DragColumn *>(right ? QStringLiteral("pbxTimeR")
+                                                     : QStringLiteral("pbxTimeL"));
     }
     void drag(bool right, int from, int to)
     {
@@ -78,8 +79,7 @@ struct Planner
     int shutters() const { return fakes.sound.played.size(); }
 };
 
-template<typename T>
-T *child(QWidget *parent, const char16_t *name)
+template <typename T> T *child(QWidget *parent, const char16_t *name)
 {
     return parent->findChild<T *>(QString::fromUtf16(name));
 }

@@ -257,14 +257,15 @@ void TestAubrelWindow::wheel_scrolls25RowsPerNotch()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    QWidget *targets[] = {p.window->findChild<QWidget *>(u"pbxFrameR"_s), p.pad(1)->findChild<QWidget *>(u"cmbStartHour"_s),
+    QWidget *targets[] = {p.window->findChild<QWidget *>(u"pbxFrameR"_s),
+                          p.pad(1)->findChild<QWidget *>(u"cmbStartHour"_s),
                           p.window->findChild<QWidget *>(u"pnlControls"_s)};
     for (QWidget *target : targets) {
         p.window->setScrollPosition(1000);
         const QString hour = child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText();
         auto wheel = [&](int delta) {
-            QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(target, &e);
         };
         wheel(-120);
@@ -289,14 +290,20 @@ void TestAubrelWindow::paint_panesScaleAndBars()
     QWidget *right = p.window->findChild<QWidget *>(u"pbxFrameR"_s);
     const QRgb morning = rgb(135, 206, 250), afternoon = rgb(240, 230, 140), evening = rgb(4, 112, 165),
                night = rgb(0, 0, 139);
-    struct Probe { QWidget *w; int row; QRgb color; };
-    const Probe probes[] = {{left, 0, morning},     {left, 719, morning},    {left, 720, afternoon},
-                            {left, 1439, afternoon}, {left, 1440, evening},  {left, 2160, night},
-                            {left, 2880, night},     {right, 720, morning},  {right, 721, afternoon},
+    struct Probe
+    {
+        QWidget *w;
+        int row;
+        QRgb color;
+    };
+    const Probe probes[] = {{left, 0, morning},       {left, 719, morning},   {left, 720, afternoon},
+                            {left, 1439, afternoon},  {left, 1440, evening},  {left, 2160, night},
+                            {left, 2880, night},      {right, 720, morning},  {right, 721, afternoon},
                             {right, 1440, afternoon}, {right, 1441, evening}, {right, 2160, evening},
-                            {right, 2161, night},    {right, 2880, night}};
+                            {right, 2161, night},     {right, 2880, night}};
     for (const Probe &pr : probes)
-        QVERIFY2(pixel(pr.w, 150, pr.row) == pr.color, qPrintable(u"%1 row %2"_s.arg(pr.w->objectName()).arg(pr.row)));
+        QVERIFY2(pixel(pr.w, 150, pr.row) == pr.color,
+                 qPrintable(u"%1 row %2"_s.arg(pr.w->objectName()).arg(pr.row)));
 
     // The scale: five-minute marks in white, long ones at the hours.
     QWidget *scale = p.window->findChild<QWidget *>(u"pbxTime"_s);
@@ -580,7 +587,8 @@ void TestAubrelWindow::remove_packsAndRenumbers()
     QTRY_COMPARE(p.state().selectedPad, 1);
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
     p.window->findChild<QPushButton *>(u"btnRemovePad"_s)->click();
-    QCOMPARE(p.fakes.dialogs.lastText(), u"スケジュール・パッドNo. 2を削除します.\r\n\r\n処理を続行しますか？"_s);
+    QCOMPARE(p.fakes.dialogs.lastText(),
+             u"スケジュール・パッドNo. 2を削除します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
     QCOMPARE(p.window->findChildren<TSchedPadFrame *>().size(), 2);
     QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"k3"_s);
@@ -627,7 +635,6 @@ void TestAubrelWindow::close_dropsPads()
     QVERIFY(p.window->findChildren<TSchedPadFrame *>().isEmpty());
     QVERIFY(!p.dir.exists(u"AUBREL/Y200512/Y2005125.dtf"_s));
 }
-
 
 void TestAubrelWindow::scratchFile_keepsDiaryAndFileName()
 {

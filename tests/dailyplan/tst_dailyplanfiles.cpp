@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QtEndian>
 
-#include <cstring>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
@@ -18,7 +18,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Byte writers for building expected images straight from the published layouts.
-void putI32(QByteArray &b, int off, qint32 v) { qToLittleEndian(v, b.data() + off); }
+void putI32(QByteArray &b, int off, qint32 v)
+{
+    qToLittleEndian(v, b.data() + off);
+}
 void putF64(QByteArray &b, int off, double v)
 {
     quint64 u;
@@ -30,7 +33,10 @@ void putStr(QByteArray &b, int off, const QByteArray &s)
     b[off] = char(s.size());
     b.replace(off + 1, s.size(), s);
 }
-QByteArray sj(const QString &s) { return Sjis::encode(s); }
+QByteArray sj(const QString &s)
+{
+    return Sjis::encode(s);
+}
 
 // An unused bar and an empty pad record as the layout describes them.
 void putUnusedBar(QByteArray &b, int off)

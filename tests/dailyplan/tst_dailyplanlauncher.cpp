@@ -130,8 +130,8 @@ void TestDailyPlanLauncher::folderCannotBeMade_data()
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QString>("message");
     QTest::newRow("AUBREL is a file") << u"AUBREL"_s << true << DailyPlanLauncher::aubrelFolderFailedText();
-    QTest::newRow("month folder is a file") << u"AUBREL/Y200512"_s << false
-                                            << DailyPlanLauncher::monthFolderFailedText();
+    QTest::newRow("month folder is a file")
+        << u"AUBREL/Y200512"_s << false << DailyPlanLauncher::monthFolderFailedText();
 }
 
 void TestDailyPlanLauncher::folderCannotBeMade()

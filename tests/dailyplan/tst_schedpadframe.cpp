@@ -12,17 +12,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString orderSave = u"終了時刻が開始時刻より早い,あるいは同時刻に設定されています.\r\n設定の一時保存は実行されませんでした.\r\n\r\n時刻を再設定してください."_s;
-const QString orderRevise = u"終了時刻が開始時刻より早い,あるいは同時刻に設定されています.\r\n前回保存したデータが有れば,設定を値に戻します(時刻データのみ).\r\n\r\n時刻を再設定してください."_s;
-const QString startLimit = u"設定可能時刻は 当日 AM6:00 から翌日 AM5:59 までです.\r\n開始時刻を AM6:00 より前に設定することはできません.\r\n\r\n開始時刻を AM6:00 に設定します."_s;
-const QString endLimit = u"設定可能時刻は 当日 AM6:00 から翌日 AM5:59 までです.\r\n終了時刻を AM5:59 より後に設定することはできません.\r\n\r\n終了時刻を AM5:59 に設定します."_s;
+const QString orderSave =
+    u"終了時刻が開始時刻より早い,あるいは同時刻に設定されています.\r\n設定の一時保存は実行されませんでした.\r\n\r\n時刻を再設定してください."_s;
+const QString orderRevise =
+    u"終了時刻が開始時刻より早い,あるいは同時刻に設定されています.\r\n前回保存したデータが有れば,設定を値に戻します(時刻データのみ).\r\n\r\n時刻を再設定してください."_s;
+const QString startLimit =
+    u"設定可能時刻は 当日 AM6:00 から翌日 AM5:59 までです.\r\n開始時刻を AM6:00 より前に設定することはできません.\r\n\r\n開始時刻を AM6:00 に設定します."_s;
+const QString endLimit =
+    u"設定可能時刻は 当日 AM6:00 から翌日 AM5:59 までです.\r\n終了時刻を AM5:59 より後に設定することはできません.\r\n\r\n終了時刻を AM5:59 に設定します."_s;
 
 QString boxes(TSchedPadFrame *pad)
 {
     return child<QComboBox>(pad, u"cmbStartHour")->currentText() + u':' +
            child<QSpinBox>(pad, u"speStartMinute")->text() +
            (child<QCheckBox>(pad, u"chbStartPM")->isChecked() ? u"PM"_s : QString()) + u'-' +
-           child<QComboBox>(pad, u"cmbEndHour")->currentText() + u':' + child<QSpinBox>(pad, u"speEndMinute")->text() +
+           child<QComboBox>(pad, u"cmbEndHour")->currentText() + u':' +
+           child<QSpinBox>(pad, u"speEndMinute")->text() +
            (child<QCheckBox>(pad, u"chbEndPM")->isChecked() ? u"PM"_s : QString());
 }
 
@@ -36,8 +41,14 @@ QString recordTimes(const SchedulePadRecord &r)
         .arg(r.endPM ? u"PM"_s : QString());
 }
 
-bool saveEnabled(TSchedPadFrame *pad) { return child<QPushButton>(pad, u"btnSave")->isEnabled(); }
-bool reviseEnabled(TSchedPadFrame *pad) { return child<QPushButton>(pad, u"btnRevise")->isEnabled(); }
+bool saveEnabled(TSchedPadFrame *pad)
+{
+    return child<QPushButton>(pad, u"btnSave")->isEnabled();
+}
+bool reviseEnabled(TSchedPadFrame *pad)
+{
+    return child<QPushButton>(pad, u"btnRevise")->isEnabled();
+}
 
 } // namespace
 
@@ -71,20 +82,21 @@ void TestSchedPadFrame::save_checksOrderAndLimits_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("equal times refused") << QStringList{u"9"_s, u"0"_s, u""_s, u"9"_s, u"0"_s, u""_s} << false << -1
-                                         << -1 << QStringList{orderSave} << u"9:0-9:0"_s;
-    QTest::newRow("across midnight") << QStringList{u"11"_s, u"30"_s, u"1"_s, u"0"_s, u"30"_s, u""_s} << true << 2100
-                                     << 2220 << QStringList{} << u"11:30PM-0:30"_s;
-    QTest::newRow("5:00 to 7:00 is backwards") << QStringList{u"5"_s, u"0"_s, u""_s, u"7"_s, u"0"_s, u""_s} << false
-                                               << -1 << -1 << QStringList{orderSave} << u"5:0-7:0"_s;
-    QTest::newRow("minute 99 clamped to 5:59") << QStringList{u"4"_s, u"0"_s, u""_s, u"5"_s, u"99"_s, u""_s} << true
-                                               << 2640 << 2879 << QStringList{endLimit} << u"4:0-5:59"_s;
-    QTest::newRow("before 6:00 clamped") << QStringList{u"6"_s, u"-5"_s, u""_s, u"6"_s, u"30"_s, u""_s} << true << 0
-                                         << 60 << QStringList{startLimit} << u"6:0-6:30"_s;
-    QTest::newRow("hour 12 counts as 6:00") << QStringList{u"12"_s, u"30"_s, u"1"_s, u"7"_s, u"0"_s, u""_s} << true
-                                            << 60 << 120 << QStringList{} << u"12:30PM-7:0"_s;
-    QTest::newRow("last minute of the axis") << QStringList{u"5"_s, u"0"_s, u""_s, u"5"_s, u"59"_s, u""_s} << true
-                                             << 2760 << 2878 << QStringList{} << u"5:0-5:59"_s;
+    QTest::newRow("equal times refused") << QStringList{u"9"_s, u"0"_s, u""_s, u"9"_s, u"0"_s, u""_s} << false
+                                         << -1 << -1 << QStringList{orderSave} << u"9:0-9:0"_s;
+    QTest::newRow("across midnight") << QStringList{u"11"_s, u"30"_s, u"1"_s, u"0"_s, u"30"_s, u""_s} << true
+                                     << 2100 << 2220 << QStringList{} << u"11:30PM-0:30"_s;
+    QTest::newRow("5:00 to 7:00 is backwards") << QStringList{u"5"_s, u"0"_s, u""_s, u"7"_s, u"0"_s, u""_s}
+                                               << false << -1 << -1 << QStringList{orderSave} << u"5:0-7:0"_s;
+    QTest::newRow("minute 99 clamped to 5:59")
+        << QStringList{u"4"_s, u"0"_s, u""_s, u"5"_s, u"99"_s, u""_s} << true << 2640 << 2879
+        << QStringList{endLimit} << u"4:0-5:59"_s;
+    QTest::newRow("before 6:00 clamped") << QStringList{u"6"_s, u"-5"_s, u""_s, u"6"_s, u"30"_s, u""_s}
+                                         << true << 0 << 60 << QStringList{startLimit} << u"6:0-6:30"_s;
+    QTest::newRow("hour 12 counts as 6:00") << QStringList{u"12"_s, u"30"_s, u"1"_s, u"7"_s, u"0"_s, u""_s}
+                                            << true << 60 << 120 << QStringList{} << u"12:30PM-7:0"_s;
+    QTest::newRow("last minute of the axis") << QStringList{u"5"_s, u"0"_s, u""_s, u"5"_s, u"59"_s, u""_s}
+                                             << true << 2760 << 2878 << QStringList{} << u"5:0-5:59"_s;
 }
 
 void TestSchedPadFrame::save_checksOrderAndLimits()

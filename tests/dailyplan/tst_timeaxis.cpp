@@ -136,11 +136,14 @@ void TestTimeAxis::scaleMarks()
         if (!m.label.isEmpty())
             hours << m.label;
     }
-    QCOMPARE(hours.join(u','),
-             u"7,8,9,10,11,0,1,2,3,4,5,6,7,8,9,10,11,0,1,2,3,4,5,6"_s);
-    struct Expect { int i, x0, x1, labelX; const char16_t *label; };
+    QCOMPARE(hours.join(u','), u"7,8,9,10,11,0,1,2,3,4,5,6,7,8,9,10,11,0,1,2,3,4,5,6"_s);
+    struct Expect
+    {
+        int i, x0, x1, labelX;
+        const char16_t *label;
+    };
     // 5, 10, 30 minutes past 6 and 7:00, 10:00 and the last mark (6:00 next morning).
-    const Expect cases[] = {{1, 8, 12, 0, u""}, {2, 6, 14, 0, u""}, {6, 3, 17, 0, u""},
+    const Expect cases[] = {{1, 8, 12, 0, u""},   {2, 6, 14, 0, u""},    {6, 3, 17, 0, u""},
                             {12, 0, 20, 7, u"7"}, {48, 0, 20, 4, u"10"}, {288, 0, 20, 7, u"6"}};
     for (const Expect &c : cases) {
         const auto &m = marks[c.i - 1];
