@@ -107,14 +107,12 @@ private slots:
     void lists_matchLayoutAndSkipEmpty();
     void lastUsedBar_data();
     void lastUsedBar();
-    void countRoutines();
     void paths_data();
     void paths();
     void state_firstSaveSetsPathAndDate();
     void state_saveKeepsTailOfLongerFile();
     void state_saveThenLoadIsByteExact();
     void state_failedSaveLeavesFileAndImage();
-    void state_createsRoutineAndListFiles();
     void state_readsExistingRoutineAndListFiles();
     void state_routinesSavedOnlyWhenFileExists();
 };
@@ -364,15 +362,6 @@ void TestDailyPlanFiles::lastUsedBar()
     QCOMPARE(::lastUsedBar(bars), expected);
 }
 
-void TestDailyPlanFiles::countRoutines()
-{
-    RoutineFile::Routines r{};
-    QCOMPARE(RoutineFile::countRoutines(r), 0);
-    r[0].padNo = 1;
-    r[3].padNo = 4; // not packed: still counted
-    QCOMPARE(RoutineFile::countRoutines(r), 2);
-}
-
 void TestDailyPlanFiles::paths_data()
 {
     QTest::addColumn<QDate>("date");
@@ -484,20 +473,6 @@ void TestDailyPlanFiles::state_failedSaveLeavesFileAndImage()
 
     s.currentDayFile = dir.file(u"missing/folder.dtf"_s);
     QVERIFY(!s.saveDay(5.0));
-}
-
-void TestDailyPlanFiles::state_createsRoutineAndListFiles()
-{
-    TestFolder dir;
-    DailyPlanState s;
-    s.workingRoutines[0].padNo = 1; // left from an earlier opening
-    QVERIFY(s.loadOrCreateRoutines(dir.file(u"Routines.rdf"_s)));
-    QVERIFY(s.loadOrCreateLists(dir.file(u"LEntries.lef"_s)));
-    QCOMPARE(dir.read(u"Routines.rdf"_s), emptyRoutines());
-    QCOMPARE(dir.read(u"LEntries.lef"_s).size(), 3072);
-    QCOMPARE(ListEntries::fromBytes(dir.read(u"LEntries.lef"_s)), ListEntries::defaults());
-    QCOMPARE(RoutineFile::countRoutines(s.workingRoutines), 0);
-    QCOMPARE(s.listEntries, ListEntries::defaults());
 }
 
 void TestDailyPlanFiles::state_readsExistingRoutineAndListFiles()

@@ -14,8 +14,6 @@ private slots:
     void rowToTime_data();
     void rowToTime();
     void roundTripOnEveryMinute();
-    void paneBands_data();
-    void paneBands();
     void scaleMarks();
 };
 
@@ -87,44 +85,6 @@ void TestTimeAxis::roundTripOnEveryMinute()
         QVERIFY(t.hour >= 0 && t.hour <= 11);
         QCOMPARE(TimeAxis::timeToRow(t.hour, t.pm, t.minute), row);
     }
-}
-
-void TestTimeAxis::paneBands_data()
-{
-    QTest::addColumn<bool>("right");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("quarter");
-    QTest::newRow("left 0") << false << 0 << 0;
-    QTest::newRow("left 719") << false << 719 << 0;
-    QTest::newRow("left 720") << false << 720 << 1;
-    QTest::newRow("left 1440") << false << 1440 << 2;
-    QTest::newRow("left 2160") << false << 2160 << 3;
-    QTest::newRow("left 2880") << false << 2880 << 3;
-    QTest::newRow("right 720 still morning") << true << 720 << 0;
-    QTest::newRow("right 721") << true << 721 << 1;
-    QTest::newRow("right 1440") << true << 1440 << 1;
-    QTest::newRow("right 1441") << true << 1441 << 2;
-    QTest::newRow("right 2160") << true << 2160 << 2;
-    QTest::newRow("right 2161") << true << 2161 << 3;
-    QTest::newRow("right 2880") << true << 2880 << 3;
-}
-
-void TestTimeAxis::paneBands()
-{
-    QFETCH(bool, right);
-    QFETCH(int, row);
-    QFETCH(int, quarter);
-    const QList<TimeAxis::Band> bands = right ? TimeAxis::rightPaneBands() : TimeAxis::leftPaneBands();
-    int hits = 0;
-    for (const TimeAxis::Band &b : bands) {
-        if (row >= b.top && row < b.bottom) {
-            ++hits;
-            QCOMPARE(b.color, TimeAxis::quarterColor(quarter));
-        }
-    }
-    QCOMPARE(hits, 1);
-    QCOMPARE(TimeAxis::quarterColor(0), (TimeAxis::Rgb{135, 206, 250}));
-    QCOMPARE(TimeAxis::quarterColor(3), (TimeAxis::Rgb{0, 0, 139}));
 }
 
 void TestTimeAxis::scaleMarks()
