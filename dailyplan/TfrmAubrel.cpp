@@ -120,6 +120,9 @@ TfrmAubrel::TfrmAubrel(Session &session, Services &services, DailyPlanState &sta
 
 TfrmAubrel::~TfrmAubrel()
 {
+    // The children go after this part of the object: they must not call back into it.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
     destroyPads();
 }
 
