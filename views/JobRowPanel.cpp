@@ -6,6 +6,7 @@
 #include "JobRecord.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -43,10 +44,15 @@ QLineEdit *JobRowPanel::addBox(int left, int width, const QString &text)
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setCursor(Qt::ArrowCursor);
     box->setCursorPosition(0);
-    QFont f = box->font();
-    f.setPointSize(10);
-    box->setFont(f);
     box->setTextMargins(1, 0, 1, 0);
+    // 10 points as designed; a longer number or date ("12月 No.60") steps down so it is never cut
+    // off. A long title keeps its size and scrolls like any text box.
+    QFont f = box->font();
+    f.setPointSizeF(10);
+    const int room = width - 8;
+    while (width < 100 && f.pointSizeF() > 7 && QFontMetrics(f).horizontalAdvance(text) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    box->setFont(f);
     box->installEventFilter(this);
     return box;
 }
