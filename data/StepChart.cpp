@@ -54,36 +54,48 @@ int StepMonths::FirstMonthYear() const
 int StepMonths::yearOf(int index) const
 {
     switch (index) {
-    case 0: return FirstMonthYear();
-    case 2: return afterMonth == 1 ? baseYear + 1 : baseYear;
-    default: return baseYear;
+    case 0:
+        return FirstMonthYear();
+    case 2:
+        return afterMonth == 1 ? baseYear + 1 : baseYear;
+    default:
+        return baseYear;
     }
 }
 
 int StepMonths::monthOf(int index) const
 {
     switch (index) {
-    case 0: return beforeMonth;
-    case 2: return afterMonth;
-    default: return baseMonth;
+    case 0:
+        return beforeMonth;
+    case 2:
+        return afterMonth;
+    default:
+        return baseMonth;
     }
 }
 
 int StepMonths::daysOf(int index) const
 {
     switch (index) {
-    case 0: return beforeDays;
-    case 2: return afterDays;
-    default: return baseDays;
+    case 0:
+        return beforeDays;
+    case 2:
+        return afterDays;
+    default:
+        return baseDays;
     }
 }
 
 int StepMonths::firstColumnOf(int index) const
 {
     switch (index) {
-    case 0: return 0;
-    case 2: return beforeDays + baseDays;
-    default: return beforeDays;
+    case 0:
+        return 0;
+    case 2:
+        return beforeDays + baseDays;
+    default:
+        return beforeDays;
     }
 }
 
@@ -119,7 +131,8 @@ std::optional<BarPixels> DateToPixels(const StepMonths &months, double start, do
         return std::nullopt;
     // An end before the start draws nothing; a far end is held to a width that stays an int.
     constexpr qint64 MaxSpan = 100000;
-    const qint64 span = std::clamp<qint64>(qint64(DaySerial::wholeDays(end)) - DaySerial::wholeDays(start) + 1, 0, MaxSpan);
+    const qint64 span =
+        std::clamp<qint64>(qint64(DaySerial::wholeDays(end)) - DaySerial::wholeDays(start) + 1, 0, MaxSpan);
     const int left = DayWidth * column;
     return BarPixels{left, left + int(DayWidth * span)};
 }

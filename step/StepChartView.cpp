@@ -14,9 +14,12 @@ namespace StepColours {
 QColor bar(int row, int kind)
 {
     switch (kind) {
-    case 0: return row == 0 ? overallInitialBar : stepInitialBar;
-    case 1: return revisedBar;
-    default: return actualBar;
+    case 0:
+        return row == 0 ? overallInitialBar : stepInitialBar;
+    case 1:
+        return revisedBar;
+    default:
+        return actualBar;
     }
 }
 
@@ -41,8 +44,8 @@ void vline(QPainter &p, int x, int top, int bottom, const QColor &colour)
 
 QFont font(int pixelSize, bool bold)
 {
-    static const QString family = QFontDatabase::families().contains(u"IPAPGothic"_s) ? u"IPAPGothic"_s
-                                                                                        : QFont().family();
+    static const QString family =
+        QFontDatabase::families().contains(u"IPAPGothic"_s) ? u"IPAPGothic"_s : QFont().family();
     QFont f(family);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
@@ -90,7 +93,8 @@ QImage header(const StepMonths &months, QSize size)
             // "10" to "12" are wider in this face than the 20 pixels left before "月".
             const QString number = QString::number(months.monthOf(i));
             const int width = p.fontMetrics().horizontalAdvance(number);
-            const int x = qMin(StepChart::monthNumberX(months, i), StepChart::monthLetterX(months, i) - 1 - width);
+            const int x =
+                qMin(StepChart::monthNumberX(months, i), StepChart::monthLetterX(months, i) - 1 - width);
             textAt(p, x, 2, number);
         }
     }
@@ -105,9 +109,15 @@ QImage grid(const StepMonths &months, QSize size)
     for (const StepChart::DayColumn &c : StepChart::dayColumns(months)) {
         QColor colour;
         switch (StepChart::gridShade(c.date.day(), months.daysOf(c.monthIndex))) {
-        case StepChart::GridShade::Black: colour = StepColours::gridBlack; break;
-        case StepChart::GridShade::Grey: colour = StepColours::gridGrey; break;
-        case StepChart::GridShade::White: colour = StepColours::white; break;
+        case StepChart::GridShade::Black:
+            colour = StepColours::gridBlack;
+            break;
+        case StepChart::GridShade::Grey:
+            colour = StepColours::gridGrey;
+            break;
+        case StepChart::GridShade::White:
+            colour = StepColours::white;
+            break;
         }
         vline(p, StepChart::lineX(c.column), 0, StepChart::GridLineBottom, colour);
     }

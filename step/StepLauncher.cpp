@@ -24,8 +24,7 @@ const QString stepPrefix = u"[STEP]"_s;
 
 StepLauncher::StepLauncher(Session &session, Services &services, StepHost &host)
     : m_session(session), m_services(services), m_host(host), m_run([](QDialog &d) { return d.exec(); })
-{
-}
+{}
 
 QString StepLauncher::stepDir() const
 {

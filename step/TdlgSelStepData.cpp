@@ -20,7 +20,8 @@ constexpr int ListHeight = 180;
 
 } // namespace
 
-TdlgSelStepData::TdlgSelStepData(const QString &stepDir, QWidget *parent) : QDialog(parent), m_stepDir(stepDir)
+TdlgSelStepData::TdlgSelStepData(const QString &stepDir, QWidget *parent)
+    : QDialog(parent), m_stepDir(stepDir)
 {
     setObjectName(u"dlgSelStepData"_s);
     setWindowTitle(u"STEPデータファイルの選択"_s);
@@ -79,8 +80,8 @@ TdlgSelStepData::TdlgSelStepData(const QString &stepDir, QWidget *parent) : QDia
 void TdlgSelStepData::fillList()
 {
     // Sorted by name, so the list reads the same on every file system.
-    const QStringList names = QDir(m_stepDir).entryList({StepFile::nameFilter()},
-                                                        QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QStringList names = QDir(m_stepDir).entryList(
+        {StepFile::nameFilter()}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     m_lbxStepData->addItems(names);
     if (names.isEmpty()) {
         m_edtStepSelFile->clear();

@@ -43,7 +43,8 @@ constexpr int CaptionWidth = 162;
 constexpr int RadioColumnWidth = 94;
 constexpr int WheelStep = 20;
 
-const QString stripHint = u"|開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s;
+const QString stripHint =
+    u"|開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s;
 const QString surfaceHint = u"|右クリックすると,ポップアップメニューが表示されます."_s;
 
 QString rowName(int row)
@@ -436,7 +437,8 @@ void TfrmStep::FillStepWindow(const QString &path, const StepFile &image)
     m_loadedStep = image;
     m_workingStep = image;
 
-    m_edtStepDataNo->setText(QString::number(image.months.baseMonth) + u"月 No."_s + QString::number(image.dataNo));
+    m_edtStepDataNo->setText(QString::number(image.months.baseMonth) + u"月 No."_s +
+                             QString::number(image.dataNo));
     m_edtStepTitle->setText(image.title);
     m_edtStepCustomer->setText(image.customer);
     m_edtStepJobNo->setText(image.jobNo);
@@ -564,7 +566,8 @@ bool TfrmStep::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::ContextMenu:
         if (rowOf(watched) >= 0) {
-            PopupMenu1Popup(static_cast<QWidget *>(watched), static_cast<QContextMenuEvent *>(event)->globalPos());
+            PopupMenu1Popup(static_cast<QWidget *>(watched),
+                            static_cast<QContextMenuEvent *>(event)->globalPos());
             return true;
         }
         break;
@@ -572,7 +575,8 @@ bool TfrmStep::eventFilter(QObject *watched, QEvent *event)
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && rowOf(watched) >= 0)
             surfaceMouseDown(rowOf(watched));
         break;
-    default: break;
+    default:
+        break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -78,22 +78,26 @@ void TestStepChart::dateToPixels_data()
     QTest::addColumn<int>("right");
 
     const StepMonths m = decJanFeb();
-    QTest::newRow("first day of the base month") << m << serial(2005, 1, 1) << serial(2005, 1, 1) << true << 403 << 416;
+    QTest::newRow("first day of the base month")
+        << m << serial(2005, 1, 1) << serial(2005, 1, 1) << true << 403 << 416;
     QTest::newRow("last column") << m << serial(2005, 2, 28) << serial(2005, 2, 28) << true << 1157 << 1170;
-    QTest::newRow("past the last column") << m << serial(2005, 2, 27) << serial(2005, 3, 1) << true << 1144 << 1183;
-    QTest::newRow("time of day is dropped") << m << serial(2005, 1, 2) + 0.75 << serial(2005, 1, 3) + 0.25 << true
-                                            << 416 << 442;
-    QTest::newRow("end before start draws nothing") << m << serial(2005, 1, 10) << serial(2005, 1, 5) << true << 520
-                                                    << 520;
-    QTest::newRow("day before the window") << m << serial(2004, 11, 30) << serial(2004, 12, 5) << false << 0 << 0;
-    QTest::newRow("same month a year later") << m << serial(2005, 12, 5) << serial(2005, 12, 6) << false << 0 << 0;
+    QTest::newRow("past the last column")
+        << m << serial(2005, 2, 27) << serial(2005, 3, 1) << true << 1144 << 1183;
+    QTest::newRow("time of day is dropped")
+        << m << serial(2005, 1, 2) + 0.75 << serial(2005, 1, 3) + 0.25 << true << 416 << 442;
+    QTest::newRow("end before start draws nothing")
+        << m << serial(2005, 1, 10) << serial(2005, 1, 5) << true << 520 << 520;
+    QTest::newRow("day before the window")
+        << m << serial(2004, 11, 30) << serial(2004, 12, 5) << false << 0 << 0;
+    QTest::newRow("same month a year later")
+        << m << serial(2005, 12, 5) << serial(2005, 12, 6) << false << 0 << 0;
     QTest::newRow("not a number") << m << std::nan("") << serial(2005, 1, 1) << false << 0 << 0;
     QTest::newRow("huge serial") << m << 1e300 << 1e300 << false << 0 << 0;
     QTest::newRow("huge end is held") << m << serial(2005, 1, 1) << 2.9e6 << true << 403 << 403 + 13 * 100000;
 
     const StepMonths novDecJan = StepMonths::around(2005, 12);
-    QTest::newRow("january of the next year") << novDecJan << serial(2006, 1, 1) << serial(2006, 1, 1) << true
-                                              << 13 * 61 << 13 * 62;
+    QTest::newRow("january of the next year")
+        << novDecJan << serial(2006, 1, 1) << serial(2006, 1, 1) << true << 13 * 61 << 13 * 62;
 }
 
 void TestStepChart::dateToPixels()
@@ -121,17 +125,20 @@ void TestStepChart::pixelsToDates_data()
     QTest::addColumn<QDate>("lastDate");
 
     const StepMonths m = decJanFeb();
-    QTest::newRow("first column is december 2004") << m << 0 << 12 << 1 << 1 << QDate(2004, 12, 1) << QDate(2004, 12, 1);
+    QTest::newRow("first column is december 2004")
+        << m << 0 << 12 << 1 << 1 << QDate(2004, 12, 1) << QDate(2004, 12, 1);
     QTest::newRow("one day") << m << 405 << 410 << 32 << 32 << QDate(2005, 1, 1) << QDate(2005, 1, 1);
     QTest::newRow("right to left") << m << 500 << 100 << 8 << 39 << QDate(2004, 12, 8) << QDate(2005, 1, 8);
-    QTest::newRow("released left of the strip") << m << 60 << -7 << 1 << 5 << QDate(2004, 12, 1) << QDate(2004, 12, 5);
-    QTest::newRow("released at the end") << m << 1150 << 1170 << 89 << 90 << QDate(2005, 2, 27) << QDate(2005, 2, 28);
-    QTest::newRow("released past the end") << m << 1150 << 5000 << 89 << 90 << QDate(2005, 2, 27)
-                                           << QDate(2005, 2, 28);
-    QTest::newRow("nov-dec-jan starts in 2005") << StepMonths::around(2005, 12) << 3 << 3 << 1 << 1
-                                                << QDate(2005, 11, 1) << QDate(2005, 11, 1);
-    QTest::newRow("nov-dec-jan ends in 2006") << StepMonths::around(2005, 12) << 13 * 91 << 13 * 91 + 5 << 92 << 92
-                                              << QDate(2006, 1, 31) << QDate(2006, 1, 31);
+    QTest::newRow("released left of the strip")
+        << m << 60 << -7 << 1 << 5 << QDate(2004, 12, 1) << QDate(2004, 12, 5);
+    QTest::newRow("released at the end")
+        << m << 1150 << 1170 << 89 << 90 << QDate(2005, 2, 27) << QDate(2005, 2, 28);
+    QTest::newRow("released past the end")
+        << m << 1150 << 5000 << 89 << 90 << QDate(2005, 2, 27) << QDate(2005, 2, 28);
+    QTest::newRow("nov-dec-jan starts in 2005")
+        << StepMonths::around(2005, 12) << 3 << 3 << 1 << 1 << QDate(2005, 11, 1) << QDate(2005, 11, 1);
+    QTest::newRow("nov-dec-jan ends in 2006") << StepMonths::around(2005, 12) << 13 * 91 << 13 * 91 + 5 << 92
+                                              << 92 << QDate(2006, 1, 31) << QDate(2006, 1, 31);
 }
 
 void TestStepChart::pixelsToDates()
@@ -150,7 +157,7 @@ void TestStepChart::pixelsToDates()
     QCOMPARE(s->firstDate, firstDate);
     QCOMPARE(s->lastDate, lastDate);
     // Snapped back to pixels, the span lies inside the chart.
-    QVERIFY((last) * 13 <= 13 * months.dayCount());
+    QVERIFY((last)*13 <= 13 * months.dayCount());
 }
 
 void TestStepChart::columns_data()

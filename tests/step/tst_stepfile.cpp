@@ -1,5 +1,5 @@
-#include "StepTestSupport.h"
 #include "StepFile.h"
+#include "StepTestSupport.h"
 #include "TestFolder.h"
 
 #include <QTest>

@@ -1,16 +1,16 @@
 #include "Fakes.h"
 #include "Session.h"
-#include "StepTestSupport.h"
 #include "StepHost.h"
 #include "StepLauncher.h"
+#include "StepTestSupport.h"
 #include "TdlgConfirm.h"
 #include "TestFolder.h"
 #include "TfrmStep.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QEnterEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -218,8 +218,9 @@ void TestStepLauncher::firstOpening_confirmsCreatesAndShows()
     QCOMPARE(s.overall, (StepChart::BarPixels{13 * 48, 13 * 66}));
     QCOMPARE(s.dataNoText, u"1月 No.7"_s);
     QCOMPARE(s.loaded.comments, u"打合せ\r\n資料"_s);
-    QCOMPARE(s.hintOnStrip,
-             u"開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s);
+    QCOMPARE(
+        s.hintOnStrip,
+        u"開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s);
     QCOMPARE(m_fakes->sound.played.size(), 1);
 }
 
@@ -243,7 +244,8 @@ void TestStepLauncher::folderCannotBeCreated_tellsAndStops()
     expect([](QDialog &) { return int(QDialog::Accepted); });
     m_launcher->openForShownJob();
     QCOMPARE(m_dialogs, QStringList{u"dlgConfirm"_s});
-    QCOMPARE(m_fakes->dialogs.texts(), QStringList{u"STEPフォルダの作成に失敗しました.\r\n\r\n処理を中止します."_s});
+    QCOMPARE(m_fakes->dialogs.texts(),
+             QStringList{u"STEPフォルダの作成に失敗しました.\r\n\r\n処理を中止します."_s});
     QCOMPARE(m_host->title, u"job"_s);
     QCOMPARE(m_host->updates, 0);
 }
@@ -315,9 +317,10 @@ void TestStepLauncher::unsavedJob_tellsAndStops()
     m_host->dataNo = dataNo;
     m_host->title = u"typed but not stored"_s;
     m_launcher->openForShownJob();
-    QCOMPARE(m_fakes->dialogs.texts(), QStringList{u"入力したデータが保存されていません.\r\n\r\n保存後,再試行してください."_s});
-    QCOMPARE(m_fakes->dialogs.shown.first().at, std::optional<QPoint>(m_host->window.frameGeometry().topLeft() +
-                                                                        QPoint(50, 200)));
+    QCOMPARE(m_fakes->dialogs.texts(),
+             QStringList{u"入力したデータが保存されていません.\r\n\r\n保存後,再試行してください."_s});
+    QCOMPARE(m_fakes->dialogs.shown.first().at,
+             std::optional<QPoint>(m_host->window.frameGeometry().topLeft() + QPoint(50, 200)));
     QVERIFY(m_dialogs.isEmpty());
     QVERIFY(!m_folder->exists(u"STEP"_s));
     QCOMPARE(m_host->updates, 0);
@@ -370,7 +373,8 @@ void TestStepLauncher::unreadableFile_errorNamesFile()
 void TestStepLauncher::fromFile_noFolder_tellsAndStops()
 {
     m_launcher->openFromFile();
-    QCOMPARE(m_fakes->dialogs.texts(), QStringList{u"STEPフォルダが存在しません.\r\n\r\n処理を中止します."_s});
+    QCOMPARE(m_fakes->dialogs.texts(),
+             QStringList{u"STEPフォルダが存在しません.\r\n\r\n処理を中止します."_s});
     QVERIFY(m_dialogs.isEmpty());
 }
 
@@ -405,7 +409,8 @@ void TestStepLauncher::fromFile_listsAndOpensChosenFile()
     m_launcher->openFromFile();
 
     QCOMPARE(m_dialogs, (QStringList{u"dlgSelStepData"_s, u"frmStep"_s}));
-    QCOMPARE(listed, (QStringList{u"Y2004NOV2.vxs"_s, u"Y2005JAN7.vxs"_s, u"Y2004NOV2.vxs"_s, u"Y2005JAN7.vxs"_s}));
+    QCOMPARE(listed,
+             (QStringList{u"Y2004NOV2.vxs"_s, u"Y2005JAN7.vxs"_s, u"Y2004NOV2.vxs"_s, u"Y2005JAN7.vxs"_s}));
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(m_shown[0].path, m_folder->file(u"STEP/Y2004NOV2.vxs"_s));
     QCOMPARE(m_shown[0].months, (StepMonths{2004, 10, 31, 11, 30, 12, 31}));

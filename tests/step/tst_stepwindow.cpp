@@ -173,16 +173,16 @@ void TestStepWindow::fill_bars_data()
     QTest::addColumn<int>("left");
     QTest::addColumn<int>("right");
     using K = TfrmStep::Kind;
-    QTest::newRow("overall plan is the job's period") << 0 << int(K::Initial) << 13 * col(2005, 1, 18)
-                                                      << 13 * (col(2005, 2, 4) + 1);
+    QTest::newRow("overall plan is the job's period")
+        << 0 << int(K::Initial) << 13 * col(2005, 1, 18) << 13 * (col(2005, 2, 4) + 1);
     QTest::newRow("overall without revisions") << 0 << int(K::Revised) << 0 << 0;
-    QTest::newRow("revised shows the last revision") << 1 << int(K::Revised) << 13 * col(2005, 1, 10)
-                                                     << 13 * (col(2005, 1, 12) + 1);
+    QTest::newRow("revised shows the last revision")
+        << 1 << int(K::Revised) << 13 * col(2005, 1, 10) << 13 * (col(2005, 1, 12) + 1);
     QTest::newRow("unset initial plan") << 1 << int(K::Initial) << 0 << 0;
-    QTest::newRow("actual across the new year") << 2 << int(K::Actual) << 13 * col(2004, 12, 30)
-                                                << 13 * (col(2005, 1, 2) + 1);
-    QTest::newRow("plan past the last day") << 3 << int(K::Initial) << 13 * col(2005, 2, 20)
-                                            << 13 * (col(2005, 3, 5) + 1);
+    QTest::newRow("actual across the new year")
+        << 2 << int(K::Actual) << 13 * col(2004, 12, 30) << 13 * (col(2005, 1, 2) + 1);
+    QTest::newRow("plan past the last day")
+        << 3 << int(K::Initial) << 13 * col(2005, 2, 20) << 13 * (col(2005, 3, 5) + 1);
     QTest::newRow("start before the window") << 4 << int(K::Initial) << 0 << 0;
     QTest::newRow("current revision outside") << 5 << int(K::Revised) << 0 << 0;
 }
@@ -204,10 +204,14 @@ void TestStepWindow::fill_basicDataAndTitles()
     TfrmStep w(m_folder.path(), m_fakes.services);
     const StepFile f = sampleFile();
     w.FillStepWindow(m_folder.file(u"x.vxs"_s), f);
-    const QList<std::pair<QString, QString>> boxes = {
-        {u"edtStepDataNo"_s, u"1月 No.7"_s}, {u"edtStepTitle"_s, u"見積書作成"_s}, {u"edtStepCustomer"_s, u"北斗商事"_s},
-        {u"edtStepJobNo"_s, u"J-105"_s},    {u"edtStepJobType"_s, u"設計"_s},     {u"edtOverall"_s, u"全体"_s},
-        {u"edtStep1"_s, u"調査"_s},          {u"edtStep2"_s, QString()}};
+    const QList<std::pair<QString, QString>> boxes = {{u"edtStepDataNo"_s, u"1月 No.7"_s},
+                                                      {u"edtStepTitle"_s, u"見積書作成"_s},
+                                                      {u"edtStepCustomer"_s, u"北斗商事"_s},
+                                                      {u"edtStepJobNo"_s, u"J-105"_s},
+                                                      {u"edtStepJobType"_s, u"設計"_s},
+                                                      {u"edtOverall"_s, u"全体"_s},
+                                                      {u"edtStep1"_s, u"調査"_s},
+                                                      {u"edtStep2"_s, QString()}};
     for (const auto &[name, text] : boxes)
         QCOMPARE(child<QLineEdit>(w, name)->text(), text);
     QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(), QDate(2005, 1, 18));
@@ -254,8 +258,9 @@ void TestStepWindow::paint_headerColours()
         QDate date;
         bool sunday;
     };
-    for (const Case &c : {Case{QDate(2004, 12, 5), true}, Case{QDate(2005, 1, 2), true}, Case{QDate(2005, 2, 27), true},
-                          Case{QDate(2005, 1, 1), false}, Case{QDate(2005, 1, 3), false}}) {
+    for (const Case &c :
+         {Case{QDate(2004, 12, 5), true}, Case{QDate(2005, 1, 2), true}, Case{QDate(2005, 2, 27), true},
+          Case{QDate(2005, 1, 1), false}, Case{QDate(2005, 1, 3), false}}) {
         const int k = col(c.date.year(), c.date.month(), c.date.day());
         QVERIFY2((count(k, red) > 10) == c.sunday, qPrintable(c.date.toString()));
         QVERIFY2((count(k, black) > 10) == !c.sunday, qPrintable(c.date.toString()));
@@ -324,7 +329,6 @@ void TestStepWindow::paint_gridAndStrips()
         QCOMPARE(pixel(empty, x, 6), QColor(238, 238, 238));
 }
 
-
 void TestStepWindow::show_placedAtTopLeftAndResizeRule()
 {
     TfrmStep w(m_folder.path(), m_fakes.services);
@@ -334,7 +338,8 @@ void TestStepWindow::show_placedAtTopLeftAndResizeRule()
     QCOMPARE(w.pos(), area.topLeft());
     QCOMPARE(w.width(), qMax(800, area.width()));
     QCOMPARE(w.height(), 600);
-    QCOMPARE(child<QLabel>(w, u"lblNote"_s)->text(), u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
+    QCOMPARE(child<QLabel>(w, u"lblNote"_s)->text(),
+             u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
     saveGrab(w, u"step-window.png"_s);
 
     struct Case
@@ -342,8 +347,8 @@ void TestStepWindow::show_placedAtTopLeftAndResizeRule()
         QSize asked;
         QSize got;
     };
-    for (const Case &c : {Case{{700, 700}, {800, 600}}, Case{{1000, 500}, {1000, 600}}, Case{{1300, 600}, {1300, 600}},
-                          Case{{200, 100}, {800, 600}}}) {
+    for (const Case &c : {Case{{700, 700}, {800, 600}}, Case{{1000, 500}, {1000, 600}},
+                          Case{{1300, 600}, {1300, 600}}, Case{{200, 100}, {800, 600}}}) {
         w.resize(c.asked);
         QCOMPARE(w.size(), c.got);
     }
@@ -384,11 +389,11 @@ void TestStepWindow::wheel_scrollsTwentyPixelsPerNotch()
     bar->setValue(50);
     // Turns over other controls reach the window, their parent, as real wheel events do.
     const QList<std::tuple<QWidget *, int, int>> turns = {
-        {box->viewport(), -120, 70}, {box->viewport(), 120, 50}, {&w, -240, 90},
-        {bar, 120, 70},              {box->viewport(), -60, 70}, {box->viewport(), -60, 90}};
+        {box->viewport(), -120, 70}, {box->viewport(), 120, 50}, {&w, -240, 90}, {bar, 120, 70},
+        {box->viewport(), -60, 70},  {box->viewport(), -60, 90}};
     for (const auto &[target, delta, value] : turns) {
-        QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &e);
         QCOMPARE(bar->value(), value);
     }
