@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -526,7 +527,16 @@ QString TfrmAubrel::clockText(const QTime &time)
 
 void TfrmAubrel::updateClock()
 {
-    m_edtNow->setText(clockText(m_services.clock.now().time()));
+    const QString text = clockText(m_services.clock.now().time());
+    // The panel is narrow: step the font down until the whole time shows.
+    QFont f = m_edtNow->font();
+    f.setPointSizeF(9);
+    const int room = m_edtNow->width() - 8;
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    m_edtNow->setFont(f);
+    m_edtNow->setText(text);
+    m_edtNow->setCursorPosition(0);
 }
 
 void TfrmAubrel::showUnsaved(const QDate &today)
