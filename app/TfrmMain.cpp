@@ -884,13 +884,20 @@ void TfrmMain::FileSave1Execute()
     m_views->reopen(views);
 }
 
+// Records are only ever added to this month's file.
+bool TfrmMain::refuseAppendToPrevious()
+{
+    if (m_session.displayMonth() != MonthKind::Previous)
+        return false;
+    inform(u"前月のデータファイル: "_s + m_session.previousFileName() + u" に"_s + u"\r\n"_s +
+           u"データを追加することはできません."_s);
+    return true;
+}
+
 void TfrmMain::DataAppend1Execute()
 {
-    if (m_session.displayMonth() == MonthKind::Previous) {
-        inform(u"前月のデータファイル: "_s + m_session.previousFileName() + u" に"_s + u"\r\n"_s +
-               u"データを追加することはできません."_s);
+    if (refuseAppendToPrevious())
         return;
-    }
     if (m_cmbTitle->currentText().isEmpty()) {
         inform(TitleMissingText);
         return;
@@ -913,11 +920,8 @@ void TfrmMain::DataUpdate1Execute()
 
 void TfrmMain::appendOrHandOver()
 {
-    if (m_session.displayMonth() == MonthKind::Previous) {
-        inform(u"前月のデータファイル: "_s + m_session.previousFileName() + u" に"_s + u"\r\n"_s +
-               u"データを追加することはできません."_s);
+    if (refuseAppendToPrevious())
         return;
-    }
     const int slot = m_updDataNo->position() - 1;
     if (m_session.jobs(MonthKind::Current)[size_t(slot)].isUsed()) {
         updateInto(MonthKind::Current, slot);

@@ -130,6 +130,7 @@ private:
     void appendInto(int slot);
     void updateInto(MonthKind kind, int slot);
     void appendOrHandOver();
+    bool refuseAppendToPrevious();
     void updateOrHandOver();
 
     void updDataNoChanging(int direction, bool *allow);

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "MainWindowFixture.h"
 
 #include "RangeCalendar.h"
@@ -7,8 +8,6 @@
 #include <QPointer>
 #include <QSignalSpy>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -17,29 +16,6 @@ namespace {
 const QString May = u"Y2005MAY.vxf"_s;
 const QString April = u"Y2005APR.vxf"_s;
 const QString TitleMissing = u"必須入力項目の「タイトル」に入力されていません."_s;
-
-// Makes writes beyond `bytes` fail with EFBIG, as a full disk does, even for root.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-};
 
 QList<JobRecord> threeMayJobs()
 {

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "DailyPlanPaths.h"
 #include "DailyPlanState.h"
 #include "DayFile.h"
@@ -66,28 +67,6 @@ QByteArray emptyRoutines()
             putI32(b, k * 400 + f, -1);
     return b;
 }
-
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileSizeLimit.h"
 #include <QByteArray>
 #include <QDate>
 #include <QtEndian>
@@ -80,27 +81,4 @@ public:
         std::memcpy(&v, &u, 8);
         return v;
     }
-};
-
-// Makes every write beyond `bytes` fail with EFBIG, as a full disk would, even for root.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
