@@ -31,10 +31,10 @@ QString entryName(const TfrmList::Entry &e)
 // today, check.
 void putJobs(ViewFixture &f, const QStringList &jobs)
 {
-    for (const QString &spec : jobs) {
-        const QStringList parts = spec.mid(1).split(u':');
+    for (const QString &written : jobs) {
+        const QStringList parts = written.mid(1).split(u':');
         const QStringList v = parts[1].split(u',');
-        const K kind = spec.startsWith(u'C') ? K::Current : K::Previous;
+        const K kind = written.startsWith(u'C') ? K::Current : K::Previous;
         f.put(kind, parts[0].toInt(), f.day(v[0].toInt()), f.day(v[1].toInt()), v[2].toInt());
     }
 }
