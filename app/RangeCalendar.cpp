@@ -1,5 +1,7 @@
 #include "RangeCalendar.h"
 
+#include "DateText.h"
+
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -168,11 +170,10 @@ void RangeCalendar::paintEvent(QPaintEvent *)
 
         // Weekday letters, Sunday first.
         p.setFont(font);
-        static const char16_t letters[] = u"日月火水木金土";
         for (int c = 0; c < Columns; ++c) {
             const QRect cell(gridLeft + c * l.cellWidth, l.titleHeight, l.cellWidth, l.headerHeight);
             p.setPen(c == 0 ? QColor(220, 0, 0) : c == 6 ? QColor(0, 0, 200) : pal.color(QPalette::Text));
-            p.drawText(cell, Qt::AlignCenter, QString(QChar(letters[c])));
+            p.drawText(cell, Qt::AlignCenter, DateText::weekdayLetter(c));
         }
         p.setPen(pal.color(QPalette::Mid));
         p.drawLine(gridLeft, l.titleHeight + l.headerHeight - 1, gridLeft + Columns * l.cellWidth,

@@ -104,6 +104,7 @@ TfrmMain::TfrmMain(const QString &exeDir, Services &services, QWidget *parent)
     buildActions();
     buildMenus();
     buildControls();
+    setFixedSize(sizeHint());
     createWindow();
 }
 
@@ -559,8 +560,6 @@ void TfrmMain::applyActionsForCurrentMonth()
 void TfrmMain::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    adjustSize();
-    setFixedSize(sizeHint());
     move(screen() ? screen()->availableVirtualGeometry().topLeft() : QPoint(0, 0));
     statusBar()->clearMessage();
     setCountStatus(m_session.count(MonthKind::Current));

@@ -9,6 +9,7 @@
 #include "Hints.h"
 #include "JobRowPanel.h"
 #include "PlanWidgets.h"
+#include "TextFit.h"
 #include "Services.h"
 #include "Shutter.h"
 #include "SjisCodec.h"
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -529,12 +529,7 @@ void TfrmAubrel::updateClock()
 {
     const QString text = clockText(m_services.clock.now().time());
     // The panel is narrow: step the font down until the whole time shows.
-    QFont f = m_edtNow->font();
-    f.setPointSizeF(9);
-    const int room = m_edtNow->width() - 8;
-    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    m_edtNow->setFont(f);
+    m_edtNow->setFont(TextFit::fittingFont(m_edtNow->font(), 9, text, m_edtNow->width(), 6));
     m_edtNow->setText(text);
     m_edtNow->setCursorPosition(0);
 }

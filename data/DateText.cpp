@@ -2,12 +2,19 @@
 
 namespace DateText {
 
-QString weekdayLetter(const QDate &date)
+QString weekdayLetter(int sundayFirstColumn)
 {
     static const char16_t letters[] = u"日月火水木金土";
+    if (sundayFirstColumn < 0 || sundayFirstColumn > 6)
+        return {};
+    return QString(QChar(letters[sundayFirstColumn]));
+}
+
+QString weekdayLetter(const QDate &date)
+{
     if (!date.isValid())
         return {};
-    return QString(QChar(letters[date.dayOfWeek() % 7]));
+    return weekdayLetter(date.dayOfWeek() % 7);
 }
 
 static QString twoDigits(int n)

@@ -8,6 +8,8 @@ namespace DateText {
 
 // "日" .. "土" for Sunday .. Saturday.
 QString weekdayLetter(const QDate &date);
+// The same by column of a week that starts on Sunday (0 = Sunday .. 6 = Saturday).
+QString weekdayLetter(int sundayFirstColumn);
 // "03月05日(水)": two-digit month and day with the weekday (to-do rows).
 QString monthDayPadded(const QDate &date);
 // "3月5日(水)": month and day without leading zeros (bar graph captions).

@@ -2,6 +2,8 @@
 
 #include "ByteFields.h"
 
+#include <cstring>
+
 namespace {
 
 // Offsets within a record.
@@ -22,38 +24,35 @@ enum : int {
 
 JobRecord JobRecord::fromBytes(const QByteArray &image, int offset)
 {
-    // Read from a copy of just this record so that the field helpers see record offsets.
-    const QByteArray r = image.mid(offset, Size);
-    Q_ASSERT(r.size() == Size);
+    Q_ASSERT(offset >= 0 && offset + Size <= image.size());
     JobRecord j;
-    j.dataNo = Fields::readI32(r, OffDataNo);
-    j.entryDate = Fields::readF64(r, OffEntryDate);
-    j.title = Fields::readString(r, OffTitle, TitleCapacity);
-    j.startDate = Fields::readF64(r, OffStartDate);
-    j.endDate = Fields::readF64(r, OffEndDate);
-    j.comments = Fields::readString(r, OffComments, CommentsCapacity);
-    j.customer = Fields::readString(r, OffCustomer, ShortCapacity);
-    j.jobNo = Fields::readString(r, OffJobNo, ShortCapacity);
-    j.jobType = Fields::readString(r, OffJobType, ShortCapacity);
-    j.check = Fields::readI32(r, OffCheck);
+    j.dataNo = Fields::readI32(image, offset + OffDataNo);
+    j.entryDate = Fields::readF64(image, offset + OffEntryDate);
+    j.title = Fields::readString(image, offset + OffTitle, TitleCapacity);
+    j.startDate = Fields::readF64(image, offset + OffStartDate);
+    j.endDate = Fields::readF64(image, offset + OffEndDate);
+    j.comments = Fields::readString(image, offset + OffComments, CommentsCapacity);
+    j.customer = Fields::readString(image, offset + OffCustomer, ShortCapacity);
+    j.jobNo = Fields::readString(image, offset + OffJobNo, ShortCapacity);
+    j.jobType = Fields::readString(image, offset + OffJobType, ShortCapacity);
+    j.check = Fields::readI32(image, offset + OffCheck);
     return j;
 }
 
 void JobRecord::toBytes(QByteArray &image, int offset) const
 {
-    QByteArray r(Size, '\0');
-    Fields::writeI32(r, OffDataNo, dataNo);
-    Fields::writeF64(r, OffEntryDate, entryDate);
-    Fields::writeString(r, OffTitle, TitleCapacity, title);
-    Fields::writeF64(r, OffStartDate, startDate);
-    Fields::writeF64(r, OffEndDate, endDate);
-    Fields::writeString(r, OffComments, CommentsCapacity, comments);
-    Fields::writeString(r, OffCustomer, ShortCapacity, customer);
-    Fields::writeString(r, OffJobNo, ShortCapacity, jobNo);
-    Fields::writeString(r, OffJobType, ShortCapacity, jobType);
-    Fields::writeI32(r, OffCheck, check);
     Q_ASSERT(offset >= 0 && offset + Size <= image.size());
-    image.replace(offset, Size, r);
+    std::memset(image.data() + offset, 0, Size); // the fillers
+    Fields::writeI32(image, offset + OffDataNo, dataNo);
+    Fields::writeF64(image, offset + OffEntryDate, entryDate);
+    Fields::writeString(image, offset + OffTitle, TitleCapacity, title);
+    Fields::writeF64(image, offset + OffStartDate, startDate);
+    Fields::writeF64(image, offset + OffEndDate, endDate);
+    Fields::writeString(image, offset + OffComments, CommentsCapacity, comments);
+    Fields::writeString(image, offset + OffCustomer, ShortCapacity, customer);
+    Fields::writeString(image, offset + OffJobNo, ShortCapacity, jobNo);
+    Fields::writeString(image, offset + OffJobType, ShortCapacity, jobType);
+    Fields::writeI32(image, offset + OffCheck, check);
 }
 
 QByteArray JobRecord::toBytes() const

@@ -22,7 +22,6 @@ public:
     const QString &exeDir() const { return m_exeDir; }
     // Every data file lives in the program folder.
     QString pathOf(const QString &name) const;
-    QString shutterPath() const { return pathOf(QStringLiteral("Shutter.wav")); }
     QString configPath() const { return pathOf(Config::fileName()); }
 
     Config &config() { return m_config; }

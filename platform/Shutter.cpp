@@ -20,14 +20,24 @@ QString missingText()
     return u"[Wrenly] インストールフォルダー内に\r\n\r\nサウンドファイル [Shutter.wav] が存在しません"_s;
 }
 
+QString path(const QString &exeDir)
+{
+    return exeDir + u"/Shutter.wav"_s;
+}
+
+void playIfPresent(const QString &exeDir, Services &services)
+{
+    if (QFileInfo::exists(path(exeDir)))
+        services.sound.play(path(exeDir));
+}
+
 bool play(const QString &exeDir, Services &services, QWidget *parent)
 {
-    const QString path = exeDir + u"/Shutter.wav"_s;
-    if (!QFileInfo::exists(path)) {
+    if (!QFileInfo::exists(path(exeDir))) {
         services.dialogs.informCaptioned(parent, missingCaption(), missingText());
         return false;
     }
-    services.sound.play(path);
+    services.sound.play(path(exeDir));
     return true;
 }
 

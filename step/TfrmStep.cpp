@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "Hints.h"
 #include "Services.h"
+#include "Shutter.h"
 #include "SjisCodec.h"
 #include "SoundPlayer.h"
 #include "StepChartView.h"
@@ -467,9 +468,7 @@ void TfrmStep::FillStepWindow(const QString &path, const StepFile &image)
             setBar(r, Initial, StepChart::DateToPixels(m_months, g.planStart, g.planEnd));
     }
 
-    const QString shutter = m_exeDir + u"/Shutter.wav"_s;
-    if (QFileInfo::exists(shutter))
-        m_services.sound.play(shutter);
+    Shutter::playIfPresent(m_exeDir, m_services);
 }
 
 void TfrmStep::setBar(int row, Kind kind, std::optional<BarPixels> pixels)

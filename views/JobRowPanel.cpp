@@ -3,10 +3,10 @@
 #include "BarChart.h"
 #include "DateText.h"
 #include "DaySerial.h"
+#include "TextFit.h"
 #include "JobRecord.h"
 
 #include <QContextMenuEvent>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -47,12 +47,7 @@ QLineEdit *JobRowPanel::addBox(int left, int width, const QString &text)
     box->setTextMargins(1, 0, 1, 0);
     // 10 points as designed; a longer number or date ("12月 No.60") steps down so it is never cut
     // off. A long title keeps its size and scrolls like any text box.
-    QFont f = box->font();
-    f.setPointSizeF(10);
-    const int room = width - 8;
-    while (width < 100 && f.pointSizeF() > 7 && QFontMetrics(f).horizontalAdvance(text) > room)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    box->setFont(f);
+    box->setFont(TextFit::fittingFont(box->font(), 10, text, width, width < 100 ? 7 : 10));
     box->installEventFilter(this);
     return box;
 }
