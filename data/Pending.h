@@ -26,7 +26,4 @@ struct MonthSlice
 };
 Indicator classify(std::initializer_list<MonthSlice> months, double today);
 
-// The smallest days left of all open jobs; 61 when there is none.
-int smallestDaysLeft(std::initializer_list<MonthSlice> months, double today);
-
 } // namespace Pending
