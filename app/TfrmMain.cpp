@@ -866,8 +866,7 @@ void TfrmMain::FileSave1Execute()
     MonthFile::Jobs &jobs = m_session.jobs(MonthKind::Current);
     const JobRecord previous = jobs[0];
     jobs[0] = recordFromControls();
-    const SafeFile::Result r = SafeFile::write(m_session.pathOf(m_session.currentFileName()),
-                                               MonthFile::toBytes(jobs), SafeFile::Tail::Drop);
+    const SafeFile::Result r = m_session.save(MonthKind::Current, SafeFile::Tail::Drop);
     if (!r) {
         jobs[0] = previous;
         fileError(m_session.currentFileName(), u"作成"_s, r.error);

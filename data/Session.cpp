@@ -104,9 +104,9 @@ SafeFile::Result Session::load(MonthKind kind)
     return r;
 }
 
-SafeFile::Result Session::save(MonthKind kind)
+SafeFile::Result Session::save(MonthKind kind, SafeFile::Tail tail)
 {
-    return SafeFile::write(pathOf(fileName(kind)), MonthFile::toBytes(jobs(kind)), SafeFile::Tail::Keep);
+    return SafeFile::write(pathOf(fileName(kind)), MonthFile::toBytes(jobs(kind)), tail);
 }
 
 SafeFile::Result Session::loadPast(const QString &name)

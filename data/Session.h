@@ -54,8 +54,9 @@ public:
 
     // Reads the month file into its array (the array is cleared first) and counts it.
     SafeFile::Result load(MonthKind kind);
-    // Writes the whole array to its file; a longer existing file keeps its later bytes.
-    SafeFile::Result save(MonthKind kind);
+    // Writes the whole array to its file; a longer existing file keeps its later bytes unless
+    // the file is being created anew (Tail::Drop).
+    SafeFile::Result save(MonthKind kind, SafeFile::Tail tail = SafeFile::Tail::Keep);
     // Reads any month file (past-data output) into the past array.
     SafeFile::Result loadPast(const QString &name);
 
