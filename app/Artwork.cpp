@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "app/Artwork.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,19 +10,25 @@ namespace Artwork {
 QColor indicatorColor(int index)
 {
     switch (index) {
-    case 1: return QColor(0xFF, 0x00, 0xFF);
-    case 2: return QColor(0xFF, 0x00, 0x00);
-    case 3: return QColor(0xFF, 0xFF, 0x00);
-    case 4: return QColor(0x00, 0xFF, 0x00);
-    case 5: return QColor(0x00, 0x00, 0xFF);
-    default: return {};
+    case 1:
+        return QColor(0xFF, 0x00, 0xFF);
+    case 2:
+        return QColor(0xFF, 0x00, 0x00);
+    case 3:
+        return QColor(0xFF, 0xFF, 0x00);
+    case 4:
+        return QColor(0x00, 0xFF, 0x00);
+    case 5:
+        return QColor(0x00, 0x00, 0xFF);
+    default:
+        return {};
     }
 }
 
 QPixmap indicatorGlyph(int index)
 {
-    static const char16_t *const labels[IndicatorCount] = {u"予定なし", u"本日締切", u"残り1日", u"残り2-3日",
-                                                           u"残り4-6日", u"残り7日~"};
+    static const char16_t *const labels[IndicatorCount] = {u"予定なし",  u"本日締切",  u"残り1日",
+                                                           u"残り2-3日", u"残り4-6日", u"残り7日~"};
     const int i = qBound(0, index, IndicatorCount - 1);
     QPixmap pm(100, 20);
     pm.fill(Qt::transparent);

@@ -1,12 +1,12 @@
-#include "Clock.h"
-#include "Dialogs.h"
-#include "ProcessLauncher.h"
-#include "ProgramFolder.h"
-#include "Services.h"
-#include "SingleInstance.h"
-#include "SoundPlayer.h"
-#include "TfrmMain.h"
-#include "TrayIcon.h"
+#include "app/MainWindow.h"
+#include "app/ProgramFolder.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/ProcessLauncher.h"
+#include "platform/Services.h"
+#include "platform/SingleInstance.h"
+#include "platform/SoundPlayer.h"
+#include "platform/TrayIcon.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -38,11 +38,11 @@ int main(int argc, char *argv[])
     QtTrayIcon tray;
     Services services{clock, dialogs, sound, launcher, tray};
 
-    TfrmMain window(ProgramFolder::resolve(QCoreApplication::applicationDirPath()), services);
-    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &TfrmMain::comeForward);
-    QObject::connect(&tray, &TrayIcon::leftClicked, &window, &TfrmMain::RestoreFromTray);
+    MainWindow window(ProgramFolder::resolve(QCoreApplication::applicationDirPath()), services);
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &MainWindow::comeForward);
+    QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::RestoreFromTray);
     // Hiding to the tray hides the last window, so the end is tied to closing the main window.
-    QObject::connect(&window, &TfrmMain::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

@@ -2,13 +2,13 @@
 // configuration, and building the main window over two full months.
 //   bench_mainwindow [rounds]
 
-#include "Config.h"
-#include "DaySerial.h"
-#include "Fakes.h"
-#include "JobRecord.h"
-#include "SafeFile.h"
-#include "TestFolder.h"
-#include "TfrmMain.h"
+#include "app/MainWindow.h"
+#include "data/Config.h"
+#include "data/DaySerial.h"
+#include "data/JobRecord.h"
+#include "data/SafeFile.h"
+#include "support/Fakes.h"
+#include "support/TestFolder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,7 +35,7 @@ MonthFile::Jobs fullMonth(int year, int month)
     return jobs;
 }
 
-template<typename F> void measure(const char *what, int rounds, F &&f)
+template <typename F> void measure(const char *what, int rounds, F &&f)
 {
     QElapsedTimer t;
     t.start();
@@ -63,13 +63,11 @@ int main(int argc, char **argv)
     folder.write(Config::fileName(), Config::defaultFileBytes(folder.path()));
     const QByteArray config = folder.read(Config::fileName());
     measure("configuration: read 50 lines", rounds * 10, [&] { (void)Config::fromFileBytes(config); });
-    measure("month file: crash-safe write", rounds, [&] {
-        (void)SafeFile::write(folder.file(u"Y2005MAY.vxf"_s), image);
-    });
+    measure("month file: crash-safe write", rounds,
+            [&] { (void)SafeFile::write(folder.file(u"Y2005MAY.vxf"_s), image); });
 
     FakeServices fakes;
-    measure("main window: build over two full months", rounds, [&] {
-        TfrmMain window(folder.path(), fakes.services);
-    });
+    measure("main window: build over two full months", rounds,
+            [&] { MainWindow window(folder.path(), fakes.services); });
     return 0;
 }

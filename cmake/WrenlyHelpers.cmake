@@ -1,3 +1,13 @@
+# wrenly_add_library(NAME name SOURCES ... LIBS ...)
+# One static library per layer. Every library shares the one include root at the top of the tree,
+# so includes name their folder: #include "data/Session.h".
+function(wrenly_add_library)
+    cmake_parse_arguments(L "" "NAME" "SOURCES;LIBS" ${ARGN})
+    add_library(${L_NAME} STATIC ${L_SOURCES})
+    target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
+endfunction()
+
 # wrenly_add_test(NAME name SOURCES ... LIBS ...)
 # One QtTest executable per class under test, run offscreen with a private runtime and config folder
 # so that no test touches the user's session, autostart entries or single-instance socket.

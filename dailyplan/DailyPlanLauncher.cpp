@@ -1,15 +1,15 @@
-#include "DailyPlanLauncher.h"
+#include "dailyplan/DailyPlanLauncher.h"
 
-#include "Clock.h"
-#include "DailyPlanHost.h"
-#include "DailyPlanPaths.h"
-#include "DailyPlanState.h"
-#include "Dialogs.h"
-#include "Pending.h"
-#include "Services.h"
-#include "Session.h"
-#include "TdlgAubrelConfirm.h"
-#include "TfrmAubrel.h"
+#include "dailyplan/DailyPlanHost.h"
+#include "dailyplan/DailyPlannerFirstUseDialog.h"
+#include "dailyplan/DailyPlannerWindow.h"
+#include "data/DailyPlanPaths.h"
+#include "data/DailyPlanState.h"
+#include "data/Pending.h"
+#include "data/Session.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,10 +21,10 @@ DailyPlanLauncher::DailyPlanLauncher(Session &session, Services &services, Daily
 {
     m_state->clearDay();
     confirmFirstUse = [](QWidget *parent) {
-        TdlgAubrelConfirm dialog(parent);
+        DailyPlannerFirstUseDialog dialog(parent);
         return dialog.exec() == QDialog::Accepted;
     };
-    showModal = [](TfrmAubrel &window) { window.exec(); };
+    showModal = [](DailyPlannerWindow &window) { window.exec(); };
 }
 
 DailyPlanLauncher::~DailyPlanLauncher() = default;
@@ -41,12 +41,12 @@ QString DailyPlanLauncher::monthFolderFailedText()
 
 void DailyPlanLauncher::open()
 {
-    std::unique_ptr<TfrmAubrel> window = prepare();
+    std::unique_ptr<DailyPlannerWindow> window = prepare();
     if (window)
         showModal(*window);
 }
 
-std::unique_ptr<TfrmAubrel> DailyPlanLauncher::prepare()
+std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
 {
     QWidget *parent = m_host.hostWindow();
     DailyPlanState &s = *m_state;
@@ -62,7 +62,7 @@ std::unique_ptr<TfrmAubrel> DailyPlanLauncher::prepare()
     }
     m_host.closeModelessViews();
 
-    auto window = std::make_unique<TfrmAubrel>(m_session, m_services, s, parent);
+    auto window = std::make_unique<DailyPlannerWindow>(m_session, m_services, s, parent);
     listJobsInProgress(*window);
 
     const QString routines = DailyPlanPaths::routineFile(exeDir);
@@ -102,7 +102,7 @@ std::unique_ptr<TfrmAubrel> DailyPlanLauncher::prepare()
     return window;
 }
 
-void DailyPlanLauncher::listJobsInProgress(TfrmAubrel &window)
+void DailyPlanLauncher::listJobsInProgress(DailyPlannerWindow &window)
 {
     const double today = m_session.todaySerial();
     int count = 0;
@@ -124,6 +124,7 @@ bool DailyPlanLauncher::reportIfFailed(const QString &path, bool reading, const 
 {
     if (result)
         return true;
-    m_services.dialogs.error(m_host.hostWindow(), TfrmAubrel::fileErrorText(path, result.error, reading));
+    m_services.dialogs.error(m_host.hostWindow(),
+                             DailyPlannerWindow::fileErrorText(path, result.error, reading));
     return false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SafeFile.h"
+#include "data/SafeFile.h"
 
 #include <QDate>
 
@@ -10,7 +10,7 @@
 class DailyPlanHost;
 class QWidget;
 class Session;
-class TfrmAubrel;
+class DailyPlannerWindow;
 struct DailyPlanState;
 struct Services;
 
@@ -27,11 +27,11 @@ public:
 
     // Everything up to the modal display. Null when opening was given up (the user declined, a
     // folder could not be made, a file could not be read); the reason has been shown.
-    std::unique_ptr<TfrmAubrel> prepare();
+    std::unique_ptr<DailyPlannerWindow> prepare();
 
     // Tests replace these two so that nothing enters a modal loop.
     std::function<bool(QWidget *parent)> confirmFirstUse;
-    std::function<void(TfrmAubrel &window)> showModal;
+    std::function<void(DailyPlannerWindow &window)> showModal;
 
     DailyPlanState &state() { return *m_state; }
 
@@ -39,7 +39,7 @@ public:
     static QString monthFolderFailedText();
 
 private:
-    void listJobsInProgress(TfrmAubrel &window);
+    void listJobsInProgress(DailyPlannerWindow &window);
     bool reportIfFailed(const QString &path, bool reading, const SafeFile::Result &result);
 
     Session &m_session;

@@ -1,7 +1,7 @@
-#include "BarChart.h"
+#include "data/BarChart.h"
 
-#include "DateText.h"
-#include "DaySerial.h"
+#include "data/DateText.h"
+#include "data/DaySerial.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JobRecord.h"
+#include "data/JobRecord.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ByteFields.h"
+#include "data/ByteFields.h"
 
-#include "SjisCodec.h"
+#include "data/SjisCodec.h"
 
 #include <QtEndian>
 

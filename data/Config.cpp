@@ -1,6 +1,6 @@
-#include "Config.h"
+#include "data/Config.h"
 
-#include "SjisCodec.h"
+#include "data/SjisCodec.h"
 
 #include <QStringList>
 
@@ -63,10 +63,11 @@ QByteArray Config::defaultFileBytes(const QString &exeDir)
     l << QStringLiteral("10") << QStringLiteral("180") << QStringLiteral("10") << QStringLiteral("180");
     l << QStringLiteral("True") << QStringLiteral("True") << QStringLiteral("False");
     l << Free << Free; // 29-30
-    l << QStringLiteral("True") << QStringLiteral("False") << QStringLiteral("False") << QStringLiteral("False");
+    l << QStringLiteral("True") << QStringLiteral("False") << QStringLiteral("False")
+      << QStringLiteral("False");
     l << QStringLiteral("1"); // 35
     for (int i = 0; i < 4; ++i)
-        l << Free; // 36-39
+        l << Free;                 // 36-39
     l << NotSet << NotSet << Free; // 40-42
     for (int i = 0; i < 8; ++i)
         l << Free; // 43-50

@@ -1,4 +1,4 @@
-#include "DailyPlanPaths.h"
+#include "data/DailyPlanPaths.h"
 
 using namespace Qt::StringLiterals;
 

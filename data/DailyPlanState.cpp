@@ -1,4 +1,4 @@
-#include "DailyPlanState.h"
+#include "data/DailyPlanState.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DayFile.h"
-#include "ListEntriesFile.h"
-#include "RoutineFile.h"
-#include "SafeFile.h"
+#include "data/DayFile.h"
+#include "data/ListEntriesFile.h"
+#include "data/RoutineFile.h"
+#include "data/SafeFile.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "DateText.h"
+#include "data/DateText.h"
 
 namespace DateText {
 

@@ -1,7 +1,7 @@
-#include "DayFile.h"
+#include "data/DayFile.h"
 
-#include "ByteFields.h"
-#include "SjisCodec.h"
+#include "data/ByteFields.h"
+#include "data/SjisCodec.h"
 
 #include <cstring>
 

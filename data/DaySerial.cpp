@@ -1,4 +1,4 @@
-#include "DaySerial.h"
+#include "data/DaySerial.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "EntryRules.h"
+#include "data/EntryRules.h"
 
-#include "DaySerial.h"
+#include "data/DaySerial.h"
 
 namespace EntryRules {
 
@@ -25,7 +25,8 @@ bool isEndAllowed(const QDate &start, const QDate &end, int thisMonth, int maxSp
 
 bool isCalendarRangeAllowed(const QDate &start, const QDate &end, int thisMonth)
 {
-    return isStartMonthAllowed(start.month(), thisMonth) && isEndAllowed(start, end, thisMonth, CalendarMaxSpan);
+    return isStartMonthAllowed(start.month(), thisMonth) &&
+           isEndAllowed(start, end, thisMonth, CalendarMaxSpan);
 }
 
 } // namespace EntryRules

@@ -1,6 +1,6 @@
-#include "JobRecord.h"
+#include "data/JobRecord.h"
 
-#include "ByteFields.h"
+#include "data/ByteFields.h"
 
 #include <cstring>
 

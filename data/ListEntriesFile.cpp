@@ -1,6 +1,6 @@
-#include "ListEntriesFile.h"
+#include "data/ListEntriesFile.h"
 
-#include "ByteFields.h"
+#include "data/ByteFields.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "Pending.h"
+#include "data/Pending.h"
 
-#include "DaySerial.h"
+#include "data/DaySerial.h"
 
 namespace Pending {
 

@@ -1,6 +1,6 @@
-#include "RoutineFile.h"
+#include "data/RoutineFile.h"
 
-#include "ByteFields.h"
+#include "data/ByteFields.h"
 
 #include <cstring>
 

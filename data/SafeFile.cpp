@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "data/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,7 +90,8 @@ Result write(const QString &path, const QByteArray &bytes, Tail tail)
     }
 
     // Our own temporary file instead of QSaveFile: Qt 6.4's commit() misses a failed final flush.
-    QByteArray pattern = QFile::encodeName(folder + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    QByteArray pattern =
+        QFile::encodeName(folder + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         return Result::failure(systemError(errno));

@@ -1,6 +1,6 @@
-#include "Session.h"
+#include "data/Session.h"
 
-#include "DaySerial.h"
+#include "data/DaySerial.h"
 
 #include <QFileInfo>
 
@@ -39,9 +39,12 @@ void Session::setThisYearMonth(int year, int month)
 QString Session::fileName(MonthKind kind) const
 {
     switch (kind) {
-    case MonthKind::Current: return m_currentFileName;
-    case MonthKind::Previous: return m_previousFileName;
-    case MonthKind::Past: return m_pastFileName;
+    case MonthKind::Current:
+        return m_currentFileName;
+    case MonthKind::Previous:
+        return m_previousFileName;
+    case MonthKind::Past:
+        return m_pastFileName;
     }
     return {};
 }
@@ -55,9 +58,12 @@ bool Session::fileExists(MonthKind kind) const
 MonthFile::Jobs &Session::jobs(MonthKind kind)
 {
     switch (kind) {
-    case MonthKind::Current: return m_currentJobs;
-    case MonthKind::Previous: return m_previousJobs;
-    case MonthKind::Past: break;
+    case MonthKind::Current:
+        return m_currentJobs;
+    case MonthKind::Previous:
+        return m_previousJobs;
+    case MonthKind::Past:
+        break;
     }
     return m_pastJobs;
 }
@@ -70,9 +76,12 @@ const MonthFile::Jobs &Session::jobs(MonthKind kind) const
 int Session::count(MonthKind kind) const
 {
     switch (kind) {
-    case MonthKind::Current: return m_currentCount;
-    case MonthKind::Previous: return m_previousCount;
-    case MonthKind::Past: break;
+    case MonthKind::Current:
+        return m_currentCount;
+    case MonthKind::Previous:
+        return m_previousCount;
+    case MonthKind::Past:
+        break;
     }
     return m_pastCount;
 }
@@ -81,9 +90,15 @@ int Session::recount(MonthKind kind)
 {
     const int n = MonthFile::countUsedRecords(jobs(kind));
     switch (kind) {
-    case MonthKind::Current: m_currentCount = n; break;
-    case MonthKind::Previous: m_previousCount = n; break;
-    case MonthKind::Past: m_pastCount = n; break;
+    case MonthKind::Current:
+        m_currentCount = n;
+        break;
+    case MonthKind::Previous:
+        m_previousCount = n;
+        break;
+    case MonthKind::Past:
+        m_pastCount = n;
+        break;
     }
     return n;
 }

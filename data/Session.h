@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Config.h"
-#include "JobRecord.h"
-#include "SafeFile.h"
+#include "data/Config.h"
+#include "data/JobRecord.h"
+#include "data/SafeFile.h"
 
 #include <QDate>
 #include <QString>

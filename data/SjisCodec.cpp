@@ -1,4 +1,4 @@
-#include "SjisCodec.h"
+#include "data/SjisCodec.h"
 
 #include <iconv.h>
 
@@ -70,14 +70,29 @@ QString normalizeForCp932(const QString &text)
     QString s = text;
     for (QChar &c : s) {
         switch (c.unicode()) {
-        case 0x301C: c = QChar(0xFF5E); break; // WAVE DASH -> FULLWIDTH TILDE
-        case 0x2212: c = QChar(0xFF0D); break; // MINUS SIGN -> FULLWIDTH HYPHEN-MINUS
-        case 0x2016: c = QChar(0x2225); break; // DOUBLE VERTICAL LINE -> PARALLEL TO
-        case 0x2014: c = QChar(0x2015); break; // EM DASH -> HORIZONTAL BAR
-        case 0x00A2: c = QChar(0xFFE0); break; // CENT SIGN -> FULLWIDTH CENT SIGN
-        case 0x00A3: c = QChar(0xFFE1); break; // POUND SIGN -> FULLWIDTH POUND SIGN
-        case 0x00AC: c = QChar(0xFFE2); break; // NOT SIGN -> FULLWIDTH NOT SIGN
-        default: break;
+        case 0x301C:
+            c = QChar(0xFF5E);
+            break; // WAVE DASH -> FULLWIDTH TILDE
+        case 0x2212:
+            c = QChar(0xFF0D);
+            break; // MINUS SIGN -> FULLWIDTH HYPHEN-MINUS
+        case 0x2016:
+            c = QChar(0x2225);
+            break; // DOUBLE VERTICAL LINE -> PARALLEL TO
+        case 0x2014:
+            c = QChar(0x2015);
+            break; // EM DASH -> HORIZONTAL BAR
+        case 0x00A2:
+            c = QChar(0xFFE0);
+            break; // CENT SIGN -> FULLWIDTH CENT SIGN
+        case 0x00A3:
+            c = QChar(0xFFE1);
+            break; // POUND SIGN -> FULLWIDTH POUND SIGN
+        case 0x00AC:
+            c = QChar(0xFFE2);
+            break; // NOT SIGN -> FULLWIDTH NOT SIGN
+        default:
+            break;
         }
     }
     return s;

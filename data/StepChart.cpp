@@ -1,6 +1,6 @@
-#include "StepChart.h"
+#include "data/StepChart.h"
 
-#include "DaySerial.h"
+#include "data/DaySerial.h"
 
 #include <algorithm>
 #include <cmath>

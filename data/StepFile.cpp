@@ -1,6 +1,6 @@
-#include "StepFile.h"
+#include "data/StepFile.h"
 
-#include "ByteFields.h"
+#include "data/ByteFields.h"
 
 using namespace Qt::StringLiterals;
 

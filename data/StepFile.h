@@ -1,8 +1,8 @@
 #pragma once
 
-#include "JobRecord.h"
-#include "SafeFile.h"
-#include "StepChart.h"
+#include "data/JobRecord.h"
+#include "data/SafeFile.h"
+#include "data/StepChart.h"
 
 #include <QByteArray>
 #include <QString>

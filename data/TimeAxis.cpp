@@ -1,4 +1,4 @@
-#include "TimeAxis.h"
+#include "data/TimeAxis.h"
 
 using namespace Qt::StringLiterals;
 

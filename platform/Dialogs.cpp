@@ -1,4 +1,4 @@
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,10 +24,14 @@ Dialogs::Answer run(QMessageBox &box, std::optional<QPoint> at)
     }
     const int r = box.exec();
     switch (r) {
-    case QMessageBox::Yes: return Dialogs::Answer::Yes;
-    case QMessageBox::Ok: return Dialogs::Answer::Ok;
-    case QMessageBox::Cancel: return Dialogs::Answer::Cancel;
-    default: return Dialogs::Answer::No;
+    case QMessageBox::Yes:
+        return Dialogs::Answer::Yes;
+    case QMessageBox::Ok:
+        return Dialogs::Answer::Ok;
+    case QMessageBox::Cancel:
+        return Dialogs::Answer::Cancel;
+    default:
+        return Dialogs::Answer::No;
     }
 }
 

@@ -22,8 +22,10 @@ public:
     // A message with OK and a caption of its own.
     virtual void informCaptioned(QWidget *parent, const QString &caption, const QString &text) = 0;
     // Closing a question box without choosing counts as the negative answer.
-    virtual Answer askYesNo(QWidget *parent, const QString &text, std::optional<QPoint> at = std::nullopt) = 0;
-    virtual Answer askOkCancel(QWidget *parent, const QString &text, std::optional<QPoint> at = std::nullopt) = 0;
+    virtual Answer askYesNo(QWidget *parent, const QString &text,
+                            std::optional<QPoint> at = std::nullopt) = 0;
+    virtual Answer askOkCancel(QWidget *parent, const QString &text,
+                               std::optional<QPoint> at = std::nullopt) = 0;
     // A file that could not be read or written.
     virtual void error(QWidget *parent, const QString &text) = 0;
     // An open-file dialog; an empty result means cancelled.

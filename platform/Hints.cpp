@@ -1,4 +1,4 @@
-#include "Hints.h"
+#include "platform/Hints.h"
 
 #include <QEvent>
 #include <QObject>

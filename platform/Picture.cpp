@@ -1,4 +1,4 @@
-#include "Picture.h"
+#include "platform/Picture.h"
 
 #include <QFile>
 

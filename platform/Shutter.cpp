@@ -1,8 +1,8 @@
-#include "Shutter.h"
+#include "platform/Shutter.h"
 
-#include "Dialogs.h"
-#include "Services.h"
-#include "SoundPlayer.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "platform/SoundPlayer.h"
 
 #include <QFileInfo>
 

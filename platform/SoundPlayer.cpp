@@ -1,4 +1,4 @@
-#include "SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

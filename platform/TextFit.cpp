@@ -1,4 +1,4 @@
-#include "TextFit.h"
+#include "platform/TextFit.h"
 
 #include <QFontMetrics>
 

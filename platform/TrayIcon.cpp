@@ -1,4 +1,4 @@
-#include "TrayIcon.h"
+#include "platform/TrayIcon.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>

@@ -1,14 +1,14 @@
-#include "StepLauncher.h"
+#include "step/StepLauncher.h"
 
-#include "Dialogs.h"
-#include "Services.h"
-#include "Session.h"
-#include "StepFile.h"
-#include "StepHost.h"
-#include "StepMessages.h"
-#include "TdlgConfirm.h"
-#include "TdlgSelStepData.h"
-#include "TfrmStep.h"
+#include "data/Session.h"
+#include "data/StepFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "step/StepFileDialog.h"
+#include "step/StepFirstUseDialog.h"
+#include "step/StepHost.h"
+#include "step/StepMessages.h"
+#include "step/StepPlannerWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,7 +41,7 @@ bool StepLauncher::ensureStepDir()
 {
     if (QFileInfo(stepDir()).isDir())
         return true;
-    TdlgConfirm confirm(m_host.hostWindow());
+    StepFirstUseDialog confirm(m_host.hostWindow());
     if (m_run(confirm) != QDialog::Accepted)
         return false;
     if (!QDir().mkpath(stepDir()) || !QFileInfo(stepDir()).isDir()) {
@@ -104,7 +104,7 @@ void StepLauncher::openFromFile()
     }
     QString path;
     {
-        TdlgSelStepData select(stepDir(), m_host.hostWindow());
+        StepFileDialog select(stepDir(), m_host.hostWindow());
         if (m_run(select) != QDialog::Accepted)
             return;
         path = select.stepFilePath();
@@ -129,7 +129,7 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
         return false;
     }
 
-    TfrmStep window(m_session.exeDir(), m_services, m_host.hostWindow());
+    StepPlannerWindow window(m_session.exeDir(), m_services, m_host.hostWindow());
     if (hints)
         window.showHintsInStatusBar();
     window.setHelpHandler([this] { m_host.showHelpContents(); });

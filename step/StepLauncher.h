@@ -8,7 +8,7 @@
 class QDialog;
 class Session;
 class StepHost;
-class TfrmStep;
+class StepPlannerWindow;
 struct Services;
 
 // Opens the step planner, either for the job shown in the main window or for a step file chosen

@@ -1,6 +1,6 @@
-#include "HintForwarder.h"
+#include "views/HintForwarder.h"
 
-#include "ViewHost.h"
+#include "views/ViewHost.h"
 
 #include <QEvent>
 #include <QStatusTipEvent>

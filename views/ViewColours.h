@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BarChart.h"
+#include "data/BarChart.h"
 
 #include <QColor>
 #include <QPalette>

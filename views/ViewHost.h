@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Session.h"
+#include "data/Session.h"
 
 #include <QString>
 

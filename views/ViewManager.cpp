@@ -1,6 +1,6 @@
-#include "ViewManager.h"
+#include "views/ViewManager.h"
 
-#include "Session.h"
+#include "data/Session.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -22,14 +22,14 @@ void ViewManager::openToDoList(bool fromButton)
 {
     if (m_list)
         return;
-    auto *list = new TfrmList(m_session, m_host, m_host.mainWindow());
+    auto *list = new ToDoListWindow(m_session, m_host, m_host.mainWindow());
     m_list = list;
-    connect(list, &TfrmList::closed, this, [this, list] {
+    connect(list, &ToDoListWindow::closed, this, [this, list] {
         if (m_list == list)
             m_list = nullptr;
     });
-    connect(list, &TfrmList::rowClicked, this, &ViewManager::showRecordFromList);
-    connect(list, &TfrmList::launchRequested, this, &ViewManager::launchFromList);
+    connect(list, &ToDoListWindow::rowClicked, this, &ViewManager::showRecordFromList);
+    connect(list, &ToDoListWindow::launchRequested, this, &ViewManager::launchFromList);
     list->show();
     // Top of the desktop, just right of the main window.
     const QScreen *screen = list->screen() ? list->screen() : QGuiApplication::primaryScreen();
@@ -43,7 +43,7 @@ void ViewManager::openToDoList(bool fromButton)
 
 void ViewManager::closeToDoList()
 {
-    if (TfrmList *list = m_list) {
+    if (ToDoListWindow *list = m_list) {
         m_list = nullptr;
         list->close();
     }
@@ -79,9 +79,9 @@ void ViewManager::openGraph()
 void ViewManager::openGraphFor(const GraphSource &source, QWidget *owner)
 {
     closeGraph();
-    auto *graph = new TfrmGraph(m_session, m_host, source, owner ? owner : m_host.mainWindow());
+    auto *graph = new BarGraphWindow(m_session, m_host, source, owner ? owner : m_host.mainWindow());
     m_graph = graph;
-    connect(graph, &TfrmGraph::closed, this, [this, graph] {
+    connect(graph, &BarGraphWindow::closed, this, [this, graph] {
         if (m_graph == graph)
             m_graph = nullptr;
     });
@@ -90,7 +90,7 @@ void ViewManager::openGraphFor(const GraphSource &source, QWidget *owner)
 
 void ViewManager::closeGraph()
 {
-    if (TfrmGraph *graph = m_graph) {
+    if (BarGraphWindow *graph = m_graph) {
         m_graph = nullptr;
         graph->close();
     }

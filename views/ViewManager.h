@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TfrmGraph.h"
-#include "TfrmList.h"
-#include "ViewHost.h"
+#include "views/BarGraphWindow.h"
+#include "views/ToDoListWindow.h"
+#include "views/ViewHost.h"
 
 #include <QObject>
 #include <QPointer>
@@ -48,8 +48,8 @@ public:
 
     QWidget *toDoList() const;
     QWidget *graph() const;
-    TfrmList *listWindow() const { return m_list; }
-    TfrmGraph *graphWindow() const { return m_graph; }
+    ToDoListWindow *listWindow() const { return m_list; }
+    BarGraphWindow *graphWindow() const { return m_graph; }
 
     // Milliseconds between closing the graph and starting a partner program from the list.
     static constexpr int LaunchDelayMs = 100;
@@ -63,7 +63,7 @@ private:
     Services &m_services;
     ViewHost &m_host;
     // Cleared as soon as a window closes, not when Qt deletes it later.
-    QPointer<TfrmList> m_list;
-    QPointer<TfrmGraph> m_graph;
+    QPointer<ToDoListWindow> m_list;
+    QPointer<BarGraphWindow> m_graph;
     bool m_launching = false;
 };

@@ -1,13 +1,12 @@
-#include "FileSizeLimit.h"
-#include "MainWindowFixture.h"
+#include "support/FileSizeLimit.h"
+#include "support/MainWindowFixture.h"
 
-#include "RangeCalendar.h"
-#include "UpDown.h"
+#include "widgets/RangeCalendarWidget.h"
+#include "widgets/UpDownWidget.h"
 
 #include <QButtonGroup>
 #include <QPointer>
 #include <QSignalSpy>
-
 
 using namespace Qt::StringLiterals;
 
@@ -156,7 +155,7 @@ void TestMainEditing::update_leavesCountAlone()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.start();
-    auto *upDown = f.find<UpDown>("updDataNo");
+    auto *upDown = f.find<UpDownWidget>("updDataNo");
     upDown->requestStep(-1);
     QCOMPARE(f.dataNo(), u"2"_s);
     QCOMPARE(f.title(), u"二"_s);
@@ -197,7 +196,7 @@ void TestMainEditing::newEntry_fullMonth_tellsAndChangesNothing()
     QCOMPARE(f.dataNo(), u"60"_s);
     QCOMPARE(f.title(), u"job60"_s);
     // The up-down cannot go above 60 either.
-    f.find<UpDown>("updDataNo")->requestStep(+1);
+    f.find<UpDownWidget>("updDataNo")->requestStep(+1);
     QCOMPARE(f.dataNo(), u"60"_s);
 }
 
@@ -206,7 +205,7 @@ void TestMainEditing::upDown_stopsAtFirstFreeSlotAndSixty()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.start();
-    auto *upDown = f.find<UpDown>("updDataNo");
+    auto *upDown = f.find<UpDownWidget>("updDataNo");
     upDown->requestStep(+1); // 3 -> 4, the first free slot: a blank entry
     QCOMPARE(f.dataNo(), u"4"_s);
     QCOMPARE(f.title(), QString());
@@ -227,7 +226,7 @@ void TestMainEditing::upDown_previousMonthStopsAtCount()
                          MainWindowFixture::job(2, u"四月二"_s, {2005, 4, 3}, {2005, 4, 4})});
     f.start();
     f.trigger("DataChange1");
-    auto *upDown = f.find<UpDown>("updDataNo");
+    auto *upDown = f.find<UpDownWidget>("updDataNo");
     QCOMPARE(f.dataNo(), u"2"_s);
     upDown->requestStep(+1);
     QCOMPARE(f.dataNo(), u"2"_s);
@@ -307,7 +306,8 @@ void TestMainEditing::storedTexts_areCutAtCapacity()
     const JobRecord r = f.readMonth(May)[2];
     QCOMPARE(r.title, QString(31, QChar(0x65E5)));
     QCOMPARE(r.customer, u"a"_s + QString(15, QChar(0x65E5)));
-    QCOMPARE(f.window->session().jobs(MonthKind::Current)[2].title, r.title); // memory holds what the file holds
+    QCOMPARE(f.window->session().jobs(MonthKind::Current)[2].title,
+             r.title); // memory holds what the file holds
 }
 
 void TestMainEditing::failingWrite_reportsAndKeepsOldFile()
@@ -339,7 +339,7 @@ void TestMainEditing::startDateRule_viaPicker()
     f.start();
     auto *start = f.find<QDateEdit>("dtpStart");
     auto *end = f.find<QDateEdit>("dtpEnd");
-    auto *calendar = f.find<RangeCalendar>("MonthCalendar1");
+    auto *calendar = f.find<RangeCalendarWidget>("MonthCalendar1");
     start->setDate({2005, 6, 3});
     f.window->dtpStartCloseUp();
     QCOMPARE(end->date(), QDate(2005, 6, 3));
@@ -368,7 +368,7 @@ void TestMainEditing::endDateRule_viaPicker()
     end->setDate({2005, 6, 20});
     f.window->dtpEndCloseUp();
     QCOMPARE(end->date(), QDate(2005, 6, 20));
-    QCOMPARE(f.find<RangeCalendar>("MonthCalendar1")->selectionEnd(), QDate(2005, 6, 20));
+    QCOMPARE(f.find<RangeCalendarWidget>("MonthCalendar1")->selectionEnd(), QDate(2005, 6, 20));
     end->setDate({2005, 5, 9});
     f.window->dtpEndCloseUp();
     QCOMPARE(start->date(), QDate(2005, 5, 16));
@@ -379,11 +379,11 @@ void TestMainEditing::calendarDrag_appliesRuleOnRelease()
 {
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
-    TfrmMain &w = f.start();
+    MainWindow &w = f.start();
     w.show();
-    auto *calendar = f.find<RangeCalendar>("MonthCalendar1");
+    auto *calendar = f.find<RangeCalendarWidget>("MonthCalendar1");
     calendar->showMonth({2005, 5, 1});
-    QSignalSpy spy(calendar, &RangeCalendar::rangeSelected);
+    QSignalSpy spy(calendar, &RangeCalendarWidget::rangeSelected);
     const QPoint from = calendar->dayRect({2005, 5, 20}).center();
     const QPoint to = calendar->dayRect({2005, 6, 2}).center();
     QVERIFY(!to.isNull());
@@ -417,7 +417,7 @@ void TestMainEditing::dataChanges_closeAndReopenOpenViews()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.writeMonth(April, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
-    TfrmMain &w = f.start();
+    MainWindow &w = f.start();
     w.show();
     f.trigger("ViewToDoList1");
     f.trigger("ViewGraph1");
@@ -451,7 +451,7 @@ void TestMainEditing::trayMove_closesViews()
 {
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
-    TfrmMain &w = f.start();
+    MainWindow &w = f.start();
     w.show();
     f.trigger("ViewToDoList1");
     f.trigger("ViewGraph1");

@@ -1,8 +1,8 @@
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
-#include "Artwork.h"
-#include "Config.h"
-#include "SjisCodec.h"
+#include "app/Artwork.h"
+#include "data/Config.h"
+#include "data/SjisCodec.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -41,8 +41,10 @@ void TestMainStartup::withoutFiles_writesDefaultConfigAndAsksToCreate()
     const auto &box = f.fakes.dialogs.shown.first();
     QCOMPARE(box.kind, FakeDialogs::Kind::Captioned);
     QCOMPARE(box.caption, u"データファイルを作成してください - Wrenly"_s);
-    QCOMPARE(box.text, u"\r\n★今月のデータファイル: Y2005MAY.vxf が存在しません.\r\n\r\n\r\n■起動後,新規データを入力して,"
-                       u"\r\n   [ファイル] -> [ファイルを作成して保存]で作成してください.\r\n\r\n\r\n"_s);
+    QCOMPARE(
+        box.text,
+        u"\r\n★今月のデータファイル: Y2005MAY.vxf が存在しません.\r\n\r\n\r\n■起動後,新規データを入力して,"
+        u"\r\n   [ファイル] -> [ファイルを作成して保存]で作成してください.\r\n\r\n\r\n"_s);
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータファイル未作成"_s);
     QCOMPARE(f.countStatus(), u"データ総数: 0"_s);
     QCOMPARE(f.dataNo(), u"1"_s);
@@ -189,7 +191,8 @@ void TestMainStartup::indicator()
     QFETCH(QColor, color);
     MainWindowFixture f;
     const QDate today(2005, 5, 16);
-    f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"j"_s, today, today.addDays(endInDays), check)});
+    f.writeMonth(u"Y2005MAY.vxf"_s,
+                 {MainWindowFixture::job(1, u"j"_s, today, today.addDays(endInDays), check)});
     f.start();
     QCOMPARE(f.window->indicatorIndex(), glyph);
     const QColor back = f.find<QFrame>("pnlToDoBack")->palette().color(QPalette::Window);
@@ -201,8 +204,8 @@ void TestMainStartup::firstIdle_blinksWithTimersThenRestsInButtonFace()
 {
     MainWindowFixture f;
     f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"j"_s, {2005, 5, 16}, {2005, 5, 16})});
-    TfrmMain &w = f.start();
-    QSignalSpy done(&w, &TfrmMain::firstIdleDone);
+    MainWindow &w = f.start();
+    QSignalSpy done(&w, &MainWindow::firstIdleDone);
     auto *panel = f.find<QFrame>("pnlToDoBack");
     const QColor face = w.palette().color(QPalette::Button);
     w.show();
@@ -236,7 +239,7 @@ void TestMainStartup::panelKey_togglesJobPanel()
 void TestMainStartup::tray_hidesOnceAndRestoresOnce()
 {
     MainWindowFixture f;
-    TfrmMain &w = f.start();
+    MainWindow &w = f.start();
     w.show();
     f.trigger("ViewTaskTray1");
     f.trigger("ViewTaskTray1");
@@ -261,7 +264,7 @@ void TestMainStartup::tray_unavailable_minimisesInstead()
 {
     MainWindowFixture f;
     f.fakes.tray.available = false;
-    TfrmMain &w = f.start();
+    MainWindow &w = f.start();
     w.show();
     w.HideToTray();
     QCOMPARE(f.fakes.tray.showCount, 0);
@@ -272,9 +275,9 @@ void TestMainStartup::tray_unavailable_minimisesInstead()
 void TestMainStartup::pendingLaunchAction_onActivation()
 {
     MainWindowFixture f;
-    TfrmMain &w = f.start();
+    MainWindow &w = f.start();
     w.show();
-    QSignalSpy closed(&w, &TfrmMain::closed);
+    QSignalSpy closed(&w, &MainWindow::closed);
     auto activate = [&w] {
         QEvent e(QEvent::ActivationChange);
         w.activateWindow();

@@ -1,8 +1,8 @@
-#include "DailyPlanPaths.h"
-#include "DaySerial.h"
-#include "JobRowPanel.h"
-#include "PlannerFixture.h"
-#include "TdlgAubrelConfirm.h"
+#include "dailyplan/DailyPlannerFirstUseDialog.h"
+#include "data/DailyPlanPaths.h"
+#include "data/DaySerial.h"
+#include "support/PlannerFixture.h"
+#include "widgets/JobRowWidget.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -25,17 +25,17 @@ JobRecord job(int dataNo, double start, double end, int check)
 }
 
 // The rows of the in-progress list, top to bottom, by their first box.
-QStringList rowTexts(TfrmAubrel *w)
+QStringList rowTexts(DailyPlannerWindow *w)
 {
-    QList<JobRowPanel *> rows = w->findChildren<JobRowPanel *>();
+    QList<JobRowWidget *> rows = w->findChildren<JobRowWidget *>();
     std::sort(rows.begin(), rows.end(), [](auto *a, auto *b) { return a->y() < b->y(); });
     QStringList out;
-    for (JobRowPanel *r : rows)
+    for (JobRowWidget *r : rows)
         out << r->findChild<QLineEdit *>(u"edtDataNo"_s)->text();
     return out;
 }
 
-QString statusPanel(TfrmAubrel *w, int index)
+QString statusPanel(DailyPlannerWindow *w, int index)
 {
     QList<QLabel *> labels = w->findChild<QStatusBar *>(u"StatusBar1"_s)->findChildren<QLabel *>();
     std::sort(labels.begin(), labels.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
@@ -170,8 +170,8 @@ void TestDailyPlanLauncher::inProgress_rowsInOrderAndCount()
     QCOMPARE(rowTexts(p.window.get()),
              (QStringList{u"12月 No.10"_s, u"12月 No.6"_s, u"12月 No.3"_s, u"11月 No.1"_s}));
     QCOMPARE(child<QLabel>(p.window.get(), u"lblCount")->text(), u"現在遂行中の件数： 4"_s);
-    QList<JobRowPanel *> rows = p.window->findChildren<JobRowPanel *>();
-    for (JobRowPanel *r : rows) {
+    QList<JobRowWidget *> rows = p.window->findChildren<JobRowWidget *>();
+    for (JobRowWidget *r : rows) {
         QCOMPARE(r->x(), 1);
         QCOMPARE(r->y() % 30, 0);
         QCOMPARE(r->palette().color(QPalette::Window), QColor(0, 255, 255));
@@ -250,7 +250,7 @@ void TestDailyPlanLauncher::open_showsModallyOnlyWhenPrepared()
 {
     Planner p;
     int shown = 0;
-    p.launcher.showModal = [&](TfrmAubrel &w) {
+    p.launcher.showModal = [&](DailyPlannerWindow &w) {
         ++shown;
         QCOMPARE(w.objectName(), u"frmAubrel"_s);
         QCOMPARE(w.windowTitle(), u"デイリープラン作成 ～ Aubrel"_s);
@@ -266,17 +266,18 @@ void TestDailyPlanLauncher::open_showsModallyOnlyWhenPrepared()
 void TestDailyPlanLauncher::confirmDialog_answers()
 {
     {
-        TdlgAubrelConfirm dlg;
+        DailyPlannerFirstUseDialog dlg;
         QCOMPARE(dlg.objectName(), u"dlgAubrelConfirm"_s);
         QCOMPARE(dlg.windowTitle(), u"『デイリープラン作成』機能を使用しますか？"_s);
         QCOMPARE(dlg.size(), QSize(440, 366));
         QVERIFY(child<QPushButton>(&dlg, u"OKBtn")->isDefault());
-        QVERIFY(TdlgAubrelConfirm::explanation().endsWith(u"『デイリープラン作成』機能を使用しますか？"_s));
+        QVERIFY(DailyPlannerFirstUseDialog::explanation().endsWith(
+            u"『デイリープラン作成』機能を使用しますか？"_s));
         QTimer::singleShot(0, &dlg, [&] { QTest::keyClick(&dlg, Qt::Key_Escape); });
         QCOMPARE(dlg.exec(), int(QDialog::Rejected));
     }
     {
-        TdlgAubrelConfirm dlg;
+        DailyPlannerFirstUseDialog dlg;
         QTimer::singleShot(0, &dlg, [&] { child<QPushButton>(&dlg, u"OKBtn")->click(); });
         QCOMPARE(dlg.exec(), int(QDialog::Accepted));
         QCOMPARE(dlg.pos(), QPoint(210, 110));

@@ -1,5 +1,5 @@
-#include "Config.h"
-#include "SjisCodec.h"
+#include "data/Config.h"
+#include "data/SjisCodec.h"
 
 #include <QTest>
 

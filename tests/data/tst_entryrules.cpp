@@ -1,4 +1,4 @@
-#include "EntryRules.h"
+#include "data/EntryRules.h"
 
 #include <QTest>
 
@@ -51,15 +51,17 @@ void TestEntryRules::end_data()
     QTest::newRow("into the next month") << 5 << QDate(2005, 5, 10) << QDate(2005, 6, 30) << true;
     QTest::newRow("two months after the start") << 1 << QDate(2005, 1, 31) << QDate(2005, 3, 1) << false;
     QTest::newRow("starts next month, ends in it") << 5 << QDate(2005, 6, 1) << QDate(2005, 6, 30) << true;
-    QTest::newRow("starts next month, ends after it") << 5 << QDate(2005, 6, 20) << QDate(2005, 7, 1) << false;
-    QTest::newRow("December: January job ends in January") << 12 << QDate(2006, 1, 5) << QDate(2006, 1, 31) << true;
-    QTest::newRow("December: January job ends in February") << 12 << QDate(2006, 1, 5) << QDate(2006, 2, 1)
-                                                              << false;
+    QTest::newRow("starts next month, ends after it")
+        << 5 << QDate(2005, 6, 20) << QDate(2005, 7, 1) << false;
+    QTest::newRow("December: January job ends in January")
+        << 12 << QDate(2006, 1, 5) << QDate(2006, 1, 31) << true;
+    QTest::newRow("December: January job ends in February")
+        << 12 << QDate(2006, 1, 5) << QDate(2006, 2, 1) << false;
     QTest::newRow("December job ends in January") << 12 << QDate(2005, 12, 20) << QDate(2006, 1, 10) << true;
     QTest::newRow("60 days through the picker") << 3 << QDate(2005, 3, 1) << QDate(2005, 4, 30) << true;
     QTest::newRow("61 days") << 3 << QDate(2005, 3, 31) << QDate(2005, 5, 31) << false;
-    QTest::newRow("a start next year compares months only") << 5 << QDate(2006, 5, 1) << QDate(2006, 5, 2)
-                                                              << true;
+    QTest::newRow("a start next year compares months only")
+        << 5 << QDate(2006, 5, 1) << QDate(2006, 5, 2) << true;
     QTest::newRow("previous month into this one") << 5 << QDate(2005, 4, 25) << QDate(2005, 5, 3) << true;
 }
 
@@ -78,8 +80,8 @@ void TestEntryRules::calendarRange_data()
     QTest::addColumn<QDate>("start");
     QTest::addColumn<QDate>("end");
     QTest::addColumn<bool>("allowed");
-    QTest::newRow("60 days is one too many on the calendar") << 3 << QDate(2005, 3, 1) << QDate(2005, 4, 30)
-                                                               << false;
+    QTest::newRow("60 days is one too many on the calendar")
+        << 3 << QDate(2005, 3, 1) << QDate(2005, 4, 30) << false;
     QTest::newRow("59 days") << 3 << QDate(2005, 3, 1) << QDate(2005, 4, 29) << true;
     QTest::newRow("start month not allowed") << 5 << QDate(2005, 7, 1) << QDate(2005, 7, 2) << false;
     QTest::newRow("next month job leaves its month") << 5 << QDate(2005, 6, 28) << QDate(2005, 7, 2) << false;

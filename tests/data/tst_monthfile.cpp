@@ -1,7 +1,7 @@
-#include "ByteFields.h"
-#include "DaySerial.h"
-#include "JobRecord.h"
-#include "SjisCodec.h"
+#include "data/ByteFields.h"
+#include "data/DaySerial.h"
+#include "data/JobRecord.h"
+#include "data/SjisCodec.h"
 
 #include <QTest>
 #include <QtEndian>
@@ -76,9 +76,9 @@ void TestMonthFile::record_matchesLayout()
     j.jobNo = u"A-123"_s;
     j.jobType = u"設計"_s;
     j.check = JobRecord::InProgress;
-    const QByteArray expected =
-        recordBytes(7, 38488.0, Sjis::encode(u"見積書作成"_s), 38487.0, 38500.0, Sjis::encode(u"一行目\r\n二行目"_s),
-                    Sjis::encode(u"山田商店"_s), "A-123", Sjis::encode(u"設計"_s), 2);
+    const QByteArray expected = recordBytes(7, 38488.0, Sjis::encode(u"見積書作成"_s), 38487.0, 38500.0,
+                                            Sjis::encode(u"一行目\r\n二行目"_s), Sjis::encode(u"山田商店"_s),
+                                            "A-123", Sjis::encode(u"設計"_s), 2);
     QCOMPARE(j.toBytes(), expected);
     QCOMPARE(JobRecord::fromBytes(expected), j);
 }
@@ -127,7 +127,7 @@ void TestMonthFile::record_textLongerThanCapacityIsCut()
     (field == 0 ? j.title : field == 1 ? j.comments : j.customer) = text;
     const QByteArray bytes = j.toBytes();
     QCOMPARE(int(static_cast<unsigned char>(bytes[offsets[field]])), storedBytes);
-    const QString back = field == 0 ? JobRecord::fromBytes(bytes).title
+    const QString back = field == 0   ? JobRecord::fromBytes(bytes).title
                          : field == 1 ? JobRecord::fromBytes(bytes).comments
                                       : JobRecord::fromBytes(bytes).customer;
     QVERIFY(text.startsWith(back));
@@ -138,8 +138,9 @@ void TestMonthFile::month_roundTripIsByteExact()
 {
     QByteArray image(27360, '\0');
     for (int i = 0; i < 3; ++i)
-        image.replace(i * 456, 456,
-                      recordBytes(i + 1, 38400 + i, "T" + QByteArray::number(i), 38401, 38402, "", "", "", "", i));
+        image.replace(
+            i * 456, 456,
+            recordBytes(i + 1, 38400 + i, "T" + QByteArray::number(i), 38401, 38402, "", "", "", "", i));
     const MonthFile::Jobs jobs = MonthFile::fromBytes(image);
     QCOMPARE(MonthFile::countUsedRecords(jobs), 3);
     QCOMPARE(jobs[2].title, u"T2"_s);
@@ -151,7 +152,8 @@ void TestMonthFile::month_roundTripIsByteExact()
 
 void TestMonthFile::month_shortImageLeavesRestEmpty()
 {
-    QByteArray image = recordBytes(1, 1, "A", 1, 1, "", "", "", "", 0) + recordBytes(2, 1, "B", 1, 1, "", "", "", "", 0);
+    QByteArray image =
+        recordBytes(1, 1, "A", 1, 1, "", "", "", "", 0) + recordBytes(2, 1, "B", 1, 1, "", "", "", "", 0);
     image.chop(100); // the second record is cut off in the middle
     const MonthFile::Jobs jobs = MonthFile::fromBytes(image);
     QCOMPARE(jobs[0].title, u"A"_s);

@@ -1,4 +1,4 @@
-#include "Pending.h"
+#include "data/Pending.h"
 
 #include <QTest>
 

@@ -1,12 +1,11 @@
-#include "FileSizeLimit.h"
-#include "SafeFile.h"
-#include "Session.h"
+#include "data/SafeFile.h"
+#include "data/Session.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 
 using namespace Qt::StringLiterals;
 

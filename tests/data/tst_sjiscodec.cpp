@@ -1,5 +1,5 @@
-#include "ByteFields.h"
-#include "SjisCodec.h"
+#include "data/ByteFields.h"
+#include "data/SjisCodec.h"
 
 #include <QTest>
 
@@ -56,12 +56,15 @@ void TestSjisCodec::cut_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("capacity");
     QTest::addColumn<QByteArray>("expected");
-    const QByteArray kanji3 = QByteArray::fromHex("8EC5" "8E96" "93FA"); // 3 double-byte chars
+    const QByteArray kanji3 = QByteArray::fromHex("8EC5"
+                                                  "8E96"
+                                                  "93FA"); // 3 double-byte chars
     QTest::newRow("fits") << kanji3 << 6 << kanji3;
     QTest::newRow("cut between chars") << kanji3 << 4 << kanji3.left(4);
     QTest::newRow("never half a char") << kanji3 << 5 << kanji3.left(4);
     QTest::newRow("mixed") << QByteArray("a") + kanji3 << 4 << QByteArray("a") + kanji3.left(2);
-    QTest::newRow("halfwidth kana is single") << QByteArray::fromHex("B1B2B3") << 2 << QByteArray::fromHex("B1B2");
+    QTest::newRow("halfwidth kana is single")
+        << QByteArray::fromHex("B1B2B3") << 2 << QByteArray::fromHex("B1B2");
     QTest::newRow("capacity 0") << kanji3 << 0 << QByteArray();
     QByteArray seventy(70, 'x');
     QTest::newRow("70 bytes into 63") << seventy << 63 << QByteArray(63, 'x');

@@ -1,11 +1,11 @@
-#include "Fakes.h"
-#include "Session.h"
-#include "StepHost.h"
-#include "StepLauncher.h"
-#include "StepTestSupport.h"
-#include "TdlgConfirm.h"
-#include "TestFolder.h"
-#include "TfrmStep.h"
+#include "data/Session.h"
+#include "step/StepFirstUseDialog.h"
+#include "step/StepHost.h"
+#include "step/StepLauncher.h"
+#include "step/StepPlannerWindow.h"
+#include "support/Fakes.h"
+#include "support/StepBytes.h"
+#include "support/TestFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -141,12 +141,12 @@ int TestStepLauncher::run(QDialog &dialog)
 
 int TestStepLauncher::captureStepWindow(QDialog &dialog)
 {
-    auto &w = static_cast<TfrmStep &>(dialog);
+    auto &w = static_cast<StepPlannerWindow &>(dialog);
     Shown s;
     s.path = w.stepFilePath();
     s.loaded = w.loadedStep();
     s.months = w.months();
-    s.overall = w.barPixels(0, TfrmStep::Initial);
+    s.overall = w.barPixels(0, StepPlannerWindow::Initial);
     s.dataNoText = w.findChild<QLineEdit *>(u"edtStepDataNo"_s)->text();
     QWidget *strip = w.findChild<QWidget *>(u"PaintBoxTop1"_s);
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), strip->mapToGlobal(QPointF(2, 2)));
@@ -171,7 +171,7 @@ void TestStepLauncher::storeJob(MonthKind kind, int n, const QString &title)
 
 void TestStepLauncher::confirm_hasItsTextsAndButtons()
 {
-    TdlgConfirm d;
+    StepFirstUseDialog d;
     QCOMPARE(d.windowTitle(), u"『ステップ別管理』機能を使用しますか？"_s);
     QCOMPARE(d.pos(), QPoint(210, 110));
     const QStringList lines = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText().split(u'\n');
@@ -186,7 +186,7 @@ void TestStepLauncher::confirm_hasItsTextsAndButtons()
     QVERIFY(go->isDefault());
     go->click();
     QCOMPARE(d.result(), int(QDialog::Accepted));
-    TdlgConfirm e;
+    StepFirstUseDialog e;
     QTest::keyClick(&e, Qt::Key_Escape);
     QCOMPARE(e.result(), int(QDialog::Rejected));
 }

@@ -1,4 +1,4 @@
-#include "Fakes.h"
+#include "support/Fakes.h"
 
 Dialogs::Answer takeAnswer(std::deque<Dialogs::Answer> &answers, QStringList &unexpected, const QString &text,
                            Dialogs::Answer fallback)

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Clock.h"
-#include "Dialogs.h"
-#include "ProcessLauncher.h"
-#include "Services.h"
-#include "SoundPlayer.h"
-#include "TrayIcon.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/ProcessLauncher.h"
+#include "platform/Services.h"
+#include "platform/SoundPlayer.h"
+#include "platform/TrayIcon.h"
 
 #include <QList>
 #include <QPoint>
@@ -47,13 +47,18 @@ public:
     Answer askYesNo(QWidget *, const QString &text, std::optional<QPoint> at) override;
     Answer askOkCancel(QWidget *, const QString &text, std::optional<QPoint> at) override;
     void error(QWidget *, const QString &text) override;
-    QString openFileName(QWidget *, const QString &caption, const QString &folder, const QString &filter) override;
+    QString openFileName(QWidget *, const QString &caption, const QString &folder,
+                         const QString &filter) override;
 
     // Texts of all boxes shown, in order.
     QStringList texts() const;
     QString lastText() const { return shown.isEmpty() ? QString() : shown.constLast().text; }
     int count(Kind kind) const;
-    void clear() { shown.clear(); unexpected.clear(); }
+    void clear()
+    {
+        shown.clear();
+        unexpected.clear();
+    }
 };
 
 class FakeSound final : public SoundPlayer

@@ -1,4 +1,4 @@
-#include "TestFolder.h"
+#include "support/TestFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,9 +31,9 @@ bool TestFolder::exists(const QString &name) const
 void TestFolder::addShutter() const
 {
     // A tiny valid wave file is enough: the fake player never decodes it.
-    static const QByteArray wav = QByteArray::fromHex(
-        "52494646260000005741564566"
-        "6d74201000000001000100401f0000401f0000010008006461746102000000"
-        "8080");
+    static const QByteArray wav =
+        QByteArray::fromHex("52494646260000005741564566"
+                            "6d74201000000001000100401f0000401f0000010008006461746102000000"
+                            "8080");
     write(QStringLiteral("Shutter.wav"), wav);
 }

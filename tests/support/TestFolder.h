@@ -22,4 +22,5 @@ private:
 };
 
 // Fails the current test function when the fake dialogs saw a question nobody answered.
-#define VERIFY_NO_UNEXPECTED_BOXES(fake) QVERIFY2((fake).unexpected.isEmpty(), qPrintable((fake).unexpected.join(u'|')))
+#define VERIFY_NO_UNEXPECTED_BOXES(fake)                                                                     \
+    QVERIFY2((fake).unexpected.isEmpty(), qPrintable((fake).unexpected.join(u'|')))

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+// Asked once, when the AUBREL folder does not exist yet: does the user want the daily planner?
+class DailyPlannerFirstUseDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DailyPlannerFirstUseDialog)
+public:
+    explicit DailyPlannerFirstUseDialog(QWidget *parent = nullptr);
+
+    static QString explanation();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};

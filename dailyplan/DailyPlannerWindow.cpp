@@ -1,0 +1,870 @@
+#include "dailyplan/DailyPlannerWindow.h"
+
+#include "dailyplan/DayPaneWidget.h"
+#include "dailyplan/DragColumnWidget.h"
+#include "dailyplan/TimeScaleWidget.h"
+#include "data/DailyPlanPaths.h"
+#include "data/DailyPlanState.h"
+#include "data/DateText.h"
+#include "data/DaySerial.h"
+#include "data/SjisCodec.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Hints.h"
+#include "platform/Services.h"
+#include "platform/Shutter.h"
+#include "platform/TextFit.h"
+#include "widgets/JobRowWidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString unsavedText = u"未作成"_s;
+const QColor skyBlue(166, 202, 240);
+
+QString resizeNote()
+{
+    return u"本ウィンドウは高さ方向にのみ伸縮可能です.(最小高さ: 600ピクセル)"_s;
+}
+
+QString iniHintText()
+{
+    return u"　\r\n　左の白いドラッグ・エリア上で, \r\n　\r\n　およその開始時刻から終了時刻までドラッグしてください. \r\n　\r\n　(本メッセージは,左クリックで消えます.) \r\n　"_s;
+}
+
+void setBackground(QWidget *w, const QColor &color)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QLabel *label(const QString &text, QWidget *parent, int x, int y)
+{
+    auto *l = new QLabel(text, parent);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace
+
+DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, DailyPlanState &state,
+                                       QWidget *parent)
+    : QDialog(parent), m_session(session), m_services(services), m_state(state)
+{
+    setObjectName(u"frmAubrel"_s);
+    setWindowTitle(u"デイリープラン作成 ～ Aubrel"_s);
+    setFixedWidth(FixedWidth);
+    setMinimumHeight(MinimumHeight);
+    resize(FixedWidth, 700);
+
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(u"StatusBar1"_s);
+    m_statusBar->setSizeGripEnabled(false);
+    m_padCountPanel = new QLabel(m_statusBar);
+    m_padCountPanel->setMinimumWidth(110);
+    m_routineCountPanel = new QLabel(m_statusBar);
+    m_routineCountPanel->setMinimumWidth(110);
+    m_statusBar->addPermanentWidget(m_padCountPanel);
+    m_statusBar->addPermanentWidget(m_routineCountPanel);
+    showPadCount(0);
+    setRoutineCount(0);
+
+    buildActions();
+    buildToDoStrip();
+    buildControls();
+    buildPlan();
+
+    m_pnlCover = new QLabel(u"処理中・・・"_s, this);
+    m_pnlCover->setObjectName(u"pnlCover"_s);
+    m_pnlCover->setAlignment(Qt::AlignCenter);
+    setBackground(m_pnlCover, skyBlue);
+    QFont coverFont = m_pnlCover->font();
+    coverFont.setPixelSize(24);
+    m_pnlCover->setFont(coverFont);
+    QPalette coverText = m_pnlCover->palette();
+    coverText.setColor(QPalette::WindowText, Qt::white);
+    m_pnlCover->setPalette(coverText);
+    m_pnlCover->hide();
+
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
+
+    Hints::routeTo(this, m_statusBar);
+    connect(qApp, &QApplication::focusChanged, this, &DailyPlannerWindow::onFocusChanged);
+    qApp->installEventFilter(this); // the wheel over any part of the window scrolls the plan
+
+    m_dragPause.setSingleShot(true);
+    m_dragPause.setInterval(PauseMs);
+    connect(&m_dragPause, &QTimer::timeout, this, [this] {
+        // A button released during the pause has ended the drag.
+        if (m_dragHeld)
+            m_dragActive = true;
+    });
+    layoutParts();
+}
+
+DailyPlannerWindow::~DailyPlannerWindow()
+{
+    // The children go after this part of the object: they must not call back into it.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    destroyPads();
+}
+
+void DailyPlannerWindow::buildActions()
+{
+    struct Def
+    {
+        const char16_t *name;
+        const char16_t *text;
+        const char16_t *category;
+    };
+    static const Def defs[] = {
+        {u"FileSave1", u"保存(&S)", u"ファイル"},
+        {u"ScheduleToday1", u"今日のスケジュール(&T)", u"スケジュール"},
+        {u"SchedulePast1", u"過去のスケジュール(&P)...", u"スケジュール"},
+        {u"ScheduleDiary1", u"一日の終わりに(&D)...", u"スケジュール"},
+        {u"ScheduleRemovePad1", u"スケジュール・パッドを削除(&R)", u"スケジュール"},
+        {u"RoutineSet1", u"ルーチン設定(&S)...", u"ルーチン"},
+        {u"RoutineRead1", u"ルーチン表示(&R)", u"ルーチン"},
+        {u"RoutineEntry1", u"ルーチン仮登録(&E)", u"ルーチン"},
+        {u"OptionSetList1", u"リスト項目を設定(&L)...", u"オプション"},
+        {u"HContentsAubrel", u"目次(&C)...", u"ヘルプ"},
+    };
+    for (const Def &d : defs) {
+        auto *a = new QAction(QString::fromUtf16(d.text), this);
+        a->setObjectName(QString::fromUtf16(d.name));
+        a->setProperty("category", QString::fromUtf16(d.category));
+        addAction(a);
+    }
+    connect(action(u"FileSave1"_s), &QAction::triggered, this, &DailyPlannerWindow::fileSave);
+    connect(action(u"ScheduleToday1"_s), &QAction::triggered, this, &DailyPlannerWindow::scheduleToday);
+    connect(action(u"SchedulePast1"_s), &QAction::triggered, this, &DailyPlannerWindow::schedulePast);
+    connect(action(u"ScheduleRemovePad1"_s), &QAction::triggered, this, &DailyPlannerWindow::removePad);
+}
+
+QAction *DailyPlannerWindow::action(const QString &name) const
+{
+    return findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
+}
+
+QAction *DailyPlannerWindow::routineEntryAction()
+{
+    return action(u"RoutineEntry1"_s);
+}
+
+void DailyPlannerWindow::buildToDoStrip()
+{
+    m_pnlToDoList = new QFrame(this);
+    m_pnlToDoList->setObjectName(u"pnlToDoList"_s);
+    m_pnlToDoList->setFrameShape(QFrame::Panel);
+    m_pnlToDoList->setFrameShadow(QFrame::Raised);
+    setBackground(m_pnlToDoList, skyBlue);
+
+    QLabel *heading = label(u"遂行中ジョブ リスト"_s, m_pnlToDoList, 8, 6);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->adjustSize();
+    m_lblCount = label(QString(), m_pnlToDoList, 220, 6);
+    m_lblCount->setObjectName(u"lblCount"_s);
+    setInProgressCount(0);
+
+    const int rowsX = 8;
+    label(u"データNo"_s, m_pnlToDoList, rowsX + 6, 28);
+    label(u"開始日"_s, m_pnlToDoList, rowsX + 76, 28);
+    label(u"終了日"_s, m_pnlToDoList, rowsX + 166, 28);
+    label(u"タイトル"_s, m_pnlToDoList, rowsX + 256, 28);
+
+    m_sboxToDoItems = new QScrollArea(m_pnlToDoList);
+    m_sboxToDoItems->setObjectName(u"sboxToDoItems"_s);
+    m_sboxToDoItems->setGeometry(rowsX, 46, JobRowWidget::RowWidth + 22, 68);
+    m_sboxToDoItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sboxToDoItems->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_sboxToDoItems->setFocusPolicy(Qt::NoFocus);
+    m_toDoRows = new QWidget;
+    m_toDoRows->resize(JobRowWidget::RowWidth + 2, 0);
+    setBackground(m_toDoRows, skyBlue);
+    m_sboxToDoItems->setWidget(m_toDoRows);
+    Hints::set(m_sboxToDoItems, u"遂行中ジョブ|今月と前月のジョブのうち,本日遂行中のものの一覧です"_s);
+}
+
+void DailyPlannerWindow::addJobInProgress(MonthKind kind, int monthNumber, const JobRecord &job)
+{
+    auto *row = new JobRowWidget(kind, monthNumber, job, m_toDoRows);
+    row->setBackground(QColor(0, 255, 255));
+    row->move(1, m_toDoRowCount * JobRowWidget::RowHeight);
+    ++m_toDoRowCount;
+    m_toDoRows->resize(JobRowWidget::RowWidth + 2, m_toDoRowCount * JobRowWidget::RowHeight);
+    row->show();
+}
+
+void DailyPlannerWindow::setInProgressCount(int count)
+{
+    m_lblCount->setText(u"現在遂行中の件数： "_s + QString::number(count));
+    m_lblCount->adjustSize();
+}
+
+void DailyPlannerWindow::setRoutineCount(int count)
+{
+    m_routineCountPanel->setText(u"ルーチン総数: "_s + QString::number(count));
+}
+
+void DailyPlannerWindow::showPadCount(int count)
+{
+    m_padCountPanel->setText(u"データ総数: "_s + QString::number(count));
+}
+
+void DailyPlannerWindow::buildControls()
+{
+    m_pnlControls = new QFrame(this);
+    m_pnlControls->setObjectName(u"pnlControls"_s);
+    m_pnlControls->setFrameShape(QFrame::Panel);
+    m_pnlControls->setFrameShadow(QFrame::Raised);
+    const int x = 5;
+    const int w = 105;
+
+    label(u"本日の日付："_s, m_pnlControls, x, 8);
+    m_dtpToday = new QDateEdit(m_pnlControls);
+    m_dtpToday->setObjectName(u"dtpToday"_s);
+    m_dtpToday->setGeometry(x, 26, w, 22);
+    m_dtpToday->setDisplayFormat(DateText::longDateFormat());
+    m_dtpToday->setReadOnly(true);
+    m_dtpToday->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    m_dtpToday->setFocusPolicy(Qt::NoFocus);
+    Hints::set(m_dtpToday, u"本日の日付|本日の日付です"_s);
+
+    label(u"只今の時刻："_s, m_pnlControls, x, 56);
+    m_edtNow = new QLineEdit(m_pnlControls);
+    m_edtNow->setObjectName(u"edtNow"_s);
+    m_edtNow->setGeometry(x, 74, w, 22);
+    m_edtNow->setReadOnly(true);
+    m_edtNow->setTextMargins(0, 0, 0, 0);
+    QFont clockFont = m_edtNow->font();
+    clockFont.setPointSize(8);
+    m_edtNow->setFont(clockFont);
+    Hints::set(m_edtNow, u"只今の時刻|[更新]ボタンで最新の時刻を表示します"_s);
+    auto *btnUpdate = new QPushButton(u"更新"_s, m_pnlControls);
+    btnUpdate->setObjectName(u"btnUpdate"_s);
+    btnUpdate->setGeometry(x + w - 50, 99, 50, 22);
+    Hints::set(btnUpdate, u"更新|現在の時刻を表示します"_s);
+    connect(btnUpdate, &QPushButton::clicked, this, &DailyPlannerWindow::updateClock);
+
+    label(u"ファイル名："_s, m_pnlControls, x, 130);
+    m_edtThisFile = new QLineEdit(m_pnlControls);
+    m_edtThisFile->setObjectName(u"edtThisFile"_s);
+    m_edtThisFile->setGeometry(x, 148, w, 22);
+    m_edtThisFile->setReadOnly(true);
+    Hints::set(m_edtThisFile, u"ファイル名|表示中のスケジュールのファイル名です"_s);
+
+    label(u"ファイル作成日："_s, m_pnlControls, x, 178);
+    m_dtpPrepDate = new QDateEdit(m_pnlControls);
+    m_dtpPrepDate->setObjectName(u"dtpPrepDate"_s);
+    m_dtpPrepDate->setGeometry(x, 196, w, 22);
+    m_dtpPrepDate->setDisplayFormat(DateText::longDateFormat());
+    m_dtpPrepDate->setReadOnly(true);
+    m_dtpPrepDate->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    m_dtpPrepDate->setFocusPolicy(Qt::NoFocus);
+    Hints::set(m_dtpPrepDate, u"ファイル作成日|表示中のスケジュールのファイルを作成した日付です"_s);
+
+    struct Button
+    {
+        const char16_t *name;
+        const char16_t *text;
+        const char16_t *action;
+        const char16_t *hint;
+    };
+    static const Button buttons[] = {
+        {u"btnRemovePad", u"パッドを削除", u"ScheduleRemovePad1",
+         u"パッドを削除|選択されている(◆)スケジュール・パッドを削除します"},
+        {u"btnEnterRoutine", u"ルーチン仮登録", u"RoutineEntry1",
+         u"ルーチン仮登録|選択されているスケジュール・パッドをルーチンとして仮登録します"},
+        {u"btnSetRoutine", u"ルーチン設定...", u"RoutineSet1", u"ルーチン設定|ルーチンを設定・保存します"},
+        {u"btnShowRoutine", u"ルーチン表示", u"RoutineRead1",
+         u"ルーチン表示|本日の曜日のルーチンを表示します"},
+        {u"btnDiary", u"一日の終わりに...", u"ScheduleDiary1", u"一日の終わりに|ダイアリーを記入します"},
+    };
+    int y = 236;
+    for (const Button &b : buttons) {
+        auto *button = new QPushButton(QString::fromUtf16(b.text), m_pnlControls);
+        button->setObjectName(QString::fromUtf16(b.name));
+        button->setGeometry(x, y, w, 28);
+        Hints::set(button, QString::fromUtf16(b.hint));
+        QAction *a = action(QString::fromUtf16(b.action));
+        connect(button, &QPushButton::clicked, a, &QAction::trigger);
+        y += 32;
+    }
+    auto *btnSave = new QPushButton(action(u"FileSave1"_s)->text(), m_pnlControls);
+    btnSave->setObjectName(u"btnSave"_s);
+    btnSave->setGeometry(x, y + 6, w, 50);
+    QFont big = btnSave->font();
+    big.setPointSize(14);
+    big.setBold(true);
+    btnSave->setFont(big);
+    Hints::set(btnSave, u"保存|表示中のスケジュールをファイルに保存します"_s);
+    connect(btnSave, &QPushButton::clicked, action(u"FileSave1"_s), &QAction::trigger);
+    y += 64;
+    auto *btnExit = new QPushButton(u"閉じる(&C)"_s, m_pnlControls);
+    btnExit->setObjectName(u"btnExit"_s);
+    btnExit->setGeometry(x, y, w, 28);
+    Hints::set(btnExit, u"閉じる|デイリープラン作成を終了します (保存していない変更は破棄されます)"_s);
+    connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_controlsMenu = new QMenu(this);
+    m_controlsMenu->addAction(action(u"SchedulePast1"_s));
+    m_controlsMenu->addAction(action(u"ScheduleToday1"_s));
+    m_controlsMenu->addSeparator();
+    m_controlsMenu->addAction(action(u"OptionSetList1"_s));
+    m_controlsMenu->addSeparator();
+    QMenu *help = m_controlsMenu->addMenu(u"ヘルプ(&H)"_s);
+    help->addAction(action(u"HContentsAubrel"_s));
+    m_pnlControls->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_pnlControls, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_controlsMenu->popup(m_pnlControls->mapToGlobal(pos)); });
+}
+
+void DailyPlannerWindow::buildPlan()
+{
+    m_sboxMain = new QScrollArea(this);
+    m_sboxMain->setObjectName(u"sboxMain"_s);
+    m_sboxMain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sboxMain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_sboxMain->setWidgetResizable(false);
+
+    const int frameWidth = 1 + 300 + 48 + 300 + 1;
+    m_pnlBase = new QWidget;
+    m_pnlBase->setObjectName(u"pnlBase"_s);
+    m_pnlBase->setFixedSize(frameWidth + 12, 2904);
+    m_pnlFrame = new QWidget(m_pnlBase);
+    m_pnlFrame->setObjectName(u"pnlFrame"_s);
+    m_pnlFrame->setGeometry(6, 0, frameWidth, 2884);
+    setBackground(m_pnlFrame, Qt::white);
+
+    auto *left = new DayPaneWidget(TimeAxis::leftPaneBands(), m_pnlFrame);
+    left->setObjectName(u"pbxFrameL"_s);
+    left->setGeometry(1, 1, 300, 2882);
+    auto *right = new DayPaneWidget(TimeAxis::rightPaneBands(), m_pnlFrame);
+    right->setObjectName(u"pbxFrameR"_s);
+    right->setGeometry(1 + 300 + 48, 1, 300, 2882);
+
+    auto *pnlTime = new QFrame(m_pnlFrame);
+    pnlTime->setObjectName(u"pnlTime"_s);
+    pnlTime->setGeometry(301, 1, 48, 2882);
+    setBackground(pnlTime, QColor(112, 128, 144));
+    auto *pnlTimeL = new QWidget(pnlTime);
+    pnlTimeL->setObjectName(u"pnlTimeL"_s);
+    pnlTimeL->setGeometry(1, 1, 12, TimeAxis::Rows);
+    m_pbxTimeL = new DragColumnWidget(DragColumnWidget::Side::Left, pnlTimeL);
+    m_pbxTimeL->setObjectName(u"pbxTimeL"_s);
+    m_pbxTimeL->setGeometry(0, 0, 12, TimeAxis::Rows);
+    auto *scale = new TimeScaleWidget(pnlTime);
+    scale->setObjectName(u"pbxTime"_s);
+    scale->move(13, 1);
+    auto *pnlTimeR = new QWidget(pnlTime);
+    pnlTimeR->setObjectName(u"pnlTimeR"_s);
+    pnlTimeR->setGeometry(34, 1, 13, TimeAxis::Rows);
+    m_pbxTimeR = new DragColumnWidget(DragColumnWidget::Side::Right, pnlTimeR);
+    m_pbxTimeR->setObjectName(u"pbxTimeR"_s);
+    m_pbxTimeR->setGeometry(0, 0, 13, TimeAxis::Rows);
+    for (DragColumnWidget *c : {m_pbxTimeL, m_pbxTimeR}) {
+        Hints::set(
+            c,
+            u"ドラッグ・エリア|およその開始時刻から終了時刻までドラッグすると,スケジュール・パッドを作成します"_s);
+        connect(c, &DragColumnWidget::pressed, this, &DailyPlannerWindow::dragPress);
+        connect(c, &DragColumnWidget::moved, this, &DailyPlannerWindow::dragMove);
+        connect(c, &DragColumnWidget::released, this, &DailyPlannerWindow::dragRelease);
+    }
+    Hints::set(scale, u"時刻|時刻の目盛りです (5分ごと)"_s);
+
+    m_pnlIniHint = new QFrame(m_pnlFrame);
+    m_pnlIniHint->setObjectName(u"pnlIniHint"_s);
+    m_pnlIniHint->setFrameShape(QFrame::Box);
+    setBackground(m_pnlIniHint, QColor(255, 251, 240));
+    auto *lblIniHint = new QLabel(m_pnlIniHint);
+    lblIniHint->setObjectName(u"lblIniHint"_s);
+    lblIniHint->move(1, 1);
+    m_pnlIniHint->installEventFilter(this);
+    lblIniHint->installEventFilter(this);
+    m_pnlIniHint->hide();
+
+    m_sboxMain->setWidget(m_pnlBase);
+}
+
+void DailyPlannerWindow::layoutParts()
+{
+    const int w = width();
+    const int h = height();
+    const int bar = m_statusBar->sizeHint().height();
+    const int controls = 115;
+    m_statusBar->setGeometry(0, h - bar, w, bar);
+    m_pnlControls->setGeometry(w - controls, 0, controls, h - bar);
+    m_pnlToDoList->setGeometry(0, 0, w - controls, 120);
+    m_sboxMain->setGeometry(0, 120, w - controls, h - 120 - bar);
+    m_pnlCover->setGeometry(m_sboxMain->geometry().adjusted(-1, -1, 1, 1));
+}
+
+void DailyPlannerWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    layoutParts();
+}
+
+void DailyPlannerWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    setPadColorsFromRecords();
+    const int count = m_state.padCount();
+    if (count > 0)
+        focusPadNumber(count);
+
+    if (QScreen *s = screen()) {
+        const QRect work = s->availableGeometry();
+        int decoration = frameGeometry().height() - height();
+        if (decoration <= 0)
+            decoration = 30; // not known before the window manager has framed it
+        move(work.topLeft());
+        resize(FixedWidth, qMax(MinimumHeight, work.height() - decoration));
+    }
+    layoutParts();
+    setScrollPosition(InitialScroll);
+    m_statusBar->showMessage(resizeNote());
+    if (m_edtThisFile->text() == unsavedText)
+        showIniHint();
+}
+
+void DailyPlannerWindow::showIniHint()
+{
+    auto *lbl = m_pnlIniHint->findChild<QLabel *>(u"lblIniHint"_s);
+    lbl->setText(Sjis::fromCrLf(iniHintText()));
+    lbl->adjustSize();
+    m_pnlIniHint->resize(lbl->width() + 2, lbl->height() + 2);
+    m_pnlIniHint->move(RightPaneX, 303);
+    m_pnlIniHint->raise();
+    m_pnlIniHint->show();
+}
+
+void DailyPlannerWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc must not drop a day's unsaved work: the planner closes with its button or close box.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool DailyPlannerWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == this) {
+        m_wheelRemainder += static_cast<QWheelEvent *>(event)->angleDelta().y();
+        const int notches = m_wheelRemainder / 120;
+        m_wheelRemainder -= notches * 120;
+        scrollBy(-notches * RowsPerNotch);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == m_pnlIniHint || watched->parent() == m_pnlIniHint) &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        m_pnlIniHint->hide();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+int DailyPlannerWindow::scrollPosition() const
+{
+    return m_sboxMain->verticalScrollBar()->value();
+}
+
+void DailyPlannerWindow::setScrollPosition(int rows)
+{
+    m_sboxMain->verticalScrollBar()->setValue(rows);
+}
+
+void DailyPlannerWindow::scrollBy(int rows)
+{
+    setScrollPosition(scrollPosition() + rows);
+}
+
+void DailyPlannerWindow::done(int result)
+{
+    destroyPads();
+    QDialog::done(result);
+}
+
+void DailyPlannerWindow::setToday(const QDate &date)
+{
+    m_dtpToday->setDate(date);
+}
+
+QString DailyPlannerWindow::clockText(const QTime &time)
+{
+    // "AM/PM hh'時' mm'分' ss'秒'": twelve-hour clock, where 0 o'clock reads 12.
+    const int h12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    auto two = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
+    return (time.hour() < 12 ? u"AM "_s : u"PM "_s) + two(h12) + u"時 "_s + two(time.minute()) + u"分 "_s +
+           two(time.second()) + u"秒"_s;
+}
+
+void DailyPlannerWindow::updateClock()
+{
+    const QString text = clockText(m_services.clock.now().time());
+    // The panel is narrow: step the font down until the whole time shows.
+    m_edtNow->setFont(TextFit::fittingFont(m_edtNow->font(), 9, text, m_edtNow->width(), 6));
+    m_edtNow->setText(text);
+    m_edtNow->setCursorPosition(0);
+}
+
+void DailyPlannerWindow::showUnsaved(const QDate &today)
+{
+    m_edtThisFile->setText(unsavedText);
+    m_dtpPrepDate->setDate(today);
+}
+
+void DailyPlannerWindow::showFileOf(const DayFile &day)
+{
+    m_edtThisFile->setText(day.shownFileName());
+    m_edtThisFile->setCursorPosition(0);
+    m_dtpPrepDate->setDate(DaySerial::toDate(day.createdOn));
+}
+
+Dialogs &DailyPlannerWindow::padDialogs()
+{
+    return m_services.dialogs;
+}
+
+void DailyPlannerWindow::playShutter()
+{
+    Shutter::play(m_session.exeDir(), m_services, this);
+}
+
+void DailyPlannerWindow::showCover()
+{
+    m_pnlCover->setGeometry(m_sboxMain->geometry().adjusted(-1, -1, 1, 1));
+    m_pnlCover->raise();
+    m_pnlCover->show();
+    m_pnlCover->repaint();
+}
+
+void DailyPlannerWindow::hideCover()
+{
+    m_pnlCover->hide();
+}
+
+void DailyPlannerWindow::paintBars()
+{
+    m_pbxTimeL->setBars(m_state.workingBars);
+    m_pbxTimeR->setBars(m_state.workingBars);
+}
+
+SchedulePad *DailyPlannerWindow::createPad(int slot, const SchedulePadRecord &record)
+{
+    // The slot decides the number: a damaged PadNo must not send a pad's edits to another record.
+    auto *pad = new SchedulePad(slot + 1, *this, m_pnlFrame);
+    pad->setFromRecord(record);
+    pad->setSaved(true);
+    const int maxLeft = m_pnlFrame->width() - SchedulePad::Width;
+    const int maxTop = m_pnlFrame->height() - SchedulePad::Height;
+    pad->move(qBound(0, int(record.padLeft), maxLeft), qBound(0, int(record.padTop), maxTop));
+    connect(pad, &SchedulePad::memoRequested, this, &DailyPlannerWindow::padMemoRequested);
+    m_pads[slot] = pad;
+    pad->show();
+    return pad;
+}
+
+SchedulePad *DailyPlannerWindow::createNewPad(int slot, int left, int startRow, int endRow)
+{
+    auto *pad = new SchedulePad(slot + 1, *this, m_pnlFrame);
+    pad->setTimes(TimeAxis::rowToTime(startRow), TimeAxis::rowToTime(endRow));
+    pad->setSaved(false);
+    pad->move(left, startRow + 1);
+    connect(pad, &SchedulePad::memoRequested, this, &DailyPlannerWindow::padMemoRequested);
+    m_pads[slot] = pad;
+    pad->show();
+    pad->focusPad();
+    return pad;
+}
+
+void DailyPlannerWindow::destroyPads()
+{
+    for (SchedulePad *&pad : m_pads) {
+        delete pad;
+        pad = nullptr;
+    }
+}
+
+void DailyPlannerWindow::showPadsFromRecords()
+{
+    for (int k = 0; k < PadSlots; ++k) {
+        if (m_state.workingPads[k].hasTimes())
+            createPad(k, m_state.workingPads[k]);
+    }
+}
+
+void DailyPlannerWindow::setPadColorsFromRecords()
+{
+    for (int k = 0; k < PadSlots; ++k) {
+        if (m_pads[k] && m_state.workingPads[k].hasTimes())
+            m_pads[k]->setColorValue(m_state.workingPads[k].barColor);
+    }
+}
+
+void DailyPlannerWindow::focusPadNumber(int number)
+{
+    if (number > 0 && number <= PadSlots && m_pads[number - 1])
+        m_pads[number - 1]->focusPad();
+}
+
+SchedulePad *DailyPlannerWindow::padOf(QWidget *widget) const
+{
+    for (QWidget *w = widget; w; w = w->parentWidget()) {
+        if (auto *pad = qobject_cast<SchedulePad *>(w))
+            return pad->parentWidget() == m_pnlFrame ? pad : nullptr;
+    }
+    return nullptr;
+}
+
+void DailyPlannerWindow::onFocusChanged(QWidget *old, QWidget *now)
+{
+    // Boxes and other windows taking the focus leave the mark where it is.
+    if (!now || now->window() != this)
+        return;
+    SchedulePad *was = padOf(old);
+    SchedulePad *is = padOf(now);
+    if (was && was != is)
+        was->setMarked(false);
+    if (is) {
+        is->setMarked(true);
+        m_state.selectedPad = is->number() - 1;
+    }
+}
+
+void DailyPlannerWindow::clearDay()
+{
+    destroyPads();
+    m_state.clearDay();
+    paintBars();
+}
+
+QString DailyPlannerWindow::fileErrorText(const QString &path, const QString &reason, bool reading)
+{
+    const QString what =
+        reading ? u"ファイルを読み込めませんでした."_s : u"ファイルを保存できませんでした."_s;
+    return what + u"\r\n\r\n"_s + QDir::toNativeSeparators(path) + u"\r\n\r\n"_s + reason;
+}
+
+void DailyPlannerWindow::reportFileError(const QString &path, const QString &reason, bool reading)
+{
+    m_services.dialogs.error(this, fileErrorText(path, reason, reading));
+}
+
+bool DailyPlannerWindow::loadDayFile(const QString &path)
+{
+    DayFile day;
+    const SafeFile::Result r = DailyPlanState::readDay(path, &day);
+    if (!r) {
+        reportFileError(path, r.error, true);
+        return false;
+    }
+    const bool scratch = path == DailyPlanPaths::temporaryFile(m_session.exeDir());
+    const DiaryRecord diary = m_state.workingDiary; // the scratch day of the routines has none of its own
+    clearDay();
+    m_state.takeDay(day, !scratch);
+    if (scratch)
+        m_state.workingDiary = diary;
+    if (!scratch)
+        showFileOf(day);
+    showPadsFromRecords();
+    paintBars();
+    showPadCount(m_state.padCount());
+    return true;
+}
+
+void DailyPlannerWindow::fileSave()
+{
+    bool created = false;
+    const SafeFile::Result r = m_state.saveDay(DaySerial::fromDate(m_services.clock.today()), &created);
+    if (!r) {
+        reportFileError(m_state.currentDayFile, r.error, false);
+        return;
+    }
+    if (created)
+        showFileOf(m_state.dayImage);
+    const int count = m_state.padCount();
+    showPadCount(count);
+    focusPadNumber(count);
+    playShutter();
+}
+
+void DailyPlannerWindow::scheduleToday()
+{
+    if (m_state.currentDayFile == m_state.todayDayFile)
+        return;
+    if (QFileInfo::exists(m_state.todayDayFile)) {
+        showCover();
+        if (!loadDayFile(m_state.todayDayFile)) {
+            hideCover();
+            return;
+        }
+        m_state.currentDayFile = m_state.todayDayFile;
+        setPadColorsFromRecords();
+        focusPadNumber(m_state.padCount());
+        hideCover();
+        playShutter();
+        return;
+    }
+    m_state.currentDayFile = m_state.todayDayFile;
+    clearDay();
+    showUnsaved(m_services.clock.today());
+    showPadCount(0); // the cleared day has no pads; the count of the last day would be wrong
+}
+
+void DailyPlannerWindow::schedulePast()
+{
+    const QString folder = m_state.aubrelDir + u'/' + m_state.monthFolderName;
+    const QString path = m_services.dialogs.openFileName(this, u"過去のスケジュール"_s, folder,
+                                                         u"Dawnpadファイル (*.[dD][tT][fF])"_s);
+    if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(m_state.todayDayFile) ||
+        !QFileInfo::exists(path))
+        return;
+    showCover();
+    if (!loadDayFile(path)) {
+        hideCover();
+        return;
+    }
+    m_state.currentDayFile = path;
+    setPadColorsFromRecords();
+    focusPadNumber(m_state.padCount());
+    hideCover();
+    playShutter();
+}
+
+void DailyPlannerWindow::removePad()
+{
+    const int slot = m_state.selectedPad;
+    if (slot < 0 || slot >= PadSlots || !m_pads[slot])
+        return;
+    SchedulePad *pad = m_pads[slot];
+    pad->setMarked(true);
+    const QString question = u"スケジュール・パッドNo. "_s + QString::number(slot + 1) + u"を削除します."_s +
+                             u"\r\n\r\n"_s + u"処理を続行しますか？"_s;
+    if (m_services.dialogs.askOkCancel(this, question, QPoint(180, 250)) != Dialogs::Answer::Ok) {
+        pad->focusPad();
+        return;
+    }
+    showCover();
+    m_state.workingBars[slot] = ScheduleBar::unused();
+    m_state.workingPads[slot] = SchedulePadRecord();
+
+    // Pack: the pads with a bar move up to the lowest numbers, memo and all.
+    ScheduleBars bars;
+    bars.fill(ScheduleBar::unused());
+    SchedulePads pads{};
+    int p = 0;
+    for (int k = 0; k < PadSlots; ++k) {
+        if (!m_state.workingBars[k].inUse())
+            continue;
+        bars[p] = m_state.workingBars[k];
+        pads[p] = m_state.workingPads[k];
+        pads[p].padNo = p + 1;
+        ++p;
+    }
+    m_state.workingBars = bars;
+    m_state.workingPads = pads;
+
+    destroyPads();
+    showPadsFromRecords();
+    playShutter();
+    paintBars();
+    setPadColorsFromRecords();
+    focusPadNumber(lastUsedBar(m_state.workingBars));
+    hideCover();
+}
+
+void DailyPlannerWindow::dragPress(DragColumnWidget *, Qt::MouseButton button, int y)
+{
+    if (button != Qt::LeftButton)
+        return;
+    m_dragStartRow = y;
+    m_dragArmed = true;
+    m_dragActive = true;
+    m_dragHeld = true;
+}
+
+void DailyPlannerWindow::dragMove(DragColumnWidget *, int y)
+{
+    if (!m_dragActive)
+        return;
+    m_dragEndRow = y;
+    const int top = scrollPosition();
+    const int bottom = top + m_sboxMain->viewport()->height();
+    if (bottom - y < AutoScrollMargin) {
+        scrollBy(AutoScrollStep);
+        pauseDrag();
+    }
+    if (y - top < AutoScrollMargin) {
+        scrollBy(-AutoScrollStep);
+        pauseDrag();
+    }
+}
+
+void DailyPlannerWindow::pauseDrag()
+{
+    // Moves that arrive during the pause neither record a row nor scroll again; the event loop
+    // keeps running meanwhile.
+    m_dragActive = false;
+    m_dragPause.start();
+}
+
+void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton button, int y)
+{
+    if (button == Qt::LeftButton) {
+        m_dragHeld = false;
+        m_dragPause.stop();
+    }
+    m_dragActive = false;
+    if (lastUsedBar(m_state.workingBars) >= PadSlots || button != Qt::LeftButton || !m_dragArmed)
+        return;
+    m_dragEndRow = y;
+    if (m_dragEndRow < m_dragStartRow)
+        std::swap(m_dragStartRow, m_dragEndRow);
+    if (m_dragStartRow < 0)
+        m_dragStartRow = 0;
+    if (m_dragEndRow >= TimeAxis::Rows)
+        m_dragEndRow = TimeAxis::LastRow;
+
+    int slot = 0;
+    while (slot < PadSlots && m_pads[slot])
+        ++slot;
+    if (slot == PadSlots) {
+        m_dragArmed = false;
+        playShutter();
+        return;
+    }
+    const int left = column == m_pbxTimeL ? LeftPaneX : RightPaneX;
+    createNewPad(slot, left, m_dragStartRow, m_dragEndRow);
+    m_dragArmed = false;
+    playShutter();
+}

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "dailyplan/SchedulePad.h"
+#include "data/Session.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <array>
+
+class DragColumnWidget;
+class JobRowWidget;
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QStatusBar;
+struct DailyPlanState;
+struct JobRecord;
+struct Services;
+
+// The daily planner: one day from 6:00 to 5:59 of the next morning on a tall scrolling plan,
+// the schedule pads in two panes beside the time scale, the jobs in progress at the top and the
+// commands at the right. The launcher fills it and shows it modally.
+class DailyPlannerWindow final : public QDialog, public SchedulePadHost
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DailyPlannerWindow)
+public:
+    static constexpr int FixedWidth = 800;
+    static constexpr int MinimumHeight = 600;
+    static constexpr int InitialScroll = 240; // 8:00 at the top
+    static constexpr int RowsPerNotch = 25;
+    static constexpr int LeftPaneX = 4;
+    static constexpr int RightPaneX = 351;
+    static constexpr int AutoScrollMargin = 30;
+    static constexpr int AutoScrollStep = 10;
+    static constexpr int PauseMs = 2;
+
+    DailyPlannerWindow(Session &session, Services &services, DailyPlanState &state,
+                       QWidget *parent = nullptr);
+    ~DailyPlannerWindow() override;
+
+    // Filling by the launcher.
+    void addJobInProgress(MonthKind kind, int monthNumber, const JobRecord &job);
+    void setInProgressCount(int count);
+    void setRoutineCount(int count);
+    void setToday(const QDate &date);
+    void updateClock();
+    // The day has no file yet: "未作成" and today as its date.
+    void showUnsaved(const QDate &today);
+    // Clears the shown day and shows the file's day instead. A file that cannot be read is
+    // reported and leaves the shown day as it was.
+    bool loadDayFile(const QString &path);
+    void clearDay();
+
+    // Commands.
+    void fileSave();
+    void scheduleToday();
+    void schedulePast();
+    void removePad();
+    void paintBars() override;
+
+    // The drag columns.
+    void dragPress(DragColumnWidget *column, Qt::MouseButton button, int y);
+    void dragMove(DragColumnWidget *column, int y);
+    void dragRelease(DragColumnWidget *column, Qt::MouseButton button, int y);
+    bool dragActive() const { return m_dragActive; }
+    bool dragArmed() const { return m_dragArmed; }
+
+    SchedulePad *pad(int slot) const { return m_pads[slot]; }
+    QAction *action(const QString &name) const;
+    int scrollPosition() const;
+    void setScrollPosition(int rows);
+
+    // SchedulePadHost
+    DailyPlanState &planState() override { return m_state; }
+    Dialogs &padDialogs() override;
+    QWidget *dialogParent() override { return this; }
+    void playShutter() override;
+    QAction *routineEntryAction() override;
+
+    static QString clockText(const QTime &time);
+    // A file that could not be read or written, named in full.
+    static QString fileErrorText(const QString &path, const QString &reason, bool reading);
+
+signals:
+    // For the memo dialog, which the pads open through the window.
+    void padMemoRequested(int number);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public slots:
+    void done(int result) override;
+
+private:
+    void buildActions();
+    void buildToDoStrip();
+    void buildControls();
+    void buildPlan();
+    void layoutParts();
+    void showCover();
+    void hideCover();
+    void showIniHint();
+    SchedulePad *createPad(int slot, const SchedulePadRecord &record);
+    SchedulePad *createNewPad(int slot, int left, int startRow, int endRow);
+    void destroyPads();
+    void showPadsFromRecords();
+    void setPadColorsFromRecords();
+    void focusPadNumber(int number);
+    void showPadCount(int count);
+    void showFileOf(const DayFile &day);
+    void onFocusChanged(QWidget *old, QWidget *now);
+    SchedulePad *padOf(QWidget *widget) const;
+    void pauseDrag();
+    void scrollBy(int rows);
+    void reportFileError(const QString &path, const QString &reason, bool reading);
+
+    Session &m_session;
+    Services &m_services;
+    DailyPlanState &m_state;
+
+    std::array<SchedulePad *, PadSlots> m_pads{};
+
+    bool m_dragActive = false;
+    bool m_dragArmed = false;
+    bool m_dragHeld = false;
+    int m_dragStartRow = 0;
+    int m_dragEndRow = 0;
+    QTimer m_dragPause;
+    int m_wheelRemainder = 0;
+
+    QFrame *m_pnlToDoList = nullptr;
+    QLabel *m_lblCount = nullptr;
+    QScrollArea *m_sboxToDoItems = nullptr;
+    QWidget *m_toDoRows = nullptr;
+    int m_toDoRowCount = 0;
+
+    QFrame *m_pnlControls = nullptr;
+    QDateEdit *m_dtpToday = nullptr;
+    QLineEdit *m_edtNow = nullptr;
+    QLineEdit *m_edtThisFile = nullptr;
+    QDateEdit *m_dtpPrepDate = nullptr;
+    QMenu *m_controlsMenu = nullptr;
+
+    QScrollArea *m_sboxMain = nullptr;
+    QWidget *m_pnlBase = nullptr;
+    QWidget *m_pnlFrame = nullptr;
+    DragColumnWidget *m_pbxTimeL = nullptr;
+    DragColumnWidget *m_pbxTimeR = nullptr;
+    QFrame *m_pnlIniHint = nullptr;
+    QLabel *m_pnlCover = nullptr;
+
+    QStatusBar *m_statusBar = nullptr;
+    QLabel *m_padCountPanel = nullptr;
+    QLabel *m_routineCountPanel = nullptr;
+};

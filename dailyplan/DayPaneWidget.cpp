@@ -1,0 +1,22 @@
+#include "dailyplan/DayPaneWidget.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+DayPaneWidget::DayPaneWidget(const QList<TimeAxis::Band> &bands, QWidget *parent)
+    : QWidget(parent), m_bands(bands)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DayPaneWidget::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const QRect dirty = event->rect();
+    p.fillRect(dirty, Qt::white);
+    for (const TimeAxis::Band &b : m_bands) {
+        const QRect band = QRect(0, b.top, width(), b.bottom - b.top) & dirty;
+        if (!band.isEmpty())
+            p.fillRect(band, QColor(b.color.r, b.color.g, b.color.b));
+    }
+}

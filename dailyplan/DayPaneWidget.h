@@ -1,0 +1,19 @@
+#pragma once
+
+#include "data/TimeAxis.h"
+
+#include <QWidget>
+
+// pbxFrameL / pbxFrameR: a pane in the four colours of the day.
+class DayPaneWidget final : public QWidget
+{
+    Q_OBJECT
+public:
+    DayPaneWidget(const QList<TimeAxis::Band> &bands, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<TimeAxis::Band> m_bands;
+};

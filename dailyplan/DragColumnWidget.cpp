@@ -1,0 +1,71 @@
+#include "dailyplan/DragColumnWidget.h"
+
+#include "widgets/ColorComboBox.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+using namespace Qt::StringLiterals;
+
+DragColumnWidget::DragColumnWidget(Side side, QWidget *parent) : QWidget(parent), m_side(side)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_bars.fill(ScheduleBar::unused());
+    setCursor(Qt::CrossCursor);
+}
+
+bool DragColumnWidget::drawsHere(const ScheduleBar &bar) const
+{
+    return bar.inUse() && bar.side == (m_side == Side::Left ? u"L"_s : u"R"_s);
+}
+
+QRect DragColumnWidget::barRect(const ScheduleBar &bar) const
+{
+    const int left = m_side == Side::Left ? 0 : 1;
+    return QRect(left, bar.startRow, 11, bar.endRow - bar.startRow);
+}
+
+void DragColumnWidget::setBars(const ScheduleBars &bars)
+{
+    for (int k = 0; k < PadSlots; ++k) {
+        const ScheduleBar &was = m_bars[k];
+        const ScheduleBar &now = bars[k];
+        if (was == now)
+            continue;
+        if (drawsHere(was))
+            update(barRect(was).normalized().adjusted(0, 0, 0, 1));
+        if (drawsHere(now))
+            update(barRect(now).normalized().adjusted(0, 0, 0, 1));
+    }
+    m_bars = bars;
+}
+
+void DragColumnWidget::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const QRect dirty = event->rect();
+    p.fillRect(dirty, Qt::white);
+    for (const ScheduleBar &bar : m_bars) {
+        if (!drawsHere(bar) || bar.endRow <= bar.startRow) // an end not below the start covers nothing
+            continue;
+        const QRect r = barRect(bar) & dirty;
+        if (!r.isEmpty())
+            p.fillRect(r, ColorComboBox::toColor(bar.barColor));
+    }
+}
+
+void DragColumnWidget::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(this, event->button(), int(event->position().y()));
+}
+
+void DragColumnWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    emit moved(this, int(event->position().y()));
+}
+
+void DragColumnWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit released(this, event->button(), int(event->position().y()));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+// pbxTime: the scale, one mark every five minutes and the hours.
+class TimeScaleWidget final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TimeScaleWidget(QWidget *parent = nullptr);
+    static QColor background();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The whole scale never changes: drawn once per run, then copied.
+    static const QImage &image();
+};

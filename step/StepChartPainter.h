@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/StepChart.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+
+// Colours of the step chart.
+namespace StepColours {
+
+inline const QColor skyBlue{166, 202, 240};
+// Strip backgrounds: initial, revised, actual.
+inline const QColor stripBackground[3] = {{238, 238, 238}, {221, 221, 221}, {204, 204, 204}};
+inline const QColor overallInitialBar{221, 0, 0};
+inline const QColor stepInitialBar{238, 128, 0};
+inline const QColor revisedBar{0, 221, 0};
+inline const QColor actualBar{0, 0, 221};
+inline const QColor gridBlack{0, 0, 0};
+inline const QColor gridGrey{128, 128, 128};
+inline const QColor white{255, 255, 255};
+inline const QColor sunday{255, 0, 0};
+inline const QColor weekday{0, 0, 0};
+inline const QColor separator{192, 192, 255};
+inline const QColor separatorTick{128, 128, 128};
+
+// The bar colour of a strip: kind 0 initial, 1 revised, 2 actual.
+QColor bar(int row, int kind);
+
+} // namespace StepColours
+
+// The chart's pictures are computed once per window of months and only copied to the screen.
+namespace StepChartPainter {
+
+// The chart's own face: Japanese gothic at the given pixel size, without smoothing so that the
+// small digits stay sharp in their 13-pixel columns.
+QFont font(int pixelSize, bool bold = false);
+
+QImage header(const StepMonths &months, QSize size);
+QImage grid(const StepMonths &months, QSize size);
+QImage separator(const StepMonths &months, QSize size);
+
+} // namespace StepChartPainter

@@ -1,0 +1,25 @@
+#include "step/StepPictureWidget.h"
+
+#include "step/StepChartPainter.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+StepPictureWidget::StepPictureWidget(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StepPictureWidget::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void StepPictureWidget::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const QRect r = event->rect();
+    p.fillRect(r, StepColours::skyBlue);
+    p.drawImage(r.topLeft(), m_picture, r);
+}

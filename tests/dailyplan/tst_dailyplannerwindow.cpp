@@ -1,0 +1,675 @@
+#include "data/DailyPlanPaths.h"
+#include "data/DaySerial.h"
+#include "support/PlannerFixture.h"
+#include "widgets/ColorComboBox.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QWheelEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QRgb pixel(QWidget *w, int x, int y)
+{
+    // Grab a strip around the row: the plan is too tall to grab whole for every probe.
+    const QImage img = w->grab(QRect(0, y, w->width(), 1)).toImage();
+    return img.pixel(x, 0) & 0xFFFFFF;
+}
+
+QRgb rgb(int r, int g, int b)
+{
+    return qRgb(r, g, b) & 0xFFFFFF;
+}
+
+QString timesOf(SchedulePad *pad)
+{
+    auto box = [&](const char16_t *n) { return pad->findChild<QWidget *>(QString::fromUtf16(n)); };
+    auto two = [](const QString &minute) { return minute.rightJustified(2, u'0'); };
+    return static_cast<QComboBox *>(box(u"cmbStartHour"))->currentText() + u':' +
+           two(static_cast<QSpinBox *>(box(u"speStartMinute"))->text()) +
+           (static_cast<QCheckBox *>(box(u"chbStartPM"))->isChecked() ? u"PM"_s : QString()) + u'-' +
+           static_cast<QComboBox *>(box(u"cmbEndHour"))->currentText() + u':' +
+           two(static_cast<QSpinBox *>(box(u"speEndMinute"))->text()) +
+           (static_cast<QCheckBox *>(box(u"chbEndPM"))->isChecked() ? u"PM"_s : QString());
+}
+
+QString padCountText(DailyPlannerWindow *w)
+{
+    for (QLabel *l : w->findChild<QStatusBar *>(u"StatusBar1"_s)->findChildren<QLabel *>()) {
+        if (l->text().startsWith(u"データ総数"_s))
+            return l->text();
+    }
+    return {};
+}
+
+void saveBar(Planner &p, int slot, const QString &side, int start, int end, qint32 color)
+{
+    p.state().workingBars[slot] = {side, start, end, color};
+    p.window->paintBars();
+}
+
+} // namespace
+
+class TestAubrelWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void drag_createsPad_data();
+    void drag_createsPad();
+    void drag_withTheMouse();
+    void drag_with24BarsInUse_createsNothing();
+    void drag_unsavedPadKeepsItsSlot();
+    void drag_allSlotsTaken_onlySound();
+    void drag_autoScroll_pausesWithoutBlocking();
+    void drag_releaseDuringPause_endsTheDrag();
+    void show_placesScrollsAndKeepsWidth();
+    void wheel_scrolls25RowsPerNotch();
+    void paint_panesScaleAndBars();
+    void paint_repaintsOnlyChangedRows();
+    void clock_twelveHourText_data();
+    void clock_twelveHourText();
+    void save_firstSaveNamesTheFile();
+    void save_failure_reportedAndNothingChanged();
+    void saveCloseReopen_dayAsSaved();
+    void today_withoutFile_clearsToUnsaved();
+    void today_withFile_loadsIt();
+    void past_loadsChosenFile_data();
+    void past_loadsChosenFile();
+    void past_unreadable_keepsShownDay();
+    void remove_packsAndRenumbers();
+    void remove_cancel_keepsEverything();
+    void close_dropsPads();
+    void scratchFile_keepsDiaryAndFileName();
+    void hints_goToTheWindowsStatusBar();
+};
+
+void TestAubrelWindow::drag_createsPad_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QPoint>("pos");
+    QTest::addColumn<QString>("times");
+    QTest::newRow("left upwards 300 -> 139") << false << 300 << 139 << QPoint(4, 140) << u"7:09-8:30"_s;
+    QTest::newRow("right below the plan") << true << 100 << 2950 << QPoint(351, 101) << u"6:50-5:59"_s;
+    QTest::newRow("right ends at row 2880") << true << 100 << 2880 << QPoint(351, 101) << u"6:50-5:59"_s;
+    QTest::newRow("left above the plan") << false << 200 << -20 << QPoint(4, 1) << u"6:00-7:40"_s;
+    QTest::newRow("afternoon") << true << 720 << 1441 << QPoint(351, 721) << u"0:00PM-6:00PM"_s;
+    QTest::newRow("click without moving") << false << 121 << 121 << QPoint(4, 122) << u"7:00-7:00"_s;
+}
+
+void TestAubrelWindow::drag_createsPad()
+{
+    QFETCH(bool, right);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QPoint, pos);
+    QFETCH(QString, times);
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(right, from, to);
+    SchedulePad *pad = p.pad(1);
+    QVERIFY(pad);
+    QCOMPARE(pad->pos(), pos);
+    QCOMPARE(timesOf(pad), times);
+    QVERIFY(child<QPushButton>(pad, u"btnSave")->isEnabled());
+    QVERIFY(!child<QPushButton>(pad, u"btnRevise")->isEnabled());
+    QCOMPARE(child<QLineEdit>(pad, u"edtPadNo")->text(), u"1"_s);
+    QVERIFY(!p.state().workingBars[0].inUse()); // no bar before "一時保存"
+    QVERIFY(!p.window->dragArmed());
+    QCOMPARE(p.shutters(), 1);
+    QTRY_VERIFY(pad->isMarked());
+    QCOMPARE(p.state().selectedPad, 0);
+}
+
+void TestAubrelWindow::drag_withTheMouse()
+{
+    Planner p;
+    QVERIFY(p.open());
+    DragColumnWidget *left = p.column(false);
+    p.window->setScrollPosition(0);
+    QTest::mousePress(left, Qt::RightButton, {}, QPoint(5, 200));
+    QTest::mouseRelease(left, Qt::RightButton, {}, QPoint(5, 260));
+    QVERIFY(!p.pad(1)); // other buttons do nothing
+    QTest::mousePress(left, Qt::LeftButton, {}, QPoint(5, 200));
+    QVERIFY(p.window->dragActive());
+    QTest::mouseRelease(left, Qt::LeftButton, {}, QPoint(5, 260));
+    QVERIFY(!p.window->dragActive());
+    QVERIFY(p.pad(1));
+    QCOMPARE(p.pad(1)->pos(), QPoint(4, 201));
+    QCOMPARE(timesOf(p.pad(1)), u"7:40-8:10"_s);
+}
+
+void TestAubrelWindow::drag_with24BarsInUse_createsNothing()
+{
+    Planner p;
+    QVERIFY(p.open());
+    saveBar(p, 23, u"L"_s, 0, 10, 0); // the last entry in use is enough: it is not a count
+    p.drag(false, 300, 400);
+    QVERIFY(!p.pad(1));
+    QCOMPARE(p.shutters(), 0);
+    QVERIFY(p.fakes.dialogs.shown.isEmpty());
+}
+
+void TestAubrelWindow::drag_unsavedPadKeepsItsSlot()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    p.pad(1)->btnSaveClick();
+    p.drag(false, 600, 700); // never saved
+    p.drag(true, 900, 1000);
+    QVERIFY(p.pad(3));
+    QCOMPARE(p.pad(3)->pos(), QPoint(351, 901));
+    QCOMPARE(lastUsedBar(p.state().workingBars), 1);
+}
+
+void TestAubrelWindow::drag_allSlotsTaken_onlySound()
+{
+    Planner p;
+    QVERIFY(p.open());
+    for (int i = 0; i < 24; ++i)
+        p.drag(i % 2, 100 * i, 100 * i + 50);
+    QVERIFY(p.pad(24));
+    QCOMPARE(p.shutters(), 24);
+    p.drag(false, 2500, 2600);
+    QCOMPARE(p.shutters(), 25);
+    QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 24);
+    QVERIFY(!p.window->dragArmed());
+    QVERIFY(p.fakes.dialogs.shown.isEmpty());
+}
+
+void TestAubrelWindow::drag_autoScroll_pausesWithoutBlocking()
+{
+    Planner p;
+    QVERIFY(p.open());
+    DragColumnWidget *col = p.column(false);
+    const int viewport = p.window->findChild<QScrollArea *>(u"sboxMain"_s)->viewport()->height();
+    p.window->setScrollPosition(1000);
+    p.window->dragPress(col, Qt::LeftButton, 1100);
+
+    // Near the bottom edge: scrolls down by 10 and pauses.
+    p.window->dragMove(col, 1000 + viewport - 10);
+    QCOMPARE(p.window->scrollPosition(), 1010);
+    QVERIFY(!p.window->dragActive());
+    // A move during the pause neither scrolls nor records.
+    p.window->dragMove(col, 1000 + viewport - 5);
+    QCOMPARE(p.window->scrollPosition(), 1010);
+    QTRY_VERIFY(p.window->dragActive()); // the event loop runs the pause out
+
+    // Near the top edge: scrolls up.
+    p.window->dragMove(col, 1010 + 5);
+    QCOMPARE(p.window->scrollPosition(), 1000);
+    QTRY_VERIFY(p.window->dragActive());
+    // In the middle: no scrolling.
+    p.window->dragMove(col, 1000 + viewport / 2);
+    QCOMPARE(p.window->scrollPosition(), 1000);
+    QVERIFY(p.window->dragActive());
+    p.window->dragRelease(col, Qt::LeftButton, 1200);
+    QCOMPARE(p.pad(1)->pos(), QPoint(4, 1101));
+}
+
+void TestAubrelWindow::drag_releaseDuringPause_endsTheDrag()
+{
+    Planner p;
+    QVERIFY(p.open());
+    DragColumnWidget *col = p.column(true);
+    p.window->setScrollPosition(1000);
+    p.window->dragPress(col, Qt::LeftButton, 1100);
+    p.window->dragMove(col, 1005);
+    QVERIFY(!p.window->dragActive());
+    p.window->dragRelease(col, Qt::LeftButton, 1005);
+    QTest::qWait(20);
+    QVERIFY(!p.window->dragActive()); // the pause must not revive a finished drag
+    const int scroll = p.window->scrollPosition();
+    p.window->dragMove(col, 1001);
+    QCOMPARE(p.window->scrollPosition(), scroll);
+}
+
+void TestAubrelWindow::show_placesScrollsAndKeepsWidth()
+{
+    Planner p;
+    QVERIFY(p.open());
+    DailyPlannerWindow *w = p.window.get();
+    QCOMPARE(w->scrollPosition(), 240);
+    QCOMPARE(w->width(), 800);
+    QVERIFY(w->height() >= 600);
+    QCOMPARE(w->findChild<QStatusBar *>(u"StatusBar1"_s)->currentMessage(),
+             u"本ウィンドウは高さ方向にのみ伸縮可能です.(最小高さ: 600ピクセル)"_s);
+    w->resize(800, 400);
+    QCOMPARE(w->size(), QSize(800, 600));
+    w->resize(1000, 700);
+    QCOMPARE(w->size(), QSize(800, 700));
+    // The plan keeps its place beside the controls.
+    auto *sbox = w->findChild<QScrollArea *>(u"sboxMain"_s);
+    QCOMPARE(sbox->geometry().right() + 1, w->findChild<QWidget *>(u"pnlControls"_s)->x());
+    QCOMPARE(sbox->horizontalScrollBar()->isVisible(), false);
+}
+
+void TestAubrelWindow::wheel_scrolls25RowsPerNotch()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    QWidget *targets[] = {p.window->findChild<QWidget *>(u"pbxFrameR"_s),
+                          p.pad(1)->findChild<QWidget *>(u"cmbStartHour"_s),
+                          p.window->findChild<QWidget *>(u"pnlControls"_s)};
+    for (QWidget *target : targets) {
+        p.window->setScrollPosition(1000);
+        const QString hour = child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText();
+        auto wheel = [&](int delta) {
+            QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &e);
+        };
+        wheel(-120);
+        QCOMPARE(p.window->scrollPosition(), 1025);
+        wheel(-240);
+        QCOMPARE(p.window->scrollPosition(), 1075);
+        wheel(120);
+        QCOMPARE(p.window->scrollPosition(), 1050);
+        wheel(60); // half a notch waits for the other half
+        QCOMPARE(p.window->scrollPosition(), 1050);
+        wheel(60);
+        QCOMPARE(p.window->scrollPosition(), 1025);
+        QCOMPARE(child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText(), hour); // boxes do not spin
+    }
+}
+
+void TestAubrelWindow::paint_panesScaleAndBars()
+{
+    Planner p;
+    QVERIFY(p.open());
+    QWidget *left = p.window->findChild<QWidget *>(u"pbxFrameL"_s);
+    QWidget *right = p.window->findChild<QWidget *>(u"pbxFrameR"_s);
+    const QRgb morning = rgb(135, 206, 250), afternoon = rgb(240, 230, 140), evening = rgb(4, 112, 165),
+               night = rgb(0, 0, 139);
+    struct Probe
+    {
+        QWidget *w;
+        int row;
+        QRgb color;
+    };
+    const Probe probes[] = {{left, 0, morning},       {left, 719, morning},   {left, 720, afternoon},
+                            {left, 1439, afternoon},  {left, 1440, evening},  {left, 2160, night},
+                            {left, 2880, night},      {right, 720, morning},  {right, 721, afternoon},
+                            {right, 1440, afternoon}, {right, 1441, evening}, {right, 2160, evening},
+                            {right, 2161, night},     {right, 2880, night}};
+    for (const Probe &pr : probes)
+        QVERIFY2(pixel(pr.w, 150, pr.row) == pr.color,
+                 qPrintable(u"%1 row %2"_s.arg(pr.w->objectName()).arg(pr.row)));
+
+    // The scale: five-minute marks in white, long ones at the hours.
+    QWidget *scale = p.window->findChild<QWidget *>(u"pbxTime"_s);
+    QCOMPARE(pixel(scale, 10, 10), rgb(255, 255, 255)); // 6:05, x 8..11
+    QVERIFY(pixel(scale, 7, 10) != rgb(255, 255, 255));
+    QCOMPARE(pixel(scale, 3, 60), rgb(255, 255, 255)); // 6:30, x 3..16
+    QVERIFY(pixel(scale, 2, 60) != rgb(255, 255, 255));
+    QCOMPARE(pixel(scale, 1, 120), rgb(255, 255, 255)); // 7:00, x 0..19, its label from x 7
+    QVERIFY(pixel(scale, 20, 120) != rgb(255, 255, 255));
+
+    // Bars: left columns [0, 11), right [1, 12), rows [start, end).
+    saveBar(p, 0, u"L"_s, 300, 400, 0x0000FF);
+    saveBar(p, 1, u"R"_s, 500, 520, 0xFF0000);
+    saveBar(p, 2, u"X"_s, 600, 700, 0xFF0000); // another side is not drawn
+    saveBar(p, 3, u"L"_s, 800, 700, 0xFF0000); // ends before it starts: nothing
+    DragColumnWidget *l = p.column(false);
+    DragColumnWidget *r = p.column(true);
+    QCOMPARE(pixel(l, 0, 300), rgb(255, 0, 0));
+    QCOMPARE(pixel(l, 10, 399), rgb(255, 0, 0));
+    QCOMPARE(pixel(l, 11, 350), rgb(255, 255, 255));
+    QCOMPARE(pixel(l, 5, 400), rgb(255, 255, 255));
+    QCOMPARE(pixel(l, 5, 299), rgb(255, 255, 255));
+    QCOMPARE(pixel(r, 0, 510), rgb(255, 255, 255));
+    QCOMPARE(pixel(r, 1, 510), rgb(0, 0, 255));
+    QCOMPARE(pixel(r, 11, 519), rgb(0, 0, 255));
+    QCOMPARE(pixel(r, 12, 510), rgb(255, 255, 255));
+    QCOMPARE(pixel(r, 5, 300), rgb(255, 255, 255)); // the left bar is not in the right column
+    QCOMPARE(pixel(l, 5, 650), rgb(255, 255, 255));
+    QCOMPARE(pixel(l, 5, 750), rgb(255, 255, 255));
+}
+
+// Counts the area each paint event of a column covers.
+class PaintSpy final : public QObject
+{
+public:
+    QRegion painted;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(e)->region();
+        return false;
+    }
+};
+
+void TestAubrelWindow::paint_repaintsOnlyChangedRows()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.window->resize(800, 1200);
+    p.window->setScrollPosition(0);
+    saveBar(p, 0, u"L"_s, 100, 200, 0xFF);
+    QTest::qWait(50);
+    PaintSpy spy;
+    p.column(false)->installEventFilter(&spy);
+    saveBar(p, 1, u"L"_s, 300, 340, 0xFF);
+    QTRY_VERIFY(!spy.painted.isEmpty());
+    QVERIFY(spy.painted.boundingRect().top() >= 300);
+    QVERIFY(spy.painted.boundingRect().bottom() <= 341);
+    spy.painted = QRegion();
+    p.window->paintBars(); // nothing changed
+    QTest::qWait(50);
+    QVERIFY(spy.painted.isEmpty());
+}
+
+void TestAubrelWindow::clock_twelveHourText_data()
+{
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("morning") << QTime(9, 5, 7) << u"AM 09時 05分 07秒"_s;
+    QTest::newRow("just after midnight") << QTime(0, 30, 0) << u"AM 12時 30分 00秒"_s;
+    QTest::newRow("noon") << QTime(12, 0, 0) << u"PM 12時 00分 00秒"_s;
+    QTest::newRow("night") << QTime(23, 59, 59) << u"PM 11時 59分 59秒"_s;
+}
+
+void TestAubrelWindow::clock_twelveHourText()
+{
+    QFETCH(QTime, time);
+    QFETCH(QString, text);
+    QCOMPARE(DailyPlannerWindow::clockText(time), text);
+}
+
+void TestAubrelWindow::save_firstSaveNamesTheFile()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.fakes.clock.date = QDate(2005, 12, 6); // the date of the save, not of the opening
+    p.drag(false, 300, 400);
+    p.pad(1)->btnSaveClick();
+    p.drag(true, 500, 600);
+    p.pad(2)->btnSaveClick();
+    p.window->action(u"FileSave1"_s)->trigger();
+    const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
+    QVERIFY(p.dir.exists(name));
+    const DayFile d = DayFile::fromBytes(p.dir.read(name));
+    QCOMPARE(QString::fromLocal8Bit(d.sourcePath), p.dir.file(name));
+    QCOMPARE(d.createdOn, DaySerial::fromDate(QDate(2005, 12, 6)));
+    QCOMPARE(d.bars[1].side, u"R"_s);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 6));
+    QCOMPARE(padCountText(p.window.get()), u"データ総数: 2"_s);
+    QCOMPARE(p.shutters(), 5);
+    QTRY_COMPARE(p.state().selectedPad, 1);
+}
+
+void TestAubrelWindow::save_failure_reportedAndNothingChanged()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    p.pad(1)->btnSaveClick();
+    QDir(p.dir.file(u"AUBREL/Y200512"_s)).removeRecursively(); // the folder has vanished
+    p.window->fileSave();
+    QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
+    QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005125.dtf"_s));
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
+    QCOMPARE(padCountText(p.window.get()), u"データ総数: 0"_s);
+    QVERIFY(p.state().workingBars[0].inUse()); // the work is still there to save again
+}
+
+void TestAubrelWindow::saveCloseReopen_dayAsSaved()
+{
+    Planner p;
+    QVERIFY(p.open());
+    const int starts[] = {300, 900, 1500};
+    for (int i = 0; i < 3; ++i) {
+        p.drag(i == 1, starts[i], starts[i] + 100);
+        child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"項目"_s + QString::number(i + 1));
+        child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x00FF00 * (i + 1));
+        p.pad(i + 1)->btnSaveClick();
+    }
+    p.state().workingPads[1].memo = u"資料を持参"_s;
+    p.window->fileSave();
+    const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
+    const QByteArray saved = p.dir.read(name);
+    p.window->findChild<QPushButton *>(u"btnExit"_s)->click();
+    QVERIFY(!p.window->isVisible());
+    QVERIFY(!p.pad(1));
+
+    QVERIFY(p.open());
+    QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 3);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"項目2"_s);
+    QCOMPARE(p.pad(2)->pos(), QPoint(351, 901));
+    QCOMPARE(child<ColorComboBox>(p.pad(3), u"ColorBox")->colorValue(), 0x00FF00 * 3);
+    QCOMPARE(timesOf(p.pad(3)), u"6:30PM-7:20PM"_s);
+    QCOMPARE(p.state().workingPads[1].memo, u"資料を持参"_s);
+    p.window->fileSave();
+    QCOMPARE(p.dir.read(name), saved);
+}
+
+void TestAubrelWindow::today_withoutFile_clearsToUnsaved()
+{
+    Planner p;
+    QVERIFY(p.open());
+    DayFile past;
+    past.setSourcePath(u"/old/Y2005121.dtf"_s);
+    past.bars[0] = {u"L"_s, 0, 100, 0};
+    past.pads[0].startHour = 6;
+    p.dir.write(u"AUBREL/Y200512/Y2005121.dtf"_s, past.toBytes());
+    p.fakes.dialogs.fileNames.push_back(p.dir.file(u"AUBREL/Y200512/Y2005121.dtf"_s));
+    p.window->action(u"SchedulePast1"_s)->trigger();
+    QVERIFY(p.pad(1));
+    QCOMPARE(padCountText(p.window.get()), u"データ総数: 1"_s);
+
+    p.fakes.clock.date = QDate(2005, 12, 7);
+    const int shutters = p.shutters();
+    p.window->action(u"ScheduleToday1"_s)->trigger();
+    QVERIFY(!p.pad(1));
+    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 7));
+    QCOMPARE(padCountText(p.window.get()), u"データ総数: 0"_s);
+    QCOMPARE(p.shutters(), shutters);
+    QCOMPARE(p.state().dayImage.toBytes(), DayFile::fromBytes({}).toBytes());
+
+    // Already today: nothing happens.
+    p.drag(false, 100, 200);
+    p.window->scheduleToday();
+    QVERIFY(p.pad(1));
+}
+
+void TestAubrelWindow::today_withFile_loadsIt()
+{
+    Planner p;
+    DayFile today;
+    today.setSourcePath(u"x/Y2005125.dtf"_s);
+    today.bars[0] = {u"R"_s, 0, 100, 0};
+    today.pads[0].startHour = 6;
+    today.pads[0].padLeft = 351;
+    p.dir.write(u"AUBREL/Y200512/Y2005125.dtf"_s, today.toBytes());
+    QVERIFY(p.open());
+    p.state().currentDayFile = p.dir.file(u"elsewhere.dtf"_s);
+    p.drag(false, 1000, 1100); // unsaved work of the other day goes
+    const int shutters = p.shutters();
+    p.window->scheduleToday();
+    QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 1);
+    QCOMPARE(p.pad(1)->x(), 351);
+    QCOMPARE(p.shutters(), shutters + 1);
+    QVERIFY(!p.window->findChild<QWidget *>(u"pnlCover"_s)->isVisible());
+}
+
+void TestAubrelWindow::past_loadsChosenFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("another day") << u"AUBREL/Y200511/Y2005111.dtf"_s << true;
+    QTest::newRow("upper-case extension") << u"AUBREL/Y200511/Y2005112.DTF"_s << true;
+    QTest::newRow("today's file") << u"AUBREL/Y200512/Y2005125.dtf"_s << false;
+    QTest::newRow("vanished") << u"AUBREL/Y200511/gone.dtf"_s << false;
+}
+
+void TestAubrelWindow::past_loadsChosenFile()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, loads);
+    Planner p;
+    DayFile d;
+    d.setSourcePath(u"C:\\W\\AUBREL\\Y200511\\Y2005111.dtf"_s);
+    d.createdOn = DaySerial::fromDate(QDate(2005, 11, 1));
+    d.bars[0] = {u"L"_s, 0, 100, 0};
+    d.pads[0].startHour = 6;
+    d.pads[0].padTop = 1;
+    d.pads[0].padLeft = 4;
+    d.diary.text1 = u"過去の日記"_s;
+    if (!file.contains(u"gone"_s))
+        p.dir.write(file, d.toBytes());
+    QVERIFY(p.open());
+    const int padsBefore = p.window->findChildren<SchedulePad *>().size();
+    const int shuttersBefore = p.shutters();
+    p.fakes.dialogs.fileNames.push_back(p.dir.file(file));
+    p.window->schedulePast();
+    if (loads) {
+        QVERIFY(p.pad(1));
+        QCOMPARE(p.state().currentDayFile, p.dir.file(file));
+        QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005111.dtf"_s);
+        QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 11, 1));
+        QCOMPARE(p.state().workingDiary.text1, u"過去の日記"_s);
+        QCOMPARE(p.shutters(), shuttersBefore + 1);
+        // Saved back under its own name.
+        p.state().workingDiary.text2 = u"追記"_s;
+        p.window->fileSave();
+        QCOMPARE(DayFile::fromBytes(p.dir.read(file)).diary.text2, u"追記"_s);
+    } else {
+        QCOMPARE(p.state().currentDayFile, p.state().todayDayFile);
+        QCOMPARE(p.window->findChildren<SchedulePad *>().size(), padsBefore);
+        QCOMPARE(p.shutters(), shuttersBefore);
+    }
+    QVERIFY(p.fakes.dialogs.count(FakeDialogs::Kind::Error) == 0);
+}
+
+void TestAubrelWindow::past_unreadable_keepsShownDay()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    p.pad(1)->btnSaveClick();
+    QDir().mkpath(p.dir.file(u"AUBREL/Y200511/Y2005111.dtf"_s));
+    p.fakes.dialogs.fileNames.push_back(p.dir.file(u"AUBREL/Y200511/Y2005111.dtf"_s));
+    p.window->schedulePast();
+    QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
+    QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005111.dtf"_s));
+    QVERIFY(p.pad(1));
+    QVERIFY(p.state().workingBars[0].inUse());
+    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile);
+    QVERIFY(!p.window->findChild<QWidget *>(u"pnlCover"_s)->isVisible());
+}
+
+void TestAubrelWindow::remove_packsAndRenumbers()
+{
+    Planner p;
+    QVERIFY(p.open());
+    for (int i = 0; i < 3; ++i) {
+        p.drag(false, 300 + 200 * i, 400 + 200 * i);
+        child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"k"_s + QString::number(i + 1));
+        child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x10 * (i + 1));
+        p.pad(i + 1)->btnSaveClick();
+        p.state().workingPads[i].memo = u"memo"_s + QString::number(i + 1);
+    }
+    p.drag(true, 2000, 2100); // never saved: goes with the packing
+    const ScheduleBar bar3 = p.state().workingBars[2];
+    p.pad(2)->focusPad();
+    QTRY_COMPARE(p.state().selectedPad, 1);
+    p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
+    p.window->findChild<QPushButton *>(u"btnRemovePad"_s)->click();
+    QCOMPARE(p.fakes.dialogs.lastText(),
+             u"スケジュール・パッドNo. 2を削除します.\r\n\r\n処理を続行しますか？"_s);
+    QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
+    QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 2);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"k3"_s);
+    QCOMPARE(child<QLineEdit>(p.pad(2), u"edtPadNo")->text(), u"2"_s);
+    QCOMPARE(child<ColorComboBox>(p.pad(2), u"ColorBox")->colorValue(), 0x30);
+    QCOMPARE(p.state().workingBars[1], bar3);
+    QCOMPARE(p.state().workingPads[1].padNo, 2);
+    QCOMPARE(p.state().workingPads[1].memo, u"memo3"_s);
+    QVERIFY(!p.state().workingBars[2].inUse());
+    QVERIFY(!p.state().workingPads[2].hasTimes());
+    QVERIFY(!p.window->findChild<QWidget *>(u"pnlCover"_s)->isVisible());
+    QTRY_VERIFY(p.pad(2)->isMarked());
+    VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
+}
+
+void TestAubrelWindow::remove_cancel_keepsEverything()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    p.pad(1)->btnSaveClick();
+    const auto bars = p.state().workingBars;
+    p.fakes.dialogs.answers.push_back(Dialogs::Answer::Cancel);
+    p.window->removePad();
+    QVERIFY(p.pad(1));
+    QCOMPARE(p.state().workingBars, bars);
+    QTRY_VERIFY(p.pad(1)->isMarked());
+
+    // No pad in the selected slot: nothing is asked.
+    p.state().selectedPad = 5;
+    p.window->removePad();
+    QCOMPARE(p.fakes.dialogs.shown.size(), 1);
+}
+
+void TestAubrelWindow::close_dropsPads()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    QTest::keyClick(p.window.get(), Qt::Key_Escape); // Esc does not throw the day away
+    QVERIFY(p.window->isVisible());
+    p.window->close();
+    QVERIFY(!p.window->isVisible());
+    QVERIFY(p.window->findChildren<SchedulePad *>().isEmpty());
+    QVERIFY(!p.dir.exists(u"AUBREL/Y200512/Y2005125.dtf"_s));
+}
+
+void TestAubrelWindow::scratchFile_keepsDiaryAndFileName()
+{
+    Planner p;
+    DayFile today;
+    today.setSourcePath(u"/w/AUBREL/Y200512/Y2005125.dtf"_s);
+    today.diary.text1 = u"今日の日記"_s;
+    p.dir.write(u"AUBREL/Y200512/Y2005125.dtf"_s, today.toBytes());
+    DayFile scratch;
+    scratch.setSourcePath(u"/w/other.dtf"_s);
+    scratch.bars[0] = {u"L"_s, 0, 60, 0};
+    scratch.pads[0].startHour = 6;
+    scratch.diary.text1 = u"使われない"_s;
+    p.dir.write(u"Temporary.dtf"_s, scratch.toBytes());
+    QVERIFY(p.open());
+    QVERIFY(p.window->loadDayFile(p.dir.file(u"Temporary.dtf"_s)));
+    QVERIFY(p.pad(1));
+    QCOMPARE(p.state().workingDiary.text1, u"今日の日記"_s);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
+}
+
+void TestAubrelWindow::hints_goToTheWindowsStatusBar()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    for (QWidget *w : {static_cast<QWidget *>(child<QPushButton>(p.pad(1), u"btnSave")),
+                       child<QWidget>(p.window.get(), u"btnRemovePad")}) {
+        QStatusTipEvent tip(w->statusTip());
+        QApplication::sendEvent(w, &tip);
+        QVERIFY(!w->statusTip().isEmpty());
+        QVERIFY(!w->statusTip().contains(u'|'));
+        QCOMPARE(p.window->findChild<QStatusBar *>(u"StatusBar1"_s)->currentMessage(), w->statusTip());
+    }
+}
+
+QTEST_MAIN(TestAubrelWindow)
+#include "tst_dailyplannerwindow.moc"

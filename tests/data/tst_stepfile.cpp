@@ -1,0 +1,297 @@
+#include "data/StepFile.h"
+#include "support/StepBytes.h"
+#include "support/TestFolder.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray sjis(const char *hex)
+{
+    return QByteArray::fromHex(hex);
+}
+
+JobRecord janJob()
+{
+    JobRecord j;
+    j.dataNo = 7;
+    j.entryDate = serial(2005, 1, 10);
+    j.title = u"見積書"_s; // 8CA9 90CF 8F91
+    j.startDate = serial(2005, 1, 18);
+    j.endDate = serial(2005, 2, 4);
+    j.comments = u"A\r\nB"_s;
+    j.customer = u"K"_s;
+    j.jobNo = u"J-1"_s;
+    j.jobType = u"T"_s;
+    j.check = JobRecord::InProgress;
+    return j;
+}
+
+} // namespace
+
+class TestStepFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fileName_data();
+    void fileName();
+    void newFile_january2005_isByteExact();
+    void window_data();
+    void window();
+    void readFieldsAtOffsets();
+    void revisionCount_data();
+    void revisionCount();
+    void groupTitle_cutTo31Bytes_data();
+    void groupTitle_cutTo31Bytes();
+    void read_shortOrLongFile_data();
+    void read_shortOrLongFile();
+    void read_damagedWindow_isRefused_data();
+    void read_damagedWindow_isRefused();
+    void write_keepsBytesAfterRecord();
+};
+
+void TestStepFile::fileName_data()
+{
+    QTest::addColumn<QString>("monthFile");
+    QTest::addColumn<int>("dataNo");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("january") << u"Y2005JAN.vxf"_s << 7 << u"Y2005JAN7.vxs"_s;
+    QTest::newRow("two digits") << u"Y2004DEC.vxf"_s << 60 << u"Y2004DEC60.vxs"_s;
+    QTest::newRow("first") << u"Y2005MAY.vxf"_s << 1 << u"Y2005MAY1.vxs"_s;
+}
+
+void TestStepFile::fileName()
+{
+    QFETCH(QString, monthFile);
+    QFETCH(int, dataNo);
+    QFETCH(QString, expected);
+    QCOMPARE(StepFile::fileName(monthFile, dataNo), expected);
+}
+
+void TestStepFile::newFile_january2005_isByteExact()
+{
+    TestFolder folder;
+    const QString path = folder.file(u"Y2005JAN7.vxs"_s);
+    const StepFile r = StepFile::newFor(janJob(), 2005, 1, serial(2005, 1, 20), path);
+    QVERIFY(StepFile::CreateStepFile(path, r));
+
+    StepBytes e;
+    e.str(StepBytes::SourcePath, path.toLatin1());
+    e.window(2005, 12, 31, 1, 31, 2, 28);
+    e.i32(StepBytes::DataNo, 7);
+    e.str(StepBytes::Title, sjis("8ca990cf8f91"));
+    e.f64(StepBytes::StartDate, serial(2005, 1, 18));
+    e.f64(StepBytes::EndDate, serial(2005, 2, 4));
+    e.str(StepBytes::Comments, "A\r\nB");
+    e.str(StepBytes::Customer, "K");
+    e.str(StepBytes::JobNo, "J-1");
+    e.str(StepBytes::JobType, "T");
+    e.unsetAllDates();
+    e.f64(StepBytes::group(0) + StepBytes::PlanStart, serial(2005, 1, 18));
+    e.f64(StepBytes::group(0) + StepBytes::PlanEnd, serial(2005, 2, 4));
+    e.f64(StepBytes::group(0) + StepBytes::PlanDate, serial(2005, 1, 20));
+
+    const QByteArray written = folder.read(u"Y2005JAN7.vxs"_s);
+    QCOMPARE(written.size(), 12672);
+    for (int i = 0; i < written.size(); ++i) {
+        if (written[i] != e.bytes[i])
+            QFAIL(qPrintable(u"first difference at byte %1"_s.arg(i)));
+    }
+}
+
+void TestStepFile::window_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QList<int>>("expected"); // before, days, base, days, after, days
+
+    QTest::newRow("january 2005") << 2005 << 1 << QList<int>{12, 31, 1, 31, 2, 28};
+    QTest::newRow("leap february") << 2004 << 2 << QList<int>{1, 31, 2, 29, 3, 31};
+    QTest::newRow("december") << 2005 << 12 << QList<int>{11, 30, 12, 31, 1, 31};
+    QTest::newRow("leap february after january") << 2008 << 1 << QList<int>{12, 31, 1, 31, 2, 29};
+}
+
+void TestStepFile::window()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(QList<int>, expected);
+    const QByteArray b = StepFile::newFor(JobRecord(), year, month, 0.0, {}).toBytes();
+    const int offsets[] = {StepBytes::BeforeMonth, StepBytes::BeforeDays, StepBytes::BaseMonth,
+                           StepBytes::BaseDays,    StepBytes::AfterMonth, StepBytes::AfterDays};
+    QCOMPARE(qFromLittleEndian<qint32>(b.constData() + StepBytes::BaseYear), year);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(qFromLittleEndian<qint32>(b.constData() + offsets[i]), expected[i]);
+}
+
+void TestStepFile::readFieldsAtOffsets()
+{
+    StepBytes b;
+    b.window(2005, 12, 31, 1, 31, 2, 28);
+    b.i32(StepBytes::DataNo, 12);
+    b.str(StepBytes::Customer, sjis("8cda8b71")); // 顧客
+    b.f64(StepBytes::EndDate, 38400.0);
+    b.unsetAllDates();
+    const int g3 = StepBytes::group(3);
+    b.str(g3 + StepBytes::GroupTitle, "design");
+    b.f64(g3 + StepBytes::PlanStart, 38360.0);
+    b.f64(g3 + StepBytes::PlanDate, 38361.0);
+    b.str(g3 + StepBytes::PlanMemo, "plan");
+    b.f64(g3 + StepBytes::RevStart + 8 * 2, 38370.0);
+    b.f64(g3 + StepBytes::RevEnd + 8 * 2, 38371.0);
+    b.f64(g3 + StepBytes::RevDate + 8 * 2, 38372.0);
+    b.str(g3 + StepBytes::RevMemo + 256 * 2, "third");
+    b.str(g3 + StepBytes::RevMemo + 256 * 4, "fifth");
+    b.f64(g3 + StepBytes::ActualEnd, 38380.0);
+    b.str(g3 + StepBytes::ActualMemo, "done");
+    b.str(StepBytes::group(5) + StepBytes::ActualMemo, "last");
+
+    const StepFile r = StepFile::fromBytes(b.bytes);
+    QCOMPARE(r.months, StepMonths::around(2005, 1));
+    QCOMPARE(r.dataNo, 12);
+    QCOMPARE(r.customer, u"顧客"_s);
+    const StepGroup &g = r.groups[3];
+    QCOMPARE(g.planDate, 38361.0);
+    QCOMPARE(g.revStart[2], 38370.0);
+    QCOMPARE(g.revDate[2], 38372.0);
+    QCOMPARE(g.revMemo[4], u"fifth"_s);
+    QCOMPARE(g.actualMemo, u"done"_s);
+    QCOMPARE(r.groups[5].actualMemo, u"last"_s);
+    // Written back field by field, the image is the same: every field sits where it was read.
+    QCOMPARE(r.toBytes(), b.bytes);
+}
+
+void TestStepFile::revisionCount_data()
+{
+    QTest::addColumn<QList<bool>>("set");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("none") << QList<bool>{false, false, false, false, false} << 0;
+    QTest::newRow("gap after two") << QList<bool>{true, true, false, true, true} << 2;
+    QTest::newRow("first unset") << QList<bool>{false, true, true, true, true} << 0;
+    QTest::newRow("four") << QList<bool>{true, true, true, true, false} << 4;
+    QTest::newRow("all five") << QList<bool>{true, true, true, true, true} << 5;
+}
+
+void TestStepFile::revisionCount()
+{
+    QFETCH(QList<bool>, set);
+    QFETCH(int, expected);
+    StepBytes b;
+    b.window(2005, 12, 31, 1, 31, 2, 28);
+    b.unsetAllDates();
+    for (int i = 0; i < 5; ++i) {
+        if (set[i])
+            b.f64(StepBytes::group(2) + StepBytes::RevStart + 8 * i, 38360.0 + i);
+    }
+    QCOMPARE(StepFile::fromBytes(b.bytes).groups[2].RevisionCount(), expected);
+}
+
+void TestStepFile::groupTitle_cutTo31Bytes_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArray>("stored");
+    const QByteArray kanji = sjis("8ca9"); // 見
+    QTest::newRow("31 ascii") << QString(31, u'a') << QByteArray(31, 'a');
+    QTest::newRow("40 ascii") << QString(40, u'b') << QByteArray(31, 'b');
+    QTest::newRow("16 kanji stop at 15") << QString(16, u'見') << kanji.repeated(15);
+}
+
+void TestStepFile::groupTitle_cutTo31Bytes()
+{
+    QFETCH(QString, title);
+    QFETCH(QByteArray, stored);
+    StepFile r = StepFile::newFor(JobRecord(), 2005, 1, 0.0, {});
+    r.groups[4].groupTitle = title;
+    const QByteArray b = r.toBytes();
+    const int o = StepBytes::group(4) + StepBytes::GroupTitle;
+    QCOMPARE(int(quint8(b[o])), stored.size());
+    QCOMPARE(b.mid(o + 1, stored.size()), stored);
+    // The next field is untouched.
+    QCOMPARE(StepBytes::readF64(b, StepBytes::group(4) + StepBytes::PlanStart), 38353.0);
+}
+
+void TestStepFile::read_shortOrLongFile_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("header only") << 720;
+    QTest::newRow("cut inside group 2") << 720 + 1992 * 2 + 100;
+    QTest::newRow("exact") << 12672;
+    QTest::newRow("longer") << 13000;
+}
+
+void TestStepFile::read_shortOrLongFile()
+{
+    QFETCH(int, size);
+    StepBytes b;
+    b.window(2005, 12, 31, 1, 31, 2, 28);
+    b.unsetAllDates();
+    b.str(StepBytes::Title, "job");
+    b.str(StepBytes::group(1) + StepBytes::GroupTitle, "step one");
+    b.str(StepBytes::group(5) + StepBytes::GroupTitle, "step five");
+    QByteArray file = b.bytes;
+    file.resize(size, 'x');
+    TestFolder folder;
+    folder.write(u"a.vxs"_s, file);
+
+    // The record holds an earlier file's data; none of it may survive the read.
+    StepFile r = StepFile::newFor(janJob(), 2004, 6, 38000.0, u"/old"_s);
+    for (StepGroup &g : r.groups) {
+        g.groupTitle = u"old"_s;
+        g.actualStart = 38100.0;
+        g.actualMemo = u"old"_s;
+    }
+    QVERIFY(StepFile::ReadStepFile(folder.file(u"a.vxs"_s), &r));
+
+    QCOMPARE(r.months, StepMonths::around(2005, 1));
+    QCOMPARE(r.title, u"job"_s);
+    QCOMPARE(r.sourcePath, QString());
+    QCOMPARE(r.groups[0].planStart, StepFile::UnsetDate);
+    QCOMPARE(r.groups[1].groupTitle, size > 720 ? u"step one"_s : QString());
+    QCOMPARE(r.groups[5].groupTitle, size >= 12672 ? u"step five"_s : QString());
+    for (const StepGroup &g : r.groups) {
+        QCOMPARE(g.actualStart, StepFile::UnsetDate);
+        QCOMPARE(g.actualMemo, QString());
+    }
+}
+
+void TestStepFile::read_damagedWindow_isRefused_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QList<int>>("window"); // base year, before, days, base, days, after, days
+    QTest::newRow("empty file") << 0 << QList<int>{2005, 12, 31, 1, 31, 2, 28};
+    QTest::newRow("february 29 in 2005") << 12672 << QList<int>{2005, 1, 31, 2, 29, 3, 31};
+}
+
+void TestStepFile::read_damagedWindow_isRefused()
+{
+    QFETCH(int, size);
+    QFETCH(QList<int>, window);
+    StepBytes b;
+    b.window(window[0], window[1], window[2], window[3], window[4], window[5], window[6]);
+    TestFolder folder;
+    folder.write(u"bad.vxs"_s, b.bytes.left(size));
+    StepFile r;
+    r.title = u"kept"_s;
+    const SafeFile::Result result = StepFile::ReadStepFile(folder.file(u"bad.vxs"_s), &r);
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QCOMPARE(r.title, u"kept"_s);
+}
+
+void TestStepFile::write_keepsBytesAfterRecord()
+{
+    TestFolder folder;
+    folder.write(u"a.vxs"_s, QByteArray(12672, 'o') + QByteArray(300, 't'));
+    StepFile r = StepFile::newFor(janJob(), 2005, 1, 38372.0, u"/p"_s);
+    r.groups[2].groupTitle = u"new"_s;
+    QVERIFY(StepFile::WriteStepFile(folder.file(u"a.vxs"_s), r));
+    const QByteArray after = folder.read(u"a.vxs"_s);
+    QCOMPARE(after.size(), 12972);
+    QCOMPARE(after.left(12672), r.toBytes());
+    QCOMPARE(after.mid(12672), QByteArray(300, 't'));
+}
+
+QTEST_GUILESS_MAIN(TestStepFile)
+#include "tst_stepfile.moc"

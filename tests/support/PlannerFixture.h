@@ -1,0 +1,97 @@
+#pragma once
+
+#include "dailyplan/DailyPlanHost.h"
+#include "dailyplan/DailyPlanLauncher.h"
+#include "dailyplan/DailyPlannerWindow.h"
+#include "dailyplan/DragColumnWidget.h"
+#include "dailyplan/SchedulePad.h"
+#include "data/DailyPlanState.h"
+#include "data/Session.h"
+#include "support/Fakes.h"
+#include "support/TestFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <memory>
+
+class FakePlanHost final : public DailyPlanHost
+{
+public:
+    QWidget *hostWindow() override { return nullptr; }
+    void closeModelessViews() override { ++viewsClosed; }
+    int viewsClosed = 0;
+};
+
+// A program folder, fake services and the launcher, opened on a fixed day without a modal loop.
+struct Planner
+{
+    TestFolder dir;
+    FakeServices fakes;
+    Session session;
+    FakePlanHost host;
+    DailyPlanLauncher launcher;
+    std::unique_ptr<DailyPlannerWindow> window;
+    int confirmations = 0;
+    bool confirmAnswer = true;
+
+    explicit Planner(const QDate &today = QDate(2005, 12, 5))
+        : session(dir.path()), launcher(session, fakes.services, host)
+    {
+        dir.addShutter();
+        fakes.clock.date = today;
+        session.startDay(today);
+        launcher.confirmFirstUse = [this](QWidget *) {
+            ++confirmations;
+            return confirmAnswer;
+        };
+        launcher.showModal = [](DailyPlannerWindow &) {};
+    }
+
+    // Prepares the window and shows it, active, as the modal display would.
+    bool open()
+    {
+        window = launcher.prepare();
+        if (!window)
+            return false;
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    DailyPlanState &state() { return launcher.state(); }
+    DragColumnWidget *column(bool right) const
+    {
+        return window->findChild<DragColumnWidget *>(right ? QStringLiteral("pbxTimeR")
+                                                           : QStringLiteral("pbxTimeL"));
+    }
+    void drag(bool right, int from, int to)
+    {
+        window->dragPress(column(right), Qt::LeftButton, from);
+        window->dragMove(column(right), to);
+        window->dragRelease(column(right), Qt::LeftButton, to);
+    }
+    SchedulePad *pad(int number) const { return window->pad(number - 1); }
+    int shutters() const { return fakes.sound.played.size(); }
+};
+
+template <typename T> T *child(QWidget *parent, const char16_t *name)
+{
+    return parent->findChild<T *>(QString::fromUtf16(name));
+}
+
+// Sets a pad's six time boxes as a user would type them.
+inline void typeTimes(SchedulePad *pad, const QString &sh, const QString &sm, bool spm, const QString &eh,
+                      const QString &em, bool epm)
+{
+    child<QComboBox>(pad, u"cmbStartHour")->setEditText(sh);
+    child<QSpinBox>(pad, u"speStartMinute")->findChild<QLineEdit *>()->setText(sm);
+    child<QCheckBox>(pad, u"chbStartPM")->setChecked(spm);
+    child<QComboBox>(pad, u"cmbEndHour")->setEditText(eh);
+    child<QSpinBox>(pad, u"speEndMinute")->findChild<QLineEdit *>()->setText(em);
+    child<QCheckBox>(pad, u"chbEndPM")->setChecked(epm);
+}

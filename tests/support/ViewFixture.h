@@ -1,0 +1,93 @@
+#pragma once
+
+#include "data/DaySerial.h"
+#include "data/Session.h"
+#include "support/TestFolder.h"
+#include "views/ViewHost.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+// Records what the views ask of the main window.
+class FakeViewHost final : public ViewHost
+{
+public:
+    struct Shown
+    {
+        MonthKind kind;
+        int dataNo;
+        bool operator==(const Shown &) const = default;
+    };
+
+    QWidget window; // stands in for the main window
+    QList<Shown> shown;
+    QList<int> checksSet;
+    QList<MonthKind> headers;
+    QList<Partner> launches;
+    QList<int> pendingActions;
+    QStringList hints;
+    int activations = 0;
+    int shownNo = 0;
+    bool appendEnabled = true;
+    bool updateEnabled = true;
+    bool pellEnabled = true;
+    bool trevEnabled = true;
+
+    QWidget *mainWindow() override { return &window; }
+    void showRecord(MonthKind kind, int dataNo) override
+    {
+        shown.append({kind, dataNo});
+        shownNo = dataNo;
+    }
+    void activateMainWindow() override { ++activations; }
+    int shownDataNo() const override { return shownNo; }
+    void setShownCheck(int check) override { checksSet.append(check); }
+    void setAppendEnabled(bool enabled) override { appendEnabled = enabled; }
+    void setUpdateEnabled(bool enabled) override { updateEnabled = enabled; }
+    void showMonthHeader(MonthKind kind) override { headers.append(kind); }
+    bool isLaunchEnabled(Partner partner) const override
+    {
+        return partner == Partner::Pellmark ? pellEnabled : trevEnabled;
+    }
+    void launch(Partner partner) override { launches.append(partner); }
+    void setPendingLaunchAction(int action) override { pendingActions.append(action); }
+    void showHint(const QString &text) override { hints.append(text); }
+};
+
+// A program folder on a fixed day with both month arrays at hand.
+struct ViewFixture
+{
+    TestFolder folder;
+    Session session{folder.path()};
+    FakeViewHost host;
+
+    explicit ViewFixture(QDate today = QDate(2005, 5, 16)) { session.startDay(today); }
+
+    double day(int offset) const { return session.todaySerial() + offset; }
+
+    // Puts a job into `slot` (data number slot + 1).
+    JobRecord &put(MonthKind kind, int slot, double start, double end, int check = JobRecord::NotDone,
+                   const QString &title = QString())
+    {
+        JobRecord &j = session.jobs(kind)[size_t(slot)];
+        j.dataNo = slot + 1;
+        j.title = title.isEmpty() ? QStringLiteral("仕事") + QString::number(slot + 1) : title;
+        j.startDate = start;
+        j.endDate = end;
+        j.check = check;
+        return j;
+    }
+    JobRecord &put(MonthKind kind, int slot, QDate start, QDate end, int check = JobRecord::NotDone,
+                   const QString &title = QString())
+    {
+        return put(kind, slot, DaySerial::fromDate(start), DaySerial::fromDate(end), check, title);
+    }
+
+    // Writes the month file (so that it exists) and counts the month.
+    void save(MonthKind kind)
+    {
+        session.recount(kind);
+        folder.write(session.fileName(kind), MonthFile::toBytes(session.jobs(kind)));
+    }
+};
