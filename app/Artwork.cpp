@@ -7,36 +7,38 @@ using namespace Qt::StringLiterals;
 
 namespace Artwork {
 
-QColor indicatorColor(int index)
+QColor indicatorColor(Pending::Indicator indicator)
 {
-    switch (index) {
-    case 1:
+    using I = Pending::Indicator;
+    switch (indicator) {
+    case I::EndsToday:
         return QColor(0xFF, 0x00, 0xFF);
-    case 2:
+    case I::OneDay:
         return QColor(0xFF, 0x00, 0x00);
-    case 3:
+    case I::TwoToThreeDays:
         return QColor(0xFF, 0xFF, 0x00);
-    case 4:
+    case I::FourToSixDays:
         return QColor(0x00, 0xFF, 0x00);
-    case 5:
+    case I::SevenOrMore:
         return QColor(0x00, 0x00, 0xFF);
-    default:
-        return {};
+    case I::NonePending:
+        break;
     }
+    return {};
 }
 
-QPixmap indicatorGlyph(int index)
+QPixmap indicatorGlyph(Pending::Indicator indicator)
 {
     static const char16_t *const labels[IndicatorCount] = {u"予定なし",  u"本日締切",  u"残り1日",
                                                            u"残り2-3日", u"残り4-6日", u"残り7日~"};
-    const int i = qBound(0, index, IndicatorCount - 1);
+    const int i = qBound(0, int(indicator), IndicatorCount - 1);
     QPixmap pm(100, 20);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
 
     // A lamp at the left in the indicator's colour, then "To-Do" and the state.
-    const QColor lamp = i == 0 ? QColor(170, 170, 170) : indicatorColor(i);
+    const QColor lamp = i == 0 ? QColor(170, 170, 170) : indicatorColor(indicator);
     QRadialGradient glow(QPointF(8, 8), 8);
     glow.setColorAt(0, lamp.lighter(170));
     glow.setColorAt(1, lamp);
@@ -69,7 +71,7 @@ QPixmap canvas(int size)
 
 } // namespace
 
-QIcon aubrelGlyph()
+QIcon dailyPlanGlyph()
 {
     // A clock face: the daily planner's time axis.
     QPixmap pm = canvas(20);

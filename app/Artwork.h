@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Pending.h"
+
 #include <QIcon>
 #include <QPixmap>
 
@@ -8,11 +10,10 @@
 namespace Artwork {
 
 constexpr int IndicatorCount = 6;
-// 0 none pending, 1 ends today, 2 one day, 3 two or three days, 4 four to six days, 5 more.
-QPixmap indicatorGlyph(int index);
-QColor indicatorColor(int index); // the backing colour; invalid for "none pending"
+QPixmap indicatorGlyph(Pending::Indicator indicator);
+QColor indicatorColor(Pending::Indicator indicator); // the backing colour; invalid for "none pending"
 
-QIcon aubrelGlyph();
+QIcon dailyPlanGlyph();
 QIcon stepGlyph();
 QIcon graphGlyph();
 QIcon applicationIcon();

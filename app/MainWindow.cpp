@@ -5,6 +5,7 @@
 #include "data/DateText.h"
 #include "data/DaySerial.h"
 #include "data/EntryRules.h"
+#include "data/PartnerPrograms.h"
 #include "data/Pending.h"
 #include "data/SjisCodec.h"
 #include "platform/Clock.h"
@@ -106,7 +107,7 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     buildMenus();
     buildControls();
     setFixedSize(sizeHint());
-    createWindow();
+    startUp();
 }
 
 MainWindow::~MainWindow()
@@ -127,49 +128,49 @@ void MainWindow::buildActions()
             action->setShortcut(key);
         addAction(action);
     };
-    make(FileSave1, "FileSave1", u"ファイルを作成して保存(&S)"_s);
-    make(FileViewerOut1, "FileViewerOut1", u"データビューアに出力(&V)..."_s);
-    make(FileTextOut1, "FileTextOut1", u"テキストファイルに出力(&T)"_s);
-    make(FilePastDataOut1, "FilePastDataOut1", u"過去のデータを出力(&P)..."_s);
-    make(FileExit1, "FileExit1", u"終了(&X)"_s);
-    make(ViewToDoList1, "ViewToDoList1", u"To-Do リストを表示(&T)..."_s, QKeySequence(Qt::Key_F6));
-    make(ViewGraph1, "ViewGraph1", u"バーグラフを表示(&G)..."_s, QKeySequence(Qt::Key_F3));
-    make(ViewPanel1, "ViewPanel1", u"[仕事の説明]パネルを表示/非表示(&P)"_s, QKeySequence(Qt::Key_F7));
-    make(ViewTaskTray1, "ViewTaskTray1", u"タスクトレイに格納(&H)"_s);
-    make(ViewFormShow1, "ViewFormShow1", u"メインウィンドウを表示(&S)"_s);
-    make(DataChange1, "DataChange1", u"表示データを切り換え(&C)"_s, QKeySequence(Qt::Key_F2));
-    make(DataAppend1, "DataAppend1", u"データを新規追加(&A)"_s);
-    make(DataUpdate1, "DataUpdate1", u"データを更新(&U)"_s);
-    make(DataNewEntry1, "DataNewEntry1", u"新規データ入力画面を表示(&N)"_s);
-    make(OptionStepBoot1, "OptionStepBoot1", u"STEPbySTEP を起動(&K)"_s);
-    make(OptionStepBootFromFile1, "OptionStepBootFromFile1", u"ファイルを選択して起動(&F)"_s);
-    make(OptionAubrelBoot1, "OptionAubrelBoot1", u"Aubrel を起動(&A)"_s);
-    make(OptionPellBoot1, "OptionPellBoot1", u"Pellmark を起動(&K)"_s);
-    make(OptionTrevBoot1, "OptionTrevBoot1", u"Trevant を起動(&J)"_s);
-    make(OptionDossBoot1, "OptionDossBoot1", u"Dossaro を起動(&D)"_s);
-    make(OptionSetup1, "OptionSetup1", u"ユーザー設定(&U)..."_s);
-    make(HelpContents1, "HelpContents1", u"目次(&C)..."_s, QKeySequence(Qt::Key_F1));
-    make(HelpAbout1, "HelpAbout1", u"バージョン情報(&A)..."_s);
+    make(m_createFileAction, "FileSave1", u"ファイルを作成して保存(&S)"_s);
+    make(m_viewerOutAction, "FileViewerOut1", u"データビューアに出力(&V)..."_s);
+    make(m_textOutAction, "FileTextOut1", u"テキストファイルに出力(&T)"_s);
+    make(m_pastDataAction, "FilePastDataOut1", u"過去のデータを出力(&P)..."_s);
+    make(m_exitAction, "FileExit1", u"終了(&X)"_s);
+    make(m_toDoListAction, "ViewToDoList1", u"To-Do リストを表示(&T)..."_s, QKeySequence(Qt::Key_F6));
+    make(m_graphAction, "ViewGraph1", u"バーグラフを表示(&G)..."_s, QKeySequence(Qt::Key_F3));
+    make(m_jobPanelAction, "ViewPanel1", u"[仕事の説明]パネルを表示/非表示(&P)"_s, QKeySequence(Qt::Key_F7));
+    make(m_trayAction, "ViewTaskTray1", u"タスクトレイに格納(&H)"_s);
+    make(m_showWindowAction, "ViewFormShow1", u"メインウィンドウを表示(&S)"_s);
+    make(m_switchMonthAction, "DataChange1", u"表示データを切り換え(&C)"_s, QKeySequence(Qt::Key_F2));
+    make(m_appendAction, "DataAppend1", u"データを新規追加(&A)"_s);
+    make(m_updateAction, "DataUpdate1", u"データを更新(&U)"_s);
+    make(m_newEntryAction, "DataNewEntry1", u"新規データ入力画面を表示(&N)"_s);
+    make(m_stepAction, "OptionStepBoot1", u"STEPbySTEP を起動(&K)"_s);
+    make(m_stepFromFileAction, "OptionStepBootFromFile1", u"ファイルを選択して起動(&F)"_s);
+    make(m_dailyPlanAction, "OptionAubrelBoot1", u"Aubrel を起動(&A)"_s);
+    const char *partnerNames[] = {"OptionPellBoot1", "OptionTrevBoot1", "OptionDossBoot1"};
+    for (Partner partner : {Partner::Pellmark, Partner::Trevant, Partner::Dossaro})
+        make(m_partnerActions[size_t(partner)], partnerNames[int(partner)],
+             PartnerPrograms::of(partner).caption());
+    make(m_setupAction, "OptionSetup1", u"ユーザー設定(&U)..."_s);
+    make(m_helpAction, "HelpContents1", u"目次(&C)..."_s, QKeySequence(Qt::Key_F1));
+    make(m_aboutAction, "HelpAbout1", u"バージョン情報(&A)..."_s);
 
-    connect(FileSave1, &QAction::triggered, this, &MainWindow::FileSave1Execute);
-    connect(FileExit1, &QAction::triggered, this, &QWidget::close);
-    connect(ViewToDoList1, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
-    connect(ViewGraph1, &QAction::triggered, this, [this] { m_views->openGraph(); });
-    connect(ViewPanel1, &QAction::triggered, this,
-            [this] { m_pnlJobData->setVisible(m_pnlJobData->isHidden()); });
-    connect(ViewTaskTray1, &QAction::triggered, this, &MainWindow::ViewTaskTray1Execute);
-    connect(ViewFormShow1, &QAction::triggered, this, &MainWindow::RestoreFromTray);
-    connect(DataChange1, &QAction::triggered, this, &MainWindow::DataChange1Execute);
-    connect(DataAppend1, &QAction::triggered, this, &MainWindow::DataAppend1Execute);
-    connect(DataUpdate1, &QAction::triggered, this, &MainWindow::DataUpdate1Execute);
-    connect(DataNewEntry1, &QAction::triggered, this, &MainWindow::DataNewEntry1Execute);
-    connect(OptionStepBoot1, &QAction::triggered, this, [this] { m_stepLauncher->openForShownJob(); });
-    connect(OptionStepBootFromFile1, &QAction::triggered, this, [this] { m_stepLauncher->openFromFile(); });
-    connect(OptionAubrelBoot1, &QAction::triggered, this, [this] { m_dailyPlanLauncher->open(); });
-    connect(OptionPellBoot1, &QAction::triggered, this, [this] { launch(Partner::Pellmark); });
-    connect(OptionTrevBoot1, &QAction::triggered, this, [this] { launch(Partner::Trevant); });
-    connect(OptionDossBoot1, &QAction::triggered, this,
-            [this] { launchPartner(m_session.config().dossPath, u"Dossaro.exe"_s, u"Dossaro"_s); });
+    connect(m_createFileAction, &QAction::triggered, this, &MainWindow::createMonthFile);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_toDoListAction, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
+    connect(m_graphAction, &QAction::triggered, this, [this] { m_views->openGraph(); });
+    connect(m_jobPanelAction, &QAction::triggered, this,
+            [this] { m_jobPanel->setVisible(m_jobPanel->isHidden()); });
+    connect(m_trayAction, &QAction::triggered, this, &MainWindow::moveToTray);
+    connect(m_showWindowAction, &QAction::triggered, this, &MainWindow::restoreFromTray);
+    connect(m_switchMonthAction, &QAction::triggered, this, &MainWindow::switchShownMonth);
+    connect(m_appendAction, &QAction::triggered, this, &MainWindow::appendRecord);
+    connect(m_updateAction, &QAction::triggered, this, &MainWindow::updateRecord);
+    connect(m_newEntryAction, &QAction::triggered, this, &MainWindow::startNewRecord);
+    connect(m_stepAction, &QAction::triggered, this, [this] { m_stepLauncher->openForShownJob(); });
+    connect(m_stepFromFileAction, &QAction::triggered, this, [this] { m_stepLauncher->openFromFile(); });
+    connect(m_dailyPlanAction, &QAction::triggered, this, [this] { m_dailyPlanLauncher->open(); });
+    for (Partner partner : {Partner::Pellmark, Partner::Trevant, Partner::Dossaro})
+        connect(m_partnerActions[size_t(partner)], &QAction::triggered, this,
+                [this, partner] { launch(partner); });
 }
 
 void MainWindow::buildMenus()
@@ -177,72 +178,70 @@ void MainWindow::buildMenus()
     QMenuBar *bar = menuBar();
     QMenu *file = bar->addMenu(u"ファイル(&F)"_s);
     file->setObjectName(u"miFile"_s);
-    file->addAction(FileSave1);
-    m_miDataOut = file->addMenu(u"データ出力(&D)"_s);
-    m_miDataOut->setObjectName(u"miDataOut"_s);
-    m_miDataOut->addAction(FileViewerOut1);
-    m_miDataOut->addAction(FileTextOut1);
-    file->addAction(FilePastDataOut1);
+    file->addAction(m_createFileAction);
+    m_dataOutMenu = file->addMenu(u"データ出力(&D)"_s);
+    m_dataOutMenu->setObjectName(u"miDataOut"_s);
+    m_dataOutMenu->addAction(m_viewerOutAction);
+    m_dataOutMenu->addAction(m_textOutAction);
+    file->addAction(m_pastDataAction);
     file->addSeparator();
-    file->addAction(FileExit1);
+    file->addAction(m_exitAction);
 
     QMenu *view = bar->addMenu(u"表示(&V)"_s);
     view->setObjectName(u"miView"_s);
-    view->addAction(ViewToDoList1);
-    view->addAction(ViewGraph1);
+    view->addAction(m_toDoListAction);
+    view->addAction(m_graphAction);
     view->addSeparator();
-    view->addAction(ViewPanel1);
+    view->addAction(m_jobPanelAction);
     view->addSeparator();
-    view->addAction(ViewTaskTray1);
+    view->addAction(m_trayAction);
 
     QMenu *data = bar->addMenu(u"データ操作(&D)"_s);
     data->setObjectName(u"miData"_s);
-    data->addAction(DataChange1);
+    data->addAction(m_switchMonthAction);
     data->addSeparator();
-    data->addAction(DataAppend1);
-    data->addAction(DataUpdate1);
+    data->addAction(m_appendAction);
+    data->addAction(m_updateAction);
     data->addSeparator();
-    data->addAction(DataNewEntry1);
+    data->addAction(m_newEntryAction);
 
     QMenu *option = bar->addMenu(u"オプション(&O)"_s);
     option->setObjectName(u"miOption"_s);
     QMenu *step = option->addMenu(u"ステップ別管理(&S)"_s);
-    step->addAction(OptionStepBoot1);
-    step->addAction(OptionStepBootFromFile1);
+    step->addAction(m_stepAction);
+    step->addAction(m_stepFromFileAction);
     QMenu *daily = option->addMenu(u"デイリープラン作成(&P)"_s);
-    daily->addAction(OptionAubrelBoot1);
+    daily->addAction(m_dailyPlanAction);
     option->addSeparator();
-    option->addAction(OptionPellBoot1);
-    option->addAction(OptionTrevBoot1);
-    option->addAction(OptionDossBoot1);
+    for (QAction *partner : m_partnerActions)
+        option->addAction(partner);
     option->addSeparator();
-    option->addAction(OptionSetup1);
+    option->addAction(m_setupAction);
 
     QMenu *help = bar->addMenu(u"ヘルプ(&H)"_s);
     help->setObjectName(u"miHelp"_s);
-    help->addAction(HelpContents1);
+    help->addAction(m_helpAction);
     help->addSeparator();
-    help->addAction(HelpAbout1);
+    help->addAction(m_aboutAction);
 
-    m_popupMenu1 = new QMenu(this);
-    m_popupMenu1->setObjectName(u"PopupMenu1"_s);
-    m_popupMenu1->addAction(FileSave1);
-    m_popupMenu1->addSeparator();
-    m_popupMenu1->addAction(DataChange1);
-    m_popupMenu1->addSeparator();
-    m_popupMenu1->addAction(DataAppend1);
-    m_popupMenu1->addAction(DataUpdate1);
-    m_popupMenu1->addSeparator();
-    m_popupMenu1->addAction(ViewPanel1);
-    m_popupMenu1->addAction(ViewTaskTray1);
+    m_dataMenu = new QMenu(this);
+    m_dataMenu->setObjectName(u"PopupMenu1"_s);
+    m_dataMenu->addAction(m_createFileAction);
+    m_dataMenu->addSeparator();
+    m_dataMenu->addAction(m_switchMonthAction);
+    m_dataMenu->addSeparator();
+    m_dataMenu->addAction(m_appendAction);
+    m_dataMenu->addAction(m_updateAction);
+    m_dataMenu->addSeparator();
+    m_dataMenu->addAction(m_jobPanelAction);
+    m_dataMenu->addAction(m_trayAction);
 
-    m_popupMenu4 = new QMenu(this);
-    m_popupMenu4->setObjectName(u"PopupMenu4"_s);
-    m_popupMenu4->addAction(OptionPellBoot1);
-    m_popupMenu4->addAction(OptionTrevBoot1);
-    m_popupMenu4->addAction(OptionDossBoot1);
-    m_popupMenu4->addSeparator();
-    m_popupMenu4->addAction(ViewFormShow1);
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->setObjectName(u"PopupMenu4"_s);
+    for (QAction *partner : m_partnerActions)
+        m_trayMenu->addAction(partner);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_showWindowAction);
 }
 
 void MainWindow::buildControls()
@@ -252,150 +251,150 @@ void MainWindow::buildControls()
     body->setFixedSize(ClientWidth, BodyHeight);
     body->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(body, &QWidget::customContextMenuRequested, this,
-            [this, body](const QPoint &pos) { m_popupMenu1->exec(body->mapToGlobal(pos)); });
+            [this, body](const QPoint &pos) { m_dataMenu->exec(body->mapToGlobal(pos)); });
     setCentralWidget(body);
 
     label(body, u"入力日/更新日："_s, 15, 8, u"|入力または更新した日付を選択します."_s);
-    m_dtpEntry = datePicker(body, u"dtpEntry"_s, 15, 25, 180, 21);
-    Hints::set(m_dtpEntry, u"|入力または更新した日付を選択します."_s);
+    m_entryDateEdit = datePicker(body, u"dtpEntry"_s, 15, 25, 180, 21);
+    Hints::set(m_entryDateEdit, u"|入力または更新した日付を選択します."_s);
 
     label(body, u"タイトル："_s, 15, 58, u"|仕事のタイトルを入力します.(最大文字数: 半角63文字)"_s);
-    m_cmbTitle = new QComboBox(body);
-    m_cmbTitle->setObjectName(u"cmbTitle"_s);
-    m_cmbTitle->setGeometry(15, 75, 180, 21);
-    m_cmbTitle->setEditable(true);
-    m_cmbTitle->setInsertPolicy(QComboBox::NoInsert);
-    m_cmbTitle->addItems({u"仮データ"_s, u"日記"_s});
-    m_cmbTitle->setCurrentIndex(-1);
-    Hints::set(m_cmbTitle, u"|タイトルを入力または選択します.(最大文字数: 半角63文字)"_s);
+    m_titleBox = new QComboBox(body);
+    m_titleBox->setObjectName(u"cmbTitle"_s);
+    m_titleBox->setGeometry(15, 75, 180, 21);
+    m_titleBox->setEditable(true);
+    m_titleBox->setInsertPolicy(QComboBox::NoInsert);
+    m_titleBox->addItems({u"仮データ"_s, u"日記"_s});
+    m_titleBox->setCurrentIndex(-1);
+    Hints::set(m_titleBox, u"|タイトルを入力または選択します.(最大文字数: 半角63文字)"_s);
 
     label(body, u"内容："_s, 15, 103, u"|仕事の内容を入力します.(最大文字数: 半角255文字)"_s);
-    m_memComments = new QPlainTextEdit(body);
-    m_memComments->setObjectName(u"memComments"_s);
-    m_memComments->setGeometry(15, 120, 180, 140);
-    m_memComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_memComments->setTabChangesFocus(true);
-    limitLength(m_memComments, JobRecord::CommentsCapacity);
-    Hints::set(m_memComments, u"|仕事の内容を入力します.(最大文字数: 半角255文字)"_s);
+    m_commentsEdit = new QPlainTextEdit(body);
+    m_commentsEdit->setObjectName(u"memComments"_s);
+    m_commentsEdit->setGeometry(15, 120, 180, 140);
+    m_commentsEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_commentsEdit->setTabChangesFocus(true);
+    limitLength(m_commentsEdit, JobRecord::CommentsCapacity);
+    Hints::set(m_commentsEdit, u"|仕事の内容を入力します.(最大文字数: 半角255文字)"_s);
 
     label(body, u"データNo."_s, 215, 8, u"|データ番号を選択します."_s);
-    m_edtDataNo = new QLineEdit(body);
-    m_edtDataNo->setObjectName(u"edtDataNo"_s);
-    m_edtDataNo->setGeometry(215, 23, 25, 24);
-    m_edtDataNo->setReadOnly(true);
-    m_edtDataNo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Hints::set(m_edtDataNo, u"|データ番号を選択します.その番号に該当するデータが表示されます."_s);
-    m_updDataNo = new UpDownWidget(body);
-    m_updDataNo->setObjectName(u"updDataNo"_s);
-    m_updDataNo->setGeometry(240, 23, 16, 24);
-    m_updDataNo->setRange(1, MonthFile::RecordCount);
-    Hints::set(m_updDataNo, u"|データ番号を選択します."_s);
-    connect(m_updDataNo, &UpDownWidget::aboutToStep, this, &MainWindow::updDataNoChanging);
-    connect(m_updDataNo, &UpDownWidget::stepped, this, &MainWindow::updDataNoClick);
+    m_dataNoEdit = new QLineEdit(body);
+    m_dataNoEdit->setObjectName(u"edtDataNo"_s);
+    m_dataNoEdit->setGeometry(215, 23, 25, 24);
+    m_dataNoEdit->setReadOnly(true);
+    m_dataNoEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Hints::set(m_dataNoEdit, u"|データ番号を選択します.その番号に該当するデータが表示されます."_s);
+    m_dataNoUpDown = new UpDownWidget(body);
+    m_dataNoUpDown->setObjectName(u"updDataNo"_s);
+    m_dataNoUpDown->setGeometry(240, 23, 16, 24);
+    m_dataNoUpDown->setRange(1, MonthFile::RecordCount);
+    Hints::set(m_dataNoUpDown, u"|データ番号を選択します."_s);
+    connect(m_dataNoUpDown, &UpDownWidget::aboutToStep, this, &MainWindow::vetoDataNoStep);
+    connect(m_dataNoUpDown, &UpDownWidget::stepped, this, &MainWindow::showDataNo);
 
-    m_btnNewEntry = new QPushButton(u" ▲ "_s, body);
-    m_btnNewEntry->setObjectName(u"btnNewEntry"_s);
-    m_btnNewEntry->setGeometry(257, 23, 22, 24);
-    Hints::set(m_btnNewEntry, u"データ新規入力|新しいデータを入力する画面を表示します."_s);
-    connect(m_btnNewEntry, &QPushButton::clicked, this, &MainWindow::DataNewEntry1Execute);
+    m_newEntryButton = new QPushButton(u" ▲ "_s, body);
+    m_newEntryButton->setObjectName(u"btnNewEntry"_s);
+    m_newEntryButton->setGeometry(257, 23, 22, 24);
+    Hints::set(m_newEntryButton, u"データ新規入力|新しいデータを入力する画面を表示します."_s);
+    connect(m_newEntryButton, &QPushButton::clicked, this, &MainWindow::startNewRecord);
 
-    m_pnlToDoBack = new QFrame(body);
-    m_pnlToDoBack->setObjectName(u"pnlToDoBack"_s);
-    m_pnlToDoBack->setGeometry(280, 14, 124, 40);
-    m_pnlToDoBack->setAutoFillBackground(true);
-    m_bitBtnToDo = new QPushButton(body);
-    m_bitBtnToDo->setObjectName(u"BitBtnToDo"_s);
-    m_bitBtnToDo->setGeometry(287, 20, 110, 28);
-    m_bitBtnToDo->setIconSize(QSize(100, 20));
-    m_bitBtnToDo->setStatusTip(u"[To-Do リスト]を表示します."_s); // no tool tip on this button
-    connect(m_bitBtnToDo, &QPushButton::clicked, this, [this] { m_views->openToDoList(true); });
+    m_indicatorBacking = new QFrame(body);
+    m_indicatorBacking->setObjectName(u"pnlToDoBack"_s);
+    m_indicatorBacking->setGeometry(280, 14, 124, 40);
+    m_indicatorBacking->setAutoFillBackground(true);
+    m_toDoButton = new QPushButton(body);
+    m_toDoButton->setObjectName(u"BitBtnToDo"_s);
+    m_toDoButton->setGeometry(287, 20, 110, 28);
+    m_toDoButton->setIconSize(QSize(100, 20));
+    m_toDoButton->setStatusTip(u"[To-Do リスト]を表示します."_s); // no tool tip on this button
+    connect(m_toDoButton, &QPushButton::clicked, this, [this] { m_views->openToDoList(true); });
 
-    m_pnlPicture = new QFrame(body);
-    m_pnlPicture->setObjectName(u"pnlPicture"_s);
-    m_pnlPicture->setGeometry(205, 65, 200, 200);
-    m_pnlPicture->setFrameShape(QFrame::StyledPanel);
-    m_pnlPicture->setFrameShadow(QFrame::Sunken);
-    m_imgMain = new PictureWidget(m_pnlPicture);
-    m_imgMain->setObjectName(u"imgMain"_s);
-    m_imgMain->setGeometry(10, 10, 180, 180);
+    m_picturePanel = new QFrame(body);
+    m_picturePanel->setObjectName(u"pnlPicture"_s);
+    m_picturePanel->setGeometry(205, 65, 200, 200);
+    m_picturePanel->setFrameShape(QFrame::StyledPanel);
+    m_picturePanel->setFrameShadow(QFrame::Sunken);
+    m_picture = new PictureWidget(m_picturePanel);
+    m_picture->setObjectName(u"imgMain"_s);
+    m_picture->setGeometry(10, 10, 180, 180);
 
-    m_pnlJobData = new QGroupBox(u" 仕事の説明 "_s, body);
-    m_pnlJobData->setObjectName(u"pnlJobData"_s);
-    m_pnlJobData->setGeometry(205, 65, 200, 200);
-    m_pnlJobData->setAutoFillBackground(true);
-    label(m_pnlJobData, u"客先："_s, 10, 20, u"|客先の名称を入力または選択します.(最大文字数: 半角31文字)"_s);
-    m_cmbCustomer = new QComboBox(m_pnlJobData);
-    m_cmbCustomer->setObjectName(u"cmbCustomer"_s);
-    m_cmbCustomer->setGeometry(10, 36, 180, 22);
-    m_cmbCustomer->setEditable(true);
-    m_cmbCustomer->setInsertPolicy(QComboBox::NoInsert);
-    m_cmbCustomer->lineEdit()->setMaxLength(JobRecord::ShortCapacity);
-    Hints::set(m_cmbCustomer, u"|客先の名称を入力または選択します.(最大文字数: 半角31文字)"_s);
-    label(m_pnlJobData, u"受注No./発注No.："_s, 10, 62,
+    m_jobPanel = new QGroupBox(u" 仕事の説明 "_s, body);
+    m_jobPanel->setObjectName(u"pnlJobData"_s);
+    m_jobPanel->setGeometry(205, 65, 200, 200);
+    m_jobPanel->setAutoFillBackground(true);
+    label(m_jobPanel, u"客先："_s, 10, 20, u"|客先の名称を入力または選択します.(最大文字数: 半角31文字)"_s);
+    m_customerBox = new QComboBox(m_jobPanel);
+    m_customerBox->setObjectName(u"cmbCustomer"_s);
+    m_customerBox->setGeometry(10, 36, 180, 22);
+    m_customerBox->setEditable(true);
+    m_customerBox->setInsertPolicy(QComboBox::NoInsert);
+    m_customerBox->lineEdit()->setMaxLength(JobRecord::ShortCapacity);
+    Hints::set(m_customerBox, u"|客先の名称を入力または選択します.(最大文字数: 半角31文字)"_s);
+    label(m_jobPanel, u"受注No./発注No.："_s, 10, 62,
           u"|受注No.または発注No.を入力します.(最大文字数: 半角31文字)"_s);
-    m_edtJobNo = new QLineEdit(m_pnlJobData);
-    m_edtJobNo->setObjectName(u"edtJobNo"_s);
-    m_edtJobNo->setGeometry(10, 78, 180, 22);
-    m_edtJobNo->setMaxLength(JobRecord::ShortCapacity);
-    Hints::set(m_edtJobNo, u"|受注No.または発注No.を入力します.(最大文字数: 半角31文字)"_s);
-    label(m_pnlJobData, u"仕事の種類："_s, 10, 104,
+    m_jobNoEdit = new QLineEdit(m_jobPanel);
+    m_jobNoEdit->setObjectName(u"edtJobNo"_s);
+    m_jobNoEdit->setGeometry(10, 78, 180, 22);
+    m_jobNoEdit->setMaxLength(JobRecord::ShortCapacity);
+    Hints::set(m_jobNoEdit, u"|受注No.または発注No.を入力します.(最大文字数: 半角31文字)"_s);
+    label(m_jobPanel, u"仕事の種類："_s, 10, 104,
           u"|仕事の種類を入力または選択します.(最大文字数: 半角31文字)"_s);
-    m_cmbJobType = new QComboBox(m_pnlJobData);
-    m_cmbJobType->setObjectName(u"cmbJobType"_s);
-    m_cmbJobType->setGeometry(10, 120, 180, 22);
-    m_cmbJobType->setEditable(true);
-    m_cmbJobType->setInsertPolicy(QComboBox::NoInsert);
-    m_cmbJobType->lineEdit()->setMaxLength(JobRecord::ShortCapacity);
-    Hints::set(m_cmbJobType, u"|仕事の種類を入力または選択します.(最大文字数: 半角31文字)"_s);
+    m_jobTypeBox = new QComboBox(m_jobPanel);
+    m_jobTypeBox->setObjectName(u"cmbJobType"_s);
+    m_jobTypeBox->setGeometry(10, 120, 180, 22);
+    m_jobTypeBox->setEditable(true);
+    m_jobTypeBox->setInsertPolicy(QComboBox::NoInsert);
+    m_jobTypeBox->lineEdit()->setMaxLength(JobRecord::ShortCapacity);
+    Hints::set(m_jobTypeBox, u"|仕事の種類を入力または選択します.(最大文字数: 半角31文字)"_s);
 
-    m_rgCheck = new QGroupBox(u" チェック： "_s, m_pnlJobData);
-    m_rgCheck->setObjectName(u"rgCheck"_s);
-    m_rgCheck->setGeometry(6, 148, 188, 46);
-    m_rgCheck->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_rgCheck, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { m_popupMenu1->exec(m_rgCheck->mapToGlobal(pos)); });
-    Hints::set(m_rgCheck, u"|当該仕事の未完/完了/遂行中を選択します."_s);
-    m_checkGroup = new QButtonGroup(m_rgCheck);
+    m_checkGroupBox = new QGroupBox(u" チェック： "_s, m_jobPanel);
+    m_checkGroupBox->setObjectName(u"rgCheck"_s);
+    m_checkGroupBox->setGeometry(6, 148, 188, 46);
+    m_checkGroupBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_checkGroupBox, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_dataMenu->exec(m_checkGroupBox->mapToGlobal(pos)); });
+    Hints::set(m_checkGroupBox, u"|当該仕事の未完/完了/遂行中を選択します."_s);
+    m_checkButtons = new QButtonGroup(m_checkGroupBox);
     const QString checkNames[] = {u"未完"_s, u"完了"_s, u"遂行中"_s};
     for (int i = 0; i < 3; ++i) {
-        auto *rb = new QRadioButton(checkNames[i], m_rgCheck);
+        auto *rb = new QRadioButton(checkNames[i], m_checkGroupBox);
         rb->setObjectName(u"rbCheck"_s + QString::number(i));
         rb->setGeometry(6 + i * 60, 20, 60, 20);
         Hints::set(rb, u"|当該仕事の未完/完了/遂行中を選択します."_s);
-        m_checkGroup->addButton(rb, i);
+        m_checkButtons->addButton(rb, i);
     }
 
-    m_bitBtnAubrel = new QPushButton(Artwork::aubrelGlyph(), u"Aubrel"_s, body);
-    m_bitBtnAubrel->setObjectName(u"BitBtnAubrel"_s);
-    m_bitBtnAubrel->setGeometry(15, 268, 110, 28);
-    Hints::set(m_bitBtnAubrel, u"Aubrel|デイリープラン作成[Aubrel]ウィンドウを表示します."_s);
-    connect(m_bitBtnAubrel, &QPushButton::clicked, this, [this] { m_dailyPlanLauncher->open(); });
-    m_bitBtnStep = new QPushButton(Artwork::stepGlyph(), u"STEP by STEP"_s, body);
-    m_bitBtnStep->setObjectName(u"BitBtnStep"_s);
-    m_bitBtnStep->setGeometry(137, 268, 136, 28);
-    Hints::set(m_bitBtnStep, u"STEP by STEP|ステップ別管理[STEP by STEP]ウィンドウを表示します."_s);
-    connect(m_bitBtnStep, &QPushButton::clicked, this, [this] { m_stepLauncher->openForShownJob(); });
-    m_bitBtnGraph = new QPushButton(Artwork::graphGlyph(), u"バーグラフ"_s, body);
-    m_bitBtnGraph->setObjectName(u"BitBtnGraph"_s);
-    m_bitBtnGraph->setGeometry(285, 268, 110, 28);
-    Hints::set(m_bitBtnGraph, u"バーグラフ|[バーグラフ]を表示します."_s);
-    connect(m_bitBtnGraph, &QPushButton::clicked, this, [this] { m_views->openGraph(); });
+    m_dailyPlanButton = new QPushButton(Artwork::dailyPlanGlyph(), u"Aubrel"_s, body);
+    m_dailyPlanButton->setObjectName(u"BitBtnAubrel"_s);
+    m_dailyPlanButton->setGeometry(15, 268, 110, 28);
+    Hints::set(m_dailyPlanButton, u"Aubrel|デイリープラン作成[Aubrel]ウィンドウを表示します."_s);
+    connect(m_dailyPlanButton, &QPushButton::clicked, this, [this] { m_dailyPlanLauncher->open(); });
+    m_stepButton = new QPushButton(Artwork::stepGlyph(), u"STEP by STEP"_s, body);
+    m_stepButton->setObjectName(u"BitBtnStep"_s);
+    m_stepButton->setGeometry(137, 268, 136, 28);
+    Hints::set(m_stepButton, u"STEP by STEP|ステップ別管理[STEP by STEP]ウィンドウを表示します."_s);
+    connect(m_stepButton, &QPushButton::clicked, this, [this] { m_stepLauncher->openForShownJob(); });
+    m_graphButton = new QPushButton(Artwork::graphGlyph(), u"バーグラフ"_s, body);
+    m_graphButton->setObjectName(u"BitBtnGraph"_s);
+    m_graphButton->setGeometry(285, 268, 110, 28);
+    Hints::set(m_graphButton, u"バーグラフ|[バーグラフ]を表示します."_s);
+    connect(m_graphButton, &QPushButton::clicked, this, [this] { m_views->openGraph(); });
 
-    m_panel2 = new QFrame(body);
-    m_panel2->setObjectName(u"Panel2"_s);
-    m_panel2->setGeometry(5, 300, 400, 220);
-    m_panel2->setFrameShape(QFrame::StyledPanel);
-    label(m_panel2, u"開始日："_s, 10, 3, u"|仕事の開始(予定)日を選択します."_s);
-    m_dtpStart = datePicker(m_panel2, u"dtpStart"_s, 10, 20, 180, 24);
-    Hints::set(m_dtpStart, u"|仕事の開始(予定)日を選択します."_s);
-    label(m_panel2, u"終了日："_s, 210, 3, u"|仕事の終了(予定)日を選択します."_s);
-    m_dtpEnd = datePicker(m_panel2, u"dtpEnd"_s, 210, 20, 180, 24);
-    Hints::set(m_dtpEnd, u"|仕事の終了(予定)日を選択します."_s);
-    m_monthCalendar = new RangeCalendarWidget(m_panel2);
-    m_monthCalendar->setObjectName(u"MonthCalendar1"_s);
-    m_monthCalendar->setGeometry(18, 52, 365, 160);
-    m_monthCalendar->setMinimumDate(MinimumDate);
-    Hints::set(m_monthCalendar, u"|仕事の開始日から終了日までドラッグして選択できます."_s);
+    m_datePanel = new QFrame(body);
+    m_datePanel->setObjectName(u"Panel2"_s);
+    m_datePanel->setGeometry(5, 300, 400, 220);
+    m_datePanel->setFrameShape(QFrame::StyledPanel);
+    label(m_datePanel, u"開始日："_s, 10, 3, u"|仕事の開始(予定)日を選択します."_s);
+    m_startDateEdit = datePicker(m_datePanel, u"dtpStart"_s, 10, 20, 180, 24);
+    Hints::set(m_startDateEdit, u"|仕事の開始(予定)日を選択します."_s);
+    label(m_datePanel, u"終了日："_s, 210, 3, u"|仕事の終了(予定)日を選択します."_s);
+    m_endDateEdit = datePicker(m_datePanel, u"dtpEnd"_s, 210, 20, 180, 24);
+    Hints::set(m_endDateEdit, u"|仕事の終了(予定)日を選択します."_s);
+    m_calendar = new RangeCalendarWidget(m_datePanel);
+    m_calendar->setObjectName(u"MonthCalendar1"_s);
+    m_calendar->setGeometry(18, 52, 365, 160);
+    m_calendar->setMinimumDate(MinimumDate);
+    Hints::set(m_calendar, u"|仕事の開始日から終了日までドラッグして選択できます."_s);
 
     // The date rules run when a drop-down calendar closes and when a typed date is finished.
     auto watchPicker = [this](QDateEdit *picker, void (MainWindow::*rule)()) {
@@ -406,66 +405,54 @@ void MainWindow::buildControls()
                 (this->*rule)();
         });
     };
-    watchPicker(m_dtpStart, &MainWindow::dtpStartCloseUp);
-    watchPicker(m_dtpEnd, &MainWindow::dtpEndCloseUp);
-    connect(m_monthCalendar, &RangeCalendarWidget::rangeSelected, this, &MainWindow::MonthCalendar1Click);
+    watchPicker(m_startDateEdit, &MainWindow::applyStartDateRule);
+    watchPicker(m_endDateEdit, &MainWindow::applyEndDateRule);
+    connect(m_calendar, &RangeCalendarWidget::rangeSelected, this, &MainWindow::applyCalendarRange);
 
-    m_statusCount = new QLabel(this);
-    m_statusCount->setObjectName(u"StatusPanel1"_s);
-    m_statusCount->setMinimumWidth(95);
+    m_countLabel = new QLabel(this);
+    m_countLabel->setObjectName(u"StatusPanel1"_s);
+    m_countLabel->setMinimumWidth(95);
     statusBar()->setObjectName(u"StatusBar1"_s);
-    statusBar()->addPermanentWidget(m_statusCount);
+    statusBar()->addPermanentWidget(m_countLabel);
     statusBar()->setSizeGripEnabled(false);
 }
 
 // --- Start-up ---------------------------------------------------------------------------------
 
-void MainWindow::createWindow()
+void MainWindow::startUp()
 {
-    m_pendingLaunchAction = -1;
-    m_idleCount = 0;
+    m_pendingLaunchAction.reset();
+    m_firstIdleDone = false;
     readConfiguration();
     const Config &config = m_session.config();
     for (const QString &c : config.customerList) {
         if (!c.isEmpty())
-            m_cmbCustomer->addItem(c);
+            m_customerBox->addItem(c);
     }
     for (const QString &t : config.jobTypeList) {
         if (!t.isEmpty())
-            m_cmbJobType->addItem(t);
+            m_jobTypeBox->addItem(t);
     }
-    m_cmbCustomer->setCurrentIndex(-1);
-    m_cmbJobType->setCurrentIndex(-1);
-    m_pnlJobData->setVisible(config.showJobPanel);
+    m_customerBox->setCurrentIndex(-1);
+    m_jobTypeBox->setCurrentIndex(-1);
+    m_jobPanel->setVisible(config.showJobPanel);
     loadPicture();
 
     m_session.startDay(m_services.clock.today());
-    m_monthCalendar->setToday(m_session.today());
+    m_calendar->setToday(m_session.today());
     loadMonths();
-    UpdateToDoIndicator();
+    updateToDoIndicator();
 }
 
 void MainWindow::readConfiguration()
 {
-    const QString path = m_session.configPath();
-    if (!QFileInfo::exists(path)) {
-        const SafeFile::Result written =
-            SafeFile::write(path, Config::defaultFileBytes(m_session.exeDir()), SafeFile::Tail::Drop);
-        if (!written)
-            fileError(Config::fileName(), u"作成"_s, written.error);
-    }
-    if (QFileInfo::exists(path)) {
-        QByteArray bytes;
-        const SafeFile::Result read = SafeFile::read(path, &bytes);
-        if (read)
-            m_session.config().applyFileBytes(bytes);
-        else
-            fileError(Config::fileName(), u"読み込み"_s, read.error);
-    }
-    const Config &config = m_session.config();
-    OptionTrevBoot1->setEnabled(!config.trevPath.isEmpty());
-    OptionDossBoot1->setEnabled(!config.dossPath.isEmpty());
-    OptionPellBoot1->setEnabled(!config.pellPath.isEmpty());
+    FileOperation failed = FileOperation::Read;
+    const SafeFile::Result r = m_session.loadConfig(&failed);
+    if (!r)
+        m_services.dialogs.fileError(this, failed, m_session.configPath(), r.error);
+    for (Partner partner : {Partner::Pellmark, Partner::Trevant, Partner::Dossaro})
+        m_partnerActions[size_t(partner)]->setEnabled(
+            !PartnerPrograms::of(partner).pathIn(m_session.config()).isEmpty());
 }
 
 void MainWindow::loadPicture()
@@ -473,15 +460,15 @@ void MainWindow::loadPicture()
     const Config &config = m_session.config();
     if (config.picturePath.isEmpty() || !QFileInfo::exists(config.picturePath))
         return;
-    m_imgMain->setGeometry(config.pictureLeft, config.pictureTop, config.pictureWidth, config.pictureHeight);
+    m_picture->setGeometry(config.pictureLeft, config.pictureTop, config.pictureWidth, config.pictureHeight);
     QString why;
     const QImage image = Picture::load(config.picturePath, &why);
     if (image.isNull()) {
-        fileError(QFileInfo(config.picturePath).fileName(), u"読み込み"_s, why);
+        m_services.dialogs.fileError(this, FileOperation::Read, config.picturePath, why);
         return;
     }
-    m_imgMain->setImage(image);
-    m_imgMain->setModes(config.pictureCenter, config.pictureProportional, config.pictureStretch);
+    m_picture->setImage(image);
+    m_picture->setModes(config.pictureCenter, config.pictureProportional, config.pictureStretch);
 }
 
 void MainWindow::loadMonths()
@@ -492,21 +479,23 @@ void MainWindow::loadMonths()
         if (r)
             previousOk = true;
         else
-            fileError(m_session.previousFileName(), u"読み込み"_s, r.error);
+            m_services.dialogs.fileError(this, FileOperation::Read,
+                                         m_session.pathOf(m_session.previousFileName()), r.error);
     }
-    DataChange1->setEnabled(previousOk);
+    m_switchMonthAction->setEnabled(previousOk);
 
     if (m_session.fileExists(MonthKind::Current)) {
         const SafeFile::Result r = m_session.load(MonthKind::Current);
         if (!r) {
             // Never write over a file we could not read: editing stays off for this run.
-            fileError(m_session.currentFileName(), u"読み込み"_s, r.error);
-            ClearEntryControls();
+            m_services.dialogs.fileError(this, FileOperation::Read,
+                                         m_session.pathOf(m_session.currentFileName()), r.error);
+            clearEntry();
             setDataNo(1);
-            for (QAction *a : {FileSave1, DataAppend1, DataUpdate1, DataNewEntry1})
+            for (QAction *a : {m_createFileAction, m_appendAction, m_updateAction, m_newEntryAction})
                 a->setEnabled(false);
-            m_miDataOut->menuAction()->setEnabled(false);
-            m_updDataNo->setEnabled(false);
+            m_dataOutMenu->menuAction()->setEnabled(false);
+            m_dataNoUpDown->setEnabled(false);
             setCaptionForMonth(m_session.thisMonth());
             setCountStatus(0);
             return;
@@ -520,10 +509,10 @@ void MainWindow::loadMonths()
 void MainWindow::startWithCurrentFile()
 {
     applyActionsForCurrentMonth();
-    ShowRecord(MonthKind::Current, m_session.count(MonthKind::Current));
+    showRecord(MonthKind::Current, m_session.count(MonthKind::Current));
     setCaptionForMonth(m_session.thisMonth());
     setCountStatus(m_session.count(MonthKind::Current));
-    FileSave1->setEnabled(false);
+    m_createFileAction->setEnabled(false);
 }
 
 void MainWindow::startWithoutCurrentFile()
@@ -540,24 +529,24 @@ void MainWindow::startWithoutCurrentFile()
 void MainWindow::enterNoFileState()
 {
     setDataNo(1);
-    ClearEntryControls();
-    for (QAction *a : {DataAppend1, DataUpdate1, DataNewEntry1})
+    clearEntry();
+    for (QAction *a : {m_appendAction, m_updateAction, m_newEntryAction})
         a->setEnabled(false);
-    m_miDataOut->menuAction()->setEnabled(false);
-    m_updDataNo->setEnabled(false);
-    m_btnNewEntry->setEnabled(false);
-    FileSave1->setEnabled(true);
+    m_dataOutMenu->menuAction()->setEnabled(false);
+    m_dataNoUpDown->setEnabled(false);
+    m_newEntryButton->setEnabled(false);
+    m_createFileAction->setEnabled(true);
     setCaptionForMonth(m_session.thisMonth(), true);
     setCountStatus(0);
 }
 
 void MainWindow::applyActionsForCurrentMonth()
 {
-    for (QAction *a : {DataAppend1, DataUpdate1, DataNewEntry1})
+    for (QAction *a : {m_appendAction, m_updateAction, m_newEntryAction})
         a->setEnabled(true);
-    m_miDataOut->menuAction()->setEnabled(true);
-    m_updDataNo->setEnabled(true);
-    m_btnNewEntry->setEnabled(true);
+    m_dataOutMenu->menuAction()->setEnabled(true);
+    m_dataNoUpDown->setEnabled(true);
+    m_newEntryButton->setEnabled(true);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -566,28 +555,23 @@ void MainWindow::showEvent(QShowEvent *event)
     move(screen() ? screen()->availableVirtualGeometry().topLeft() : QPoint(0, 0));
     statusBar()->clearMessage();
     setCountStatus(m_session.count(MonthKind::Current));
-    if (m_idleCount == 0 && m_blinkStep < 0)
+    if (!m_firstIdleDone && m_blinkStep < 0)
         QTimer::singleShot(0, this, &MainWindow::startFirstIdle);
 }
 
 // --- To-do indicator and first idle -----------------------------------------------------------
 
-void MainWindow::UpdateToDoIndicator()
+void MainWindow::updateToDoIndicator()
 {
-    const int current = m_session.fileExists(MonthKind::Current) ? m_session.count(MonthKind::Current) : 0;
-    const int previous = m_session.fileExists(MonthKind::Previous) ? m_session.count(MonthKind::Previous) : 0;
-    const Pending::Indicator level = Pending::classify(
-        {{&m_session.jobs(MonthKind::Current), current}, {&m_session.jobs(MonthKind::Previous), previous}},
-        m_session.todaySerial());
-    m_indicatorIndex = int(level);
-    m_bitBtnToDo->setIcon(QIcon(Artwork::indicatorGlyph(m_indicatorIndex)));
+    m_indicator = Pending::indicatorFor(m_session);
+    m_toDoButton->setIcon(QIcon(Artwork::indicatorGlyph(m_indicator)));
     // After the first-idle blink the backing rests in button face; only the glyph follows changes.
-    if (m_idleCount != 0 || m_blinkStep >= 0)
+    if (m_firstIdleDone || m_blinkStep >= 0)
         return;
-    const QColor back = Artwork::indicatorColor(m_indicatorIndex);
-    QPalette p = m_pnlToDoBack->palette();
+    const QColor back = Artwork::indicatorColor(m_indicator);
+    QPalette p = m_indicatorBacking->palette();
     p.setColor(QPalette::Window, back.isValid() ? back : palette().color(QPalette::Button));
-    m_pnlToDoBack->setPalette(p);
+    m_indicatorBacking->setPalette(p);
 }
 
 bool MainWindow::isBlinking() const
@@ -599,9 +583,9 @@ bool MainWindow::isBlinking() const
 // the window responsive meanwhile.
 void MainWindow::startFirstIdle()
 {
-    if (m_idleCount != 0 || m_blinkStep >= 0)
+    if (m_firstIdleDone || m_blinkStep >= 0)
         return;
-    m_rememberedColor = m_pnlToDoBack->palette().color(QPalette::Window);
+    m_rememberedColor = m_indicatorBacking->palette().color(QPalette::Window);
     m_blinkStep = 0;
     if (!m_blinkTimer) {
         m_blinkTimer = new QTimer(this);
@@ -614,21 +598,21 @@ void MainWindow::startFirstIdle()
 void MainWindow::blinkStep()
 {
     const QColor face = palette().color(QPalette::Button);
-    QPalette p = m_pnlToDoBack->palette();
+    QPalette p = m_indicatorBacking->palette();
     ++m_blinkStep;
     if (m_blinkStep < 8) {
         // Odd steps: off after 400 ms; even steps: the colour again after 200 ms.
         const bool off = m_blinkStep % 2 == 1;
         p.setColor(QPalette::Window, off ? face : m_rememberedColor);
-        m_pnlToDoBack->setPalette(p);
-        m_pnlToDoBack->repaint();
+        m_indicatorBacking->setPalette(p);
+        m_indicatorBacking->repaint();
         m_blinkTimer->start(off ? 200 : 400);
         return;
     }
     p.setColor(QPalette::Window, face);
-    m_pnlToDoBack->setPalette(p);
+    m_indicatorBacking->setPalette(p);
     m_blinkStep = -1;
-    m_idleCount = 1;
+    m_firstIdleDone = true;
     if (m_session.config().showToDoAtStart)
         m_views->openToDoList(false);
     emit firstIdleDone();
@@ -638,89 +622,89 @@ void MainWindow::blinkStep()
 
 void MainWindow::setDataNo(int n)
 {
-    m_updDataNo->setPosition(n);
-    m_edtDataNo->setText(QString::number(m_updDataNo->position()));
+    m_dataNoUpDown->setPosition(n);
+    m_dataNoEdit->setText(QString::number(m_dataNoUpDown->position()));
 }
 
 int MainWindow::dataNo() const
 {
-    return m_edtDataNo->text().toInt();
+    return m_dataNoEdit->text().toInt();
 }
 
-void MainWindow::ShowRecord(MonthKind kind, int n)
+void MainWindow::showRecord(MonthKind kind, int n)
 {
     if (n < 1) {
         // A month file without records: offer the blank entry of record 1.
         setDataNo(1);
-        ClearEntryControls();
+        clearEntry();
         return;
     }
     if (!Shutter::play(m_session.exeDir(), m_services, this))
         return;
-    fillControls(m_session.jobs(kind)[size_t(qMin(n, MonthFile::RecordCount) - 1)]);
+    fillEntry(m_session.job(kind, qMin(n, MonthFile::RecordCount) - 1));
 }
 
-void MainWindow::fillControls(const JobRecord &r)
+void MainWindow::fillEntry(const JobRecord &r)
 {
-    const QSignalBlocker b1(m_dtpStart);
-    const QSignalBlocker b2(m_dtpEnd);
+    const QSignalBlocker b1(m_startDateEdit);
+    const QSignalBlocker b2(m_endDateEdit);
     setDataNo(r.dataNo);
-    m_dtpEntry->setDate(DaySerial::toDate(r.entryDate));
-    m_cmbTitle->setEditText(r.title);
-    m_dtpStart->setDate(DaySerial::toDate(r.startDate));
-    m_dtpEnd->setDate(DaySerial::toDate(r.endDate));
-    m_memComments->setPlainText(Sjis::fromCrLf(r.comments));
-    m_cmbCustomer->setEditText(r.customer);
-    m_edtJobNo->setText(r.jobNo);
-    m_cmbJobType->setEditText(r.jobType);
-    if (QAbstractButton *b = m_checkGroup->button(r.check))
+    m_entryDateEdit->setDate(DaySerial::toDate(r.entryDate));
+    m_titleBox->setEditText(r.title);
+    m_startDateEdit->setDate(DaySerial::toDate(r.startDate));
+    m_endDateEdit->setDate(DaySerial::toDate(r.endDate));
+    m_commentsEdit->setPlainText(Sjis::fromCrLf(r.comments));
+    m_customerBox->setEditText(r.customer);
+    m_jobNoEdit->setText(r.jobNo);
+    m_jobTypeBox->setEditText(r.jobType);
+    if (QAbstractButton *b = m_checkButtons->button(r.check))
         b->setChecked(true);
     else {
         // A value the group does not know: show none chosen, keep the value until edited.
-        m_checkGroup->setExclusive(false);
-        for (QAbstractButton *rb : m_checkGroup->buttons())
+        m_checkButtons->setExclusive(false);
+        for (QAbstractButton *rb : m_checkButtons->buttons())
             rb->setChecked(false);
-        m_checkGroup->setExclusive(true);
+        m_checkButtons->setExclusive(true);
     }
-    m_monthCalendar->setSelection(DaySerial::toDate(r.startDate), DaySerial::toDate(r.endDate));
-    m_lastRuledStart = m_dtpStart->date();
-    m_lastRuledEnd = m_dtpEnd->date();
+    m_calendar->setSelection(DaySerial::toDate(r.startDate), DaySerial::toDate(r.endDate));
+    m_lastRuledStart = m_startDateEdit->date();
+    m_lastRuledEnd = m_endDateEdit->date();
 }
 
-void MainWindow::ClearEntryControls()
+void MainWindow::clearEntry()
 {
     const QDate today = m_session.today();
-    const QSignalBlocker b1(m_dtpStart);
-    const QSignalBlocker b2(m_dtpEnd);
-    m_dtpEntry->setDate(today);
-    m_cmbTitle->setEditText(QString());
-    m_dtpStart->setDate(today);
-    m_dtpEnd->setDate(today);
-    m_memComments->clear();
-    m_cmbCustomer->setEditText(QString());
-    m_edtJobNo->clear();
-    m_cmbJobType->setEditText(QString());
-    m_checkGroup->button(0)->setChecked(true);
-    m_monthCalendar->setSelection(m_dtpStart->date(), m_dtpEnd->date());
+    const QSignalBlocker b1(m_startDateEdit);
+    const QSignalBlocker b2(m_endDateEdit);
+    m_entryDateEdit->setDate(today);
+    m_titleBox->setEditText(QString());
+    m_startDateEdit->setDate(today);
+    m_endDateEdit->setDate(today);
+    m_commentsEdit->clear();
+    m_customerBox->setEditText(QString());
+    m_jobNoEdit->clear();
+    m_jobTypeBox->setEditText(QString());
+    m_checkButtons->button(0)->setChecked(true);
+    m_calendar->setSelection(m_startDateEdit->date(), m_endDateEdit->date());
     m_lastRuledStart = today;
     m_lastRuledEnd = today;
 }
 
-JobRecord MainWindow::recordFromControls() const
+JobRecord MainWindow::recordFromEntry() const
 {
     JobRecord r;
     r.dataNo = dataNo();
-    r.entryDate = DaySerial::fromDate(m_dtpEntry->date());
-    r.title = m_cmbTitle->currentText();
-    r.startDate = DaySerial::fromDate(m_dtpStart->date());
-    r.endDate = DaySerial::fromDate(m_dtpEnd->date());
-    r.comments = Sjis::toCrLf(m_memComments->toPlainText());
-    r.customer = m_cmbCustomer->currentText();
-    r.jobNo = m_edtJobNo->text();
-    r.jobType = m_cmbJobType->currentText();
-    r.check = qMax(0, m_checkGroup->checkedId());
+    r.entryDate = DaySerial::fromDate(m_entryDateEdit->date());
+    r.title = m_titleBox->currentText();
+    r.startDate = DaySerial::fromDate(m_startDateEdit->date());
+    r.endDate = DaySerial::fromDate(m_endDateEdit->date());
+    r.comments = Sjis::toCrLf(m_commentsEdit->toPlainText());
+    r.customer = m_customerBox->currentText();
+    r.jobNo = m_jobNoEdit->text();
+    r.jobType = m_jobTypeBox->currentText();
+    r.check = qMax(0, m_checkButtons->checkedId());
     // Cut now, so that memory holds what the file holds.
-    return JobRecord::fromBytes(r.toBytes());
+    return r.fittedToFields();
 }
 
 // --- Date rules -------------------------------------------------------------------------------
@@ -728,9 +712,9 @@ JobRecord MainWindow::recordFromControls() const
 void MainWindow::setDates(const QDate &start, const QDate &end)
 {
     m_applyingDates = true;
-    m_dtpStart->setDate(start);
-    m_dtpEnd->setDate(end);
-    m_monthCalendar->setSelection(start, end);
+    m_startDateEdit->setDate(start);
+    m_endDateEdit->setDate(end);
+    m_calendar->setSelection(start, end);
     m_lastRuledStart = start;
     m_lastRuledEnd = end;
     m_applyingDates = false;
@@ -741,10 +725,10 @@ void MainWindow::resetDatesToToday()
     setDates(m_session.today(), m_session.today());
 }
 
-void MainWindow::dtpStartCloseUp()
+void MainWindow::applyStartDateRule()
 {
-    const QDate start = m_dtpStart->date();
-    if (start == m_lastRuledStart && m_dtpEnd->date() == m_lastRuledEnd)
+    const QDate start = m_startDateEdit->date();
+    if (start == m_lastRuledStart && m_endDateEdit->date() == m_lastRuledEnd)
         return;
     if (EntryRules::isStartMonthAllowed(start.month(), m_session.thisMonth()))
         setDates(start, start);
@@ -752,10 +736,10 @@ void MainWindow::dtpStartCloseUp()
         resetDatesToToday();
 }
 
-void MainWindow::dtpEndCloseUp()
+void MainWindow::applyEndDateRule()
 {
-    const QDate start = m_dtpStart->date();
-    const QDate end = m_dtpEnd->date();
+    const QDate start = m_startDateEdit->date();
+    const QDate end = m_endDateEdit->date();
     if (start == m_lastRuledStart && end == m_lastRuledEnd)
         return;
     if (EntryRules::isEndAllowed(start, end, m_session.thisMonth()))
@@ -764,10 +748,10 @@ void MainWindow::dtpEndCloseUp()
         resetDatesToToday();
 }
 
-void MainWindow::MonthCalendar1Click()
+void MainWindow::applyCalendarRange()
 {
-    const QDate start = m_monthCalendar->selectionStart();
-    const QDate end = m_monthCalendar->selectionEnd();
+    const QDate start = m_calendar->selectionStart();
+    const QDate end = m_calendar->selectionEnd();
     if (EntryRules::isCalendarRangeAllowed(start, end, m_session.thisMonth()))
         setDates(start, end);
     else
@@ -776,14 +760,14 @@ void MainWindow::MonthCalendar1Click()
 
 // --- Data number up-down ----------------------------------------------------------------------
 
-void MainWindow::updDataNoChanging(int direction, bool *allow)
+void MainWindow::vetoDataNoStep(int direction, bool *allow)
 {
     if (direction < 0)
         return;
-    const int position = m_updDataNo->position();
-    switch (m_session.displayMonth()) {
+    const int position = m_dataNoUpDown->position();
+    switch (m_shownMonth) {
     case MonthKind::Current: {
-        const int count = m_session.recount(MonthKind::Current);
+        const int count = m_session.count(MonthKind::Current);
         if (position == count + 1 || position == MonthFile::RecordCount)
             *allow = false;
         break;
@@ -797,18 +781,18 @@ void MainWindow::updDataNoChanging(int direction, bool *allow)
     }
 }
 
-void MainWindow::updDataNoClick(int position)
+void MainWindow::showDataNo(int position)
 {
-    m_edtDataNo->setText(QString::number(position));
-    if (m_session.displayMonth() == MonthKind::Previous) {
-        ShowRecord(MonthKind::Previous, position);
-    } else if (m_session.displayMonth() == MonthKind::Current) {
-        if (m_session.jobs(MonthKind::Current)[size_t(position - 1)].isUsed())
-            ShowRecord(MonthKind::Current, position);
+    m_dataNoEdit->setText(QString::number(position));
+    if (m_shownMonth == MonthKind::Previous) {
+        showRecord(MonthKind::Previous, position);
+    } else if (m_shownMonth == MonthKind::Current) {
+        if (m_session.job(MonthKind::Current, position - 1).isUsed())
+            showRecord(MonthKind::Current, position);
         else
-            ClearEntryControls();
+            clearEntry();
     }
-    m_cmbTitle->setFocus();
+    m_titleBox->setFocus();
 }
 
 // --- Data commands ----------------------------------------------------------------------------
@@ -823,16 +807,6 @@ void MainWindow::inform(const QString &text)
     m_services.dialogs.inform(this, text, messagePos());
 }
 
-void MainWindow::fileError(const QString &fileName, const QString &what, const QString &reason)
-{
-    QString text = u"ファイル: "_s + fileName + u" の"_s + what + u"に失敗しました."_s;
-    if (!reason.isEmpty())
-        text += u"\r\n\r\n("_s + reason + u")"_s;
-    if (what == u"書き込み"_s || what == u"作成"_s)
-        text += u"\r\n\r\n保存されているファイルは変更されていません."_s;
-    m_services.dialogs.error(this, text);
-}
-
 void MainWindow::setCaptionForMonth(int month, bool fileMissing)
 {
     setWindowTitle(u"Wrenly ●"_s + QString::number(month) +
@@ -841,178 +815,125 @@ void MainWindow::setCaptionForMonth(int month, bool fileMissing)
 
 void MainWindow::setCountStatus(int count)
 {
-    m_statusCount->setText(u"データ総数: "_s + QString::number(count));
+    m_countLabel->setText(u"データ総数: "_s + QString::number(count));
 }
 
-// Writes the month; on failure the slot gets its old record back, so memory matches the file.
-bool MainWindow::writeMonth(MonthKind kind, int slot, const JobRecord &previous)
+void MainWindow::createMonthFile()
 {
-    const SafeFile::Result r = m_session.save(kind);
-    if (r)
-        return true;
-    m_session.jobs(kind)[size_t(slot)] = previous;
-    m_session.recount(kind);
-    fileError(m_session.fileName(kind), u"書き込み"_s, r.error);
-    return false;
-}
-
-void MainWindow::FileSave1Execute()
-{
-    if (!FileSave1->isEnabled())
+    if (!m_createFileAction->isEnabled())
         return;
-    if (m_cmbTitle->currentText().isEmpty()) {
-        inform(TitleMissingText);
+    runDataCommand(MonthEditor::Command::Create);
+}
+
+void MainWindow::appendRecord()
+{
+    runDataCommand(MonthEditor::Command::Append);
+}
+
+void MainWindow::updateRecord()
+{
+    runDataCommand(MonthEditor::Command::Update);
+}
+
+void MainWindow::runDataCommand(MonthEditor::Command command)
+{
+    const JobRecord record = recordFromEntry();
+    if (const std::optional<MonthEditor::Outcome> refused = m_editor.refusal(command, m_shownMonth, record)) {
+        reportOutcome(command, *refused);
         return;
     }
     const ViewManager::Remembered views = m_views->closeForChange();
-    MonthFile::Jobs &jobs = m_session.jobs(MonthKind::Current);
-    const JobRecord previous = jobs[0];
-    jobs[0] = recordFromControls();
-    const SafeFile::Result r = m_session.save(MonthKind::Current, SafeFile::Tail::Drop);
-    if (!r) {
-        jobs[0] = previous;
-        fileError(m_session.currentFileName(), u"作成"_s, r.error);
-        m_views->reopen(views);
-        return;
-    }
-    setCountStatus(m_session.recount(MonthKind::Current));
-    FileSave1->setEnabled(false);
-    applyActionsForCurrentMonth();
-    setCaptionForMonth(m_session.thisMonth());
-    UpdateToDoIndicator();
-    inform(u"データファイル: "_s + m_session.currentFileName() + u" を作成して保存しました."_s);
+    const int slot = command == MonthEditor::Command::Create ? 0 : m_dataNoUpDown->position() - 1;
+    reportOutcome(command, m_editor.run(command, m_shownMonth, slot, record));
     m_views->reopen(views);
 }
 
-// Records are only ever added to this month's file.
-bool MainWindow::refuseAppendToPrevious()
+void MainWindow::reportOutcome(MonthEditor::Command command, const MonthEditor::Outcome &outcome)
 {
-    if (m_session.displayMonth() != MonthKind::Previous)
-        return false;
-    inform(u"前月のデータファイル: "_s + m_session.previousFileName() + u" に"_s + u"\r\n"_s +
-           u"データを追加することはできません."_s);
-    return true;
-}
-
-void MainWindow::DataAppend1Execute()
-{
-    if (refuseAppendToPrevious())
-        return;
-    if (m_cmbTitle->currentText().isEmpty()) {
+    using Kind = MonthEditor::Outcome::Kind;
+    const QString fileName = m_session.fileName(outcome.month);
+    switch (outcome.kind) {
+    case Kind::TitleMissing:
         inform(TitleMissingText);
         return;
-    }
-    const ViewManager::Remembered views = m_views->closeForChange();
-    appendOrHandOver();
-    m_views->reopen(views);
-}
-
-void MainWindow::DataUpdate1Execute()
-{
-    if (m_cmbTitle->currentText().isEmpty()) {
-        inform(TitleMissingText);
+    case Kind::PreviousMonthRefused:
+        inform(u"前月のデータファイル: "_s + fileName + u" に"_s + u"\r\n"_s +
+               u"データを追加することはできません."_s);
+        return;
+    case Kind::NothingShown:
+        return;
+    case Kind::WriteFailed:
+        m_services.dialogs.fileError(
+            this, command == MonthEditor::Command::Create ? FileOperation::Create : FileOperation::Write,
+            m_session.pathOf(fileName), outcome.error);
+        return;
+    case Kind::Created:
+        setCountStatus(m_session.count(MonthKind::Current));
+        m_createFileAction->setEnabled(false);
+        applyActionsForCurrentMonth();
+        setCaptionForMonth(m_session.thisMonth());
+        updateToDoIndicator();
+        inform(u"データファイル: "_s + fileName + u" を作成して保存しました."_s);
+        return;
+    case Kind::Appended:
+        setCountStatus(m_session.count(MonthKind::Current));
+        updateToDoIndicator();
+        inform(u"データファイル: "_s + fileName + u" にデータを追加しました."_s);
+        return;
+    case Kind::Updated:
+        updateToDoIndicator();
+        inform(u"データファイル: "_s + fileName + u" のデータを更新しました."_s);
         return;
     }
-    const ViewManager::Remembered views = m_views->closeForChange();
-    updateOrHandOver();
-    m_views->reopen(views);
 }
 
-void MainWindow::appendOrHandOver()
+void MainWindow::startNewRecord()
 {
-    if (refuseAppendToPrevious())
+    if (m_shownMonth == MonthKind::Previous)
         return;
-    const int slot = m_updDataNo->position() - 1;
-    if (m_session.jobs(MonthKind::Current)[size_t(slot)].isUsed()) {
-        updateInto(MonthKind::Current, slot);
+    if (!m_newEntryAction->isEnabled())
         return;
-    }
-    appendInto(slot);
-}
-
-void MainWindow::updateOrHandOver()
-{
-    const MonthKind kind = m_session.displayMonth();
-    if (kind == MonthKind::Past)
-        return;
-    const int slot = m_updDataNo->position() - 1;
-    if (!m_session.jobs(kind)[size_t(slot)].isUsed()) {
-        appendOrHandOver();
-        return;
-    }
-    updateInto(kind, slot);
-}
-
-void MainWindow::appendInto(int slot)
-{
-    MonthFile::Jobs &jobs = m_session.jobs(MonthKind::Current);
-    const JobRecord previous = jobs[size_t(slot)];
-    jobs[size_t(slot)] = recordFromControls();
-    if (!writeMonth(MonthKind::Current, slot, previous))
-        return;
-    setCountStatus(m_session.recount(MonthKind::Current));
-    UpdateToDoIndicator();
-    inform(u"データファイル: "_s + m_session.currentFileName() + u" にデータを追加しました."_s);
-}
-
-void MainWindow::updateInto(MonthKind kind, int slot)
-{
-    MonthFile::Jobs &jobs = m_session.jobs(kind);
-    const JobRecord previous = jobs[size_t(slot)];
-    jobs[size_t(slot)] = recordFromControls();
-    if (!writeMonth(kind, slot, previous))
-        return;
-    UpdateToDoIndicator();
-    inform(u"データファイル: "_s + m_session.fileName(kind) + u" のデータを更新しました."_s);
-}
-
-void MainWindow::DataNewEntry1Execute()
-{
-    if (m_session.displayMonth() == MonthKind::Previous)
-        return;
-    if (!DataNewEntry1->isEnabled())
-        return;
-    const int count = m_session.recount(MonthKind::Current);
+    const int count = m_session.count(MonthKind::Current);
     if (count >= MonthFile::RecordCount) {
         inform(u"今月のデータは既に "_s + QString::number(MonthFile::RecordCount) +
                u" 件入力されています."_s + u"\r\n"_s + u"これ以上新しいデータを追加することはできません."_s);
         return;
     }
     setDataNo(count + 1);
-    ClearEntryControls();
-    m_cmbTitle->setFocus();
+    clearEntry();
+    m_titleBox->setFocus();
 }
 
-void MainWindow::DataChange1Execute()
+void MainWindow::switchShownMonth()
 {
-    if (!DataChange1->isEnabled())
+    if (!m_switchMonthAction->isEnabled())
         return;
     const ViewManager::Remembered views = m_views->closeForChange();
     activateWindow();
-    if (m_session.displayMonth() == MonthKind::Current) {
-        m_updDataNo->setEnabled(true);
-        m_btnNewEntry->setEnabled(false);
-        DataNewEntry1->setEnabled(false);
-        m_miDataOut->menuAction()->setEnabled(true);
-        FileSave1->setEnabled(false);
-        DataUpdate1->setEnabled(true);
-        DataAppend1->setEnabled(false);
-        const int count = m_session.recount(MonthKind::Previous);
-        m_edtDataNo->setText(QString::number(count));
-        m_session.setDisplayMonth(MonthKind::Previous);
-        ShowRecord(MonthKind::Previous, count);
+    if (m_shownMonth == MonthKind::Current) {
+        m_dataNoUpDown->setEnabled(true);
+        m_newEntryButton->setEnabled(false);
+        m_newEntryAction->setEnabled(false);
+        m_dataOutMenu->menuAction()->setEnabled(true);
+        m_createFileAction->setEnabled(false);
+        m_updateAction->setEnabled(true);
+        m_appendAction->setEnabled(false);
+        const int count = m_session.count(MonthKind::Previous);
+        m_dataNoEdit->setText(QString::number(count));
+        m_shownMonth = MonthKind::Previous;
+        showRecord(MonthKind::Previous, count);
         setCaptionForMonth(m_session.prevMonth());
         setCountStatus(count);
     } else if (m_session.fileExists(MonthKind::Current)) {
-        m_session.setDisplayMonth(MonthKind::Current);
+        m_shownMonth = MonthKind::Current;
         applyActionsForCurrentMonth();
-        const int count = m_session.recount(MonthKind::Current);
-        m_edtDataNo->setText(QString::number(count));
-        ShowRecord(MonthKind::Current, count);
+        const int count = m_session.count(MonthKind::Current);
+        m_dataNoEdit->setText(QString::number(count));
+        showRecord(MonthKind::Current, count);
         setCaptionForMonth(m_session.thisMonth());
         setCountStatus(count);
     } else {
-        m_session.setDisplayMonth(MonthKind::Current);
+        m_shownMonth = MonthKind::Current;
         m_services.dialogs.informCaptioned(
             this, u"データファイルを作成してください"_s,
             u"\r\n★今月のデータファイル: "_s + m_session.currentFileName() + u" が存在しません."_s +
@@ -1025,7 +946,7 @@ void MainWindow::DataChange1Execute()
 
 // --- Tray, activation, end --------------------------------------------------------------------
 
-void MainWindow::HideToTray()
+void MainWindow::hideToTray()
 {
     if (!m_services.tray.isAvailable()) {
         // Without a notification area a hidden window could not be brought back.
@@ -1034,14 +955,13 @@ void MainWindow::HideToTray()
     }
     if (!m_trayShown) {
         m_services.tray.show(Artwork::applicationIcon(),
-                             u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s,
-                             m_popupMenu4);
+                             u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s, m_trayMenu);
         m_trayShown = true;
     }
     hide();
 }
 
-void MainWindow::RestoreFromTray()
+void MainWindow::restoreFromTray()
 {
     if (m_trayShown) {
         m_services.tray.hide();
@@ -1055,15 +975,15 @@ void MainWindow::RestoreFromTray()
     activateWindow();
 }
 
-void MainWindow::ViewTaskTray1Execute()
+void MainWindow::moveToTray()
 {
     m_views->closeAll();
-    HideToTray();
+    hideToTray();
 }
 
 void MainWindow::comeForward()
 {
-    RestoreFromTray();
+    restoreFromTray();
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -1075,14 +995,14 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::runPendingLaunchAction()
 {
-    const int action = m_pendingLaunchAction;
-    if (action == 2)
+    if (!m_pendingLaunchAction || *m_pendingLaunchAction == AfterLaunch::StayShown)
         return;
-    m_pendingLaunchAction = -1;
-    if (action == 0)
+    const AfterLaunch action = *m_pendingLaunchAction;
+    m_pendingLaunchAction.reset();
+    if (action == AfterLaunch::Exit)
         close();
-    else if (action == 1)
-        HideToTray();
+    else
+        hideToTray();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -1103,11 +1023,11 @@ void MainWindow::activateMainWindow()
 {
     activateWindow();
     raise();
-    if (m_pnlJobData->isVisible()) {
-        if (QAbstractButton *b = m_checkGroup->checkedButton())
+    if (m_jobPanel->isVisible()) {
+        if (QAbstractButton *b = m_checkButtons->checkedButton())
             b->setFocus();
         else
-            m_rgCheck->setFocus();
+            m_checkGroupBox->setFocus();
     }
 }
 
@@ -1118,18 +1038,18 @@ int MainWindow::shownDataNo() const
 
 void MainWindow::setShownCheck(int check)
 {
-    if (QAbstractButton *b = m_checkGroup->button(check))
+    if (QAbstractButton *b = m_checkButtons->button(check))
         b->setChecked(true);
 }
 
 void MainWindow::setAppendEnabled(bool enabled)
 {
-    DataAppend1->setEnabled(enabled);
+    m_appendAction->setEnabled(enabled);
 }
 
 void MainWindow::setUpdateEnabled(bool enabled)
 {
-    DataUpdate1->setEnabled(enabled);
+    m_updateAction->setEnabled(enabled);
 }
 
 void MainWindow::showMonthHeader(MonthKind kind)
@@ -1140,32 +1060,26 @@ void MainWindow::showMonthHeader(MonthKind kind)
 
 bool MainWindow::isLaunchEnabled(Partner partner) const
 {
-    return partner == Partner::Pellmark ? OptionPellBoot1->isEnabled() : OptionTrevBoot1->isEnabled();
+    return m_partnerActions[size_t(partner)]->isEnabled();
 }
 
 void MainWindow::launch(Partner partner)
 {
-    if (partner == Partner::Pellmark)
-        launchPartner(m_session.config().pellPath, u"Pellmark.exe"_s, u"Pellmark"_s);
-    else
-        launchPartner(m_session.config().trevPath, u"Trevant.exe"_s, u"Trevant"_s);
-}
-
-void MainWindow::launchPartner(const QString &path, const QString &expectedName, const QString &displayName)
-{
+    const PartnerProgram &program = PartnerPrograms::of(partner);
+    const QString path = program.pathIn(m_session.config());
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        inform(displayName + u" が存在しません."_s);
+        inform(program.displayName() + u" が存在しません."_s);
         return;
     }
-    if (info.fileName().compare(expectedName, Qt::CaseInsensitive) != 0) {
-        inform(displayName + u" 以外が設定されています."_s);
+    if (info.fileName().compare(program.expectedFileName(), Qt::CaseInsensitive) != 0) {
+        inform(program.displayName() + u" 以外が設定されています."_s);
         return;
     }
     m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath());
 }
 
-// Hints of the views' controls show in this window's status bar, as the design has one hint line.
+// Hints of the views' controls show in this window's status bar: the program has one hint line.
 void MainWindow::showHint(const QString &text)
 {
     statusBar()->showMessage(text);
@@ -1173,12 +1087,12 @@ void MainWindow::showHint(const QString &text)
 
 QString MainWindow::shownTitle() const
 {
-    return m_cmbTitle->currentText();
+    return m_titleBox->currentText();
 }
 
 void MainWindow::setShownTitle(const QString &title)
 {
-    m_cmbTitle->setEditText(title);
+    m_titleBox->setEditText(title);
 }
 
 void MainWindow::closeModelessViews()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "dailyplan/DailyPlanHost.h"
+#include "data/MonthEditor.h"
+#include "data/Pending.h"
 #include "data/Session.h"
 #include "step/StepHost.h"
 #include "views/ViewHost.h"
@@ -8,7 +10,9 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 class DailyPlanLauncher;
 class PictureWidget;
@@ -30,7 +34,7 @@ class UpDownWidget;
 struct Services;
 
 // The main window: shows and edits one job record at a time and opens every other window.
-// It owns the session, the shared state of the run.
+// It owns the session, the shared state of the run, and knows which month it shows.
 class MainWindow final : public QMainWindow, public ViewHost, public StepHost, public DailyPlanHost
 {
     Q_OBJECT
@@ -44,36 +48,38 @@ public:
 
     // Shows record `dataNo` (1..60) of the month with the shutter sound; refuses without the
     // sound file. Data number 0 (a month without records) shows the blank entry for record 1.
-    void ShowRecord(MonthKind kind, int dataNo);
-    void ClearEntryControls();
+    void showRecord(MonthKind kind, int dataNo) override;
+    void clearEntry();
 
     // The data commands.
-    void FileSave1Execute();
-    void DataAppend1Execute();
-    void DataUpdate1Execute();
-    void DataNewEntry1Execute();
-    void DataChange1Execute();
+    void createMonthFile();
+    void appendRecord();
+    void updateRecord();
+    void startNewRecord();
+    void switchShownMonth();
     // The date rules, run when a picker closes or its date was edited, and after a calendar drag.
-    void dtpStartCloseUp();
-    void dtpEndCloseUp();
-    void MonthCalendar1Click();
+    void applyStartDateRule();
+    void applyEndDateRule();
+    void applyCalendarRange();
 
     // Notification area.
-    void HideToTray();
-    void RestoreFromTray();
-    void ViewTaskTray1Execute();
+    void hideToTray();
+    void restoreFromTray();
+    // Closes the views and goes to the tray.
+    void moveToTray();
     bool isTrayShown() const { return m_trayShown; }
     // A second start asked this one to come forward.
     void comeForward();
 
-    int pendingLaunchAction() const { return m_pendingLaunchAction; }
-    int indicatorIndex() const { return m_indicatorIndex; }
+    std::optional<AfterLaunch> pendingLaunchAction() const { return m_pendingLaunchAction; }
+    Pending::Indicator indicator() const { return m_indicator; }
     // The first-idle blink runs only once; true while it is running.
     bool isBlinking() const;
 
     // ViewHost
     QWidget *mainWindow() override { return this; }
-    void showRecord(MonthKind kind, int dataNo) override { ShowRecord(kind, dataNo); }
+    MonthKind shownMonth() const override { return m_shownMonth; }
+    void setShownMonth(MonthKind kind) override { m_shownMonth = kind; }
     void activateMainWindow() override;
     int shownDataNo() const override;
     void setShownCheck(int check) override;
@@ -82,14 +88,14 @@ public:
     void showMonthHeader(MonthKind kind) override;
     bool isLaunchEnabled(Partner partner) const override;
     void launch(Partner partner) override;
-    void setPendingLaunchAction(int action) override { m_pendingLaunchAction = action; }
+    void setPendingLaunchAction(AfterLaunch action) override { m_pendingLaunchAction = action; }
     void showHint(const QString &text) override;
 
     // StepHost
     QWidget *hostWindow() override { return this; }
     QString shownTitle() const override;
     void setShownTitle(const QString &title) override;
-    void runDataUpdate() override { DataUpdate1Execute(); }
+    void updateShownRecord() override { updateRecord(); }
     void closeModelessViews() override;
 
 signals:
@@ -107,7 +113,7 @@ private:
     void buildActions();
     void buildMenus();
     void buildControls();
-    void createWindow();
+    void startUp();
     void readConfiguration();
     void loadPicture();
     void loadMonths();
@@ -116,46 +122,42 @@ private:
 
     void setDataNo(int n);
     int dataNo() const;
-    void fillControls(const JobRecord &record);
-    JobRecord recordFromControls() const;
+    void fillEntry(const JobRecord &record);
+    JobRecord recordFromEntry() const;
     void setDates(const QDate &start, const QDate &end);
     void resetDatesToToday();
     void setCaptionForMonth(int month, bool fileMissing = false);
     void setCountStatus(int count);
     void enterNoFileState();
     void applyActionsForCurrentMonth();
-    bool writeMonth(MonthKind kind, int slot, const JobRecord &previous);
 
-    // Append and update hand over to each other; both run inside one close/reopen of the views.
-    void appendInto(int slot);
-    void updateInto(MonthKind kind, int slot);
-    void appendOrHandOver();
-    bool refuseAppendToPrevious();
-    void updateOrHandOver();
+    // Runs a data command through the month editor inside one close/reopen of the views.
+    void runDataCommand(MonthEditor::Command command);
+    void reportOutcome(MonthEditor::Command command, const MonthEditor::Outcome &outcome);
 
-    void updDataNoChanging(int direction, bool *allow);
-    void updDataNoClick(int position);
+    void vetoDataNoStep(int direction, bool *allow);
+    void showDataNo(int position);
 
-    void UpdateToDoIndicator();
+    void updateToDoIndicator();
     void startFirstIdle();
     void blinkStep();
     void runPendingLaunchAction();
-    void launchPartner(const QString &path, const QString &expectedName, const QString &displayName);
 
     QPoint messagePos() const;
     void inform(const QString &text);
-    void fileError(const QString &fileName, const QString &what, const QString &reason);
 
     Session m_session;
     Services &m_services;
+    MonthEditor m_editor{m_session};
+    MonthKind m_shownMonth = MonthKind::Current;
     std::unique_ptr<ViewManager> m_views;
     std::unique_ptr<StepLauncher> m_stepLauncher;
     std::unique_ptr<DailyPlanLauncher> m_dailyPlanLauncher;
 
-    int m_pendingLaunchAction = -1;
-    int m_idleCount = 0;
+    std::optional<AfterLaunch> m_pendingLaunchAction;
+    bool m_firstIdleDone = false;
     bool m_trayShown = false;
-    int m_indicatorIndex = 0;
+    Pending::Indicator m_indicator = Pending::Indicator::NonePending;
     QColor m_rememberedColor;
     int m_blinkStep = -1;
     QTimer *m_blinkTimer = nullptr;
@@ -163,57 +165,53 @@ private:
     QDate m_lastRuledEnd;
     bool m_applyingDates = false;
 
-    // Actions
-    QAction *FileSave1 = nullptr;
-    QAction *FileViewerOut1 = nullptr;
-    QAction *FileTextOut1 = nullptr;
-    QAction *FilePastDataOut1 = nullptr;
-    QAction *FileExit1 = nullptr;
-    QAction *ViewToDoList1 = nullptr;
-    QAction *ViewGraph1 = nullptr;
-    QAction *ViewPanel1 = nullptr;
-    QAction *ViewTaskTray1 = nullptr;
-    QAction *ViewFormShow1 = nullptr;
-    QAction *DataChange1 = nullptr;
-    QAction *DataAppend1 = nullptr;
-    QAction *DataUpdate1 = nullptr;
-    QAction *DataNewEntry1 = nullptr;
-    QAction *OptionStepBoot1 = nullptr;
-    QAction *OptionStepBootFromFile1 = nullptr;
-    QAction *OptionAubrelBoot1 = nullptr;
-    QAction *OptionPellBoot1 = nullptr;
-    QAction *OptionTrevBoot1 = nullptr;
-    QAction *OptionDossBoot1 = nullptr;
-    QAction *OptionSetup1 = nullptr;
-    QAction *HelpContents1 = nullptr;
-    QAction *HelpAbout1 = nullptr;
-    QMenu *m_miDataOut = nullptr;
-    QMenu *m_popupMenu1 = nullptr;
-    QMenu *m_popupMenu4 = nullptr;
+    QAction *m_createFileAction = nullptr;
+    QAction *m_viewerOutAction = nullptr;
+    QAction *m_textOutAction = nullptr;
+    QAction *m_pastDataAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_toDoListAction = nullptr;
+    QAction *m_graphAction = nullptr;
+    QAction *m_jobPanelAction = nullptr;
+    QAction *m_trayAction = nullptr;
+    QAction *m_showWindowAction = nullptr;
+    QAction *m_switchMonthAction = nullptr;
+    QAction *m_appendAction = nullptr;
+    QAction *m_updateAction = nullptr;
+    QAction *m_newEntryAction = nullptr;
+    QAction *m_stepAction = nullptr;
+    QAction *m_stepFromFileAction = nullptr;
+    QAction *m_dailyPlanAction = nullptr;
+    std::array<QAction *, 3> m_partnerActions{}; // by Partner
+    QAction *m_setupAction = nullptr;
+    QAction *m_helpAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QMenu *m_dataOutMenu = nullptr;
+    QMenu *m_dataMenu = nullptr; // the window's context menu
+    QMenu *m_trayMenu = nullptr;
 
-    // Controls
-    QDateEdit *m_dtpEntry = nullptr;
-    QComboBox *m_cmbTitle = nullptr;
-    QPlainTextEdit *m_memComments = nullptr;
-    QLineEdit *m_edtDataNo = nullptr;
-    UpDownWidget *m_updDataNo = nullptr;
-    QPushButton *m_btnNewEntry = nullptr;
-    QFrame *m_pnlToDoBack = nullptr;
-    QPushButton *m_bitBtnToDo = nullptr;
-    QFrame *m_pnlPicture = nullptr;
-    PictureWidget *m_imgMain = nullptr;
-    QGroupBox *m_pnlJobData = nullptr;
-    QComboBox *m_cmbCustomer = nullptr;
-    QLineEdit *m_edtJobNo = nullptr;
-    QComboBox *m_cmbJobType = nullptr;
-    QGroupBox *m_rgCheck = nullptr;
-    QButtonGroup *m_checkGroup = nullptr;
-    QPushButton *m_bitBtnAubrel = nullptr;
-    QPushButton *m_bitBtnStep = nullptr;
-    QPushButton *m_bitBtnGraph = nullptr;
-    QFrame *m_panel2 = nullptr;
-    QDateEdit *m_dtpStart = nullptr;
-    QDateEdit *m_dtpEnd = nullptr;
-    RangeCalendarWidget *m_monthCalendar = nullptr;
-    QLabel *m_statusCount = nullptr;
+    QDateEdit *m_entryDateEdit = nullptr;
+    QComboBox *m_titleBox = nullptr;
+    QPlainTextEdit *m_commentsEdit = nullptr;
+    QLineEdit *m_dataNoEdit = nullptr;
+    UpDownWidget *m_dataNoUpDown = nullptr;
+    QPushButton *m_newEntryButton = nullptr;
+    QFrame *m_indicatorBacking = nullptr;
+    QPushButton *m_toDoButton = nullptr;
+    QFrame *m_picturePanel = nullptr;
+    PictureWidget *m_picture = nullptr;
+    QGroupBox *m_jobPanel = nullptr;
+    QComboBox *m_customerBox = nullptr;
+    QLineEdit *m_jobNoEdit = nullptr;
+    QComboBox *m_jobTypeBox = nullptr;
+    QGroupBox *m_checkGroupBox = nullptr;
+    QButtonGroup *m_checkButtons = nullptr;
+    QPushButton *m_dailyPlanButton = nullptr;
+    QPushButton *m_stepButton = nullptr;
+    QPushButton *m_graphButton = nullptr;
+    QFrame *m_datePanel = nullptr;
+    QDateEdit *m_startDateEdit = nullptr;
+    QDateEdit *m_endDateEdit = nullptr;
+    RangeCalendarWidget *m_calendar = nullptr;
+    QLabel *m_countLabel = nullptr;
 };

@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(ProgramFolder::resolve(QCoreApplication::applicationDirPath()), services);
     QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &MainWindow::comeForward);
-    QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::RestoreFromTray);
+    QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::restoreFromTray);
     // Hiding to the tray hides the last window, so the end is tied to closing the main window.
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();

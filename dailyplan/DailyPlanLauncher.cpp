@@ -76,9 +76,9 @@ std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
     if (!reportIfFailed(lists, existed, s.loadOrCreateLists(lists)))
         return nullptr;
 
-    // The planner works on the day it is opened, whatever day the program started on.
+    // The planner works on the day it is opened, whatever day the program started on; the
+    // session stays on its start-up day.
     const QDate today = m_services.clock.today();
-    m_session.setThisYearMonth(today.year(), today.month());
     s.monthFolderName = DailyPlanPaths::monthFolderName(today);
     s.todayDayFile = DailyPlanPaths::dayFile(exeDir, today);
     const QString monthFolder = DailyPlanPaths::monthFolder(exeDir, today);
@@ -104,27 +104,18 @@ std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
 
 void DailyPlanLauncher::listJobsInProgress(DailyPlannerWindow &window)
 {
-    const double today = m_session.todaySerial();
-    int count = 0;
-    for (MonthKind kind : {MonthKind::Current, MonthKind::Previous}) {
-        if (!m_session.fileExists(kind))
-            continue;
-        const MonthFile::Jobs &jobs = m_session.jobs(kind);
-        for (int i = m_session.count(kind) - 1; i >= 0; --i) {
-            if (Pending::isInProgressToday(jobs[i], today)) {
-                window.addJobInProgress(kind, m_session.monthNumber(kind), jobs[i]);
-                ++count;
-            }
-        }
-    }
-    window.setInProgressCount(count);
+    const QList<Pending::JobRef> jobs = Pending::jobsToday(m_session, Pending::Rule::InProgressToday);
+    for (const Pending::JobRef &ref : jobs)
+        window.addJobInProgress(ref.month, m_session.monthNumber(ref.month),
+                                m_session.job(ref.month, ref.slot));
+    window.setInProgressCount(int(jobs.size()));
 }
 
 bool DailyPlanLauncher::reportIfFailed(const QString &path, bool reading, const SafeFile::Result &result)
 {
     if (result)
         return true;
-    m_services.dialogs.error(m_host.hostWindow(),
-                             DailyPlannerWindow::fileErrorText(path, result.error, reading));
+    m_services.dialogs.fileError(m_host.hostWindow(), reading ? FileOperation::Read : FileOperation::Create,
+                                 path, result.error);
     return false;
 }

@@ -668,24 +668,12 @@ void DailyPlannerWindow::clearDay()
     paintBars();
 }
 
-QString DailyPlannerWindow::fileErrorText(const QString &path, const QString &reason, bool reading)
-{
-    const QString what =
-        reading ? u"ファイルを読み込めませんでした."_s : u"ファイルを保存できませんでした."_s;
-    return what + u"\r\n\r\n"_s + QDir::toNativeSeparators(path) + u"\r\n\r\n"_s + reason;
-}
-
-void DailyPlannerWindow::reportFileError(const QString &path, const QString &reason, bool reading)
-{
-    m_services.dialogs.error(this, fileErrorText(path, reason, reading));
-}
-
 bool DailyPlannerWindow::loadDayFile(const QString &path)
 {
     DayFile day;
     const SafeFile::Result r = DailyPlanState::readDay(path, &day);
     if (!r) {
-        reportFileError(path, r.error, true);
+        m_services.dialogs.fileError(this, FileOperation::Read, path, r.error);
         return false;
     }
     const bool scratch = path == DailyPlanPaths::temporaryFile(m_session.exeDir());
@@ -707,7 +695,7 @@ void DailyPlannerWindow::fileSave()
     bool created = false;
     const SafeFile::Result r = m_state.saveDay(DaySerial::fromDate(m_services.clock.today()), &created);
     if (!r) {
-        reportFileError(m_state.currentDayFile, r.error, false);
+        m_services.dialogs.fileError(this, FileOperation::Write, m_state.currentDayFile, r.error);
         return;
     }
     if (created)

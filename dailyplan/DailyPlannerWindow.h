@@ -84,8 +84,6 @@ public:
     QAction *routineEntryAction() override;
 
     static QString clockText(const QTime &time);
-    // A file that could not be read or written, named in full.
-    static QString fileErrorText(const QString &path, const QString &reason, bool reading);
 
 signals:
     // For the memo dialog, which the pads open through the window.
@@ -121,7 +119,6 @@ private:
     SchedulePad *padOf(QWidget *widget) const;
     void pauseDrag();
     void scrollBy(int rows);
-    void reportFileError(const QString &path, const QString &reason, bool reading);
 
     Session &m_session;
     Services &m_services;

@@ -92,7 +92,7 @@ QByteArray Config::toFileBytes() const
     l << Free << Free;
     l << boolWord(showJobPanel) << boolWord(showToDoAtStart) << boolWord(interlockToDoGraph)
       << boolWord(showDateSeparators);
-    l << QString::number(afterLaunchChoice);
+    l << QString::number(int(afterLaunch));
     for (int i = 0; i < 4; ++i)
         l << Free;
     l << entryLine(trevPath) << entryLine(dossPath) << entryLine(pellPath);
@@ -140,11 +140,11 @@ void Config::applyFileBytes(const QByteArray &bytes)
         showDateSeparators = line(34) == QLatin1String("True");
         const QString choice = line(35);
         if (choice == QLatin1String("False") || choice == QLatin1String("0"))
-            afterLaunchChoice = 0;
+            afterLaunch = AfterLaunch::Exit;
         else if (choice == QLatin1String("True") || choice == QLatin1String("1"))
-            afterLaunchChoice = 1;
+            afterLaunch = AfterLaunch::StayInTray;
         else if (choice == QLatin1String("2"))
-            afterLaunchChoice = 2;
+            afterLaunch = AfterLaunch::StayShown;
         trevPath = line(40) == NotSet ? QString() : line(40);
         dossPath = (line(41) == NotSet || line(41) == Free) ? QString() : line(41);
         pellPath = (line(42) == NotSet || line(42) == Free) ? QString() : line(42);

@@ -5,6 +5,9 @@
 
 #include <array>
 
+// What the main window does once a partner program started from the to-do list is running.
+enum class AfterLaunch { Exit = 0, StayInTray = 1, StayShown = 2 };
+
 // "Config.vxc": 50 Shift-JIS lines ending CR LF, each with a fixed meaning by position.
 struct Config
 {
@@ -26,7 +29,7 @@ struct Config
     bool showToDoAtStart = false;
     bool interlockToDoGraph = false;
     bool showDateSeparators = false;
-    int afterLaunchChoice = 0; // 0 exit, 1 stay in the tray, 2 stay shown
+    AfterLaunch afterLaunch = AfterLaunch::Exit; // stored as 0, 1, 2
     QString trevPath;
     QString dossPath;
     QString pellPath;

@@ -1,6 +1,7 @@
 #include "data/JobRecord.h"
 
 #include "data/ByteFields.h"
+#include "data/SjisCodec.h"
 
 #include <cstring>
 
@@ -53,6 +54,17 @@ void JobRecord::toBytes(QByteArray &image, int offset) const
     Fields::writeString(image, offset + OffJobNo, ShortCapacity, jobNo);
     Fields::writeString(image, offset + OffJobType, ShortCapacity, jobType);
     Fields::writeI32(image, offset + OffCheck, check);
+}
+
+JobRecord JobRecord::fittedToFields() const
+{
+    JobRecord r = *this;
+    r.title = Sjis::fitToField(title, TitleCapacity);
+    r.comments = Sjis::fitToField(comments, CommentsCapacity);
+    r.customer = Sjis::fitToField(customer, ShortCapacity);
+    r.jobNo = Sjis::fitToField(jobNo, ShortCapacity);
+    r.jobType = Sjis::fitToField(jobType, ShortCapacity);
+    return r;
 }
 
 QByteArray JobRecord::toBytes() const

@@ -28,6 +28,8 @@ struct JobRecord
 
     // A slot is used when its title is not empty.
     bool isUsed() const { return !title.isEmpty(); }
+    // The record as its file will hold it: every text cut to its field.
+    JobRecord fittedToFields() const;
 
     static JobRecord fromBytes(const QByteArray &image, int offset = 0);
     // Writes the record at `offset` of `image`, which must hold Size bytes from there.

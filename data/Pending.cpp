@@ -19,23 +19,29 @@ int daysLeft(const JobRecord &job, double today)
     return DaySerial::wholeDays(job.endDate - today);
 }
 
-Indicator classify(std::initializer_list<MonthSlice> months, double today)
+QList<JobRef> jobsToday(const Session &session, Rule rule)
 {
-    int pending = 0;
-    int smallest = 61;
-    for (const MonthSlice &m : months) {
-        if (!m.jobs)
+    const double today = session.todaySerial();
+    const auto picks = rule == Rule::OpenToday ? isOpenToday : isInProgressToday;
+    QList<JobRef> refs;
+    for (MonthKind month : {MonthKind::Current, MonthKind::Previous}) {
+        if (!session.fileExists(month))
             continue;
-        for (int i = 0; i < m.count && i < MonthFile::RecordCount; ++i) {
-            const JobRecord &job = (*m.jobs)[size_t(i)];
-            if (!isOpenToday(job, today))
-                continue;
-            ++pending;
-            smallest = qMin(smallest, daysLeft(job, today));
+        for (int slot = qMin(session.count(month), MonthFile::RecordCount) - 1; slot >= 0; --slot) {
+            if (picks(session.job(month, slot), today))
+                refs.append({month, slot});
         }
     }
-    if (pending == 0)
+    return refs;
+}
+
+Indicator classify(const QList<JobRecord> &openJobs, double today)
+{
+    if (openJobs.isEmpty())
         return Indicator::NonePending;
+    int smallest = daysLeft(openJobs.first(), today);
+    for (const JobRecord &job : openJobs)
+        smallest = qMin(smallest, daysLeft(job, today));
     if (smallest <= 0)
         return Indicator::EndsToday;
     if (smallest == 1)
@@ -45,6 +51,14 @@ Indicator classify(std::initializer_list<MonthSlice> months, double today)
     if (smallest <= 6)
         return Indicator::FourToSixDays;
     return Indicator::SevenOrMore;
+}
+
+Indicator indicatorFor(const Session &session)
+{
+    QList<JobRecord> open;
+    for (const JobRef &ref : jobsToday(session, Rule::OpenToday))
+        open.append(session.job(ref.month, ref.slot));
+    return classify(open, session.todaySerial());
 }
 
 } // namespace Pending

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+// What was being done to a file when it failed, for the message the user sees.
+enum class FileOperation { Read, Write, Create };
+
 // File access shared by every format. Writes never leave a half-written file behind: the new
 // bytes go to a temporary file in the same folder, are flushed to disk and renamed over the old
 // file. All of Wrenly's records keep whatever a longer existing file holds after the record.

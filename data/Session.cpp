@@ -15,6 +15,29 @@ QString Session::pathOf(const QString &name) const
     return m_exeDir + QLatin1Char('/') + name;
 }
 
+SafeFile::Result Session::loadConfig(FileOperation *failed)
+{
+    const QString path = configPath();
+    if (!QFileInfo::exists(path)) {
+        const SafeFile::Result written =
+            SafeFile::write(path, Config::defaultFileBytes(m_exeDir), SafeFile::Tail::Drop);
+        if (!written) {
+            if (failed)
+                *failed = FileOperation::Create;
+            return written;
+        }
+    }
+    QByteArray bytes;
+    const SafeFile::Result read = SafeFile::read(path, &bytes);
+    if (!read) {
+        if (failed)
+            *failed = FileOperation::Read;
+        return read;
+    }
+    m_config.applyFileBytes(bytes);
+    return read;
+}
+
 void Session::startDay(const QDate &today)
 {
     m_today = today;
@@ -28,12 +51,6 @@ void Session::startDay(const QDate &today)
 double Session::todaySerial() const
 {
     return DaySerial::fromDate(m_today);
-}
-
-void Session::setThisYearMonth(int year, int month)
-{
-    m_thisYear = year;
-    m_thisMonth = month;
 }
 
 QString Session::fileName(MonthKind kind) const
@@ -55,7 +72,7 @@ bool Session::fileExists(MonthKind kind) const
     return !name.isEmpty() && QFileInfo::exists(pathOf(name));
 }
 
-MonthFile::Jobs &Session::jobs(MonthKind kind)
+MonthFile::Jobs &Session::jobsOf(MonthKind kind)
 {
     switch (kind) {
     case MonthKind::Current:
@@ -70,10 +87,10 @@ MonthFile::Jobs &Session::jobs(MonthKind kind)
 
 const MonthFile::Jobs &Session::jobs(MonthKind kind) const
 {
-    return const_cast<Session *>(this)->jobs(kind);
+    return const_cast<Session *>(this)->jobsOf(kind);
 }
 
-int Session::count(MonthKind kind) const
+int &Session::countOf(MonthKind kind)
 {
     switch (kind) {
     case MonthKind::Current:
@@ -86,21 +103,9 @@ int Session::count(MonthKind kind) const
     return m_pastCount;
 }
 
-int Session::recount(MonthKind kind)
+int Session::count(MonthKind kind) const
 {
-    const int n = MonthFile::countUsedRecords(jobs(kind));
-    switch (kind) {
-    case MonthKind::Current:
-        m_currentCount = n;
-        break;
-    case MonthKind::Previous:
-        m_previousCount = n;
-        break;
-    case MonthKind::Past:
-        m_pastCount = n;
-        break;
-    }
-    return n;
+    return const_cast<Session *>(this)->countOf(kind);
 }
 
 int Session::monthNumber(MonthKind kind) const
@@ -114,14 +119,22 @@ SafeFile::Result Session::load(MonthKind kind)
     const SafeFile::Result r = SafeFile::read(pathOf(fileName(kind)), &bytes, MonthFile::Size);
     if (!r)
         return r;
-    jobs(kind) = MonthFile::fromBytes(bytes);
-    recount(kind);
+    jobsOf(kind) = MonthFile::fromBytes(bytes);
+    countOf(kind) = MonthFile::countUsedRecords(jobsOf(kind));
     return r;
 }
 
-SafeFile::Result Session::save(MonthKind kind, SafeFile::Tail tail)
+SafeFile::Result Session::storeRecord(MonthKind kind, int slot, const JobRecord &record, SafeFile::Tail tail)
 {
-    return SafeFile::write(pathOf(fileName(kind)), MonthFile::toBytes(jobs(kind)), tail);
+    Q_ASSERT(slot >= 0 && slot < MonthFile::RecordCount);
+    MonthFile::Jobs jobs = jobsOf(kind);
+    jobs[size_t(slot)] = record;
+    const SafeFile::Result r = SafeFile::write(pathOf(fileName(kind)), MonthFile::toBytes(jobs), tail);
+    if (!r)
+        return r;
+    jobsOf(kind) = jobs;
+    countOf(kind) = MonthFile::countUsedRecords(jobs);
+    return r;
 }
 
 SafeFile::Result Session::loadPast(const QString &name)

@@ -11,9 +11,10 @@
 enum class MonthKind { Current, Previous, Past };
 
 // The shared state of one run of Wrenly: the program folder, the start-up day and its month
-// files, the month arrays and the configuration. The main window owns it and hands it to the
-// windows that need it. File names and the day are fixed at start-up, so a program that runs
-// past midnight keeps working on the start-up day's months.
+// files, the month arrays with their counts and the configuration. The main window owns it and
+// hands it to the windows that need it; what one window shows belongs to that window. File names
+// and the day are fixed at start-up, so a program that runs past midnight keeps working on the
+// start-up day's months.
 class Session
 {
 public:
@@ -26,6 +27,9 @@ public:
 
     Config &config() { return m_config; }
     const Config &config() const { return m_config; }
+    // Reads the configuration file, first writing the default one when there is none. On failure
+    // the configuration keeps what it had and `failed` tells which step it was.
+    SafeFile::Result loadConfig(FileOperation *failed = nullptr);
 
     // Sets the day and the names of the current and the previous month file.
     void startDay(const QDate &today);
@@ -36,32 +40,31 @@ public:
     int prevMonth() const { return m_prevMonth; }
     // The year in which the previous month lies.
     int prevMonthYear() const { return m_thisMonth == 1 ? m_thisYear - 1 : m_thisYear; }
-    // The daily planner moves these to the current date when it opens; the file names stay.
-    void setThisYearMonth(int year, int month);
 
     QString fileName(MonthKind kind) const;
     QString currentFileName() const { return m_currentFileName; }
     QString previousFileName() const { return m_previousFileName; }
     bool fileExists(MonthKind kind) const;
 
-    MonthFile::Jobs &jobs(MonthKind kind);
+    // The arrays change only through load and storeRecord, so memory always matches the files
+    // and the counts match the arrays.
     const MonthFile::Jobs &jobs(MonthKind kind) const;
+    const JobRecord &job(MonthKind kind, int slot) const { return jobs(kind)[size_t(slot)]; }
+    // The length of the unbroken run of used slots from slot 0.
     int count(MonthKind kind) const;
-    // Recounts the used records of the month and stores the count.
-    int recount(MonthKind kind);
-    // The month number shown for records of this kind (ThisMonth or PrevMonth).
+    // The month number of the records of this kind: this month for the current and the past
+    // array, the month before for the previous one.
     int monthNumber(MonthKind kind) const;
 
     // Reads the month file into its array (the array is cleared first) and counts it.
     SafeFile::Result load(MonthKind kind);
-    // Writes the whole array to its file; a longer existing file keeps its later bytes unless
-    // the file is being created anew (Tail::Drop).
-    SafeFile::Result save(MonthKind kind, SafeFile::Tail tail = SafeFile::Tail::Keep);
+    // Puts `record` into `slot` and writes the whole month to its file. A longer existing file
+    // keeps its later bytes unless the file is being created anew (Tail::Drop). When the write
+    // fails, the slot gets its old record back: memory still matches the file.
+    SafeFile::Result storeRecord(MonthKind kind, int slot, const JobRecord &record,
+                                 SafeFile::Tail tail = SafeFile::Tail::Keep);
     // Reads any month file (past-data output) into the past array.
     SafeFile::Result loadPast(const QString &name);
-
-    MonthKind displayMonth() const { return m_displayMonth; }
-    void setDisplayMonth(MonthKind kind) { m_displayMonth = kind; }
 
 private:
     QString m_exeDir;
@@ -79,5 +82,7 @@ private:
     int m_currentCount = 0;
     int m_previousCount = 0;
     int m_pastCount = 0;
-    MonthKind m_displayMonth = MonthKind::Current;
+
+    MonthFile::Jobs &jobsOf(MonthKind kind);
+    int &countOf(MonthKind kind);
 };

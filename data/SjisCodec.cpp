@@ -183,6 +183,11 @@ QByteArray encodeForField(const QString &text, int capacity)
     return cutAtCharBoundary(encode(text), capacity);
 }
 
+QString fitToField(const QString &text, int capacity)
+{
+    return decode(encodeForField(text, capacity));
+}
+
 QString toCrLf(const QString &text)
 {
     QString s = text;

@@ -27,6 +27,9 @@ QByteArray cutAtCharBoundary(const QByteArray &bytes, int capacity);
 
 // Encodes and cuts to a field's capacity.
 QByteArray encodeForField(const QString &text, int capacity);
+// The text as a field of that capacity gives it back: cut, and with what the code page cannot hold
+// replaced, so that memory holds what the file holds.
+QString fitToField(const QString &text, int capacity);
 
 // Line breaks are CR LF in the files and LF in Qt's text widgets.
 QString toCrLf(const QString &text);

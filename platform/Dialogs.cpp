@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -79,4 +80,27 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const Q
                                 const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QString Dialogs::fileErrorText(FileOperation operation, const QString &path, const QString &reason,
+                               const QString &subject)
+{
+    QString text = subject;
+    switch (operation) {
+    case FileOperation::Read:
+        text += u"を読み込めませんでした."_s;
+        break;
+    case FileOperation::Write:
+        text += u"を保存できませんでした."_s;
+        break;
+    case FileOperation::Create:
+        text += u"を作成できませんでした."_s;
+        break;
+    }
+    text += u"\r\n\r\n"_s + QDir::toNativeSeparators(path);
+    if (!reason.isEmpty())
+        text += u"\r\n("_s + reason + u")"_s;
+    if (operation == FileOperation::Write)
+        text += u"\r\n\r\n保存されているファイルは変更されていません."_s;
+    return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/SafeFile.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -31,6 +33,16 @@ public:
     // An open-file dialog; an empty result means cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
+
+    // Every file error reads alike: what failed, the file in full, the system's reason, and after a
+    // failed write that the file on disk is as it was. `subject` names the kind of file.
+    static QString fileErrorText(FileOperation operation, const QString &path, const QString &reason,
+                                 const QString &subject = QStringLiteral("ファイル"));
+    void fileError(QWidget *parent, FileOperation operation, const QString &path, const QString &reason,
+                   const QString &subject = QStringLiteral("ファイル"))
+    {
+        error(parent, fileErrorText(operation, path, reason, subject));
+    }
 };
 
 class QtDialogs final : public Dialogs

@@ -56,7 +56,7 @@ void StepLauncher::openForShownJob()
     if (m_host.shownTitle().isEmpty())
         return;
     // The past-data output is modal, so only the current and the previous month can be shown here.
-    const MonthKind kind = m_session.displayMonth();
+    const MonthKind kind = m_host.shownMonth();
     if (kind == MonthKind::Past)
         return;
     const int n = m_host.shownDataNo();
@@ -82,7 +82,8 @@ void StepLauncher::openForShownJob()
         const StepFile created = StepFile::newFor(job, year, month, m_session.todaySerial(), path);
         const SafeFile::Result r = StepFile::CreateStepFile(path, created);
         if (!r) {
-            m_services.dialogs.error(m_host.hostWindow(), StepMessages::cannotCreate(path, r.error));
+            m_services.dialogs.fileError(m_host.hostWindow(), FileOperation::Create, path, r.error,
+                                         StepMessages::fileSubject());
             return;
         }
     }
@@ -90,7 +91,7 @@ void StepLauncher::openForShownJob()
     const QString title = m_host.shownTitle();
     if (!title.startsWith(stepPrefix)) {
         m_host.setShownTitle(stepPrefix + title);
-        m_host.runDataUpdate();
+        m_host.updateShownRecord();
     }
 
     showStepWindow(path, true);
@@ -125,7 +126,8 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
     StepFile image;
     const SafeFile::Result r = StepFile::ReadStepFile(path, &image);
     if (!r) {
-        m_services.dialogs.error(m_host.hostWindow(), StepMessages::cannotRead(path, r.error));
+        m_services.dialogs.fileError(m_host.hostWindow(), FileOperation::Read, path, r.error,
+                                     StepMessages::fileSubject());
         return false;
     }
 

@@ -20,33 +20,15 @@ inline QString folderMissing()
     return QStringLiteral("STEPフォルダが存在しません.\r\n\r\n処理を中止します.");
 }
 
-// File errors name the file and give the system's reason.
-inline QString fileError(const QString &what, const QString &path, const QString &reason)
+// The kind of file named in file errors.
+inline QString fileSubject()
 {
-    QString text = what + QStringLiteral("\r\n\r\n") + path;
-    if (!reason.isEmpty())
-        text += QStringLiteral("\r\n(") + reason + QLatin1Char(')');
-    return text;
-}
-
-inline QString cannotCreate(const QString &path, const QString &reason)
-{
-    return fileError(QStringLiteral("STEPファイルを作成できませんでした."), path, reason);
-}
-
-inline QString cannotRead(const QString &path, const QString &reason)
-{
-    return fileError(QStringLiteral("STEPファイルを読み込めませんでした."), path, reason);
-}
-
-inline QString cannotSave(const QString &path, const QString &reason)
-{
-    return fileError(QStringLiteral("STEPファイルを保存できませんでした."), path, reason);
+    return QStringLiteral("STEPファイル");
 }
 
 inline QString fileMissing(const QString &path)
 {
-    return fileError(QStringLiteral("STEPファイルが存在しません."), path, {});
+    return fileSubject() + QStringLiteral("が存在しません.\r\n\r\n") + path;
 }
 
 } // namespace StepMessages

@@ -625,7 +625,8 @@ void StepPlannerWindow::btnStepSaveClick()
             Sjis::decode(Sjis::encodeForField(m_rows[r].title->text(), StepGroup::TitleCapacity));
     const SafeFile::Result result = StepFile::WriteStepFile(m_stepFilePath, m_workingStep);
     if (!result) {
-        m_services.dialogs.error(this, StepMessages::cannotSave(m_stepFilePath, result.error));
+        m_services.dialogs.fileError(this, FileOperation::Write, m_stepFilePath, result.error,
+                                     StepMessages::fileSubject());
         return;
     }
     m_loadedStep = m_workingStep;

@@ -337,7 +337,7 @@ void BarGraphWindow::scrollToEnd()
 void BarGraphWindow::rowClicked(int row)
 {
     m_host.activateMainWindow();
-    const MonthKind kind = m_session.displayMonth();
+    const MonthKind kind = m_host.shownMonth();
     const MonthFile::Jobs &jobs = m_session.jobs(kind);
     const int count = m_session.count(kind);
     if (count == 1)

@@ -36,22 +36,6 @@ QLabel *textLabel(const QString &text, int pixels, QWidget *parent)
 
 } // namespace
 
-QList<ToDoListWindow::Entry> ToDoListWindow::selectEntries(const Session &session)
-{
-    QList<Entry> entries;
-    const double today = session.todaySerial();
-    for (MonthKind kind : {MonthKind::Current, MonthKind::Previous}) {
-        if (!session.fileExists(kind))
-            continue;
-        const MonthFile::Jobs &jobs = session.jobs(kind);
-        for (int slot = qMin(session.count(kind), MonthFile::RecordCount) - 1; slot >= 0; --slot) {
-            if (Pending::isOpenToday(jobs[size_t(slot)], today))
-                entries.append({kind, slot});
-        }
-    }
-    return entries;
-}
-
 ToDoListWindow::ToDoListWindow(Session &session, ViewHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_session(session), m_host(host)
@@ -144,13 +128,13 @@ void ToDoListWindow::buildList()
     face->adjustSize();
     face->move(375, 2);
 
-    m_entries = selectEntries(m_session);
+    m_entries = Pending::jobsToday(m_session, Pending::Rule::OpenToday);
     const QString hint = u"|左クリック - データをメインに表示, 右クリック - ポップアップメニュー"_s;
     m_rows.reserve(m_entries.size());
     for (int i = 0; i < m_entries.size(); ++i) {
-        const Entry &e = m_entries[i];
-        const JobRecord &job = m_session.jobs(e.kind)[size_t(e.slot)];
-        auto *row = new JobRowWidget(e.kind, m_session.monthNumber(e.kind), job, content);
+        const Pending::JobRef &e = m_entries[i];
+        const JobRecord &job = m_session.jobs(e.month)[size_t(e.slot)];
+        auto *row = new JobRowWidget(e.month, m_session.monthNumber(e.month), job, content);
         row->setObjectName(u"pnlRow"_s + QString::number(i));
         row->move(1, JobRowWidget::RowHeight * i);
         if (job.check == JobRecord::InProgress)
@@ -174,12 +158,12 @@ void ToDoListWindow::buildMenu()
     m_popup->setObjectName(u"PopupMenu1"_s);
     auto *pell = m_popup->addAction(u"Pellmark を起動(&K)"_s);
     pell->setObjectName(u"miPellBoot"_s);
-    pell->setEnabled(m_host.isLaunchEnabled(ViewHost::Partner::Pellmark));
-    connect(pell, &QAction::triggered, this, [this] { emit launchRequested(ViewHost::Partner::Pellmark); });
+    pell->setEnabled(m_host.isLaunchEnabled(Partner::Pellmark));
+    connect(pell, &QAction::triggered, this, [this] { emit launchRequested(Partner::Pellmark); });
     auto *trev = m_popup->addAction(u"Trevant を起動(&J)"_s);
     trev->setObjectName(u"miTrevBoot"_s);
-    trev->setEnabled(m_host.isLaunchEnabled(ViewHost::Partner::Trevant));
-    connect(trev, &QAction::triggered, this, [this] { emit launchRequested(ViewHost::Partner::Trevant); });
+    trev->setEnabled(m_host.isLaunchEnabled(Partner::Trevant));
+    connect(trev, &QAction::triggered, this, [this] { emit launchRequested(Partner::Trevant); });
     m_popup->addSeparator();
     auto *close = m_popup->addAction(u"閉じる(&C)"_s);
     close->setObjectName(u"miListClose"_s);
@@ -191,11 +175,11 @@ void ToDoListWindow::onRowLeftClicked(JobRowWidget *row)
     const qsizetype i = m_rows.indexOf(row);
     if (i < 0)
         return;
-    const Entry &e = m_entries[i];
+    const Pending::JobRef &e = m_entries[i];
     int dataNo = row->dataNo();
     if (dataNo < 1 || dataNo > MonthFile::RecordCount)
         dataNo = e.slot + 1; // a broken number: show the listed slot rather than one that does not exist
-    emit rowClicked(e.kind, dataNo);
+    emit rowClicked(e.month, dataNo);
 }
 
 void ToDoListWindow::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Pending.h"
 #include "data/Session.h"
 #include "views/ViewHost.h"
 
@@ -21,27 +22,16 @@ public:
     static constexpr int WindowWidth = 560;
     static constexpr int WindowHeight = 300;
 
-    struct Entry
-    {
-        MonthKind kind = MonthKind::Current;
-        int slot = 0;
-        bool operator==(const Entry &) const = default;
-    };
-
-    // The open jobs, newest first: the current month's used slots from the top down, then the
-    // previous month's. A month whose file is missing contributes nothing.
-    static QList<Entry> selectEntries(const Session &session);
-
     ToDoListWindow(Session &session, ViewHost &host, QWidget *parent = nullptr);
 
-    const QList<Entry> &entries() const { return m_entries; }
+    const QList<Pending::JobRef> &entries() const { return m_entries; }
     const QList<JobRowWidget *> &rowPanels() const { return m_rows; }
     QScrollArea *listArea() const { return m_listArea; }
 
 signals:
     // A left click on a row: the month and the data number to show.
     void rowClicked(MonthKind kind, int dataNo);
-    void launchRequested(ViewHost::Partner partner);
+    void launchRequested(Partner partner);
     void closed();
 
 protected:
@@ -56,7 +46,7 @@ private:
 
     Session &m_session;
     ViewHost &m_host;
-    QList<Entry> m_entries;
+    QList<Pending::JobRef> m_entries;
     QList<JobRowWidget *> m_rows;
     QScrollArea *m_listArea = nullptr;
     QMenu *m_popup = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Config.h"
+#include "data/PartnerPrograms.h"
 #include "data/Session.h"
 
 #include <QString>
@@ -11,11 +13,12 @@ class QWidget;
 class ViewHost
 {
 public:
-    enum class Partner { Pellmark, Trevant };
-
     virtual ~ViewHost() = default;
 
     virtual QWidget *mainWindow() = 0;
+    // The month whose records the main window shows and edits.
+    virtual MonthKind shownMonth() const = 0;
+    virtual void setShownMonth(MonthKind kind) = 0;
     // Puts record `dataNo` of the month into the main window (with the shutter sound).
     virtual void showRecord(MonthKind kind, int dataNo) = 0;
     // Activates the main window; when its job panel is visible the check group gets the focus.
@@ -31,7 +34,7 @@ public:
     virtual bool isLaunchEnabled(Partner partner) const = 0;
     virtual void launch(Partner partner) = 0;
     // What the main window does on its next activation after a partner program was started.
-    virtual void setPendingLaunchAction(int action) = 0;
+    virtual void setPendingLaunchAction(AfterLaunch action) = 0;
     // The long part of a hint under the pointer, for the main window's status bar.
     virtual void showHint(const QString &text) { Q_UNUSED(text); }
 };

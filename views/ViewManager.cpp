@@ -57,7 +57,7 @@ bool ViewManager::isToDoListOpen() const
 GraphSource ViewManager::sourceForDisplayMonth() const
 {
     GraphSource source;
-    const MonthKind kind = m_session.displayMonth();
+    const MonthKind kind = m_host.shownMonth();
     if (kind == MonthKind::Past)
         return source; // the past-data output builds its own graph
     source.jobs = &m_session.jobs(kind);
@@ -136,11 +136,11 @@ void ViewManager::showRecordFromList(MonthKind kind, int dataNo)
 {
     m_host.activateMainWindow();
     const bool graphWasOpen = isGraphOpen();
-    const bool sameMonth = kind == m_session.displayMonth();
+    const bool sameMonth = kind == m_host.shownMonth();
     if (graphWasOpen && !sameMonth) {
         // The graph follows the month of the clicked job.
         closeGraph();
-        m_session.setDisplayMonth(kind);
+        m_host.setShownMonth(kind);
         openGraph();
     }
     m_host.setUpdateEnabled(true);
@@ -149,15 +149,15 @@ void ViewManager::showRecordFromList(MonthKind kind, int dataNo)
     if (!(graphWasOpen && sameMonth))
         m_host.showMonthHeader(kind);
     if (!graphWasOpen)
-        m_session.setDisplayMonth(kind);
+        m_host.setShownMonth(kind);
 }
 
-void ViewManager::launchFromList(ViewHost::Partner partner)
+void ViewManager::launchFromList(Partner partner)
 {
     if (m_launching)
         return;
     m_launching = true;
-    m_host.setPendingLaunchAction(m_session.config().afterLaunchChoice);
+    m_host.setPendingLaunchAction(m_session.config().afterLaunch);
     closeGraph();
     // Give the closed graph a moment to go before the partner program takes the screen.
     QTimer::singleShot(LaunchDelayMs, this, [this, partner] {

@@ -56,7 +56,7 @@ public:
 
 private:
     void showRecordFromList(MonthKind kind, int dataNo);
-    void launchFromList(ViewHost::Partner partner);
+    void launchFromList(Partner partner);
     GraphSource sourceForDisplayMonth() const;
 
     Session &m_session;

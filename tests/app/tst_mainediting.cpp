@@ -175,7 +175,7 @@ void TestMainEditing::appendWhilePreviousShown_isRefused()
     f.trigger("DataChange1");
     const QByteArray april = f.folder.read(April);
     f.fakes.dialogs.clear();
-    f.window->DataAppend1Execute(); // the action is disabled; the command itself refuses too
+    f.window->appendRecord(); // the action is disabled; the command itself refuses too
     QCOMPARE(f.fakes.dialogs.texts(),
              QStringList{u"前月のデータファイル: Y2005APR.vxf に\r\nデータを追加することはできません."_s});
     QCOMPARE(f.folder.read(April), april);
@@ -241,7 +241,7 @@ void TestMainEditing::switchMonth_currentToPreviousAndBack()
     f.writeMonth(April, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
     f.start();
     f.trigger("DataChange1");
-    QCOMPARE(f.window->session().displayMonth(), MonthKind::Previous);
+    QCOMPARE(f.window->shownMonth(), MonthKind::Previous);
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●4月のデータ"_s);
     QCOMPARE(f.countStatus(), u"データ総数: 1"_s);
     QCOMPARE(f.title(), u"四月"_s);
@@ -259,7 +259,7 @@ void TestMainEditing::switchMonth_currentToPreviousAndBack()
     QCOMPARE(f.readMonth(May)[0].title, u"一"_s);
 
     f.trigger("DataChange1");
-    QCOMPARE(f.window->session().displayMonth(), MonthKind::Current);
+    QCOMPARE(f.window->shownMonth(), MonthKind::Current);
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータ"_s);
     QCOMPARE(f.dataNo(), u"3"_s);
     QCOMPARE(f.title(), u"三"_s);
@@ -341,17 +341,17 @@ void TestMainEditing::startDateRule_viaPicker()
     auto *end = f.find<QDateEdit>("dtpEnd");
     auto *calendar = f.find<RangeCalendarWidget>("MonthCalendar1");
     start->setDate({2005, 6, 3});
-    f.window->dtpStartCloseUp();
+    f.window->applyStartDateRule();
     QCOMPARE(end->date(), QDate(2005, 6, 3));
     QCOMPARE(calendar->selectionStart(), QDate(2005, 6, 3));
     QCOMPARE(calendar->selectionEnd(), QDate(2005, 6, 3));
     start->setDate({2005, 7, 1});
-    f.window->dtpStartCloseUp();
+    f.window->applyStartDateRule();
     QCOMPARE(start->date(), QDate(2005, 5, 16));
     QCOMPARE(end->date(), QDate(2005, 5, 16));
     QCOMPARE(calendar->selectionEnd(), QDate(2005, 5, 16));
     start->setDate({2006, 5, 2}); // next year, an allowed month
-    f.window->dtpStartCloseUp();
+    f.window->applyStartDateRule();
     QCOMPARE(start->date(), QDate(2006, 5, 2));
     QVERIFY(f.fakes.dialogs.shown.isEmpty()); // silently
 }
@@ -364,13 +364,13 @@ void TestMainEditing::endDateRule_viaPicker()
     auto *start = f.find<QDateEdit>("dtpStart");
     auto *end = f.find<QDateEdit>("dtpEnd");
     start->setDate({2005, 5, 10});
-    f.window->dtpStartCloseUp();
+    f.window->applyStartDateRule();
     end->setDate({2005, 6, 20});
-    f.window->dtpEndCloseUp();
+    f.window->applyEndDateRule();
     QCOMPARE(end->date(), QDate(2005, 6, 20));
     QCOMPARE(f.find<RangeCalendarWidget>("MonthCalendar1")->selectionEnd(), QDate(2005, 6, 20));
     end->setDate({2005, 5, 9});
-    f.window->dtpEndCloseUp();
+    f.window->applyEndDateRule();
     QCOMPARE(start->date(), QDate(2005, 5, 16));
     QCOMPARE(end->date(), QDate(2005, 5, 16));
 }

@@ -106,7 +106,7 @@ void TestMainStartup::startInJanuary_previousMonthIsDecemberOfLastYear()
     f.start();
     QCOMPARE(f.window->session().previousFileName(), u"Y2004DEC.vxf"_s);
     QVERIFY(f.enabled("DataChange1"));
-    QCOMPARE(f.window->indicatorIndex(), 2);
+    QCOMPARE(int(f.window->indicator()), 2);
     QCOMPARE(f.find<QFrame>("pnlToDoBack")->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
@@ -194,7 +194,7 @@ void TestMainStartup::indicator()
     f.writeMonth(u"Y2005MAY.vxf"_s,
                  {MainWindowFixture::job(1, u"j"_s, today, today.addDays(endInDays), check)});
     f.start();
-    QCOMPARE(f.window->indicatorIndex(), glyph);
+    QCOMPARE(int(f.window->indicator()), glyph);
     const QColor back = f.find<QFrame>("pnlToDoBack")->palette().color(QPalette::Window);
     QCOMPARE(back, color.isValid() ? color : f.window->palette().color(QPalette::Button));
     QCOMPARE(f.find<QPushButton>("BitBtnToDo")->iconSize(), QSize(100, 20));
@@ -248,13 +248,13 @@ void TestMainStartup::tray_hidesOnceAndRestoresOnce()
     QVERIFY(w.isHidden());
     QCOMPARE(f.fakes.tray.toolTip, u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s);
     f.fakes.tray.clickLeft(); // not wired here: main() connects it; restore directly
-    w.RestoreFromTray();
-    w.RestoreFromTray();
+    w.restoreFromTray();
+    w.restoreFromTray();
     QCOMPARE(f.fakes.tray.hideCount, 1);
     QVERIFY(!w.isTrayShown());
     QVERIFY(w.isVisible());
     // A second start brings the hidden window back.
-    w.HideToTray();
+    w.hideToTray();
     w.comeForward();
     QVERIFY(w.isVisible());
     QVERIFY(!w.isTrayShown());
@@ -266,7 +266,7 @@ void TestMainStartup::tray_unavailable_minimisesInstead()
     f.fakes.tray.available = false;
     MainWindow &w = f.start();
     w.show();
-    w.HideToTray();
+    w.hideToTray();
     QCOMPARE(f.fakes.tray.showCount, 0);
     QVERIFY(!w.isTrayShown());
     QVERIFY(w.isVisible()); // still reachable from the task bar
@@ -285,19 +285,19 @@ void TestMainStartup::pendingLaunchAction_onActivation()
         QCoreApplication::sendEvent(&w, &e);
         QCoreApplication::processEvents();
     };
-    w.setPendingLaunchAction(2);
+    w.setPendingLaunchAction(AfterLaunch::StayShown);
     activate();
     activate();
-    QCOMPARE(w.pendingLaunchAction(), 2);
+    QCOMPARE(w.pendingLaunchAction(), AfterLaunch::StayShown);
     QVERIFY(!w.isTrayShown());
 
-    w.setPendingLaunchAction(1);
+    w.setPendingLaunchAction(AfterLaunch::StayInTray);
     activate();
-    QCOMPARE(w.pendingLaunchAction(), -1);
+    QVERIFY(!w.pendingLaunchAction());
     QVERIFY(w.isTrayShown());
-    w.RestoreFromTray();
+    w.restoreFromTray();
 
-    w.setPendingLaunchAction(0);
+    w.setPendingLaunchAction(AfterLaunch::Exit);
     activate();
     QCOMPARE(closed.count(), 1);
 }

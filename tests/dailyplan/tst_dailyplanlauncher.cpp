@@ -55,7 +55,7 @@ class TestDailyPlanLauncher : public QObject
 private slots:
     void firstUse_cancel_createsNothing();
     void firstUse_go_createsFoldersAndFiles();
-    void secondUse_asksNothing_andSetsThisMonthFromClock();
+    void secondUse_asksNothing_andWorksOnTheClocksDay();
     void folderCannotBeMade_data();
     void folderCannotBeMade();
     void inProgress_rowsInOrderAndCount();
@@ -105,7 +105,7 @@ void TestDailyPlanLauncher::firstUse_go_createsFoldersAndFiles()
     QVERIFY(!child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
 }
 
-void TestDailyPlanLauncher::secondUse_asksNothing_andSetsThisMonthFromClock()
+void TestDailyPlanLauncher::secondUse_asksNothing_andWorksOnTheClocksDay()
 {
     Planner p(QDate(2005, 12, 31));
     p.dir.write(u"AUBREL/keep"_s, "x");
@@ -116,9 +116,10 @@ void TestDailyPlanLauncher::secondUse_asksNothing_andSetsThisMonthFromClock()
     p.fakes.clock.date = QDate(2006, 1, 2); // the program has run past the new year
     QVERIFY(p.open());
     QCOMPARE(p.confirmations, 0);
-    QCOMPARE(p.session.thisYear(), 2006);
-    QCOMPARE(p.session.thisMonth(), 1);
-    QCOMPARE(p.session.currentFileName(), u"Y2005DEC.vxf"_s); // the month files stay
+    // The session stays on the start-up day; only the planner moves on.
+    QCOMPARE(p.session.thisYear(), 2005);
+    QCOMPARE(p.session.thisMonth(), 12);
+    QCOMPARE(p.session.currentFileName(), u"Y2005DEC.vxf"_s);
     QVERIFY(QFileInfo(p.dir.file(u"AUBREL/Y200601"_s)).isDir());
     QCOMPARE(p.state().todayDayFile, p.dir.file(u"AUBREL/Y200601/Y2006012.dtf"_s));
     QCOMPARE(statusPanel(p.window.get(), 2), u"ルーチン総数: 2"_s);
@@ -150,7 +151,7 @@ void TestDailyPlanLauncher::inProgress_rowsInOrderAndCount()
 {
     Planner p;
     const double today = DaySerial::fromDate(QDate(2005, 12, 5));
-    MonthFile::Jobs &cur = p.session.jobs(MonthKind::Current);
+    MonthFile::Jobs cur{};
     for (int i = 0; i < 11; ++i)
         cur[i] = job(i + 1, today - 3, today + 3, JobRecord::NotDone);
     cur[2].check = JobRecord::InProgress;
@@ -159,12 +160,10 @@ void TestDailyPlanLauncher::inProgress_rowsInOrderAndCount()
     cur[7] = job(8, today - 9, today - 1, JobRecord::InProgress); // ended yesterday
     cur[8] = job(9, today - 9, today + 9, JobRecord::Done);
     cur[10] = job(11, today + 2, today + 9, JobRecord::InProgress); // starts the day after tomorrow
-    QVERIFY(p.session.save(MonthKind::Current));
-    p.session.recount(MonthKind::Current);
-    MonthFile::Jobs &prev = p.session.jobs(MonthKind::Previous);
+    p.writeMonth(MonthKind::Current, cur);
+    MonthFile::Jobs prev{};
     prev[0] = job(1, today - 30, today + 1, JobRecord::InProgress);
-    QVERIFY(p.session.save(MonthKind::Previous));
-    p.session.recount(MonthKind::Previous);
+    p.writeMonth(MonthKind::Previous, prev);
 
     QVERIFY(p.open());
     QCOMPARE(rowTexts(p.window.get()),
@@ -182,9 +181,11 @@ void TestDailyPlanLauncher::inProgress_noneListed()
 {
     Planner p;
     const double today = DaySerial::fromDate(QDate(2005, 12, 5));
-    // In progress, but the month file does not exist: its array is not read.
-    p.session.jobs(MonthKind::Previous)[0] = job(1, today, today, JobRecord::InProgress);
-    p.session.recount(MonthKind::Previous);
+    // In progress, but the month file has gone since it was read: a month without its file lists nothing.
+    MonthFile::Jobs prev{};
+    prev[0] = job(1, today, today, JobRecord::InProgress);
+    p.writeMonth(MonthKind::Previous, prev);
+    QFile::remove(p.session.pathOf(p.session.previousFileName()));
     QVERIFY(p.open());
     QVERIFY(rowTexts(p.window.get()).isEmpty());
     QCOMPARE(child<QLabel>(p.window.get(), u"lblCount")->text(), u"現在遂行中の件数： 0"_s);

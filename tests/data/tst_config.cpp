@@ -51,8 +51,8 @@ private slots:
     void setupWrite_writesNotSetForEmptyEntries();
     void booleans_areExactWords_data();
     void booleans_areExactWords();
-    void afterLaunchChoice_data();
-    void afterLaunchChoice();
+    void afterLaunch_data();
+    void afterLaunch();
     void paths_freeWord_data();
     void paths_freeWord();
     void entries_cutTo31Bytes();
@@ -89,7 +89,7 @@ void TestConfig::defaultFile_readsBackAsDocumented()
     QVERIFY(!c.showToDoAtStart);
     QVERIFY(!c.interlockToDoGraph);
     QVERIFY(!c.showDateSeparators);
-    QCOMPARE(c.afterLaunchChoice, 1);
+    QCOMPARE(c.afterLaunch, AfterLaunch::StayInTray);
     QVERIFY(c.trevPath.isEmpty());
     QVERIFY(c.dossPath.isEmpty());
     QVERIFY(c.pellPath.isEmpty()); // line 42 is "空き" in the default file
@@ -111,7 +111,7 @@ void TestConfig::setupWrite_roundTrips()
     c.showToDoAtStart = true;
     c.interlockToDoGraph = true;
     c.showDateSeparators = true;
-    c.afterLaunchChoice = 2;
+    c.afterLaunch = AfterLaunch::StayShown;
     c.trevPath = u"/opt/Trevant.exe"_s;
     c.pellPath = u"/opt/Pellmark.exe"_s;
     const QByteArray bytes = c.toFileBytes();
@@ -156,7 +156,7 @@ void TestConfig::booleans_areExactWords()
     QCOMPARE(c.showDateSeparators, value);
 }
 
-void TestConfig::afterLaunchChoice_data()
+void TestConfig::afterLaunch_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("value");
@@ -169,13 +169,13 @@ void TestConfig::afterLaunchChoice_data()
     QTest::newRow("true keeps start value") << u"true"_s << 0;
 }
 
-void TestConfig::afterLaunchChoice()
+void TestConfig::afterLaunch()
 {
     QFETCH(QString, word);
     QFETCH(int, value);
     QStringList l = defaultLines(u"/x"_s);
     l[34] = word;
-    QCOMPARE(Config::fromFileBytes(fileOf(l)).afterLaunchChoice, value);
+    QCOMPARE(int(Config::fromFileBytes(fileOf(l)).afterLaunch), value);
 }
 
 void TestConfig::paths_freeWord_data()
@@ -238,7 +238,7 @@ void TestConfig::blocks_lastCompleteBlockWins()
     const Config c = Config::fromFileBytes(fileOf(first + second + partial));
     QCOMPARE(c.customerList[0], u"二番目"_s);
     QCOMPARE(c.picturePath, u"/y/Sample1.JPG"_s);
-    QCOMPARE(c.afterLaunchChoice, 2);
+    QCOMPARE(c.afterLaunch, AfterLaunch::StayShown);
 }
 
 void TestConfig::shortFile_missingLinesReadEmpty()
@@ -248,7 +248,7 @@ void TestConfig::shortFile_missingLinesReadEmpty()
     const Config c = Config::fromFileBytes(fileOf(l));
     QCOMPARE(c.customerList[0], u"A"_s);
     QVERIFY(!c.showJobPanel); // line 31 missing
-    QCOMPARE(c.afterLaunchChoice, 0);
+    QCOMPARE(c.afterLaunch, AfterLaunch::Exit);
     QCOMPARE(c.trevPath, QString());
     QCOMPARE(Config::fromFileBytes({}), Config());
 }

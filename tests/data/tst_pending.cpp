@@ -1,4 +1,5 @@
 #include "data/Pending.h"
+#include "support/TestFolder.h"
 
 #include <QTest>
 
@@ -30,7 +31,8 @@ private slots:
     void indicator_data();
     void indicator();
     void indicator_smallestDaysLeftWins();
-    void indicator_onlyUsedSlotsCount();
+    void jobsToday_data();
+    void jobsToday();
 };
 
 void TestPending::openToday_data()
@@ -85,27 +87,77 @@ void TestPending::indicator()
     QFETCH(double, end);
     QFETCH(int, check);
     QFETCH(int, glyph);
-    MonthFile::Jobs jobs{};
-    jobs[0] = job(Today - 1, end, check);
-    QCOMPARE(int(Pending::classify({{&jobs, 1}}, Today)), glyph);
+    const JobRecord j = job(Today - 1, end, check);
+    const QList<JobRecord> open = Pending::isOpenToday(j, Today) ? QList<JobRecord>{j} : QList<JobRecord>{};
+    QCOMPARE(int(Pending::classify(open, Today)), glyph);
 }
 
 void TestPending::indicator_smallestDaysLeftWins()
 {
-    MonthFile::Jobs current{};
-    MonthFile::Jobs previous{};
-    current[0] = job(Today, Today + 5, 0);
-    previous[0] = job(Today - 20, Today + 1, 2); // a job of last month counts as well
-    QCOMPARE(Pending::classify({{&current, 1}, {&previous, 1}}, Today), Pending::Indicator::OneDay);
-    QCOMPARE(Pending::classify({{&current, 1}, {&previous, 0}}, Today), Pending::Indicator::FourToSixDays);
+    QCOMPARE(Pending::classify({job(Today, Today + 5, 0), job(Today - 20, Today + 1, 2)}, Today),
+             Pending::Indicator::OneDay);
 }
 
-void TestPending::indicator_onlyUsedSlotsCount()
+// Jobs are written as "<month><slot>:<start>,<end>,<check>" with days relative to today; the
+// session is started on 2005-05-16 and reads the files it finds.
+void TestPending::jobsToday_data()
 {
-    MonthFile::Jobs jobs{};
-    jobs[0] = job(Today, Today + 10, 0);
-    jobs[2] = job(Today, Today, 0); // beyond the counted run
-    QCOMPARE(Pending::classify({{&jobs, 1}}, Today), Pending::Indicator::SevenOrMore);
+    QTest::addColumn<QStringList>("jobs");
+    QTest::addColumn<bool>("previousFile");
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("indicator");
+    const int open = int(Pending::Rule::OpenToday);
+    const int inProgress = int(Pending::Rule::InProgressToday);
+    QTest::newRow("newest first, current month before previous")
+        << QStringList{u"C0:0,5,0"_s, u"C1:-1,3,2"_s, u"P0:-20,1,0"_s} << true << open
+        << QStringList{u"C1"_s, u"C0"_s, u"P0"_s} << int(Pending::Indicator::OneDay);
+    QTest::newRow("only used slots of the run count")
+        << QStringList{u"C0:0,10,0"_s, u"C2:0,0,0"_s} << true << open << QStringList{u"C0"_s}
+        << int(Pending::Indicator::SevenOrMore);
+    QTest::newRow("a month without its file has none")
+        << QStringList{u"P0:0,1,0"_s} << false << open << QStringList{}
+        << int(Pending::Indicator::NonePending);
+    QTest::newRow("in progress only")
+        << QStringList{u"C0:0,3,0"_s, u"C1:0,3,2"_s, u"C2:0,3,1"_s} << true << inProgress
+        << QStringList{u"C1"_s} << int(Pending::Indicator::TwoToThreeDays);
+    QTest::newRow("none open") << QStringList{u"C0:-5,-1,0"_s} << true << open << QStringList{}
+                               << int(Pending::Indicator::NonePending);
+}
+
+void TestPending::jobsToday()
+{
+    QFETCH(QStringList, jobs);
+    QFETCH(bool, previousFile);
+    QFETCH(int, rule);
+    QFETCH(QStringList, expected);
+    QFETCH(int, indicator);
+
+    TestFolder folder;
+    Session session(folder.path());
+    session.startDay(QDate(2005, 5, 16));
+    const double today = session.todaySerial();
+    MonthFile::Jobs current{};
+    MonthFile::Jobs previous{};
+    for (const QString &spec : jobs) {
+        const QStringList parts = spec.mid(3).split(u',');
+        MonthFile::Jobs &month = spec.startsWith(u'C') ? current : previous;
+        month[size_t(spec.mid(1, 1).toInt())] =
+            job(today + parts[0].toInt(), today + parts[1].toInt(), parts[2].toInt());
+    }
+    folder.write(session.currentFileName(), MonthFile::toBytes(current));
+    QVERIFY(session.load(MonthKind::Current));
+    if (previousFile) {
+        folder.write(session.previousFileName(), MonthFile::toBytes(previous));
+        QVERIFY(session.load(MonthKind::Previous));
+    }
+
+    QStringList got;
+    for (const Pending::JobRef &ref : Pending::jobsToday(session, Pending::Rule(rule)))
+        got << (ref.month == MonthKind::Current ? u"C"_s : u"P"_s) + QString::number(ref.slot);
+    QCOMPARE(got, expected);
+    // The indicator looks at the open jobs whatever the rule of the row.
+    QCOMPARE(int(Pending::indicatorFor(session)), indicator);
 }
 
 QTEST_GUILESS_MAIN(TestPending)

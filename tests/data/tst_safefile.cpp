@@ -110,9 +110,13 @@ void TestSafeFile::session_saveAndLoad()
     s.startDay(QDate(2005, 5, 16));
     QCOMPARE(s.currentFileName(), u"Y2005MAY.vxf"_s);
     QCOMPARE(s.previousFileName(), u"Y2005APR.vxf"_s);
-    s.jobs(MonthKind::Current)[0].title = u"一"_s;
-    s.jobs(MonthKind::Current)[1].title = u"二"_s;
-    QVERIFY(s.save(MonthKind::Current));
+    JobRecord one;
+    one.title = u"一"_s;
+    JobRecord two;
+    two.title = u"二"_s;
+    QVERIFY(s.storeRecord(MonthKind::Current, 0, one));
+    QVERIFY(s.storeRecord(MonthKind::Current, 1, two));
+    QCOMPARE(s.count(MonthKind::Current), 2);
     QCOMPARE(QFileInfo(dir.filePath(u"Y2005MAY.vxf"_s)).size(), 27360);
 
     Session t(dir.path());
@@ -129,7 +133,11 @@ void TestSafeFile::session_shortFileLeavesRestEmpty()
     QTemporaryDir dir;
     Session s(dir.path());
     s.startDay(QDate(2005, 5, 16));
-    s.jobs(MonthKind::Current)[5].title = u"left over"_s; // must not survive a load
+    MonthFile::Jobs full{};
+    full[5].title = u"left over"_s; // must not survive the next load
+    writeRaw(dir.filePath(u"Y2005MAY.vxf"_s), MonthFile::toBytes(full));
+    QVERIFY(s.load(MonthKind::Current));
+    QVERIFY(s.job(MonthKind::Current, 5).isUsed());
     QByteArray shortFile(456, '\0');
     shortFile[16] = 1;
     shortFile[17] = 'A';

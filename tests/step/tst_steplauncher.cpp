@@ -31,20 +31,24 @@ public:
     explicit FakeStepHost(Session &session) : m_session(session) {}
 
     QWidget window;
+    MonthKind month = MonthKind::Current;
     QString title;
     int dataNo = 1;
     int updates = 0;
     int viewCloses = 0;
 
     QWidget *hostWindow() override { return &window; }
+    MonthKind shownMonth() const override { return month; }
     QString shownTitle() const override { return title; }
     void setShownTitle(const QString &t) override { title = t; }
     int shownDataNo() const override { return dataNo; }
     // Stores the shown title into the record, as the main window's update does.
-    void runDataUpdate() override
+    void updateShownRecord() override
     {
         ++updates;
-        m_session.jobs(m_session.displayMonth())[dataNo - 1].title = title;
+        JobRecord job = m_session.job(month, dataNo - 1);
+        job.title = title;
+        QVERIFY(m_session.storeRecord(month, dataNo - 1, job));
     }
     void closeModelessViews() override { ++viewCloses; }
 
@@ -158,13 +162,13 @@ int TestStepLauncher::captureStepWindow(QDialog &dialog)
 
 void TestStepLauncher::storeJob(MonthKind kind, int n, const QString &title)
 {
-    JobRecord &j = m_session->jobs(kind)[n - 1];
+    JobRecord j = m_session->job(kind, n - 1);
     j.dataNo = n;
     j.title = title;
     j.startDate = serial(2005, 1, 18);
     j.endDate = serial(2005, 2, 4);
     j.comments = u"打合せ\r\n資料"_s;
-    m_session->recount(kind);
+    QVERIFY(m_session->storeRecord(kind, n - 1, j));
     m_host->dataNo = n;
     m_host->title = title;
 }
@@ -265,7 +269,9 @@ void TestStepLauncher::openingTwice_createsOnceAndShowsSaved()
     const QDateTime created = QFileInfo(path).lastModified();
 
     // The job changes after the file exists; the file keeps its copy.
-    m_session->jobs(MonthKind::Current)[2].startDate = serial(2005, 1, 1);
+    JobRecord changed = m_session->job(MonthKind::Current, 2);
+    changed.startDate = serial(2005, 1, 1);
+    QVERIFY(m_session->storeRecord(MonthKind::Current, 2, changed));
     expect([this](QDialog &d) { return captureStepWindow(d); });
     m_launcher->openForShownJob();
 
@@ -282,7 +288,7 @@ void TestStepLauncher::openingTwice_createsOnceAndShowsSaved()
 void TestStepLauncher::previousMonthInJanuary_opensDecemberOfLastYear()
 {
     QDir().mkpath(m_folder->file(u"STEP"_s));
-    m_session->setDisplayMonth(MonthKind::Previous);
+    m_host->month = MonthKind::Previous;
     storeJob(MonthKind::Previous, 3, u"年末"_s);
     expect([this](QDialog &d) { return captureStepWindow(d); });
     m_launcher->openForShownJob();
@@ -313,7 +319,7 @@ void TestStepLauncher::unsavedJob_tellsAndStops()
     QFETCH(int, dataNo);
     storeJob(MonthKind::Current, 1, u"stored"_s);
     storeJob(MonthKind::Current, 2, u"stored"_s);
-    m_session->setDisplayMonth(MonthKind(month));
+    m_host->month = MonthKind(month);
     m_host->dataNo = dataNo;
     m_host->title = u"typed but not stored"_s;
     m_launcher->openForShownJob();

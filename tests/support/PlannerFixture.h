@@ -64,6 +64,12 @@ struct Planner
     }
 
     DailyPlanState &state() { return launcher.state(); }
+    // Writes the month file and has the session read it.
+    void writeMonth(MonthKind kind, const MonthFile::Jobs &jobs)
+    {
+        dir.write(session.fileName(kind), MonthFile::toBytes(jobs));
+        QVERIFY(session.load(kind));
+    }
     DragColumnWidget *column(bool right) const
     {
         return window->findChild<DragColumnWidget *>(right ? QStringLiteral("pbxTimeR")

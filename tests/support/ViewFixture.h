@@ -7,7 +7,10 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
+
+#include <array>
 
 // Records what the views ask of the main window.
 class FakeViewHost final : public ViewHost
@@ -21,11 +24,12 @@ public:
     };
 
     QWidget window; // stands in for the main window
+    MonthKind month = MonthKind::Current;
     QList<Shown> shown;
     QList<int> checksSet;
     QList<MonthKind> headers;
     QList<Partner> launches;
-    QList<int> pendingActions;
+    QList<AfterLaunch> pendingActions;
     QStringList hints;
     int activations = 0;
     int shownNo = 0;
@@ -35,6 +39,8 @@ public:
     bool trevEnabled = true;
 
     QWidget *mainWindow() override { return &window; }
+    MonthKind shownMonth() const override { return month; }
+    void setShownMonth(MonthKind kind) override { month = kind; }
     void showRecord(MonthKind kind, int dataNo) override
     {
         shown.append({kind, dataNo});
@@ -51,16 +57,18 @@ public:
         return partner == Partner::Pellmark ? pellEnabled : trevEnabled;
     }
     void launch(Partner partner) override { launches.append(partner); }
-    void setPendingLaunchAction(int action) override { pendingActions.append(action); }
+    void setPendingLaunchAction(AfterLaunch action) override { pendingActions.append(action); }
     void showHint(const QString &text) override { hints.append(text); }
 };
 
-// A program folder on a fixed day with both month arrays at hand.
+// A program folder on a fixed day. Jobs are put into the month arrays here, then saved to their
+// files and read by the session, as the program reads them.
 struct ViewFixture
 {
     TestFolder folder;
     Session session{folder.path()};
     FakeViewHost host;
+    std::array<MonthFile::Jobs, 3> months{}; // by MonthKind
 
     explicit ViewFixture(QDate today = QDate(2005, 5, 16)) { session.startDay(today); }
 
@@ -70,7 +78,7 @@ struct ViewFixture
     JobRecord &put(MonthKind kind, int slot, double start, double end, int check = JobRecord::NotDone,
                    const QString &title = QString())
     {
-        JobRecord &j = session.jobs(kind)[size_t(slot)];
+        JobRecord &j = months[size_t(kind)][size_t(slot)];
         j.dataNo = slot + 1;
         j.title = title.isEmpty() ? QStringLiteral("仕事") + QString::number(slot + 1) : title;
         j.startDate = start;
@@ -84,10 +92,13 @@ struct ViewFixture
         return put(kind, slot, DaySerial::fromDate(start), DaySerial::fromDate(end), check, title);
     }
 
-    // Writes the month file (so that it exists) and counts the month.
+    // Writes the month file and has the session read it. A past month is May 2003.
     void save(MonthKind kind)
     {
-        session.recount(kind);
-        folder.write(session.fileName(kind), MonthFile::toBytes(session.jobs(kind)));
+        const QString name =
+            kind == MonthKind::Past ? QStringLiteral("Y2003MAY.vxf") : session.fileName(kind);
+        folder.write(name, MonthFile::toBytes(months[size_t(kind)]));
+        const SafeFile::Result r = kind == MonthKind::Past ? session.loadPast(name) : session.load(kind);
+        QVERIFY(r);
     }
 };

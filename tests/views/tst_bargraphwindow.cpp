@@ -92,7 +92,7 @@ void TestBarGraph::rows_forTheDisplayedMonth()
     f.put(K::Previous, 0, QDate(2005, 4, 1), QDate(2005, 4, 2));
     f.put(K::Previous, 1, QDate(2005, 4, 3), QDate(2005, 4, 4));
     f.save(K::Previous);
-    f.session.setDisplayMonth(kind);
+    f.host.month = kind;
     FakeServices fs;
     ViewManager views(f.session, fs.services, f.host);
     views.openGraph();
@@ -221,7 +221,7 @@ void TestBarGraph::click()
     for (int slot = 0; slot < count; ++slot)
         f.put(kind, slot, f.day(-slot), f.day(1), slot); // slot 2 is in progress
     f.save(kind);
-    f.session.setDisplayMonth(kind);
+    f.host.month = kind;
     f.host.shownNo = shownNo;
     FakeServices fs;
     ViewManager views(f.session, fs.services, f.host);
@@ -255,7 +255,7 @@ void TestBarGraph::open_forAPastMonth_showsAnEmptyGraph()
     ViewFixture f;
     f.put(K::Current, 0, f.day(0), f.day(1));
     f.save(K::Current);
-    f.session.setDisplayMonth(K::Past);
+    f.host.month = K::Past;
     FakeServices fs;
     ViewManager views(f.session, fs.services, f.host);
     views.openGraph();
@@ -268,8 +268,8 @@ void TestBarGraph::openFor_unknownMonth_keepsTheDesignStrip()
     ViewFixture f;
     f.put(K::Past, 0, QDate(2003, 5, 10), QDate(2003, 5, 12));
     f.put(K::Past, 1, QDate(2003, 5, 11), QDate(2003, 5, 11));
-    f.session.recount(K::Past);
-    f.session.setDisplayMonth(K::Past);
+    f.save(K::Past);
+    f.host.month = K::Past;
     FakeServices fs;
     ViewManager views(f.session, fs.services, f.host);
     QWidget owner;

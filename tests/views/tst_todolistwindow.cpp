@@ -16,15 +16,16 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(MonthKind)
-Q_DECLARE_METATYPE(ViewHost::Partner)
+Q_DECLARE_METATYPE(Partner)
+Q_DECLARE_METATYPE(AfterLaunch)
 
 namespace {
 
 using K = MonthKind;
 
-QString entryName(const ToDoListWindow::Entry &e)
+QString entryName(const Pending::JobRef &e)
 {
-    return (e.kind == K::Current ? u"C"_s : u"P"_s) + QString::number(e.slot);
+    return (e.month == K::Current ? u"C"_s : u"P"_s) + QString::number(e.slot);
 }
 
 // Jobs written "C2:-1,+3,0": month (C current, P previous), slot, start and end relative to
@@ -106,15 +107,13 @@ void TestToDoList::selection()
 
     ViewFixture f;
     putJobs(f, jobs);
-    f.session.recount(K::Current);
-    f.session.recount(K::Previous);
     if (currentFile)
         f.save(K::Current);
     if (previousFile)
         f.save(K::Previous);
 
     QStringList got;
-    for (const ToDoListWindow::Entry &e : ToDoListWindow::selectEntries(f.session))
+    for (const Pending::JobRef &e : Pending::jobsToday(f.session, Pending::Rule::OpenToday))
         got << entryName(e);
     QCOMPARE(got, expected);
 }
@@ -228,7 +227,7 @@ void TestToDoList::leftClick_showsTheJob()
     QCOMPARE(f.host.appendEnabled, kind == K::Current);
     QVERIFY(f.host.updateEnabled);
     QCOMPARE(f.host.headers, header ? QList<MonthKind>{kind} : QList<MonthKind>{});
-    QCOMPARE(f.session.displayMonth(), kind);
+    QCOMPARE(f.host.month, kind);
     QCOMPARE(views.graphWindow(), graph);
     QVERIFY(views.isToDoListOpen());
 }
@@ -250,7 +249,7 @@ void TestToDoList::leftClick_otherMonthWhileGraphOpen_reopensGraphForThatMonth()
 
     QTest::mouseClick(views.listWindow()->rowPanels().at(1), Qt::LeftButton);
 
-    QCOMPARE(f.session.displayMonth(), K::Previous);
+    QCOMPARE(f.host.month, K::Previous);
     QVERIFY(views.isGraphOpen());
     QVERIFY(views.graphWindow() != before.data());
     QCOMPARE(views.graphWindow()->windowTitle(), u"バーグラフ ●4月のデータ"_s);
@@ -326,20 +325,20 @@ void TestToDoList::interlock()
 void TestToDoList::launch_data()
 {
     QTest::addColumn<QString>("item");
-    QTest::addColumn<ViewHost::Partner>("partner");
-    QTest::addColumn<int>("afterLaunch");
-    QTest::newRow("Pellmark, then exit") << u"miPellBoot"_s << ViewHost::Partner::Pellmark << 0;
-    QTest::newRow("Trevant, then tray") << u"miTrevBoot"_s << ViewHost::Partner::Trevant << 1;
-    QTest::newRow("Pellmark, stay") << u"miPellBoot"_s << ViewHost::Partner::Pellmark << 2;
+    QTest::addColumn<Partner>("partner");
+    QTest::addColumn<AfterLaunch>("afterLaunch");
+    QTest::newRow("Pellmark, then exit") << u"miPellBoot"_s << Partner::Pellmark << AfterLaunch::Exit;
+    QTest::newRow("Trevant, then tray") << u"miTrevBoot"_s << Partner::Trevant << AfterLaunch::StayInTray;
+    QTest::newRow("Pellmark, stay") << u"miPellBoot"_s << Partner::Pellmark << AfterLaunch::StayShown;
 }
 
 void TestToDoList::launch()
 {
     QFETCH(QString, item);
-    QFETCH(ViewHost::Partner, partner);
-    QFETCH(int, afterLaunch);
+    QFETCH(Partner, partner);
+    QFETCH(AfterLaunch, afterLaunch);
     ViewFixture f;
-    f.session.config().afterLaunchChoice = afterLaunch;
+    f.session.config().afterLaunch = afterLaunch;
     FakeServices fs;
     ViewManager views(f.session, fs.services, f.host);
     views.openGraph();
@@ -348,14 +347,14 @@ void TestToDoList::launch()
     views.listWindow()->findChild<QAction *>(item)->trigger();
 
     // The graph goes at once; the program starts only after the pause, which must not block.
-    QCOMPARE(f.host.pendingActions, QList<int>{afterLaunch});
+    QCOMPARE(f.host.pendingActions, QList<AfterLaunch>{afterLaunch});
     QVERIFY(!views.isGraphOpen());
     QVERIFY(f.host.launches.isEmpty());
     QVERIFY(views.isToDoListOpen());
     // A second choice during the pause starts nothing more.
     views.listWindow()->findChild<QAction *>(item)->trigger();
 
-    QTRY_COMPARE_WITH_TIMEOUT(f.host.launches, QList<ViewHost::Partner>{partner}, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(f.host.launches, QList<Partner>{partner}, 2000);
     QVERIFY(!views.isToDoListOpen());
     QTest::qWait(ViewManager::LaunchDelayMs * 2);
     QCOMPARE(f.host.launches.size(), 1);

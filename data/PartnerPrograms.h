@@ -1,0 +1,29 @@
+#pragma once
+
+#include "data/Config.h"
+
+#include <QString>
+
+// The three partner programs Wrenly starts: two launchers and a document manager. Each has a path
+// in the configuration, a file name the path must end in, and a caption in the menus.
+enum class Partner { Pellmark, Trevant, Dossaro };
+
+struct PartnerProgram
+{
+    Partner partner;
+    const char16_t *name;         // "Pellmark"
+    const char16_t *expectedFile; // the path's file name, compared without case
+    const char16_t *menuCaption;
+    QString Config::*path;
+
+    QString displayName() const { return QString::fromUtf16(name); }
+    QString expectedFileName() const { return QString::fromUtf16(expectedFile); }
+    QString caption() const { return QString::fromUtf16(menuCaption); }
+    const QString &pathIn(const Config &config) const { return config.*path; }
+};
+
+namespace PartnerPrograms {
+
+const PartnerProgram &of(Partner partner);
+
+} // namespace PartnerPrograms
