@@ -1,5 +1,6 @@
 #include "data/StepFile.h"
 #include "step/StepPlannerWindow.h"
+#include "support/Children.h"
 #include "support/Fakes.h"
 #include "support/StepBytes.h"
 #include "support/TestFolder.h"
@@ -76,14 +77,6 @@ int countColour(const QImage &image, const QRect &area, const QColor &colour)
         for (int y = area.top(); y <= area.bottom(); ++y)
             n += image.pixelColor(x, y) == colour;
     return n;
-}
-
-template <typename T> T *child(QWidget &w, const QString &name)
-{
-    T *c = w.findChild<T *>(name);
-    if (!c)
-        qWarning("missing control %s", qPrintable(name));
-    return c;
 }
 
 void saveGrab(QWidget &w, const QString &name)

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "data/DaySerial.h"
 #include "data/JobRecord.h"
+#include "support/Children.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 

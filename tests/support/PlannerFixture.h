@@ -7,6 +7,7 @@
 #include "dailyplan/SchedulePad.h"
 #include "data/DailyPlanState.h"
 #include "data/Session.h"
+#include "support/Children.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 
@@ -84,11 +85,6 @@ struct Planner
     SchedulePad *pad(int number) const { return window->pad(number - 1); }
     int shutters() const { return fakes.sound.played.size(); }
 };
-
-template <typename T> T *child(QWidget *parent, const char16_t *name)
-{
-    return parent->findChild<T *>(QString::fromUtf16(name));
-}
 
 // Sets a pad's six time boxes as a user would type them.
 inline void typeTimes(SchedulePad *pad, const QString &sh, const QString &sm, bool spm, const QString &eh,
