@@ -20,7 +20,7 @@ constexpr int CaptionTop = 17;
 constexpr int StripLeft = 10; // first month panel in the window
 constexpr int StripTop = 5;
 constexpr int StripHeight = 40;
-constexpr int DesignPanelWidth = 248; // the look of a strip whose month is unknown
+constexpr int PlaceholderPanelWidth = 248; // the look of a strip whose month is unknown
 constexpr int SeparatorLength = 15;
 constexpr int SeparatorPenWidth = 2;
 
@@ -42,7 +42,7 @@ struct MonthPanel
 {
     int month = 0; // 1..12; 0 when the shown month is unknown
     int left = StripLeft;
-    int width = DesignPanelWidth;
+    int width = PlaceholderPanelWidth;
     QString monthText = QStringLiteral("XX");
     QList<TickLabel> labels;
     QList<Tick> ticks; // only those inside the panel
@@ -59,7 +59,7 @@ struct MonthStrip
 };
 
 // The strip for month `month` of `year` (February is taken in `year`). A month outside 1..12
-// keeps the design look: three 248-pixel panels reading "XX".
+// gets a placeholder strip: three 248-pixel panels reading "XX".
 MonthStrip monthStrip(int month, int year);
 
 // Left edge of the bar of a job starting at `startSerial`; 0 for a start outside the three months

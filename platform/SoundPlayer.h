@@ -14,7 +14,7 @@ public:
 
 class QSoundEffect;
 
-// One sound effect for the whole run, as the design has one media player. Without an audio
+// One sound effect for the whole run, loaded once and reused. Without an audio
 // output (CI, a headless box) it stays silent instead of reporting errors.
 class QtSoundPlayer final : public SoundPlayer
 {

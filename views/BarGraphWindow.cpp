@@ -182,11 +182,11 @@ BarGraphWindow::BarGraphWindow(Session &session, ViewHost &host, const GraphSour
         Hints::set(m_canvas, u"|左クリックすると,データがメインウィンドウに表示されます"_s);
 
     buildLegend();
-    m_btnClose = new QPushButton(u"閉じる(&C)"_s, this);
-    m_btnClose->setObjectName(u"btnClose"_s);
-    m_btnClose->resize(75, 25);
-    m_btnClose->installEventFilter(this);
-    connect(m_btnClose, &QPushButton::clicked, this, &QWidget::close);
+    m_closeButton = new QPushButton(u"閉じる(&C)"_s, this);
+    m_closeButton->setObjectName(u"btnClose"_s);
+    m_closeButton->resize(75, 25);
+    m_closeButton->installEventFilter(this);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     buildMenu();
 
     setFixedWidth(listAreaWidth() + ExtraWidth);
@@ -275,8 +275,8 @@ void BarGraphWindow::buildLegend()
 
 void BarGraphWindow::buildMenu()
 {
-    m_popup = new QMenu(this);
-    m_popup->setObjectName(u"PopupMenu1"_s);
+    m_rowsMenu = new QMenu(this);
+    m_rowsMenu->setObjectName(u"PopupMenu1"_s);
     auto *group = new QActionGroup(this);
     auto scaleItem = [&](const char16_t *name, const QString &text, Qt::Key key, int rows) {
         auto *a = new QAction(text, this);
@@ -286,16 +286,16 @@ void BarGraphWindow::buildMenu()
         a->setShortcutContext(Qt::WindowShortcut);
         group->addAction(a);
         addAction(a);
-        m_popup->addAction(a);
+        m_rowsMenu->addAction(a);
         connect(a, &QAction::triggered, this, [this, rows] { setRowsInView(rows); });
         return a;
     };
-    m_miFive = scaleItem(u"miFive", u"5件表示(&A)"_s, Qt::Key_F3, 5);
-    m_miTen = scaleItem(u"miTen", u"10件表示(&S)"_s, Qt::Key_F4, 10);
-    m_miFifteen = scaleItem(u"miFifteen", u"15件表示(&D)"_s, Qt::Key_F5, 15);
-    m_miFive->setChecked(true);
-    m_popup->addSeparator();
-    auto *close = m_popup->addAction(u"閉じる(&C)"_s);
+    m_fiveRowsAction = scaleItem(u"miFive", u"5件表示(&A)"_s, Qt::Key_F3, 5);
+    m_tenRowsAction = scaleItem(u"miTen", u"10件表示(&S)"_s, Qt::Key_F4, 10);
+    m_fifteenRowsAction = scaleItem(u"miFifteen", u"15件表示(&D)"_s, Qt::Key_F5, 15);
+    m_fiveRowsAction->setChecked(true);
+    m_rowsMenu->addSeparator();
+    auto *close = m_rowsMenu->addAction(u"閉じる(&C)"_s);
     close->setObjectName(u"miGraphClose"_s);
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
@@ -306,7 +306,7 @@ void BarGraphWindow::layoutBottom()
     m_listArea->setGeometry(ListLeft, ListTop, listAreaWidth(), qMax(0, listHeight));
     const int bandTop = ListTop + qMax(0, listHeight);
     m_legend->move(BarChart::StripLeft, bandTop + 12 + (25 - m_legend->height()) / 2);
-    m_btnClose->move(width() - m_btnClose->width() - 50, bandTop + 12);
+    m_closeButton->move(width() - m_closeButton->width() - 50, bandTop + 12);
 }
 
 void BarGraphWindow::setRowsInView(int rows)
@@ -316,7 +316,8 @@ void BarGraphWindow::setRowsInView(int rows)
         int rows, top, height;
         QAction *item;
     };
-    const Scale scales[] = {{5, 300, 300, m_miFive}, {10, 115, 485, m_miTen}, {15, 0, 650, m_miFifteen}};
+    const Scale scales[] = {
+        {5, 300, 300, m_fiveRowsAction}, {10, 115, 485, m_tenRowsAction}, {15, 0, 650, m_fifteenRowsAction}};
     for (const Scale &s : scales) {
         if (s.rows != rows)
             continue;
@@ -401,12 +402,12 @@ void BarGraphWindow::changeEvent(QEvent *event)
 
 void BarGraphWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    m_popup->popup(event->globalPos());
+    m_rowsMenu->popup(event->globalPos());
 }
 
 bool BarGraphWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_btnClose && event->type() == QEvent::KeyPress &&
+    if (watched == m_closeButton && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         close();
         return true;

@@ -91,11 +91,11 @@ private:
     QScrollArea *m_listArea = nullptr;
     BarGraphCanvas *m_canvas = nullptr;
     QWidget *m_legend = nullptr;
-    QPushButton *m_btnClose = nullptr;
-    QMenu *m_popup = nullptr;
-    QAction *m_miFive = nullptr;
-    QAction *m_miTen = nullptr;
-    QAction *m_miFifteen = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QMenu *m_rowsMenu = nullptr;
+    QAction *m_fiveRowsAction = nullptr;
+    QAction *m_tenRowsAction = nullptr;
+    QAction *m_fifteenRowsAction = nullptr;
 
     friend class BarGraphCanvas;
 };

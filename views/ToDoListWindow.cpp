@@ -144,7 +144,7 @@ void ToDoListWindow::buildList()
             Hints::set(box, hint);
         connect(row, &JobRowWidget::leftClicked, this, &ToDoListWindow::onRowLeftClicked);
         connect(row, &JobRowWidget::rightClicked, this,
-                [this](JobRowWidget *, const QPoint &globalPos) { m_popup->popup(globalPos); });
+                [this](JobRowWidget *, const QPoint &globalPos) { m_listMenu->popup(globalPos); });
         m_rows.append(row);
     }
     content->resize(1 + JobRowWidget::RowWidth,
@@ -154,18 +154,18 @@ void ToDoListWindow::buildList()
 
 void ToDoListWindow::buildMenu()
 {
-    m_popup = new QMenu(this);
-    m_popup->setObjectName(u"PopupMenu1"_s);
-    auto *pell = m_popup->addAction(u"Pellmark を起動(&K)"_s);
+    m_listMenu = new QMenu(this);
+    m_listMenu->setObjectName(u"PopupMenu1"_s);
+    auto *pell = m_listMenu->addAction(u"Pellmark を起動(&K)"_s);
     pell->setObjectName(u"miPellBoot"_s);
     pell->setEnabled(m_host.isLaunchEnabled(Partner::Pellmark));
     connect(pell, &QAction::triggered, this, [this] { emit launchRequested(Partner::Pellmark); });
-    auto *trev = m_popup->addAction(u"Trevant を起動(&J)"_s);
+    auto *trev = m_listMenu->addAction(u"Trevant を起動(&J)"_s);
     trev->setObjectName(u"miTrevBoot"_s);
     trev->setEnabled(m_host.isLaunchEnabled(Partner::Trevant));
     connect(trev, &QAction::triggered, this, [this] { emit launchRequested(Partner::Trevant); });
-    m_popup->addSeparator();
-    auto *close = m_popup->addAction(u"閉じる(&C)"_s);
+    m_listMenu->addSeparator();
+    auto *close = m_listMenu->addAction(u"閉じる(&C)"_s);
     close->setObjectName(u"miListClose"_s);
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
@@ -191,5 +191,5 @@ void ToDoListWindow::closeEvent(QCloseEvent *event)
 
 void ToDoListWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    m_popup->popup(event->globalPos());
+    m_listMenu->popup(event->globalPos());
 }

@@ -25,7 +25,7 @@ public:
     ToDoListWindow(Session &session, ViewHost &host, QWidget *parent = nullptr);
 
     const QList<Pending::JobRef> &entries() const { return m_entries; }
-    const QList<JobRowWidget *> &rowPanels() const { return m_rows; }
+    const QList<JobRowWidget *> &rowWidgets() const { return m_rows; }
     QScrollArea *listArea() const { return m_listArea; }
 
 signals:
@@ -49,5 +49,5 @@ private:
     QList<Pending::JobRef> m_entries;
     QList<JobRowWidget *> m_rows;
     QScrollArea *m_listArea = nullptr;
-    QMenu *m_popup = nullptr;
+    QMenu *m_listMenu = nullptr;
 };

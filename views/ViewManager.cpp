@@ -54,7 +54,7 @@ bool ViewManager::isToDoListOpen() const
     return !m_list.isNull();
 }
 
-GraphSource ViewManager::sourceForDisplayMonth() const
+GraphSource ViewManager::sourceForShownMonth() const
 {
     GraphSource source;
     const MonthKind kind = m_host.shownMonth();
@@ -73,7 +73,7 @@ void ViewManager::openGraph()
 {
     if (m_graph)
         return;
-    openGraphFor(sourceForDisplayMonth());
+    openGraphFor(sourceForShownMonth());
 }
 
 void ViewManager::openGraphFor(const GraphSource &source, QWidget *owner)

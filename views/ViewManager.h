@@ -27,7 +27,7 @@ public:
     void closeToDoList();
     bool isToDoListOpen() const;
 
-    // The graph of the month the main window shows (DisplayMonth).
+    // The graph of the month the main window shows.
     void openGraph();
     // The graph of any array (the past-data output): replaces an open graph. `owner` is the window
     // the graph belongs to and closes with; by default the main window.
@@ -57,7 +57,7 @@ public:
 private:
     void showRecordFromList(MonthKind kind, int dataNo);
     void launchFromList(Partner partner);
-    GraphSource sourceForDisplayMonth() const;
+    GraphSource sourceForShownMonth() const;
 
     Session &m_session;
     Services &m_services;

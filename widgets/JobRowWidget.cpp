@@ -45,7 +45,7 @@ QLineEdit *JobRowWidget::addBox(int left, int width, const QString &text)
     box->setCursor(Qt::ArrowCursor);
     box->setCursorPosition(0);
     box->setTextMargins(1, 0, 1, 0);
-    // 10 points as designed; a longer number or date ("12月 No.60") steps down so it is never cut
+    // 10 points; a longer number or date ("12月 No.60") steps down so it is never cut
     // off. A long title keeps its size and scrolls like any text box.
     box->setFont(TextFit::fittingFont(box->font(), 10, text, width, width < 100 ? 7 : 10));
     box->installEventFilter(this);

@@ -5,7 +5,7 @@
 class QToolButton;
 
 // Two small arrow buttons that step a position within a range. The owner decides whether a step
-// may happen (stepRequested) before it is made, which a QSpinBox cannot express.
+// may happen (aboutToStep) before it is made, which a QSpinBox cannot express.
 class UpDownWidget final : public QWidget
 {
     Q_OBJECT

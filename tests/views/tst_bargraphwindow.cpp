@@ -49,7 +49,7 @@ private slots:
     void click();
     void open_whileOpen_doesNothing();
     void open_forAPastMonth_showsAnEmptyGraph();
-    void openFor_unknownMonth_keepsTheDesignStrip();
+    void openFor_unknownMonth_showsPlaceholderStrip();
     void show_placesWindowAndScrollsToTheEnd();
     void scaleItems_data();
     void scaleItems();
@@ -263,7 +263,7 @@ void TestBarGraph::open_forAPastMonth_showsAnEmptyGraph()
     QVERIFY(views.graphWindow()->rows().isEmpty());
 }
 
-void TestBarGraph::openFor_unknownMonth_keepsTheDesignStrip()
+void TestBarGraph::openFor_unknownMonth_showsPlaceholderStrip()
 {
     ViewFixture f;
     f.put(K::Past, 0, QDate(2003, 5, 10), QDate(2003, 5, 12));

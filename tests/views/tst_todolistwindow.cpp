@@ -129,7 +129,7 @@ void TestToDoList::rows_showTheJobsWithInProgressFramedInAqua()
     ToDoListWindow list(f.session, f.host);
     list.show();
 
-    const QList<JobRowWidget *> &rows = list.rowPanels();
+    const QList<JobRowWidget *> &rows = list.rowWidgets();
     QCOMPARE(rows.size(), 3);
     struct Expected
     {
@@ -162,7 +162,7 @@ void TestToDoList::noOpenJob_showsTheRefreshDayGreeting()
     ToDoListWindow list(f.session, f.host);
     list.show();
 
-    QVERIFY(list.rowPanels().isEmpty());
+    QVERIFY(list.rowWidgets().isEmpty());
     auto *greeting = list.findChild<QLabel *>(u"lblRefreshDay"_s);
     auto *face = list.findChild<QLabel *>(u"lblFaceLetter"_s);
     QCOMPARE(greeting->text(), u"本日は リフレッシュ・デー です"_s);
@@ -218,7 +218,7 @@ void TestToDoList::leftClick_showsTheJob()
     BarGraphWindow *graph = views.graphWindow();
     views.openToDoList(false);
 
-    JobRowWidget *panel = views.listWindow()->rowPanels().at(row);
+    JobRowWidget *panel = views.listWindow()->rowWidgets().at(row);
     QWidget *target = box.isEmpty() ? static_cast<QWidget *>(panel) : panel->findChild<QLineEdit *>(box);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
 
@@ -247,7 +247,7 @@ void TestToDoList::leftClick_otherMonthWhileGraphOpen_reopensGraphForThatMonth()
     QCOMPARE(before->windowTitle(), u"バーグラフ ●5月のデータ"_s);
     views.openToDoList(false);
 
-    QTest::mouseClick(views.listWindow()->rowPanels().at(1), Qt::LeftButton);
+    QTest::mouseClick(views.listWindow()->rowWidgets().at(1), Qt::LeftButton);
 
     QCOMPARE(f.host.month, K::Previous);
     QVERIFY(views.isGraphOpen());
@@ -268,7 +268,7 @@ void TestToDoList::leftClick_brokenDataNumber_showsTheListedSlot()
     FakeServices fs;
     ViewManager views(f.session, fs.services, f.host);
     views.openToDoList(false);
-    QTest::mouseClick(views.listWindow()->rowPanels().at(0), Qt::LeftButton);
+    QTest::mouseClick(views.listWindow()->rowWidgets().at(0), Qt::LeftButton);
     QCOMPARE(f.host.shown, (QList<FakeViewHost::Shown>{{K::Current, 2}}));
 }
 
@@ -288,7 +288,7 @@ void TestToDoList::open_whileOpen_doesNothing()
     views.openToDoList(false);
 
     QCOMPARE(views.listWindow(), list);
-    QCOMPARE(list->rowPanels().size(), 1);
+    QCOMPARE(list->rowWidgets().size(), 1);
 }
 
 void TestToDoList::interlock_data()
@@ -377,7 +377,7 @@ void TestToDoList::closeForChange_reopensWithTheNewData()
     f.save(K::Current);
     views.reopen(remembered);
 
-    QCOMPARE(views.listWindow()->rowPanels().size(), 2);
+    QCOMPARE(views.listWindow()->rowWidgets().size(), 2);
     QCOMPARE(views.graphWindow()->rows().size(), 2);
 
     // What was closed stays closed.
