@@ -1,6 +1,11 @@
 #include "data/Config.h"
+#include "data/PartnerPrograms.h"
+#include "data/Session.h"
 #include "data/SjisCodec.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestFolder.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +63,9 @@ private slots:
     void entries_cutTo31Bytes();
     void pictureNumbers_invalidTextKeepsInitialValues();
     void blocks_lastCompleteBlockWins();
+    void startUp_writesTheDefaultFileOnlyWhenThereIsNone();
+    void startUp_failedCreateKeepsTheDefaults();
+    void partners_takeTheirPathsFromTheirLines();
     void shortFile_missingLinesReadEmpty();
     void lfOnlyLines_areAccepted();
 };
@@ -258,6 +266,58 @@ void TestConfig::lfOnlyLines_areAccepted()
     QByteArray bytes = Config::defaultFileBytes(u"/x"_s);
     bytes.replace("\r\n", "\n");
     QCOMPARE(Config::fromFileBytes(bytes), Config::fromFileBytes(Config::defaultFileBytes(u"/x"_s)));
+}
+
+void TestConfig::startUp_writesTheDefaultFileOnlyWhenThereIsNone()
+{
+    TestFolder folder;
+    Session session(folder.path());
+    QVERIFY(session.loadConfig());
+    QCOMPARE(folder.read(u"Config.vxc"_s), Config::defaultFileBytes(folder.path()));
+    QCOMPARE(session.config().picturePath, folder.path() + u"/Sample1.JPG"_s);
+
+    QStringList l = defaultLines(folder.path());
+    l[0] = u"山田商店"_s;
+    folder.write(u"Config.vxc"_s, fileOf(l));
+    Session again(folder.path());
+    QVERIFY(again.loadConfig());
+    QCOMPARE(again.config().customerList[0], u"山田商店"_s);
+    QCOMPARE(folder.read(u"Config.vxc"_s), fileOf(l));
+}
+
+void TestConfig::startUp_failedCreateKeepsTheDefaults()
+{
+    TestFolder folder;
+    Session session(folder.path());
+    FileOperation failed = FileOperation::Read;
+    SafeFile::Result r;
+    {
+        const FileSizeLimit full(10);
+        r = session.loadConfig(&failed);
+    }
+    QVERIFY(!r);
+    QCOMPARE(failed, FileOperation::Create);
+    QVERIFY(!folder.exists(u"Config.vxc"_s));
+    QCOMPARE(session.config(), Config());
+
+    // A folder where the file should be cannot be read.
+    QDir(folder.path()).mkdir(u"Config.vxc"_s);
+    QVERIFY(!session.loadConfig(&failed));
+    QCOMPARE(failed, FileOperation::Read);
+}
+
+void TestConfig::partners_takeTheirPathsFromTheirLines()
+{
+    QStringList l = defaultLines(u"/x"_s);
+    l[39] = u"/opt/Trevant.exe"_s;
+    l[40] = u"/opt/Dossaro.exe"_s;
+    l[41] = u"/opt/Pellmark.exe"_s;
+    const Config c = Config::fromFileBytes(fileOf(l));
+    for (Partner p : {Partner::Pellmark, Partner::Trevant, Partner::Dossaro}) {
+        const PartnerProgram &program = PartnerPrograms::of(p);
+        QCOMPARE(program.partner, p);
+        QCOMPARE(program.pathIn(c), u"/opt/"_s + program.expectedFileName());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConfig)

@@ -132,6 +132,8 @@ void TestMonthFile::record_textLongerThanCapacityIsCut()
                                       : JobRecord::fromBytes(bytes).customer;
     QVERIFY(text.startsWith(back));
     QVERIFY(!back.contains(QChar(0xFFFD)));
+    // What the window keeps in memory is what the file gives back.
+    QCOMPARE(j.fittedToFields(), JobRecord::fromBytes(bytes));
 }
 
 void TestMonthFile::month_roundTripIsByteExact()
