@@ -139,7 +139,7 @@ protected:
         const QPoint pos = event->position().toPoint();
         const int row = pos.y() / BarChart::RowHeight;
         if (pos.x() < m_graph->rowWidth() && row < m_graph->m_rows.size())
-            m_graph->rowClicked(row);
+            m_graph->showJobOfRow(row);
     }
 
 public:
@@ -335,7 +335,7 @@ void BarGraphWindow::scrollToEnd()
     bar->setValue(qMin(bar->maximum(), int(m_rows.size()) * BarChart::RowHeight));
 }
 
-void BarGraphWindow::rowClicked(int row)
+void BarGraphWindow::showJobOfRow(int row)
 {
     m_host.activateMainWindow();
     const MonthKind kind = m_host.shownMonth();

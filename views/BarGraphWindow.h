@@ -59,8 +59,8 @@ public:
     void setRowsInView(int rows);
     void scrollToEnd();
 
-    // A left click on row `row` (from the canvas).
-    void rowClicked(int row);
+    // Shows the job of row `row` in the main window (a left click on the canvas).
+    void showJobOfRow(int row);
 
 signals:
     void closed();

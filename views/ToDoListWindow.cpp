@@ -142,7 +142,7 @@ void ToDoListWindow::buildList()
         Hints::set(row, hint);
         for (QLineEdit *box : row->findChildren<QLineEdit *>())
             Hints::set(box, hint);
-        connect(row, &JobRowWidget::leftClicked, this, &ToDoListWindow::onRowLeftClicked);
+        connect(row, &JobRowWidget::leftClicked, this, &ToDoListWindow::showJobOfRow);
         connect(row, &JobRowWidget::rightClicked, this,
                 [this](JobRowWidget *, const QPoint &globalPos) { m_listMenu->popup(globalPos); });
         m_rows.append(row);
@@ -170,7 +170,7 @@ void ToDoListWindow::buildMenu()
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
 
-void ToDoListWindow::onRowLeftClicked(JobRowWidget *row)
+void ToDoListWindow::showJobOfRow(JobRowWidget *row)
 {
     const qsizetype i = m_rows.indexOf(row);
     if (i < 0)
@@ -179,7 +179,7 @@ void ToDoListWindow::onRowLeftClicked(JobRowWidget *row)
     int dataNo = row->dataNo();
     if (dataNo < 1 || dataNo > MonthFile::RecordCount)
         dataNo = e.slot + 1; // a broken number: show the listed slot rather than one that does not exist
-    emit rowClicked(e.month, dataNo);
+    emit jobChosen(e.month, dataNo);
 }
 
 void ToDoListWindow::closeEvent(QCloseEvent *event)

@@ -30,7 +30,7 @@ public:
 
 signals:
     // A left click on a row: the month and the data number to show.
-    void rowClicked(MonthKind kind, int dataNo);
+    void jobChosen(MonthKind kind, int dataNo);
     void launchRequested(Partner partner);
     void closed();
 
@@ -42,7 +42,7 @@ private:
     void buildHeader();
     void buildList();
     void buildMenu();
-    void onRowLeftClicked(JobRowWidget *row);
+    void showJobOfRow(JobRowWidget *row);
 
     Session &m_session;
     ViewHost &m_host;

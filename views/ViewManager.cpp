@@ -28,7 +28,7 @@ void ViewManager::openToDoList(bool fromButton)
         if (m_list == list)
             m_list = nullptr;
     });
-    connect(list, &ToDoListWindow::rowClicked, this, &ViewManager::showRecordFromList);
+    connect(list, &ToDoListWindow::jobChosen, this, &ViewManager::showRecordFromList);
     connect(list, &ToDoListWindow::launchRequested, this, &ViewManager::launchFromList);
     list->show();
     // Top of the desktop, just right of the main window.
