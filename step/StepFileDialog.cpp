@@ -25,46 +25,46 @@ StepFileDialog::StepFileDialog(const QString &stepDir, QWidget *parent) : QDialo
     setObjectName(u"dlgSelStepData"_s);
     setWindowTitle(u"STEPデータファイルの選択"_s);
 
-    m_label2 = new QLabel(u"STEPデータファイル一覧："_s, this);
-    m_label2->setObjectName(u"Label2"_s);
+    auto *listCaption = new QLabel(u"STEPデータファイル一覧："_s, this);
+    listCaption->setObjectName(u"Label2"_s);
 
     // Two columns of names that run top to bottom, then scroll sideways.
-    m_lbxStepData = new QListWidget(this);
-    m_lbxStepData->setObjectName(u"lbxStepData"_s);
-    m_lbxStepData->setFlow(QListView::TopToBottom);
-    m_lbxStepData->setWrapping(true);
-    m_lbxStepData->setResizeMode(QListView::Adjust);
-    m_lbxStepData->setUniformItemSizes(true);
-    m_lbxStepData->setFixedSize(ListWidth, ListHeight);
-    m_lbxStepData->setGridSize(QSize((ListWidth - 6) / 2, m_lbxStepData->fontMetrics().height() + 2));
-    m_lbxStepData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A list box reports a click for keyboard moves as well.
-    connect(m_lbxStepData, &QListWidget::currentItemChanged, this, &StepFileDialog::lbxStepDataClick);
+    m_fileList = new QListWidget(this);
+    m_fileList->setObjectName(u"lbxStepData"_s);
+    m_fileList->setFlow(QListView::TopToBottom);
+    m_fileList->setWrapping(true);
+    m_fileList->setResizeMode(QListView::Adjust);
+    m_fileList->setUniformItemSizes(true);
+    m_fileList->setFixedSize(ListWidth, ListHeight);
+    m_fileList->setGridSize(QSize((ListWidth - 6) / 2, m_fileList->fontMetrics().height() + 2));
+    m_fileList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Moving through the list with the keys chooses as well as clicking.
+    connect(m_fileList, &QListWidget::currentItemChanged, this, &StepFileDialog::chooseFile);
 
-    m_label1 = new QLabel(u"選択ファイル："_s, this);
-    m_label1->setObjectName(u"Label1"_s);
-    m_edtStepSelFile = new QLineEdit(this);
-    m_edtStepSelFile->setObjectName(u"edtStepSelFile"_s);
+    auto *chosenCaption = new QLabel(u"選択ファイル："_s, this);
+    chosenCaption->setObjectName(u"Label1"_s);
+    m_chosenFileBox = new QLineEdit(this);
+    m_chosenFileBox->setObjectName(u"edtStepSelFile"_s);
 
-    m_btnStepOpen = new QPushButton(u"STEPbySTEP を起動(&O)"_s, this);
-    m_btnStepOpen->setObjectName(u"btnStepOpen"_s);
-    m_btnStepOpen->setDefault(true);
-    connect(m_btnStepOpen, &QPushButton::clicked, this, &QDialog::accept);
-    m_btnStepCancel = new QPushButton(u"キャンセル(&C)"_s, this);
-    m_btnStepCancel->setObjectName(u"btnStepCancel"_s);
-    m_btnStepCancel->setAutoDefault(false);
-    connect(m_btnStepCancel, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects as well
+    m_openButton = new QPushButton(u"STEPbySTEP を起動(&O)"_s, this);
+    m_openButton->setObjectName(u"btnStepOpen"_s);
+    m_openButton->setDefault(true);
+    connect(m_openButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto *cancelButton = new QPushButton(u"キャンセル(&C)"_s, this);
+    cancelButton->setObjectName(u"btnStepCancel"_s);
+    cancelButton->setAutoDefault(false);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects as well
 
     auto *file = new QHBoxLayout;
-    file->addWidget(m_label1);
-    file->addWidget(m_edtStepSelFile, 1);
+    file->addWidget(chosenCaption);
+    file->addWidget(m_chosenFileBox, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_btnStepOpen);
-    buttons->addWidget(m_btnStepCancel);
+    buttons->addWidget(m_openButton);
+    buttons->addWidget(cancelButton);
     auto *root = new QVBoxLayout(this);
-    root->addWidget(m_label2);
-    root->addWidget(m_lbxStepData);
+    root->addWidget(listCaption);
+    root->addWidget(m_fileList);
     root->addLayout(file);
     root->addLayout(buttons);
     root->setSizeConstraint(QLayout::SetFixedSize);
@@ -81,20 +81,20 @@ void StepFileDialog::fillList()
     // Sorted by name, so the list reads the same on every file system.
     const QStringList names = QDir(m_stepDir).entryList(
         {StepFile::nameFilter()}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    m_lbxStepData->addItems(names);
+    m_fileList->addItems(names);
     if (names.isEmpty()) {
-        m_edtStepSelFile->clear();
-        m_lbxStepData->setEnabled(false);
-        m_btnStepOpen->setEnabled(false);
+        m_chosenFileBox->clear();
+        m_fileList->setEnabled(false);
+        m_openButton->setEnabled(false);
         return;
     }
-    m_lbxStepData->setCurrentRow(0);
+    m_fileList->setCurrentRow(0);
 }
 
-void StepFileDialog::lbxStepDataClick(QListWidgetItem *item)
+void StepFileDialog::chooseFile(QListWidgetItem *item)
 {
     if (!item)
         return;
-    m_edtStepSelFile->setText(item->text());
+    m_chosenFileBox->setText(item->text());
     m_stepFilePath = m_stepDir + u'/' + item->text();
 }

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -22,14 +21,11 @@ public:
 
 private:
     void fillList();
-    void lbxStepDataClick(QListWidgetItem *item);
+    void chooseFile(QListWidgetItem *item);
 
     QString m_stepDir;
     QString m_stepFilePath;
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label2 = nullptr;
-    QListWidget *m_lbxStepData = nullptr;
-    QLineEdit *m_edtStepSelFile = nullptr;
-    QPushButton *m_btnStepOpen = nullptr;
-    QPushButton *m_btnStepCancel = nullptr;
+    QListWidget *m_fileList = nullptr;
+    QLineEdit *m_chosenFileBox = nullptr;
+    QPushButton *m_openButton = nullptr;
 };

@@ -9,7 +9,9 @@
 
 using namespace Qt::StringLiterals;
 
-QStringList StepFirstUseDialog::memoLines()
+namespace {
+
+QStringList explanationLines()
 {
     return {
         u""_s,
@@ -47,55 +49,58 @@ QStringList StepFirstUseDialog::memoLines()
     };
 }
 
+} // namespace
+
 StepFirstUseDialog::StepFirstUseDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"dlgConfirm"_s);
     setWindowTitle(u"『ステップ別管理』機能を使用しますか？"_s);
 
-    m_label1 = new QLabel(u"ステップ別管理"_s, this);
-    m_label1->setObjectName(u"Label1"_s);
-    QFont heading = m_label1->font();
-    heading.setPixelSize(20);
-    heading.setBold(true);
-    m_label1->setFont(heading);
-    m_label2 = new QLabel(u"について"_s, this);
-    m_label2->setObjectName(u"Label2"_s);
-    m_label3 = new QLabel(u"(初回起動時のみ表示)"_s, this);
-    m_label3->setObjectName(u"Label3"_s);
+    auto *heading = new QLabel(u"ステップ別管理"_s, this);
+    heading->setObjectName(u"Label1"_s);
+    QFont headingFont = heading->font();
+    headingFont.setPixelSize(20);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    auto *headingSuffix = new QLabel(u"について"_s, this);
+    headingSuffix->setObjectName(u"Label2"_s);
+    auto *firstUseNote = new QLabel(u"(初回起動時のみ表示)"_s, this);
+    firstUseNote->setObjectName(u"Label3"_s);
 
-    m_memo1 = new QPlainTextEdit(this);
-    m_memo1->setObjectName(u"Memo1"_s);
-    m_memo1->setReadOnly(true);
-    m_memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_memo1->setPlainText(memoLines().join(u'\n'));
+    auto *explanation = new QPlainTextEdit(this);
+    explanation->setObjectName(u"Memo1"_s);
+    explanation->setReadOnly(true);
+    explanation->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const QStringList lines = explanationLines();
+    explanation->setPlainText(lines.join(u'\n'));
     // Wide enough for the longest line, so the explanation reads as it was broken.
-    const QFontMetrics fm(m_memo1->font());
+    const QFontMetrics fm(explanation->font());
     int widest = 0;
-    for (const QString &line : memoLines())
+    for (const QString &line : lines)
         widest = qMax(widest, fm.horizontalAdvance(line));
-    m_memo1->setFixedSize(widest + 40, fm.lineSpacing() * 18 + 12);
+    explanation->setFixedSize(widest + 40, fm.lineSpacing() * 18 + 12);
 
-    m_okBtn = new QPushButton(u"GO！"_s, this);
-    m_okBtn->setObjectName(u"OKBtn"_s);
-    m_okBtn->setDefault(true);
-    connect(m_okBtn, &QPushButton::clicked, this, &QDialog::accept);
-    m_cancelBtn = new QPushButton(u"キャンセル(&C)"_s, this);
-    m_cancelBtn->setObjectName(u"CancelBtn"_s);
-    m_cancelBtn->setAutoDefault(false);
-    connect(m_cancelBtn, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects as well
+    auto *goButton = new QPushButton(u"GO！"_s, this);
+    goButton->setObjectName(u"OKBtn"_s);
+    goButton->setDefault(true);
+    connect(goButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto *cancelButton = new QPushButton(u"キャンセル(&C)"_s, this);
+    cancelButton->setObjectName(u"CancelBtn"_s);
+    cancelButton->setAutoDefault(false);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects as well
 
     auto *title = new QHBoxLayout;
-    title->addWidget(m_label1, 0, Qt::AlignBottom);
-    title->addWidget(m_label2, 0, Qt::AlignBottom);
+    title->addWidget(heading, 0, Qt::AlignBottom);
+    title->addWidget(headingSuffix, 0, Qt::AlignBottom);
     title->addStretch();
-    title->addWidget(m_label3, 0, Qt::AlignBottom);
+    title->addWidget(firstUseNote, 0, Qt::AlignBottom);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_okBtn);
-    buttons->addWidget(m_cancelBtn);
+    buttons->addWidget(goButton);
+    buttons->addWidget(cancelButton);
     auto *root = new QVBoxLayout(this);
     root->addLayout(title);
-    root->addWidget(m_memo1);
+    root->addWidget(explanation);
     root->addLayout(buttons);
     root->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -76,7 +76,7 @@ private slots:
     void init();
     void cleanup();
 
-    void confirm_hasItsTextsAndButtons();
+    void firstUseDialog_explainsAndGoAccepts();
     void firstOpening_confirmsCreatesAndShows();
     void confirmCancelled_nothingHappens();
     void folderCannotBeCreated_tellsAndStops();
@@ -173,7 +173,7 @@ void TestStepLauncher::storeJob(MonthKind kind, int n, const QString &title)
     m_host->title = title;
 }
 
-void TestStepLauncher::confirm_hasItsTextsAndButtons()
+void TestStepLauncher::firstUseDialog_explainsAndGoAccepts()
 {
     StepFirstUseDialog d;
     QCOMPARE(d.windowTitle(), u"『ステップ別管理』機能を使用しますか？"_s);
