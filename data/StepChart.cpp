@@ -46,7 +46,7 @@ int StepMonths::dayCount() const
     return isValid() ? beforeDays + baseDays + afterDays : 0;
 }
 
-int StepMonths::FirstMonthYear() const
+int StepMonths::firstMonthYear() const
 {
     return beforeMonth == 12 ? baseYear - 1 : baseYear;
 }
@@ -55,7 +55,7 @@ int StepMonths::yearOf(int index) const
 {
     switch (index) {
     case 0:
-        return FirstMonthYear();
+        return firstMonthYear();
     case 2:
         return afterMonth == 1 ? baseYear + 1 : baseYear;
     default:
@@ -101,7 +101,7 @@ int StepMonths::firstColumnOf(int index) const
 
 QDate StepMonths::firstDate() const
 {
-    return QDate(FirstMonthYear(), beforeMonth, 1);
+    return QDate(firstMonthYear(), beforeMonth, 1);
 }
 
 QDate StepMonths::dateOfColumn(int column) const
@@ -120,7 +120,7 @@ int StepMonths::columnOf(const QDate &date) const
 
 namespace StepChart {
 
-std::optional<BarPixels> DateToPixels(const StepMonths &months, double start, double end)
+std::optional<BarPixels> barSpanPixels(const StepMonths &months, double start, double end)
 {
     // The whole date is compared, not only the month number: a period of the same months a
     // year away is not one of the chart's days.
@@ -137,7 +137,7 @@ std::optional<BarPixels> DateToPixels(const StepMonths &months, double start, do
     return BarPixels{left, left + int(DayWidth * span)};
 }
 
-std::optional<DaySpan> PixelsToDates(const StepMonths &months, int x1, int x2)
+std::optional<DaySpan> datesAtPixels(const StepMonths &months, int x1, int x2)
 {
     const int days = months.dayCount();
     if (days == 0)

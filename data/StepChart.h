@@ -28,7 +28,7 @@ struct StepMonths
     // Day columns of the chart (89 to 92); 0 for an invalid window.
     int dayCount() const;
     // The year of the first month: the year before when the window starts in December.
-    int FirstMonthYear() const;
+    int firstMonthYear() const;
     // Year, month and length of month 0 (before), 1 (base) and 2 (after).
     int yearOf(int index) const;
     int monthOf(int index) const;
@@ -85,7 +85,7 @@ struct BarPixels
 // The pixels of a period from `start` to `end` (day serials, both days included), or nothing when
 // the start is not one of the chart's days. The bar may reach past the last column; the strip
 // clips it.
-std::optional<BarPixels> DateToPixels(const StepMonths &months, double start, double end);
+std::optional<BarPixels> barSpanPixels(const StepMonths &months, double start, double end);
 
 // The days under a drag from x1 (press) to x2 (release), snapped to whole columns and kept inside
 // the chart.
@@ -96,7 +96,7 @@ struct DaySpan
     QDate firstDate;
     QDate lastDate;
 };
-std::optional<DaySpan> PixelsToDates(const StepMonths &months, int x1, int x2);
+std::optional<DaySpan> datesAtPixels(const StepMonths &months, int x1, int x2);
 
 struct DayColumn
 {

@@ -45,7 +45,7 @@ enum : int {
 
 } // namespace
 
-int StepGroup::RevisionCount() const
+int StepGroup::revisionCount() const
 {
     int n = 0;
     while (n < RevisionSlots && !isUnset(revStart[n]))
@@ -185,12 +185,12 @@ QString StepFile::nameFilter()
     return u"*.vxs"_s;
 }
 
-SafeFile::Result StepFile::CreateStepFile(const QString &path, const StepFile &record)
+SafeFile::Result StepFile::create(const QString &path, const StepFile &record)
 {
     return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Drop);
 }
 
-SafeFile::Result StepFile::ReadStepFile(const QString &path, StepFile *record)
+SafeFile::Result StepFile::read(const QString &path, StepFile *record)
 {
     QByteArray bytes;
     const SafeFile::Result r = SafeFile::read(path, &bytes, Size);
@@ -203,7 +203,7 @@ SafeFile::Result StepFile::ReadStepFile(const QString &path, StepFile *record)
     return r;
 }
 
-SafeFile::Result StepFile::WriteStepFile(const QString &path, const StepFile &record)
+SafeFile::Result StepFile::write(const QString &path, const StepFile &record)
 {
     return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Keep);
 }

@@ -38,7 +38,7 @@ struct StepGroup
     static bool isUnset(double serial) { return serial == UnsetDate; }
 
     // Revisions fill from slot 0; the first unset slot ends them, whatever follows it.
-    int RevisionCount() const;
+    int revisionCount() const;
 
     static StepGroup fromBytes(const QByteArray &image, int offset);
     void toBytes(QByteArray &image, int offset) const;
@@ -86,10 +86,10 @@ struct StepFile
     static QString nameFilter();
 
     // Writes a new file (a file already at `path` is replaced whole).
-    static SafeFile::Result CreateStepFile(const QString &path, const StepFile &record);
+    static SafeFile::Result create(const QString &path, const StepFile &record);
     // Reads the first Size bytes. A file whose three months make no chart is refused and `record`
     // is left as it was.
-    static SafeFile::Result ReadStepFile(const QString &path, StepFile *record);
+    static SafeFile::Result read(const QString &path, StepFile *record);
     // Rewrites the record in place; bytes after it in a longer file are kept.
-    static SafeFile::Result WriteStepFile(const QString &path, const StepFile &record);
+    static SafeFile::Result write(const QString &path, const StepFile &record);
 };

@@ -24,6 +24,6 @@ public:
     virtual void updateShownRecord() = 0;
     // Closes the to-do list and the bar graph if they are open.
     virtual void closeModelessViews() = 0;
-    // Opens the contents of the help (the step window's popup menu).
+    // Opens the contents of the help (from the step window's chart menu).
     virtual void showHelpContents() {}
 };

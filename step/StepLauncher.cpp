@@ -80,7 +80,7 @@ void StepLauncher::openForShownJob()
     if (!QFileInfo::exists(path)) {
         // The job is copied before its title gets the step mark.
         const StepFile created = StepFile::newFor(job, year, month, m_session.todaySerial(), path);
-        const SafeFile::Result r = StepFile::CreateStepFile(path, created);
+        const SafeFile::Result r = StepFile::create(path, created);
         if (!r) {
             m_services.dialogs.fileError(m_host.hostWindow(), FileOperation::Create, path, r.error,
                                          StepMessages::fileSubject());
@@ -123,8 +123,8 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
         m_services.dialogs.error(m_host.hostWindow(), StepMessages::fileMissing(path));
         return false;
     }
-    StepFile image;
-    const SafeFile::Result r = StepFile::ReadStepFile(path, &image);
+    StepFile step;
+    const SafeFile::Result r = StepFile::read(path, &step);
     if (!r) {
         m_services.dialogs.fileError(m_host.hostWindow(), FileOperation::Read, path, r.error,
                                      StepMessages::fileSubject());
@@ -135,8 +135,8 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
     if (hints)
         window.showHintsInStatusBar();
     window.setHelpHandler([this] { m_host.showHelpContents(); });
-    window.SizeChart(image.months);
-    window.FillStepWindow(path, image);
+    window.sizeChart(step.months);
+    window.showStepFile(path, step);
     m_run(window);
     return true;
 }

@@ -61,7 +61,7 @@ QString named(const char16_t *prefix, int row)
     return QString::fromUtf16(prefix) + QString::number(row);
 }
 
-void paint(QWidget *w, const QColor &colour)
+void fillBackground(QWidget *w, const QColor &colour)
 {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, colour);
@@ -110,11 +110,11 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
     setMinimumWidth(MinimumWidth);
     setFixedHeight(WindowHeight);
 
-    m_pnlMemo = new QFrame(this);
-    m_pnlMemo->setObjectName(u"pnlMemo"_s);
-    m_pnlMemo->setFixedWidth(200);
-    m_pnlMemo->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_pnlMemo->hide();
+    m_memoPanel = new QFrame(this);
+    m_memoPanel->setObjectName(u"pnlMemo"_s);
+    m_memoPanel->setFixedWidth(200);
+    m_memoPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_memoPanel->hide();
 
     auto *top = new QHBoxLayout;
     top->setSpacing(6);
@@ -128,18 +128,18 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
     body->addWidget(buildChart(), 1);
     body->addWidget(buildRadioColumn());
 
-    m_btnStepSave = new QPushButton(u"保存して閉じる(&S)"_s, this);
-    m_btnStepSave->setObjectName(u"btnStepSave"_s);
-    m_btnStepSave->setAutoDefault(false);
-    connect(m_btnStepSave, &QPushButton::clicked, this, &StepPlannerWindow::btnStepSaveClick);
-    m_btnStepClose = new QPushButton(u"閉じる(&C)"_s, this);
-    m_btnStepClose->setObjectName(u"btnStepClose"_s);
-    m_btnStepClose->setAutoDefault(false);
-    connect(m_btnStepClose, &QPushButton::clicked, this, &StepPlannerWindow::btnStepCloseClick);
+    m_saveButton = new QPushButton(u"保存して閉じる(&S)"_s, this);
+    m_saveButton->setObjectName(u"btnStepSave"_s);
+    m_saveButton->setAutoDefault(false);
+    connect(m_saveButton, &QPushButton::clicked, this, &StepPlannerWindow::saveAndClose);
+    m_closeButton = new QPushButton(u"閉じる(&C)"_s, this);
+    m_closeButton->setObjectName(u"btnStepClose"_s);
+    m_closeButton->setAutoDefault(false);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_btnStepSave);
-    buttons->addWidget(m_btnStepClose);
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_closeButton);
 
     auto *mainBody = new QVBoxLayout;
     mainBody->setContentsMargins(4, 4, 4, 0);
@@ -152,26 +152,26 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
     auto *columns = new QHBoxLayout;
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(0);
-    columns->addWidget(m_pnlMemo);
+    columns->addWidget(m_memoPanel);
     columns->addLayout(mainBody, 1);
 
-    m_statusBar1 = new QStatusBar(this);
-    m_statusBar1->setObjectName(u"StatusBar1"_s);
-    m_statusBar1->setSizeGripEnabled(false);
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(u"StatusBar1"_s);
+    m_statusBar->setSizeGripEnabled(false);
     for (int width : {500, 80}) {
-        auto *panel = new QLabel(m_statusBar1);
+        auto *panel = new QLabel(m_statusBar);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setFixedWidth(width);
-        m_statusBar1->addWidget(panel);
+        m_statusBar->addWidget(panel);
     }
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
     root->addLayout(columns, 1);
-    root->addWidget(m_statusBar1);
+    root->addWidget(m_statusBar);
 
-    buildPopup();
+    buildChartMenu();
     resize(MinimumWidth, WindowHeight);
 }
 
@@ -182,15 +182,15 @@ QWidget *StepPlannerWindow::buildBasicData()
     auto *panel = new QFrame(this);
     panel->setObjectName(u"pnlBasicData"_s);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_edtStepDataNo = readOnlyBox(u"edtStepDataNo"_s, panel);
-    m_edtStepTitle = readOnlyBox(u"edtStepTitle"_s, panel);
-    m_edtStepCustomer = readOnlyBox(u"edtStepCustomer"_s, panel);
-    m_edtStepJobNo = readOnlyBox(u"edtStepJobNo"_s, panel);
-    m_edtStepJobType = readOnlyBox(u"edtStepJobType"_s, panel);
-    m_edtStepDataNo->setMinimumWidth(80);
-    m_edtStepCustomer->setMinimumWidth(80);
-    m_edtStepJobNo->setMinimumWidth(60);
-    m_edtStepJobType->setMinimumWidth(70);
+    m_dataNoBox = readOnlyBox(u"edtStepDataNo"_s, panel);
+    m_titleBox = readOnlyBox(u"edtStepTitle"_s, panel);
+    m_customerBox = readOnlyBox(u"edtStepCustomer"_s, panel);
+    m_jobNoBox = readOnlyBox(u"edtStepJobNo"_s, panel);
+    m_jobTypeBox = readOnlyBox(u"edtStepJobType"_s, panel);
+    m_dataNoBox->setMinimumWidth(80);
+    m_customerBox->setMinimumWidth(80);
+    m_jobNoBox->setMinimumWidth(60);
+    m_jobTypeBox->setMinimumWidth(70);
 
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(4, 2, 4, 2);
@@ -198,15 +198,15 @@ QWidget *StepPlannerWindow::buildBasicData()
     grid->setVerticalSpacing(2);
     const auto label = [panel](const QString &text) { return new QLabel(text, panel); };
     grid->addWidget(label(u"データNo.："_s), 0, 0);
-    grid->addWidget(m_edtStepDataNo, 0, 1);
+    grid->addWidget(m_dataNoBox, 0, 1);
     grid->addWidget(label(u"タイトル："_s), 0, 2);
-    grid->addWidget(m_edtStepTitle, 0, 3, 1, 3);
+    grid->addWidget(m_titleBox, 0, 3, 1, 3);
     grid->addWidget(label(u"顧客："_s), 1, 0);
-    grid->addWidget(m_edtStepCustomer, 1, 1);
+    grid->addWidget(m_customerBox, 1, 1);
     grid->addWidget(label(u"Job No.："_s), 1, 2);
-    grid->addWidget(m_edtStepJobNo, 1, 3);
+    grid->addWidget(m_jobNoBox, 1, 3);
     grid->addWidget(label(u"仕事の種類："_s), 1, 4);
-    grid->addWidget(m_edtStepJobType, 1, 5);
+    grid->addWidget(m_jobTypeBox, 1, 5);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 2);
     grid->setColumnStretch(5, 2);
@@ -218,17 +218,17 @@ QWidget *StepPlannerWindow::buildPeriod()
     auto *panel = new QFrame(this);
     panel->setObjectName(u"pnlPeriod"_s);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_dtpStartDate = datePicker(u"dtpStartDate"_s, panel);
-    m_dtpEndDate = datePicker(u"dtpEndDate"_s, panel);
-    m_dtpStartDate->installEventFilter(this);
-    m_dtpEndDate->installEventFilter(this);
+    m_periodStartEdit = datePicker(u"dtpStartDate"_s, panel);
+    m_periodEndEdit = datePicker(u"dtpEndDate"_s, panel);
+    m_periodStartEdit->installEventFilter(this);
+    m_periodEndEdit->installEventFilter(this);
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(4, 2, 4, 2);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     grid->addWidget(new QLabel(u"設定期間(開始/終了)"_s, panel), 0, 0, 1, 2);
-    grid->addWidget(m_dtpStartDate, 1, 0);
-    grid->addWidget(m_dtpEndDate, 1, 1);
+    grid->addWidget(m_periodStartEdit, 1, 0);
+    grid->addWidget(m_periodEndEdit, 1, 1);
     return panel;
 }
 
@@ -237,14 +237,14 @@ QWidget *StepPlannerWindow::buildNote()
     auto *panel = new QFrame(this);
     panel->setObjectName(u"pnlNote"_s);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_lblNote = new QLabel(panel);
-    m_lblNote->setObjectName(u"lblNote"_s);
-    QFont small = m_lblNote->font();
+    m_noteLabel = new QLabel(panel);
+    m_noteLabel->setObjectName(u"lblNote"_s);
+    QFont small = m_noteLabel->font();
     small.setPixelSize(11);
-    m_lblNote->setFont(small);
+    m_noteLabel->setFont(small);
     auto *box = new QVBoxLayout(panel);
     box->setContentsMargins(4, 1, 4, 1);
-    box->addWidget(m_lblNote);
+    box->addWidget(m_noteLabel);
     return panel;
 }
 
@@ -263,14 +263,14 @@ QWidget *StepPlannerWindow::buildCaptions()
         name->setGeometry(4, top + 4, 72, 16);
 
         Row &row = m_rows[r];
-        row.memo = new QPushButton(u"メモ"_s, column);
-        row.memo->setObjectName(named(u"btnMemo", r));
-        row.memo->setAutoDefault(false);
-        row.memo->setGeometry(78, top + 1, 44, 21);
+        row.memoButton = new QPushButton(u"メモ"_s, column);
+        row.memoButton->setObjectName(named(u"btnMemo", r));
+        row.memoButton->setAutoDefault(false);
+        row.memoButton->setGeometry(78, top + 1, 44, 21);
 
-        row.title = new QLineEdit(column);
-        row.title->setObjectName(r == 0 ? u"edtOverall"_s : named(u"edtStep", r));
-        row.title->setGeometry(4, top + 24, 118, 22);
+        row.titleBox = new QLineEdit(column);
+        row.titleBox->setObjectName(r == 0 ? u"edtOverall"_s : named(u"edtStep", r));
+        row.titleBox->setGeometry(4, top + 24, 118, 22);
 
         const QString strips[3] = {u"当初"_s, u"修正"_s, u"実績"_s};
         for (int k = 0; k < 3; ++k) {
@@ -284,37 +284,37 @@ QWidget *StepPlannerWindow::buildCaptions()
 
 QWidget *StepPlannerWindow::buildChart()
 {
-    m_scrollBox1 = new QScrollArea(this);
-    m_scrollBox1->setObjectName(u"ScrollBox1"_s);
-    m_scrollBox1->setFrameShape(QFrame::NoFrame);
-    m_scrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_scrollBox1->horizontalScrollBar()->setTracking(true);
-    m_scrollBox1->setFixedHeight(ChartHeight + m_scrollBox1->horizontalScrollBar()->sizeHint().height());
-    m_scrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_scrollBox1->viewport()->installEventFilter(this);
-    m_scrollBox1->horizontalScrollBar()->installEventFilter(this);
+    m_chartScroll = new QScrollArea(this);
+    m_chartScroll->setObjectName(u"ScrollBox1"_s);
+    m_chartScroll->setFrameShape(QFrame::NoFrame);
+    m_chartScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_chartScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_chartScroll->horizontalScrollBar()->setTracking(true);
+    m_chartScroll->setFixedHeight(ChartHeight + m_chartScroll->horizontalScrollBar()->sizeHint().height());
+    m_chartScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_chartScroll->viewport()->installEventFilter(this);
+    m_chartScroll->horizontalScrollBar()->installEventFilter(this);
 
-    m_pnlBase = new QWidget;
-    m_pnlBase->setObjectName(u"pnlBase"_s);
-    m_pnlFrame = new QFrame(m_pnlBase);
-    m_pnlFrame->setObjectName(u"pnlFrame"_s);
-    m_pnlFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_chartBase = new QWidget;
+    m_chartBase->setObjectName(u"pnlBase"_s);
+    m_chartFrame = new QFrame(m_chartBase);
+    m_chartFrame->setObjectName(u"pnlFrame"_s);
+    m_chartFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    m_pnlHeader = new QFrame(m_pnlFrame);
-    m_pnlHeader->setObjectName(u"pnlHeader"_s);
-    m_pnlHeader->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    paint(m_pnlHeader, StepColours::skyBlue);
-    m_paintBoxHeader = new StepPictureWidget(m_pnlHeader);
-    m_paintBoxHeader->setObjectName(u"PaintBoxHeader"_s);
+    m_headerPanel = new QFrame(m_chartFrame);
+    m_headerPanel->setObjectName(u"pnlHeader"_s);
+    m_headerPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    fillBackground(m_headerPanel, StepColours::skyBlue);
+    m_headerPicture = new StepPictureWidget(m_headerPanel);
+    m_headerPicture->setObjectName(u"PaintBoxHeader"_s);
 
     const QString stripNames[3] = {u"Top"_s, u"Mid"_s, u"Btm"_s};
     for (int r = 0; r < RowCount; ++r) {
         Row &row = m_rows[r];
-        row.panel = new QFrame(m_pnlFrame);
+        row.panel = new QFrame(m_chartFrame);
         row.panel->setObjectName(r == 0 ? u"pnlOverall"_s : named(u"pnlStep", r));
         row.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        paint(row.panel, StepColours::skyBlue);
+        fillBackground(row.panel, StepColours::skyBlue);
         row.grid = new StepPictureWidget(row.panel);
         row.grid->setObjectName(named(u"PaintBox", r));
         Hints::set(row.grid, surfaceHint);
@@ -324,7 +324,7 @@ QWidget *StepPlannerWindow::buildChart()
             auto *panel = new QFrame(row.panel);
             panel->setObjectName(u"pnl"_s + stripNames[k] + u"Bar"_s + QString::number(r));
             panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            paint(panel, StepColours::stripBackground[k]);
+            fillBackground(panel, StepColours::stripBackground[k]);
             panel->installEventFilter(this);
             auto *strip = new StepStripWidget(StepColours::stripBackground[k], StepColours::bar(r, k), panel);
             strip->setObjectName(u"PaintBox"_s + stripNames[k] + QString::number(r));
@@ -335,15 +335,15 @@ QWidget *StepPlannerWindow::buildChart()
         }
     }
 
-    m_pnlFloatSeparator = new QFrame(m_pnlFrame);
-    m_pnlFloatSeparator->setObjectName(u"pnlFloatSeparator"_s);
-    paint(m_pnlFloatSeparator, StepColours::separator);
-    m_pbxFloatSeparator = new StepPictureWidget(m_pnlFloatSeparator);
-    m_pbxFloatSeparator->setObjectName(u"pbxFloatSeparator"_s);
-    m_pnlFloatSeparator->hide();
+    m_separatorPanel = new QFrame(m_chartFrame);
+    m_separatorPanel->setObjectName(u"pnlFloatSeparator"_s);
+    fillBackground(m_separatorPanel, StepColours::separator);
+    m_separatorPicture = new StepPictureWidget(m_separatorPanel);
+    m_separatorPicture->setObjectName(u"pbxFloatSeparator"_s);
+    m_separatorPanel->hide();
 
-    m_scrollBox1->setWidget(m_pnlBase);
-    return m_scrollBox1;
+    m_chartScroll->setWidget(m_chartBase);
+    return m_chartScroll;
 }
 
 // One radio button per strip, then the row's restore and lock buttons.
@@ -354,25 +354,25 @@ QWidget *StepPlannerWindow::buildRadioColumn()
     column->setFixedWidth(RadioColumnWidth);
     m_radioGroup = new QButtonGroup(this);
     m_radioGroup->setExclusive(true);
-    const QString kinds[3] = {u"rbTop"_s, u"rbMid"_s, u"rbBtm"_s};
+    const QString radioNames[3] = {u"rbTop"_s, u"rbMid"_s, u"rbBtm"_s};
     for (int r = 0; r < RowCount; ++r) {
         const int top = StepChart::rowTop(r);
         Row &row = m_rows[r];
         for (int k = 0; k < 3; ++k) {
-            auto *rb = new QRadioButton(column);
-            rb->setObjectName(kinds[k] + QString::number(r));
-            rb->setGeometry(3, top + StepChart::StripTops[k] - 1, 18, 16);
-            m_radioGroup->addButton(rb, r * 3 + k);
-            row.radio[k] = rb;
+            auto *radio = new QRadioButton(column);
+            radio->setObjectName(radioNames[k] + QString::number(r));
+            radio->setGeometry(3, top + StepChart::StripTops[k] - 1, 18, 16);
+            m_radioGroup->addButton(radio, r * 3 + k);
+            row.radio[k] = radio;
         }
-        row.restore = new QPushButton(u"元に戻す"_s, column);
-        row.restore->setObjectName(named(u"btnRestore", r));
-        row.restore->setAutoDefault(false);
-        row.restore->setGeometry(24, top + 6, 66, 24);
-        row.lock = new QPushButton(u"ロック"_s, column);
-        row.lock->setObjectName(named(u"btnLock", r));
-        row.lock->setAutoDefault(false);
-        row.lock->setGeometry(24, top + 35, 66, 24);
+        row.restoreButton = new QPushButton(u"元に戻す"_s, column);
+        row.restoreButton->setObjectName(named(u"btnRestore", r));
+        row.restoreButton->setAutoDefault(false);
+        row.restoreButton->setGeometry(24, top + 6, 66, 24);
+        row.lockButton = new QPushButton(u"ロック"_s, column);
+        row.lockButton->setObjectName(named(u"btnLock", r));
+        row.lockButton->setAutoDefault(false);
+        row.lockButton->setGeometry(24, top + 35, 66, 24);
     }
     // The overall initial plan comes from the job and is never edited here.
     m_rows[0].radio[Initial]->hide();
@@ -380,35 +380,35 @@ QWidget *StepPlannerWindow::buildRadioColumn()
     return column;
 }
 
-void StepPlannerWindow::buildPopup()
+void StepPlannerWindow::buildChartMenu()
 {
-    m_popupMenu1 = new QMenu(this);
-    m_popupMenu1->setObjectName(u"PopupMenu1"_s);
-    m_pmiClear = m_popupMenu1->addAction(u"バーをクリア(&C)"_s);
-    m_pmiClear->setObjectName(u"pmiClear"_s);
-    m_popupMenu1->addSeparator();
-    m_pmiShowSeparator = m_popupMenu1->addAction(u"フローティング・セパレータを表示(&D)"_s);
-    m_pmiShowSeparator->setObjectName(u"pmiShowSeparator"_s);
-    m_pmiShowSeparator->setCheckable(true);
-    connect(m_pmiShowSeparator, &QAction::triggered, this, &StepPlannerWindow::pmiShowSeparatorClick);
-    m_popupMenu1->addSeparator();
-    QMenu *help = m_popupMenu1->addMenu(u"ヘルプ(&H)"_s);
-    m_hContentsStep = help->addAction(u"目次(&C)..."_s);
-    m_hContentsStep->setObjectName(u"HContentsStep"_s);
-    connect(m_hContentsStep, &QAction::triggered, this, [this] {
+    m_chartMenu = new QMenu(this);
+    m_chartMenu->setObjectName(u"PopupMenu1"_s);
+    m_clearBarAction = m_chartMenu->addAction(u"バーをクリア(&C)"_s);
+    m_clearBarAction->setObjectName(u"pmiClear"_s);
+    m_chartMenu->addSeparator();
+    m_separatorAction = m_chartMenu->addAction(u"フローティング・セパレータを表示(&D)"_s);
+    m_separatorAction->setObjectName(u"pmiShowSeparator"_s);
+    m_separatorAction->setCheckable(true);
+    connect(m_separatorAction, &QAction::triggered, this, &StepPlannerWindow::toggleSeparator);
+    m_chartMenu->addSeparator();
+    QMenu *help = m_chartMenu->addMenu(u"ヘルプ(&H)"_s);
+    m_helpAction = help->addAction(u"目次(&C)..."_s);
+    m_helpAction->setObjectName(u"HContentsStep"_s);
+    connect(m_helpAction, &QAction::triggered, this, [this] {
         if (m_help)
             m_help();
     });
 }
 
-void StepPlannerWindow::SizeChart(const StepMonths &months)
+void StepPlannerWindow::sizeChart(const StepMonths &months)
 {
     m_months = months;
     const StepChart::Sizes s = StepChart::sizes(months.dayCount());
 
-    m_pnlHeader->setGeometry(1, StepChart::HeaderTop, s.row, StepChart::HeaderHeight);
-    m_paintBoxHeader->setGeometry(1, 1, s.row - 2, StepChart::HeaderPaintHeight);
-    m_paintBoxHeader->setPicture(StepChartPainter::header(months, m_paintBoxHeader->size()));
+    m_headerPanel->setGeometry(1, StepChart::HeaderTop, s.row, StepChart::HeaderHeight);
+    m_headerPicture->setGeometry(1, 1, s.row - 2, StepChart::HeaderPaintHeight);
+    m_headerPicture->setPicture(StepChartPainter::header(months, m_headerPicture->size()));
 
     // All six rows show the same grid.
     const QImage grid = StepChartPainter::grid(months, QSize(s.row - 2, StepChart::RowHeight - 2));
@@ -423,51 +423,50 @@ void StepPlannerWindow::SizeChart(const StepMonths &months)
         }
     }
 
-    m_pnlFloatSeparator->setGeometry(1, m_pnlFloatSeparator->y(), s.separator, StepChart::SeparatorHeight);
-    m_pbxFloatSeparator->setGeometry(1, 0, s.separator - 1, StepChart::SeparatorHeight);
-    m_pbxFloatSeparator->setPicture(StepChartPainter::separator(months, m_pbxFloatSeparator->size()));
-    m_pnlFloatSeparator->raise();
+    m_separatorPanel->setGeometry(1, m_separatorPanel->y(), s.separator, StepChart::SeparatorHeight);
+    m_separatorPicture->setGeometry(1, 0, s.separator - 1, StepChart::SeparatorHeight);
+    m_separatorPicture->setPicture(StepChartPainter::separator(months, m_separatorPicture->size()));
+    m_separatorPanel->raise();
 
-    m_pnlFrame->setGeometry(FrameLeft, 0, s.frame, ChartHeight);
-    m_pnlBase->resize(s.scrollRange, ChartHeight);
+    m_chartFrame->setGeometry(FrameLeft, 0, s.frame, ChartHeight);
+    m_chartBase->resize(s.scrollRange, ChartHeight);
 }
 
-void StepPlannerWindow::FillStepWindow(const QString &path, const StepFile &image)
+void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step)
 {
-    if (!(image.months == m_months))
-        SizeChart(image.months);
+    if (!(step.months == m_months))
+        sizeChart(step.months);
     m_stepFilePath = path;
-    m_loadedStep = image;
-    m_workingStep = image;
+    m_loadedStep = step;
+    m_workingStep = step;
 
-    m_edtStepDataNo->setText(QString::number(image.months.baseMonth) + u"月 No."_s +
-                             QString::number(image.dataNo));
-    m_edtStepTitle->setText(image.title);
-    m_edtStepCustomer->setText(image.customer);
-    m_edtStepJobNo->setText(image.jobNo);
-    m_edtStepJobType->setText(image.jobType);
+    m_dataNoBox->setText(QString::number(step.months.baseMonth) + u"月 No."_s + QString::number(step.dataNo));
+    m_titleBox->setText(step.title);
+    m_customerBox->setText(step.customer);
+    m_jobNoBox->setText(step.jobNo);
+    m_jobTypeBox->setText(step.jobType);
     for (int r = 0; r < RowCount; ++r) {
-        m_rows[r].title->setText(image.groups[r].groupTitle);
+        m_rows[r].titleBox->setText(step.groups[r].groupTitle);
         for (int k = 0; k < 3; ++k)
             setBar(r, Kind(k), std::nullopt);
     }
 
-    const StepGroup &overall = image.groups[0];
-    setBar(0, Initial, StepChart::DateToPixels(m_months, overall.planStart, overall.planEnd));
-    m_dtpStartDate->setDate(pickerDate(overall.planStart));
-    m_dtpEndDate->setDate(pickerDate(overall.planEnd));
+    const StepGroup &overall = step.groups[0];
+    setBar(0, Initial, StepChart::barSpanPixels(m_months, overall.planStart, overall.planEnd));
+    m_periodStartEdit->setDate(pickerDate(overall.planStart));
+    m_periodEndEdit->setDate(pickerDate(overall.planEnd));
 
     for (int r = 0; r < RowCount; ++r) {
-        const StepGroup &g = image.groups[r];
-        const int c = g.RevisionCount();
+        const StepGroup &g = step.groups[r];
+        const int c = g.revisionCount();
         m_revisionCount[r] = c;
         // The strip shows the current revision, the last one stored.
         if (c > 0)
-            setBar(r, Revised, StepChart::DateToPixels(m_months, g.revStart[c - 1], g.revEnd[c - 1]));
+            setBar(r, Revised, StepChart::barSpanPixels(m_months, g.revStart[c - 1], g.revEnd[c - 1]));
         if (!StepGroup::isUnset(g.actualStart))
-            setBar(r, Actual, StepChart::DateToPixels(m_months, g.actualStart, g.actualEnd));
+            setBar(r, Actual, StepChart::barSpanPixels(m_months, g.actualStart, g.actualEnd));
         if (r > 0 && !StepGroup::isUnset(g.planStart))
-            setBar(r, Initial, StepChart::DateToPixels(m_months, g.planStart, g.planEnd));
+            setBar(r, Initial, StepChart::barSpanPixels(m_months, g.planStart, g.planEnd));
     }
 
     Shutter::playIfPresent(m_exeDir, m_services);
@@ -483,16 +482,16 @@ BarPixels StepPlannerWindow::barPixels(int row, Kind kind) const
     return m_rows[row].strip[kind]->bar();
 }
 
-void StepPlannerWindow::ScrollToPlanEnd()
+void StepPlannerWindow::scrollToPlanEnd()
 {
     const int right = m_rows[0].strip[Initial]->bar().right;
-    m_scrollBox1->horizontalScrollBar()->setValue(
-        StepChart::planEndScroll(right, m_scrollBox1->viewport()->width()));
+    m_chartScroll->horizontalScrollBar()->setValue(
+        StepChart::planEndScroll(right, m_chartScroll->viewport()->width()));
 }
 
 void StepPlannerWindow::showHintsInStatusBar()
 {
-    Hints::routeTo(this, m_statusBar1);
+    Hints::routeTo(this, m_statusBar);
 }
 
 void StepPlannerWindow::showEvent(QShowEvent *event)
@@ -500,11 +499,11 @@ void StepPlannerWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_placed) {
         m_placed = true;
-        FormShow();
+        placeOnScreen();
     }
 }
 
-void StepPlannerWindow::FormShow()
+void StepPlannerWindow::placeOnScreen()
 {
     const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
     if (screen) {
@@ -512,16 +511,16 @@ void StepPlannerWindow::FormShow()
         move(area.topLeft());
         resize(qMax(MinimumWidth, area.width()), WindowHeight);
     }
-    m_pnlMemo->hide();
-    m_lblNote->setText(u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
+    m_memoPanel->hide();
+    m_noteLabel->setText(u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
     if (layout())
         layout()->activate();
-    ScrollToPlanEnd();
+    scrollToPlanEnd();
 }
 
 void StepPlannerWindow::scrollChart(int dx)
 {
-    QScrollBar *bar = m_scrollBox1->horizontalScrollBar();
+    QScrollBar *bar = m_chartScroll->horizontalScrollBar();
     bar->setValue(bar->value() + dx);
 }
 
@@ -559,22 +558,22 @@ bool StepPlannerWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Wheel:
-        if (watched == m_scrollBox1->viewport() || watched == m_scrollBox1->horizontalScrollBar() ||
-            watched == m_dtpStartDate || watched == m_dtpEndDate) {
+        if (watched == m_chartScroll->viewport() || watched == m_chartScroll->horizontalScrollBar() ||
+            watched == m_periodStartEdit || watched == m_periodEndEdit) {
             wheelTurned(static_cast<QWheelEvent *>(event)->angleDelta().y());
             return true;
         }
         break;
     case QEvent::ContextMenu:
         if (rowOf(watched) >= 0) {
-            PopupMenu1Popup(static_cast<QWidget *>(watched),
-                            static_cast<QContextMenuEvent *>(event)->globalPos());
+            showChartMenu(static_cast<QWidget *>(watched),
+                          static_cast<QContextMenuEvent *>(event)->globalPos());
             return true;
         }
         break;
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && rowOf(watched) >= 0)
-            surfaceMouseDown(rowOf(watched));
+            moveSeparatorToRow(rowOf(watched));
         break;
     default:
         break;
@@ -582,48 +581,48 @@ bool StepPlannerWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void StepPlannerWindow::PopupMenu1Popup(QWidget *origin, const QPoint &globalPos)
+void StepPlannerWindow::showChartMenu(QWidget *origin, const QPoint &globalPos)
 {
-    m_popupOrigin = origin;
-    m_popupRow = rowOf(origin);
-    m_popupMenu1->popup(globalPos);
+    m_menuOrigin = origin;
+    m_menuRow = rowOf(origin);
+    m_chartMenu->popup(globalPos);
 }
 
-void StepPlannerWindow::pmiShowSeparatorClick()
+void StepPlannerWindow::toggleSeparator()
 {
-    if (m_pnlFloatSeparator->isVisibleTo(this)) {
-        m_pnlFloatSeparator->hide();
-        m_pmiShowSeparator->setChecked(false);
+    if (m_separatorPanel->isVisibleTo(this)) {
+        m_separatorPanel->hide();
+        m_separatorAction->setChecked(false);
         return;
     }
     // The separator reads the days over a step row; the overall row sits right under the header.
-    if (m_popupRow < 1) {
-        m_pmiShowSeparator->setChecked(false);
+    if (m_menuRow < 1) {
+        m_separatorAction->setChecked(false);
         return;
     }
-    m_pnlFloatSeparator->move(1, StepChart::separatorTop(m_popupRow));
-    m_pnlFloatSeparator->show();
-    m_pnlFloatSeparator->raise();
-    m_pmiShowSeparator->setChecked(true);
+    m_separatorPanel->move(1, StepChart::separatorTop(m_menuRow));
+    m_separatorPanel->show();
+    m_separatorPanel->raise();
+    m_separatorAction->setChecked(true);
 }
 
-void StepPlannerWindow::surfaceMouseDown(int row)
+void StepPlannerWindow::moveSeparatorToRow(int row)
 {
-    if (row >= 1 && m_pnlFloatSeparator->isVisibleTo(this))
-        m_pnlFloatSeparator->move(1, StepChart::separatorTop(row));
+    if (row >= 1 && m_separatorPanel->isVisibleTo(this))
+        m_separatorPanel->move(1, StepChart::separatorTop(row));
 }
 
-void StepPlannerWindow::btnStepSaveClick()
+void StepPlannerWindow::saveAndClose()
 {
     if (!QFileInfo::exists(m_stepFilePath)) {
         m_services.dialogs.error(this, StepMessages::fileMissing(m_stepFilePath));
         return;
     }
-    // The image holds the titles as the file will: cut to their capacity.
+    // The working copy holds the titles as the file will: cut to their capacity.
     for (int r = 0; r < RowCount; ++r)
         m_workingStep.groups[r].groupTitle =
-            Sjis::decode(Sjis::encodeForField(m_rows[r].title->text(), StepGroup::TitleCapacity));
-    const SafeFile::Result result = StepFile::WriteStepFile(m_stepFilePath, m_workingStep);
+            Sjis::fitToField(m_rows[r].titleBox->text(), StepGroup::TitleCapacity);
+    const SafeFile::Result result = StepFile::write(m_stepFilePath, m_workingStep);
     if (!result) {
         m_services.dialogs.fileError(this, FileOperation::Write, m_stepFilePath, result.error,
                                      StepMessages::fileSubject());
@@ -631,9 +630,4 @@ void StepPlannerWindow::btnStepSaveClick()
     }
     m_loadedStep = m_workingStep;
     accept();
-}
-
-void StepPlannerWindow::btnStepCloseClick()
-{
-    reject();
 }

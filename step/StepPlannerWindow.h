@@ -38,11 +38,11 @@ public:
     ~StepPlannerWindow() override;
 
     // Lays the chart out for the three months of a file.
-    void SizeChart(const StepMonths &months);
+    void sizeChart(const StepMonths &months);
     // Puts a file into the window: basic data, titles, bars. Sizes the chart first if needed.
-    void FillStepWindow(const QString &path, const StepFile &image);
+    void showStepFile(const QString &path, const StepFile &step);
     // Scrolls so that the overall plan's last day stands at the right edge of the chart.
-    void ScrollToPlanEnd();
+    void scrollToPlanEnd();
     // Shows the long hints of the controls in panel 0 of the window's status bar.
     void showHintsInStatusBar();
     void setHelpHandler(std::function<void()> handler) { m_help = std::move(handler); }
@@ -66,11 +66,11 @@ private:
         StepPictureWidget *grid = nullptr;
         std::array<QFrame *, 3> stripPanel{};
         std::array<StepStripWidget *, 3> strip{};
-        QLineEdit *title = nullptr;
-        QPushButton *memo = nullptr;
+        QLineEdit *titleBox = nullptr;
+        QPushButton *memoButton = nullptr;
         std::array<QRadioButton *, 3> radio{};
-        QPushButton *restore = nullptr;
-        QPushButton *lock = nullptr;
+        QPushButton *restoreButton = nullptr;
+        QPushButton *lockButton = nullptr;
     };
 
     QWidget *buildBasicData();
@@ -79,7 +79,7 @@ private:
     QWidget *buildCaptions();
     QWidget *buildChart();
     QWidget *buildRadioColumn();
-    void buildPopup();
+    void buildChartMenu();
 
     void setBar(int row, Kind kind, std::optional<StepChart::BarPixels> pixels);
     // The row whose panel, grid, strip or strip surface `object` is; -1 for anything else.
@@ -87,12 +87,12 @@ private:
     void scrollChart(int dx);
     void wheelTurned(int angleDelta);
 
-    void FormShow();
-    void btnStepSaveClick();
-    void btnStepCloseClick();
-    void PopupMenu1Popup(QWidget *origin, const QPoint &globalPos);
-    void pmiShowSeparatorClick();
-    void surfaceMouseDown(int row);
+    // Fills the screen's work area in width, at its top left.
+    void placeOnScreen();
+    void saveAndClose();
+    void showChartMenu(QWidget *origin, const QPoint &globalPos);
+    void toggleSeparator();
+    void moveSeparatorToRow(int row);
 
     QString m_exeDir;
     Services &m_services;
@@ -106,34 +106,34 @@ private:
     bool m_placed = false;
     int m_wheelRest = 0;
 
-    QFrame *m_pnlMemo = nullptr;
-    QLineEdit *m_edtStepDataNo = nullptr;
-    QLineEdit *m_edtStepTitle = nullptr;
-    QLineEdit *m_edtStepCustomer = nullptr;
-    QLineEdit *m_edtStepJobNo = nullptr;
-    QLineEdit *m_edtStepJobType = nullptr;
-    QDateEdit *m_dtpStartDate = nullptr;
-    QDateEdit *m_dtpEndDate = nullptr;
-    QLabel *m_lblNote = nullptr;
-    QScrollArea *m_scrollBox1 = nullptr;
-    QWidget *m_pnlBase = nullptr;
-    QFrame *m_pnlFrame = nullptr;
-    QFrame *m_pnlHeader = nullptr;
-    StepPictureWidget *m_paintBoxHeader = nullptr;
-    QFrame *m_pnlFloatSeparator = nullptr;
-    StepPictureWidget *m_pbxFloatSeparator = nullptr;
+    QFrame *m_memoPanel = nullptr;
+    QLineEdit *m_dataNoBox = nullptr;
+    QLineEdit *m_titleBox = nullptr;
+    QLineEdit *m_customerBox = nullptr;
+    QLineEdit *m_jobNoBox = nullptr;
+    QLineEdit *m_jobTypeBox = nullptr;
+    QDateEdit *m_periodStartEdit = nullptr;
+    QDateEdit *m_periodEndEdit = nullptr;
+    QLabel *m_noteLabel = nullptr;
+    QScrollArea *m_chartScroll = nullptr;
+    QWidget *m_chartBase = nullptr;
+    QFrame *m_chartFrame = nullptr;
+    QFrame *m_headerPanel = nullptr;
+    StepPictureWidget *m_headerPicture = nullptr;
+    QFrame *m_separatorPanel = nullptr;
+    StepPictureWidget *m_separatorPicture = nullptr;
     std::array<Row, RowCount> m_rows{};
     QButtonGroup *m_radioGroup = nullptr;
-    QPushButton *m_btnStepSave = nullptr;
-    QPushButton *m_btnStepClose = nullptr;
-    QStatusBar *m_statusBar1 = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QStatusBar *m_statusBar = nullptr;
 
-    QMenu *m_popupMenu1 = nullptr;
-    QAction *m_pmiClear = nullptr;
-    QAction *m_pmiShowSeparator = nullptr;
-    QAction *m_hContentsStep = nullptr;
-    // Where the popup menu was opened: the separator goes to that row, the clear command acts on
+    QMenu *m_chartMenu = nullptr;
+    QAction *m_clearBarAction = nullptr;
+    QAction *m_separatorAction = nullptr;
+    QAction *m_helpAction = nullptr;
+    // Where the chart menu was opened: the separator goes to that row, the clear command acts on
     // that strip.
-    int m_popupRow = -1;
-    QWidget *m_popupOrigin = nullptr;
+    int m_menuRow = -1;
+    QWidget *m_menuOrigin = nullptr;
 };

@@ -22,21 +22,21 @@ class TestStepChart : public QObject
 {
     Q_OBJECT
 private slots:
-    void sizes_decJanFeb();
-    void invalidWindows_data();
-    void invalidWindows();
-    void dateToPixels_data();
-    void dateToPixels();
-    void pixelsToDates_data();
-    void pixelsToDates();
-    void columns_data();
-    void columns();
-    void columns_monthEnds();
-    void gridShade_data();
-    void gridShade();
+    void sizes_ninetyDays_panelWidths();
+    void invalidWindow_hasNoDaysBarsOrColumns_data();
+    void invalidWindow_hasNoDaysBarsOrColumns();
+    void barSpanPixels_startInsideChartOnly_data();
+    void barSpanPixels_startInsideChartOnly();
+    void datesAtPixels_snapToColumnsInsideChart_data();
+    void datesAtPixels_snapToColumnsInsideChart();
+    void columns_dateAndWeekdayOfColumn_data();
+    void columns_dateAndWeekdayOfColumn();
+    void columns_markMonthEnds();
+    void gridShade_tensBlackFivesAndMonthEndGrey_data();
+    void gridShade_tensBlackFivesAndMonthEndGrey();
 };
 
-void TestStepChart::sizes_decJanFeb()
+void TestStepChart::sizes_ninetyDays_panelWidths()
 {
     const int d = decJanFeb().dayCount();
     QCOMPARE(d, 90);
@@ -49,7 +49,7 @@ void TestStepChart::sizes_decJanFeb()
     QCOMPARE(s.scrollRange, 1186);
 }
 
-void TestStepChart::invalidWindows_data()
+void TestStepChart::invalidWindow_hasNoDaysBarsOrColumns_data()
 {
     QTest::addColumn<StepMonths>("months");
     QTest::newRow("all zero") << StepMonths{};
@@ -58,17 +58,17 @@ void TestStepChart::invalidWindows_data()
     QTest::newRow("29 days in february 2005") << StepMonths{2005, 12, 31, 1, 31, 2, 29};
 }
 
-void TestStepChart::invalidWindows()
+void TestStepChart::invalidWindow_hasNoDaysBarsOrColumns()
 {
     QFETCH(StepMonths, months);
     QVERIFY(!months.isValid());
     QCOMPARE(months.dayCount(), 0);
-    QVERIFY(!StepChart::DateToPixels(months, serial(2005, 1, 1), serial(2005, 1, 1)));
-    QVERIFY(!StepChart::PixelsToDates(months, 0, 10));
+    QVERIFY(!StepChart::barSpanPixels(months, serial(2005, 1, 1), serial(2005, 1, 1)));
+    QVERIFY(!StepChart::datesAtPixels(months, 0, 10));
     QVERIFY(StepChart::dayColumns(months).isEmpty());
 }
 
-void TestStepChart::dateToPixels_data()
+void TestStepChart::barSpanPixels_startInsideChartOnly_data()
 {
     QTest::addColumn<StepMonths>("months");
     QTest::addColumn<double>("start");
@@ -100,7 +100,7 @@ void TestStepChart::dateToPixels_data()
         << novDecJan << serial(2006, 1, 1) << serial(2006, 1, 1) << true << 13 * 61 << 13 * 62;
 }
 
-void TestStepChart::dateToPixels()
+void TestStepChart::barSpanPixels_startInsideChartOnly()
 {
     QFETCH(StepMonths, months);
     QFETCH(double, start);
@@ -108,13 +108,13 @@ void TestStepChart::dateToPixels()
     QFETCH(bool, drawn);
     QFETCH(int, left);
     QFETCH(int, right);
-    const std::optional<BarPixels> p = StepChart::DateToPixels(months, start, end);
+    const std::optional<BarPixels> p = StepChart::barSpanPixels(months, start, end);
     QCOMPARE(p.has_value(), drawn);
     if (drawn)
         QCOMPARE(*p, (BarPixels{left, right}));
 }
 
-void TestStepChart::pixelsToDates_data()
+void TestStepChart::datesAtPixels_snapToColumnsInsideChart_data()
 {
     QTest::addColumn<StepMonths>("months");
     QTest::addColumn<int>("x1");
@@ -141,7 +141,7 @@ void TestStepChart::pixelsToDates_data()
                                               << 92 << QDate(2006, 1, 31) << QDate(2006, 1, 31);
 }
 
-void TestStepChart::pixelsToDates()
+void TestStepChart::datesAtPixels_snapToColumnsInsideChart()
 {
     QFETCH(StepMonths, months);
     QFETCH(int, x1);
@@ -150,7 +150,7 @@ void TestStepChart::pixelsToDates()
     QFETCH(int, last);
     QFETCH(QDate, firstDate);
     QFETCH(QDate, lastDate);
-    const std::optional<StepChart::DaySpan> s = StepChart::PixelsToDates(months, x1, x2);
+    const std::optional<StepChart::DaySpan> s = StepChart::datesAtPixels(months, x1, x2);
     QVERIFY(s);
     QCOMPARE(s->first, first);
     QCOMPARE(s->last, last);
@@ -160,7 +160,7 @@ void TestStepChart::pixelsToDates()
     QVERIFY((last)*13 <= 13 * months.dayCount());
 }
 
-void TestStepChart::columns_data()
+void TestStepChart::columns_dateAndWeekdayOfColumn_data()
 {
     QTest::addColumn<StepMonths>("months");
     QTest::addColumn<int>("firstMonthYear");
@@ -179,14 +179,14 @@ void TestStepChart::columns_data()
     QTest::newRow("feb 29 2004 is a sunday") << leap << 2004 << 28 << QDate(2004, 2, 29) << 7;
 }
 
-void TestStepChart::columns()
+void TestStepChart::columns_dateAndWeekdayOfColumn()
 {
     QFETCH(StepMonths, months);
     QFETCH(int, firstMonthYear);
     QFETCH(int, column);
     QFETCH(QDate, date);
     QFETCH(int, weekday);
-    QCOMPARE(months.FirstMonthYear(), firstMonthYear);
+    QCOMPARE(months.firstMonthYear(), firstMonthYear);
     QCOMPARE(months.dateOfColumn(column), date);
     QCOMPARE(months.columnOf(date), column);
     const QList<StepChart::DayColumn> cols = StepChart::dayColumns(months);
@@ -196,7 +196,7 @@ void TestStepChart::columns()
     QCOMPARE(cols[column].date.dayOfWeek(), weekday);
 }
 
-void TestStepChart::columns_monthEnds()
+void TestStepChart::columns_markMonthEnds()
 {
     const QList<StepChart::DayColumn> cols = StepChart::dayColumns(decJanFeb());
     QList<int> ends;
@@ -212,7 +212,7 @@ void TestStepChart::columns_monthEnds()
     QCOMPARE(StepChart::monthLetterX(decJanFeb(), 2), 13 * 62 + 200);
 }
 
-void TestStepChart::gridShade_data()
+void TestStepChart::gridShade_tensBlackFivesAndMonthEndGrey_data()
 {
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("daysInMonth");
@@ -227,7 +227,7 @@ void TestStepChart::gridShade_data()
     QTest::newRow("29 of 31") << 29 << 31 << int(S::White);
 }
 
-void TestStepChart::gridShade()
+void TestStepChart::gridShade_tensBlackFivesAndMonthEndGrey()
 {
     QFETCH(int, day);
     QFETCH(int, daysInMonth);

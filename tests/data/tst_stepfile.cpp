@@ -35,24 +35,24 @@ class TestStepFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void fileName_data();
-    void fileName();
+    void fileName_isMonthPrefixAndDataNo_data();
+    void fileName_isMonthPrefixAndDataNo();
     void newFile_january2005_isByteExact();
-    void window_data();
-    void window();
-    void readFieldsAtOffsets();
-    void revisionCount_data();
-    void revisionCount();
+    void newFile_monthsAroundJobMonth_data();
+    void newFile_monthsAroundJobMonth();
+    void fromBytes_readsEveryFieldAtItsOffset();
+    void revisionCount_endsAtFirstUnsetSlot_data();
+    void revisionCount_endsAtFirstUnsetSlot();
     void groupTitle_cutTo31Bytes_data();
     void groupTitle_cutTo31Bytes();
-    void read_shortOrLongFile_data();
-    void read_shortOrLongFile();
+    void read_shortOrLongFile_restStaysCleared_data();
+    void read_shortOrLongFile_restStaysCleared();
     void read_damagedWindow_isRefused_data();
     void read_damagedWindow_isRefused();
     void write_keepsBytesAfterRecord();
 };
 
-void TestStepFile::fileName_data()
+void TestStepFile::fileName_isMonthPrefixAndDataNo_data()
 {
     QTest::addColumn<QString>("monthFile");
     QTest::addColumn<int>("dataNo");
@@ -62,7 +62,7 @@ void TestStepFile::fileName_data()
     QTest::newRow("first") << u"Y2005MAY.vxf"_s << 1 << u"Y2005MAY1.vxs"_s;
 }
 
-void TestStepFile::fileName()
+void TestStepFile::fileName_isMonthPrefixAndDataNo()
 {
     QFETCH(QString, monthFile);
     QFETCH(int, dataNo);
@@ -75,7 +75,7 @@ void TestStepFile::newFile_january2005_isByteExact()
     TestFolder folder;
     const QString path = folder.file(u"Y2005JAN7.vxs"_s);
     const StepFile r = StepFile::newFor(janJob(), 2005, 1, serial(2005, 1, 20), path);
-    QVERIFY(StepFile::CreateStepFile(path, r));
+    QVERIFY(StepFile::create(path, r));
 
     StepBytes e;
     e.str(StepBytes::SourcePath, path.toLatin1());
@@ -101,7 +101,7 @@ void TestStepFile::newFile_january2005_isByteExact()
     }
 }
 
-void TestStepFile::window_data()
+void TestStepFile::newFile_monthsAroundJobMonth_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
@@ -113,7 +113,7 @@ void TestStepFile::window_data()
     QTest::newRow("leap february after january") << 2008 << 1 << QList<int>{12, 31, 1, 31, 2, 29};
 }
 
-void TestStepFile::window()
+void TestStepFile::newFile_monthsAroundJobMonth()
 {
     QFETCH(int, year);
     QFETCH(int, month);
@@ -126,7 +126,7 @@ void TestStepFile::window()
         QCOMPARE(qFromLittleEndian<qint32>(b.constData() + offsets[i]), expected[i]);
 }
 
-void TestStepFile::readFieldsAtOffsets()
+void TestStepFile::fromBytes_readsEveryFieldAtItsOffset()
 {
     StepBytes b;
     b.window(2005, 12, 31, 1, 31, 2, 28);
@@ -163,7 +163,7 @@ void TestStepFile::readFieldsAtOffsets()
     QCOMPARE(r.toBytes(), b.bytes);
 }
 
-void TestStepFile::revisionCount_data()
+void TestStepFile::revisionCount_endsAtFirstUnsetSlot_data()
 {
     QTest::addColumn<QList<bool>>("set");
     QTest::addColumn<int>("expected");
@@ -174,7 +174,7 @@ void TestStepFile::revisionCount_data()
     QTest::newRow("all five") << QList<bool>{true, true, true, true, true} << 5;
 }
 
-void TestStepFile::revisionCount()
+void TestStepFile::revisionCount_endsAtFirstUnsetSlot()
 {
     QFETCH(QList<bool>, set);
     QFETCH(int, expected);
@@ -185,7 +185,7 @@ void TestStepFile::revisionCount()
         if (set[i])
             b.f64(StepBytes::group(2) + StepBytes::RevStart + 8 * i, 38360.0 + i);
     }
-    QCOMPARE(StepFile::fromBytes(b.bytes).groups[2].RevisionCount(), expected);
+    QCOMPARE(StepFile::fromBytes(b.bytes).groups[2].revisionCount(), expected);
 }
 
 void TestStepFile::groupTitle_cutTo31Bytes_data()
@@ -212,7 +212,7 @@ void TestStepFile::groupTitle_cutTo31Bytes()
     QCOMPARE(StepBytes::readF64(b, StepBytes::group(4) + StepBytes::PlanStart), 38353.0);
 }
 
-void TestStepFile::read_shortOrLongFile_data()
+void TestStepFile::read_shortOrLongFile_restStaysCleared_data()
 {
     QTest::addColumn<int>("size");
     QTest::newRow("header only") << 720;
@@ -221,7 +221,7 @@ void TestStepFile::read_shortOrLongFile_data()
     QTest::newRow("longer") << 13000;
 }
 
-void TestStepFile::read_shortOrLongFile()
+void TestStepFile::read_shortOrLongFile_restStaysCleared()
 {
     QFETCH(int, size);
     StepBytes b;
@@ -242,7 +242,7 @@ void TestStepFile::read_shortOrLongFile()
         g.actualStart = 38100.0;
         g.actualMemo = u"old"_s;
     }
-    QVERIFY(StepFile::ReadStepFile(folder.file(u"a.vxs"_s), &r));
+    QVERIFY(StepFile::read(folder.file(u"a.vxs"_s), &r));
 
     QCOMPARE(r.months, StepMonths::around(2005, 1));
     QCOMPARE(r.title, u"job"_s);
@@ -274,7 +274,7 @@ void TestStepFile::read_damagedWindow_isRefused()
     folder.write(u"bad.vxs"_s, b.bytes.left(size));
     StepFile r;
     r.title = u"kept"_s;
-    const SafeFile::Result result = StepFile::ReadStepFile(folder.file(u"bad.vxs"_s), &r);
+    const SafeFile::Result result = StepFile::read(folder.file(u"bad.vxs"_s), &r);
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
     QCOMPARE(r.title, u"kept"_s);
@@ -286,7 +286,7 @@ void TestStepFile::write_keepsBytesAfterRecord()
     folder.write(u"a.vxs"_s, QByteArray(12672, 'o') + QByteArray(300, 't'));
     StepFile r = StepFile::newFor(janJob(), 2005, 1, 38372.0, u"/p"_s);
     r.groups[2].groupTitle = u"new"_s;
-    QVERIFY(StepFile::WriteStepFile(folder.file(u"a.vxs"_s), r));
+    QVERIFY(StepFile::write(folder.file(u"a.vxs"_s), r));
     const QByteArray after = folder.read(u"a.vxs"_s);
     QCOMPARE(after.size(), 12972);
     QCOMPARE(after.left(12672), r.toBytes());

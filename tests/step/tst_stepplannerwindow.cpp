@@ -88,25 +88,25 @@ void saveGrab(QWidget &w, const QString &name)
 
 } // namespace
 
-class TestStepWindow : public QObject
+class TestStepPlannerWindow : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void controls_radioGroupAndHiddenParts();
-    void sizing_decJanFeb();
-    void fill_bars_data();
-    void fill_bars();
-    void fill_basicDataAndTitles();
-    void fill_playsShutterOnlyWhenPresent();
-    void paint_headerColours();
-    void paint_gridAndStrips();
-    void show_placedAtTopLeftAndResizeRule();
+    void newWindow_oneRadioGroup_memoAndSeparatorHidden();
+    void sizeChart_ninetyDays_panelsFitTheColumns();
+    void showStepFile_drawsEachStripsPeriod_data();
+    void showStepFile_drawsEachStripsPeriod();
+    void showStepFile_showsJobTitlesAndPeriod();
+    void showStepFile_playsShutterOnlyWhenPresent();
+    void header_sundaysRedOtherDaysBlack();
+    void rows_gridShadesAndBarsInStripColours();
+    void show_fillsScreenWidthAtTopLeft_onlyWidthResizes();
     void scrollToPlanEnd_putsPlanEndAtRightEdge();
     void wheel_scrollsTwentyPixelsPerNotch();
-    void separator_menuAndClicks();
-    void close_savesNothing();
-    void save_writesTitlesCutAndKeepsTail();
+    void separator_shownFromStepRowMenu_followsClickedRow();
+    void close_leavesFileUntouched();
+    void save_writesTitlesCutToFieldAndKeepsTail();
     void save_missingFile_reportsAndStaysOpen();
 
 private:
@@ -114,14 +114,14 @@ private:
     TestFolder m_folder;
 };
 
-void TestStepWindow::initTestCase()
+void TestStepPlannerWindow::initTestCase()
 {
     // As the program sets it.
     if (QFontDatabase::families().contains(u"IPAPGothic"_s))
         QApplication::setFont(QFont(u"IPAPGothic"_s, 9));
 }
 
-void TestStepWindow::controls_radioGroupAndHiddenParts()
+void TestStepPlannerWindow::newWindow_oneRadioGroup_memoAndSeparatorHidden()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     QCOMPARE(w.windowTitle(), u"ステップ別管理 ～ STEP by STEP"_s);
@@ -140,10 +140,10 @@ void TestStepWindow::controls_radioGroupAndHiddenParts()
     QVERIFY(child<QRadioButton>(w, u"rbBtm4"_s)->isChecked());
 }
 
-void TestStepWindow::sizing_decJanFeb()
+void TestStepPlannerWindow::sizeChart_ninetyDays_panelsFitTheColumns()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
-    w.SizeChart(StepMonths::around(2005, 1));
+    w.sizeChart(StepMonths::around(2005, 1));
     QCOMPARE(child<QWidget>(w, u"pnlTopBar0"_s)->width(), 1169);
     QCOMPARE(child<QWidget>(w, u"pnlBtmBar5"_s)->width(), 1169);
     QCOMPARE(child<QWidget>(w, u"pnlHeader"_s)->width(), 1174);
@@ -159,7 +159,7 @@ void TestStepWindow::sizing_decJanFeb()
     QCOMPARE(child<QScrollArea>(w, u"ScrollBox1"_s)->widget()->width(), 1186);
 }
 
-void TestStepWindow::fill_bars_data()
+void TestStepPlannerWindow::showStepFile_drawsEachStripsPeriod_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("kind");
@@ -180,23 +180,23 @@ void TestStepWindow::fill_bars_data()
     QTest::newRow("current revision outside") << 5 << int(K::Revised) << 0 << 0;
 }
 
-void TestStepWindow::fill_bars()
+void TestStepPlannerWindow::showStepFile_drawsEachStripsPeriod()
 {
     QFETCH(int, row);
     QFETCH(int, kind);
     QFETCH(int, left);
     QFETCH(int, right);
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
-    w.SizeChart(StepMonths::around(2005, 1));
-    w.FillStepWindow(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.sizeChart(StepMonths::around(2005, 1));
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     QCOMPARE(w.barPixels(row, StepPlannerWindow::Kind(kind)), (StepChart::BarPixels{left, right}));
 }
 
-void TestStepWindow::fill_basicDataAndTitles()
+void TestStepPlannerWindow::showStepFile_showsJobTitlesAndPeriod()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     const StepFile f = sampleFile();
-    w.FillStepWindow(m_folder.file(u"x.vxs"_s), f);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), f);
     const QList<std::pair<QString, QString>> boxes = {{u"edtStepDataNo"_s, u"1月 No.7"_s},
                                                       {u"edtStepTitle"_s, u"見積書作成"_s},
                                                       {u"edtStepCustomer"_s, u"北斗商事"_s},
@@ -215,28 +215,28 @@ void TestStepWindow::fill_basicDataAndTitles()
     QCOMPARE(w.workingStep(), f);
 }
 
-void TestStepWindow::fill_playsShutterOnlyWhenPresent()
+void TestStepPlannerWindow::showStepFile_playsShutterOnlyWhenPresent()
 {
     TestFolder folder;
     FakeServices fakes;
     {
         StepPlannerWindow w(folder.path(), fakes.services);
-        w.FillStepWindow(folder.file(u"x.vxs"_s), sampleFile());
+        w.showStepFile(folder.file(u"x.vxs"_s), sampleFile());
     }
     QVERIFY(fakes.sound.played.isEmpty());
     QVERIFY(fakes.dialogs.shown.isEmpty());
     folder.addShutter();
     {
         StepPlannerWindow w(folder.path(), fakes.services);
-        w.FillStepWindow(folder.file(u"x.vxs"_s), sampleFile());
+        w.showStepFile(folder.file(u"x.vxs"_s), sampleFile());
     }
     QCOMPARE(fakes.sound.played, QStringList{folder.file(u"Shutter.wav"_s)});
 }
 
-void TestStepWindow::paint_headerColours()
+void TestStepPlannerWindow::header_sundaysRedOtherDaysBlack()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
-    w.FillStepWindow(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     QWidget *header = child<QWidget>(w, u"PaintBoxHeader"_s);
     const QImage img = header->grab().toImage();
     saveGrab(*header, u"step-header.png"_s);
@@ -270,10 +270,10 @@ void TestStepWindow::paint_headerColours()
     QCOMPARE(pixel(img, 13 * 10, 56), sky);
 }
 
-void TestStepWindow::paint_gridAndStrips()
+void TestStepPlannerWindow::rows_gridShadesAndBarsInStripColours()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
-    w.FillStepWindow(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     QWidget *row = child<QWidget>(w, u"pnlOverall"_s);
     saveGrab(*row, u"step-row0.png"_s);
     // The grid surface sits inside the row panel's 1-pixel bevel; y 3 is above the top strip.
@@ -322,10 +322,10 @@ void TestStepWindow::paint_gridAndStrips()
         QCOMPARE(pixel(empty, x, 6), QColor(238, 238, 238));
 }
 
-void TestStepWindow::show_placedAtTopLeftAndResizeRule()
+void TestStepPlannerWindow::show_fillsScreenWidthAtTopLeft_onlyWidthResizes()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
-    w.FillStepWindow(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     w.show();
     const QRect area = w.screen()->availableGeometry();
     QCOMPARE(w.pos(), area.topLeft());
@@ -354,10 +354,10 @@ void TestStepWindow::show_placedAtTopLeftAndResizeRule()
     w.hide();
 }
 
-void TestStepWindow::scrollToPlanEnd_putsPlanEndAtRightEdge()
+void TestStepPlannerWindow::scrollToPlanEnd_putsPlanEndAtRightEdge()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
-    w.FillStepWindow(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     w.show();
     QScrollArea *box = child<QScrollArea>(w, u"ScrollBox1"_s);
     QScrollBar *bar = box->horizontalScrollBar();
@@ -372,10 +372,10 @@ void TestStepWindow::scrollToPlanEnd_putsPlanEndAtRightEdge()
     w.hide();
 }
 
-void TestStepWindow::wheel_scrollsTwentyPixelsPerNotch()
+void TestStepPlannerWindow::wheel_scrollsTwentyPixelsPerNotch()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
-    w.FillStepWindow(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     w.show();
     QScrollArea *box = child<QScrollArea>(w, u"ScrollBox1"_s);
     QScrollBar *bar = box->horizontalScrollBar();
@@ -393,14 +393,14 @@ void TestStepWindow::wheel_scrollsTwentyPixelsPerNotch()
     w.hide();
 }
 
-void TestStepWindow::separator_menuAndClicks()
+void TestStepPlannerWindow::separator_shownFromStepRowMenu_followsClickedRow()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
-    w.FillStepWindow(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     QWidget *separator = child<QWidget>(w, u"pnlFloatSeparator"_s);
     QAction *item = w.findChild<QAction *>(u"pmiShowSeparator"_s);
     QMenu *menu = w.findChild<QMenu *>(u"PopupMenu1"_s);
-    const auto popupOn = [&](const QString &name) {
+    const auto openMenuOn = [&](const QString &name) {
         QWidget *target = child<QWidget>(w, name);
         QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(3, 3), target->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(target, &e);
@@ -411,12 +411,12 @@ void TestStepWindow::separator_menuAndClicks()
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
     };
 
-    popupOn(u"PaintBoxTop0"_s);
+    openMenuOn(u"PaintBoxTop0"_s);
     item->trigger();
     QVERIFY(!separator->isVisibleTo(&w));
     QVERIFY(!item->isChecked());
 
-    popupOn(u"PaintBoxMid3"_s);
+    openMenuOn(u"PaintBoxMid3"_s);
     item->trigger();
     QVERIFY(separator->isVisibleTo(&w));
     QVERIFY(item->isChecked());
@@ -436,7 +436,7 @@ void TestStepWindow::separator_menuAndClicks()
     QCOMPARE(pixel(ruler, 13 * 5, 13), QColor(192, 192, 255));
     QVERIFY(countColour(ruler, QRect(13 * 12, 0, 13, 15), QColor(255, 255, 255)) > 5);
 
-    popupOn(u"PaintBox2"_s);
+    openMenuOn(u"PaintBox2"_s);
     item->trigger();
     QVERIFY(!separator->isVisibleTo(&w));
     QVERIFY(!item->isChecked());
@@ -444,25 +444,25 @@ void TestStepWindow::separator_menuAndClicks()
     QCOMPARE(separator->y(), 118);
 }
 
-void TestStepWindow::close_savesNothing()
+void TestStepPlannerWindow::close_leavesFileUntouched()
 {
     TestFolder folder;
     const QByteArray before = sampleFile().toBytes();
     folder.write(u"a.vxs"_s, before);
     StepPlannerWindow w(folder.path(), m_fakes.services);
-    w.FillStepWindow(folder.file(u"a.vxs"_s), sampleFile());
+    w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
     child<QLineEdit>(w, u"edtStep2"_s)->setText(u"typed"_s);
     child<QPushButton>(w, u"btnStepClose"_s)->click();
     QCOMPARE(w.result(), int(QDialog::Rejected));
     QCOMPARE(folder.read(u"a.vxs"_s), before);
 }
 
-void TestStepWindow::save_writesTitlesCutAndKeepsTail()
+void TestStepPlannerWindow::save_writesTitlesCutToFieldAndKeepsTail()
 {
     TestFolder folder;
     folder.write(u"a.vxs"_s, sampleFile().toBytes() + QByteArray("TAIL"));
     StepPlannerWindow w(folder.path(), m_fakes.services);
-    w.FillStepWindow(folder.file(u"a.vxs"_s), sampleFile());
+    w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
     child<QLineEdit>(w, u"edtStep2"_s)->setText(QString(20, u'段'));
     child<QLineEdit>(w, u"edtOverall"_s)->clear();
     child<QPushButton>(w, u"btnStepSave"_s)->click();
@@ -478,12 +478,12 @@ void TestStepWindow::save_writesTitlesCutAndKeepsTail()
     QCOMPARE(w.loadedStep(), w.workingStep());
 }
 
-void TestStepWindow::save_missingFile_reportsAndStaysOpen()
+void TestStepPlannerWindow::save_missingFile_reportsAndStaysOpen()
 {
     TestFolder folder;
     FakeServices fakes;
     StepPlannerWindow w(folder.path(), fakes.services);
-    w.FillStepWindow(folder.file(u"gone.vxs"_s), sampleFile());
+    w.showStepFile(folder.file(u"gone.vxs"_s), sampleFile());
     w.setResult(-1);
     child<QPushButton>(w, u"btnStepSave"_s)->click();
     QCOMPARE(w.result(), -1);
@@ -492,5 +492,5 @@ void TestStepWindow::save_missingFile_reportsAndStaysOpen()
     QVERIFY(!folder.exists(u"gone.vxs"_s));
 }
 
-QTEST_MAIN(TestStepWindow)
+QTEST_MAIN(TestStepPlannerWindow)
 #include "tst_stepplannerwindow.moc"

@@ -14,7 +14,7 @@ inline double serial(int y, int m, int d)
     return double(QDate(1899, 12, 30).daysTo(QDate(y, m, d)));
 }
 
-// Builds step file bytes by hand from the published layout, independently of the code under test.
+// Builds step file bytes by hand from the file layout, independently of the code under test.
 class StepBytes
 {
 public:
