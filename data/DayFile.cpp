@@ -7,79 +7,125 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Offsets within a bar.
+enum : int {
+    OffBarSide = 0,
+    OffBarStartRow = 4,
+    OffBarEndRow = 8,
+    OffBarColor = 12,
+};
+
+// Offsets within a pad record.
+enum : int {
+    OffPadNo = 0,
+    OffPadLeft = 4,
+    OffPadTop = 8,
+    OffPadKeyword = 12,
+    OffPadContent = 44,
+    OffPadCompleted = 108,
+    OffPadColor = 112,
+    OffPadStartHour = 116,
+    OffPadStartMinute = 120,
+    OffPadStartPm = 124,
+    OffPadEndHour = 128,
+    OffPadEndMinute = 132,
+    OffPadEndPm = 136,
+    OffPadMemo = 137,
+};
+
+// Offsets within the diary.
+enum : int {
+    OffTitle1 = 0,
+    OffText1 = 32,
+    OffTitle2 = 288,
+    OffText2 = 320,
+};
+
+// Offsets within the file.
+enum : int {
+    OffSourcePath = 0,
+    OffCreatedOn = 256,
+    OffBars = 264,
+    OffPads = 648,
+    OffDiary = 10152,
+};
+
+} // namespace
+
 ScheduleBar ScheduleBar::fromBytes(const QByteArray &image, int offset)
 {
     ScheduleBar b;
-    b.side = Fields::readString(image, offset, 1);
-    b.startRow = Fields::readI32(image, offset + 4);
-    b.endRow = Fields::readI32(image, offset + 8);
-    b.barColor = Fields::readI32(image, offset + 12);
+    b.side = Fields::readString(image, offset + OffBarSide, 1);
+    b.startRow = Fields::readI32(image, offset + OffBarStartRow);
+    b.endRow = Fields::readI32(image, offset + OffBarEndRow);
+    b.barColor = Fields::readI32(image, offset + OffBarColor);
     return b;
 }
 
 void ScheduleBar::toBytes(QByteArray &image, int offset) const
 {
-    Fields::writeString(image, offset, 1, side);
-    image[offset + 2] = 0;
-    image[offset + 3] = 0;
-    Fields::writeI32(image, offset + 4, startRow);
-    Fields::writeI32(image, offset + 8, endRow);
-    Fields::writeI32(image, offset + 12, barColor);
+    std::memset(image.data() + offset, 0, Size); // padding after the side
+    Fields::writeString(image, offset + OffBarSide, 1, side);
+    Fields::writeI32(image, offset + OffBarStartRow, startRow);
+    Fields::writeI32(image, offset + OffBarEndRow, endRow);
+    Fields::writeI32(image, offset + OffBarColor, barColor);
 }
 
 SchedulePadRecord SchedulePadRecord::fromBytes(const QByteArray &image, int offset)
 {
     SchedulePadRecord r;
-    r.padNo = Fields::readI32(image, offset);
-    r.padLeft = Fields::readI32(image, offset + 4);
-    r.padTop = Fields::readI32(image, offset + 8);
-    r.keyword = Fields::readString(image, offset + 12, KeywordCapacity);
-    r.content = Fields::readString(image, offset + 44, ContentCapacity);
-    r.completed = Fields::readFlag(image, offset + 108);
-    r.barColor = Fields::readI32(image, offset + 112);
-    r.startHour = Fields::readI32(image, offset + 116);
-    r.startMinute = Fields::readI32(image, offset + 120);
-    r.startPM = Fields::readFlag(image, offset + 124);
-    r.endHour = Fields::readI32(image, offset + 128);
-    r.endMinute = Fields::readI32(image, offset + 132);
-    r.endPM = Fields::readFlag(image, offset + 136);
-    r.memo = Fields::readString(image, offset + 137, MemoCapacity);
+    r.padNo = Fields::readI32(image, offset + OffPadNo);
+    r.padLeft = Fields::readI32(image, offset + OffPadLeft);
+    r.padTop = Fields::readI32(image, offset + OffPadTop);
+    r.keyword = Fields::readString(image, offset + OffPadKeyword, KeywordCapacity);
+    r.content = Fields::readString(image, offset + OffPadContent, ContentCapacity);
+    r.completed = Fields::readFlag(image, offset + OffPadCompleted);
+    r.barColor = Fields::readI32(image, offset + OffPadColor);
+    r.startHour = Fields::readI32(image, offset + OffPadStartHour);
+    r.startMinute = Fields::readI32(image, offset + OffPadStartMinute);
+    r.startPM = Fields::readFlag(image, offset + OffPadStartPm);
+    r.endHour = Fields::readI32(image, offset + OffPadEndHour);
+    r.endMinute = Fields::readI32(image, offset + OffPadEndMinute);
+    r.endPM = Fields::readFlag(image, offset + OffPadEndPm);
+    r.memo = Fields::readString(image, offset + OffPadMemo, MemoCapacity);
     return r;
 }
 
 void SchedulePadRecord::toBytes(QByteArray &image, int offset) const
 {
     std::memset(image.data() + offset, 0, Size); // padding
-    Fields::writeI32(image, offset, padNo);
-    Fields::writeI32(image, offset + 4, padLeft);
-    Fields::writeI32(image, offset + 8, padTop);
-    Fields::writeString(image, offset + 12, KeywordCapacity, keyword);
-    Fields::writeString(image, offset + 44, ContentCapacity, content);
-    Fields::writeFlag(image, offset + 108, completed);
-    Fields::writeI32(image, offset + 112, barColor);
-    Fields::writeI32(image, offset + 116, startHour);
-    Fields::writeI32(image, offset + 120, startMinute);
-    Fields::writeFlag(image, offset + 124, startPM);
-    Fields::writeI32(image, offset + 128, endHour);
-    Fields::writeI32(image, offset + 132, endMinute);
-    Fields::writeFlag(image, offset + 136, endPM);
-    Fields::writeString(image, offset + 137, MemoCapacity, memo);
+    Fields::writeI32(image, offset + OffPadNo, padNo);
+    Fields::writeI32(image, offset + OffPadLeft, padLeft);
+    Fields::writeI32(image, offset + OffPadTop, padTop);
+    Fields::writeString(image, offset + OffPadKeyword, KeywordCapacity, keyword);
+    Fields::writeString(image, offset + OffPadContent, ContentCapacity, content);
+    Fields::writeFlag(image, offset + OffPadCompleted, completed);
+    Fields::writeI32(image, offset + OffPadColor, barColor);
+    Fields::writeI32(image, offset + OffPadStartHour, startHour);
+    Fields::writeI32(image, offset + OffPadStartMinute, startMinute);
+    Fields::writeFlag(image, offset + OffPadStartPm, startPM);
+    Fields::writeI32(image, offset + OffPadEndHour, endHour);
+    Fields::writeI32(image, offset + OffPadEndMinute, endMinute);
+    Fields::writeFlag(image, offset + OffPadEndPm, endPM);
+    Fields::writeString(image, offset + OffPadMemo, MemoCapacity, memo);
 }
 
 DiaryRecord DiaryRecord::fromBytes(const QByteArray &image, int offset)
 {
-    return {Fields::readString(image, offset, TitleCapacity),
-            Fields::readString(image, offset + 32, TextCapacity),
-            Fields::readString(image, offset + 288, TitleCapacity),
-            Fields::readString(image, offset + 320, TextCapacity)};
+    return {Fields::readString(image, offset + OffTitle1, TitleCapacity),
+            Fields::readString(image, offset + OffText1, TextCapacity),
+            Fields::readString(image, offset + OffTitle2, TitleCapacity),
+            Fields::readString(image, offset + OffText2, TextCapacity)};
 }
 
 void DiaryRecord::toBytes(QByteArray &image, int offset) const
 {
-    Fields::writeString(image, offset, TitleCapacity, title1);
-    Fields::writeString(image, offset + 32, TextCapacity, text1);
-    Fields::writeString(image, offset + 288, TitleCapacity, title2);
-    Fields::writeString(image, offset + 320, TextCapacity, text2);
+    Fields::writeString(image, offset + OffTitle1, TitleCapacity, title1);
+    Fields::writeString(image, offset + OffText1, TextCapacity, text1);
+    Fields::writeString(image, offset + OffTitle2, TitleCapacity, title2);
+    Fields::writeString(image, offset + OffText2, TextCapacity, text2);
 }
 
 int lastUsedBar(const ScheduleBars &bars)
@@ -96,28 +142,29 @@ DayFile DayFile::fromBytes(const QByteArray &image)
     QByteArray full = DayFile().toBytes();
     std::memcpy(full.data(), image.constData(), size_t(qMin(image.size(), qsizetype(Size))));
     DayFile d;
-    d.sourcePath = Fields::readStringBytes(full, 0, SourcePathCapacity);
-    d.createdOn = Fields::readF64(full, CreatedOnOffset);
+    d.sourcePath = Fields::readStringBytes(full, OffSourcePath, SourcePathCapacity);
+    d.createdOn = Fields::readF64(full, OffCreatedOn);
     for (int k = 0; k < PadSlots; ++k) {
-        d.bars[k] = ScheduleBar::fromBytes(full, BarsOffset + k * ScheduleBar::Size);
-        d.pads[k] = SchedulePadRecord::fromBytes(full, PadsOffset + k * SchedulePadRecord::Size);
+        d.bars[k] = ScheduleBar::fromBytes(full, OffBars + k * ScheduleBar::Size);
+        d.pads[k] = SchedulePadRecord::fromBytes(full, OffPads + k * SchedulePadRecord::Size);
     }
-    d.diary = DiaryRecord::fromBytes(full, DiaryOffset);
+    d.diary = DiaryRecord::fromBytes(full, OffDiary);
     return d;
 }
 
 QByteArray DayFile::toBytes() const
 {
     QByteArray image(Size, '\0');
+    // Stored as kept, without a round trip through text.
     const QByteArray path = sourcePath.left(SourcePathCapacity);
-    image[0] = char(path.size());
-    std::memcpy(image.data() + 1, path.constData(), size_t(path.size()));
-    Fields::writeF64(image, CreatedOnOffset, createdOn);
+    image[OffSourcePath] = char(path.size());
+    std::memcpy(image.data() + OffSourcePath + 1, path.constData(), size_t(path.size()));
+    Fields::writeF64(image, OffCreatedOn, createdOn);
     for (int k = 0; k < PadSlots; ++k) {
-        bars[k].toBytes(image, BarsOffset + k * ScheduleBar::Size);
-        pads[k].toBytes(image, PadsOffset + k * SchedulePadRecord::Size);
+        bars[k].toBytes(image, OffBars + k * ScheduleBar::Size);
+        pads[k].toBytes(image, OffPads + k * SchedulePadRecord::Size);
     }
-    diary.toBytes(image, DiaryOffset);
+    diary.toBytes(image, OffDiary);
     return image;
 }
 

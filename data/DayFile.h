@@ -85,10 +85,6 @@ struct DayFile
 {
     static constexpr int Size = 10728;
     static constexpr int SourcePathCapacity = 255;
-    static constexpr int CreatedOnOffset = 256;
-    static constexpr int BarsOffset = 264;
-    static constexpr int PadsOffset = 648;
-    static constexpr int DiaryOffset = 10152;
 
     // Kept as stored: only its file name is ever shown, and a save must not alter it.
     QByteArray sourcePath;

@@ -53,7 +53,7 @@ ListEntries ListEntries::fromBytes(const QByteArray &image)
     QByteArray full(Size, '\0');
     full.replace(0, qMin(image.size(), qsizetype(Size)), image.left(Size));
     ListEntries e;
-    readList(e.keywords, full, 0, KeywordCapacity);
+    readList(e.keywords, full, KeywordOffset, KeywordCapacity);
     readList(e.contents, full, ContentOffset, ContentCapacity);
     readList(e.titles1, full, Title1Offset, TitleCapacity);
     readList(e.titles2, full, Title2Offset, TitleCapacity);
@@ -63,7 +63,7 @@ ListEntries ListEntries::fromBytes(const QByteArray &image)
 QByteArray ListEntries::toBytes() const
 {
     QByteArray image(Size, '\0');
-    writeList(keywords, image, 0, KeywordCapacity);
+    writeList(keywords, image, KeywordOffset, KeywordCapacity);
     writeList(contents, image, ContentOffset, ContentCapacity);
     writeList(titles1, image, Title1Offset, TitleCapacity);
     writeList(titles2, image, Title2Offset, TitleCapacity);

@@ -14,6 +14,7 @@ struct ListEntries
     static constexpr int KeywordCapacity = 31;
     static constexpr int ContentCapacity = 63;
     static constexpr int TitleCapacity = 31;
+    static constexpr int KeywordOffset = 0;
     static constexpr int ContentOffset = 768;
     static constexpr int Title1Offset = 2304;
     static constexpr int Title2Offset = 2688;

@@ -4,47 +4,70 @@
 
 #include <cstring>
 
+namespace {
+
+// Offsets within a record: a pad record without the "completed" byte, then the weekdays.
+enum : int {
+    OffPadNo = 0,
+    OffOriginX = 4,
+    OffPadTop = 8,
+    OffKeyword = 12,
+    OffContent = 44,
+    OffBarColor = 108,
+    OffStartHour = 112,
+    OffStartMinute = 116,
+    OffStartPm = 120,
+    OffEndHour = 124,
+    OffEndMinute = 128,
+    OffEndPm = 132,
+    OffMemo = 133,
+    OffShowFlag = 389,
+    OffWeekdays = 390, // Sunday first, one byte each
+};
+
+} // namespace
+
 RoutineRecord RoutineRecord::fromBytes(const QByteArray &image, int offset)
 {
     RoutineRecord r;
-    r.padNo = Fields::readI32(image, offset);
-    r.originX = Fields::readI32(image, offset + 4);
-    r.padTop = Fields::readI32(image, offset + 8);
-    r.keyword = Fields::readString(image, offset + 12, KeywordCapacity);
-    r.content = Fields::readString(image, offset + 44, ContentCapacity);
-    r.barColor = Fields::readI32(image, offset + 108);
-    r.startHour = Fields::readI32(image, offset + 112);
-    r.startMinute = Fields::readI32(image, offset + 116);
-    r.startPM = Fields::readFlag(image, offset + 120);
-    r.endHour = Fields::readI32(image, offset + 124);
-    r.endMinute = Fields::readI32(image, offset + 128);
-    r.endPM = Fields::readFlag(image, offset + 132);
-    r.memo = Fields::readString(image, offset + 133, MemoCapacity);
-    r.showFlag = Fields::readFlag(image, offset + 389);
+    r.padNo = Fields::readI32(image, offset + OffPadNo);
+    r.originX = Fields::readI32(image, offset + OffOriginX);
+    r.padTop = Fields::readI32(image, offset + OffPadTop);
+    r.keyword = Fields::readString(image, offset + OffKeyword, KeywordCapacity);
+    r.content = Fields::readString(image, offset + OffContent, ContentCapacity);
+    r.barColor = Fields::readI32(image, offset + OffBarColor);
+    r.startHour = Fields::readI32(image, offset + OffStartHour);
+    r.startMinute = Fields::readI32(image, offset + OffStartMinute);
+    r.startPM = Fields::readFlag(image, offset + OffStartPm);
+    r.endHour = Fields::readI32(image, offset + OffEndHour);
+    r.endMinute = Fields::readI32(image, offset + OffEndMinute);
+    r.endPM = Fields::readFlag(image, offset + OffEndPm);
+    r.memo = Fields::readString(image, offset + OffMemo, MemoCapacity);
+    r.showFlag = Fields::readFlag(image, offset + OffShowFlag);
     for (int d = 0; d < 7; ++d)
-        r.weekdays[d] = Fields::readFlag(image, offset + 390 + d);
+        r.weekdays[d] = Fields::readFlag(image, offset + OffWeekdays + d);
     return r;
 }
 
 void RoutineRecord::toBytes(QByteArray &image, int offset) const
 {
     std::memset(image.data() + offset, 0, Size); // padding
-    Fields::writeI32(image, offset, padNo);
-    Fields::writeI32(image, offset + 4, originX);
-    Fields::writeI32(image, offset + 8, padTop);
-    Fields::writeString(image, offset + 12, KeywordCapacity, keyword);
-    Fields::writeString(image, offset + 44, ContentCapacity, content);
-    Fields::writeI32(image, offset + 108, barColor);
-    Fields::writeI32(image, offset + 112, startHour);
-    Fields::writeI32(image, offset + 116, startMinute);
-    Fields::writeFlag(image, offset + 120, startPM);
-    Fields::writeI32(image, offset + 124, endHour);
-    Fields::writeI32(image, offset + 128, endMinute);
-    Fields::writeFlag(image, offset + 132, endPM);
-    Fields::writeString(image, offset + 133, MemoCapacity, memo);
-    Fields::writeFlag(image, offset + 389, showFlag);
+    Fields::writeI32(image, offset + OffPadNo, padNo);
+    Fields::writeI32(image, offset + OffOriginX, originX);
+    Fields::writeI32(image, offset + OffPadTop, padTop);
+    Fields::writeString(image, offset + OffKeyword, KeywordCapacity, keyword);
+    Fields::writeString(image, offset + OffContent, ContentCapacity, content);
+    Fields::writeI32(image, offset + OffBarColor, barColor);
+    Fields::writeI32(image, offset + OffStartHour, startHour);
+    Fields::writeI32(image, offset + OffStartMinute, startMinute);
+    Fields::writeFlag(image, offset + OffStartPm, startPM);
+    Fields::writeI32(image, offset + OffEndHour, endHour);
+    Fields::writeI32(image, offset + OffEndMinute, endMinute);
+    Fields::writeFlag(image, offset + OffEndPm, endPM);
+    Fields::writeString(image, offset + OffMemo, MemoCapacity, memo);
+    Fields::writeFlag(image, offset + OffShowFlag, showFlag);
     for (int d = 0; d < 7; ++d)
-        Fields::writeFlag(image, offset + 390 + d, weekdays[d]);
+        Fields::writeFlag(image, offset + OffWeekdays + d, weekdays[d]);
 }
 
 namespace RoutineFile {
