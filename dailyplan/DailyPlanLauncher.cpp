@@ -29,7 +29,7 @@ DailyPlanLauncher::DailyPlanLauncher(Session &session, Services &services, Daily
 
 DailyPlanLauncher::~DailyPlanLauncher() = default;
 
-QString DailyPlanLauncher::aubrelFolderFailedText()
+QString DailyPlanLauncher::rootFolderFailedText()
 {
     return u"AUBRELフォルダの作成に失敗しました.\r\n\r\n処理を中止します."_s;
 }
@@ -51,12 +51,12 @@ std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
     QWidget *parent = m_host.hostWindow();
     DailyPlanState &s = *m_state;
     const QString exeDir = m_session.exeDir();
-    s.aubrelDir = DailyPlanPaths::aubrelDir(exeDir);
-    if (!QFileInfo(s.aubrelDir).isDir()) {
+    s.dailyPlanRoot = DailyPlanPaths::dailyPlanRoot(exeDir);
+    if (!QFileInfo(s.dailyPlanRoot).isDir()) {
         if (!confirmFirstUse(parent))
             return nullptr;
-        if (!QDir().mkdir(s.aubrelDir)) {
-            m_services.dialogs.inform(parent, aubrelFolderFailedText());
+        if (!QDir().mkdir(s.dailyPlanRoot)) {
+            m_services.dialogs.inform(parent, rootFolderFailedText());
             return nullptr;
         }
     }
@@ -78,26 +78,25 @@ std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
 
     // The planner works on the day it is opened, whatever day the program started on; the
     // session stays on its start-up day.
-    const QDate today = m_services.clock.today();
-    s.monthFolderName = DailyPlanPaths::monthFolderName(today);
-    s.todayDayFile = DailyPlanPaths::dayFile(exeDir, today);
-    const QString monthFolder = DailyPlanPaths::monthFolder(exeDir, today);
+    s.today = m_services.clock.today();
+    const QString monthFolder = s.monthFolder();
     if (!QFileInfo(monthFolder).isDir() && !QDir().mkdir(monthFolder)) {
         m_services.dialogs.inform(parent, monthFolderFailedText());
         return nullptr;
     }
 
-    if (QFileInfo::exists(s.todayDayFile)) {
-        if (!window->loadDayFile(s.todayDayFile))
+    const QString todayDayFile = s.todayDayFile();
+    if (QFileInfo::exists(todayDayFile)) {
+        if (!window->loadDayFile(todayDayFile))
             return nullptr;
-        s.currentDayFile = s.todayDayFile;
+        s.currentDayFile = todayDayFile;
         window->playShutter();
     } else {
         s.clearDay();
-        s.currentDayFile = s.todayDayFile;
-        window->showUnsaved(today);
+        s.currentDayFile = todayDayFile;
+        window->showUnsaved(s.today);
     }
-    window->setToday(today);
+    window->setToday(s.today);
     window->updateClock();
     return window;
 }

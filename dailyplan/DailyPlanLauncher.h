@@ -35,7 +35,7 @@ public:
 
     DailyPlanState &state() { return *m_state; }
 
-    static QString aubrelFolderFailedText();
+    static QString rootFolderFailedText();
     static QString monthFolderFailedText();
 
 private:

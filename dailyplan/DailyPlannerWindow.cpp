@@ -43,7 +43,7 @@ QString resizeNote()
     return u"本ウィンドウは高さ方向にのみ伸縮可能です.(最小高さ: 600ピクセル)"_s;
 }
 
-QString iniHintText()
+QString firstUseHintText()
 {
     return u"　\r\n　左の白いドラッグ・エリア上で, \r\n　\r\n　およその開始時刻から終了時刻までドラッグしてください. \r\n　\r\n　(本メッセージは,左クリックで消えます.) \r\n　"_s;
 }
@@ -89,27 +89,27 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Dai
     setRoutineCount(0);
 
     buildActions();
-    buildToDoStrip();
-    buildControls();
+    buildJobsPanel();
+    buildCommandPanel();
     buildPlan();
 
-    m_pnlCover = new QLabel(u"処理中・・・"_s, this);
-    m_pnlCover->setObjectName(u"pnlCover"_s);
-    m_pnlCover->setAlignment(Qt::AlignCenter);
-    setBackground(m_pnlCover, skyBlue);
-    QFont coverFont = m_pnlCover->font();
+    m_busyCover = new QLabel(u"処理中・・・"_s, this);
+    m_busyCover->setObjectName(u"pnlCover"_s);
+    m_busyCover->setAlignment(Qt::AlignCenter);
+    setBackground(m_busyCover, skyBlue);
+    QFont coverFont = m_busyCover->font();
     coverFont.setPixelSize(24);
-    m_pnlCover->setFont(coverFont);
-    QPalette coverText = m_pnlCover->palette();
+    m_busyCover->setFont(coverFont);
+    QPalette coverText = m_busyCover->palette();
     coverText.setColor(QPalette::WindowText, Qt::white);
-    m_pnlCover->setPalette(coverText);
-    m_pnlCover->hide();
+    m_busyCover->setPalette(coverText);
+    m_busyCover->hide();
 
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setAutoDefault(false);
 
     Hints::routeTo(this, m_statusBar);
-    connect(qApp, &QApplication::focusChanged, this, &DailyPlannerWindow::onFocusChanged);
+    connect(qApp, &QApplication::focusChanged, this, &DailyPlannerWindow::markFocusedPad);
     qApp->installEventFilter(this); // the wheel over any part of the window scrolls the plan
 
     m_dragPause.setSingleShot(true);
@@ -150,16 +150,17 @@ void DailyPlannerWindow::buildActions()
         {u"OptionSetList1", u"リスト項目を設定(&L)...", u"オプション"},
         {u"HContentsAubrel", u"目次(&C)...", u"ヘルプ"},
     };
-    for (const Def &d : defs) {
-        auto *a = new QAction(QString::fromUtf16(d.text), this);
-        a->setObjectName(QString::fromUtf16(d.name));
-        a->setProperty("category", QString::fromUtf16(d.category));
-        addAction(a);
+    for (const Def &def : defs) {
+        auto *command = new QAction(QString::fromUtf16(def.text), this);
+        command->setObjectName(QString::fromUtf16(def.name));
+        command->setProperty("category", QString::fromUtf16(def.category));
+        addAction(command);
     }
-    connect(action(u"FileSave1"_s), &QAction::triggered, this, &DailyPlannerWindow::fileSave);
-    connect(action(u"ScheduleToday1"_s), &QAction::triggered, this, &DailyPlannerWindow::scheduleToday);
-    connect(action(u"SchedulePast1"_s), &QAction::triggered, this, &DailyPlannerWindow::schedulePast);
-    connect(action(u"ScheduleRemovePad1"_s), &QAction::triggered, this, &DailyPlannerWindow::removePad);
+    connect(action(u"FileSave1"_s), &QAction::triggered, this, &DailyPlannerWindow::saveDay);
+    connect(action(u"ScheduleToday1"_s), &QAction::triggered, this, &DailyPlannerWindow::openToday);
+    connect(action(u"SchedulePast1"_s), &QAction::triggered, this, &DailyPlannerWindow::openPastDay);
+    connect(action(u"ScheduleRemovePad1"_s), &QAction::triggered, this,
+            &DailyPlannerWindow::removeSelectedPad);
 }
 
 QAction *DailyPlannerWindow::action(const QString &name) const
@@ -172,56 +173,56 @@ QAction *DailyPlannerWindow::routineEntryAction()
     return action(u"RoutineEntry1"_s);
 }
 
-void DailyPlannerWindow::buildToDoStrip()
+void DailyPlannerWindow::buildJobsPanel()
 {
-    m_pnlToDoList = new QFrame(this);
-    m_pnlToDoList->setObjectName(u"pnlToDoList"_s);
-    m_pnlToDoList->setFrameShape(QFrame::Panel);
-    m_pnlToDoList->setFrameShadow(QFrame::Raised);
-    setBackground(m_pnlToDoList, skyBlue);
+    m_jobsPanel = new QFrame(this);
+    m_jobsPanel->setObjectName(u"pnlToDoList"_s);
+    m_jobsPanel->setFrameShape(QFrame::Panel);
+    m_jobsPanel->setFrameShadow(QFrame::Raised);
+    setBackground(m_jobsPanel, skyBlue);
 
-    QLabel *heading = label(u"遂行中ジョブ リスト"_s, m_pnlToDoList, 8, 6);
+    QLabel *heading = label(u"遂行中ジョブ リスト"_s, m_jobsPanel, 8, 6);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     heading->adjustSize();
-    m_lblCount = label(QString(), m_pnlToDoList, 220, 6);
-    m_lblCount->setObjectName(u"lblCount"_s);
+    m_jobCountLabel = label(QString(), m_jobsPanel, 220, 6);
+    m_jobCountLabel->setObjectName(u"lblCount"_s);
     setInProgressCount(0);
 
     const int rowsX = 8;
-    label(u"データNo"_s, m_pnlToDoList, rowsX + 6, 28);
-    label(u"開始日"_s, m_pnlToDoList, rowsX + 76, 28);
-    label(u"終了日"_s, m_pnlToDoList, rowsX + 166, 28);
-    label(u"タイトル"_s, m_pnlToDoList, rowsX + 256, 28);
+    label(u"データNo"_s, m_jobsPanel, rowsX + 6, 28);
+    label(u"開始日"_s, m_jobsPanel, rowsX + 76, 28);
+    label(u"終了日"_s, m_jobsPanel, rowsX + 166, 28);
+    label(u"タイトル"_s, m_jobsPanel, rowsX + 256, 28);
 
-    m_sboxToDoItems = new QScrollArea(m_pnlToDoList);
-    m_sboxToDoItems->setObjectName(u"sboxToDoItems"_s);
-    m_sboxToDoItems->setGeometry(rowsX, 46, JobRowWidget::RowWidth + 22, 68);
-    m_sboxToDoItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_sboxToDoItems->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_sboxToDoItems->setFocusPolicy(Qt::NoFocus);
-    m_toDoRows = new QWidget;
-    m_toDoRows->resize(JobRowWidget::RowWidth + 2, 0);
-    setBackground(m_toDoRows, skyBlue);
-    m_sboxToDoItems->setWidget(m_toDoRows);
-    Hints::set(m_sboxToDoItems, u"遂行中ジョブ|今月と前月のジョブのうち,本日遂行中のものの一覧です"_s);
+    m_jobsScroll = new QScrollArea(m_jobsPanel);
+    m_jobsScroll->setObjectName(u"sboxToDoItems"_s);
+    m_jobsScroll->setGeometry(rowsX, 46, JobRowWidget::RowWidth + 22, 68);
+    m_jobsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_jobsScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_jobsScroll->setFocusPolicy(Qt::NoFocus);
+    m_jobRows = new QWidget;
+    m_jobRows->resize(JobRowWidget::RowWidth + 2, 0);
+    setBackground(m_jobRows, skyBlue);
+    m_jobsScroll->setWidget(m_jobRows);
+    Hints::set(m_jobsScroll, u"遂行中ジョブ|今月と前月のジョブのうち,本日遂行中のものの一覧です"_s);
 }
 
 void DailyPlannerWindow::addJobInProgress(MonthKind kind, int monthNumber, const JobRecord &job)
 {
-    auto *row = new JobRowWidget(kind, monthNumber, job, m_toDoRows);
+    auto *row = new JobRowWidget(kind, monthNumber, job, m_jobRows);
     row->setBackground(QColor(0, 255, 255));
-    row->move(1, m_toDoRowCount * JobRowWidget::RowHeight);
-    ++m_toDoRowCount;
-    m_toDoRows->resize(JobRowWidget::RowWidth + 2, m_toDoRowCount * JobRowWidget::RowHeight);
+    row->move(1, m_jobRowCount * JobRowWidget::RowHeight);
+    ++m_jobRowCount;
+    m_jobRows->resize(JobRowWidget::RowWidth + 2, m_jobRowCount * JobRowWidget::RowHeight);
     row->show();
 }
 
 void DailyPlannerWindow::setInProgressCount(int count)
 {
-    m_lblCount->setText(u"現在遂行中の件数： "_s + QString::number(count));
-    m_lblCount->adjustSize();
+    m_jobCountLabel->setText(u"現在遂行中の件数： "_s + QString::number(count));
+    m_jobCountLabel->adjustSize();
 }
 
 void DailyPlannerWindow::setRoutineCount(int count)
@@ -234,57 +235,57 @@ void DailyPlannerWindow::showPadCount(int count)
     m_padCountPanel->setText(u"データ総数: "_s + QString::number(count));
 }
 
-void DailyPlannerWindow::buildControls()
+void DailyPlannerWindow::buildCommandPanel()
 {
-    m_pnlControls = new QFrame(this);
-    m_pnlControls->setObjectName(u"pnlControls"_s);
-    m_pnlControls->setFrameShape(QFrame::Panel);
-    m_pnlControls->setFrameShadow(QFrame::Raised);
+    m_commandPanel = new QFrame(this);
+    m_commandPanel->setObjectName(u"pnlControls"_s);
+    m_commandPanel->setFrameShape(QFrame::Panel);
+    m_commandPanel->setFrameShadow(QFrame::Raised);
     const int x = 5;
     const int w = 105;
 
-    label(u"本日の日付："_s, m_pnlControls, x, 8);
-    m_dtpToday = new QDateEdit(m_pnlControls);
-    m_dtpToday->setObjectName(u"dtpToday"_s);
-    m_dtpToday->setGeometry(x, 26, w, 22);
-    m_dtpToday->setDisplayFormat(DateText::longDateFormat());
-    m_dtpToday->setReadOnly(true);
-    m_dtpToday->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    m_dtpToday->setFocusPolicy(Qt::NoFocus);
-    Hints::set(m_dtpToday, u"本日の日付|本日の日付です"_s);
+    label(u"本日の日付："_s, m_commandPanel, x, 8);
+    m_todayBox = new QDateEdit(m_commandPanel);
+    m_todayBox->setObjectName(u"dtpToday"_s);
+    m_todayBox->setGeometry(x, 26, w, 22);
+    m_todayBox->setDisplayFormat(DateText::longDateFormat());
+    m_todayBox->setReadOnly(true);
+    m_todayBox->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    m_todayBox->setFocusPolicy(Qt::NoFocus);
+    Hints::set(m_todayBox, u"本日の日付|本日の日付です"_s);
 
-    label(u"只今の時刻："_s, m_pnlControls, x, 56);
-    m_edtNow = new QLineEdit(m_pnlControls);
-    m_edtNow->setObjectName(u"edtNow"_s);
-    m_edtNow->setGeometry(x, 74, w, 22);
-    m_edtNow->setReadOnly(true);
-    m_edtNow->setTextMargins(0, 0, 0, 0);
-    QFont clockFont = m_edtNow->font();
+    label(u"只今の時刻："_s, m_commandPanel, x, 56);
+    m_clockBox = new QLineEdit(m_commandPanel);
+    m_clockBox->setObjectName(u"edtNow"_s);
+    m_clockBox->setGeometry(x, 74, w, 22);
+    m_clockBox->setReadOnly(true);
+    m_clockBox->setTextMargins(0, 0, 0, 0);
+    QFont clockFont = m_clockBox->font();
     clockFont.setPointSize(8);
-    m_edtNow->setFont(clockFont);
-    Hints::set(m_edtNow, u"只今の時刻|[更新]ボタンで最新の時刻を表示します"_s);
-    auto *btnUpdate = new QPushButton(u"更新"_s, m_pnlControls);
-    btnUpdate->setObjectName(u"btnUpdate"_s);
-    btnUpdate->setGeometry(x + w - 50, 99, 50, 22);
-    Hints::set(btnUpdate, u"更新|現在の時刻を表示します"_s);
-    connect(btnUpdate, &QPushButton::clicked, this, &DailyPlannerWindow::updateClock);
+    m_clockBox->setFont(clockFont);
+    Hints::set(m_clockBox, u"只今の時刻|[更新]ボタンで最新の時刻を表示します"_s);
+    auto *updateButton = new QPushButton(u"更新"_s, m_commandPanel);
+    updateButton->setObjectName(u"btnUpdate"_s);
+    updateButton->setGeometry(x + w - 50, 99, 50, 22);
+    Hints::set(updateButton, u"更新|現在の時刻を表示します"_s);
+    connect(updateButton, &QPushButton::clicked, this, &DailyPlannerWindow::updateClock);
 
-    label(u"ファイル名："_s, m_pnlControls, x, 130);
-    m_edtThisFile = new QLineEdit(m_pnlControls);
-    m_edtThisFile->setObjectName(u"edtThisFile"_s);
-    m_edtThisFile->setGeometry(x, 148, w, 22);
-    m_edtThisFile->setReadOnly(true);
-    Hints::set(m_edtThisFile, u"ファイル名|表示中のスケジュールのファイル名です"_s);
+    label(u"ファイル名："_s, m_commandPanel, x, 130);
+    m_fileNameBox = new QLineEdit(m_commandPanel);
+    m_fileNameBox->setObjectName(u"edtThisFile"_s);
+    m_fileNameBox->setGeometry(x, 148, w, 22);
+    m_fileNameBox->setReadOnly(true);
+    Hints::set(m_fileNameBox, u"ファイル名|表示中のスケジュールのファイル名です"_s);
 
-    label(u"ファイル作成日："_s, m_pnlControls, x, 178);
-    m_dtpPrepDate = new QDateEdit(m_pnlControls);
-    m_dtpPrepDate->setObjectName(u"dtpPrepDate"_s);
-    m_dtpPrepDate->setGeometry(x, 196, w, 22);
-    m_dtpPrepDate->setDisplayFormat(DateText::longDateFormat());
-    m_dtpPrepDate->setReadOnly(true);
-    m_dtpPrepDate->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    m_dtpPrepDate->setFocusPolicy(Qt::NoFocus);
-    Hints::set(m_dtpPrepDate, u"ファイル作成日|表示中のスケジュールのファイルを作成した日付です"_s);
+    label(u"ファイル作成日："_s, m_commandPanel, x, 178);
+    m_createdOnEdit = new QDateEdit(m_commandPanel);
+    m_createdOnEdit->setObjectName(u"dtpPrepDate"_s);
+    m_createdOnEdit->setGeometry(x, 196, w, 22);
+    m_createdOnEdit->setDisplayFormat(DateText::longDateFormat());
+    m_createdOnEdit->setReadOnly(true);
+    m_createdOnEdit->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    m_createdOnEdit->setFocusPolicy(Qt::NoFocus);
+    Hints::set(m_createdOnEdit, u"ファイル作成日|表示中のスケジュールのファイルを作成した日付です"_s);
 
     struct Button
     {
@@ -304,109 +305,108 @@ void DailyPlannerWindow::buildControls()
         {u"btnDiary", u"一日の終わりに...", u"ScheduleDiary1", u"一日の終わりに|ダイアリーを記入します"},
     };
     int y = 236;
-    for (const Button &b : buttons) {
-        auto *button = new QPushButton(QString::fromUtf16(b.text), m_pnlControls);
-        button->setObjectName(QString::fromUtf16(b.name));
+    for (const Button &def : buttons) {
+        auto *button = new QPushButton(QString::fromUtf16(def.text), m_commandPanel);
+        button->setObjectName(QString::fromUtf16(def.name));
         button->setGeometry(x, y, w, 28);
-        Hints::set(button, QString::fromUtf16(b.hint));
-        QAction *a = action(QString::fromUtf16(b.action));
-        connect(button, &QPushButton::clicked, a, &QAction::trigger);
+        Hints::set(button, QString::fromUtf16(def.hint));
+        connect(button, &QPushButton::clicked, action(QString::fromUtf16(def.action)), &QAction::trigger);
         y += 32;
     }
-    auto *btnSave = new QPushButton(action(u"FileSave1"_s)->text(), m_pnlControls);
-    btnSave->setObjectName(u"btnSave"_s);
-    btnSave->setGeometry(x, y + 6, w, 50);
-    QFont big = btnSave->font();
+    auto *saveButton = new QPushButton(action(u"FileSave1"_s)->text(), m_commandPanel);
+    saveButton->setObjectName(u"btnSave"_s);
+    saveButton->setGeometry(x, y + 6, w, 50);
+    QFont big = saveButton->font();
     big.setPointSize(14);
     big.setBold(true);
-    btnSave->setFont(big);
-    Hints::set(btnSave, u"保存|表示中のスケジュールをファイルに保存します"_s);
-    connect(btnSave, &QPushButton::clicked, action(u"FileSave1"_s), &QAction::trigger);
+    saveButton->setFont(big);
+    Hints::set(saveButton, u"保存|表示中のスケジュールをファイルに保存します"_s);
+    connect(saveButton, &QPushButton::clicked, action(u"FileSave1"_s), &QAction::trigger);
     y += 64;
-    auto *btnExit = new QPushButton(u"閉じる(&C)"_s, m_pnlControls);
-    btnExit->setObjectName(u"btnExit"_s);
-    btnExit->setGeometry(x, y, w, 28);
-    Hints::set(btnExit, u"閉じる|デイリープラン作成を終了します (保存していない変更は破棄されます)"_s);
-    connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
+    auto *closeButton = new QPushButton(u"閉じる(&C)"_s, m_commandPanel);
+    closeButton->setObjectName(u"btnExit"_s);
+    closeButton->setGeometry(x, y, w, 28);
+    Hints::set(closeButton, u"閉じる|デイリープラン作成を終了します (保存していない変更は破棄されます)"_s);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_controlsMenu = new QMenu(this);
-    m_controlsMenu->addAction(action(u"SchedulePast1"_s));
-    m_controlsMenu->addAction(action(u"ScheduleToday1"_s));
-    m_controlsMenu->addSeparator();
-    m_controlsMenu->addAction(action(u"OptionSetList1"_s));
-    m_controlsMenu->addSeparator();
-    QMenu *help = m_controlsMenu->addMenu(u"ヘルプ(&H)"_s);
+    m_commandMenu = new QMenu(this);
+    m_commandMenu->addAction(action(u"SchedulePast1"_s));
+    m_commandMenu->addAction(action(u"ScheduleToday1"_s));
+    m_commandMenu->addSeparator();
+    m_commandMenu->addAction(action(u"OptionSetList1"_s));
+    m_commandMenu->addSeparator();
+    QMenu *help = m_commandMenu->addMenu(u"ヘルプ(&H)"_s);
     help->addAction(action(u"HContentsAubrel"_s));
-    m_pnlControls->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_pnlControls, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { m_controlsMenu->popup(m_pnlControls->mapToGlobal(pos)); });
+    m_commandPanel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_commandPanel, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_commandMenu->popup(m_commandPanel->mapToGlobal(pos)); });
 }
 
 void DailyPlannerWindow::buildPlan()
 {
-    m_sboxMain = new QScrollArea(this);
-    m_sboxMain->setObjectName(u"sboxMain"_s);
-    m_sboxMain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_sboxMain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_sboxMain->setWidgetResizable(false);
+    m_planScroll = new QScrollArea(this);
+    m_planScroll->setObjectName(u"sboxMain"_s);
+    m_planScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_planScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_planScroll->setWidgetResizable(false);
 
-    const int frameWidth = 1 + 300 + 48 + 300 + 1;
-    m_pnlBase = new QWidget;
-    m_pnlBase->setObjectName(u"pnlBase"_s);
-    m_pnlBase->setFixedSize(frameWidth + 12, 2904);
-    m_pnlFrame = new QWidget(m_pnlBase);
-    m_pnlFrame->setObjectName(u"pnlFrame"_s);
-    m_pnlFrame->setGeometry(6, 0, frameWidth, 2884);
-    setBackground(m_pnlFrame, Qt::white);
+    const int planWidth = 1 + 300 + 48 + 300 + 1;
+    m_planHolder = new QWidget;
+    m_planHolder->setObjectName(u"pnlBase"_s);
+    m_planHolder->setFixedSize(planWidth + 12, 2904);
+    m_plan = new QWidget(m_planHolder);
+    m_plan->setObjectName(u"pnlFrame"_s);
+    m_plan->setGeometry(6, 0, planWidth, 2884);
+    setBackground(m_plan, Qt::white);
 
-    auto *left = new DayPaneWidget(TimeAxis::leftPaneBands(), m_pnlFrame);
+    auto *left = new DayPaneWidget(TimeAxis::leftPaneBands(), m_plan);
     left->setObjectName(u"pbxFrameL"_s);
     left->setGeometry(1, 1, 300, 2882);
-    auto *right = new DayPaneWidget(TimeAxis::rightPaneBands(), m_pnlFrame);
+    auto *right = new DayPaneWidget(TimeAxis::rightPaneBands(), m_plan);
     right->setObjectName(u"pbxFrameR"_s);
     right->setGeometry(1 + 300 + 48, 1, 300, 2882);
 
-    auto *pnlTime = new QFrame(m_pnlFrame);
-    pnlTime->setObjectName(u"pnlTime"_s);
-    pnlTime->setGeometry(301, 1, 48, 2882);
-    setBackground(pnlTime, QColor(112, 128, 144));
-    auto *pnlTimeL = new QWidget(pnlTime);
-    pnlTimeL->setObjectName(u"pnlTimeL"_s);
-    pnlTimeL->setGeometry(1, 1, 12, TimeAxis::Rows);
-    m_pbxTimeL = new DragColumnWidget(DragColumnWidget::Side::Left, pnlTimeL);
-    m_pbxTimeL->setObjectName(u"pbxTimeL"_s);
-    m_pbxTimeL->setGeometry(0, 0, 12, TimeAxis::Rows);
-    auto *scale = new TimeScaleWidget(pnlTime);
+    auto *timeStrip = new QFrame(m_plan);
+    timeStrip->setObjectName(u"pnlTime"_s);
+    timeStrip->setGeometry(301, 1, 48, 2882);
+    setBackground(timeStrip, QColor(112, 128, 144));
+    auto *leftHolder = new QWidget(timeStrip);
+    leftHolder->setObjectName(u"pnlTimeL"_s);
+    leftHolder->setGeometry(1, 1, 12, TimeAxis::Rows);
+    m_leftColumn = new DragColumnWidget(DragColumnWidget::Side::Left, leftHolder);
+    m_leftColumn->setObjectName(u"pbxTimeL"_s);
+    m_leftColumn->setGeometry(0, 0, 12, TimeAxis::Rows);
+    auto *scale = new TimeScaleWidget(timeStrip);
     scale->setObjectName(u"pbxTime"_s);
     scale->move(13, 1);
-    auto *pnlTimeR = new QWidget(pnlTime);
-    pnlTimeR->setObjectName(u"pnlTimeR"_s);
-    pnlTimeR->setGeometry(34, 1, 13, TimeAxis::Rows);
-    m_pbxTimeR = new DragColumnWidget(DragColumnWidget::Side::Right, pnlTimeR);
-    m_pbxTimeR->setObjectName(u"pbxTimeR"_s);
-    m_pbxTimeR->setGeometry(0, 0, 13, TimeAxis::Rows);
-    for (DragColumnWidget *c : {m_pbxTimeL, m_pbxTimeR}) {
+    auto *rightHolder = new QWidget(timeStrip);
+    rightHolder->setObjectName(u"pnlTimeR"_s);
+    rightHolder->setGeometry(34, 1, 13, TimeAxis::Rows);
+    m_rightColumn = new DragColumnWidget(DragColumnWidget::Side::Right, rightHolder);
+    m_rightColumn->setObjectName(u"pbxTimeR"_s);
+    m_rightColumn->setGeometry(0, 0, 13, TimeAxis::Rows);
+    for (DragColumnWidget *column : {m_leftColumn, m_rightColumn}) {
         Hints::set(
-            c,
+            column,
             u"ドラッグ・エリア|およその開始時刻から終了時刻までドラッグすると,スケジュール・パッドを作成します"_s);
-        connect(c, &DragColumnWidget::pressed, this, &DailyPlannerWindow::dragPress);
-        connect(c, &DragColumnWidget::moved, this, &DailyPlannerWindow::dragMove);
-        connect(c, &DragColumnWidget::released, this, &DailyPlannerWindow::dragRelease);
+        connect(column, &DragColumnWidget::pressed, this, &DailyPlannerWindow::dragPress);
+        connect(column, &DragColumnWidget::moved, this, &DailyPlannerWindow::dragMove);
+        connect(column, &DragColumnWidget::released, this, &DailyPlannerWindow::dragRelease);
     }
     Hints::set(scale, u"時刻|時刻の目盛りです (5分ごと)"_s);
 
-    m_pnlIniHint = new QFrame(m_pnlFrame);
-    m_pnlIniHint->setObjectName(u"pnlIniHint"_s);
-    m_pnlIniHint->setFrameShape(QFrame::Box);
-    setBackground(m_pnlIniHint, QColor(255, 251, 240));
-    auto *lblIniHint = new QLabel(m_pnlIniHint);
-    lblIniHint->setObjectName(u"lblIniHint"_s);
-    lblIniHint->move(1, 1);
-    m_pnlIniHint->installEventFilter(this);
-    lblIniHint->installEventFilter(this);
-    m_pnlIniHint->hide();
+    m_firstUseHint = new QFrame(m_plan);
+    m_firstUseHint->setObjectName(u"pnlIniHint"_s);
+    m_firstUseHint->setFrameShape(QFrame::Box);
+    setBackground(m_firstUseHint, QColor(255, 251, 240));
+    auto *hintText = new QLabel(m_firstUseHint);
+    hintText->setObjectName(u"lblIniHint"_s);
+    hintText->move(1, 1);
+    m_firstUseHint->installEventFilter(this);
+    hintText->installEventFilter(this);
+    m_firstUseHint->hide();
 
-    m_sboxMain->setWidget(m_pnlBase);
+    m_planScroll->setWidget(m_planHolder);
 }
 
 void DailyPlannerWindow::layoutParts()
@@ -414,12 +414,13 @@ void DailyPlannerWindow::layoutParts()
     const int w = width();
     const int h = height();
     const int bar = m_statusBar->sizeHint().height();
-    const int controls = 115;
+    const int commands = 115;
+    const int jobs = 120;
     m_statusBar->setGeometry(0, h - bar, w, bar);
-    m_pnlControls->setGeometry(w - controls, 0, controls, h - bar);
-    m_pnlToDoList->setGeometry(0, 0, w - controls, 120);
-    m_sboxMain->setGeometry(0, 120, w - controls, h - 120 - bar);
-    m_pnlCover->setGeometry(m_sboxMain->geometry().adjusted(-1, -1, 1, 1));
+    m_commandPanel->setGeometry(w - commands, 0, commands, h - bar);
+    m_jobsPanel->setGeometry(0, 0, w - commands, jobs);
+    m_planScroll->setGeometry(0, jobs, w - commands, h - jobs - bar);
+    m_busyCover->setGeometry(m_planScroll->geometry().adjusted(-1, -1, 1, 1));
 }
 
 void DailyPlannerWindow::resizeEvent(QResizeEvent *event)
@@ -449,19 +450,19 @@ void DailyPlannerWindow::showEvent(QShowEvent *event)
     layoutParts();
     setScrollPosition(InitialScroll);
     m_statusBar->showMessage(resizeNote());
-    if (m_edtThisFile->text() == unsavedText)
-        showIniHint();
+    if (m_fileNameBox->text() == unsavedText)
+        showFirstUseHint();
 }
 
-void DailyPlannerWindow::showIniHint()
+void DailyPlannerWindow::showFirstUseHint()
 {
-    auto *lbl = m_pnlIniHint->findChild<QLabel *>(u"lblIniHint"_s);
-    lbl->setText(Sjis::fromCrLf(iniHintText()));
-    lbl->adjustSize();
-    m_pnlIniHint->resize(lbl->width() + 2, lbl->height() + 2);
-    m_pnlIniHint->move(RightPaneX, 303);
-    m_pnlIniHint->raise();
-    m_pnlIniHint->show();
+    auto *hintText = m_firstUseHint->findChild<QLabel *>(u"lblIniHint"_s);
+    hintText->setText(Sjis::fromCrLf(firstUseHintText()));
+    hintText->adjustSize();
+    m_firstUseHint->resize(hintText->width() + 2, hintText->height() + 2);
+    m_firstUseHint->move(RightPaneX, 303);
+    m_firstUseHint->raise();
+    m_firstUseHint->show();
 }
 
 void DailyPlannerWindow::keyPressEvent(QKeyEvent *event)
@@ -485,9 +486,9 @@ bool DailyPlannerWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (event->type() == QEvent::MouseButtonPress &&
-        (watched == m_pnlIniHint || watched->parent() == m_pnlIniHint) &&
+        (watched == m_firstUseHint || watched->parent() == m_firstUseHint) &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        m_pnlIniHint->hide();
+        m_firstUseHint->hide();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -495,12 +496,12 @@ bool DailyPlannerWindow::eventFilter(QObject *watched, QEvent *event)
 
 int DailyPlannerWindow::scrollPosition() const
 {
-    return m_sboxMain->verticalScrollBar()->value();
+    return m_planScroll->verticalScrollBar()->value();
 }
 
 void DailyPlannerWindow::setScrollPosition(int rows)
 {
-    m_sboxMain->verticalScrollBar()->setValue(rows);
+    m_planScroll->verticalScrollBar()->setValue(rows);
 }
 
 void DailyPlannerWindow::scrollBy(int rows)
@@ -516,7 +517,7 @@ void DailyPlannerWindow::done(int result)
 
 void DailyPlannerWindow::setToday(const QDate &date)
 {
-    m_dtpToday->setDate(date);
+    m_todayBox->setDate(date);
 }
 
 QString DailyPlannerWindow::clockText(const QTime &time)
@@ -532,22 +533,22 @@ void DailyPlannerWindow::updateClock()
 {
     const QString text = clockText(m_services.clock.now().time());
     // The panel is narrow: step the font down until the whole time shows.
-    m_edtNow->setFont(TextFit::fittingFont(m_edtNow->font(), 9, text, m_edtNow->width(), 6));
-    m_edtNow->setText(text);
-    m_edtNow->setCursorPosition(0);
+    m_clockBox->setFont(TextFit::fittingFont(m_clockBox->font(), 9, text, m_clockBox->width(), 6));
+    m_clockBox->setText(text);
+    m_clockBox->setCursorPosition(0);
 }
 
-void DailyPlannerWindow::showUnsaved(const QDate &today)
+void DailyPlannerWindow::showUnsaved(const QDate &createdOn)
 {
-    m_edtThisFile->setText(unsavedText);
-    m_dtpPrepDate->setDate(today);
+    m_fileNameBox->setText(unsavedText);
+    m_createdOnEdit->setDate(createdOn);
 }
 
 void DailyPlannerWindow::showFileOf(const DayFile &day)
 {
-    m_edtThisFile->setText(day.shownFileName());
-    m_edtThisFile->setCursorPosition(0);
-    m_dtpPrepDate->setDate(DaySerial::toDate(day.createdOn));
+    m_fileNameBox->setText(day.shownFileName());
+    m_fileNameBox->setCursorPosition(0);
+    m_createdOnEdit->setDate(DaySerial::toDate(day.createdOn));
 }
 
 Dialogs &DailyPlannerWindow::padDialogs()
@@ -562,31 +563,31 @@ void DailyPlannerWindow::playShutter()
 
 void DailyPlannerWindow::showCover()
 {
-    m_pnlCover->setGeometry(m_sboxMain->geometry().adjusted(-1, -1, 1, 1));
-    m_pnlCover->raise();
-    m_pnlCover->show();
-    m_pnlCover->repaint();
+    m_busyCover->setGeometry(m_planScroll->geometry().adjusted(-1, -1, 1, 1));
+    m_busyCover->raise();
+    m_busyCover->show();
+    m_busyCover->repaint();
 }
 
 void DailyPlannerWindow::hideCover()
 {
-    m_pnlCover->hide();
+    m_busyCover->hide();
 }
 
 void DailyPlannerWindow::paintBars()
 {
-    m_pbxTimeL->setBars(m_state.workingBars);
-    m_pbxTimeR->setBars(m_state.workingBars);
+    m_leftColumn->setBars(m_state.workingBars);
+    m_rightColumn->setBars(m_state.workingBars);
 }
 
 SchedulePad *DailyPlannerWindow::createPad(int slot, const SchedulePadRecord &record)
 {
     // The slot decides the number: a damaged PadNo must not send a pad's edits to another record.
-    auto *pad = new SchedulePad(slot + 1, *this, m_pnlFrame);
+    auto *pad = new SchedulePad(slot + 1, *this, m_plan);
     pad->setFromRecord(record);
-    pad->setSaved(true);
-    const int maxLeft = m_pnlFrame->width() - SchedulePad::Width;
-    const int maxTop = m_pnlFrame->height() - SchedulePad::Height;
+    pad->setKept(true);
+    const int maxLeft = m_plan->width() - SchedulePad::Width;
+    const int maxTop = m_plan->height() - SchedulePad::Height;
     pad->move(qBound(0, int(record.padLeft), maxLeft), qBound(0, int(record.padTop), maxTop));
     connect(pad, &SchedulePad::memoRequested, this, &DailyPlannerWindow::padMemoRequested);
     m_pads[slot] = pad;
@@ -596,9 +597,9 @@ SchedulePad *DailyPlannerWindow::createPad(int slot, const SchedulePadRecord &re
 
 SchedulePad *DailyPlannerWindow::createNewPad(int slot, int left, int startRow, int endRow)
 {
-    auto *pad = new SchedulePad(slot + 1, *this, m_pnlFrame);
+    auto *pad = new SchedulePad(slot + 1, *this, m_plan);
     pad->setTimes(TimeAxis::rowToTime(startRow), TimeAxis::rowToTime(endRow));
-    pad->setSaved(false);
+    pad->setKept(false);
     pad->move(left, startRow + 1);
     connect(pad, &SchedulePad::memoRequested, this, &DailyPlannerWindow::padMemoRequested);
     m_pads[slot] = pad;
@@ -641,12 +642,12 @@ SchedulePad *DailyPlannerWindow::padOf(QWidget *widget) const
 {
     for (QWidget *w = widget; w; w = w->parentWidget()) {
         if (auto *pad = qobject_cast<SchedulePad *>(w))
-            return pad->parentWidget() == m_pnlFrame ? pad : nullptr;
+            return pad->parentWidget() == m_plan ? pad : nullptr;
     }
     return nullptr;
 }
 
-void DailyPlannerWindow::onFocusChanged(QWidget *old, QWidget *now)
+void DailyPlannerWindow::markFocusedPad(QWidget *old, QWidget *now)
 {
     // Boxes and other windows taking the focus leave the mark where it is.
     if (!now || now->window() != this)
@@ -690,7 +691,7 @@ bool DailyPlannerWindow::loadDayFile(const QString &path)
     return true;
 }
 
-void DailyPlannerWindow::fileSave()
+void DailyPlannerWindow::saveDay()
 {
     bool created = false;
     const SafeFile::Result r = m_state.saveDay(DaySerial::fromDate(m_services.clock.today()), &created);
@@ -706,35 +707,34 @@ void DailyPlannerWindow::fileSave()
     playShutter();
 }
 
-void DailyPlannerWindow::scheduleToday()
+void DailyPlannerWindow::openToday()
 {
-    if (m_state.currentDayFile == m_state.todayDayFile)
+    if (m_state.currentDayFile == m_state.todayDayFile())
         return;
-    if (QFileInfo::exists(m_state.todayDayFile)) {
+    if (QFileInfo::exists(m_state.todayDayFile())) {
         showCover();
-        if (!loadDayFile(m_state.todayDayFile)) {
+        if (!loadDayFile(m_state.todayDayFile())) {
             hideCover();
             return;
         }
-        m_state.currentDayFile = m_state.todayDayFile;
+        m_state.currentDayFile = m_state.todayDayFile();
         setPadColorsFromRecords();
         focusPadNumber(m_state.padCount());
         hideCover();
         playShutter();
         return;
     }
-    m_state.currentDayFile = m_state.todayDayFile;
+    m_state.currentDayFile = m_state.todayDayFile();
     clearDay();
-    showUnsaved(m_services.clock.today());
+    showUnsaved(m_services.clock.today()); // the date a save would give the file
     showPadCount(0); // the cleared day has no pads; the count of the last day would be wrong
 }
 
-void DailyPlannerWindow::schedulePast()
+void DailyPlannerWindow::openPastDay()
 {
-    const QString folder = m_state.aubrelDir + u'/' + m_state.monthFolderName;
-    const QString path = m_services.dialogs.openFileName(this, u"過去のスケジュール"_s, folder,
+    const QString path = m_services.dialogs.openFileName(this, u"過去のスケジュール"_s, m_state.monthFolder(),
                                                          u"Dawnpadファイル (*.[dD][tT][fF])"_s);
-    if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(m_state.todayDayFile) ||
+    if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(m_state.todayDayFile()) ||
         !QFileInfo::exists(path))
         return;
     showCover();
@@ -749,7 +749,7 @@ void DailyPlannerWindow::schedulePast()
     playShutter();
 }
 
-void DailyPlannerWindow::removePad()
+void DailyPlannerWindow::removeSelectedPad()
 {
     const int slot = m_state.selectedPad;
     if (slot < 0 || slot >= PadSlots || !m_pads[slot])
@@ -763,31 +763,13 @@ void DailyPlannerWindow::removePad()
         return;
     }
     showCover();
-    m_state.workingBars[slot] = ScheduleBar::unused();
-    m_state.workingPads[slot] = SchedulePadRecord();
-
-    // Pack: the pads with a bar move up to the lowest numbers, memo and all.
-    ScheduleBars bars;
-    bars.fill(ScheduleBar::unused());
-    SchedulePads pads{};
-    int p = 0;
-    for (int k = 0; k < PadSlots; ++k) {
-        if (!m_state.workingBars[k].inUse())
-            continue;
-        bars[p] = m_state.workingBars[k];
-        pads[p] = m_state.workingPads[k];
-        pads[p].padNo = p + 1;
-        ++p;
-    }
-    m_state.workingBars = bars;
-    m_state.workingPads = pads;
-
+    const int lastPad = m_state.removePad(slot);
     destroyPads();
     showPadsFromRecords();
     playShutter();
     paintBars();
     setPadColorsFromRecords();
-    focusPadNumber(lastUsedBar(m_state.workingBars));
+    focusPadNumber(lastPad);
     hideCover();
 }
 
@@ -807,7 +789,7 @@ void DailyPlannerWindow::dragMove(DragColumnWidget *, int y)
         return;
     m_dragEndRow = y;
     const int top = scrollPosition();
-    const int bottom = top + m_sboxMain->viewport()->height();
+    const int bottom = top + m_planScroll->viewport()->height();
     if (bottom - y < AutoScrollMargin) {
         scrollBy(AutoScrollStep);
         pauseDrag();
@@ -851,7 +833,7 @@ void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton b
         playShutter();
         return;
     }
-    const int left = column == m_pbxTimeL ? LeftPaneX : RightPaneX;
+    const int left = column == m_leftColumn ? LeftPaneX : RightPaneX;
     createNewPad(slot, left, m_dragStartRow, m_dragEndRow);
     m_dragArmed = false;
     playShutter();

@@ -50,18 +50,18 @@ public:
     void setRoutineCount(int count);
     void setToday(const QDate &date);
     void updateClock();
-    // The day has no file yet: "未作成" and today as its date.
-    void showUnsaved(const QDate &today);
+    // The day has no file yet: "未作成", and the date a save would give the file.
+    void showUnsaved(const QDate &createdOn);
     // Clears the shown day and shows the file's day instead. A file that cannot be read is
     // reported and leaves the shown day as it was.
     bool loadDayFile(const QString &path);
     void clearDay();
 
-    // Commands.
-    void fileSave();
-    void scheduleToday();
-    void schedulePast();
-    void removePad();
+    // "保存", "今日のスケジュール", "過去のスケジュール", "スケジュール・パッドを削除".
+    void saveDay();
+    void openToday();
+    void openPastDay();
+    void removeSelectedPad();
     void paintBars() override;
 
     // The drag columns.
@@ -100,13 +100,13 @@ public slots:
 
 private:
     void buildActions();
-    void buildToDoStrip();
-    void buildControls();
+    void buildJobsPanel();
+    void buildCommandPanel();
     void buildPlan();
     void layoutParts();
     void showCover();
     void hideCover();
-    void showIniHint();
+    void showFirstUseHint();
     SchedulePad *createPad(int slot, const SchedulePadRecord &record);
     SchedulePad *createNewPad(int slot, int left, int startRow, int endRow);
     void destroyPads();
@@ -115,7 +115,7 @@ private:
     void focusPadNumber(int number);
     void showPadCount(int count);
     void showFileOf(const DayFile &day);
-    void onFocusChanged(QWidget *old, QWidget *now);
+    void markFocusedPad(QWidget *old, QWidget *now);
     SchedulePad *padOf(QWidget *widget) const;
     void pauseDrag();
     void scrollBy(int rows);
@@ -134,26 +134,26 @@ private:
     QTimer m_dragPause;
     int m_wheelRemainder = 0;
 
-    QFrame *m_pnlToDoList = nullptr;
-    QLabel *m_lblCount = nullptr;
-    QScrollArea *m_sboxToDoItems = nullptr;
-    QWidget *m_toDoRows = nullptr;
-    int m_toDoRowCount = 0;
+    QFrame *m_jobsPanel = nullptr;
+    QLabel *m_jobCountLabel = nullptr;
+    QScrollArea *m_jobsScroll = nullptr;
+    QWidget *m_jobRows = nullptr;
+    int m_jobRowCount = 0;
 
-    QFrame *m_pnlControls = nullptr;
-    QDateEdit *m_dtpToday = nullptr;
-    QLineEdit *m_edtNow = nullptr;
-    QLineEdit *m_edtThisFile = nullptr;
-    QDateEdit *m_dtpPrepDate = nullptr;
-    QMenu *m_controlsMenu = nullptr;
+    QFrame *m_commandPanel = nullptr;
+    QDateEdit *m_todayBox = nullptr;
+    QLineEdit *m_clockBox = nullptr;
+    QLineEdit *m_fileNameBox = nullptr;
+    QDateEdit *m_createdOnEdit = nullptr;
+    QMenu *m_commandMenu = nullptr;
 
-    QScrollArea *m_sboxMain = nullptr;
-    QWidget *m_pnlBase = nullptr;
-    QWidget *m_pnlFrame = nullptr;
-    DragColumnWidget *m_pbxTimeL = nullptr;
-    DragColumnWidget *m_pbxTimeR = nullptr;
-    QFrame *m_pnlIniHint = nullptr;
-    QLabel *m_pnlCover = nullptr;
+    QScrollArea *m_planScroll = nullptr;
+    QWidget *m_planHolder = nullptr; // the plan with a margin either side
+    QWidget *m_plan = nullptr;
+    DragColumnWidget *m_leftColumn = nullptr;
+    DragColumnWidget *m_rightColumn = nullptr;
+    QFrame *m_firstUseHint = nullptr;
+    QLabel *m_busyCover = nullptr;
 
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_padCountPanel = nullptr;

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-// pbxFrameL / pbxFrameR: a pane in the four colours of the day.
+// One pane of the plan (pbxFrameL, pbxFrameR) in the four colours of the day.
 class DayPaneWidget final : public QWidget
 {
     Q_OBJECT

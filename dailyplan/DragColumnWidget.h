@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-// pbxTimeL / pbxTimeR: a white drag column showing the bars of its side.
+// A white drag column beside the scale (pbxTimeL, pbxTimeR), showing the bars of its side.
 class DragColumnWidget final : public QWidget
 {
     Q_OBJECT

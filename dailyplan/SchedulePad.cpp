@@ -23,9 +23,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString keywordPlaceholder = u"キーワード"_s;
-const QString contentPlaceholder = u"説明"_s;
+const QString descriptionPlaceholder = u"説明"_s;
 
-QString orderMessageSave()
+QString orderMessageKeep()
 {
     return u"終了時刻が開始時刻より早い,あるいは同時刻に設定されています.\r\n設定の一時保存は実行されませんでした.\r\n\r\n時刻を再設定してください."_s;
 }
@@ -50,6 +50,16 @@ QString endLimitMessage()
     return u"設定可能時刻は 当日 AM6:00 から翌日 AM5:59 までです.\r\n終了時刻を AM5:59 より後に設定することはできません.\r\n\r\n終了時刻を AM5:59 に設定します."_s;
 }
 
+TimeAxis::ClockTime startOf(const SchedulePadRecord &r)
+{
+    return {r.startHour, r.startMinute, r.startPM};
+}
+
+TimeAxis::ClockTime endOf(const SchedulePadRecord &r)
+{
+    return {r.endHour, r.endMinute, r.endPM};
+}
+
 bool parseWhole(const QString &text, int *value)
 {
     bool ok = false;
@@ -68,139 +78,141 @@ SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
 
-    buildTimeGroup(3, &m_cmbStartHour, &m_speStartMinute, &m_chbStartPM);
-    buildTimeGroup(30, &m_cmbEndHour, &m_speEndMinute, &m_chbEndPM);
+    buildTimeGroup(3, &m_startHourBox, &m_startMinuteBox, &m_startPmBox);
+    buildTimeGroup(30, &m_endHourBox, &m_endMinuteBox, &m_endPmBox);
     addLabel(u"開"_s, 5, 4, 8);
     addLabel(u"始"_s, 5, 15, 8);
     addLabel(u"終"_s, 5, 31, 8);
     addLabel(u"了"_s, 5, 42, 8);
-    m_cmbStartHour->setObjectName(u"cmbStartHour"_s);
-    m_speStartMinute->setObjectName(u"speStartMinute"_s);
-    m_chbStartPM->setObjectName(u"chbStartPM"_s);
-    m_cmbEndHour->setObjectName(u"cmbEndHour"_s);
-    m_speEndMinute->setObjectName(u"speEndMinute"_s);
-    m_chbEndPM->setObjectName(u"chbEndPM"_s);
-    Hints::set(m_cmbStartHour, u"開始時|開始時刻の「時」(0～11)を設定します"_s);
-    Hints::set(m_speStartMinute, u"開始分|開始時刻の「分」を設定します"_s);
-    Hints::set(m_chbStartPM, u"午後|開始時刻が午後のときにチェックします (0時+PM = 正午)"_s);
-    Hints::set(m_cmbEndHour, u"終了時|終了時刻の「時」(0～11)を設定します"_s);
-    Hints::set(m_speEndMinute, u"終了分|終了時刻の「分」を設定します"_s);
-    Hints::set(m_chbEndPM, u"午後|終了時刻が午後のときにチェックします (0時+PM = 正午)"_s);
+    m_startHourBox->setObjectName(u"cmbStartHour"_s);
+    m_startMinuteBox->setObjectName(u"speStartMinute"_s);
+    m_startPmBox->setObjectName(u"chbStartPM"_s);
+    m_endHourBox->setObjectName(u"cmbEndHour"_s);
+    m_endMinuteBox->setObjectName(u"speEndMinute"_s);
+    m_endPmBox->setObjectName(u"chbEndPM"_s);
+    Hints::set(m_startHourBox, u"開始時|開始時刻の「時」(0～11)を設定します"_s);
+    Hints::set(m_startMinuteBox, u"開始分|開始時刻の「分」を設定します"_s);
+    Hints::set(m_startPmBox, u"午後|開始時刻が午後のときにチェックします (0時+PM = 正午)"_s);
+    Hints::set(m_endHourBox, u"終了時|終了時刻の「時」(0～11)を設定します"_s);
+    Hints::set(m_endMinuteBox, u"終了分|終了時刻の「分」を設定します"_s);
+    Hints::set(m_endPmBox, u"午後|終了時刻が午後のときにチェックします (0時+PM = 正午)"_s);
 
-    m_bitMoveUp = new QToolButton(this);
-    m_bitMoveUp->setObjectName(u"bitMoveUp"_s);
-    m_bitMoveUp->setArrowType(Qt::UpArrow);
-    m_bitMoveUp->setGeometry(120, 3, 20, 24);
-    Hints::set(m_bitMoveUp, u"上へ|パッドを5分ぶん上へ移動します"_s);
-    connect(m_bitMoveUp, &QToolButton::clicked, this, &SchedulePad::moveUp);
+    m_moveUpButton = new QToolButton(this);
+    m_moveUpButton->setObjectName(u"bitMoveUp"_s);
+    m_moveUpButton->setArrowType(Qt::UpArrow);
+    m_moveUpButton->setGeometry(120, 3, 20, 24);
+    Hints::set(m_moveUpButton, u"上へ|パッドを5分ぶん上へ移動します"_s);
+    connect(m_moveUpButton, &QToolButton::clicked, this, &SchedulePad::moveUp);
 
-    m_pnlPMenu = new QLabel(this);
-    m_pnlPMenu->setObjectName(u"pnlPMenu"_s);
-    m_pnlPMenu->setGeometry(120, 27, 20, 26);
-    m_pnlPMenu->setAlignment(Qt::AlignCenter);
-    m_pnlPMenu->setAutoFillBackground(true);
-    m_pnlPMenu->setFrameShape(QFrame::Panel);
-    m_pnlPMenu->setFrameShadow(QFrame::Sunken);
-    QPalette white = m_pnlPMenu->palette();
+    m_markLabel = new QLabel(this);
+    m_markLabel->setObjectName(u"pnlPMenu"_s);
+    m_markLabel->setGeometry(120, 27, 20, 26);
+    m_markLabel->setAlignment(Qt::AlignCenter);
+    m_markLabel->setAutoFillBackground(true);
+    m_markLabel->setFrameShape(QFrame::Panel);
+    m_markLabel->setFrameShadow(QFrame::Sunken);
+    QPalette white = m_markLabel->palette();
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
-    m_pnlPMenu->setPalette(white);
-    Hints::set(m_pnlPMenu, u"メニュー|右クリックでメニューを表示します"_s);
+    m_markLabel->setPalette(white);
+    Hints::set(m_markLabel, u"メニュー|右クリックでメニューを表示します"_s);
 
-    m_bitMoveDown = new QToolButton(this);
-    m_bitMoveDown->setObjectName(u"bitMoveDown"_s);
-    m_bitMoveDown->setArrowType(Qt::DownArrow);
-    m_bitMoveDown->setGeometry(120, 53, 20, 24);
-    Hints::set(m_bitMoveDown, u"下へ|パッドを5分ぶん下へ移動します"_s);
-    connect(m_bitMoveDown, &QToolButton::clicked, this, &SchedulePad::moveDown);
+    m_moveDownButton = new QToolButton(this);
+    m_moveDownButton->setObjectName(u"bitMoveDown"_s);
+    m_moveDownButton->setArrowType(Qt::DownArrow);
+    m_moveDownButton->setGeometry(120, 53, 20, 24);
+    Hints::set(m_moveDownButton, u"下へ|パッドを5分ぶん下へ移動します"_s);
+    connect(m_moveDownButton, &QToolButton::clicked, this, &SchedulePad::moveDown);
 
     DailyPlanState &state = m_host.planState();
-    m_cmbKeyword = new ListComboBox(this);
-    m_cmbKeyword->setObjectName(u"cmbKeyword"_s);
-    m_cmbKeyword->setGeometry(145, 5, 115, 21);
-    m_cmbKeyword->setValidator(new SjisLimitValidator(SchedulePadRecord::KeywordCapacity, m_cmbKeyword));
-    m_cmbKeyword->setMaxVisibleItems(10);
-    m_cmbKeyword->setEditText(keywordPlaceholder);
-    m_cmbKeyword->setSource([&state] { return state.listEntries.keywordList(); });
-    Hints::set(m_cmbKeyword, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
+    m_keywordBox = new ListComboBox(this);
+    m_keywordBox->setObjectName(u"cmbKeyword"_s);
+    m_keywordBox->setGeometry(145, 5, 115, 21);
+    m_keywordBox->setValidator(new SjisLimitValidator(SchedulePadRecord::KeywordCapacity, m_keywordBox));
+    m_keywordBox->setMaxVisibleItems(10);
+    m_keywordBox->setEditText(keywordPlaceholder);
+    m_keywordBox->setSource([&state] { return state.listEntries.keywordList(); });
+    Hints::set(m_keywordBox, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
 
-    m_edtPadNo = new QLineEdit(QString::number(number), this);
-    m_edtPadNo->setObjectName(u"edtPadNo"_s);
-    m_edtPadNo->setGeometry(264, 5, 25, 21);
-    m_edtPadNo->setReadOnly(true);
-    m_edtPadNo->setFocusPolicy(Qt::NoFocus);
-    m_edtPadNo->setAlignment(Qt::AlignCenter);
-    m_edtPadNo->setTextMargins(0, 0, 0, 0);
-    Hints::set(m_edtPadNo, u"パッドNo.|スケジュール・パッドの番号です"_s);
+    m_numberBox = new QLineEdit(QString::number(number), this);
+    m_numberBox->setObjectName(u"edtPadNo"_s);
+    m_numberBox->setGeometry(264, 5, 25, 21);
+    m_numberBox->setReadOnly(true);
+    m_numberBox->setFocusPolicy(Qt::NoFocus);
+    m_numberBox->setAlignment(Qt::AlignCenter);
+    m_numberBox->setTextMargins(0, 0, 0, 0);
+    Hints::set(m_numberBox, u"パッドNo.|スケジュール・パッドの番号です"_s);
 
-    m_cmbContent = new ListComboBox(this);
-    m_cmbContent->setObjectName(u"cmbContent"_s);
-    m_cmbContent->setGeometry(145, 29, 145, 21);
-    m_cmbContent->setValidator(new SjisLimitValidator(SchedulePadRecord::ContentCapacity, m_cmbContent));
-    m_cmbContent->setEditText(contentPlaceholder);
-    m_cmbContent->setSource([&state] { return state.listEntries.contentList(); });
-    Hints::set(m_cmbContent, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
+    m_descriptionBox = new ListComboBox(this);
+    m_descriptionBox->setObjectName(u"cmbContent"_s);
+    m_descriptionBox->setGeometry(145, 29, 145, 21);
+    m_descriptionBox->setValidator(
+        new SjisLimitValidator(SchedulePadRecord::ContentCapacity, m_descriptionBox));
+    m_descriptionBox->setEditText(descriptionPlaceholder);
+    m_descriptionBox->setSource([&state] { return state.listEntries.contentList(); });
+    Hints::set(m_descriptionBox, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
 
-    m_chbCompleted = new QCheckBox(u"完了"_s, this);
-    m_chbCompleted->setObjectName(u"chbCompleted"_s);
-    m_chbCompleted->setGeometry(145, 54, 45, 18);
-    Hints::set(m_chbCompleted, u"完了|この項目が済んだらチェックします"_s);
+    m_completedBox = new QCheckBox(u"完了"_s, this);
+    m_completedBox->setObjectName(u"chbCompleted"_s);
+    m_completedBox->setGeometry(145, 54, 45, 18);
+    Hints::set(m_completedBox, u"完了|この項目が済んだらチェックします"_s);
 
     m_colorBox = new ColorComboBox(this);
     m_colorBox->setObjectName(u"ColorBox"_s);
     m_colorBox->setGeometry(190, 52, 100, 22);
     Hints::set(m_colorBox, u"色|スケジュール・バーの色を選択します"_s);
 
-    m_btnSave = new QPushButton(u"一時保存"_s, this);
-    m_btnSave->setObjectName(u"btnSave"_s);
-    m_btnSave->setGeometry(3, 57, 60, 20);
-    Hints::set(m_btnSave, u"一時保存|パッドの設定を一時保存し,スケジュール・バーを表示します"_s);
-    connect(m_btnSave, &QPushButton::clicked, this, &SchedulePad::btnSaveClick);
+    m_keepButton = new QPushButton(u"一時保存"_s, this);
+    m_keepButton->setObjectName(u"btnSave"_s);
+    m_keepButton->setGeometry(3, 57, 60, 20);
+    Hints::set(m_keepButton, u"一時保存|パッドの設定を一時保存し,スケジュール・バーを表示します"_s);
+    connect(m_keepButton, &QPushButton::clicked, this, &SchedulePad::keepPad);
 
-    m_btnRevise = new QPushButton(u"変更"_s, this);
-    m_btnRevise->setObjectName(u"btnRevise"_s);
-    m_btnRevise->setGeometry(65, 57, 55, 20);
-    Hints::set(m_btnRevise, u"変更|一時保存したパッドの設定を変更します"_s);
-    connect(m_btnRevise, &QPushButton::clicked, this, &SchedulePad::btnReviseClick);
+    m_reviseButton = new QPushButton(u"変更"_s, this);
+    m_reviseButton->setObjectName(u"btnRevise"_s);
+    m_reviseButton->setGeometry(65, 57, 55, 20);
+    Hints::set(m_reviseButton, u"変更|一時保存したパッドの設定を変更します"_s);
+    connect(m_reviseButton, &QPushButton::clicked, this, &SchedulePad::revisePad);
 
-    for (QPushButton *b : {m_btnSave, m_btnRevise}) {
-        b->setAutoDefault(false);
-        QFont f = b->font();
-        f.setPointSize(8);
-        b->setFont(f);
+    for (QPushButton *button : {m_keepButton, m_reviseButton}) {
+        button->setAutoDefault(false);
+        QFont small = button->font();
+        small.setPointSize(8);
+        button->setFont(small);
     }
 
-    m_pumPadFrame = new QMenu(this);
-    m_pumPadFrame->setObjectName(u"pumPadFrame"_s);
-    QAction *memo = m_pumPadFrame->addAction(u"メモ(&M)..."_s);
-    memo->setObjectName(u"pmiMemo"_s);
-    connect(memo, &QAction::triggered, this, [this] { emit memoRequested(m_number); });
-    m_pumPadFrame->addSeparator();
-    if (QAction *entry = m_host.routineEntryAction())
-        m_pumPadFrame->addAction(entry); // pmiRoutineEntry
-    for (QWidget *w : {static_cast<QWidget *>(m_pnlPMenu), static_cast<QWidget *>(m_edtPadNo),
-                       static_cast<QWidget *>(m_bitMoveUp), static_cast<QWidget *>(m_bitMoveDown)})
-        w->installEventFilter(this);
+    m_padMenu = new QMenu(this);
+    m_padMenu->setObjectName(u"pumPadFrame"_s);
+    QAction *memoAction = m_padMenu->addAction(u"メモ(&M)..."_s);
+    memoAction->setObjectName(u"pmiMemo"_s);
+    connect(memoAction, &QAction::triggered, this, [this] { emit memoRequested(m_number); });
+    m_padMenu->addSeparator();
+    if (QAction *routineEntry = m_host.routineEntryAction())
+        m_padMenu->addAction(routineEntry); // pmiRoutineEntry
+    // A right click on these opens the pad's menu; the boxes keep their own.
+    for (QWidget *part : {static_cast<QWidget *>(m_markLabel), static_cast<QWidget *>(m_numberBox),
+                          static_cast<QWidget *>(m_moveUpButton), static_cast<QWidget *>(m_moveDownButton)})
+        part->installEventFilter(this);
 
-    setTabOrder(m_cmbStartHour, m_speStartMinute);
-    setTabOrder(m_speStartMinute, m_chbStartPM);
-    setTabOrder(m_chbStartPM, m_cmbEndHour);
-    setTabOrder(m_cmbEndHour, m_speEndMinute);
-    setTabOrder(m_speEndMinute, m_chbEndPM);
-    setTabOrder(m_chbEndPM, m_cmbKeyword);
-    setTabOrder(m_cmbKeyword, m_cmbContent);
-    setTabOrder(m_cmbContent, m_chbCompleted);
-    setTabOrder(m_chbCompleted, m_colorBox);
-    setTabOrder(m_colorBox, m_btnSave);
-    setTabOrder(m_btnSave, m_btnRevise);
+    setTabOrder(m_startHourBox, m_startMinuteBox);
+    setTabOrder(m_startMinuteBox, m_startPmBox);
+    setTabOrder(m_startPmBox, m_endHourBox);
+    setTabOrder(m_endHourBox, m_endMinuteBox);
+    setTabOrder(m_endMinuteBox, m_endPmBox);
+    setTabOrder(m_endPmBox, m_keywordBox);
+    setTabOrder(m_keywordBox, m_descriptionBox);
+    setTabOrder(m_descriptionBox, m_completedBox);
+    setTabOrder(m_completedBox, m_colorBox);
+    setTabOrder(m_colorBox, m_keepButton);
+    setTabOrder(m_keepButton, m_reviseButton);
 }
 
 QLabel *SchedulePad::addLabel(const QString &text, int x, int y, int pointSize)
 {
     auto *label = new QLabel(text, this);
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    label->setFont(f);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    label->setFont(font);
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -208,78 +220,83 @@ QLabel *SchedulePad::addLabel(const QString &text, int x, int y, int pointSize)
 
 void SchedulePad::buildTimeGroup(int y, QComboBox **hour, QSpinBox **minute, QCheckBox **pm)
 {
-    const int gx = 3;
-    auto *h = new QComboBox(this);
-    h->setEditable(true);
-    h->setInsertPolicy(QComboBox::NoInsert);
+    const int left = 3;
+    auto *hourBox = new QComboBox(this);
+    hourBox->setEditable(true);
+    hourBox->setInsertPolicy(QComboBox::NoInsert);
     for (int i = 0; i <= 11; ++i)
-        h->addItem(QString::number(i));
-    h->setMaxVisibleItems(12);
-    h->setGeometry(gx + 17, y + 1, 38, 22);
-    h->setAttribute(Qt::WA_InputMethodEnabled, false);
-    h->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
-    h->lineEdit()->setTextMargins(0, 0, 0, 0);
-    QFont small = h->font();
+        hourBox->addItem(QString::number(i));
+    hourBox->setMaxVisibleItems(12);
+    hourBox->setGeometry(left + 17, y + 1, 38, 22);
+    hourBox->setAttribute(Qt::WA_InputMethodEnabled, false);
+    hourBox->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
+    hourBox->lineEdit()->setTextMargins(0, 0, 0, 0);
+    QFont small = hourBox->font();
     small.setPointSize(8);
-    h->setFont(small); // two digits must fit beside the arrow
-    *hour = h;
+    hourBox->setFont(small); // two digits must fit beside the arrow
+    *hour = hourBox;
 
-    addLabel(u":"_s, gx + 56, y + 4, 9);
+    addLabel(u":"_s, left + 56, y + 4, 9);
 
-    auto *m = new QSpinBox(this);
-    m->setRange(-1, 60);
-    m->setGeometry(gx + 60, y + 1, 37, 22);
-    m->setAttribute(Qt::WA_InputMethodEnabled, false);
-    m->setFont(small);
+    auto *minuteBox = new QSpinBox(this);
+    minuteBox->setRange(-1, 60);
+    minuteBox->setGeometry(left + 60, y + 1, 37, 22);
+    minuteBox->setAttribute(Qt::WA_InputMethodEnabled, false);
+    minuteBox->setFont(small);
     // The minute wraps without carrying into the hour.
-    connect(m, &QSpinBox::valueChanged, m, [m](int v) {
-        if (v == 60)
-            m->setValue(0);
-        else if (v == -1)
-            m->setValue(59);
+    connect(minuteBox, &QSpinBox::valueChanged, minuteBox, [minuteBox](int value) {
+        if (value == 60)
+            minuteBox->setValue(0);
+        else if (value == -1)
+            minuteBox->setValue(59);
     });
-    *minute = m;
+    *minute = minuteBox;
 
-    addLabel(u"PM"_s, gx + 99, y - 2, 7);
-    auto *p = new QCheckBox(this);
-    p->move(gx + 100, y + 9);
-    p->resize(p->sizeHint());
-    *pm = p;
+    addLabel(u"PM"_s, left + 99, y - 2, 7);
+    auto *pmBox = new QCheckBox(this);
+    pmBox->move(left + 100, y + 9);
+    pmBox->resize(pmBox->sizeHint());
+    *pm = pmBox;
 }
 
 void SchedulePad::setFromRecord(const SchedulePadRecord &record)
 {
-    m_cmbKeyword->setEditText(record.keyword.isEmpty() ? keywordPlaceholder : record.keyword);
-    m_cmbContent->setEditText(record.content.isEmpty() ? contentPlaceholder : record.content);
-    m_chbCompleted->setChecked(record.completed);
+    m_keywordBox->setEditText(record.keyword.isEmpty() ? keywordPlaceholder : record.keyword);
+    m_descriptionBox->setEditText(record.content.isEmpty() ? descriptionPlaceholder : record.content);
+    m_completedBox->setChecked(record.completed);
     m_colorBox->setColorValue(record.barColor);
     showTimes(record);
 }
 
-void SchedulePad::showTimes(const SchedulePadRecord &r)
+void SchedulePad::showTimes(const SchedulePadRecord &record)
 {
-    m_cmbStartHour->setEditText(QString::number(r.startHour));
-    m_speStartMinute->setValue(r.startMinute);
-    m_chbStartPM->setChecked(r.startPM);
-    m_cmbEndHour->setEditText(QString::number(r.endHour));
-    m_speEndMinute->setValue(r.endMinute);
-    m_chbEndPM->setChecked(r.endPM);
+    setTimes(startOf(record), endOf(record));
 }
 
 void SchedulePad::setTimes(const TimeAxis::ClockTime &start, const TimeAxis::ClockTime &end)
 {
-    m_cmbStartHour->setEditText(QString::number(start.hour));
-    m_speStartMinute->setValue(start.minute);
-    m_chbStartPM->setChecked(start.pm);
-    m_cmbEndHour->setEditText(QString::number(end.hour));
-    m_speEndMinute->setValue(end.minute);
-    m_chbEndPM->setChecked(end.pm);
+    showStart(start);
+    showEnd(end);
 }
 
-void SchedulePad::setSaved(bool saved)
+void SchedulePad::showStart(const TimeAxis::ClockTime &time)
 {
-    m_btnSave->setEnabled(!saved);
-    m_btnRevise->setEnabled(saved);
+    m_startHourBox->setEditText(QString::number(time.hour));
+    m_startMinuteBox->setValue(time.minute);
+    m_startPmBox->setChecked(time.pm);
+}
+
+void SchedulePad::showEnd(const TimeAxis::ClockTime &time)
+{
+    m_endHourBox->setEditText(QString::number(time.hour));
+    m_endMinuteBox->setValue(time.minute);
+    m_endPmBox->setChecked(time.pm);
+}
+
+void SchedulePad::setKept(bool kept)
+{
+    m_keepButton->setEnabled(!kept);
+    m_reviseButton->setEnabled(kept);
 }
 
 void SchedulePad::setColorValue(qint32 value)
@@ -289,27 +306,27 @@ void SchedulePad::setColorValue(qint32 value)
 
 void SchedulePad::setMarked(bool marked)
 {
-    m_pnlPMenu->setText(marked ? u"◆"_s : QString());
+    m_markLabel->setText(marked ? u"◆"_s : QString());
 }
 
 bool SchedulePad::isMarked() const
 {
-    return !m_pnlPMenu->text().isEmpty();
+    return !m_markLabel->text().isEmpty();
 }
 
 void SchedulePad::focusPad()
 {
-    m_cmbKeyword->setFocus(Qt::OtherFocusReason);
-    m_cmbKeyword->lineEdit()->selectAll();
+    m_keywordBox->setFocus(Qt::OtherFocusReason);
+    m_keywordBox->lineEdit()->selectAll();
 }
 
 bool SchedulePad::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ContextMenu) {
-        m_pumPadFrame->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        m_padMenu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
-    if (watched == m_pnlPMenu && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_markLabel && event->type() == QEvent::MouseButtonPress) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             focusPad();
         return false;
@@ -334,126 +351,79 @@ void SchedulePad::moveBy(int dy)
     QCursor::setPos(QCursor::pos() + QPoint(0, dy));
 }
 
-bool SchedulePad::readTimes(Times *t)
+bool SchedulePad::readForm(DailyPlanState::PadForm *form) const
 {
-    if (parseWhole(m_cmbStartHour->currentText(), &t->startHour) &&
-        parseWhole(m_speStartMinute->text(), &t->startMinute) &&
-        parseWhole(m_cmbEndHour->currentText(), &t->endHour) &&
-        parseWhole(m_speEndMinute->text(), &t->endMinute))
-        return true;
-    m_host.padDialogs().inform(m_host.dialogParent(), notNumberMessage());
-    return false;
+    if (!parseWhole(m_startHourBox->currentText(), &form->start.hour) ||
+        !parseWhole(m_startMinuteBox->text(), &form->start.minute) ||
+        !parseWhole(m_endHourBox->currentText(), &form->end.hour) ||
+        !parseWhole(m_endMinuteBox->text(), &form->end.minute)) {
+        m_host.padDialogs().inform(m_host.dialogParent(), notNumberMessage());
+        return false;
+    }
+    form->start.pm = m_startPmBox->isChecked();
+    form->end.pm = m_endPmBox->isChecked();
+    form->left = x();
+    form->top = y();
+    form->keyword = m_keywordBox->currentText();
+    form->description = m_descriptionBox->currentText();
+    form->completed = m_completedBox->isChecked();
+    form->color = m_colorBox->colorValue();
+    return true;
 }
 
-void SchedulePad::readIntoRecord(const Times &t)
+const SchedulePadRecord &SchedulePad::workingRecord() const
 {
-    DailyPlanState &s = m_host.planState();
-    SchedulePadRecord &r = s.workingPads[m_number - 1];
-    r.padNo = m_number;
-    r.padLeft = x();
-    r.padTop = y();
-    r.keyword = m_cmbKeyword->currentText();
-    r.content = m_cmbContent->currentText();
-    r.completed = m_chbCompleted->isChecked();
-    r.barColor = m_colorBox->colorValue();
-    r.startHour = t.startHour;
-    r.startMinute = t.startMinute;
-    r.startPM = m_chbStartPM->isChecked();
-    r.endHour = t.endHour;
-    r.endMinute = t.endMinute;
-    r.endPM = m_chbEndPM->isChecked();
-    ScheduleBar &b = s.workingBars[m_number - 1];
-    b.startRow = TimeAxis::timeToRow(r.startHour, r.startPM, r.startMinute);
-    b.endRow = TimeAxis::timeToRow(r.endHour, r.endPM, r.endMinute);
+    return m_host.planState().workingPads[m_number - 1];
 }
 
-void SchedulePad::applyAxisLimits()
+void SchedulePad::showClamping(const DailyPlanState::PadOutcome &outcome)
 {
-    DailyPlanState &s = m_host.planState();
-    SchedulePadRecord &r = s.workingPads[m_number - 1];
-    ScheduleBar &b = s.workingBars[m_number - 1];
-    if (b.startRow < 0) {
+    if (outcome.startClamped) {
         m_host.padDialogs().inform(m_host.dialogParent(), startLimitMessage());
-        r.startHour = 6;
-        r.startMinute = 0;
-        r.startPM = false;
-        m_cmbStartHour->setEditText(u"6"_s);
-        m_speStartMinute->setValue(0);
-        m_chbStartPM->setChecked(false);
-        b.startRow = 0;
+        showStart(startOf(workingRecord()));
     }
-    if (b.endRow > TimeAxis::Rows) {
+    if (outcome.endClamped) {
         m_host.padDialogs().inform(m_host.dialogParent(), endLimitMessage());
-        r.endHour = 5;
-        r.endMinute = 59;
-        r.endPM = false;
-        m_cmbEndHour->setEditText(u"5"_s);
-        m_speEndMinute->setValue(59);
-        m_chbEndPM->setChecked(false);
-        b.endRow = TimeAxis::LastRow;
+        showEnd(endOf(workingRecord()));
     }
 }
 
-void SchedulePad::btnSaveClick()
+void SchedulePad::keepPad()
 {
-    Times t;
-    if (!readTimes(&t))
+    DailyPlanState::PadForm form;
+    if (!readForm(&form))
         return;
-    readIntoRecord(t);
-    DailyPlanState &s = m_host.planState();
-    SchedulePadRecord &r = s.workingPads[m_number - 1];
-    ScheduleBar &b = s.workingBars[m_number - 1];
-    if (b.startRow >= b.endRow) {
-        m_host.padDialogs().inform(m_host.dialogParent(), orderMessageSave());
-        r.startHour = r.startMinute = r.endHour = r.endMinute = -1;
-        r.startPM = r.endPM = false;
-        b = ScheduleBar::unused();
+    const DailyPlanState::PadOutcome outcome = m_host.planState().keepPad(m_number - 1, form);
+    if (outcome.outOfOrder) {
+        m_host.padDialogs().inform(m_host.dialogParent(), orderMessageKeep());
         m_host.paintBars();
         return;
     }
-    applyAxisLimits();
-    b.side = r.padLeft <= 300 ? u"L"_s : u"R"_s;
-    b.barColor = r.barColor;
+    showClamping(outcome);
     m_host.paintBars();
-    move(x(), b.startRow + 1);
-    r.padTop = y();
-    setSaved(true);
+    move(x(), workingRecord().padTop);
+    setKept(true);
     m_host.playShutter();
 }
 
-void SchedulePad::btnReviseClick()
+void SchedulePad::revisePad()
 {
-    Times t;
-    if (!readTimes(&t))
+    DailyPlanState::PadForm form;
+    if (!readForm(&form))
         return;
-    DailyPlanState &s = m_host.planState();
-    ScheduleBar &b = s.workingBars[m_number - 1];
-    b = ScheduleBar::unused(0x00FFFFFF);
+    DailyPlanState &state = m_host.planState();
+    // The old bar goes from the column while the user reads the messages.
+    state.withdrawBar(m_number - 1);
     m_host.paintBars();
-    readIntoRecord(t);
-    SchedulePadRecord &r = s.workingPads[m_number - 1];
-    if (b.startRow < b.endRow) {
-        applyAxisLimits();
-        b.side = r.padLeft <= 300 ? u"L"_s : u"R"_s;
-        b.barColor = r.barColor;
+    const DailyPlanState::PadOutcome outcome = state.revisePad(m_number - 1, form);
+    if (!outcome.outOfOrder) {
+        showClamping(outcome);
         m_host.paintBars();
         m_host.playShutter();
         return;
     }
     m_host.padDialogs().inform(m_host.dialogParent(), orderMessageRevise());
-    const SchedulePadRecord &saved = s.dayImage.pads[m_number - 1];
-    if (saved.hasTimes()) {
-        r.startHour = saved.startHour;
-        r.startMinute = saved.startMinute;
-        r.startPM = saved.startPM;
-        r.endHour = saved.endHour;
-        r.endMinute = saved.endMinute;
-        r.endPM = saved.endPM;
-        showTimes(r);
-        b = s.dayImage.bars[m_number - 1];
-    } else {
-        // Rows read from the rejected times would be drawn; the bar stays unused.
-        b = ScheduleBar::unused(0x00FFFFFF);
-    }
+    if (outcome.timesRestored)
+        showTimes(workingRecord());
     m_host.paintBars();
 }

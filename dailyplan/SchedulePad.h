@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DailyPlanState.h"
 #include "data/DayFile.h"
 #include "data/TimeAxis.h"
 
@@ -17,7 +18,6 @@ class QMenu;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
-struct DailyPlanState;
 
 // What a schedule pad needs from the daily plan window.
 class SchedulePadHost
@@ -51,17 +51,18 @@ public:
     // A pad made from a saved record: texts (placeholders for empty ones), times, flags, colour.
     void setFromRecord(const SchedulePadRecord &record);
     void setTimes(const TimeAxis::ClockTime &start, const TimeAxis::ClockTime &end);
-    // Saved pads change their times with "変更", new ones need "一時保存" first.
-    void setSaved(bool saved);
+    // Kept pads change their times with "変更", new ones need "一時保存" first.
+    void setKept(bool kept);
     void setColorValue(qint32 value);
 
     void setMarked(bool marked);
     bool isMarked() const;
     void focusPad();
 
-    // Handlers of the pad's buttons.
-    void btnSaveClick();
-    void btnReviseClick();
+    // "一時保存": the boxes go to the working day and the pad moves to the start of its bar.
+    void keepPad();
+    // "変更": the boxes go to the working day; the pad stays where it stands.
+    void revisePad();
     void moveUp();
     void moveDown();
 
@@ -72,39 +73,36 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Times
-    {
-        int startHour, startMinute, endHour, endMinute;
-    };
     QLabel *addLabel(const QString &text, int x, int y, int pointSize);
     void buildTimeGroup(int y, QComboBox **hour, QSpinBox **minute, QCheckBox **pm);
     void moveBy(int dy);
-    // The four numbers of the time boxes; false (after telling the user) when one is not a number.
-    bool readTimes(Times *times);
-    // Reads the boxes into the pad's record and bar.
-    void readIntoRecord(const Times &times);
-    // The start and end limits of the axis, with their messages.
-    void applyAxisLimits();
+    // The boxes as the user left them; false (after telling the user) when a time is not a number.
+    bool readForm(DailyPlanState::PadForm *form) const;
+    // Tells the user what happened to the times and shows the ones the record now holds.
+    void showClamping(const DailyPlanState::PadOutcome &outcome);
+    void showStart(const TimeAxis::ClockTime &time);
+    void showEnd(const TimeAxis::ClockTime &time);
     void showTimes(const SchedulePadRecord &record);
+    const SchedulePadRecord &workingRecord() const;
 
     int m_number;
     SchedulePadHost &m_host;
 
-    QComboBox *m_cmbStartHour = nullptr;
-    QSpinBox *m_speStartMinute = nullptr;
-    QCheckBox *m_chbStartPM = nullptr;
-    QComboBox *m_cmbEndHour = nullptr;
-    QSpinBox *m_speEndMinute = nullptr;
-    QCheckBox *m_chbEndPM = nullptr;
-    QToolButton *m_bitMoveUp = nullptr;
-    QToolButton *m_bitMoveDown = nullptr;
-    QLabel *m_pnlPMenu = nullptr;
-    ListComboBox *m_cmbKeyword = nullptr;
-    QLineEdit *m_edtPadNo = nullptr;
-    ListComboBox *m_cmbContent = nullptr;
-    QCheckBox *m_chbCompleted = nullptr;
+    QComboBox *m_startHourBox = nullptr;
+    QSpinBox *m_startMinuteBox = nullptr;
+    QCheckBox *m_startPmBox = nullptr;
+    QComboBox *m_endHourBox = nullptr;
+    QSpinBox *m_endMinuteBox = nullptr;
+    QCheckBox *m_endPmBox = nullptr;
+    QToolButton *m_moveUpButton = nullptr;
+    QToolButton *m_moveDownButton = nullptr;
+    QLabel *m_markLabel = nullptr;
+    ListComboBox *m_keywordBox = nullptr;
+    QLineEdit *m_numberBox = nullptr;
+    ListComboBox *m_descriptionBox = nullptr;
+    QCheckBox *m_completedBox = nullptr;
     ColorComboBox *m_colorBox = nullptr;
-    QPushButton *m_btnSave = nullptr;
-    QPushButton *m_btnRevise = nullptr;
-    QMenu *m_pumPadFrame = nullptr;
+    QPushButton *m_keepButton = nullptr;
+    QPushButton *m_reviseButton = nullptr;
+    QMenu *m_padMenu = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-// pbxTime: the scale, one mark every five minutes and the hours.
+// The time scale (pbxTime): one mark every five minutes and the hours.
 class TimeScaleWidget final : public QWidget
 {
     Q_OBJECT

@@ -4,7 +4,7 @@ using namespace Qt::StringLiterals;
 
 namespace DailyPlanPaths {
 
-QString aubrelDir(const QString &exeDir)
+QString dailyPlanRoot(const QString &exeDir)
 {
     return exeDir + u"/AUBREL"_s;
 }
@@ -16,7 +16,7 @@ QString monthFolderName(const QDate &date)
 
 QString monthFolder(const QString &exeDir, const QDate &date)
 {
-    return aubrelDir(exeDir) + u'/' + monthFolderName(date);
+    return dailyPlanRoot(exeDir) + u'/' + monthFolderName(date);
 }
 
 QString dayFileName(const QDate &date)

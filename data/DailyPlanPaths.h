@@ -8,7 +8,7 @@
 // digits, the day never has a leading zero).
 namespace DailyPlanPaths {
 
-QString aubrelDir(const QString &exeDir);
+QString dailyPlanRoot(const QString &exeDir); // the AUBREL folder
 QString monthFolderName(const QDate &date);
 QString monthFolder(const QString &exeDir, const QDate &date);
 QString dayFileName(const QDate &date);

@@ -1,6 +1,63 @@
 #include "data/DailyPlanState.h"
 
+#include "data/DailyPlanPaths.h"
+
 #include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint32 White = 0x00FFFFFF;
+
+// Times before 6:00 or past the end of the axis are moved to its first or last minute. An end on
+// row 2880 itself stays: a bar's end row is not drawn.
+void clampToAxis(SchedulePadRecord &r, ScheduleBar &b, DailyPlanState::PadOutcome &outcome)
+{
+    if (b.startRow < 0) {
+        r.startHour = 6;
+        r.startMinute = 0;
+        r.startPM = false;
+        b.startRow = 0;
+        outcome.startClamped = true;
+    }
+    if (b.endRow > TimeAxis::Rows) {
+        r.endHour = 5;
+        r.endMinute = 59;
+        r.endPM = false;
+        b.endRow = TimeAxis::LastRow;
+        outcome.endClamped = true;
+    }
+}
+
+// The record takes the whole form (the memo stays); the bar takes the rows of the typed times
+// and keeps its pane and colour until the times are accepted.
+void takeForm(SchedulePadRecord &r, ScheduleBar &b, int number, const DailyPlanState::PadForm &f)
+{
+    r.padNo = number;
+    r.padLeft = f.left;
+    r.padTop = f.top;
+    r.keyword = f.keyword;
+    r.content = f.description;
+    r.completed = f.completed;
+    r.barColor = f.color;
+    r.startHour = f.start.hour;
+    r.startMinute = f.start.minute;
+    r.startPM = f.start.pm;
+    r.endHour = f.end.hour;
+    r.endMinute = f.end.minute;
+    r.endPM = f.end.pm;
+    b.startRow = TimeAxis::timeToRow(r.startHour, r.startPM, r.startMinute);
+    b.endRow = TimeAxis::timeToRow(r.endHour, r.endPM, r.endMinute);
+}
+
+void placeBar(const SchedulePadRecord &r, ScheduleBar &b)
+{
+    b.side = r.padLeft <= DailyPlanState::LeftPaneEdge ? u"L"_s : u"R"_s;
+    b.barColor = r.barColor;
+}
+
+} // namespace
 
 void DailyPlanState::clearDay()
 {
@@ -101,4 +158,89 @@ SafeFile::Result DailyPlanState::loadOrCreateLists(const QString &path)
 SafeFile::Result DailyPlanState::saveLists(const QString &path) const
 {
     return SafeFile::write(path, listEntries.toBytes(), SafeFile::Tail::Keep);
+}
+
+QString DailyPlanState::monthFolder() const
+{
+    return dailyPlanRoot + u'/' + DailyPlanPaths::monthFolderName(today);
+}
+
+QString DailyPlanState::todayDayFile() const
+{
+    return monthFolder() + u'/' + DailyPlanPaths::dayFileName(today);
+}
+
+DailyPlanState::PadOutcome DailyPlanState::keepPad(int slot, const PadForm &form)
+{
+    PadOutcome outcome;
+    SchedulePadRecord &r = workingPads[slot];
+    ScheduleBar &b = workingBars[slot];
+    takeForm(r, b, slot + 1, form);
+    if (b.startRow >= b.endRow) {
+        outcome.outOfOrder = true;
+        r.startHour = r.startMinute = r.endHour = r.endMinute = -1;
+        r.startPM = r.endPM = false;
+        b = ScheduleBar::unused();
+        return outcome;
+    }
+    clampToAxis(r, b, outcome);
+    placeBar(r, b);
+    r.padTop = b.startRow + 1; // the pad moves to the start of its bar
+    return outcome;
+}
+
+DailyPlanState::PadOutcome DailyPlanState::revisePad(int slot, const PadForm &form)
+{
+    PadOutcome outcome;
+    withdrawBar(slot);
+    SchedulePadRecord &r = workingPads[slot];
+    ScheduleBar &b = workingBars[slot];
+    takeForm(r, b, slot + 1, form);
+    if (b.startRow < b.endRow) {
+        clampToAxis(r, b, outcome);
+        placeBar(r, b);
+        return outcome;
+    }
+    outcome.outOfOrder = true;
+    const SchedulePadRecord &saved = dayImage.pads[slot];
+    if (saved.hasTimes()) {
+        r.startHour = saved.startHour;
+        r.startMinute = saved.startMinute;
+        r.startPM = saved.startPM;
+        r.endHour = saved.endHour;
+        r.endMinute = saved.endMinute;
+        r.endPM = saved.endPM;
+        b = dayImage.bars[slot];
+        outcome.timesRestored = true;
+    } else {
+        // Rows of the rejected times would be drawn; the record keeps them, the bar does not.
+        b = ScheduleBar::unused(White);
+    }
+    return outcome;
+}
+
+void DailyPlanState::withdrawBar(int slot)
+{
+    workingBars[slot] = ScheduleBar::unused(White);
+}
+
+int DailyPlanState::removePad(int slot)
+{
+    workingBars[slot] = ScheduleBar::unused();
+    workingPads[slot] = SchedulePadRecord();
+    ScheduleBars bars;
+    bars.fill(ScheduleBar::unused());
+    SchedulePads pads{};
+    int packed = 0;
+    for (int k = 0; k < PadSlots; ++k) {
+        if (!workingBars[k].inUse())
+            continue;
+        bars[packed] = workingBars[k];
+        pads[packed] = workingPads[k];
+        pads[packed].padNo = packed + 1;
+        ++packed;
+    }
+    workingBars = bars;
+    workingPads = pads;
+    return packed;
 }

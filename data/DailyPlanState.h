@@ -4,7 +4,9 @@
 #include "data/ListEntriesFile.h"
 #include "data/RoutineFile.h"
 #include "data/SafeFile.h"
+#include "data/TimeAxis.h"
 
+#include <QDate>
 #include <QString>
 
 // What the daily planner edits, kept for the whole run: the working copies of the shown day, the
@@ -12,6 +14,33 @@
 // to. Pads and dialogs change the working copies only; the save commands write whole files.
 struct DailyPlanState
 {
+    // What a pad's boxes hold when "一時保存" or "変更" is pressed: the times as typed, not yet
+    // checked against the axis, where the pad stands and its texts.
+    struct PadForm
+    {
+        TimeAxis::ClockTime start;
+        TimeAxis::ClockTime end;
+        int left = 0;
+        int top = 0;
+        QString keyword;
+        QString description;
+        bool completed = false;
+        qint32 color = 0;
+    };
+
+    // What "一時保存" or "変更" did with the typed times, for the pad to tell the user.
+    struct PadOutcome
+    {
+        bool outOfOrder = false;    // the end is not after the start
+        bool startClamped = false;  // the start lay before 6:00 and is now 6:00
+        bool endClamped = false;    // the end lay past 5:59 of the next morning and is now 5:59
+        bool timesRestored = false; // "変更" out of order: the saved day's times came back
+        bool operator==(const PadOutcome &) const = default;
+    };
+
+    // A pad whose left edge is at most this far in belongs to the left pane.
+    static constexpr int LeftPaneEdge = 300;
+
     ScheduleBars workingBars{};
     SchedulePads workingPads{};
     DiaryRecord workingDiary;
@@ -21,17 +50,35 @@ struct DailyPlanState
     RoutineFile::Routines routineImage{};
     ListEntries listEntries;
 
-    QString aubrelDir;
-    QString monthFolderName;
-    QString todayDayFile;
+    // The planner's own day, taken from the clock each time it opens; the session keeps the day
+    // the program started on.
+    QDate today;
+    QString dailyPlanRoot; // the AUBREL folder
     QString currentDayFile;
 
-    // 0-based; survives closing the planner, like the selection of the design.
+    // 0-based; like the rest of the state they outlive the window.
     int selectedPad = 0;
     int selectedRoutine = 0;
 
     // The bars in the image: "データ総数".
     int padCount() const { return lastUsedBar(dayImage.bars); }
+
+    // The folder of today's month and today's day file.
+    QString monthFolder() const;
+    QString todayDayFile() const;
+
+    // "一時保存": the form becomes record and bar `slot`. Times out of order empty the record's
+    // times and leave the bar unused; times beyond the axis are clamped to it. The bar takes the
+    // pane of the pad and its colour, and the record's top follows the bar.
+    PadOutcome keepPad(int slot, const PadForm &form);
+    // "変更": like "一時保存", but the pad keeps its top. Times out of order bring back those of
+    // the saved day, or leave the bar unused when the saved day has no times for the pad.
+    PadOutcome revisePad(int slot, const PadForm &form);
+    // "変更" takes the bar away while it reads the pad: unused, white.
+    void withdrawBar(int slot);
+    // Empties `slot` and moves the pads with a bar in use up to the lowest numbers, memo and all;
+    // pads without a bar go. Returns how many are left, which is also the number of the last.
+    int removePad(int slot);
 
     // Empty working copies and an image without path or date.
     void clearDay();

@@ -31,13 +31,13 @@ QStringList rowTexts(DailyPlannerWindow *w)
     std::sort(rows.begin(), rows.end(), [](auto *a, auto *b) { return a->y() < b->y(); });
     QStringList out;
     for (JobRowWidget *r : rows)
-        out << r->findChild<QLineEdit *>(u"edtDataNo"_s)->text();
+        out << child<QLineEdit>(r, u"edtDataNo")->text();
     return out;
 }
 
 QString statusPanel(DailyPlannerWindow *w, int index)
 {
-    QList<QLabel *> labels = w->findChild<QStatusBar *>(u"StatusBar1"_s)->findChildren<QLabel *>();
+    QList<QLabel *> labels = child<QStatusBar>(w, u"StatusBar1")->findChildren<QLabel *>();
     std::sort(labels.begin(), labels.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
     QStringList texts;
     for (QLabel *l : labels) {
@@ -121,7 +121,7 @@ void TestDailyPlanLauncher::secondUse_asksNothing_andWorksOnTheClocksDay()
     QCOMPARE(p.session.thisMonth(), 12);
     QCOMPARE(p.session.currentFileName(), u"Y2005DEC.vxf"_s);
     QVERIFY(QFileInfo(p.dir.file(u"AUBREL/Y200601"_s)).isDir());
-    QCOMPARE(p.state().todayDayFile, p.dir.file(u"AUBREL/Y200601/Y2006012.dtf"_s));
+    QCOMPARE(p.state().todayDayFile(), p.dir.file(u"AUBREL/Y200601/Y2006012.dtf"_s));
     QCOMPARE(statusPanel(p.window.get(), 2), u"ルーチン総数: 2"_s);
 }
 
@@ -130,7 +130,7 @@ void TestDailyPlanLauncher::folderCannotBeMade_data()
     QTest::addColumn<QString>("blocker");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QString>("message");
-    QTest::newRow("AUBREL is a file") << u"AUBREL"_s << true << DailyPlanLauncher::aubrelFolderFailedText();
+    QTest::newRow("AUBREL is a file") << u"AUBREL"_s << true << DailyPlanLauncher::rootFolderFailedText();
     QTest::newRow("month folder is a file")
         << u"AUBREL/Y200512"_s << false << DailyPlanLauncher::monthFolderFailedText();
 }

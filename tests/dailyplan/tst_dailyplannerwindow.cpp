@@ -29,19 +29,18 @@ QRgb rgb(int r, int g, int b)
 
 QString timesOf(SchedulePad *pad)
 {
-    auto box = [&](const char16_t *n) { return pad->findChild<QWidget *>(QString::fromUtf16(n)); };
     auto two = [](const QString &minute) { return minute.rightJustified(2, u'0'); };
-    return static_cast<QComboBox *>(box(u"cmbStartHour"))->currentText() + u':' +
-           two(static_cast<QSpinBox *>(box(u"speStartMinute"))->text()) +
-           (static_cast<QCheckBox *>(box(u"chbStartPM"))->isChecked() ? u"PM"_s : QString()) + u'-' +
-           static_cast<QComboBox *>(box(u"cmbEndHour"))->currentText() + u':' +
-           two(static_cast<QSpinBox *>(box(u"speEndMinute"))->text()) +
-           (static_cast<QCheckBox *>(box(u"chbEndPM"))->isChecked() ? u"PM"_s : QString());
+    return child<QComboBox>(pad, u"cmbStartHour")->currentText() + u':' +
+           two(child<QSpinBox>(pad, u"speStartMinute")->text()) +
+           (child<QCheckBox>(pad, u"chbStartPM")->isChecked() ? u"PM"_s : QString()) + u'-' +
+           child<QComboBox>(pad, u"cmbEndHour")->currentText() + u':' +
+           two(child<QSpinBox>(pad, u"speEndMinute")->text()) +
+           (child<QCheckBox>(pad, u"chbEndPM")->isChecked() ? u"PM"_s : QString());
 }
 
 QString padCountText(DailyPlannerWindow *w)
 {
-    for (QLabel *l : w->findChild<QStatusBar *>(u"StatusBar1"_s)->findChildren<QLabel *>()) {
+    for (QLabel *l : child<QStatusBar>(w, u"StatusBar1")->findChildren<QLabel *>()) {
         if (l->text().startsWith(u"データ総数"_s))
             return l->text();
     }
@@ -56,7 +55,7 @@ void saveBar(Planner &p, int slot, const QString &side, int start, int end, qint
 
 } // namespace
 
-class TestAubrelWindow : public QObject
+class TestDailyPlannerWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -89,7 +88,7 @@ private slots:
     void hints_goToTheWindowsStatusBar();
 };
 
-void TestAubrelWindow::drag_createsPad_data()
+void TestDailyPlannerWindow::drag_createsPad_data()
 {
     QTest::addColumn<bool>("right");
     QTest::addColumn<int>("from");
@@ -104,7 +103,7 @@ void TestAubrelWindow::drag_createsPad_data()
     QTest::newRow("click without moving") << false << 121 << 121 << QPoint(4, 122) << u"7:00-7:00"_s;
 }
 
-void TestAubrelWindow::drag_createsPad()
+void TestDailyPlannerWindow::drag_createsPad()
 {
     QFETCH(bool, right);
     QFETCH(int, from);
@@ -128,7 +127,7 @@ void TestAubrelWindow::drag_createsPad()
     QCOMPARE(p.state().selectedPad, 0);
 }
 
-void TestAubrelWindow::drag_withTheMouse()
+void TestDailyPlannerWindow::drag_withTheMouse()
 {
     Planner p;
     QVERIFY(p.open());
@@ -146,7 +145,7 @@ void TestAubrelWindow::drag_withTheMouse()
     QCOMPARE(timesOf(p.pad(1)), u"7:40-8:10"_s);
 }
 
-void TestAubrelWindow::drag_with24BarsInUse_createsNothing()
+void TestDailyPlannerWindow::drag_with24BarsInUse_createsNothing()
 {
     Planner p;
     QVERIFY(p.open());
@@ -157,12 +156,12 @@ void TestAubrelWindow::drag_with24BarsInUse_createsNothing()
     QVERIFY(p.fakes.dialogs.shown.isEmpty());
 }
 
-void TestAubrelWindow::drag_unsavedPadKeepsItsSlot()
+void TestDailyPlannerWindow::drag_unsavedPadKeepsItsSlot()
 {
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    p.pad(1)->btnSaveClick();
+    p.pad(1)->keepPad();
     p.drag(false, 600, 700); // never saved
     p.drag(true, 900, 1000);
     QVERIFY(p.pad(3));
@@ -170,7 +169,7 @@ void TestAubrelWindow::drag_unsavedPadKeepsItsSlot()
     QCOMPARE(lastUsedBar(p.state().workingBars), 1);
 }
 
-void TestAubrelWindow::drag_allSlotsTaken_onlySound()
+void TestDailyPlannerWindow::drag_allSlotsTaken_onlySound()
 {
     Planner p;
     QVERIFY(p.open());
@@ -185,12 +184,12 @@ void TestAubrelWindow::drag_allSlotsTaken_onlySound()
     QVERIFY(p.fakes.dialogs.shown.isEmpty());
 }
 
-void TestAubrelWindow::drag_autoScroll_pausesWithoutBlocking()
+void TestDailyPlannerWindow::drag_autoScroll_pausesWithoutBlocking()
 {
     Planner p;
     QVERIFY(p.open());
     DragColumnWidget *col = p.column(false);
-    const int viewport = p.window->findChild<QScrollArea *>(u"sboxMain"_s)->viewport()->height();
+    const int viewport = child<QScrollArea>(p.window.get(), u"sboxMain")->viewport()->height();
     p.window->setScrollPosition(1000);
     p.window->dragPress(col, Qt::LeftButton, 1100);
 
@@ -215,7 +214,7 @@ void TestAubrelWindow::drag_autoScroll_pausesWithoutBlocking()
     QCOMPARE(p.pad(1)->pos(), QPoint(4, 1101));
 }
 
-void TestAubrelWindow::drag_releaseDuringPause_endsTheDrag()
+void TestDailyPlannerWindow::drag_releaseDuringPause_endsTheDrag()
 {
     Planner p;
     QVERIFY(p.open());
@@ -232,7 +231,7 @@ void TestAubrelWindow::drag_releaseDuringPause_endsTheDrag()
     QCOMPARE(p.window->scrollPosition(), scroll);
 }
 
-void TestAubrelWindow::show_placesScrollsAndKeepsWidth()
+void TestDailyPlannerWindow::show_placesScrollsAndKeepsWidth()
 {
     Planner p;
     QVERIFY(p.open());
@@ -240,26 +239,26 @@ void TestAubrelWindow::show_placesScrollsAndKeepsWidth()
     QCOMPARE(w->scrollPosition(), 240);
     QCOMPARE(w->width(), 800);
     QVERIFY(w->height() >= 600);
-    QCOMPARE(w->findChild<QStatusBar *>(u"StatusBar1"_s)->currentMessage(),
+    QCOMPARE(child<QStatusBar>(w, u"StatusBar1")->currentMessage(),
              u"本ウィンドウは高さ方向にのみ伸縮可能です.(最小高さ: 600ピクセル)"_s);
     w->resize(800, 400);
     QCOMPARE(w->size(), QSize(800, 600));
     w->resize(1000, 700);
     QCOMPARE(w->size(), QSize(800, 700));
     // The plan keeps its place beside the controls.
-    auto *sbox = w->findChild<QScrollArea *>(u"sboxMain"_s);
-    QCOMPARE(sbox->geometry().right() + 1, w->findChild<QWidget *>(u"pnlControls"_s)->x());
+    auto *sbox = child<QScrollArea>(w, u"sboxMain");
+    QCOMPARE(sbox->geometry().right() + 1, child<QWidget>(w, u"pnlControls")->x());
     QCOMPARE(sbox->horizontalScrollBar()->isVisible(), false);
 }
 
-void TestAubrelWindow::wheel_scrolls25RowsPerNotch()
+void TestDailyPlannerWindow::wheel_scrolls25RowsPerNotch()
 {
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    QWidget *targets[] = {p.window->findChild<QWidget *>(u"pbxFrameR"_s),
-                          p.pad(1)->findChild<QWidget *>(u"cmbStartHour"_s),
-                          p.window->findChild<QWidget *>(u"pnlControls"_s)};
+    QWidget *targets[] = {child<QWidget>(p.window.get(), u"pbxFrameR"),
+                          child<QWidget>(p.pad(1), u"cmbStartHour"),
+                          child<QWidget>(p.window.get(), u"pnlControls")};
     for (QWidget *target : targets) {
         p.window->setScrollPosition(1000);
         const QString hour = child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText();
@@ -282,12 +281,12 @@ void TestAubrelWindow::wheel_scrolls25RowsPerNotch()
     }
 }
 
-void TestAubrelWindow::paint_panesScaleAndBars()
+void TestDailyPlannerWindow::paint_panesScaleAndBars()
 {
     Planner p;
     QVERIFY(p.open());
-    QWidget *left = p.window->findChild<QWidget *>(u"pbxFrameL"_s);
-    QWidget *right = p.window->findChild<QWidget *>(u"pbxFrameR"_s);
+    QWidget *left = child<QWidget>(p.window.get(), u"pbxFrameL");
+    QWidget *right = child<QWidget>(p.window.get(), u"pbxFrameR");
     const QRgb morning = rgb(135, 206, 250), afternoon = rgb(240, 230, 140), evening = rgb(4, 112, 165),
                night = rgb(0, 0, 139);
     struct Probe
@@ -306,7 +305,7 @@ void TestAubrelWindow::paint_panesScaleAndBars()
                  qPrintable(u"%1 row %2"_s.arg(pr.w->objectName()).arg(pr.row)));
 
     // The scale: five-minute marks in white, long ones at the hours.
-    QWidget *scale = p.window->findChild<QWidget *>(u"pbxTime"_s);
+    QWidget *scale = child<QWidget>(p.window.get(), u"pbxTime");
     QCOMPARE(pixel(scale, 10, 10), rgb(255, 255, 255)); // 6:05, x 8..11
     QVERIFY(pixel(scale, 7, 10) != rgb(255, 255, 255));
     QCOMPARE(pixel(scale, 3, 60), rgb(255, 255, 255)); // 6:30, x 3..16
@@ -348,7 +347,7 @@ public:
     }
 };
 
-void TestAubrelWindow::paint_repaintsOnlyChangedRows()
+void TestDailyPlannerWindow::paint_repaintsOnlyChangedRows()
 {
     Planner p;
     QVERIFY(p.open());
@@ -368,7 +367,7 @@ void TestAubrelWindow::paint_repaintsOnlyChangedRows()
     QVERIFY(spy.painted.isEmpty());
 }
 
-void TestAubrelWindow::clock_twelveHourText_data()
+void TestDailyPlannerWindow::clock_twelveHourText_data()
 {
     QTest::addColumn<QTime>("time");
     QTest::addColumn<QString>("text");
@@ -378,22 +377,22 @@ void TestAubrelWindow::clock_twelveHourText_data()
     QTest::newRow("night") << QTime(23, 59, 59) << u"PM 11時 59分 59秒"_s;
 }
 
-void TestAubrelWindow::clock_twelveHourText()
+void TestDailyPlannerWindow::clock_twelveHourText()
 {
     QFETCH(QTime, time);
     QFETCH(QString, text);
     QCOMPARE(DailyPlannerWindow::clockText(time), text);
 }
 
-void TestAubrelWindow::save_firstSaveNamesTheFile()
+void TestDailyPlannerWindow::save_firstSaveNamesTheFile()
 {
     Planner p;
     QVERIFY(p.open());
     p.fakes.clock.date = QDate(2005, 12, 6); // the date of the save, not of the opening
     p.drag(false, 300, 400);
-    p.pad(1)->btnSaveClick();
+    p.pad(1)->keepPad();
     p.drag(true, 500, 600);
-    p.pad(2)->btnSaveClick();
+    p.pad(2)->keepPad();
     p.window->action(u"FileSave1"_s)->trigger();
     const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
     QVERIFY(p.dir.exists(name));
@@ -408,14 +407,14 @@ void TestAubrelWindow::save_firstSaveNamesTheFile()
     QTRY_COMPARE(p.state().selectedPad, 1);
 }
 
-void TestAubrelWindow::save_failure_reportedAndNothingChanged()
+void TestDailyPlannerWindow::save_failure_reportedAndNothingChanged()
 {
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    p.pad(1)->btnSaveClick();
+    p.pad(1)->keepPad();
     QDir(p.dir.file(u"AUBREL/Y200512"_s)).removeRecursively(); // the folder has vanished
-    p.window->fileSave();
+    p.window->saveDay();
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005125.dtf"_s));
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
@@ -423,7 +422,7 @@ void TestAubrelWindow::save_failure_reportedAndNothingChanged()
     QVERIFY(p.state().workingBars[0].inUse()); // the work is still there to save again
 }
 
-void TestAubrelWindow::saveCloseReopen_dayAsSaved()
+void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
 {
     Planner p;
     QVERIFY(p.open());
@@ -432,13 +431,13 @@ void TestAubrelWindow::saveCloseReopen_dayAsSaved()
         p.drag(i == 1, starts[i], starts[i] + 100);
         child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"項目"_s + QString::number(i + 1));
         child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x00FF00 * (i + 1));
-        p.pad(i + 1)->btnSaveClick();
+        p.pad(i + 1)->keepPad();
     }
     p.state().workingPads[1].memo = u"資料を持参"_s;
-    p.window->fileSave();
+    p.window->saveDay();
     const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
     const QByteArray saved = p.dir.read(name);
-    p.window->findChild<QPushButton *>(u"btnExit"_s)->click();
+    child<QPushButton>(p.window.get(), u"btnExit")->click();
     QVERIFY(!p.window->isVisible());
     QVERIFY(!p.pad(1));
 
@@ -449,11 +448,11 @@ void TestAubrelWindow::saveCloseReopen_dayAsSaved()
     QCOMPARE(child<ColorComboBox>(p.pad(3), u"ColorBox")->colorValue(), 0x00FF00 * 3);
     QCOMPARE(timesOf(p.pad(3)), u"6:30PM-7:20PM"_s);
     QCOMPARE(p.state().workingPads[1].memo, u"資料を持参"_s);
-    p.window->fileSave();
+    p.window->saveDay();
     QCOMPARE(p.dir.read(name), saved);
 }
 
-void TestAubrelWindow::today_withoutFile_clearsToUnsaved()
+void TestDailyPlannerWindow::today_withoutFile_clearsToUnsaved()
 {
     Planner p;
     QVERIFY(p.open());
@@ -471,7 +470,7 @@ void TestAubrelWindow::today_withoutFile_clearsToUnsaved()
     const int shutters = p.shutters();
     p.window->action(u"ScheduleToday1"_s)->trigger();
     QVERIFY(!p.pad(1));
-    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile);
+    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile());
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 7));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 0"_s);
@@ -480,11 +479,11 @@ void TestAubrelWindow::today_withoutFile_clearsToUnsaved()
 
     // Already today: nothing happens.
     p.drag(false, 100, 200);
-    p.window->scheduleToday();
+    p.window->openToday();
     QVERIFY(p.pad(1));
 }
 
-void TestAubrelWindow::today_withFile_loadsIt()
+void TestDailyPlannerWindow::today_withFile_loadsIt()
 {
     Planner p;
     DayFile today;
@@ -497,14 +496,14 @@ void TestAubrelWindow::today_withFile_loadsIt()
     p.state().currentDayFile = p.dir.file(u"elsewhere.dtf"_s);
     p.drag(false, 1000, 1100); // unsaved work of the other day goes
     const int shutters = p.shutters();
-    p.window->scheduleToday();
+    p.window->openToday();
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 1);
     QCOMPARE(p.pad(1)->x(), 351);
     QCOMPARE(p.shutters(), shutters + 1);
-    QVERIFY(!p.window->findChild<QWidget *>(u"pnlCover"_s)->isVisible());
+    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
 }
 
-void TestAubrelWindow::past_loadsChosenFile_data()
+void TestDailyPlannerWindow::past_loadsChosenFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("loads");
@@ -514,7 +513,7 @@ void TestAubrelWindow::past_loadsChosenFile_data()
     QTest::newRow("vanished") << u"AUBREL/Y200511/gone.dtf"_s << false;
 }
 
-void TestAubrelWindow::past_loadsChosenFile()
+void TestDailyPlannerWindow::past_loadsChosenFile()
 {
     QFETCH(QString, file);
     QFETCH(bool, loads);
@@ -533,7 +532,7 @@ void TestAubrelWindow::past_loadsChosenFile()
     const int padsBefore = p.window->findChildren<SchedulePad *>().size();
     const int shuttersBefore = p.shutters();
     p.fakes.dialogs.fileNames.push_back(p.dir.file(file));
-    p.window->schedulePast();
+    p.window->openPastDay();
     if (loads) {
         QVERIFY(p.pad(1));
         QCOMPARE(p.state().currentDayFile, p.dir.file(file));
@@ -543,34 +542,34 @@ void TestAubrelWindow::past_loadsChosenFile()
         QCOMPARE(p.shutters(), shuttersBefore + 1);
         // Saved back under its own name.
         p.state().workingDiary.text2 = u"追記"_s;
-        p.window->fileSave();
+        p.window->saveDay();
         QCOMPARE(DayFile::fromBytes(p.dir.read(file)).diary.text2, u"追記"_s);
     } else {
-        QCOMPARE(p.state().currentDayFile, p.state().todayDayFile);
+        QCOMPARE(p.state().currentDayFile, p.state().todayDayFile());
         QCOMPARE(p.window->findChildren<SchedulePad *>().size(), padsBefore);
         QCOMPARE(p.shutters(), shuttersBefore);
     }
     QVERIFY(p.fakes.dialogs.count(FakeDialogs::Kind::Error) == 0);
 }
 
-void TestAubrelWindow::past_unreadable_keepsShownDay()
+void TestDailyPlannerWindow::past_unreadable_keepsShownDay()
 {
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    p.pad(1)->btnSaveClick();
+    p.pad(1)->keepPad();
     QDir().mkpath(p.dir.file(u"AUBREL/Y200511/Y2005111.dtf"_s));
     p.fakes.dialogs.fileNames.push_back(p.dir.file(u"AUBREL/Y200511/Y2005111.dtf"_s));
-    p.window->schedulePast();
+    p.window->openPastDay();
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005111.dtf"_s));
     QVERIFY(p.pad(1));
     QVERIFY(p.state().workingBars[0].inUse());
-    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile);
-    QVERIFY(!p.window->findChild<QWidget *>(u"pnlCover"_s)->isVisible());
+    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile());
+    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
 }
 
-void TestAubrelWindow::remove_packsAndRenumbers()
+void TestDailyPlannerWindow::remove_packsAndRenumbers()
 {
     Planner p;
     QVERIFY(p.open());
@@ -578,7 +577,7 @@ void TestAubrelWindow::remove_packsAndRenumbers()
         p.drag(false, 300 + 200 * i, 400 + 200 * i);
         child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"k"_s + QString::number(i + 1));
         child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x10 * (i + 1));
-        p.pad(i + 1)->btnSaveClick();
+        p.pad(i + 1)->keepPad();
         p.state().workingPads[i].memo = u"memo"_s + QString::number(i + 1);
     }
     p.drag(true, 2000, 2100); // never saved: goes with the packing
@@ -586,7 +585,7 @@ void TestAubrelWindow::remove_packsAndRenumbers()
     p.pad(2)->focusPad();
     QTRY_COMPARE(p.state().selectedPad, 1);
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    p.window->findChild<QPushButton *>(u"btnRemovePad"_s)->click();
+    child<QPushButton>(p.window.get(), u"btnRemovePad")->click();
     QCOMPARE(p.fakes.dialogs.lastText(),
              u"スケジュール・パッドNo. 2を削除します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
@@ -599,31 +598,31 @@ void TestAubrelWindow::remove_packsAndRenumbers()
     QCOMPARE(p.state().workingPads[1].memo, u"memo3"_s);
     QVERIFY(!p.state().workingBars[2].inUse());
     QVERIFY(!p.state().workingPads[2].hasTimes());
-    QVERIFY(!p.window->findChild<QWidget *>(u"pnlCover"_s)->isVisible());
+    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
     QTRY_VERIFY(p.pad(2)->isMarked());
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
 }
 
-void TestAubrelWindow::remove_cancel_keepsEverything()
+void TestDailyPlannerWindow::remove_cancel_keepsEverything()
 {
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    p.pad(1)->btnSaveClick();
+    p.pad(1)->keepPad();
     const auto bars = p.state().workingBars;
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Cancel);
-    p.window->removePad();
+    p.window->removeSelectedPad();
     QVERIFY(p.pad(1));
     QCOMPARE(p.state().workingBars, bars);
     QTRY_VERIFY(p.pad(1)->isMarked());
 
     // No pad in the selected slot: nothing is asked.
     p.state().selectedPad = 5;
-    p.window->removePad();
+    p.window->removeSelectedPad();
     QCOMPARE(p.fakes.dialogs.shown.size(), 1);
 }
 
-void TestAubrelWindow::close_dropsPads()
+void TestDailyPlannerWindow::close_dropsPads()
 {
     Planner p;
     QVERIFY(p.open());
@@ -636,7 +635,7 @@ void TestAubrelWindow::close_dropsPads()
     QVERIFY(!p.dir.exists(u"AUBREL/Y200512/Y2005125.dtf"_s));
 }
 
-void TestAubrelWindow::scratchFile_keepsDiaryAndFileName()
+void TestDailyPlannerWindow::scratchFile_keepsDiaryAndFileName()
 {
     Planner p;
     DayFile today;
@@ -656,7 +655,7 @@ void TestAubrelWindow::scratchFile_keepsDiaryAndFileName()
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
 }
 
-void TestAubrelWindow::hints_goToTheWindowsStatusBar()
+void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
 {
     Planner p;
     QVERIFY(p.open());
@@ -667,9 +666,9 @@ void TestAubrelWindow::hints_goToTheWindowsStatusBar()
         QApplication::sendEvent(w, &tip);
         QVERIFY(!w->statusTip().isEmpty());
         QVERIFY(!w->statusTip().contains(u'|'));
-        QCOMPARE(p.window->findChild<QStatusBar *>(u"StatusBar1"_s)->currentMessage(), w->statusTip());
+        QCOMPARE(child<QStatusBar>(p.window.get(), u"StatusBar1")->currentMessage(), w->statusTip());
     }
 }
 
-QTEST_MAIN(TestAubrelWindow)
+QTEST_MAIN(TestDailyPlannerWindow)
 #include "tst_dailyplannerwindow.moc"

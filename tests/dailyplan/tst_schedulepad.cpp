@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString orderSave =
+const QString orderKeep =
     u"終了時刻が開始時刻より早い,あるいは同時刻に設定されています.\r\n設定の一時保存は実行されませんでした.\r\n\r\n時刻を再設定してください."_s;
 const QString orderRevise =
     u"終了時刻が開始時刻より早い,あるいは同時刻に設定されています.\r\n前回保存したデータが有れば,設定を値に戻します(時刻データのみ).\r\n\r\n時刻を再設定してください."_s;
@@ -41,7 +41,7 @@ QString recordTimes(const SchedulePadRecord &r)
         .arg(r.endPM ? u"PM"_s : QString());
 }
 
-bool saveEnabled(SchedulePad *pad)
+bool keepEnabled(SchedulePad *pad)
 {
     return child<QPushButton>(pad, u"btnSave")->isEnabled();
 }
@@ -52,15 +52,15 @@ bool reviseEnabled(SchedulePad *pad)
 
 } // namespace
 
-class TestSchedPadFrame : public QObject
+class TestSchedulePad : public QObject
 {
     Q_OBJECT
 private slots:
-    void save_checksOrderAndLimits_data();
-    void save_checksOrderAndLimits();
-    void saveAndRevise_notANumber_changeNothing_data();
-    void saveAndRevise_notANumber_changeNothing();
-    void save_readsEveryBox();
+    void keep_checksOrderAndLimits_data();
+    void keep_checksOrderAndLimits();
+    void keepAndRevise_notANumber_changeNothing_data();
+    void keepAndRevise_notANumber_changeNothing();
+    void keep_readsEveryBox();
     void revise_movedPadKeepsItsTop();
     void revise_rejected_restoresLastSavedTimes();
     void revise_rejected_neverSaved_leavesNoBar();
@@ -73,7 +73,7 @@ private slots:
     void colorBox_valuesAndCustom();
 };
 
-void TestSchedPadFrame::save_checksOrderAndLimits_data()
+void TestSchedulePad::keep_checksOrderAndLimits_data()
 {
     QTest::addColumn<QStringList>("typed"); // start hour, minute, PM ("1"), end hour, minute, PM
     QTest::addColumn<bool>("accepted");
@@ -83,11 +83,11 @@ void TestSchedPadFrame::save_checksOrderAndLimits_data()
     QTest::addColumn<QString>("shown");
 
     QTest::newRow("equal times refused") << QStringList{u"9"_s, u"0"_s, u""_s, u"9"_s, u"0"_s, u""_s} << false
-                                         << -1 << -1 << QStringList{orderSave} << u"9:0-9:0"_s;
+                                         << -1 << -1 << QStringList{orderKeep} << u"9:0-9:0"_s;
     QTest::newRow("across midnight") << QStringList{u"11"_s, u"30"_s, u"1"_s, u"0"_s, u"30"_s, u""_s} << true
                                      << 2100 << 2220 << QStringList{} << u"11:30PM-0:30"_s;
     QTest::newRow("5:00 to 7:00 is backwards") << QStringList{u"5"_s, u"0"_s, u""_s, u"7"_s, u"0"_s, u""_s}
-                                               << false << -1 << -1 << QStringList{orderSave} << u"5:0-7:0"_s;
+                                               << false << -1 << -1 << QStringList{orderKeep} << u"5:0-7:0"_s;
     QTest::newRow("minute 99 clamped to 5:59")
         << QStringList{u"4"_s, u"0"_s, u""_s, u"5"_s, u"99"_s, u""_s} << true << 2640 << 2879
         << QStringList{endLimit} << u"4:0-5:59"_s;
@@ -99,7 +99,7 @@ void TestSchedPadFrame::save_checksOrderAndLimits_data()
                                              << true << 2760 << 2878 << QStringList{} << u"5:0-5:59"_s;
 }
 
-void TestSchedPadFrame::save_checksOrderAndLimits()
+void TestSchedulePad::keep_checksOrderAndLimits()
 {
     QFETCH(QStringList, typed);
     QFETCH(bool, accepted);
@@ -112,7 +112,7 @@ void TestSchedPadFrame::save_checksOrderAndLimits()
     p.drag(true, 1000, 1100);
     SchedulePad *pad = p.pad(1);
     typeTimes(pad, typed[0], typed[1], typed[2] == u"1"_s, typed[3], typed[4], typed[5] == u"1"_s);
-    pad->btnSaveClick();
+    pad->keepPad();
 
     QCOMPARE(p.fakes.dialogs.texts(), messages);
     QCOMPARE(boxes(pad), shown);
@@ -121,7 +121,7 @@ void TestSchedPadFrame::save_checksOrderAndLimits()
     QCOMPARE(bar.startRow, startRow);
     QCOMPARE(bar.endRow, endRow);
     QCOMPARE(rec.padNo, 1);
-    QCOMPARE(saveEnabled(pad), !accepted);
+    QCOMPARE(keepEnabled(pad), !accepted);
     QCOMPARE(reviseEnabled(pad), accepted);
     QCOMPARE(p.shutters(), accepted ? 2 : 1);
     if (accepted) {
@@ -137,17 +137,17 @@ void TestSchedPadFrame::save_checksOrderAndLimits()
     }
 }
 
-void TestSchedPadFrame::saveAndRevise_notANumber_changeNothing_data()
+void TestSchedulePad::keepAndRevise_notANumber_changeNothing_data()
 {
     QTest::addColumn<bool>("revise");
     QTest::addColumn<QStringList>("typed");
-    QTest::newRow("save, hour text") << false << QStringList{u"abc"_s, u"0"_s, u"9"_s, u"0"_s};
-    QTest::newRow("save, empty minute") << false << QStringList{u"8"_s, u""_s, u"9"_s, u"0"_s};
-    QTest::newRow("save, fraction in end hour") << false << QStringList{u"8"_s, u"0"_s, u"1.5"_s, u"0"_s};
+    QTest::newRow("keep, hour text") << false << QStringList{u"abc"_s, u"0"_s, u"9"_s, u"0"_s};
+    QTest::newRow("keep, empty minute") << false << QStringList{u"8"_s, u""_s, u"9"_s, u"0"_s};
+    QTest::newRow("keep, fraction in end hour") << false << QStringList{u"8"_s, u"0"_s, u"1.5"_s, u"0"_s};
     QTest::newRow("revise, end minute text") << true << QStringList{u"8"_s, u"0"_s, u"9"_s, u"x"_s};
 }
 
-void TestSchedPadFrame::saveAndRevise_notANumber_changeNothing()
+void TestSchedulePad::keepAndRevise_notANumber_changeNothing()
 {
     QFETCH(bool, revise);
     QFETCH(QStringList, typed);
@@ -156,22 +156,22 @@ void TestSchedPadFrame::saveAndRevise_notANumber_changeNothing()
     p.drag(false, 300, 400);
     SchedulePad *pad = p.pad(1);
     if (revise)
-        pad->btnSaveClick();
+        pad->keepPad();
     const auto bars = p.state().workingBars;
     const auto pads = p.state().workingPads;
     const int shutters = p.shutters();
     child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"変えた"_s);
     typeTimes(pad, typed[0], typed[1], false, typed[2], typed[3], false);
-    revise ? pad->btnReviseClick() : pad->btnSaveClick();
+    revise ? pad->revisePad() : pad->keepPad();
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Inform), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"数字以外"_s));
     QCOMPARE(p.state().workingBars, bars);
     QCOMPARE(p.state().workingPads, pads);
-    QCOMPARE(saveEnabled(pad), !revise);
+    QCOMPARE(keepEnabled(pad), !revise);
     QCOMPARE(p.shutters(), shutters);
 }
 
-void TestSchedPadFrame::save_readsEveryBox()
+void TestSchedulePad::keep_readsEveryBox()
 {
     Planner p;
     QVERIFY(p.open());
@@ -182,7 +182,7 @@ void TestSchedPadFrame::save_readsEveryBox()
     child<QComboBox>(pad, u"cmbContent")->setEditText(u"週次"_s);
     child<QCheckBox>(pad, u"chbCompleted")->setChecked(true);
     child<ColorComboBox>(pad, u"ColorBox")->setColorValue(0x0000FF);
-    pad->btnSaveClick();
+    pad->keepPad();
     const SchedulePadRecord &r = p.state().workingPads[0];
     QCOMPARE(r.keyword, u"会議"_s);
     QCOMPARE(r.content, u"週次"_s);
@@ -193,13 +193,13 @@ void TestSchedPadFrame::save_readsEveryBox()
     QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"L"_s, 300, 400, 0x0000FF}));
 }
 
-void TestSchedPadFrame::revise_movedPadKeepsItsTop()
+void TestSchedulePad::revise_movedPadKeepsItsTop()
 {
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
     SchedulePad *pad = p.pad(1);
-    pad->btnSaveClick();
+    pad->keepPad();
     QCOMPARE(pad->y(), 301);
     QTest::mouseClick(child<QToolButton>(pad, u"bitMoveDown"), Qt::LeftButton);
     pad->moveDown();
@@ -211,29 +211,29 @@ void TestSchedPadFrame::revise_movedPadKeepsItsTop()
     typeTimes(pad, u"9"_s, u"0"_s, false, u"10"_s, u"0"_s, false);
     child<ColorComboBox>(pad, u"ColorBox")->setColorValue(0x00FF00);
     const int shutters = p.shutters();
-    pad->btnReviseClick();
+    pad->revisePad();
     QCOMPARE(pad->y(), 331);
     QCOMPARE(p.state().workingPads[0].padTop, 331);
     QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"L"_s, 360, 480, 0x00FF00}));
     QVERIFY(reviseEnabled(pad));
-    QVERIFY(!saveEnabled(pad));
+    QVERIFY(!keepEnabled(pad));
     QCOMPARE(p.shutters(), shutters + 1);
 }
 
-void TestSchedPadFrame::revise_rejected_restoresLastSavedTimes()
+void TestSchedulePad::revise_rejected_restoresLastSavedTimes()
 {
     Planner p;
     QVERIFY(p.open());
     p.drag(true, 240, 360); // 8:00 - 9:00
     SchedulePad *pad = p.pad(1);
-    pad->btnSaveClick();
-    p.window->fileSave();
+    pad->keepPad();
+    p.window->saveDay();
     typeTimes(pad, u"9"_s, u"10"_s, false, u"11"_s, u"0"_s, false);
-    pad->btnReviseClick(); // accepted: working copy now 9:10 - 11:00
+    pad->revisePad(); // accepted: working copy now 9:10 - 11:00
     QCOMPARE(p.state().workingBars[0].startRow, 380);
     typeTimes(pad, u"10"_s, u"0"_s, false, u"9"_s, u"0"_s, false);
     const int shutters = p.shutters();
-    pad->btnReviseClick();
+    pad->revisePad();
     QCOMPARE(p.fakes.dialogs.lastText(), orderRevise);
     QCOMPARE(boxes(pad), u"8:0-9:0"_s); // the day as last saved, not the last "変更"
     QCOMPARE(recordTimes(p.state().workingPads[0]), u"8:0-9:0"_s);
@@ -242,22 +242,22 @@ void TestSchedPadFrame::revise_rejected_restoresLastSavedTimes()
     QCOMPARE(p.shutters(), shutters);
 }
 
-void TestSchedPadFrame::revise_rejected_neverSaved_leavesNoBar()
+void TestSchedulePad::revise_rejected_neverSaved_leavesNoBar()
 {
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
     SchedulePad *pad = p.pad(1);
-    pad->btnSaveClick(); // working copy only; the day file was never written
+    pad->keepPad(); // working copy only; the day file was never written
     typeTimes(pad, u"10"_s, u"0"_s, false, u"9"_s, u"0"_s, false);
-    pad->btnReviseClick();
+    pad->revisePad();
     QCOMPARE(p.fakes.dialogs.lastText(), orderRevise);
     QVERIFY(!p.state().workingBars[0].inUse());
     QCOMPARE(recordTimes(p.state().workingPads[0]), u"10:0-9:0"_s);
     QCOMPARE(lastUsedBar(p.state().workingBars), 0);
 }
 
-void TestSchedPadFrame::minuteBoxes_wrapWithoutCarry_data()
+void TestSchedulePad::minuteBoxes_wrapWithoutCarry_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<bool>("up");
@@ -268,7 +268,7 @@ void TestSchedPadFrame::minuteBoxes_wrapWithoutCarry_data()
     QTest::newRow("1 down") << 1 << false << 0;
 }
 
-void TestSchedPadFrame::minuteBoxes_wrapWithoutCarry()
+void TestSchedulePad::minuteBoxes_wrapWithoutCarry()
 {
     QFETCH(int, from);
     QFETCH(bool, up);
@@ -286,7 +286,7 @@ void TestSchedPadFrame::minuteBoxes_wrapWithoutCarry()
     QCOMPARE(boxes(p.pad(1)).section(u':', 0, 0), u"8"_s);
 }
 
-void TestSchedPadFrame::mark_followsFocus()
+void TestSchedulePad::mark_followsFocus()
 {
     Planner p;
     QVERIFY(p.open());
@@ -300,12 +300,12 @@ void TestSchedPadFrame::mark_followsFocus()
     QVERIFY(!p.pad(2)->isMarked());
     QCOMPARE(p.state().selectedPad, 0);
     // Focus on a control of the window, not a pad: the mark goes, the selection stays.
-    p.window->findChild<QWidget *>(u"edtNow"_s)->setFocus();
+    child<QWidget>(p.window.get(), u"edtNow")->setFocus();
     QTRY_VERIFY(!p.pad(1)->isMarked());
     QCOMPARE(p.state().selectedPad, 0);
 }
 
-void TestSchedPadFrame::dropDowns_readTheLists()
+void TestSchedulePad::dropDowns_readTheLists()
 {
     Planner p;
     QVERIFY(p.open());
@@ -329,11 +329,11 @@ void TestSchedPadFrame::dropDowns_readTheLists()
     // A new pad shows the placeholders, which are stored as they stand.
     p.drag(true, 600, 700);
     QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"キーワード"_s);
-    p.pad(2)->btnSaveClick();
+    p.pad(2)->keepPad();
     QCOMPARE(p.state().workingPads[1].content, u"説明"_s);
 }
 
-void TestSchedPadFrame::texts_limitedToFieldBytes_data()
+void TestSchedulePad::texts_limitedToFieldBytes_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
@@ -343,7 +343,7 @@ void TestSchedPadFrame::texts_limitedToFieldBytes_data()
     QTest::newRow("content 70 ascii") << u"cmbContent"_s << QString(70, u'c') << 63;
 }
 
-void TestSchedPadFrame::texts_limitedToFieldBytes()
+void TestSchedulePad::texts_limitedToFieldBytes()
 {
     QFETCH(QString, box);
     QFETCH(QString, typed);
@@ -351,7 +351,7 @@ void TestSchedPadFrame::texts_limitedToFieldBytes()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    QComboBox *combo = p.pad(1)->findChild<QComboBox *>(box);
+    QComboBox *combo = child<QComboBox>(p.pad(1), box);
     combo->lineEdit()->clear();
     for (QChar c : typed) { // one character at a time, as an input method commits them
         QInputMethodEvent e;
@@ -361,7 +361,7 @@ void TestSchedPadFrame::texts_limitedToFieldBytes()
     QCOMPARE(Sjis::encode(combo->currentText()).size(), bytes);
 }
 
-void TestSchedPadFrame::colorBox_valuesAndCustom()
+void TestSchedulePad::colorBox_valuesAndCustom()
 {
     // Files hold 0x00BBGGRR: red in the low byte.
     QCOMPARE(ColorComboBox::toColor(0x0000FF), QColor(255, 0, 0));
@@ -376,5 +376,5 @@ void TestSchedPadFrame::colorBox_valuesAndCustom()
     QCOMPARE(box.colorValue(), 0x030201);
 }
 
-QTEST_MAIN(TestSchedPadFrame)
+QTEST_MAIN(TestSchedulePad)
 #include "tst_schedulepad.moc"

@@ -73,8 +73,7 @@ struct Planner
     }
     DragColumnWidget *column(bool right) const
     {
-        return window->findChild<DragColumnWidget *>(right ? QStringLiteral("pbxTimeR")
-                                                           : QStringLiteral("pbxTimeL"));
+        return child<DragColumnWidget>(window.get(), right ? u"pbxTimeR" : u"pbxTimeL");
     }
     void drag(bool right, int from, int to)
     {
