@@ -120,6 +120,8 @@ void TestDailyPlanLauncher::secondUse_asksNothing_andWorksOnTheClocksDay()
     QCOMPARE(p.session.thisYear(), 2005);
     QCOMPARE(p.session.thisMonth(), 12);
     QCOMPARE(p.session.currentFileName(), u"Y2005DEC.vxf"_s);
+    QCOMPARE(p.state().today, QDate(2006, 1, 2));
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpToday")->date(), QDate(2006, 1, 2));
     QVERIFY(QFileInfo(p.dir.file(u"AUBREL/Y200601"_s)).isDir());
     QCOMPARE(p.state().todayDayFile(), p.dir.file(u"AUBREL/Y200601/Y2006012.dtf"_s));
     QCOMPARE(statusPanel(p.window.get(), 2), u"ルーチン総数: 2"_s);

@@ -470,7 +470,8 @@ void TestDailyPlannerWindow::today_withoutFile_clearsToUnsaved()
     const int shutters = p.shutters();
     p.window->action(u"ScheduleToday1"_s)->trigger();
     QVERIFY(!p.pad(1));
-    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile());
+    // The planner's day stays the one it opened on; only the file's date is the clock's.
+    QCOMPARE(p.state().currentDayFile, p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 7));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 0"_s);
