@@ -51,7 +51,7 @@ class TestConfig : public QObject
     Q_OBJECT
 private slots:
     void defaultFile_isFiftyShiftJisLines();
-    void defaultFile_readsBackAsDocumented();
+    void defaultFile_readsBackAsTheDefaults();
     void setupWrite_roundTrips();
     void setupWrite_writesNotSetForEmptyEntries();
     void booleans_areExactWords_data();
@@ -78,7 +78,7 @@ void TestConfig::defaultFile_isFiftyShiftJisLines()
     QVERIFY(bytes.startsWith(QByteArray::fromHex("96A290DD92E80D0A"))); // 未設定 CR LF
 }
 
-void TestConfig::defaultFile_readsBackAsDocumented()
+void TestConfig::defaultFile_readsBackAsTheDefaults()
 {
     const Config c = Config::fromFileBytes(Config::defaultFileBytes(u"/opt/wrenly"_s));
     for (const QString &e : c.customerList)

@@ -139,10 +139,10 @@ void TestPending::jobsToday()
     const double today = session.todaySerial();
     MonthFile::Jobs current{};
     MonthFile::Jobs previous{};
-    for (const QString &spec : jobs) {
-        const QStringList parts = spec.mid(3).split(u',');
-        MonthFile::Jobs &month = spec.startsWith(u'C') ? current : previous;
-        month[size_t(spec.mid(1, 1).toInt())] =
+    for (const QString &line : jobs) {
+        const QStringList parts = line.mid(3).split(u',');
+        MonthFile::Jobs &month = line.startsWith(u'C') ? current : previous;
+        month[size_t(line.mid(1, 1).toInt())] =
             job(today + parts[0].toInt(), today + parts[1].toInt(), parts[2].toInt());
     }
     folder.write(session.currentFileName(), MonthFile::toBytes(current));
