@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 // What was being done to a file when it failed, for the message the user sees.
@@ -14,19 +15,44 @@ namespace SafeFile {
 struct Result
 {
     bool ok = true;
-    QString error; // the system's reason, for the message shown to the user
+    QString error;              // a Japanese reason, for the message shown to the user
+    bool changedOnDisk = false; // the file changed since it was read: nothing was written
 
     explicit operator bool() const { return ok; }
     static Result failure(const QString &why) { return {false, why}; }
 };
 
-// Reads at most `maxBytes` bytes (all of the file when negative).
-Result read(const QString &path, QByteArray *bytes, qint64 maxBytes = -1);
+// What a file held when it was read, so that a later write can tell whether another program
+// (or a second Wrenly) changed it meanwhile.
+struct Snapshot
+{
+    bool existed = false;
+    QByteArray head; // the bytes that were read
+};
+Snapshot snapshotOf(const QByteArray &bytesRead); // existed = true
+
+// Far above any of Wrenly's files; keeps a huge or endless file from filling memory.
+constexpr qint64 DefaultMaxBytes = 1024 * 1024;
+
+// Reads at most `maxBytes` bytes (DefaultMaxBytes when negative). Only regular files are read;
+// a pipe, device or folder is a failure, and opening never waits for a writer.
+Result read(const QString &path, QByteArray *bytes, qint64 maxBytes = DefaultMaxBytes);
 
 enum class Tail { Keep, Drop };
 
 // Replaces the file at `path` by `bytes`. With Tail::Keep, bytes of an existing longer file after
-// bytes.size() are carried over. On failure the old file is left as it was.
-Result write(const QString &path, const QByteArray &bytes, Tail tail = Tail::Keep);
+// bytes.size() are carried over. A symbolic link is written through to its target and stays a
+// link. With `expected`, a file that no longer matches it is left alone and the result has
+// changedOnDisk set. On failure the old file is left as it was.
+Result write(const QString &path, const QByteArray &bytes, Tail tail = Tail::Keep,
+             const Snapshot *expected = nullptr);
+
+// True when `fileName` is one of the temporary files write() makes.
+bool isTemporaryName(const QString &fileName);
+
+// Removes the temporary files a crash during write() left in `folder`, if they are older than
+// `olderThan` (the start of this run, so that a save under way is never touched). Returns how
+// many were removed.
+int removeLeftovers(const QString &folder, const QDateTime &olderThan);
 
 } // namespace SafeFile
