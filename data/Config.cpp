@@ -30,11 +30,25 @@ QString entryLine(const QString &value)
     return value.isEmpty() ? NotSet : value;
 }
 
+// The first `count` characters; a surrogate pair is one character (one '?' in the file).
+QString firstCharacters(const QString &text, int count)
+{
+    qsizetype end = 0;
+    for (int n = 0; n < count && end < text.size(); ++n) {
+        const bool pair =
+            text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate();
+        end += pair ? 2 : 1;
+    }
+    return text.left(end);
+}
+
 QString readEntry(const QString &line)
 {
     if (line == NotSet)
         return {};
-    return Sjis::decode(Sjis::cutAtCharBoundary(Sjis::encode(line), Config::EntryCapacity));
+    // Every character takes at least one byte, so the field never needs more characters than
+    // bytes; cutting first keeps a damaged, endless line from being encoded whole.
+    return Sjis::fitToField(firstCharacters(line, Config::EntryCapacity), Config::EntryCapacity);
 }
 
 // Decimal integer without sign; other text keeps the previous value rather than stopping start-up.
@@ -103,7 +117,9 @@ QByteArray Config::toFileBytes() const
 
 void Config::applyFileBytes(const QByteArray &bytes)
 {
-    QStringList lines = Sjis::decode(bytes).split(QLatin1Char('\n'));
+    // The bytes beyond MaxFileBytes cannot belong to a configuration; a damaged or foreign file
+    // costs no more than that.
+    QStringList lines = Sjis::decode(bytes.left(MaxFileBytes)).split(QLatin1Char('\n'));
     // A final line break does not start another line.
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();

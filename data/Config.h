@@ -14,6 +14,8 @@ struct Config
     static constexpr int LineCount = 50;
     static constexpr int ListSize = 5;
     static constexpr int EntryCapacity = 31;
+    // Far above 50 lines of any sensible length; only this much of a file is read.
+    static constexpr int MaxFileBytes = 64 * 1024;
 
     std::array<QString, ListSize> customerList;
     std::array<QString, ListSize> jobTypeList;
@@ -39,7 +41,8 @@ struct Config
     // The file written when none exists; the picture defaults to Sample1.JPG beside the program.
     static QByteArray defaultFileBytes(const QString &exeDir);
 
-    // Applies the file's lines to this configuration, as the program reads it at start-up.
+    // Applies the file's lines to this configuration, as the program reads it at start-up. Only
+    // the first MaxFileBytes count; the time taken grows with their length and no more.
     void applyFileBytes(const QByteArray &bytes);
     static Config fromFileBytes(const QByteArray &bytes);
 

@@ -1,11 +1,23 @@
 #include "data/SjisCodec.h"
 
+#include <QList>
+
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstring>
 #include <mutex>
+#include <string>
 
 namespace {
+
+// glibc converts between CP932 and any other code in two steps through its internal UCS-4. When
+// the second step rejects a character, the first step's whole buffer is converted again, so every
+// character CP932 cannot hold cost thousands: a long line of them took minutes. WCHAR_T is that
+// internal code itself, which leaves a single step whose failures cost nothing extra.
+static_assert(sizeof(wchar_t) == 4, "UCS-4 wchar_t expected");
+constexpr char Ucs4[] = "WCHAR_T";
+constexpr size_t Ucs4Size = 4;
 
 // iconv descriptors are not thread-safe; all file work happens on the GUI thread, but tests and
 // tools may convert from elsewhere, so the pair is guarded.
@@ -32,7 +44,7 @@ public:
         size_t srcLeft = inLen;
         bool ok = true;
         while (srcLeft > 0) {
-            char buffer[512];
+            alignas(4) char buffer[512];
             char *dst = buffer;
             size_t dstLeft = sizeof buffer;
             const size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
@@ -55,13 +67,13 @@ private:
 
 Converter &encoder()
 {
-    static Converter c("CP932", "UTF-8");
+    static Converter c("CP932", Ucs4);
     return c;
 }
 
 Converter &decoder()
 {
-    static Converter c("UTF-8", "CP932");
+    static Converter c(Ucs4, "CP932");
     return c;
 }
 
@@ -98,19 +110,6 @@ QString normalizeForCp932(const QString &text)
     return s;
 }
 
-int utf8SequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return 4;
-    return 1;
-}
-
 } // namespace
 
 namespace Sjis {
@@ -119,21 +118,22 @@ QByteArray encode(const QString &text)
 {
     if (text.isEmpty())
         return {};
-    const QByteArray utf8 = normalizeForCp932(text).toUtf8();
-    QByteArray out;
-    out.reserve(utf8.size());
+    const QString normalized = normalizeForCp932(text);
     Converter &c = encoder();
     if (!c.isValid())
-        return utf8; // no CP932 on this system: keep ASCII intact at least
+        return normalized.toUtf8(); // no CP932 on this system: keep ASCII intact at least
+    const QList<uint> ucs4 = normalized.toUcs4();
+    const char *in = reinterpret_cast<const char *>(ucs4.constData());
+    const size_t len = size_t(ucs4.size()) * Ucs4Size;
+    QByteArray out;
+    out.reserve(ucs4.size() * 2);
     size_t pos = 0;
-    const size_t len = size_t(utf8.size());
     while (pos < len) {
         size_t consumed = 0;
-        if (c.convert(utf8.constData() + pos, len - pos, out, &consumed))
+        if (c.convert(in + pos, len - pos, out, &consumed))
             break;
-        pos += consumed;
         out.append('?');
-        pos += size_t(utf8SequenceLength(static_cast<unsigned char>(utf8[qsizetype(pos)])));
+        pos += consumed + Ucs4Size;
     }
     return out;
 }
@@ -145,19 +145,22 @@ QString decode(const QByteArray &bytes)
     Converter &c = decoder();
     if (!c.isValid())
         return QString::fromLatin1(bytes);
-    QByteArray utf8;
-    utf8.reserve(bytes.size() * 3 / 2);
+    QByteArray ucs4;
+    ucs4.reserve(bytes.size() * qsizetype(Ucs4Size));
+    const char32_t replacement = 0xFFFD;
     size_t pos = 0;
     const size_t len = size_t(bytes.size());
     while (pos < len) {
         size_t consumed = 0;
-        if (c.convert(bytes.constData() + pos, len - pos, utf8, &consumed))
+        if (c.convert(bytes.constData() + pos, len - pos, ucs4, &consumed))
             break;
-        pos += consumed;
-        utf8.append("\xEF\xBF\xBD"); // U+FFFD
-        pos += 1;
+        ucs4.append(reinterpret_cast<const char *>(&replacement), qsizetype(Ucs4Size));
+        pos += consumed + 1;
     }
-    return QString::fromUtf8(utf8);
+    // Copied out rather than cast: QByteArray's buffer is not promised to be aligned for char32_t.
+    std::u32string text(size_t(ucs4.size()) / Ucs4Size, U'\0');
+    std::memcpy(text.data(), ucs4.constData(), text.size() * Ucs4Size);
+    return QString::fromUcs4(text.data(), qsizetype(text.size()));
 }
 
 QByteArray cutAtCharBoundary(const QByteArray &bytes, int capacity)
