@@ -19,6 +19,8 @@
 #include "step/StepLauncher.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/RangeCalendarWidget.h"
+#include "widgets/SjisLimitValidator.h"
+#include "widgets/SjisTextEdit.h"
 #include "widgets/UpDownWidget.h"
 
 #include <QApplication>
@@ -47,6 +49,8 @@ constexpr int ClientWidth = 420;
 constexpr int BodyHeight = 528;
 const QDate MinimumDate(2000, 1, 1);
 
+constexpr int RefusalHintMs = 4000;
+
 const QString TitleMissingText = u"必須入力項目の「タイトル」に入力されていません."_s;
 
 // Creates a label at a fixed place with a hint.
@@ -70,23 +74,6 @@ QDateEdit *datePicker(QWidget *parent, const QString &name, int x, int y, int w,
     d->setMinimumDate(MinimumDate);
     d->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     return d;
-}
-
-// Keeps a plain text edit within a number of characters, as a length-limited memo does.
-void limitLength(QPlainTextEdit *edit, int maxChars)
-{
-    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, maxChars] {
-        const QString text = edit->toPlainText();
-        if (text.size() <= maxChars)
-            return;
-        QTextCursor c = edit->textCursor();
-        const int pos = qMin(c.position(), maxChars);
-        const QSignalBlocker block(edit);
-        edit->setPlainText(text.left(maxChars));
-        c = edit->textCursor();
-        c.setPosition(pos);
-        edit->setTextCursor(c);
-    });
 }
 
 } // namespace
@@ -269,12 +256,12 @@ void MainWindow::buildControls()
     Hints::set(m_titleBox, u"|タイトルを入力または選択します.(最大文字数: 半角63文字)"_s);
 
     label(body, u"内容："_s, 15, 103, u"|仕事の内容を入力します.(最大文字数: 半角255文字)"_s);
-    m_commentsEdit = new QPlainTextEdit(body);
+    m_commentsEdit = new SjisTextEdit(JobRecord::CommentsCapacity, body);
     m_commentsEdit->setObjectName(u"memComments"_s);
     m_commentsEdit->setGeometry(15, 120, 180, 140);
     m_commentsEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_commentsEdit->setTabChangesFocus(true);
-    limitLength(m_commentsEdit, JobRecord::CommentsCapacity);
+    connect(m_commentsEdit, &SjisTextEdit::refused, this, &MainWindow::showRefusal);
     Hints::set(m_commentsEdit, u"|仕事の内容を入力します.(最大文字数: 半角255文字)"_s);
 
     label(body, u"データNo."_s, 215, 8, u"|データ番号を選択します."_s);
@@ -328,14 +315,14 @@ void MainWindow::buildControls()
     m_customerBox->setGeometry(10, 36, 180, 22);
     m_customerBox->setEditable(true);
     m_customerBox->setInsertPolicy(QComboBox::NoInsert);
-    m_customerBox->lineEdit()->setMaxLength(JobRecord::ShortCapacity);
+    limitToField(m_customerBox->lineEdit(), JobRecord::ShortCapacity);
     Hints::set(m_customerBox, u"|客先の名称を入力または選択します.(最大文字数: 半角31文字)"_s);
     label(m_jobPanel, u"受注No./発注No.："_s, 10, 62,
           u"|受注No.または発注No.を入力します.(最大文字数: 半角31文字)"_s);
     m_jobNoEdit = new QLineEdit(m_jobPanel);
     m_jobNoEdit->setObjectName(u"edtJobNo"_s);
     m_jobNoEdit->setGeometry(10, 78, 180, 22);
-    m_jobNoEdit->setMaxLength(JobRecord::ShortCapacity);
+    limitToField(m_jobNoEdit, JobRecord::ShortCapacity);
     Hints::set(m_jobNoEdit, u"|受注No.または発注No.を入力します.(最大文字数: 半角31文字)"_s);
     label(m_jobPanel, u"仕事の種類："_s, 10, 104,
           u"|仕事の種類を入力または選択します.(最大文字数: 半角31文字)"_s);
@@ -344,7 +331,7 @@ void MainWindow::buildControls()
     m_jobTypeBox->setGeometry(10, 120, 180, 22);
     m_jobTypeBox->setEditable(true);
     m_jobTypeBox->setInsertPolicy(QComboBox::NoInsert);
-    m_jobTypeBox->lineEdit()->setMaxLength(JobRecord::ShortCapacity);
+    limitToField(m_jobTypeBox->lineEdit(), JobRecord::ShortCapacity);
     Hints::set(m_jobTypeBox, u"|仕事の種類を入力または選択します.(最大文字数: 半角31文字)"_s);
 
     m_checkGroupBox = new QGroupBox(u" チェック： "_s, m_jobPanel);
@@ -509,7 +496,13 @@ void MainWindow::loadMonths()
 void MainWindow::startWithCurrentFile()
 {
     applyActionsForCurrentMonth();
-    showRecord(MonthKind::Current, m_session.count(MonthKind::Current));
+    const int count = m_session.count(MonthKind::Current);
+    if (!showRecord(MonthKind::Current, count)) {
+        // Without the sound no record is shown: offer the blank entry of the next record, so the
+        // number on screen never belongs to other contents.
+        clearEntry();
+        setDataNo(qMin(count + 1, MonthFile::RecordCount));
+    }
     setCaptionForMonth(m_session.thisMonth());
     setCountStatus(m_session.count(MonthKind::Current));
     m_createFileAction->setEnabled(false);
@@ -628,32 +621,36 @@ void MainWindow::setDataNo(int n)
 
 int MainWindow::dataNo() const
 {
-    return m_dataNoEdit->text().toInt();
+    return m_dataNoUpDown->position();
 }
 
-void MainWindow::showRecord(MonthKind kind, int n)
+bool MainWindow::showRecord(MonthKind kind, int n)
 {
     if (n < 1) {
         // A month file without records: offer the blank entry of record 1.
         setDataNo(1);
         clearEntry();
-        return;
+        return true;
     }
     if (!Shutter::play(m_session.exeDir(), m_services, this))
-        return;
-    fillEntry(m_session.job(kind, qMin(n, MonthFile::RecordCount) - 1));
+        return false;
+    const int slot = qMin(n, MonthFile::RecordCount) - 1;
+    fillEntry(m_session.job(kind, slot), slot);
+    return true;
 }
 
-void MainWindow::fillEntry(const JobRecord &r)
+void MainWindow::fillEntry(const JobRecord &r, int slot)
 {
     const QSignalBlocker b1(m_startDateEdit);
     const QSignalBlocker b2(m_endDateEdit);
-    setDataNo(r.dataNo);
+    // The slot is the record's identity; a damaged data number in the file changes nothing.
+    setDataNo(slot + 1);
     m_entryDateEdit->setDate(DaySerial::toDate(r.entryDate));
     m_titleBox->setEditText(r.title);
+    m_titleBox->lineEdit()->setCursorPosition(0);
     m_startDateEdit->setDate(DaySerial::toDate(r.startDate));
     m_endDateEdit->setDate(DaySerial::toDate(r.endDate));
-    m_commentsEdit->setPlainText(Sjis::fromCrLf(r.comments));
+    m_commentsEdit->setAcceptedText(Sjis::fromCrLf(r.comments));
     m_customerBox->setEditText(r.customer);
     m_jobNoEdit->setText(r.jobNo);
     m_jobTypeBox->setEditText(r.jobType);
@@ -669,6 +666,7 @@ void MainWindow::fillEntry(const JobRecord &r)
     m_calendar->setSelection(DaySerial::toDate(r.startDate), DaySerial::toDate(r.endDate));
     m_lastRuledStart = m_startDateEdit->date();
     m_lastRuledEnd = m_endDateEdit->date();
+    rememberEntry(r);
 }
 
 void MainWindow::clearEntry()
@@ -680,7 +678,7 @@ void MainWindow::clearEntry()
     m_titleBox->setEditText(QString());
     m_startDateEdit->setDate(today);
     m_endDateEdit->setDate(today);
-    m_commentsEdit->clear();
+    m_commentsEdit->setAcceptedText(QString());
     m_customerBox->setEditText(QString());
     m_jobNoEdit->clear();
     m_jobTypeBox->setEditText(QString());
@@ -688,23 +686,58 @@ void MainWindow::clearEntry()
     m_calendar->setSelection(m_startDateEdit->date(), m_endDateEdit->date());
     m_lastRuledStart = today;
     m_lastRuledEnd = today;
+    JobRecord blank;
+    blank.entryDate = blank.startDate = blank.endDate = m_session.todaySerial();
+    rememberEntry(blank);
+}
+
+void MainWindow::rememberEntry(const JobRecord &record)
+{
+    m_entry.record = record;
+    m_entry.entryDate = m_entryDateEdit->date();
+    m_entry.startDate = m_startDateEdit->date();
+    m_entry.endDate = m_endDateEdit->date();
+    m_entry.comments = m_commentsEdit->toPlainText();
 }
 
 JobRecord MainWindow::recordFromEntry() const
 {
-    JobRecord r;
+    // What the user did not change keeps the value it was shown with, and so its bytes in the file
+    // (a time of day in a date, a vendor code in a text, a check value the buttons do not know).
+    JobRecord r = m_entry.record;
     r.dataNo = dataNo();
-    r.entryDate = DaySerial::fromDate(m_entryDateEdit->date());
-    r.title = m_titleBox->currentText();
-    r.startDate = DaySerial::fromDate(m_startDateEdit->date());
-    r.endDate = DaySerial::fromDate(m_endDateEdit->date());
-    r.comments = Sjis::toCrLf(m_commentsEdit->toPlainText());
-    r.customer = m_customerBox->currentText();
-    r.jobNo = m_jobNoEdit->text();
-    r.jobType = m_jobTypeBox->currentText();
-    r.check = qMax(0, m_checkButtons->checkedId());
-    // Cut now, so that memory holds what the file holds.
-    return r.fittedToFields();
+    if (m_entryDateEdit->date() != m_entry.entryDate)
+        r.entryDate = DaySerial::fromDate(m_entryDateEdit->date());
+    if (m_startDateEdit->date() != m_entry.startDate)
+        r.startDate = DaySerial::fromDate(m_startDateEdit->date());
+    if (m_endDateEdit->date() != m_entry.endDate)
+        r.endDate = DaySerial::fromDate(m_endDateEdit->date());
+    const auto changed = [](QString *field, const QString &text, int capacity) {
+        if (text != *field)
+            *field = Sjis::fitToField(text, capacity);
+    };
+    changed(&r.title, m_titleBox->currentText(), JobRecord::TitleCapacity);
+    if (m_commentsEdit->toPlainText() != m_entry.comments)
+        r.comments =
+            Sjis::fitToField(Sjis::toCrLf(m_commentsEdit->toPlainText()), JobRecord::CommentsCapacity);
+    changed(&r.customer, m_customerBox->currentText(), JobRecord::ShortCapacity);
+    changed(&r.jobNo, m_jobNoEdit->text(), JobRecord::ShortCapacity);
+    changed(&r.jobType, m_jobTypeBox->currentText(), JobRecord::ShortCapacity);
+    if (m_checkButtons->checkedId() >= 0)
+        r.check = m_checkButtons->checkedId();
+    return r;
+}
+
+void MainWindow::limitToField(QLineEdit *edit, int capacity)
+{
+    auto *validator = new SjisLimitValidator(capacity, edit);
+    edit->setValidator(validator);
+    connect(edit, &QLineEdit::inputRejected, this, [this, validator] { showRefusal(validator->lastHint()); });
+}
+
+void MainWindow::showRefusal(const QString &hint)
+{
+    statusBar()->showMessage(hint, RefusalHintMs);
 }
 
 // --- Date rules -------------------------------------------------------------------------------
@@ -762,6 +795,7 @@ void MainWindow::applyCalendarRange()
 
 void MainWindow::vetoDataNoStep(int direction, bool *allow)
 {
+    m_numberBeforeStep = m_dataNoUpDown->position();
     if (direction < 0)
         return;
     const int position = m_dataNoUpDown->position();
@@ -784,14 +818,18 @@ void MainWindow::vetoDataNoStep(int direction, bool *allow)
 void MainWindow::showDataNo(int position)
 {
     m_dataNoEdit->setText(QString::number(position));
+    bool shown = true;
     if (m_shownMonth == MonthKind::Previous) {
-        showRecord(MonthKind::Previous, position);
+        shown = showRecord(MonthKind::Previous, position);
     } else if (m_shownMonth == MonthKind::Current) {
         if (m_session.job(MonthKind::Current, position - 1).isUsed())
-            showRecord(MonthKind::Current, position);
+            shown = showRecord(MonthKind::Current, position);
         else
             clearEntry();
     }
+    // A record that could not be shown leaves the number with the contents still on screen.
+    if (!shown)
+        setDataNo(m_numberBeforeStep);
     m_titleBox->setFocus();
 }
 
@@ -868,6 +906,13 @@ void MainWindow::reportOutcome(MonthEditor::Command command, const MonthEditor::
             m_session.pathOf(fileName), outcome.error);
         return;
     case Kind::Created:
+    case Kind::Appended:
+    case Kind::Updated:
+        showStored(outcome.month, outcome.slot);
+        break;
+    }
+    switch (outcome.kind) {
+    case Kind::Created:
         setCountStatus(m_session.count(MonthKind::Current));
         m_createFileAction->setEnabled(false);
         applyActionsForCurrentMonth();
@@ -884,7 +929,17 @@ void MainWindow::reportOutcome(MonthEditor::Command command, const MonthEditor::
         updateToDoIndicator();
         inform(u"データファイル: "_s + fileName + u" のデータを更新しました."_s);
         return;
+    default:
+        return;
     }
+}
+
+// After a save the entry shows the record as stored (texts cut to their fields, data number of the
+// slot) and goes on editing the month it was written to.
+void MainWindow::showStored(MonthKind month, int slot)
+{
+    m_shownMonth = month;
+    fillEntry(m_session.job(month, slot), slot);
 }
 
 void MainWindow::startNewRecord()
@@ -910,28 +965,29 @@ void MainWindow::switchShownMonth()
         return;
     const ViewManager::Remembered views = m_views->closeForChange();
     activateWindow();
+    // A record that cannot be shown (no sound file) leaves the window in the month it was in.
     if (m_shownMonth == MonthKind::Current) {
-        m_dataNoUpDown->setEnabled(true);
-        m_newEntryButton->setEnabled(false);
-        m_newEntryAction->setEnabled(false);
-        m_dataOutMenu->menuAction()->setEnabled(true);
-        m_createFileAction->setEnabled(false);
-        m_updateAction->setEnabled(true);
-        m_appendAction->setEnabled(false);
         const int count = m_session.count(MonthKind::Previous);
-        m_dataNoEdit->setText(QString::number(count));
-        m_shownMonth = MonthKind::Previous;
-        showRecord(MonthKind::Previous, count);
-        setCaptionForMonth(m_session.prevMonth());
-        setCountStatus(count);
+        if (showRecord(MonthKind::Previous, count)) {
+            m_dataNoUpDown->setEnabled(true);
+            m_newEntryButton->setEnabled(false);
+            m_newEntryAction->setEnabled(false);
+            m_dataOutMenu->menuAction()->setEnabled(true);
+            m_createFileAction->setEnabled(false);
+            m_updateAction->setEnabled(true);
+            m_appendAction->setEnabled(false);
+            m_shownMonth = MonthKind::Previous;
+            setCaptionForMonth(m_session.prevMonth());
+            setCountStatus(count);
+        }
     } else if (m_session.fileExists(MonthKind::Current)) {
-        m_shownMonth = MonthKind::Current;
-        applyActionsForCurrentMonth();
         const int count = m_session.count(MonthKind::Current);
-        m_dataNoEdit->setText(QString::number(count));
-        showRecord(MonthKind::Current, count);
-        setCaptionForMonth(m_session.thisMonth());
-        setCountStatus(count);
+        if (showRecord(MonthKind::Current, count)) {
+            m_shownMonth = MonthKind::Current;
+            applyActionsForCurrentMonth();
+            setCaptionForMonth(m_session.thisMonth());
+            setCountStatus(count);
+        }
     } else {
         m_shownMonth = MonthKind::Current;
         m_services.dialogs.informCaptioned(

@@ -25,7 +25,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
+class SjisTextEdit;
 class QPushButton;
 class QTimer;
 class RangeCalendarWidget;
@@ -47,8 +47,9 @@ public:
     ViewManager &views() { return *m_views; }
 
     // Shows record `dataNo` (1..60) of the month with the shutter sound; refuses without the
-    // sound file. Data number 0 (a month without records) shows the blank entry for record 1.
-    void showRecord(MonthKind kind, int dataNo) override;
+    // sound file and then changes nothing. Data number 0 (a month without records) shows the
+    // blank entry for record 1.
+    bool showRecord(MonthKind kind, int dataNo) override;
     void clearEntry();
 
     // The data commands.
@@ -122,8 +123,12 @@ private:
 
     void setDataNo(int n);
     int dataNo() const;
-    void fillEntry(const JobRecord &record);
+    void fillEntry(const JobRecord &record, int slot);
+    void rememberEntry(const JobRecord &record);
     JobRecord recordFromEntry() const;
+    void showStored(MonthKind month, int slot);
+    void limitToField(QLineEdit *edit, int capacity);
+    void showRefusal(const QString &hint);
     void setDates(const QDate &start, const QDate &end);
     void resetDatesToToday();
     void setCaptionForMonth(int month, bool fileMissing = false);
@@ -161,6 +166,16 @@ private:
     QColor m_rememberedColor;
     int m_blinkStep = -1;
     QTimer *m_blinkTimer = nullptr;
+    int m_numberBeforeStep = 1;
+    // What the entry was filled with, to tell what the user changed.
+    struct Entry
+    {
+        JobRecord record;
+        QDate entryDate;
+        QDate startDate;
+        QDate endDate;
+        QString comments; // as the box gave it back
+    } m_entry;
     QDate m_lastRuledStart;
     QDate m_lastRuledEnd;
     bool m_applyingDates = false;
@@ -192,7 +207,7 @@ private:
 
     QDateEdit *m_entryDateEdit = nullptr;
     QComboBox *m_titleBox = nullptr;
-    QPlainTextEdit *m_commentsEdit = nullptr;
+    SjisTextEdit *m_commentsEdit = nullptr;
     QLineEdit *m_dataNoEdit = nullptr;
     UpDownWidget *m_dataNoUpDown = nullptr;
     QPushButton *m_newEntryButton = nullptr;

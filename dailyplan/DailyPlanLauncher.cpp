@@ -105,7 +105,7 @@ void DailyPlanLauncher::listJobsInProgress(DailyPlannerWindow &window)
 {
     const QList<Pending::JobRef> jobs = Pending::jobsToday(m_session, Pending::Rule::InProgressToday);
     for (const Pending::JobRef &ref : jobs)
-        window.addJobInProgress(ref.month, m_session.monthNumber(ref.month),
+        window.addJobInProgress(ref.month, m_session.monthNumber(ref.month), ref.slot + 1,
                                 m_session.job(ref.month, ref.slot));
     window.setInProgressCount(int(jobs.size()));
 }

@@ -209,9 +209,9 @@ void DailyPlannerWindow::buildJobsPanel()
     Hints::set(m_jobsScroll, u"遂行中ジョブ|今月と前月のジョブのうち,本日遂行中のものの一覧です"_s);
 }
 
-void DailyPlannerWindow::addJobInProgress(MonthKind kind, int monthNumber, const JobRecord &job)
+void DailyPlannerWindow::addJobInProgress(MonthKind kind, int monthNumber, int dataNo, const JobRecord &job)
 {
-    auto *row = new JobRowWidget(kind, monthNumber, job, m_jobRows);
+    auto *row = new JobRowWidget(kind, monthNumber, dataNo, job, m_jobRows);
     row->setBackground(QColor(0, 255, 255));
     row->move(1, m_jobRowCount * JobRowWidget::RowHeight);
     ++m_jobRowCount;

@@ -45,7 +45,7 @@ public:
     ~DailyPlannerWindow() override;
 
     // Filling by the launcher.
-    void addJobInProgress(MonthKind kind, int monthNumber, const JobRecord &job);
+    void addJobInProgress(MonthKind kind, int monthNumber, int dataNo, const JobRecord &job);
     void setInProgressCount(int count);
     void setRoutineCount(int count);
     void setToday(const QDate &date);

@@ -128,9 +128,9 @@ bool isStepManaged(const QString &title)
     return title.startsWith(QStringLiteral("[STEP]"));
 }
 
-QString captionText(const JobRecord &job)
+QString captionText(const JobRecord &job, int dataNo)
 {
-    return QStringLiteral("No.") + QString::number(job.dataNo) + QStringLiteral("■開始:") +
+    return QStringLiteral("No.") + QString::number(dataNo) + QStringLiteral("■開始:") +
            DateText::monthDay(DaySerial::toDate(clampSerial(job.startDate))) + QStringLiteral("■終了:") +
            DateText::monthDay(DaySerial::toDate(clampSerial(job.endDate))) + QStringLiteral("●") + job.title;
 }

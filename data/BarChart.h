@@ -88,7 +88,7 @@ BarColour barColour(int check);
 bool isStepManaged(const QString &title);
 
 // "No.3■開始:3月30日(水)■終了:4月2日(土)●title".
-QString captionText(const JobRecord &job);
+QString captionText(const JobRecord &job, int dataNo);
 
 // Serials outside the years 100..9999 are pulled to that range, so broken files cannot overflow
 // the pixel arithmetic or the date conversion.

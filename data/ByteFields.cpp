@@ -68,4 +68,29 @@ void writeString(QByteArray &image, int offset, int capacity, const QString &tex
     std::memset(p + 1 + bytes.size(), 0, size_t(capacity - bytes.size()));
 }
 
+void updateI32(QByteArray &image, int offset, qint32 value)
+{
+    if (readI32(image, offset) != value)
+        writeI32(image, offset, value);
+}
+
+void updateF64(QByteArray &image, int offset, double value)
+{
+    // Bits, not values: a NaN is kept as it was stored, and 0.0 and -0.0 stay apart.
+    if (std::bit_cast<quint64>(readF64(image, offset)) != std::bit_cast<quint64>(value))
+        writeF64(image, offset, value);
+}
+
+void updateFlag(QByteArray &image, int offset, bool value)
+{
+    if (readFlag(image, offset) != value)
+        writeFlag(image, offset, value);
+}
+
+void updateString(QByteArray &image, int offset, int capacity, const QString &text)
+{
+    if (readString(image, offset, capacity) != text)
+        writeString(image, offset, capacity, text);
+}
+
 } // namespace Fields

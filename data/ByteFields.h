@@ -26,4 +26,12 @@ void writeFlag(QByteArray &image, int offset, bool value);
 // zeroed: they carry no meaning and zeros keep old text from leaking into the file.
 void writeString(QByteArray &image, int offset, int capacity, const QString &text);
 
+// The same writers for saving over the bytes a file was read from: a field that already holds the
+// value is left alone, so whatever the user did not change is written back byte for byte (a half
+// character at a field's end, a vendor code, the bytes after a text).
+void updateI32(QByteArray &image, int offset, qint32 value);
+void updateF64(QByteArray &image, int offset, double value);
+void updateFlag(QByteArray &image, int offset, bool value);
+void updateString(QByteArray &image, int offset, int capacity, const QString &text);
+
 } // namespace Fields

@@ -64,13 +64,12 @@ ScheduleBar ScheduleBar::fromBytes(const QByteArray &image, int offset)
     return b;
 }
 
-void ScheduleBar::toBytes(QByteArray &image, int offset) const
+void ScheduleBar::writeInto(QByteArray &image, int offset) const
 {
-    std::memset(image.data() + offset, 0, Size); // padding after the side
-    Fields::writeString(image, offset + OffBarSide, 1, side);
-    Fields::writeI32(image, offset + OffBarStartRow, startRow);
-    Fields::writeI32(image, offset + OffBarEndRow, endRow);
-    Fields::writeI32(image, offset + OffBarColor, barColor);
+    Fields::updateString(image, offset + OffBarSide, 1, side);
+    Fields::updateI32(image, offset + OffBarStartRow, startRow);
+    Fields::updateI32(image, offset + OffBarEndRow, endRow);
+    Fields::updateI32(image, offset + OffBarColor, barColor);
 }
 
 SchedulePadRecord SchedulePadRecord::fromBytes(const QByteArray &image, int offset)
@@ -93,23 +92,22 @@ SchedulePadRecord SchedulePadRecord::fromBytes(const QByteArray &image, int offs
     return r;
 }
 
-void SchedulePadRecord::toBytes(QByteArray &image, int offset) const
+void SchedulePadRecord::writeInto(QByteArray &image, int offset) const
 {
-    std::memset(image.data() + offset, 0, Size); // padding
-    Fields::writeI32(image, offset + OffPadNo, padNo);
-    Fields::writeI32(image, offset + OffPadLeft, padLeft);
-    Fields::writeI32(image, offset + OffPadTop, padTop);
-    Fields::writeString(image, offset + OffPadKeyword, KeywordCapacity, keyword);
-    Fields::writeString(image, offset + OffPadContent, ContentCapacity, content);
-    Fields::writeFlag(image, offset + OffPadCompleted, completed);
-    Fields::writeI32(image, offset + OffPadColor, barColor);
-    Fields::writeI32(image, offset + OffPadStartHour, startHour);
-    Fields::writeI32(image, offset + OffPadStartMinute, startMinute);
-    Fields::writeFlag(image, offset + OffPadStartPm, startPM);
-    Fields::writeI32(image, offset + OffPadEndHour, endHour);
-    Fields::writeI32(image, offset + OffPadEndMinute, endMinute);
-    Fields::writeFlag(image, offset + OffPadEndPm, endPM);
-    Fields::writeString(image, offset + OffPadMemo, MemoCapacity, memo);
+    Fields::updateI32(image, offset + OffPadNo, padNo);
+    Fields::updateI32(image, offset + OffPadLeft, padLeft);
+    Fields::updateI32(image, offset + OffPadTop, padTop);
+    Fields::updateString(image, offset + OffPadKeyword, KeywordCapacity, keyword);
+    Fields::updateString(image, offset + OffPadContent, ContentCapacity, content);
+    Fields::updateFlag(image, offset + OffPadCompleted, completed);
+    Fields::updateI32(image, offset + OffPadColor, barColor);
+    Fields::updateI32(image, offset + OffPadStartHour, startHour);
+    Fields::updateI32(image, offset + OffPadStartMinute, startMinute);
+    Fields::updateFlag(image, offset + OffPadStartPm, startPM);
+    Fields::updateI32(image, offset + OffPadEndHour, endHour);
+    Fields::updateI32(image, offset + OffPadEndMinute, endMinute);
+    Fields::updateFlag(image, offset + OffPadEndPm, endPM);
+    Fields::updateString(image, offset + OffPadMemo, MemoCapacity, memo);
 }
 
 DiaryRecord DiaryRecord::fromBytes(const QByteArray &image, int offset)
@@ -120,12 +118,12 @@ DiaryRecord DiaryRecord::fromBytes(const QByteArray &image, int offset)
             Fields::readString(image, offset + OffText2, TextCapacity)};
 }
 
-void DiaryRecord::toBytes(QByteArray &image, int offset) const
+void DiaryRecord::writeInto(QByteArray &image, int offset) const
 {
-    Fields::writeString(image, offset + OffTitle1, TitleCapacity, title1);
-    Fields::writeString(image, offset + OffText1, TextCapacity, text1);
-    Fields::writeString(image, offset + OffTitle2, TitleCapacity, title2);
-    Fields::writeString(image, offset + OffText2, TextCapacity, text2);
+    Fields::updateString(image, offset + OffTitle1, TitleCapacity, title1);
+    Fields::updateString(image, offset + OffText1, TextCapacity, text1);
+    Fields::updateString(image, offset + OffTitle2, TitleCapacity, title2);
+    Fields::updateString(image, offset + OffText2, TextCapacity, text2);
 }
 
 int lastUsedBar(const ScheduleBars &bars)
@@ -155,17 +153,28 @@ DayFile DayFile::fromBytes(const QByteArray &image)
 QByteArray DayFile::toBytes() const
 {
     QByteArray image(Size, '\0');
+    writeInto(image);
+    return image;
+}
+
+void DayFile::writeInto(QByteArray &image) const
+{
+    if (image.size() < Size)
+        image.append(QByteArray(Size - image.size(), '\0'));
     // Stored as kept, without a round trip through text.
     const QByteArray path = sourcePath.left(SourcePathCapacity);
-    image[OffSourcePath] = char(path.size());
-    std::memcpy(image.data() + OffSourcePath + 1, path.constData(), size_t(path.size()));
-    Fields::writeF64(image, OffCreatedOn, createdOn);
-    for (int k = 0; k < PadSlots; ++k) {
-        bars[k].toBytes(image, OffBars + k * ScheduleBar::Size);
-        pads[k].toBytes(image, OffPads + k * SchedulePadRecord::Size);
+    if (Fields::readStringBytes(image, OffSourcePath, SourcePathCapacity) != path) {
+        image[OffSourcePath] = char(path.size());
+        std::memcpy(image.data() + OffSourcePath + 1, path.constData(), size_t(path.size()));
+        std::memset(image.data() + OffSourcePath + 1 + path.size(), 0,
+                    size_t(SourcePathCapacity - path.size()));
     }
-    diary.toBytes(image, OffDiary);
-    return image;
+    Fields::updateF64(image, OffCreatedOn, createdOn);
+    for (int k = 0; k < PadSlots; ++k) {
+        bars[k].writeInto(image, OffBars + k * ScheduleBar::Size);
+        pads[k].writeInto(image, OffPads + k * SchedulePadRecord::Size);
+    }
+    diary.writeInto(image, OffDiary);
 }
 
 QString DayFile::shownFileName() const

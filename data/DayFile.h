@@ -23,7 +23,7 @@ struct ScheduleBar
     static ScheduleBar unused(qint32 color = 0) { return {QString(), -1, -1, color}; }
 
     static ScheduleBar fromBytes(const QByteArray &image, int offset);
-    void toBytes(QByteArray &image, int offset) const;
+    void writeInto(QByteArray &image, int offset) const; // fields holding their value keep their bytes
     bool operator==(const ScheduleBar &) const = default;
 };
 
@@ -53,7 +53,7 @@ struct SchedulePadRecord
     bool hasTimes() const { return startHour != -1; }
 
     static SchedulePadRecord fromBytes(const QByteArray &image, int offset);
-    void toBytes(QByteArray &image, int offset) const;
+    void writeInto(QByteArray &image, int offset) const; // fields holding their value keep their bytes
     bool operator==(const SchedulePadRecord &) const = default;
 };
 
@@ -70,7 +70,7 @@ struct DiaryRecord
     QString text2;
 
     static DiaryRecord fromBytes(const QByteArray &image, int offset);
-    void toBytes(QByteArray &image, int offset) const;
+    void writeInto(QByteArray &image, int offset) const; // fields holding their value keep their bytes
     bool operator==(const DiaryRecord &) const = default;
 };
 
@@ -96,6 +96,9 @@ struct DayFile
     // A shorter image is read over a cleared day, so nothing of an earlier day survives in it.
     static DayFile fromBytes(const QByteArray &image);
     QByteArray toBytes() const;
+    // Writes over the day in `image` (grown to Size bytes when shorter): what holds its value keeps
+    // its bytes.
+    void writeInto(QByteArray &image) const;
     bool operator==(const DayFile &) const = default;
 
     // The text after the last "/" or "\" of the source path.

@@ -40,20 +40,19 @@ JobRecord JobRecord::fromBytes(const QByteArray &image, int offset)
     return j;
 }
 
-void JobRecord::toBytes(QByteArray &image, int offset) const
+void JobRecord::writeInto(QByteArray &image, int offset) const
 {
     Q_ASSERT(offset >= 0 && offset + Size <= image.size());
-    std::memset(image.data() + offset, 0, Size); // the fillers
-    Fields::writeI32(image, offset + OffDataNo, dataNo);
-    Fields::writeF64(image, offset + OffEntryDate, entryDate);
-    Fields::writeString(image, offset + OffTitle, TitleCapacity, title);
-    Fields::writeF64(image, offset + OffStartDate, startDate);
-    Fields::writeF64(image, offset + OffEndDate, endDate);
-    Fields::writeString(image, offset + OffComments, CommentsCapacity, comments);
-    Fields::writeString(image, offset + OffCustomer, ShortCapacity, customer);
-    Fields::writeString(image, offset + OffJobNo, ShortCapacity, jobNo);
-    Fields::writeString(image, offset + OffJobType, ShortCapacity, jobType);
-    Fields::writeI32(image, offset + OffCheck, check);
+    Fields::updateI32(image, offset + OffDataNo, dataNo);
+    Fields::updateF64(image, offset + OffEntryDate, entryDate);
+    Fields::updateString(image, offset + OffTitle, TitleCapacity, title);
+    Fields::updateF64(image, offset + OffStartDate, startDate);
+    Fields::updateF64(image, offset + OffEndDate, endDate);
+    Fields::updateString(image, offset + OffComments, CommentsCapacity, comments);
+    Fields::updateString(image, offset + OffCustomer, ShortCapacity, customer);
+    Fields::updateString(image, offset + OffJobNo, ShortCapacity, jobNo);
+    Fields::updateString(image, offset + OffJobType, ShortCapacity, jobType);
+    Fields::updateI32(image, offset + OffCheck, check);
 }
 
 JobRecord JobRecord::fittedToFields() const
@@ -70,7 +69,7 @@ JobRecord JobRecord::fittedToFields() const
 QByteArray JobRecord::toBytes() const
 {
     QByteArray r(Size, '\0');
-    toBytes(r, 0);
+    writeInto(r, 0);
     return r;
 }
 
@@ -113,7 +112,7 @@ QByteArray toBytes(const Jobs &jobs)
 {
     QByteArray image(Size, '\0');
     for (int i = 0; i < RecordCount; ++i)
-        jobs[size_t(i)].toBytes(image, i * JobRecord::Size);
+        jobs[size_t(i)].writeInto(image, i * JobRecord::Size);
     return image;
 }
 

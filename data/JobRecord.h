@@ -32,8 +32,9 @@ struct JobRecord
     JobRecord fittedToFields() const;
 
     static JobRecord fromBytes(const QByteArray &image, int offset = 0);
-    // Writes the record at `offset` of `image`, which must hold Size bytes from there.
-    void toBytes(QByteArray &image, int offset = 0) const;
+    // Writes the record over the one at `offset` of `image` (Size bytes from there): fields that
+    // already hold their value and the fillers keep their bytes.
+    void writeInto(QByteArray &image, int offset = 0) const;
     QByteArray toBytes() const;
 
     bool operator==(const JobRecord &) const = default;

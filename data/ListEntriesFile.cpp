@@ -17,7 +17,7 @@ template <size_t N>
 void writeList(const std::array<QString, N> &list, QByteArray &image, int offset, int capacity)
 {
     for (size_t i = 0; i < N; ++i)
-        Fields::writeString(image, offset + int(i) * (capacity + 1), capacity, list[i]);
+        Fields::updateString(image, offset + int(i) * (capacity + 1), capacity, list[i]);
 }
 
 template <size_t N> QStringList nonEmpty(const std::array<QString, N> &list)
@@ -63,11 +63,18 @@ ListEntries ListEntries::fromBytes(const QByteArray &image)
 QByteArray ListEntries::toBytes() const
 {
     QByteArray image(Size, '\0');
+    writeInto(image);
+    return image;
+}
+
+void ListEntries::writeInto(QByteArray &image) const
+{
+    if (image.size() < Size)
+        image.append(QByteArray(Size - image.size(), '\0'));
     writeList(keywords, image, KeywordOffset, KeywordCapacity);
     writeList(contents, image, ContentOffset, ContentCapacity);
     writeList(titles1, image, Title1Offset, TitleCapacity);
     writeList(titles2, image, Title2Offset, TitleCapacity);
-    return image;
 }
 
 QStringList ListEntries::keywordList() const

@@ -30,6 +30,9 @@ struct ListEntries
     // A shorter image is read over empty entries.
     static ListEntries fromBytes(const QByteArray &image);
     QByteArray toBytes() const;
+    // Writes over the entries in `image` (grown to Size bytes when shorter); untouched entries keep
+    // their bytes.
+    void writeInto(QByteArray &image) const;
     bool operator==(const ListEntries &) const = default;
 
     QStringList keywordList() const;

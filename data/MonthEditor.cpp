@@ -6,9 +6,9 @@ std::optional<MonthEditor::Outcome> MonthEditor::refusal(Command command, MonthK
                                                          const JobRecord &record) const
 {
     if (command == Command::Append && shown == MonthKind::Previous)
-        return Outcome{Kind::PreviousMonthRefused, MonthKind::Previous, {}};
+        return Outcome{Kind::PreviousMonthRefused, MonthKind::Previous, -1, {}};
     if (record.title.isEmpty())
-        return Outcome{Kind::TitleMissing, shown, {}};
+        return Outcome{Kind::TitleMissing, shown, -1, {}};
     return std::nullopt;
 }
 
@@ -17,7 +17,7 @@ MonthEditor::Outcome MonthEditor::run(Command command, MonthKind shown, int slot
     if (const std::optional<Outcome> refused = refusal(command, shown, record))
         return *refused;
     if (slot < 0 || slot >= MonthFile::RecordCount)
-        return {Kind::NothingShown, shown, {}};
+        return {Kind::NothingShown, shown, -1, {}};
     switch (command) {
     case Command::Create:
         return write(Kind::Created, MonthKind::Current, 0, record, SafeFile::Tail::Drop);
@@ -25,18 +25,18 @@ MonthEditor::Outcome MonthEditor::run(Command command, MonthKind shown, int slot
         return append(shown, slot, record);
     case Command::Update:
         if (shown == MonthKind::Past)
-            return {Kind::NothingShown, shown, {}};
+            return {Kind::NothingShown, shown, -1, {}};
         if (!m_session.job(shown, slot).isUsed())
             return append(shown, slot, record);
         return write(Kind::Updated, shown, slot, record);
     }
-    return {Kind::NothingShown, shown, {}};
+    return {Kind::NothingShown, shown, -1, {}};
 }
 
 MonthEditor::Outcome MonthEditor::append(MonthKind shown, int slot, const JobRecord &record)
 {
     if (shown == MonthKind::Previous)
-        return {Kind::PreviousMonthRefused, MonthKind::Previous, {}};
+        return {Kind::PreviousMonthRefused, MonthKind::Previous, -1, {}};
     if (m_session.job(MonthKind::Current, slot).isUsed())
         return write(Kind::Updated, MonthKind::Current, slot, record);
     return write(Kind::Appended, MonthKind::Current, slot, record);
@@ -45,8 +45,11 @@ MonthEditor::Outcome MonthEditor::append(MonthKind shown, int slot, const JobRec
 MonthEditor::Outcome MonthEditor::write(Kind kind, MonthKind month, int slot, const JobRecord &record,
                                         SafeFile::Tail tail)
 {
-    const SafeFile::Result r = m_session.storeRecord(month, slot, record, tail);
+    // The slot is the record's identity: whatever number the entry carried, it is stored as slot + 1.
+    JobRecord stored = record;
+    stored.dataNo = slot + 1;
+    const SafeFile::Result r = m_session.storeRecord(month, slot, stored, tail);
     if (!r)
-        return {Kind::WriteFailed, month, r.error};
-    return {kind, month, {}};
+        return {Kind::WriteFailed, month, slot, r.error};
+    return {kind, month, slot, {}};
 }

@@ -28,6 +28,7 @@ public:
         };
         Kind kind = Kind::NothingShown;
         MonthKind month = MonthKind::Current; // the month written, or whose write failed
+        int slot = -1;                        // the slot written
         QString error;                        // the system's reason of a failed write
 
         bool wrote() const
@@ -44,7 +45,8 @@ public:
 
     // Runs the command for `record` in `slot` (0-based) of the shown month. Append writes into this
     // month and updates a used slot instead; update rewrites a used slot of the shown month and
-    // appends into an empty one. Create writes slot 0 of a new file for this month.
+    // appends into an empty one. Create writes slot 0 of a new file for this month, whichever
+    // month was shown. A record is always stored with data number slot + 1.
     Outcome run(Command command, MonthKind shown, int slot, const JobRecord &record);
 
 private:

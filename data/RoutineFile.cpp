@@ -49,25 +49,24 @@ RoutineRecord RoutineRecord::fromBytes(const QByteArray &image, int offset)
     return r;
 }
 
-void RoutineRecord::toBytes(QByteArray &image, int offset) const
+void RoutineRecord::writeInto(QByteArray &image, int offset) const
 {
-    std::memset(image.data() + offset, 0, Size); // padding
-    Fields::writeI32(image, offset + OffPadNo, padNo);
-    Fields::writeI32(image, offset + OffOriginX, originX);
-    Fields::writeI32(image, offset + OffPadTop, padTop);
-    Fields::writeString(image, offset + OffKeyword, KeywordCapacity, keyword);
-    Fields::writeString(image, offset + OffContent, ContentCapacity, content);
-    Fields::writeI32(image, offset + OffBarColor, barColor);
-    Fields::writeI32(image, offset + OffStartHour, startHour);
-    Fields::writeI32(image, offset + OffStartMinute, startMinute);
-    Fields::writeFlag(image, offset + OffStartPm, startPM);
-    Fields::writeI32(image, offset + OffEndHour, endHour);
-    Fields::writeI32(image, offset + OffEndMinute, endMinute);
-    Fields::writeFlag(image, offset + OffEndPm, endPM);
-    Fields::writeString(image, offset + OffMemo, MemoCapacity, memo);
-    Fields::writeFlag(image, offset + OffShowFlag, showFlag);
+    Fields::updateI32(image, offset + OffPadNo, padNo);
+    Fields::updateI32(image, offset + OffOriginX, originX);
+    Fields::updateI32(image, offset + OffPadTop, padTop);
+    Fields::updateString(image, offset + OffKeyword, KeywordCapacity, keyword);
+    Fields::updateString(image, offset + OffContent, ContentCapacity, content);
+    Fields::updateI32(image, offset + OffBarColor, barColor);
+    Fields::updateI32(image, offset + OffStartHour, startHour);
+    Fields::updateI32(image, offset + OffStartMinute, startMinute);
+    Fields::updateFlag(image, offset + OffStartPm, startPM);
+    Fields::updateI32(image, offset + OffEndHour, endHour);
+    Fields::updateI32(image, offset + OffEndMinute, endMinute);
+    Fields::updateFlag(image, offset + OffEndPm, endPM);
+    Fields::updateString(image, offset + OffMemo, MemoCapacity, memo);
+    Fields::updateFlag(image, offset + OffShowFlag, showFlag);
     for (int d = 0; d < 7; ++d)
-        Fields::writeFlag(image, offset + OffWeekdays + d, weekdays[d]);
+        Fields::updateFlag(image, offset + OffWeekdays + d, weekdays[d]);
 }
 
 namespace RoutineFile {
@@ -85,9 +84,16 @@ Routines fromBytes(const QByteArray &image)
 QByteArray toBytes(const Routines &routines)
 {
     QByteArray image(Size, '\0');
-    for (int k = 0; k < RecordCount; ++k)
-        routines[k].toBytes(image, k * RoutineRecord::Size);
+    writeInto(image, routines);
     return image;
+}
+
+void writeInto(QByteArray &image, const Routines &routines)
+{
+    if (image.size() < Size)
+        image.append(QByteArray(Size - image.size(), '\0'));
+    for (int k = 0; k < RecordCount; ++k)
+        routines[k].writeInto(image, k * RoutineRecord::Size);
 }
 
 int countRoutines(const Routines &routines)

@@ -34,7 +34,7 @@ struct RoutineRecord
     bool isUsed() const { return padNo != 0; }
 
     static RoutineRecord fromBytes(const QByteArray &image, int offset);
-    void toBytes(QByteArray &image, int offset) const;
+    void writeInto(QByteArray &image, int offset) const; // fields holding their value keep their bytes
     bool operator==(const RoutineRecord &) const = default;
 };
 
@@ -48,6 +48,9 @@ using Routines = std::array<RoutineRecord, RecordCount>;
 // A shorter image is read over empty records.
 Routines fromBytes(const QByteArray &image);
 QByteArray toBytes(const Routines &routines);
+// Writes over the routines in `image` (grown to Size bytes when shorter); untouched fields keep their
+// bytes.
+void writeInto(QByteArray &image, const Routines &routines);
 
 // The records whose number is not 0.
 int countRoutines(const Routines &routines);

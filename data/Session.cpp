@@ -72,40 +72,14 @@ bool Session::fileExists(MonthKind kind) const
     return !name.isEmpty() && QFileInfo::exists(pathOf(name));
 }
 
-MonthFile::Jobs &Session::jobsOf(MonthKind kind)
-{
-    switch (kind) {
-    case MonthKind::Current:
-        return m_currentJobs;
-    case MonthKind::Previous:
-        return m_previousJobs;
-    case MonthKind::Past:
-        break;
-    }
-    return m_pastJobs;
-}
-
 const MonthFile::Jobs &Session::jobs(MonthKind kind) const
 {
-    return const_cast<Session *>(this)->jobsOf(kind);
-}
-
-int &Session::countOf(MonthKind kind)
-{
-    switch (kind) {
-    case MonthKind::Current:
-        return m_currentCount;
-    case MonthKind::Previous:
-        return m_previousCount;
-    case MonthKind::Past:
-        break;
-    }
-    return m_pastCount;
+    return month(kind).jobs;
 }
 
 int Session::count(MonthKind kind) const
 {
-    return const_cast<Session *>(this)->countOf(kind);
+    return month(kind).count;
 }
 
 int Session::monthNumber(MonthKind kind) const
@@ -119,21 +93,27 @@ SafeFile::Result Session::load(MonthKind kind)
     const SafeFile::Result r = SafeFile::read(pathOf(fileName(kind)), &bytes, MonthFile::Size);
     if (!r)
         return r;
-    jobsOf(kind) = MonthFile::fromBytes(bytes);
-    countOf(kind) = MonthFile::countUsedRecords(jobsOf(kind));
+    Month &m = month(kind);
+    m.image = bytes;
+    m.image.append(QByteArray(MonthFile::Size - bytes.size(), '\0'));
+    m.jobs = MonthFile::fromBytes(m.image);
+    m.count = MonthFile::countUsedRecords(m.jobs);
     return r;
 }
 
 SafeFile::Result Session::storeRecord(MonthKind kind, int slot, const JobRecord &record, SafeFile::Tail tail)
 {
     Q_ASSERT(slot >= 0 && slot < MonthFile::RecordCount);
-    MonthFile::Jobs jobs = jobsOf(kind);
-    jobs[size_t(slot)] = record;
-    const SafeFile::Result r = SafeFile::write(pathOf(fileName(kind)), MonthFile::toBytes(jobs), tail);
+    Month &m = month(kind);
+    QByteArray image = m.image;
+    record.writeInto(image, slot * JobRecord::Size);
+    const SafeFile::Result r = SafeFile::write(pathOf(fileName(kind)), image, tail);
     if (!r)
         return r;
-    jobsOf(kind) = jobs;
-    countOf(kind) = MonthFile::countUsedRecords(jobs);
+    m.image = image;
+    // Memory holds what the file holds, down to texts cut to their fields.
+    m.jobs[size_t(slot)] = JobRecord::fromBytes(image, slot * JobRecord::Size);
+    m.count = MonthFile::countUsedRecords(m.jobs);
     return r;
 }
 

@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
+
 // Which month array the main window shows and edits.
 enum class MonthKind { Current, Previous, Past };
 
@@ -76,13 +78,16 @@ private:
     QString m_currentFileName;
     QString m_previousFileName;
     QString m_pastFileName;
-    MonthFile::Jobs m_currentJobs{};
-    MonthFile::Jobs m_previousJobs{};
-    MonthFile::Jobs m_pastJobs{};
-    int m_currentCount = 0;
-    int m_previousCount = 0;
-    int m_pastCount = 0;
 
-    MonthFile::Jobs &jobsOf(MonthKind kind);
-    int &countOf(MonthKind kind);
+    // One month as read: the records, their count and the bytes they came from, which a save
+    // writes over so that untouched records keep their bytes.
+    struct Month
+    {
+        MonthFile::Jobs jobs{};
+        int count = 0;
+        QByteArray image = QByteArray(MonthFile::Size, '\0');
+    };
+    std::array<Month, 3> m_months; // by MonthKind
+    Month &month(MonthKind kind) { return m_months[size_t(kind)]; }
+    const Month &month(MonthKind kind) const { return m_months[size_t(kind)]; }
 };

@@ -76,26 +76,24 @@ StepGroup StepGroup::fromBytes(const QByteArray &image, int offset)
     return group;
 }
 
-void StepGroup::toBytes(QByteArray &image, int offset) const
+void StepGroup::writeInto(QByteArray &image, int offset) const
 {
-    QByteArray g(Size, '\0');
-    Fields::writeString(g, OffGroupTitle, TitleCapacity, groupTitle);
-    Fields::writeF64(g, OffPlanStart, planStart);
-    Fields::writeF64(g, OffPlanEnd, planEnd);
-    Fields::writeF64(g, OffPlanDate, planDate);
-    Fields::writeString(g, OffPlanMemo, MemoCapacity, planMemo);
-    for (int i = 0; i < RevisionSlots; ++i) {
-        Fields::writeF64(g, OffRevStart + 8 * i, revStart[i]);
-        Fields::writeF64(g, OffRevEnd + 8 * i, revEnd[i]);
-        Fields::writeF64(g, OffRevDate + 8 * i, revDate[i]);
-        Fields::writeString(g, OffRevMemo + 256 * i, MemoCapacity, revMemo[i]);
-    }
-    Fields::writeF64(g, OffActualStart, actualStart);
-    Fields::writeF64(g, OffActualEnd, actualEnd);
-    Fields::writeF64(g, OffActualDate, actualDate);
-    Fields::writeString(g, OffActualMemo, MemoCapacity, actualMemo);
     Q_ASSERT(offset >= 0 && offset + Size <= image.size());
-    image.replace(offset, Size, g);
+    Fields::updateString(image, offset + OffGroupTitle, TitleCapacity, groupTitle);
+    Fields::updateF64(image, offset + OffPlanStart, planStart);
+    Fields::updateF64(image, offset + OffPlanEnd, planEnd);
+    Fields::updateF64(image, offset + OffPlanDate, planDate);
+    Fields::updateString(image, offset + OffPlanMemo, MemoCapacity, planMemo);
+    for (int i = 0; i < RevisionSlots; ++i) {
+        Fields::updateF64(image, offset + OffRevStart + 8 * i, revStart[i]);
+        Fields::updateF64(image, offset + OffRevEnd + 8 * i, revEnd[i]);
+        Fields::updateF64(image, offset + OffRevDate + 8 * i, revDate[i]);
+        Fields::updateString(image, offset + OffRevMemo + 256 * i, MemoCapacity, revMemo[i]);
+    }
+    Fields::updateF64(image, offset + OffActualStart, actualStart);
+    Fields::updateF64(image, offset + OffActualEnd, actualEnd);
+    Fields::updateF64(image, offset + OffActualDate, actualDate);
+    Fields::updateString(image, offset + OffActualMemo, MemoCapacity, actualMemo);
 }
 
 StepFile StepFile::newFor(const JobRecord &job, int year, int month, double today, const QString &path)
@@ -149,25 +147,32 @@ StepFile StepFile::fromBytes(const QByteArray &image)
 QByteArray StepFile::toBytes() const
 {
     QByteArray image(Size, '\0');
-    Fields::writeString(image, OffSourcePath, PathCapacity, sourcePath);
-    Fields::writeI32(image, OffBaseYear, months.baseYear);
-    Fields::writeI32(image, OffBeforeMonth, months.beforeMonth);
-    Fields::writeI32(image, OffBeforeDays, months.beforeDays);
-    Fields::writeI32(image, OffBaseMonth, months.baseMonth);
-    Fields::writeI32(image, OffBaseDays, months.baseDays);
-    Fields::writeI32(image, OffAfterMonth, months.afterMonth);
-    Fields::writeI32(image, OffAfterDays, months.afterDays);
-    Fields::writeI32(image, OffDataNo, dataNo);
-    Fields::writeString(image, OffTitle, JobRecord::TitleCapacity, title);
-    Fields::writeF64(image, OffStartDate, startDate);
-    Fields::writeF64(image, OffEndDate, endDate);
-    Fields::writeString(image, OffComments, JobRecord::CommentsCapacity, comments);
-    Fields::writeString(image, OffCustomer, JobRecord::ShortCapacity, customer);
-    Fields::writeString(image, OffJobNo, JobRecord::ShortCapacity, jobNo);
-    Fields::writeString(image, OffJobType, JobRecord::ShortCapacity, jobType);
-    for (int g = 0; g < GroupCount; ++g)
-        groups[g].toBytes(image, GroupsOffset + StepGroup::Size * g);
+    writeInto(image);
     return image;
+}
+
+void StepFile::writeInto(QByteArray &image) const
+{
+    if (image.size() < Size)
+        image.append(QByteArray(Size - image.size(), '\0'));
+    Fields::updateString(image, OffSourcePath, PathCapacity, sourcePath);
+    Fields::updateI32(image, OffBaseYear, months.baseYear);
+    Fields::updateI32(image, OffBeforeMonth, months.beforeMonth);
+    Fields::updateI32(image, OffBeforeDays, months.beforeDays);
+    Fields::updateI32(image, OffBaseMonth, months.baseMonth);
+    Fields::updateI32(image, OffBaseDays, months.baseDays);
+    Fields::updateI32(image, OffAfterMonth, months.afterMonth);
+    Fields::updateI32(image, OffAfterDays, months.afterDays);
+    Fields::updateI32(image, OffDataNo, dataNo);
+    Fields::updateString(image, OffTitle, JobRecord::TitleCapacity, title);
+    Fields::updateF64(image, OffStartDate, startDate);
+    Fields::updateF64(image, OffEndDate, endDate);
+    Fields::updateString(image, OffComments, JobRecord::CommentsCapacity, comments);
+    Fields::updateString(image, OffCustomer, JobRecord::ShortCapacity, customer);
+    Fields::updateString(image, OffJobNo, JobRecord::ShortCapacity, jobNo);
+    Fields::updateString(image, OffJobType, JobRecord::ShortCapacity, jobType);
+    for (int g = 0; g < GroupCount; ++g)
+        groups[g].writeInto(image, GroupsOffset + StepGroup::Size * g);
 }
 
 QString StepFile::folderName()

@@ -41,7 +41,8 @@ struct StepGroup
     int revisionCount() const;
 
     static StepGroup fromBytes(const QByteArray &image, int offset);
-    void toBytes(QByteArray &image, int offset) const;
+    // Writes over the group at `offset` of `image`, leaving fields that hold their value alone.
+    void writeInto(QByteArray &image, int offset) const;
 
     bool operator==(const StepGroup &) const = default;
 };
@@ -76,6 +77,9 @@ struct StepFile
     // record are ignored.
     static StepFile fromBytes(const QByteArray &image);
     QByteArray toBytes() const;
+    // Writes over the record in `image` (grown to Size bytes when shorter): fields that hold their
+    // value keep their bytes.
+    void writeInto(QByteArray &image) const;
 
     bool operator==(const StepFile &) const = default;
 

@@ -228,7 +228,7 @@ void BarGraphWindow::buildRows(const GraphSource &source)
         // Bars run on past the row only to be cut by it.
         row.bar = QRect(left, BarChart::BarTop, qMin(width, w + 8), BarChart::BarHeight);
         row.barColour = ViewColours::bar(BarChart::barColour(job.check));
-        row.caption = BarChart::captionText(job);
+        row.caption = BarChart::captionText(job, j + 1);
         const int captionWidth = fm.horizontalAdvance(row.caption);
         row.captionRect = QRect(BarChart::captionLeft(left, width, captionWidth, w), BarChart::CaptionTop,
                                 captionWidth, fm.height());
@@ -346,9 +346,8 @@ void BarGraphWindow::showJobOfRow(int row)
     // Only the used slots of the shown month answer a click.
     if (row < 0 || row >= count || row >= MonthFile::RecordCount)
         return;
-    int n = jobs[size_t(row)].dataNo;
-    if (n < 1 || n > MonthFile::RecordCount)
-        n = row + 1; // a broken number: show the clicked slot rather than a slot that does not exist
+    // The slot is the record's identity, whatever number a damaged file stores in it.
+    const int n = row + 1;
     if (n == m_host.shownDataNo())
         m_host.setShownCheck(jobs[size_t(n - 1)].check);
     else

@@ -134,7 +134,7 @@ void ToDoListWindow::buildList()
     for (int i = 0; i < m_entries.size(); ++i) {
         const Pending::JobRef &e = m_entries[i];
         const JobRecord &job = m_session.jobs(e.month)[size_t(e.slot)];
-        auto *row = new JobRowWidget(e.month, m_session.monthNumber(e.month), job, content);
+        auto *row = new JobRowWidget(e.month, m_session.monthNumber(e.month), e.slot + 1, job, content);
         row->setObjectName(u"pnlRow"_s + QString::number(i));
         row->move(1, JobRowWidget::RowHeight * i);
         if (job.check == JobRecord::InProgress)
@@ -176,10 +176,7 @@ void ToDoListWindow::showJobOfRow(JobRowWidget *row)
     if (i < 0)
         return;
     const Pending::JobRef &e = m_entries[i];
-    int dataNo = row->dataNo();
-    if (dataNo < 1 || dataNo > MonthFile::RecordCount)
-        dataNo = e.slot + 1; // a broken number: show the listed slot rather than one that does not exist
-    emit jobChosen(e.month, dataNo);
+    emit jobChosen(e.month, e.slot + 1);
 }
 
 void ToDoListWindow::closeEvent(QCloseEvent *event)

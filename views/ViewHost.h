@@ -19,8 +19,9 @@ public:
     // The month whose records the main window shows and edits.
     virtual MonthKind shownMonth() const = 0;
     virtual void setShownMonth(MonthKind kind) = 0;
-    // Puts record `dataNo` of the month into the main window (with the shutter sound).
-    virtual void showRecord(MonthKind kind, int dataNo) = 0;
+    // Puts record `dataNo` of the month into the main window (with the shutter sound). False when
+    // it could not, and then nothing in the main window changed.
+    virtual bool showRecord(MonthKind kind, int dataNo) = 0;
     // Activates the main window; when its job panel is visible the check group gets the focus.
     virtual void activateMainWindow() = 0;
     // The data number shown in the main window.

@@ -135,6 +135,9 @@ QWidget *ViewManager::graph() const
 void ViewManager::showRecordFromList(MonthKind kind, int dataNo)
 {
     m_host.activateMainWindow();
+    // A record that cannot be shown changes nothing: the main window keeps its month and record.
+    if (!m_host.showRecord(kind, dataNo))
+        return;
     const bool graphWasOpen = isGraphOpen();
     const bool sameMonth = kind == m_host.shownMonth();
     if (graphWasOpen && !sameMonth) {
@@ -145,7 +148,6 @@ void ViewManager::showRecordFromList(MonthKind kind, int dataNo)
     }
     m_host.setUpdateEnabled(true);
     m_host.setAppendEnabled(kind == MonthKind::Current);
-    m_host.showRecord(kind, dataNo);
     if (!(graphWasOpen && sameMonth))
         m_host.showMonthHeader(kind);
     if (!graphWasOpen)

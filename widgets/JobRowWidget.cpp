@@ -12,14 +12,14 @@
 
 using namespace Qt::StringLiterals;
 
-JobRowWidget::JobRowWidget(MonthKind kind, int monthNumber, const JobRecord &job, QWidget *parent)
-    : QFrame(parent), m_kind(kind), m_dataNo(job.dataNo)
+JobRowWidget::JobRowWidget(MonthKind kind, int monthNumber, int dataNo, const JobRecord &job, QWidget *parent)
+    : QFrame(parent), m_kind(kind), m_dataNo(dataNo)
 {
     setFixedSize(RowWidth, RowHeight);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
     setBackground(palette().color(QPalette::Base));
-    addBox(5, 65, QString::number(monthNumber) + u"月 No."_s + QString::number(job.dataNo))
+    addBox(5, 65, QString::number(monthNumber) + u"月 No."_s + QString::number(dataNo))
         ->setObjectName(u"edtDataNo"_s);
     addBox(75, 85, DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.startDate))))
         ->setObjectName(u"edtStart"_s);

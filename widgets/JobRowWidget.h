@@ -17,7 +17,8 @@ public:
     static constexpr int RowHeight = 30;
     static constexpr int RowWidth = 530;
 
-    JobRowWidget(MonthKind kind, int monthNumber, const JobRecord &job, QWidget *parent = nullptr);
+    JobRowWidget(MonthKind kind, int monthNumber, int dataNo, const JobRecord &job,
+                 QWidget *parent = nullptr);
 
     MonthKind monthKind() const { return m_kind; }
     int dataNo() const { return m_dataNo; }

@@ -33,6 +33,7 @@ public:
     QStringList hints;
     int activations = 0;
     int shownNo = 0;
+    bool refuseShow = false; // as the main window does without its sound file
     bool appendEnabled = true;
     bool updateEnabled = true;
     bool pellEnabled = true;
@@ -41,10 +42,13 @@ public:
     QWidget *mainWindow() override { return &window; }
     MonthKind shownMonth() const override { return month; }
     void setShownMonth(MonthKind kind) override { month = kind; }
-    void showRecord(MonthKind kind, int dataNo) override
+    bool showRecord(MonthKind kind, int dataNo) override
     {
+        if (refuseShow)
+            return false;
         shown.append({kind, dataNo});
         shownNo = dataNo;
+        return true;
     }
     void activateMainWindow() override { ++activations; }
     int shownDataNo() const override { return shownNo; }
