@@ -14,18 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace SafeFile {
 
-namespace {
-
-const QString TemporaryMark = u".wrenly-"_s;
-constexpr int TemporaryRandomLength = 6; // mkstemp's XXXXXX
-constexpr int MaxLinkDepth = 40;         // as the kernel's own limit for a chain of links
-
-QByteArray encoded(const QString &path)
-{
-    return QFile::encodeName(path);
-}
-
-QString reasonFor(int err)
+QString systemReason(int err)
 {
     switch (err) {
     case ENOSPC:
@@ -46,10 +35,21 @@ QString reasonFor(int err)
     }
 }
 
+namespace {
+
+const QString TemporaryMark = u".wrenly-"_s;
+constexpr int TemporaryRandomLength = 6; // mkstemp's XXXXXX
+constexpr int MaxLinkDepth = 40;         // as the kernel's own limit for a chain of links
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
 QString notRegularReason(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return reasonFor(EISDIR);
+        return systemReason(EISDIR);
     QString what = u"特殊なファイル"_s;
     if (S_ISFIFO(mode))
         what = u"名前付きパイプ"_s;
@@ -62,7 +62,7 @@ QString notRegularReason(mode_t mode)
 
 Result failureFor(int err)
 {
-    return Result::failure(reasonFor(err));
+    return Result::failure(systemReason(err));
 }
 
 // Opens a regular file for reading without ever waiting: the type is checked before opening (a

@@ -47,6 +47,9 @@ enum class Tail { Keep, Drop };
 Result write(const QString &path, const QByteArray &bytes, Tail tail = Tail::Keep,
              const Snapshot *expected = nullptr);
 
+// The Japanese reason shown for a system error number (errno).
+QString systemReason(int error);
+
 // True when `fileName` is one of the temporary files write() makes.
 bool isTemporaryName(const QString &fileName);
 
