@@ -1,13 +1,19 @@
 #include "platform/SingleInstance.h"
 
+#include "data/SafeFile.h"
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +30,19 @@ QString defaultFolder()
     return dir;
 }
 
+// Something other than a regular file where the lock belongs (a pipe would block, a link could
+// point anywhere) is in the way: take it away without following it.
+void clearOddEntry(const QByteArray &path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return;
+    if (S_ISDIR(st.st_mode))
+        ::rmdir(path.constData()); // only an empty one: never delete what a folder holds
+    else
+        ::unlink(path.constData());
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &key, const QString &folder, QObject *parent) : QObject(parent)
@@ -34,22 +53,59 @@ SingleInstance::SingleInstance(const QString &key, const QString &folder, QObjec
     m_serverName = dir + u'/' + base + u".sock"_s;
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    // The file stays: removing it would let a process that opened it a moment ago lock a file
+    // nobody else can find any more.
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+}
+
+SingleInstance::LockOutcome SingleInstance::takeLock()
+{
+    const QByteArray path = QFile::encodeName(m_lockPath);
+    clearOddEntry(path);
+    const int fd =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        m_problem = SafeFile::systemReason(errno);
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
+        ::close(fd);
+        if (err == EWOULDBLOCK)
+            return LockOutcome::HeldByRunning;
+        m_problem = SafeFile::systemReason(err);
+    } else {
+        // Whatever the file held belongs to nobody now; the process id is only for people looking.
+        const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
+        if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.constData(), size_t(pid.size()), 0) < 0) {
+            // The lock is held all the same; the text is a courtesy.
+        }
+        m_lockFd = fd;
+        return LockOutcome::Taken;
+    }
+    m_problem = u"二重起動を防ぐためのファイル「"_s + m_lockPath + u"」を作れませんでした.\r\n"_s +
+                m_problem + u"\r\n\r\nこのまま起動しますが,二つ目の Wrenly を起動しても気付けません."_s;
+    return LockOutcome::Unavailable;
+}
 
 bool SingleInstance::claim()
 {
-    m_lock = std::make_unique<QLockFile>(m_lockPath);
-    m_lock->setStaleLockTime(0); // stale only when its process is gone
-    if (!m_lock->tryLock(0)) {
-        if (m_lock->error() == QLockFile::LockFailedError) {
-            m_lock.reset();
-            notifyRunning();
-            return false;
-        }
-        // The folder is unusable: run anyway rather than refuse to start.
-        m_lock.reset();
+    switch (takeLock()) {
+    case LockOutcome::HeldByRunning:
+        notifyRunning();
+        return false;
+    case LockOutcome::Unavailable:
+        return true; // run anyway rather than refuse to start
+    case LockOutcome::Taken:
+        listen();
         return true;
     }
+    return true;
+}
+
+void SingleInstance::listen()
+{
     // We hold the lock, so a socket file left behind belongs to a dead process.
     QLocalServer::removeServer(m_serverName);
     m_server = new QLocalServer(this);
@@ -65,7 +121,6 @@ bool SingleInstance::claim()
         }
     });
     m_server->listen(m_serverName);
-    return true;
 }
 
 bool SingleInstance::notifyRunning()

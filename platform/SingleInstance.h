@@ -2,15 +2,12 @@
 
 #include <QObject>
 
-#include <memory>
-
 class QLocalServer;
-class QLockFile;
 
-// One Wrenly per user. The first process holds a lock file and listens on a local socket, both in
-// the user's runtime folder and keyed by the window title; a later start connects, asks the
-// first one to come forward and ends. A crashed first process leaves a stale lock and socket,
-// which the next start detects and replaces.
+// One Wrenly per user. The first process holds a lock on a file and listens on a local socket,
+// both in the user's runtime folder and keyed by the window title; a later start connects, asks
+// the first one to come forward and ends. The lock is the kernel's (flock) and goes with the
+// process, so a crash leaves nothing that could stop a later start, whatever the file holds.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -21,19 +18,29 @@ public:
     ~SingleInstance() override;
 
     // True when this process is the first one; it then listens for later starts. Otherwise the
-    // running one has been asked to come forward.
+    // running one has been asked to come forward. When no lock can be had at all, Wrenly runs
+    // anyway and problem() says why.
     bool claim();
 
+    // Empty, or a Japanese message for the user: the lock could not be taken, so a second start
+    // would not be noticed.
+    QString problem() const { return m_problem; }
+
     QString serverName() const { return m_serverName; }
+    QString lockPath() const { return m_lockPath; }
 
 signals:
     void comeForwardRequested();
 
 private:
+    enum class LockOutcome { Taken, HeldByRunning, Unavailable };
+    LockOutcome takeLock();
+    void listen();
     bool notifyRunning();
 
     QString m_lockPath;
     QString m_serverName;
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_problem;
+    int m_lockFd = -1;
     QLocalServer *m_server = nullptr;
 };
