@@ -1,6 +1,9 @@
 #include "platform/Picture.h"
 
-#include <QFile>
+#include "data/SafeFile.h"
+
+#include <QBuffer>
+#include <QImageReader>
 
 #include <csetjmp>
 #include <cstdio>
@@ -39,7 +42,17 @@ extern "C" void onJpegMessage(j_common_ptr info, int level)
 
 extern "C" void silentOutput(j_common_ptr) {}
 
+// The panel shows the picture at a few hundred pixels: anything beyond this is damaged or hostile,
+// and decoding it would only claim memory (RGBA: 4 bytes a pixel).
 constexpr unsigned MaxSide = 16384;
+constexpr quint64 MaxPixels = 40'000'000;
+
+bool sizeInRange(quint64 width, quint64 height)
+{
+    return width > 0 && height > 0 && width <= MaxSide && height <= MaxSide && width * height <= MaxPixels;
+}
+
+const char SizeOutOfRange[] = "size";
 
 // Plain C data only between setjmp and longjmp: no C++ object with a destructor lives in this
 // frame, so the jump skips nothing that needs cleaning up. Returns a malloc'd RGBA buffer.
@@ -67,11 +80,16 @@ unsigned char *decodeRaw(const unsigned char *data, unsigned long size, unsigned
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
+    // Before start: a progressive picture's buffers are sized by these dimensions.
+    if (!sizeInRange(info.image_width, info.image_height)) {
+        std::strcpy(errorText, SizeOutOfRange);
+        jpeg_destroy_decompress(&info);
+        return nullptr;
+    }
     info.out_color_space = JCS_EXT_RGBA;
     jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > MaxSide ||
-        info.output_height > MaxSide) {
-        std::strcpy(errorText, "picture size out of range");
+    if (!sizeInRange(info.output_width, info.output_height)) {
+        std::strcpy(errorText, SizeOutOfRange);
         jpeg_destroy_decompress(&info);
         return nullptr;
     }
@@ -93,6 +111,11 @@ unsigned char *decodeRaw(const unsigned char *data, unsigned long size, unsigned
     return pixels;
 }
 
+QString sizeError()
+{
+    return u"画像が大きすぎます(縦横 %1 ピクセル, 合計 %2 ピクセルまで)."_s.arg(MaxSide).arg(MaxPixels);
+}
+
 } // namespace
 
 namespace Picture {
@@ -105,8 +128,11 @@ QImage decodeJpeg(const QByteArray &bytes, QString *error)
     unsigned char *pixels = decodeRaw(reinterpret_cast<const unsigned char *>(bytes.constData()),
                                       static_cast<unsigned long>(bytes.size()), &width, &height, errorText);
     if (!pixels) {
-        if (error)
-            *error = QString::fromLocal8Bit(errorText);
+        if (error) {
+            *error = std::strcmp(errorText, SizeOutOfRange) == 0
+                         ? sizeError()
+                         : u"JPEG 画像が壊れています("_s + QString::fromLocal8Bit(errorText) + u")."_s;
+        }
         return {};
     }
     QImage image(pixels, int(width), int(height), int(width * 4), QImage::Format_RGBA8888, std::free, pixels);
@@ -115,19 +141,34 @@ QImage decodeJpeg(const QByteArray &bytes, QString *error)
 
 QImage load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // One byte more than allowed tells a file that is too long from one that just fits.
+    QByteArray bytes;
+    const SafeFile::Result read = SafeFile::read(path, &bytes, MaxFileBytes + 1);
+    if (!read) {
         if (error)
-            *error = file.errorString();
+            *error = read.error;
         return {};
     }
-    const QByteArray bytes = file.readAll();
+    if (bytes.size() > MaxFileBytes) {
+        if (error)
+            *error = u"画像ファイルが大きすぎます(%1 MB まで)."_s.arg(MaxFileBytes / (1024 * 1024));
+        return {};
+    }
     if (bytes.startsWith("\xFF\xD8"))
         return decodeJpeg(bytes, error);
-    QImage image;
-    if (!image.loadFromData(bytes)) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && !sizeInRange(quint64(size.width()), quint64(size.height()))) {
         if (error)
-            *error = u"unsupported or damaged picture"_s;
+            *error = sizeError();
+        return {};
+    }
+    QImage image;
+    if (!reader.read(&image) || !sizeInRange(quint64(image.width()), quint64(image.height()))) {
+        if (error)
+            *error = u"画像の形式に対応していないか,壊れています."_s;
         return {};
     }
     return image;
