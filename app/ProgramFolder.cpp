@@ -1,5 +1,9 @@
 #include "app/ProgramFolder.h"
 
+#include "data/DailyPlanPaths.h"
+#include "data/SafeFile.h"
+#include "data/StepFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +25,25 @@ QString resolve(const QString &executableFolder)
             QFile::copy(source, target);
     }
     return folder;
+}
+
+QStringList dataFolders(const QString &programFolder)
+{
+    QStringList folders{programFolder, programFolder + QLatin1Char('/') + StepFile::folderName()};
+    const QString root = DailyPlanPaths::dailyPlanRoot(programFolder);
+    folders << root;
+    // Month folders are "Y" and six digits (Y200512); anything else there is not ours.
+    const QStringList months = QDir(root).entryList({QStringLiteral("Y[0-9][0-9][0-9][0-9][0-9][0-9]")},
+                                                    QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &month : months)
+        folders << root + QLatin1Char('/') + month;
+    return folders;
+}
+
+void removeLeftovers(const QString &programFolder, const QDateTime &olderThan)
+{
+    for (const QString &folder : dataFolders(programFolder))
+        SafeFile::removeLeftovers(folder, olderThan);
 }
 
 } // namespace ProgramFolder

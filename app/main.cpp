@@ -9,12 +9,14 @@
 #include "platform/TrayIcon.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFontDatabase>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    const QDateTime started = QDateTime::currentDateTime();
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Wrenly"_s);
     QApplication::setApplicationDisplayName(u"Wrenly"_s);
@@ -31,6 +33,11 @@ int main(int argc, char *argv[])
     if (!instance.claim())
         return 0;
 
+    const QString folder = ProgramFolder::resolve(QCoreApplication::applicationDirPath());
+    // A temporary file from before this start is what a crash left mid-save. Without the lock
+    // another Wrenly may be saving right now, so only what no save could still be using goes.
+    ProgramFolder::removeLeftovers(folder, instance.problem().isEmpty() ? started : started.addSecs(-600));
+
     SystemClock clock;
     QtDialogs dialogs;
     QtSoundPlayer sound;
@@ -38,11 +45,13 @@ int main(int argc, char *argv[])
     QtTrayIcon tray;
     Services services{clock, dialogs, sound, launcher, tray};
 
-    MainWindow window(ProgramFolder::resolve(QCoreApplication::applicationDirPath()), services);
+    MainWindow window(folder, services);
     QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &MainWindow::comeForward);
     QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::restoreFromTray);
     // Hiding to the tray hides the last window, so the end is tied to closing the main window.
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.show();
+    if (!instance.problem().isEmpty())
+        services.dialogs.inform(&window, instance.problem());
     return app.exec();
 }
