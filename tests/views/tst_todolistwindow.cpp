@@ -54,6 +54,7 @@ private slots:
     void leftClick_showsTheJob_data();
     void leftClick_showsTheJob();
     void leftClick_otherMonthWhileGraphOpen_reopensGraphForThatMonth();
+    void leftClick_recordNotShown_changesNothing();
     void leftClick_brokenDataNumber_showsTheListedSlot();
     void open_whileOpen_doesNothing();
     void interlock_data();
@@ -257,6 +258,28 @@ void TestToDoList::leftClick_otherMonthWhileGraphOpen_reopensGraphForThatMonth()
     QVERIFY(!f.host.appendEnabled);
     QCOMPARE(f.host.shown, (QList<FakeViewHost::Shown>{{K::Previous, 2}}));
     QCOMPARE(f.host.headers, QList<MonthKind>{K::Previous});
+}
+
+void TestToDoList::leftClick_recordNotShown_changesNothing()
+{
+    ViewFixture f;
+    f.put(K::Current, 0, f.day(0), f.day(3));
+    f.save(K::Current);
+    f.put(K::Previous, 0, f.day(-20), f.day(1));
+    f.save(K::Previous);
+    FakeServices fs;
+    ViewManager views(f.session, fs.services, f.host);
+    views.openGraph();
+    QPointer<BarGraphWindow> graph = views.graphWindow();
+    views.openToDoList(false);
+    f.host.refuseShow = true;
+
+    QTest::mouseClick(views.listWindow()->rowWidgets().at(1), Qt::LeftButton);
+
+    QCOMPARE(f.host.month, K::Current);
+    QCOMPARE(views.graphWindow(), graph.data());
+    QVERIFY(f.host.headers.isEmpty());
+    QVERIFY(f.host.appendEnabled);
 }
 
 void TestToDoList::leftClick_brokenDataNumber_showsTheListedSlot()
