@@ -12,6 +12,7 @@
 #include "step/StepMessages.h"
 #include "step/StepPictureWidget.h"
 #include "step/StepStripWidget.h"
+#include "widgets/SjisLimitValidator.h"
 
 #include <QButtonGroup>
 #include <QContextMenuEvent>
@@ -271,6 +272,10 @@ QWidget *StepPlannerWindow::buildCaptions()
         row.titleBox = new QLineEdit(column);
         row.titleBox->setObjectName(r == 0 ? u"edtOverall"_s : named(u"edtStep", r));
         row.titleBox->setGeometry(4, top + 24, 118, 22);
+        auto *validator = new SjisLimitValidator(StepGroup::TitleCapacity, row.titleBox);
+        row.titleBox->setValidator(validator);
+        connect(row.titleBox, &QLineEdit::inputRejected, this,
+                [this, validator] { m_statusBar->showMessage(validator->lastHint(), 4000); });
 
         const QString strips[3] = {u"当初"_s, u"修正"_s, u"実績"_s};
         for (int k = 0; k < 3; ++k) {
@@ -447,6 +452,7 @@ void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step)
     m_jobTypeBox->setText(step.jobType);
     for (int r = 0; r < RowCount; ++r) {
         m_rows[r].titleBox->setText(step.groups[r].groupTitle);
+        m_rows[r].titleBox->setCursorPosition(0);
         for (int k = 0; k < 3; ++k)
             setBar(r, Kind(k), std::nullopt);
     }
