@@ -4,8 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -36,6 +43,17 @@ private slots:
     void write_failingPartWay_leavesOldFileIntact();
     void write_intoMissingFolder_fails();
     void read_missingFileFails();
+    void write_withSnapshot_refusesWhatChangedOnDisk_data();
+    void write_withSnapshot_refusesWhatChangedOnDisk();
+    void write_throughSymlink_replacesTargetAndKeepsLink_data();
+    void write_throughSymlink_replacesTargetAndKeepsLink();
+    void removeLeftovers_onlyOwnOlderTemporaries_data();
+    void removeLeftovers_onlyOwnOlderTemporaries();
+    void nonRegularFile_failsWithoutBlocking_data();
+    void nonRegularFile_failsWithoutBlocking();
+    void read_stopsAtBound();
+    void failures_giveJapaneseReasons_data();
+    void failures_giveJapaneseReasons();
     void session_saveAndLoad();
     void session_shortFileLeavesRestEmpty();
     void session_startInJanuary_previousMonthIsDecemberOfLastYear();
@@ -101,6 +119,211 @@ void TestSafeFile::read_missingFileFails()
 {
     QByteArray bytes;
     QVERIFY(!SafeFile::read(u"/nonexistent/x"_s, &bytes).ok);
+}
+
+void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk_data()
+{
+    QTest::addColumn<QByteArray>("before"); // empty: no file when read
+    QTest::addColumn<QByteArray>("onDisk"); // empty: no file when written
+    QTest::addColumn<int>("headRead");      // bytes read before; -1: the whole file
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("unchanged") << QByteArray("version 1") << QByteArray("version 1") << -1 << false;
+    QTest::newRow("changed") << QByteArray("version 1") << QByteArray("version 2") << -1 << true;
+    QTest::newRow("same length, last byte") << QByteArray("abc") << QByteArray("abd") << -1 << true;
+    QTest::newRow("shorter now") << QByteArray("version 1") << QByteArray("vers") << -1 << true;
+    QTest::newRow("vanished") << QByteArray("version 1") << QByteArray() << -1 << true;
+    QTest::newRow("appeared") << QByteArray() << QByteArray("theirs") << -1 << true;
+    QTest::newRow("still missing") << QByteArray() << QByteArray() << -1 << false;
+    QTest::newRow("changed only after the head")
+        << QByteArray("head+old") << QByteArray("head+new") << 5 << false;
+}
+
+void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, onDisk);
+    QFETCH(int, headRead);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Y2005MAY.vxf"_s);
+    const SafeFile::Snapshot snapshot =
+        before.isEmpty() ? SafeFile::Snapshot{}
+                         : SafeFile::snapshotOf(headRead < 0 ? before : before.left(headRead));
+    if (!onDisk.isEmpty())
+        writeRaw(path, onDisk);
+
+    const SafeFile::Result r = SafeFile::write(path, "mine", SafeFile::Tail::Drop, &snapshot);
+    QCOMPARE(r.ok, !refused);
+    QCOMPARE(r.changedOnDisk, refused);
+    QCOMPARE(r.error.isEmpty(), !refused);
+    QCOMPARE(QFileInfo::exists(path), !refused || !onDisk.isEmpty());
+    QCOMPARE(readAll(path), refused ? onDisk : QByteArray("mine"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), QFileInfo::exists(path) ? 1 : 0);
+}
+
+void TestSafeFile::write_throughSymlink_replacesTargetAndKeepsLink_data()
+{
+    QTest::addColumn<QString>("linkText"); // as stored in the link at "data/a.bin"
+    QTest::addColumn<QString>("target");   // relative to the test folder
+    QTest::newRow("relative") << u"../store/a.bin"_s << u"store/a.bin"_s;
+    QTest::newRow("absolute") << u"@/store/a.bin"_s << u"store/a.bin"_s;
+    QTest::newRow("chain of two") << u"../store/link.bin"_s << u"store/a.bin"_s;
+    QTest::newRow("dangling: target made") << u"../store/new.bin"_s << u"store/new.bin"_s;
+}
+
+void TestSafeFile::write_throughSymlink_replacesTargetAndKeepsLink()
+{
+    QFETCH(QString, linkText);
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(u"data"_s) && QDir(dir.path()).mkpath(u"store"_s));
+    writeRaw(dir.filePath(u"store/a.bin"_s), "old record|old tail");
+    QVERIFY(QFile::link(u"a.bin"_s, dir.filePath(u"store/link.bin"_s)));
+    linkText.replace(u'@', dir.path());
+    const QString link = dir.filePath(u"data/a.bin"_s);
+    QVERIFY(::symlink(QFile::encodeName(linkText).constData(), QFile::encodeName(link).constData()) == 0);
+
+    QVERIFY(SafeFile::write(link, "new record|"));
+    QVERIFY(QFileInfo(link).isSymLink());
+    const QByteArray expected = target.endsWith(u"a.bin"_s) ? "new record|old tail" : "new record|";
+    QCOMPARE(readAll(dir.filePath(target)), expected);
+    QCOMPARE(readAll(link), expected);
+    for (const QString &folder : {u"data"_s, u"store"_s}) {
+        for (const QString &name :
+             QDir(dir.filePath(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System))
+            QVERIFY2(!SafeFile::isTemporaryName(name), qPrintable(name));
+    }
+}
+
+void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<char>("kind"); // f: file, l: link to a file, d: folder
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("own, older") << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << 60 << true;
+    QTest::newRow("own, newer") << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << -60 << false;
+    QTest::newRow("own name of a link") << u".Config.vxc.wrenly-Ab3dE9"_s << 'l' << 60 << false;
+    QTest::newRow("own name of a folder") << u".Config.vxc.wrenly-Ab3dE9"_s << 'd' << 60 << false;
+    QTest::newRow("another program's") << u".Y2005MAY.vxf.Ab3dE9"_s << 'f' << 60 << false;
+    QTest::newRow("data file") << u"Y2005MAY.vxf"_s << 'f' << 60 << false;
+    QTest::newRow("not hidden") << u"Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << 60 << false;
+    QTest::newRow("five letters") << u".Y2005MAY.vxf.wrenly-Ab3dE"_s << 'f' << 60 << false;
+    QTest::newRow("not a letter") << u".Y2005MAY.vxf.wrenly-Ab3dE~"_s << 'f' << 60 << false;
+    QTest::newRow("no name") << u"..wrenly-Ab3dE9"_s << 'f' << 60 << false;
+}
+
+void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries()
+{
+    QFETCH(QString, name);
+    QFETCH(char, kind);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, removed);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    const QString other = dir.filePath(u"other"_s);
+    writeRaw(other, "x");
+    if (kind == 'f')
+        writeRaw(path, "x");
+    else if (kind == 'l')
+        QVERIFY(QFile::link(other, path));
+    else
+        QVERIFY(QDir().mkdir(path));
+    const QDateTime start = QDateTime::currentDateTime();
+    const timespec stamp{qint64(start.toSecsSinceEpoch() - ageSeconds), 0};
+    const timespec times[2] = {stamp, stamp};
+    QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0);
+
+    QCOMPARE(SafeFile::removeLeftovers(dir.path(), start), removed ? 1 : 0);
+    QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), !removed);
+    QVERIFY(QFileInfo::exists(other));
+}
+
+void TestSafeFile::nonRegularFile_failsWithoutBlocking_data()
+{
+    QTest::addColumn<QString>("name"); // in the test folder, or an absolute path
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << u"fifo"_s << u"名前付きパイプ"_s;
+    QTest::newRow("folder") << u"folder"_s << u"フォルダ"_s;
+    QTest::newRow("device") << u"/dev/zero"_s << u"デバイス"_s;
+}
+
+void TestSafeFile::nonRegularFile_failsWithoutBlocking()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(u"fifo"_s)).constData(), 0600) == 0);
+    QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+    const QString path = name.startsWith(u'/') ? name : dir.filePath(name);
+
+    QByteArray bytes = "stale";
+    const SafeFile::Result r = SafeFile::read(path, &bytes);
+    QVERIFY(!r.ok);
+    QVERIFY2(r.error.contains(reason), qPrintable(r.error));
+    QVERIFY(bytes.isEmpty());
+    if (!name.startsWith(u'/')) { // never write to /dev, even to prove it is refused
+        QVERIFY(!SafeFile::write(path, "x").ok);
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+
+    // A month file that is a FIFO must not hold up loading the month.
+    QVERIFY(QFile::rename(path, dir.filePath(u"Y2005MAY.vxf"_s)) || name.startsWith(u'/'));
+    if (!name.startsWith(u'/')) {
+        Session s(dir.path());
+        s.startDay(QDate(2005, 5, 16));
+        QVERIFY(!s.load(MonthKind::Current).ok);
+    }
+}
+
+void TestSafeFile::read_stopsAtBound()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"huge"_s);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(SafeFile::DefaultMaxBytes * 4));
+    f.close();
+    QByteArray bytes;
+    QVERIFY(SafeFile::read(path, &bytes));
+    QCOMPARE(bytes.size(), SafeFile::DefaultMaxBytes);
+    QVERIFY(SafeFile::read(path, &bytes, 10));
+    QCOMPARE(bytes.size(), 10);
+}
+
+void TestSafeFile::failures_giveJapaneseReasons_data()
+{
+    QTest::addColumn<QString>("name"); // written in the test folder; "limit" under a file-size limit
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("disk full") << u"limit"_s << u"ディスクの空き容量が足りません."_s;
+    QTest::newRow("folder missing") << u"no/such/x.bin"_s << u"ファイルまたはフォルダが見つかりません."_s;
+    QTest::newRow("is a folder") << u"folder"_s << u"ファイルではなくフォルダです."_s;
+    QTest::newRow("other: system text kept")
+        << u"plain/x.bin"_s
+        << u"ファイルを扱えませんでした("_s + QString::fromLocal8Bit(std::strerror(ENOTDIR)) + u")."_s;
+}
+
+void TestSafeFile::failures_giveJapaneseReasons()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+    writeRaw(dir.filePath(u"plain"_s), "a file, not a folder");
+    SafeFile::Result r;
+    if (name == u"limit") {
+        FileSizeLimit limit(100);
+        r = SafeFile::write(dir.filePath(name), QByteArray(1000, 'n'));
+    } else {
+        r = SafeFile::write(dir.filePath(name), "x");
+    }
+    QVERIFY(!r.ok);
+    QCOMPARE(r.error, reason);
+
+    // The errors no test can provoke as root read as the user expects too.
+    QCOMPARE(SafeFile::systemReason(EDQUOT), SafeFile::systemReason(ENOSPC));
+    QCOMPARE(SafeFile::systemReason(EPERM), u"アクセスする権限がありません."_s);
+    QCOMPARE(SafeFile::systemReason(EACCES), u"アクセスする権限がありません."_s);
+    QCOMPARE(SafeFile::systemReason(EROFS), u"読み取り専用のディスクには書き込めません."_s);
 }
 
 void TestSafeFile::session_saveAndLoad()
