@@ -30,25 +30,14 @@ QString entryLine(const QString &value)
     return value.isEmpty() ? NotSet : value;
 }
 
-// The first `count` characters; a surrogate pair is one character (one '?' in the file).
-QString firstCharacters(const QString &text, int count)
-{
-    qsizetype end = 0;
-    for (int n = 0; n < count && end < text.size(); ++n) {
-        const bool pair =
-            text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate();
-        end += pair ? 2 : 1;
-    }
-    return text.left(end);
-}
-
 QString readEntry(const QString &line)
 {
     if (line == NotSet)
         return {};
     // Every character takes at least one byte, so the field never needs more characters than
-    // bytes; cutting first keeps a damaged, endless line from being encoded whole.
-    return Sjis::fitToField(firstCharacters(line, Config::EntryCapacity), Config::EntryCapacity);
+    // bytes (decoded CP932 holds no surrogate pairs); cutting first keeps a damaged, endless line
+    // from being encoded whole.
+    return Sjis::fitToField(line.left(Config::EntryCapacity), Config::EntryCapacity);
 }
 
 // Decimal integer without sign; other text keeps the previous value rather than stopping start-up.

@@ -4,6 +4,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
@@ -38,25 +39,31 @@ public:
     // Converts as much as possible; returns false on an invalid or incomplete sequence at *consumed.
     bool convert(const char *in, size_t inLen, QByteArray &out, size_t *consumed)
     {
+        // iconv is handed a bounded piece at a time: AddressSanitizer checks all the input offered
+        // on every call, which made long texts quadratic in the tests.
+        constexpr size_t Piece = 1024;
         std::lock_guard lock(m_mutex);
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         char *src = const_cast<char *>(in);
-        size_t srcLeft = inLen;
+        const char *const end = in + inLen;
         bool ok = true;
-        while (srcLeft > 0) {
-            alignas(4) char buffer[512];
+        while (src < end) {
+            alignas(4) char buffer[4 * Piece];
             char *dst = buffer;
             size_t dstLeft = sizeof buffer;
-            const size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
-            out.append(buffer, int(dst - buffer));
+            const size_t offered = std::min(Piece, size_t(end - src));
+            size_t pieceLeft = offered;
+            const size_t r = iconv(m_cd, &src, &pieceLeft, &dst, &dstLeft);
+            out.append(buffer, qsizetype(dst - buffer));
             if (r == size_t(-1)) {
-                if (errno == E2BIG)
+                // A character cut by the end of the piece continues in the next one.
+                if (errno == E2BIG || (errno == EINVAL && src + pieceLeft < end))
                     continue;
                 ok = false;
                 break;
             }
         }
-        *consumed = inLen - srcLeft;
+        *consumed = size_t(src - in);
         return ok;
     }
 

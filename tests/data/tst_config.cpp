@@ -68,6 +68,8 @@ private slots:
     void partners_takeTheirPathsFromTheirLines();
     void shortFile_missingLinesReadEmpty();
     void lfOnlyLines_areAccepted();
+    void hugeLineWithoutBreaks_readsAsItsField_data();
+    void hugeLineWithoutBreaks_readsAsItsField();
 };
 
 void TestConfig::defaultFile_isFiftyShiftJisLines()
@@ -318,6 +320,32 @@ void TestConfig::partners_takeTheirPathsFromTheirLines()
         QCOMPARE(program.partner, p);
         QCOMPARE(program.pathIn(c), u"/opt/"_s + program.expectedFileName());
     }
+}
+
+// A damaged or foreign file of megabytes without a line break must not hold up start-up: with a
+// conversion slower than linear these took minutes and ran past the test's time-out.
+void TestConfig::hugeLineWithoutBreaks_readsAsItsField_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("firstCustomer");
+    constexpr int Huge = 2 * 1024 * 1024;
+    QTest::newRow("bytes CP932 lacks") << QByteArray(Huge, '\xA0') << QString(31, u'?');
+    QTest::newRow("kanji") << QByteArray::fromHex("93FA").repeated(Huge / 2) << QString(15, QChar(0x65E5));
+    QTest::newRow("ascii") << QByteArray(Huge, 'c') << QString(31, u'c');
+}
+
+void TestConfig::hugeLineWithoutBreaks_readsAsItsField()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, firstCustomer);
+    QCOMPARE(Config::fromFileBytes(bytes).customerList[0], firstCustomer);
+
+    TestFolder folder;
+    folder.write(Config::fileName(), bytes);
+    Session session(folder.path());
+    QVERIFY(session.loadConfig());
+    QCOMPARE(session.config().customerList[0], firstCustomer);
+    QCOMPARE(session.config().jobTypeList[0], QString());
 }
 
 QTEST_GUILESS_MAIN(TestConfig)

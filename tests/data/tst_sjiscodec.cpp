@@ -17,6 +17,8 @@ private slots:
     void stringField_writesLengthTextAndZeros();
     void stringField_lengthAboveCapacityIsClamped();
     void crLf();
+    void longTextOfFailures_convertsWhole_data();
+    void longTextOfFailures_convertsWhole();
 };
 
 void TestSjisCodec::encode_data()
@@ -106,6 +108,35 @@ void TestSjisCodec::crLf()
 {
     QCOMPARE(Sjis::toCrLf(u"a\nb\r\nc"_s), u"a\r\nb\r\nc"_s);
     QCOMPARE(Sjis::fromCrLf(u"a\r\nb"_s), u"a\nb"_s);
+}
+
+// Each character that fails used to cost as much as thousands that convert: two million of them
+// took minutes. Now they finish well inside the test's time-out.
+void TestSjisCodec::longTextOfFailures_convertsWhole_data()
+{
+    QTest::addColumn<QString>("text"); // encoded, then compared with `bytes`
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("decoded"); // of `bytes`
+    constexpr int Long = 2 * 1024 * 1024;
+    QTest::newRow("nothing encodable")
+        << QString(Long, QChar(0x00E9)) << QByteArray(Long, '?') << QString(Long, u'?');
+    QTest::newRow("every other character")
+        << u"日é"_s.repeated(Long / 2) << QByteArray::fromHex("93FA3F").repeated(Long / 2)
+        << u"日?"_s.repeated(Long / 2);
+    QTest::newRow("emoji pairs") << u"😀"_s.repeated(Long / 2) << QByteArray(Long / 2, '?')
+                                 << QString(Long / 2, u'?');
+}
+
+void TestSjisCodec::longTextOfFailures_convertsWhole()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, decoded);
+    QCOMPARE(Sjis::encode(text), bytes);
+    QCOMPARE(Sjis::decode(bytes), decoded);
+    // Bytes that are no CP932 at all decode one replacement character each.
+    const QByteArray invalid(bytes.size(), '\xA0');
+    QCOMPARE(Sjis::decode(invalid), QString(invalid.size(), QChar(0xFFFD)));
 }
 
 QTEST_GUILESS_MAIN(TestSjisCodec)
