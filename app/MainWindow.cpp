@@ -447,7 +447,11 @@ void MainWindow::loadPicture()
     const Config &config = m_session.config();
     if (config.picturePath.isEmpty() || !QFileInfo::exists(config.picturePath))
         return;
-    m_picture->setGeometry(config.pictureLeft, config.pictureTop, config.pictureWidth, config.pictureHeight);
+    // Numbers from the file are kept to what the panel can show, so the geometry cannot overflow.
+    const int panel = m_picturePanel->width();
+    m_picture->setGeometry(
+        qBound(-panel, config.pictureLeft, panel), qBound(-panel, config.pictureTop, panel),
+        qBound(0, config.pictureWidth, 2 * panel), qBound(0, config.pictureHeight, 2 * panel));
     QString why;
     const QImage image = Picture::load(config.picturePath, &why);
     if (image.isNull()) {

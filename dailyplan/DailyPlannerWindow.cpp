@@ -356,7 +356,7 @@ void DailyPlannerWindow::buildPlan()
     m_planHolder->setFixedSize(planWidth + 12, 2904);
     m_plan = new QWidget(m_planHolder);
     m_plan->setObjectName(u"pnlFrame"_s);
-    m_plan->setGeometry(6, 0, planWidth, 2884);
+    m_plan->setGeometry(6, 0, planWidth, DailyPlanState::PlanHeight);
     setBackground(m_plan, Qt::white);
 
     auto *left = new DayPaneWidget(TimeAxis::leftPaneBands(), m_plan);
@@ -544,9 +544,9 @@ void DailyPlannerWindow::showUnsaved(const QDate &createdOn)
     m_createdOnEdit->setDate(createdOn);
 }
 
-void DailyPlannerWindow::showFileOf(const DayFile &day)
+void DailyPlannerWindow::showFileOf(const DayFile &day, const QString &path)
 {
-    m_fileNameBox->setText(day.shownFileName());
+    m_fileNameBox->setText(day.nameToShow(path));
     m_fileNameBox->setCursorPosition(0);
     m_createdOnEdit->setDate(DaySerial::toDate(day.createdOn));
 }
@@ -600,7 +600,7 @@ SchedulePad *DailyPlannerWindow::createNewPad(int slot, int left, int startRow, 
     auto *pad = new SchedulePad(slot + 1, *this, m_plan);
     pad->setTimes(TimeAxis::rowToTime(startRow), TimeAxis::rowToTime(endRow));
     pad->setKept(false);
-    pad->move(left, startRow + 1);
+    pad->move(left, DailyPlanState::padTopFor(startRow));
     connect(pad, &SchedulePad::memoRequested, this, &DailyPlannerWindow::padMemoRequested);
     m_pads[slot] = pad;
     pad->show();
@@ -684,7 +684,7 @@ bool DailyPlannerWindow::loadDayFile(const QString &path)
     if (scratch)
         m_state.workingDiary = diary;
     if (!scratch)
-        showFileOf(day);
+        showFileOf(day, path);
     showPadsFromRecords();
     paintBars();
     showPadCount(m_state.padCount());
@@ -700,7 +700,7 @@ void DailyPlannerWindow::saveDay()
         return;
     }
     if (created)
-        showFileOf(m_state.dayImage);
+        showFileOf(m_state.dayImage, m_state.currentDayFile);
     const int count = m_state.padCount();
     showPadCount(count);
     focusPadNumber(count);

@@ -114,7 +114,7 @@ private:
     void setPadColorsFromRecords();
     void focusPadNumber(int number);
     void showPadCount(int count);
-    void showFileOf(const DayFile &day);
+    void showFileOf(const DayFile &day, const QString &path);
     void markFocusedPad(QWidget *old, QWidget *now);
     SchedulePad *padOf(QWidget *widget) const;
     void pauseDrag();

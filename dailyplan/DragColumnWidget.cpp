@@ -1,5 +1,6 @@
 #include "dailyplan/DragColumnWidget.h"
 
+#include "data/TimeAxis.h"
 #include "widgets/ColorComboBox.h"
 
 #include <QMouseEvent>
@@ -23,7 +24,10 @@ bool DragColumnWidget::drawsHere(const ScheduleBar &bar) const
 QRect DragColumnWidget::barRect(const ScheduleBar &bar) const
 {
     const int left = m_side == Side::Left ? 0 : 1;
-    return QRect(left, bar.startRow, 11, bar.endRow - bar.startRow);
+    // Rows from a damaged file are kept to the column, so the height cannot overflow.
+    const int top = qBound(-1, int(bar.startRow), TimeAxis::Rows + 1);
+    const int bottom = qBound(-1, int(bar.endRow), TimeAxis::Rows + 1);
+    return QRect(left, top, 11, bottom - top);
 }
 
 void DragColumnWidget::setBars(const ScheduleBars &bars)

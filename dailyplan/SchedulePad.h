@@ -41,7 +41,7 @@ class SchedulePad final : public QFrame
     Q_DISABLE_COPY_MOVE(SchedulePad)
 public:
     static constexpr int Width = 295;
-    static constexpr int Height = 80;
+    static constexpr int Height = DailyPlanState::PadHeight;
     static constexpr int MoveStep = 10;
 
     SchedulePad(int number, SchedulePadHost &host, QWidget *parent);

@@ -185,7 +185,7 @@ DailyPlanState::PadOutcome DailyPlanState::keepPad(int slot, const PadForm &form
     }
     clampToAxis(r, b, outcome);
     placeBar(r, b);
-    r.padTop = b.startRow + 1; // the pad moves to the start of its bar
+    r.padTop = padTopFor(b.startRow); // the pad moves to the start of its bar
     return outcome;
 }
 

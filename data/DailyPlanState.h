@@ -40,6 +40,12 @@ struct DailyPlanState
 
     // A pad whose left edge is at most this far in belongs to the left pane.
     static constexpr int LeftPaneEdge = 300;
+    // The plan the pads lie on (the axis and a frame) and a pad's height: a pad never hangs below.
+    static constexpr int PlanHeight = TimeAxis::Rows + 4;
+    static constexpr int PadHeight = 80;
+    // Where a pad for a bar starting at `startRow` stands: one row below the bar's start, within
+    // the plan.
+    static int padTopFor(int startRow) { return qBound(0, startRow + 1, PlanHeight - PadHeight); }
 
     ScheduleBars workingBars{};
     SchedulePads workingPads{};

@@ -177,6 +177,15 @@ void DayFile::writeInto(QByteArray &image) const
     diary.writeInto(image, OffDiary);
 }
 
+QString DayFile::nameToShow(const QString &filePath) const
+{
+    if (sourcePath.isEmpty() || sourcePath.size() >= SourcePathCapacity) {
+        const qsizetype cut = qMax(filePath.lastIndexOf(u'/'), filePath.lastIndexOf(u'\\'));
+        return filePath.mid(cut + 1);
+    }
+    return shownFileName();
+}
+
 QString DayFile::shownFileName() const
 {
     const QString path = Sjis::decode(sourcePath);

@@ -103,5 +103,9 @@ struct DayFile
 
     // The text after the last "/" or "\" of the source path.
     QString shownFileName() const;
+    // The name the planner shows for this day read from or saved to `filePath`: the stored one,
+    // unless the stored path filled its whole field (a deep folder cut it, and what is left may be
+    // a piece of a folder) or is empty; then the file's own name.
+    QString nameToShow(const QString &filePath) const;
     void setSourcePath(const QString &path);
 };

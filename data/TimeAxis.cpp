@@ -15,7 +15,8 @@ int timeToRow(int hour, bool pm, int minute)
         else
             offset = hour - 6;
     }
-    return offset * RowsPerHour + minute * RowsPerMinute;
+    // A damaged file may hold any minute: keep the arithmetic far from overflowing.
+    return offset * RowsPerHour + qBound(-Rows, minute, Rows) * RowsPerMinute;
 }
 
 ClockTime rowToTime(int row)

@@ -166,6 +166,17 @@ void TestMainStartup::configuration_fillsListsPanelAndPartnerActions()
     QVERIFY(f.enabled("OptionTrevBoot1"));
     QVERIFY(!f.enabled("OptionDossBoot1"));
     QVERIFY(!f.enabled("OptionPellBoot1"));
+
+    // Picture numbers out of all reason are kept to the panel.
+    MainWindowFixture g;
+    Config d = Config::fromFileBytes(Config::defaultFileBytes(g.folder.path()));
+    d.picturePath = QString::fromLocal8Bit(qgetenv("WRENLY_TEST_ASSETS")) + u"/Sample1.JPG"_s;
+    d.pictureLeft = d.pictureTop = d.pictureWidth = d.pictureHeight = 2147483647;
+    g.folder.write(u"Config.vxc"_s, d.toFileBytes());
+    g.start();
+    QWidget *picture = g.find<QWidget>("imgMain");
+    QVERIFY(picture->width() <= 400 && picture->x() <= 200);
+    g.window->grab();
 }
 
 void TestMainStartup::indicator_data()

@@ -60,6 +60,7 @@ private slots:
     void folderCannotBeMade();
     void inProgress_rowsInOrderAndCount();
     void inProgress_noneListed();
+    void afterMidnight_jobsKeepTheirMonth();
     void existingDayFile_isLoadedAtOnce();
     void unreadableFiles_reportedAndPlannerNotOpened_data();
     void unreadableFiles_reportedAndPlannerNotOpened();
@@ -191,6 +192,19 @@ void TestDailyPlanLauncher::inProgress_noneListed()
     QVERIFY(p.open());
     QVERIFY(rowTexts(p.window.get()).isEmpty());
     QCOMPARE(child<QLabel>(p.window.get(), u"lblCount")->text(), u"現在遂行中の件数： 0"_s);
+}
+
+void TestDailyPlanLauncher::afterMidnight_jobsKeepTheirMonth()
+{
+    Planner p(QDate(2005, 12, 31));
+    MonthFile::Jobs december{};
+    const double newYearsEve = DaySerial::fromDate(QDate(2005, 12, 31));
+    december[0] = job(1, newYearsEve - 3, newYearsEve + 3, JobRecord::InProgress);
+    p.writeMonth(MonthKind::Current, december);
+    p.fakes.clock.date = QDate(2006, 1, 1);
+    QVERIFY(p.open());
+    QCOMPARE(rowTexts(p.window.get()), QStringList{u"12月 No.1"_s});
+    QCOMPARE(p.session.monthNumber(MonthKind::Current), 12);
 }
 
 void TestDailyPlanLauncher::existingDayFile_isLoadedAtOnce()

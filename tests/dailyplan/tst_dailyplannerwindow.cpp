@@ -9,7 +9,9 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+
 #include <QWheelEvent>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -78,6 +80,7 @@ private slots:
     void saveCloseReopen_dayAsSaved();
     void today_withoutFile_clearsToUnsaved();
     void today_withFile_loadsIt();
+    void damagedNumbers_areKeptToThePlan();
     void past_loadsChosenFile_data();
     void past_loadsChosenFile();
     void past_unreadable_keepsShownDay();
@@ -101,6 +104,8 @@ void TestDailyPlannerWindow::drag_createsPad_data()
     QTest::newRow("left above the plan") << false << 200 << -20 << QPoint(4, 1) << u"6:00-7:40"_s;
     QTest::newRow("afternoon") << true << 720 << 1441 << QPoint(351, 721) << u"0:00PM-6:00PM"_s;
     QTest::newRow("click without moving") << false << 121 << 121 << QPoint(4, 122) << u"7:00-7:00"_s;
+    QTest::newRow("late: the pad stays on the plan")
+        << false << 2850 << 2870 << QPoint(4, 2804) << u"5:45-5:55"_s;
 }
 
 void TestDailyPlannerWindow::drag_createsPad()
@@ -502,6 +507,26 @@ void TestDailyPlannerWindow::today_withFile_loadsIt()
     QCOMPARE(p.pad(1)->x(), 351);
     QCOMPARE(p.shutters(), shutters + 1);
     QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
+}
+
+void TestDailyPlannerWindow::damagedNumbers_areKeptToThePlan()
+{
+    Planner p;
+    DayFile day;
+    day.bars[0] = {u"L"_s, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), 0};
+    day.bars[1] = {u"R"_s, std::numeric_limits<qint32>::max(), 5, 0};
+    for (int k : {0, 1}) {
+        day.pads[k].startHour = 6;
+        day.pads[k].startMinute = std::numeric_limits<qint32>::max();
+        day.pads[k].padLeft = std::numeric_limits<qint32>::max();
+        day.pads[k].padTop = std::numeric_limits<qint32>::min();
+    }
+    p.dir.write(u"AUBREL/Y200512/Y2005125.dtf"_s, day.toBytes());
+    QVERIFY(p.open());
+    p.window->grab(); // paints every bar
+    const QRect plan = p.pad(1)->parentWidget()->rect();
+    for (int n : {1, 2})
+        QVERIFY(plan.contains(p.pad(n)->geometry()));
 }
 
 void TestDailyPlannerWindow::past_loadsChosenFile_data()

@@ -240,6 +240,11 @@ void TestDailyPlanFiles::day_shownFileName()
     DayFile d;
     d.sourcePath = stored;
     QCOMPARE(d.shownFileName(), shown);
+    QCOMPARE(d.nameToShow(u"/x/AUBREL/Y200512/Y2005125.dtf"_s), shown.isEmpty() ? u"Y2005125.dtf"_s : shown);
+
+    // A path cut at its 255 bytes may end inside a folder: the file's own name is shown instead.
+    d.setSourcePath(u"/"_s + QString(300, u'd') + u"/Y2005125.dtf"_s);
+    QCOMPARE(d.nameToShow(u"/x/Y2005126.dtf"_s), u"Y2005126.dtf"_s);
 }
 
 void TestDailyPlanFiles::routine_matchesLayout()

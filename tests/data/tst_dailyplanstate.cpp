@@ -72,6 +72,9 @@ void TestDailyPlanState::keepPad_checksOrderClampsAndPicksPane_data()
                                    << ScheduleBar{u"L"_s, 2640, 2879, Color} << u"4:0-5:59"_s;
     QTest::newRow("end on 2880 stays") << ClockTime{5, 0} << ClockTime{5, 60} << 4 << QString()
                                        << ScheduleBar{u"L"_s, 2760, 2880, Color} << u"5:0-5:60"_s;
+    QTest::newRow("late bar, pad kept on the plan")
+        << ClockTime{5, 30} << ClockTime{5, 50} << 4 << QString() << ScheduleBar{u"L"_s, 2820, 2860, Color}
+        << u"5:30-5:50"_s;
     QTest::newRow("both ends") << ClockTime{6, -1} << ClockTime{5, 61} << 4 << u"start end"_s
                                << ScheduleBar{u"L"_s, 0, 2879, Color} << u"6:0-5:59"_s;
 }
@@ -94,7 +97,8 @@ void TestDailyPlanState::keepPad_checksOrderClampsAndPicksPane()
     QCOMPARE(timesOf(r), times);
     QCOMPARE(r.padNo, 3);
     QCOMPARE(r.padLeft, left);
-    QCOMPARE(r.padTop, bar.inUse() ? bar.startRow + 1 : 500); // a kept pad moves to the start of its bar
+    // A kept pad moves to the start of its bar, but never below the plan (2884 rows, a pad is 80).
+    QCOMPARE(r.padTop, bar.inUse() ? qMin(bar.startRow + 1, 2804) : 500);
     QCOMPARE(r.keyword, u"会議"_s);
     QCOMPARE(r.content, u"週次"_s);
     QCOMPARE(r.barColor, Color);
