@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,7 +18,31 @@ private slots:
     void secondStart_asksFirstToComeForward();
     void otherKeys_doNotMeet();
     void crashedFirst_doesNotBlockNextStart();
+    void leftLock_isTakenWhateverItHolds_data();
+    void leftLock_isTakenWhateverItHolds();
+    void noLockPossible_startsAnywayAndSaysWhy_data();
+    void noLockPossible_startsAnywayAndSaysWhy();
 };
+
+namespace {
+
+// Starts a second Wrenly in a child process, as a real second start would; true when it stood
+// down and the first one was asked to come forward.
+bool secondStartIsTurnedAway(SingleInstance &first, const QString &folder)
+{
+    QSignalSpy forward(&first, &SingleInstance::comeForwardRequested);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        SingleInstance second(u"Wrenly"_s, folder);
+        ::_exit(second.claim() ? 1 : 0);
+    }
+    const bool asked = QTest::qWaitFor([&] { return forward.count() == 1; }, 5000);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return asked && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
 
 void TestSingleInstance::secondStart_asksFirstToComeForward()
 {
@@ -73,6 +98,67 @@ void TestSingleInstance::crashedFirst_doesNotBlockNextStart()
     QTRY_COMPARE_WITH_TIMEOUT(forward.count(), 1, 5000);
     ::waitpid(third, &status, 0);
     QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void TestSingleInstance::leftLock_isTakenWhateverItHolds_data()
+{
+    QTest::addColumn<QString>("left"); // what lies where the lock file belongs
+    QTest::newRow("empty file") << u"empty"_s;
+    QTest::newRow("garbage") << u"garbage"_s;
+    QTest::newRow("names a living process") << u"living"_s;
+    QTest::newRow("FIFO: reading it would block") << u"fifo"_s;
+    QTest::newRow("empty folder") << u"folder"_s;
+    QTest::newRow("dangling link") << u"link"_s;
+}
+
+void TestSingleInstance::leftLock_isTakenWhateverItHolds()
+{
+    QFETCH(QString, left);
+    QTemporaryDir dir;
+    SingleInstance first(u"Wrenly"_s, dir.path());
+    const QByteArray lock = QFile::encodeName(first.lockPath());
+    if (left == u"fifo") {
+        QVERIFY(::mkfifo(lock.constData(), 0600) == 0);
+    } else if (left == u"folder") {
+        QVERIFY(::mkdir(lock.constData(), 0700) == 0);
+    } else if (left == u"link") {
+        QVERIFY(::symlink("/nonexistent/wrenly.lock", lock.constData()) == 0);
+    } else {
+        QFile file(first.lockPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (left == u"garbage")
+            file.write(QByteArray("\x00\xFF not a lock\n", 15).repeated(1000));
+        else if (left == u"living") // as QLockFile writes it, naming this very test
+            file.write(QByteArray::number(qint64(::getpid())) + "\nWrenly\n" +
+                       QSysInfo::machineHostName().toUtf8());
+    }
+
+    QVERIFY(first.claim());
+    QVERIFY2(first.problem().isEmpty(), qPrintable(first.problem()));
+    QVERIFY(QFileInfo(first.lockPath()).isFile());
+    QVERIFY(secondStartIsTurnedAway(first, dir.path()));
+}
+
+void TestSingleInstance::noLockPossible_startsAnywayAndSaysWhy_data()
+{
+    QTest::addColumn<bool>("folderExists");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << false << u"見つかりません"_s;
+    QTest::newRow("lock path a folder with files") << true << u"フォルダ"_s;
+}
+
+void TestSingleInstance::noLockPossible_startsAnywayAndSaysWhy()
+{
+    QFETCH(bool, folderExists);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    SingleInstance instance(u"Wrenly"_s, folderExists ? dir.path() : dir.filePath(u"missing"_s));
+    if (folderExists)
+        QVERIFY(QDir().mkpath(instance.lockPath() + u"/kept"_s));
+    QVERIFY(instance.claim());
+    QVERIFY(instance.problem().contains(u"作れませんでした"_s));
+    QVERIFY2(instance.problem().contains(reason), qPrintable(instance.problem()));
+    QCOMPARE(QFileInfo::exists(instance.lockPath() + u"/kept"_s), folderExists); // nothing of theirs removed
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
