@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 class TestPicture : public QObject
@@ -15,6 +17,8 @@ private slots:
     void damagedJpeg_isAnErrorNotACrash_data();
     void damagedJpeg_isAnErrorNotACrash();
     void bitmap_loadsThroughQt();
+    void load_refusesWhatItCannotShow_data();
+    void load_refusesWhatItCannotShow();
 };
 
 namespace {
@@ -75,6 +79,55 @@ void TestPicture::bitmap_loadsThroughQt()
     QString error;
     QVERIFY(Picture::load(dir.filePath(u"missing.jpg"_s), &error).isNull());
     QVERIFY(!error.isEmpty());
+}
+
+void TestPicture::load_refusesWhatItCannotShow_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << u"fifo"_s << u"名前付きパイプ"_s;
+    QTest::newRow("folder") << u"folder"_s << u"フォルダ"_s;
+    QTest::newRow("device") << u"/dev/zero"_s << u"デバイス"_s;
+    QTest::newRow("file over the limit") << u"long"_s << u"画像ファイルが大きすぎます"_s;
+    QTest::newRow("JPEG of 60000 x 60000") << u"jpeg"_s << u"画像が大きすぎます"_s;
+    QTest::newRow("BMP of 8000 x 8000") << u"bmp"_s << u"画像が大きすぎます"_s;
+}
+
+void TestPicture::load_refusesWhatItCannotShow()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = what.startsWith(u'/') ? what : dir.filePath(what);
+    QFile file(path);
+    if (what == u"fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (what == u"folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (what == u"long") {
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(Picture::MaxFileBytes + 1));
+    } else if (what == u"jpeg") {
+        // The sample with the size in its frame header (SOF0 or SOF2) raised to 60000 x 60000.
+        QByteArray jpeg = sampleJpeg();
+        qsizetype sof = jpeg.indexOf("\xFF\xC0");
+        if (sof < 0)
+            sof = jpeg.indexOf("\xFF\xC2");
+        QVERIFY(sof > 0);
+        jpeg.replace(sof + 5, 4, QByteArray::fromHex("EA60EA60"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size());
+    } else if (what == u"bmp") {
+        QImage small(4, 4, QImage::Format_RGB32);
+        small.fill(Qt::red);
+        QVERIFY(small.save(path, "BMP"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(18); // BITMAPINFOHEADER width and height, little-endian
+        file.write(QByteArray::fromHex("401F0000401F0000"));
+    }
+    file.close();
+
+    QString error;
+    QVERIFY(Picture::load(path, &error).isNull());
+    QVERIFY2(error.contains(reason), qPrintable(error));
 }
 
 QTEST_MAIN(TestPicture)
