@@ -909,6 +909,10 @@ void MainWindow::reportOutcome(MonthEditor::Command command, const MonthEditor::
             this, command == MonthEditor::Command::Create ? FileOperation::Create : FileOperation::Write,
             m_session.pathOf(fileName), outcome.error);
         return;
+    case Kind::ChangedOnDisk:
+        m_services.dialogs.changedOnDisk(this, m_session.pathOf(fileName));
+        reloadMonth(outcome.month);
+        return;
     case Kind::Created:
     case Kind::Appended:
     case Kind::Updated:
@@ -936,6 +940,29 @@ void MainWindow::reportOutcome(MonthEditor::Command command, const MonthEditor::
     default:
         return;
     }
+}
+
+// Reads a month again after another program changed its file. The entry keeps what the user typed.
+void MainWindow::reloadMonth(MonthKind month)
+{
+    const SafeFile::Result r = m_session.load(month);
+    if (!r) {
+        m_services.dialogs.fileError(this, FileOperation::Read, m_session.pathOf(m_session.fileName(month)),
+                                     r.error);
+        return;
+    }
+    const int count = m_session.count(month);
+    if (month == MonthKind::Current && m_createFileAction->isEnabled()) {
+        // This month's file appeared meanwhile: the typed record becomes its next new entry.
+        m_createFileAction->setEnabled(false);
+        applyActionsForCurrentMonth();
+        m_shownMonth = MonthKind::Current;
+        setCaptionForMonth(m_session.thisMonth());
+        setDataNo(qMin(count + 1, MonthFile::RecordCount));
+    }
+    if (month == m_shownMonth)
+        setCountStatus(count);
+    updateToDoIndicator();
 }
 
 // After a save the entry shows the record as stored (texts cut to their fields, data number of the

@@ -127,6 +127,7 @@ private:
     void rememberEntry(const JobRecord &record);
     JobRecord recordFromEntry() const;
     void showStored(MonthKind month, int slot);
+    void reloadMonth(MonthKind month);
     void limitToField(QLineEdit *edit, int capacity);
     void showRefusal(const QString &hint);
     void setDates(const QDate &start, const QDate &end);

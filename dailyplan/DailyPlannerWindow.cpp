@@ -672,15 +672,19 @@ void DailyPlannerWindow::clearDay()
 bool DailyPlannerWindow::loadDayFile(const QString &path)
 {
     DayFile day;
-    const SafeFile::Result r = DailyPlanState::readDay(path, &day);
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result r = DailyPlanState::readDay(path, &day, &snapshot);
     if (!r) {
         m_services.dialogs.fileError(this, FileOperation::Read, path, r.error);
         return false;
     }
     const bool scratch = path == DailyPlanPaths::temporaryFile(m_session.exeDir());
-    const DiaryRecord diary = m_state.workingDiary; // the scratch day of the routines has none of its own
+    // The scratch day of the routines has no diary of its own and is never saved to.
+    const DiaryRecord diary = m_state.workingDiary;
+    const SafeFile::Snapshot shown = m_state.daySnapshot;
     clearDay();
     m_state.takeDay(day, !scratch);
+    m_state.daySnapshot = scratch ? shown : snapshot;
     if (scratch)
         m_state.workingDiary = diary;
     if (!scratch)
@@ -695,6 +699,13 @@ void DailyPlannerWindow::saveDay()
 {
     bool created = false;
     const SafeFile::Result r = m_state.saveDay(DaySerial::fromDate(m_services.clock.today()), &created);
+    if (r.changedOnDisk) {
+        // The pads on screen stay as they are, to be saved again over what is now on disk.
+        m_services.dialogs.changedOnDisk(this, m_state.currentDayFile);
+        if (m_state.rereadDay())
+            showFileOf(m_state.dayImage, m_state.currentDayFile);
+        return;
+    }
     if (!r) {
         m_services.dialogs.fileError(this, FileOperation::Write, m_state.currentDayFile, r.error);
         return;

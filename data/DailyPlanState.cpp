@@ -65,17 +65,33 @@ void DailyPlanState::clearDay()
     workingPads.fill(SchedulePadRecord());
     workingDiary = DiaryRecord();
     dayImage = DayFile();
+    daySnapshot = SafeFile::Snapshot();
     dayImage.bars = workingBars;
     dayImage.pads = workingPads;
     dayImage.diary = workingDiary;
 }
 
-SafeFile::Result DailyPlanState::readDay(const QString &path, DayFile *day)
+SafeFile::Result DailyPlanState::readDay(const QString &path, DayFile *day, SafeFile::Snapshot *snapshot)
 {
     QByteArray bytes;
     const SafeFile::Result r = SafeFile::read(path, &bytes, DayFile::Size);
-    if (r)
+    if (r) {
         *day = DayFile::fromBytes(bytes);
+        if (snapshot)
+            *snapshot = SafeFile::snapshotOf(bytes);
+    }
+    return r;
+}
+
+SafeFile::Result DailyPlanState::rereadDay()
+{
+    DayFile day;
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result r = readDay(currentDayFile, &day, &snapshot);
+    if (r) {
+        dayImage = day;
+        daySnapshot = snapshot;
+    }
     return r;
 }
 
@@ -92,6 +108,8 @@ SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
 {
     DayFile image = dayImage;
     const bool exists = QFileInfo::exists(currentDayFile);
+    // A file that has gone since it was read holds nothing to lose: it is written anew.
+    const SafeFile::Snapshot expected = exists ? daySnapshot : SafeFile::Snapshot();
     if (!exists) {
         image.setSourcePath(currentDayFile);
         image.createdOn = todaySerial;
@@ -99,10 +117,14 @@ SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
     image.bars = workingBars;
     image.pads = workingPads;
     image.diary = workingDiary;
-    const SafeFile::Result r = SafeFile::write(currentDayFile, image.toBytes(),
-                                               exists ? SafeFile::Tail::Keep : SafeFile::Tail::Drop);
-    if (r)
+    QByteArray bytes = expected.existed ? expected.head : QByteArray();
+    image.writeInto(bytes);
+    const SafeFile::Result r = SafeFile::write(
+        currentDayFile, bytes, exists ? SafeFile::Tail::Keep : SafeFile::Tail::Drop, &expected);
+    if (r) {
         dayImage = image;
+        daySnapshot = SafeFile::snapshotOf(bytes);
+    }
     if (created)
         *created = r && !exists;
     return r;

@@ -51,6 +51,9 @@ struct DailyPlanState
     SchedulePads workingPads{};
     DiaryRecord workingDiary;
     DayFile dayImage; // as last loaded, saved or cleared
+    // The day file's bytes as read or last written: a save writes over them, and a file another
+    // program changed meanwhile is not overwritten. Not existing for a day without its file.
+    SafeFile::Snapshot daySnapshot;
 
     RoutineFile::Routines workingRoutines{};
     RoutineFile::Routines routineImage{};
@@ -89,13 +92,18 @@ struct DailyPlanState
     // Empty working copies and an image without path or date.
     void clearDay();
 
-    static SafeFile::Result readDay(const QString &path, DayFile *day);
+    static SafeFile::Result readDay(const QString &path, DayFile *day,
+                                    SafeFile::Snapshot *snapshot = nullptr);
+    // Reads the current day file again after another program changed it: image and snapshot follow
+    // the file, the working copies stay.
+    SafeFile::Result rereadDay();
     // Takes a day read from a file as image and working copies. The scratch file of the routine
     // display leaves the diary alone.
     void takeDay(const DayFile &day, bool withDiary);
 
     // Writes the working copies to the current day file. A new file first gets its path and the
-    // date; the image changes only once the bytes are on disk.
+    // date; the image changes only once the bytes are on disk. A file changed by another program
+    // since it was read is left alone (changedOnDisk); one that has gone is written anew.
     SafeFile::Result saveDay(double todaySerial, bool *created = nullptr);
 
     // Reads the routine file, or writes empty routines when there is none.

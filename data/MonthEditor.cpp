@@ -50,6 +50,6 @@ MonthEditor::Outcome MonthEditor::write(Kind kind, MonthKind month, int slot, co
     stored.dataNo = slot + 1;
     const SafeFile::Result r = m_session.storeRecord(month, slot, stored, tail);
     if (!r)
-        return {Kind::WriteFailed, month, slot, r.error};
+        return {r.changedOnDisk ? Kind::ChangedOnDisk : Kind::WriteFailed, month, slot, r.error};
     return {kind, month, slot, {}};
 }

@@ -25,6 +25,7 @@ public:
             PreviousMonthRefused, // records are only ever added to this month
             NothingShown,         // a past month is shown: it is never written from here
             WriteFailed,
+            ChangedOnDisk, // another program changed the file since it was read: nothing written
         };
         Kind kind = Kind::NothingShown;
         MonthKind month = MonthKind::Current; // the month written, or whose write failed

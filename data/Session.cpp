@@ -94,6 +94,7 @@ SafeFile::Result Session::load(MonthKind kind)
     if (!r)
         return r;
     Month &m = month(kind);
+    m.snapshot = SafeFile::snapshotOf(bytes);
     m.image = bytes;
     m.image.append(QByteArray(MonthFile::Size - bytes.size(), '\0'));
     m.jobs = MonthFile::fromBytes(m.image);
@@ -107,10 +108,14 @@ SafeFile::Result Session::storeRecord(MonthKind kind, int slot, const JobRecord 
     Month &m = month(kind);
     QByteArray image = m.image;
     record.writeInto(image, slot * JobRecord::Size);
-    const SafeFile::Result r = SafeFile::write(pathOf(fileName(kind)), image, tail);
+    // A file that has gone since it was read holds nothing to lose: it is written anew from memory.
+    const QString path = pathOf(fileName(kind));
+    const SafeFile::Snapshot expected = QFileInfo::exists(path) ? m.snapshot : SafeFile::Snapshot();
+    const SafeFile::Result r = SafeFile::write(path, image, tail, &expected);
     if (!r)
         return r;
     m.image = image;
+    m.snapshot = SafeFile::snapshotOf(image);
     // Memory holds what the file holds, down to texts cut to their fields.
     m.jobs[size_t(slot)] = JobRecord::fromBytes(image, slot * JobRecord::Size);
     m.count = MonthFile::countUsedRecords(m.jobs);

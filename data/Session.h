@@ -62,7 +62,8 @@ public:
     SafeFile::Result load(MonthKind kind);
     // Puts `record` into `slot` and writes the whole month to its file. A longer existing file
     // keeps its later bytes unless the file is being created anew (Tail::Drop). When the write
-    // fails, the slot gets its old record back: memory still matches the file.
+    // fails, the slot gets its old record back: memory still matches the file. A file that another
+    // program changed since it was read is not written (changedOnDisk); load it again.
     SafeFile::Result storeRecord(MonthKind kind, int slot, const JobRecord &record,
                                  SafeFile::Tail tail = SafeFile::Tail::Keep);
     // Reads any month file (past-data output) into the past array.
@@ -86,6 +87,7 @@ private:
         MonthFile::Jobs jobs{};
         int count = 0;
         QByteArray image = QByteArray(MonthFile::Size, '\0');
+        SafeFile::Snapshot snapshot; // the file as read or last written, to notice changes by others
     };
     std::array<Month, 3> m_months; // by MonthKind
     Month &month(MonthKind kind) { return m_months[size_t(kind)]; }

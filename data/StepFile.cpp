@@ -195,7 +195,7 @@ SafeFile::Result StepFile::create(const QString &path, const StepFile &record)
     return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Drop);
 }
 
-SafeFile::Result StepFile::read(const QString &path, StepFile *record)
+SafeFile::Result StepFile::read(const QString &path, StepFile *record, SafeFile::Snapshot *snapshot)
 {
     QByteArray bytes;
     const SafeFile::Result r = SafeFile::read(path, &bytes, Size);
@@ -205,10 +205,19 @@ SafeFile::Result StepFile::read(const QString &path, StepFile *record)
     if (!loaded.months.isValid())
         return SafeFile::Result::failure(u"ステップ管理のデータではないか,壊れています."_s);
     *record = std::move(loaded);
+    if (snapshot)
+        *snapshot = SafeFile::snapshotOf(bytes);
     return r;
 }
 
-SafeFile::Result StepFile::write(const QString &path, const StepFile &record)
+SafeFile::Result StepFile::write(const QString &path, const StepFile &record, SafeFile::Snapshot *loaded)
 {
-    return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Keep);
+    if (!loaded)
+        return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Keep);
+    QByteArray image = loaded->head;
+    record.writeInto(image);
+    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep, loaded);
+    if (r)
+        *loaded = SafeFile::snapshotOf(image);
+    return r;
 }

@@ -92,8 +92,12 @@ struct StepFile
     // Writes a new file (a file already at `path` is replaced whole).
     static SafeFile::Result create(const QString &path, const StepFile &record);
     // Reads the first Size bytes. A file whose three months make no chart is refused and `record`
-    // is left as it was.
-    static SafeFile::Result read(const QString &path, StepFile *record);
-    // Rewrites the record in place; bytes after it in a longer file are kept.
-    static SafeFile::Result write(const QString &path, const StepFile &record);
+    // is left as it was. `snapshot` gets the bytes read, for write().
+    static SafeFile::Result read(const QString &path, StepFile *record,
+                                 SafeFile::Snapshot *snapshot = nullptr);
+    // Rewrites the record in place; bytes after it in a longer file are kept. With the snapshot of
+    // the read, the record is written over the bytes read (untouched fields keep them), a file
+    // another program changed meanwhile is left alone (changedOnDisk), and the snapshot follows.
+    static SafeFile::Result write(const QString &path, const StepFile &record,
+                                  SafeFile::Snapshot *loaded = nullptr);
 };

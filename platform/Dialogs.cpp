@@ -104,3 +104,10 @@ QString Dialogs::fileErrorText(FileOperation operation, const QString &path, con
         text += u"\r\n\r\n保存されているファイルは変更されていません."_s;
     return text;
 }
+
+QString Dialogs::changedOnDiskText(const QString &path, const QString &subject)
+{
+    return subject + u"は, 読み込んだ後にほかのプログラムによって変更されています."_s + u"\r\n\r\n"_s +
+           QDir::toNativeSeparators(path) + u"\r\n\r\n"_s + u"上書きせずに, ファイルを読み込み直しました."_s +
+           u"\r\n"_s + u"編集中の内容は画面に残っています. 必要なら, もう一度保存してください."_s;
+}

@@ -43,6 +43,15 @@ public:
     {
         error(parent, fileErrorText(operation, path, reason, subject));
     }
+    // A file another program changed since Wrenly read it: it was not overwritten, it has been read
+    // again, and what the user was editing is still on screen.
+    static QString changedOnDiskText(const QString &path,
+                                     const QString &subject = QStringLiteral("ファイル"));
+    void changedOnDisk(QWidget *parent, const QString &path,
+                       const QString &subject = QStringLiteral("ファイル"))
+    {
+        error(parent, changedOnDiskText(path, subject));
+    }
 };
 
 class QtDialogs final : public Dialogs

@@ -124,7 +124,8 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
         return false;
     }
     StepFile step;
-    const SafeFile::Result r = StepFile::read(path, &step);
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result r = StepFile::read(path, &step, &snapshot);
     if (!r) {
         m_services.dialogs.fileError(m_host.hostWindow(), FileOperation::Read, path, r.error,
                                      StepMessages::fileSubject());
@@ -136,7 +137,7 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
         window.showHintsInStatusBar();
     window.setHelpHandler([this] { m_host.showHelpContents(); });
     window.sizeChart(step.months);
-    window.showStepFile(path, step);
+    window.showStepFile(path, step, snapshot);
     m_run(window);
     return true;
 }

@@ -437,13 +437,15 @@ void StepPlannerWindow::sizeChart(const StepMonths &months)
     m_chartBase->resize(s.scrollRange, ChartHeight);
 }
 
-void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step)
+void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
+                                     std::optional<SafeFile::Snapshot> snapshot)
 {
     if (!(step.months == m_months))
         sizeChart(step.months);
     m_stepFilePath = path;
     m_loadedStep = step;
     m_workingStep = step;
+    m_snapshot = std::move(snapshot);
 
     m_dataNoBox->setText(QString::number(step.months.baseMonth) + u"月 No."_s + QString::number(step.dataNo));
     m_titleBox->setText(step.title);
@@ -624,11 +626,26 @@ void StepPlannerWindow::saveAndClose()
         m_services.dialogs.error(this, StepMessages::fileMissing(m_stepFilePath));
         return;
     }
-    // The working copy holds the titles as the file will: cut to their capacity.
-    for (int r = 0; r < RowCount; ++r)
-        m_workingStep.groups[r].groupTitle =
-            Sjis::fitToField(m_rows[r].titleBox->text(), StepGroup::TitleCapacity);
-    const SafeFile::Result result = StepFile::write(m_stepFilePath, m_workingStep);
+    // The working copy holds the titles as the file will: cut to their capacity. A title left as it
+    // was keeps its stored text, and with it its bytes.
+    for (int r = 0; r < RowCount; ++r) {
+        const QString text = m_rows[r].titleBox->text();
+        if (text != m_loadedStep.groups[r].groupTitle)
+            m_workingStep.groups[r].groupTitle = Sjis::fitToField(text, StepGroup::TitleCapacity);
+    }
+    const SafeFile::Result result =
+        StepFile::write(m_stepFilePath, m_workingStep, m_snapshot ? &*m_snapshot : nullptr);
+    if (result.changedOnDisk) {
+        // Read again; the titles typed stay in their boxes and the working copy, to be saved again.
+        m_services.dialogs.changedOnDisk(this, m_stepFilePath, StepMessages::fileSubject());
+        StepFile current;
+        SafeFile::Snapshot snapshot;
+        if (StepFile::read(m_stepFilePath, &current, &snapshot)) {
+            m_loadedStep = current;
+            m_snapshot = snapshot;
+        }
+        return;
+    }
     if (!result) {
         m_services.dialogs.fileError(this, FileOperation::Write, m_stepFilePath, result.error,
                                      StepMessages::fileSubject());

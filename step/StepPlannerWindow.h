@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -40,7 +41,10 @@ public:
     // Lays the chart out for the three months of a file.
     void sizeChart(const StepMonths &months);
     // Puts a file into the window: basic data, titles, bars. Sizes the chart first if needed.
-    void showStepFile(const QString &path, const StepFile &step);
+    // `snapshot`: the bytes the step was read from, which a save writes over; without it a save
+    // writes the whole record.
+    void showStepFile(const QString &path, const StepFile &step,
+                      std::optional<SafeFile::Snapshot> snapshot = std::nullopt);
     // Scrolls so that the overall plan's last day stands at the right edge of the chart.
     void scrollToPlanEnd();
     // Shows the long hints of the controls in panel 0 of the window's status bar.
@@ -101,6 +105,7 @@ private:
     QString m_stepFilePath;
     StepFile m_loadedStep;
     StepFile m_workingStep;
+    std::optional<SafeFile::Snapshot> m_snapshot;
     StepMonths m_months;
     std::array<int, RowCount> m_revisionCount{};
     bool m_placed = false;

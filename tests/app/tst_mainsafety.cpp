@@ -41,6 +41,7 @@ private slots:
     void untouchedFieldsAndRecords_keepTheirBytes();
     void boxes_refuseWhatTheirFieldsCannotHold();
     void title_showsTheStoredTextAfterASave();
+    void fileChangedByAnotherProgram_isNotOverwritten();
 };
 
 void TestMainSafety::createWhileLastMonthShown_storesRecordOneOfThisMonth()
@@ -195,6 +196,29 @@ void TestMainSafety::title_showsTheStoredTextAfterASave()
     f.trigger("DataUpdate1");
     QCOMPARE(f.title(), QString(31, QChar(0x65E5)));
     QCOMPARE(f.readMonth(May)[0].title, f.title());
+}
+
+void TestMainSafety::fileChangedByAnotherProgram_isNotOverwritten()
+{
+    MainWindowFixture f;
+    f.writeMonth(May, jobs(2, u"仕事"_s));
+    f.start();
+    f.setTitle(u"手元の変更"_s);
+    f.writeMonth(May, jobs(3, u"よそ"_s)); // a second Wrenly or a sync tool
+    const QByteArray theirs = f.folder.read(May);
+    f.fakes.dialogs.clear();
+    f.trigger("DataUpdate1");
+
+    QCOMPARE(f.folder.read(May), theirs);
+    QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
+    QVERIFY(f.fakes.dialogs.lastText().contains(u"ほかのプログラムによって変更されています"_s));
+    QCOMPARE(f.title(), u"手元の変更"_s);
+    QCOMPARE(f.countStatus(), u"データ総数: 3"_s);
+
+    // Saved again, the typed record goes over what is now on disk.
+    f.trigger("DataUpdate1");
+    QCOMPARE(f.readMonth(May)[1].title, u"手元の変更"_s);
+    QCOMPARE(f.readMonth(May)[2].title, u"よそ3"_s);
 }
 
 QTEST_MAIN(TestMainSafety)

@@ -91,6 +91,7 @@ private slots:
     void state_firstSaveSetsPathAndDate();
     void state_saveKeepsTailOfLongerFile();
     void state_saveThenLoadIsByteExact();
+    void state_dayChangedByAnotherProgram_isNotOverwritten();
     void state_failedSaveLeavesFileAndImage();
     void state_readsExistingRoutineAndListFiles();
     void state_routinesSavedOnlyWhenFileExists();
@@ -404,15 +405,19 @@ void TestDailyPlanFiles::state_firstSaveSetsPathAndDate()
 void TestDailyPlanFiles::state_saveKeepsTailOfLongerFile()
 {
     TestFolder dir;
-    QByteArray old(12000, 'z');
+    const QByteArray old = clearedDay() + QByteArray(12000 - 10728, 'z');
     dir.write(u"d.dtf"_s, old);
     DailyPlanState s;
-    s.clearDay();
+    DayFile day;
+    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
+    s.takeDay(day, true);
     s.currentDayFile = dir.file(u"d.dtf"_s);
+    s.workingBars[0] = {u"L"_s, 0, 10, 0};
     QVERIFY(s.saveDay(1.0));
     const QByteArray now = dir.read(u"d.dtf"_s);
     QCOMPARE(now.size(), 12000);
-    QCOMPARE(now.left(10728), clearedDay()); // an existing file keeps its (empty) path and date
+    QCOMPARE(DayFile::fromBytes(now).bars[0], s.workingBars[0]);
+    QCOMPARE(DayFile::fromBytes(now).createdOn, 0.0); // an existing file keeps its (empty) path and date
     QCOMPARE(now.mid(10728), old.mid(10728));
 }
 
@@ -433,11 +438,39 @@ void TestDailyPlanFiles::state_saveThenLoadIsByteExact()
     dir.write(u"d.dtf"_s, e);
     DailyPlanState s;
     DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day));
+    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
     s.takeDay(day, true);
     s.currentDayFile = dir.file(u"d.dtf"_s);
     QVERIFY(s.saveDay(99.0));
     QCOMPARE(dir.read(u"d.dtf"_s), e);
+}
+
+void TestDailyPlanFiles::state_dayChangedByAnotherProgram_isNotOverwritten()
+{
+    TestFolder dir;
+    dir.write(u"d.dtf"_s, clearedDay());
+    DailyPlanState s;
+    DayFile day;
+    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
+    s.takeDay(day, true);
+    s.currentDayFile = dir.file(u"d.dtf"_s);
+    s.workingBars[0] = {u"L"_s, 0, 10, 0};
+    QByteArray theirs = clearedDay();
+    putF64(theirs, 256, 38000.0);
+    dir.write(u"d.dtf"_s, theirs);
+
+    const SafeFile::Result r = s.saveDay(1.0);
+    QVERIFY(r.changedOnDisk);
+    QCOMPARE(dir.read(u"d.dtf"_s), theirs);
+    QVERIFY(s.rereadDay());
+    QCOMPARE(s.dayImage.createdOn, 38000.0);
+    QCOMPARE(s.workingBars[0].endRow, 10); // the pads on screen stay
+    QVERIFY(s.saveDay(1.0));
+    QCOMPARE(DayFile::fromBytes(dir.read(u"d.dtf"_s)).bars[0].endRow, 10);
+
+    // A day file that has gone is written anew.
+    QFile::remove(dir.file(u"d.dtf"_s));
+    QVERIFY(s.saveDay(1.0));
 }
 
 void TestDailyPlanFiles::state_failedSaveLeavesFileAndImage()

@@ -132,6 +132,7 @@ void TestMonthEditor::create_replacesALongerFileWhole()
 {
     Months m;
     m.folder.write(m.session.currentFileName(), QByteArray(MonthFile::Size + 100, 'x'));
+    QVERIFY(m.session.load(MonthKind::Current));
     QCOMPARE(m.editor.run(Command::Create, MonthKind::Current, 0, titled(u"新"_s)).kind, Kind::Created);
     QCOMPARE(m.folder.read(m.session.currentFileName()).size(), MonthFile::Size);
 }

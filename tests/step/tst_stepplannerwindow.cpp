@@ -108,6 +108,7 @@ private slots:
     void close_leavesFileUntouched();
     void save_writesTitlesCutToFieldAndKeepsTail();
     void save_missingFile_reportsAndStaysOpen();
+    void save_overTheBytesRead_andNeverOverAnotherProgramsChange();
 
 private:
     FakeServices m_fakes;
@@ -490,6 +491,40 @@ void TestStepPlannerWindow::save_missingFile_reportsAndStaysOpen()
     QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(fakes.dialogs.lastText().contains(folder.file(u"gone.vxs"_s)));
     QVERIFY(!folder.exists(u"gone.vxs"_s));
+}
+
+void TestStepPlannerWindow::save_overTheBytesRead_andNeverOverAnotherProgramsChange()
+{
+    TestFolder folder;
+    QByteArray bytes = sampleFile().toBytes();
+    const int g3 = 720 + 1992 * 3;
+    bytes[g3] = 3;
+    bytes.replace(g3 + 1, 3, "ab\x88"); // a title ending in half a character
+    folder.write(u"a.vxs"_s, bytes);
+    StepFile step;
+    SafeFile::Snapshot snapshot;
+    QVERIFY(StepFile::read(folder.file(u"a.vxs"_s), &step, &snapshot));
+    FakeServices fakes;
+    StepPlannerWindow w(folder.path(), fakes.services);
+    w.showStepFile(folder.file(u"a.vxs"_s), step, snapshot);
+    w.setResult(-1);
+    child<QLineEdit>(w, u"edtStep2"_s)->setText(u"typed"_s);
+
+    QByteArray theirs = bytes;
+    theirs[100] = 'x'; // another program writes in the meantime
+    folder.write(u"a.vxs"_s, theirs);
+    child<QPushButton>(w, u"btnStepSave"_s)->click();
+    QCOMPARE(w.result(), -1);
+    QCOMPARE(folder.read(u"a.vxs"_s), theirs);
+    QVERIFY(fakes.dialogs.lastText().contains(u"ほかのプログラムによって変更されています"_s));
+
+    // Saved again: over what is now on disk, the untouched title byte for byte.
+    child<QPushButton>(w, u"btnStepSave"_s)->click();
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    const QByteArray after = folder.read(u"a.vxs"_s);
+    QCOMPARE(after[100], 'x');
+    QCOMPARE(after.mid(g3, 4), bytes.mid(g3, 4));
+    QCOMPARE(StepFile::fromBytes(after).groups[2].groupTitle, u"typed"_s);
 }
 
 QTEST_MAIN(TestStepPlannerWindow)
