@@ -275,39 +275,43 @@ Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snap
 
     // The old file, if any, must be a regular file: renaming over a pipe or a device would
     // replace it, and reading its tail could block.
-    int oldFd = -1;
     struct stat oldStat;
-    if (::stat(encoded(target).constData(), &oldStat) == 0) {
+    const bool existed = ::stat(encoded(target).constData(), &oldStat) == 0;
+    if (!existed && errno != ENOENT)
+        return failureFor(errno);
+    if (existed && !S_ISREG(oldStat.st_mode))
+        return Result::failure(notRegularReason(oldStat.st_mode));
+    // The old file is opened only when its tail is wanted: replacing needs no right to read it.
+    int oldFd = -1;
+    if (existed && tail == Tail::Keep && oldStat.st_size > bytes.size()) {
         const Result opened = openRegular(target, &oldFd, &oldStat);
         if (!opened)
             return opened;
-    } else if (errno != ENOENT) {
-        return failureFor(errno);
     }
 
     // Our own temporary file instead of QSaveFile: Qt 6.4's commit() misses a failed final flush.
     QByteArray pattern =
         encoded(folder + u"/."_s + nameOf(target) + TemporaryMark + QString(TemporaryRandomLength, u'X'));
-    const int fd = ::mkstemp(pattern.data());
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
         err = errno;
         if (oldFd >= 0)
             ::close(oldFd);
         return failureFor(err);
     }
-    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
 
     bool ok = writeAll(fd, bytes.constData(), bytes.size(), &err);
-    if (ok && tail == Tail::Keep && oldFd >= 0 && oldStat.st_size > bytes.size())
+    if (ok && oldFd >= 0)
         ok = copyTail(oldFd, bytes.size(), fd, &err);
     if (oldFd >= 0)
         ::close(oldFd);
+    // Before fsync, so that the mode and owner are as safe on disk as the bytes.
+    if (ok)
+        takeOverAttributes(fd, existed ? &oldStat : nullptr);
     if (ok && ::fsync(fd) != 0) {
         err = errno;
         ok = false;
     }
-    if (ok)
-        takeOverAttributes(fd, oldFd >= 0 ? &oldStat : nullptr);
     if (::close(fd) != 0 && ok) {
         err = errno;
         ok = false;
