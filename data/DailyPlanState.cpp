@@ -136,14 +136,17 @@ SafeFile::Result DailyPlanState::loadOrCreateRoutines(const QString &path)
         QByteArray bytes;
         const SafeFile::Result r = SafeFile::read(path, &bytes, RoutineFile::Size);
         if (r) {
+            routineBytes = bytes;
             routineImage = RoutineFile::fromBytes(bytes);
             workingRoutines = routineImage;
         }
         return r;
     }
     const RoutineFile::Routines empty{};
-    const SafeFile::Result r = SafeFile::write(path, RoutineFile::toBytes(empty), SafeFile::Tail::Drop);
+    const QByteArray bytes = RoutineFile::toBytes(empty);
+    const SafeFile::Result r = SafeFile::write(path, bytes, SafeFile::Tail::Drop);
     if (r) {
+        routineBytes = bytes;
         workingRoutines = empty;
         routineImage = empty;
     }
@@ -154,10 +157,13 @@ SafeFile::Result DailyPlanState::saveRoutines(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return {};
-    const SafeFile::Result r =
-        SafeFile::write(path, RoutineFile::toBytes(workingRoutines), SafeFile::Tail::Keep);
-    if (r)
+    QByteArray image = routineBytes;
+    RoutineFile::writeInto(image, workingRoutines);
+    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep);
+    if (r) {
+        routineBytes = image;
         routineImage = workingRoutines;
+    }
     return r;
 }
 
@@ -166,20 +172,30 @@ SafeFile::Result DailyPlanState::loadOrCreateLists(const QString &path)
     if (QFileInfo::exists(path)) {
         QByteArray bytes;
         const SafeFile::Result r = SafeFile::read(path, &bytes, ListEntries::Size);
-        if (r)
+        if (r) {
+            listBytes = bytes;
             listEntries = ListEntries::fromBytes(bytes);
+        }
         return r;
     }
     const ListEntries defaults = ListEntries::defaults();
-    const SafeFile::Result r = SafeFile::write(path, defaults.toBytes(), SafeFile::Tail::Drop);
-    if (r)
+    const QByteArray bytes = defaults.toBytes();
+    const SafeFile::Result r = SafeFile::write(path, bytes, SafeFile::Tail::Drop);
+    if (r) {
+        listBytes = bytes;
         listEntries = defaults;
+    }
     return r;
 }
 
-SafeFile::Result DailyPlanState::saveLists(const QString &path) const
+SafeFile::Result DailyPlanState::saveLists(const QString &path)
 {
-    return SafeFile::write(path, listEntries.toBytes(), SafeFile::Tail::Keep);
+    QByteArray image = listBytes;
+    listEntries.writeInto(image);
+    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep);
+    if (r)
+        listBytes = image;
+    return r;
 }
 
 QString DailyPlanState::monthFolder() const

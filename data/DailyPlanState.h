@@ -58,6 +58,10 @@ struct DailyPlanState
     RoutineFile::Routines workingRoutines{};
     RoutineFile::Routines routineImage{};
     ListEntries listEntries;
+    // The routine and list files' bytes as read or last written: saves write over them, so what the
+    // user did not change keeps its bytes.
+    QByteArray routineBytes;
+    QByteArray listBytes;
 
     // The planner's own day, taken from the clock each time it opens; the session keeps the day
     // the program started on.
@@ -113,5 +117,5 @@ struct DailyPlanState
 
     // Reads the list file, or writes the default entries when there is none.
     SafeFile::Result loadOrCreateLists(const QString &path);
-    SafeFile::Result saveLists(const QString &path) const;
+    SafeFile::Result saveLists(const QString &path);
 };
