@@ -1,11 +1,25 @@
 # Build options that turn the project's habits into build failures.
 #   WRENLY_WERROR    ON: every compiler warning is an error.
 #   WRENLY_SANITIZE  sanitizers for every target, e.g. "address;undefined" (empty: none).
+#   WRENLY_FUZZ      ON (clang only): tests/fuzz builds libFuzzer programs, and every target gets
+#                    coverage for them; the sanitizers default to "address;undefined".
 # Included before the first target so that the flags reach every library, program, tool and test.
 
 option(WRENLY_WERROR "Turn compiler warnings into errors" OFF)
 set(WRENLY_SANITIZE "" CACHE STRING "Sanitizers for every target, e.g. address;undefined")
 option(WRENLY_BENCH "Build the benchmarks in bench/" ON)
+option(WRENLY_FUZZ "Build the fuzz targets in tests/fuzz with libFuzzer (clang)" OFF)
+
+if(WRENLY_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "WRENLY_FUZZ needs clang: configure with CXX=clang++")
+    endif()
+    if(NOT WRENLY_SANITIZE)
+        set(WRENLY_SANITIZE "address;undefined")
+    endif()
+    # Coverage in the libraries too, or the fuzzer sees only its own small entry point.
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 if(WRENLY_WERROR)
     add_compile_options(-Werror)
