@@ -170,9 +170,11 @@ BarGraphWindow::BarGraphWindow(Session &session, ViewHost &host, const GraphSour
     m_listArea->setLineWidth(1);
     m_listArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_listArea->verticalScrollBar()->setSingleStep(BarChart::RowHeight);
-    QPalette pal = m_listArea->palette();
+    // Only the viewport takes the colour: a palette of the scroll area's own would reach its scroll
+    // bar, whose pictures the style then caches anew at every opening.
+    QPalette pal = m_listArea->viewport()->palette();
     pal.setColor(QPalette::Window, ViewColours::listArea());
-    m_listArea->setPalette(pal);
+    m_listArea->viewport()->setPalette(pal);
     m_listArea->viewport()->setAutoFillBackground(true);
     m_canvas = new BarGraphCanvas(this, pixelFont(font(), 13));
     buildRows(source);

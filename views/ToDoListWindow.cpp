@@ -103,7 +103,8 @@ void ToDoListWindow::buildList()
     QPalette pal = content->palette();
     pal.setColor(QPalette::Window, ViewColours::listArea());
     content->setPalette(pal);
-    m_listArea->setPalette(pal);
+    // Not the scroll area itself: its scroll bar would have its pictures cached anew at every opening.
+    m_listArea->viewport()->setPalette(pal);
 
     // The greeting lies under the rows: the first row covers it as soon as there is one.
     auto *refresh = new QLabel(u"本日は リフレッシュ・デー です"_s, content);
@@ -140,8 +141,6 @@ void ToDoListWindow::buildList()
         if (job.check == JobRecord::InProgress)
             row->setBackground(ViewColours::inProgress());
         Hints::set(row, hint);
-        for (QLineEdit *box : row->findChildren<QLineEdit *>())
-            Hints::set(box, hint);
         connect(row, &JobRowWidget::leftClicked, this, &ToDoListWindow::showJobOfRow);
         connect(row, &JobRowWidget::rightClicked, this,
                 [this](JobRowWidget *, const QPoint &globalPos) { m_listMenu->popup(globalPos); });

@@ -6,50 +6,92 @@
 #include "data/JobRecord.h"
 #include "platform/TextFit.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
-#include <QLineEdit>
+#include <QHash>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int BoxTop = 5;
+constexpr int BoxHeight = 20;
+constexpr int TextMargin = 3;
+
+// The same numbers and dates recur in every row and every opening: fit each once.
+QFont fittedFont(const QFont &base, const QString &text, int width)
+{
+    static QHash<QString, QFont> cache;
+    const QString key = base.key() + u'|' + QString::number(width) + u'|' + text;
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    // 10 points; a longer number or date ("12月 No.60") steps down so it is never cut off. A long
+    // title keeps its size and is cut at the box's edge like any text box.
+    const QFont font = TextFit::fittingFont(base, 10, text, width, width < 100 ? 7 : 10);
+    if (cache.size() > 4096)
+        cache.clear();
+    cache.insert(key, font);
+    return font;
+}
+
+} // namespace
 
 JobRowWidget::JobRowWidget(MonthKind kind, int monthNumber, int dataNo, const JobRecord &job, QWidget *parent)
     : QFrame(parent), m_kind(kind), m_dataNo(dataNo)
 {
     setFixedSize(RowWidth, RowHeight);
     setFocusPolicy(Qt::NoFocus);
-    setAutoFillBackground(true);
-    setBackground(palette().color(QPalette::Base));
-    addBox(5, 65, QString::number(monthNumber) + u"月 No."_s + QString::number(dataNo))
-        ->setObjectName(u"edtDataNo"_s);
-    addBox(75, 85, DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.startDate))))
-        ->setObjectName(u"edtStart"_s);
-    addBox(165, 85, DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.endDate))))
-        ->setObjectName(u"edtEnd"_s);
-    addBox(255, 255, job.title)->setObjectName(u"edtTitle"_s);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setBox(Box::DataNo, 5, 65, QString::number(monthNumber) + u"月 No."_s + QString::number(dataNo));
+    setBox(Box::Start, 75, 85,
+           DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.startDate))));
+    setBox(Box::End, 165, 85,
+           DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.endDate))));
+    setBox(Box::Title, 255, 255, job.title);
 }
 
+void JobRowWidget::setBox(Box box, int left, int width, const QString &text)
+{
+    m_boxes[size_t(box)] = {QRect(left, BoxTop, width, BoxHeight), text, fittedFont(font(), text, width)};
+}
+
+// Kept as a colour of the row's own, not a palette: a palette per row would give every row and
+// every opening their own entries in the style's pixmap cache.
 void JobRowWidget::setBackground(const QColor &color)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
+    m_background = color;
+    update();
 }
 
-QLineEdit *JobRowWidget::addBox(int left, int width, const QString &text)
+void JobRowWidget::paintEvent(QPaintEvent *)
 {
-    auto *box = new QLineEdit(text, this);
-    box->setGeometry(left, 5, width, 20);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->setCursor(Qt::ArrowCursor);
-    box->setCursorPosition(0);
-    box->setTextMargins(1, 0, 1, 0);
-    // 10 points; a longer number or date ("12月 No.60") steps down so it is never cut
-    // off. A long title keeps its size and scrolls like any text box.
-    box->setFont(TextFit::fittingFont(box->font(), 10, text, width, width < 100 ? 7 : 10));
-    box->installEventFilter(this);
-    return box;
+    QPainter p(this);
+    p.fillRect(rect(), m_background.isValid() ? m_background : palette().color(QPalette::Base));
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    // The application's palette, not the list's: one set of cached frame pictures for every row.
+    frame.palette = QApplication::palette();
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+    frame.midLineWidth = 0;
+    frame.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
+    frame.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    for (const Painted &box : m_boxes) {
+        frame.rect = box.rect;
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &p, this);
+        const QRect text =
+            box.rect.adjusted(frame.lineWidth + TextMargin, 0, -frame.lineWidth - TextMargin, 0);
+        p.save();
+        p.setClipRect(text);
+        p.setFont(box.font);
+        p.setPen(palette().color(QPalette::Text));
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, box.text);
+        p.restore();
+    }
 }
 
 void JobRowWidget::mousePressEvent(QMouseEvent *event)
@@ -61,23 +103,13 @@ void JobRowWidget::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
+void JobRowWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 void JobRowWidget::contextMenuEvent(QContextMenuEvent *event)
 {
     // The right press has already been reported; letting the event climb would offer a second menu.
     event->accept();
-}
-
-bool JobRowWidget::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto *me = static_cast<QMouseEvent *>(event);
-        if (me->button() == Qt::LeftButton)
-            emit leftClicked(this);
-        else if (me->button() == Qt::RightButton)
-            emit rightClicked(this, me->globalPosition().toPoint());
-        return true;
-    }
-    if (event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::ContextMenu)
-        return true;
-    return QFrame::eventFilter(watched, event);
 }

@@ -31,7 +31,7 @@ QStringList rowTexts(DailyPlannerWindow *w)
     std::sort(rows.begin(), rows.end(), [](auto *a, auto *b) { return a->y() < b->y(); });
     QStringList out;
     for (JobRowWidget *r : rows)
-        out << child<QLineEdit>(r, u"edtDataNo")->text();
+        out << r->text(JobRowWidget::Box::DataNo);
     return out;
 }
 
@@ -176,7 +176,7 @@ void TestDailyPlanLauncher::inProgress_rowsInOrderAndCount()
     for (JobRowWidget *r : rows) {
         QCOMPARE(r->x(), 1);
         QCOMPARE(r->y() % 30, 0);
-        QCOMPARE(r->palette().color(QPalette::Window), QColor(0, 255, 255));
+        QCOMPARE(r->background(), QColor(0, 255, 255));
     }
 }
 

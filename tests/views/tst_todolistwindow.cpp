@@ -145,10 +145,10 @@ void TestToDoList::rows_showTheJobsWithInProgressFramedInAqua()
     for (int i = 0; i < rows.size(); ++i) {
         JobRowWidget *row = rows[i];
         QCOMPARE(row->geometry(), QRect(1, 30 * i, 530, 30));
-        QCOMPARE(row->findChild<QLineEdit *>(u"edtDataNo"_s)->text(), expected[i].no);
-        QCOMPARE(row->findChild<QLineEdit *>(u"edtStart"_s)->text(), expected[i].start);
-        QCOMPARE(row->findChild<QLineEdit *>(u"edtEnd"_s)->text(), expected[i].end);
-        QCOMPARE(row->findChild<QLineEdit *>(u"edtTitle"_s)->text(), expected[i].title);
+        QCOMPARE(row->text(JobRowWidget::Box::DataNo), expected[i].no);
+        QCOMPARE(row->text(JobRowWidget::Box::Start), expected[i].start);
+        QCOMPARE(row->text(JobRowWidget::Box::End), expected[i].end);
+        QCOMPARE(row->text(JobRowWidget::Box::Title), expected[i].title);
         // The frame around the boxes is the row's own colour.
         const QColor frame = row->grab().toImage().pixelColor(2, 2);
         QCOMPARE(frame == QColor(0, 255, 255), expected[i].aqua);
@@ -220,8 +220,13 @@ void TestToDoList::leftClick_showsTheJob()
     views.openToDoList(false);
 
     JobRowWidget *panel = views.listWindow()->rowWidgets().at(row);
-    QWidget *target = box.isEmpty() ? static_cast<QWidget *>(panel) : panel->findChild<QLineEdit *>(box);
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
+    const QHash<QString, JobRowWidget::Box> boxes = {{u"edtDataNo"_s, JobRowWidget::Box::DataNo},
+                                                     {u"edtStart"_s, JobRowWidget::Box::Start},
+                                                     {u"edtEnd"_s, JobRowWidget::Box::End},
+                                                     {u"edtTitle"_s, JobRowWidget::Box::Title}};
+    const QPoint at =
+        box.isEmpty() ? QPoint(2, 2) : panel->boxRect(boxes.value(box)).topLeft() + QPoint(2, 2);
+    QTest::mouseClick(panel, Qt::LeftButton, {}, at);
 
     QCOMPARE(f.host.activations, 1);
     QCOMPARE(f.host.shown, (QList<FakeViewHost::Shown>{{kind, dataNo}}));

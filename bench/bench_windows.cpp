@@ -1,0 +1,227 @@
+// Times opening each window of Wrenly over full data, against a bare Qt widget of the same size
+// and number of child widgets opened the same way, and the memory left after many openings.
+//   bench_windows [rounds]
+// Each figure is the median of `rounds` openings (default 15), from the call that opens the window
+// to the window shown and painted (QWidget::grab).
+
+#include "app/MainWindow.h"
+#include "dailyplan/DailyPlanHost.h"
+#include "dailyplan/DailyPlanLauncher.h"
+#include "dailyplan/DailyPlannerWindow.h"
+#include "data/Config.h"
+#include "data/DailyPlanPaths.h"
+#include "data/DayFile.h"
+#include "data/DaySerial.h"
+#include "data/JobRecord.h"
+#include "support/Fakes.h"
+#include "support/TestFolder.h"
+#include "views/ViewManager.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <malloc.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate Today(2005, 5, 16);
+
+// 60 records; the first 50 are open today, a third of them in progress.
+MonthFile::Jobs fullMonth(int year, int month)
+{
+    MonthFile::Jobs jobs{};
+    for (int i = 0; i < MonthFile::RecordCount; ++i) {
+        JobRecord &j = jobs[size_t(i)];
+        j.dataNo = i + 1;
+        j.title = u"仕事の名前 "_s + QString::number(i + 1);
+        j.startDate = DaySerial::fromDate(QDate(year, month, 1 + i % 28));
+        j.endDate = i < 50 ? DaySerial::fromDate(Today) + 5 + i % 20 : j.startDate;
+        j.comments = QString(100, QChar(0x5185));
+        j.customer = u"山田商店"_s;
+        j.check = i < 50 ? (i % 3 == 0 ? JobRecord::InProgress : JobRecord::NotDone) : JobRecord::Done;
+    }
+    return jobs;
+}
+
+DayFile fullDay()
+{
+    DayFile day;
+    day.setSourcePath(u"Y2005516.dtf"_s);
+    for (int k = 0; k < PadSlots; ++k) {
+        const int row = 40 + 110 * k;
+        day.bars[k] = {k % 2 ? u"R"_s : u"L"_s, row, row + 60, 0x00FF00};
+        SchedulePadRecord &p = day.pads[k];
+        p.padNo = k + 1;
+        p.padLeft = k % 2 ? 351 : 4;
+        p.padTop = row + 1;
+        p.keyword = u"会議"_s;
+        p.content = u"週次の打合せ"_s;
+        p.barColor = 0x00FF00;
+        const TimeAxis::ClockTime start = TimeAxis::rowToTime(row);
+        const TimeAxis::ClockTime end = TimeAxis::rowToTime(row + 60);
+        p.startHour = start.hour;
+        p.startMinute = start.minute;
+        p.startPM = start.pm;
+        p.endHour = end.hour;
+        p.endMinute = end.minute;
+        p.endPM = end.pm;
+    }
+    return day;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+template <typename F> double timeOnce(F &&f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// A bare widget of the given size with `children` plain child widgets, shown and painted.
+double bareOpen(QSize size, int children)
+{
+    return timeOnce([&] {
+        QWidget w;
+        w.resize(size);
+        for (int i = 0; i < children; ++i)
+            (new QWidget(&w))->setGeometry((i * 7) % size.width(), (i * 13) % size.height(), 20, 10);
+        w.show();
+        w.grab();
+    });
+}
+
+// Heap in use, not the resident size: freed memory that malloc keeps for later is no growth.
+long heapKiB()
+{
+    return long(mallinfo2().uordblks / 1024);
+}
+
+void report(const char *what, const std::vector<double> &ours, const std::vector<double> &bare)
+{
+    const double a = median(ours);
+    const double b = median(bare);
+    std::printf("%-34s %8.2f ms   bare %8.2f ms   ratio %5.2f\n", what, a, b, a / b);
+}
+
+class NoHost final : public DailyPlanHost
+{
+public:
+    QWidget *hostWindow() override { return nullptr; }
+    void closeModelessViews() override {}
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
+
+    TestFolder folder;
+    folder.addShutter();
+    folder.write(u"Y2005MAY.vxf"_s, MonthFile::toBytes(fullMonth(2005, 5)));
+    folder.write(u"Y2005APR.vxf"_s, MonthFile::toBytes(fullMonth(2005, 4)));
+    folder.write(Config::fileName(), Config::defaultFileBytes(folder.path()));
+    QDir().mkpath(DailyPlanPaths::monthFolder(folder.path(), Today));
+    folder.write(DailyPlanPaths::dayFile(folder.path(), Today).mid(folder.path().size() + 1),
+                 fullDay().toBytes());
+    FakeServices fakes;
+    fakes.clock.date = Today;
+
+    // Start-up: the main window built, shown and painted, against a bare main window.
+    std::vector<double> ours, bare;
+    for (int i = 0; i < rounds; ++i) {
+        ours.push_back(timeOnce([&] {
+            MainWindow w(folder.path(), fakes.services);
+            w.show();
+            w.grab();
+        }));
+        bare.push_back(timeOnce([&] {
+            QMainWindow w;
+            w.setCentralWidget(new QWidget);
+            w.resize(420, 600);
+            w.show();
+            w.grab();
+        }));
+    }
+    report("start-up to the main window", ours, bare);
+
+    MainWindow main(folder.path(), fakes.services);
+    main.show();
+    ViewManager &views = main.views();
+
+    const auto measureView = [&](const char *what, const std::function<QWidget *()> &open,
+                                 const std::function<void()> &close, int openings) {
+        std::vector<double> ours, bare;
+        QSize size;
+        int children = 0;
+        for (int i = 0; i < rounds; ++i) {
+            ours.push_back(timeOnce([&] {
+                QWidget *w = open();
+                w->grab();
+                size = w->size();
+                children = int(w->findChildren<QWidget *>().size());
+            }));
+            close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            bare.push_back(bareOpen(size, children));
+        }
+        report(what, ours, bare);
+        const long before = heapKiB();
+        for (int i = 0; i < openings; ++i) {
+            open()->grab();
+            close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        std::printf("%-34s %+8.2f MB after %d more openings (%d child widgets)\n", "",
+                    (heapKiB() - before) / 1024.0, openings, children);
+    };
+
+    measureView(
+        "to-do list (50 rows)",
+        [&] {
+            views.openToDoList(false);
+            return views.toDoList();
+        },
+        [&] { views.closeToDoList(); }, 200);
+    measureView(
+        "bar graph (60 bars)",
+        [&] {
+            views.openGraph();
+            return views.graph();
+        },
+        [&] { views.closeGraph(); }, 200);
+
+    Session session(folder.path());
+    session.startDay(Today);
+    NoHost host;
+    DailyPlanLauncher launcher(session, fakes.services, host);
+    launcher.confirmFirstUse = [](QWidget *) { return true; };
+    std::unique_ptr<DailyPlannerWindow> planner;
+    measureView(
+        "daily planner (24 pads)",
+        [&] {
+            planner = launcher.prepare();
+            planner->show();
+            return static_cast<QWidget *>(planner.get());
+        },
+        [&] {
+            planner->reject();
+            planner.reset();
+        },
+        30);
+    return 0;
+}
