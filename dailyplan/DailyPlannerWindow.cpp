@@ -14,6 +14,7 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/TextFit.h"
+#include "widgets/ColorFrame.h"
 #include "widgets/JobRowWidget.h"
 
 #include <QAction>
@@ -175,11 +176,10 @@ QAction *DailyPlannerWindow::routineEntryAction()
 
 void DailyPlannerWindow::buildJobsPanel()
 {
-    m_jobsPanel = new QFrame(this);
+    m_jobsPanel = new ColorFrame(skyBlue, this);
     m_jobsPanel->setObjectName(u"pnlToDoList"_s);
     m_jobsPanel->setFrameShape(QFrame::Panel);
     m_jobsPanel->setFrameShadow(QFrame::Raised);
-    setBackground(m_jobsPanel, skyBlue);
 
     QLabel *heading = label(u"遂行中ジョブ リスト"_s, m_jobsPanel, 8, 6);
     QFont bold = heading->font();
@@ -202,9 +202,8 @@ void DailyPlannerWindow::buildJobsPanel()
     m_jobsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_jobsScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_jobsScroll->setFocusPolicy(Qt::NoFocus);
-    m_jobRows = new QWidget;
+    m_jobRows = new ColorFrame(skyBlue);
     m_jobRows->resize(JobRowWidget::RowWidth + 2, 0);
-    setBackground(m_jobRows, skyBlue);
     m_jobsScroll->setWidget(m_jobRows);
     Hints::set(m_jobsScroll, u"遂行中ジョブ|今月と前月のジョブのうち,本日遂行中のものの一覧です"_s);
 }
@@ -354,10 +353,9 @@ void DailyPlannerWindow::buildPlan()
     m_planHolder = new QWidget;
     m_planHolder->setObjectName(u"pnlBase"_s);
     m_planHolder->setFixedSize(planWidth + 12, 2904);
-    m_plan = new QWidget(m_planHolder);
+    m_plan = new ColorFrame(Qt::white, m_planHolder);
     m_plan->setObjectName(u"pnlFrame"_s);
     m_plan->setGeometry(6, 0, planWidth, DailyPlanState::PlanHeight);
-    setBackground(m_plan, Qt::white);
 
     auto *left = new DayPaneWidget(TimeAxis::leftPaneBands(), m_plan);
     left->setObjectName(u"pbxFrameL"_s);
@@ -366,10 +364,9 @@ void DailyPlannerWindow::buildPlan()
     right->setObjectName(u"pbxFrameR"_s);
     right->setGeometry(1 + 300 + 48, 1, 300, 2882);
 
-    auto *timeStrip = new QFrame(m_plan);
+    auto *timeStrip = new ColorFrame(QColor(112, 128, 144), m_plan);
     timeStrip->setObjectName(u"pnlTime"_s);
     timeStrip->setGeometry(301, 1, 48, 2882);
-    setBackground(timeStrip, QColor(112, 128, 144));
     auto *leftHolder = new QWidget(timeStrip);
     leftHolder->setObjectName(u"pnlTimeL"_s);
     leftHolder->setGeometry(1, 1, 12, TimeAxis::Rows);
@@ -395,10 +392,9 @@ void DailyPlannerWindow::buildPlan()
     }
     Hints::set(scale, u"時刻|時刻の目盛りです (5分ごと)"_s);
 
-    m_firstUseHint = new QFrame(m_plan);
+    m_firstUseHint = new ColorFrame(QColor(255, 251, 240), m_plan);
     m_firstUseHint->setObjectName(u"pnlIniHint"_s);
     m_firstUseHint->setFrameShape(QFrame::Box);
-    setBackground(m_firstUseHint, QColor(255, 251, 240));
     auto *hintText = new QLabel(m_firstUseHint);
     hintText->setObjectName(u"lblIniHint"_s);
     hintText->move(1, 1);

@@ -8,15 +8,20 @@
 #include "widgets/SjisLimitValidator.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOption>
 #include <QToolButton>
+#include <qdrawutil.h>
 
 using namespace Qt::StringLiterals;
 
@@ -76,8 +81,39 @@ SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
     setFixedSize(Width, Height);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
-    setAutoFillBackground(true);
+    // Tab reaches a painted pad, which then makes its boxes and passes the focus on.
+    setFocusPolicy(Qt::TabFocus);
+    m_face.keyword = keywordPlaceholder;
+    m_face.description = descriptionPlaceholder;
+}
 
+void SchedulePad::makeEditable()
+{
+    if (m_editable)
+        return;
+    m_editable = true;
+    buildEditors();
+    setFocusPolicy(Qt::NoFocus);
+    // The boxes take over what the painted pad showed.
+    showStart({m_face.startHour.toInt(), m_face.startMinute, m_face.startPm});
+    m_startHourBox->setEditText(m_face.startHour);
+    showEnd({m_face.endHour.toInt(), m_face.endMinute, m_face.endPm});
+    m_endHourBox->setEditText(m_face.endHour);
+    m_keywordBox->setEditText(m_face.keyword);
+    m_descriptionBox->setEditText(m_face.description);
+    m_completedBox->setChecked(m_face.completed);
+    m_colorBox->setColorValue(m_face.color);
+    setKept(m_face.kept);
+    setMarked(m_face.marked);
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow()) // the pad's menu pops up only when asked
+            child->show();
+    }
+    update();
+}
+
+void SchedulePad::buildEditors()
+{
     buildTimeGroup(3, &m_startHourBox, &m_startMinuteBox, &m_startPmBox);
     buildTimeGroup(30, &m_endHourBox, &m_endMinuteBox, &m_endPmBox);
     addLabel(u"開"_s, 5, 4, 8);
@@ -134,7 +170,7 @@ SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
     m_keywordBox->setSource([&state] { return state.listEntries.keywordList(); });
     Hints::set(m_keywordBox, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
 
-    m_numberBox = new QLineEdit(QString::number(number), this);
+    m_numberBox = new QLineEdit(QString::number(m_number), this);
     m_numberBox->setObjectName(u"edtPadNo"_s);
     m_numberBox->setGeometry(264, 5, 25, 21);
     m_numberBox->setReadOnly(true);
@@ -194,6 +230,7 @@ SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
                           static_cast<QWidget *>(m_moveUpButton), static_cast<QWidget *>(m_moveDownButton)})
         part->installEventFilter(this);
 
+    setTabOrder(this, m_startHourBox);
     setTabOrder(m_startHourBox, m_startMinuteBox);
     setTabOrder(m_startMinuteBox, m_startPmBox);
     setTabOrder(m_startPmBox, m_endHourBox);
@@ -261,10 +298,20 @@ void SchedulePad::buildTimeGroup(int y, QComboBox **hour, QSpinBox **minute, QCh
 
 void SchedulePad::setFromRecord(const SchedulePadRecord &record)
 {
-    m_keywordBox->setEditText(record.keyword.isEmpty() ? keywordPlaceholder : record.keyword);
-    m_descriptionBox->setEditText(record.content.isEmpty() ? descriptionPlaceholder : record.content);
-    m_completedBox->setChecked(record.completed);
-    m_colorBox->setColorValue(record.barColor);
+    const QString keyword = record.keyword.isEmpty() ? keywordPlaceholder : record.keyword;
+    const QString description = record.content.isEmpty() ? descriptionPlaceholder : record.content;
+    if (m_editable) {
+        m_keywordBox->setEditText(keyword);
+        m_descriptionBox->setEditText(description);
+        m_completedBox->setChecked(record.completed);
+        m_colorBox->setColorValue(record.barColor);
+    } else {
+        m_face.keyword = keyword;
+        m_face.description = description;
+        m_face.completed = record.completed;
+        m_face.color = record.barColor;
+        update();
+    }
     showTimes(record);
 }
 
@@ -279,8 +326,26 @@ void SchedulePad::setTimes(const TimeAxis::ClockTime &start, const TimeAxis::Clo
     showEnd(end);
 }
 
+namespace {
+
+// What a minute box shows for a value: kept to its range, which wraps at the ends.
+int shownMinute(int minute)
+{
+    const int value = qBound(-1, minute, 60);
+    return value == 60 ? 0 : value == -1 ? 59 : value;
+}
+
+} // namespace
+
 void SchedulePad::showStart(const TimeAxis::ClockTime &time)
 {
+    if (!m_editable) {
+        m_face.startHour = QString::number(time.hour);
+        m_face.startMinute = shownMinute(time.minute);
+        m_face.startPm = time.pm;
+        update();
+        return;
+    }
     m_startHourBox->setEditText(QString::number(time.hour));
     m_startMinuteBox->setValue(time.minute);
     m_startPmBox->setChecked(time.pm);
@@ -288,6 +353,13 @@ void SchedulePad::showStart(const TimeAxis::ClockTime &time)
 
 void SchedulePad::showEnd(const TimeAxis::ClockTime &time)
 {
+    if (!m_editable) {
+        m_face.endHour = QString::number(time.hour);
+        m_face.endMinute = shownMinute(time.minute);
+        m_face.endPm = time.pm;
+        update();
+        return;
+    }
     m_endHourBox->setEditText(QString::number(time.hour));
     m_endMinuteBox->setValue(time.minute);
     m_endPmBox->setChecked(time.pm);
@@ -295,29 +367,89 @@ void SchedulePad::showEnd(const TimeAxis::ClockTime &time)
 
 void SchedulePad::setKept(bool kept)
 {
+    m_face.kept = kept;
+    if (!m_editable) {
+        update();
+        return;
+    }
     m_keepButton->setEnabled(!kept);
     m_reviseButton->setEnabled(kept);
 }
 
 void SchedulePad::setColorValue(qint32 value)
 {
+    if (!m_editable) {
+        m_face.color = value;
+        update();
+        return;
+    }
     m_colorBox->setColorValue(value);
 }
 
 void SchedulePad::setMarked(bool marked)
 {
+    m_face.marked = marked;
+    if (!m_editable) {
+        update();
+        return;
+    }
     m_markLabel->setText(marked ? u"◆"_s : QString());
 }
 
 bool SchedulePad::isMarked() const
 {
-    return !m_markLabel->text().isEmpty();
+    return m_editable ? !m_markLabel->text().isEmpty() : m_face.marked;
 }
 
 void SchedulePad::focusPad()
 {
+    makeEditable();
     m_keywordBox->setFocus(Qt::OtherFocusReason);
     m_keywordBox->lineEdit()->selectAll();
+}
+
+void SchedulePad::enterEvent(QEnterEvent *event)
+{
+    QFrame::enterEvent(event);
+    makeEditable();
+}
+
+void SchedulePad::mousePressEvent(QMouseEvent *event)
+{
+    if (m_editable) {
+        QFrame::mousePressEvent(event);
+        return;
+    }
+    // A press that reaches a painted pad (no pointer came in first) goes on to the box it hit.
+    makeEditable();
+    if (QWidget *target = childAt(event->position().toPoint())) {
+        QMouseEvent press(event->type(), target->mapFrom(this, event->position()), event->globalPosition(),
+                          event->button(), event->buttons(), event->modifiers());
+        QCoreApplication::sendEvent(target, &press);
+    }
+}
+
+void SchedulePad::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_editable) {
+        QFrame::contextMenuEvent(event);
+        return;
+    }
+    // As for the press: the boxes answer with their own menus, the mark, number and arrows with
+    // the pad's.
+    makeEditable();
+    if (QWidget *target = childAt(event->pos())) {
+        QContextMenuEvent menu(event->reason(), target->mapFrom(this, event->pos()), event->globalPos(),
+                               event->modifiers());
+        QCoreApplication::sendEvent(target, &menu);
+    }
+}
+
+void SchedulePad::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    makeEditable();
+    m_startHourBox->setFocus(event->reason());
 }
 
 bool SchedulePad::eventFilter(QObject *watched, QEvent *event)
@@ -332,6 +464,189 @@ bool SchedulePad::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     return QFrame::eventFilter(watched, event);
+}
+
+void SchedulePad::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    // White as the plan it lies on; painted, not a palette, so that every pad and its boxes share
+    // the application's palette and with it the style's cached pictures.
+    painter.fillRect(rect(), Qt::white);
+    if (!m_editable)
+        paintFace(painter);
+    painter.end();
+    QFrame::paintEvent(event);
+}
+
+// The pad as its boxes and buttons will show it, drawn by the style from the same geometry.
+void SchedulePad::paintFace(QPainter &painter)
+{
+    const QPalette palette = QApplication::palette();
+    QStyle *style = this->style();
+    const QFont base = font();
+    const auto fontOf = [&base](int pointSize) {
+        QFont f = base;
+        f.setPointSize(pointSize);
+        return f;
+    };
+    const auto text = [&painter](const QRect &r, const QString &s,
+                                 int flags = Qt::AlignLeft | Qt::AlignVCenter) {
+        painter.drawText(r, flags | Qt::TextSingleLine, s);
+    };
+    const auto label = [&](const QString &s, int x, int y, int pointSize) {
+        painter.setFont(fontOf(pointSize));
+        painter.setPen(palette.color(QPalette::WindowText));
+        const QFontMetrics fm(painter.font());
+        text(QRect(x, y, fm.horizontalAdvance(s) + 2, fm.height()), s);
+    };
+    // Each control is drawn at its own origin, as its widget would draw it, so that the style's
+    // sub-control rectangles come out where the widget's would.
+    const auto at = [&painter](const QRect &r, const auto &draw) {
+        painter.save();
+        painter.translate(r.topLeft());
+        draw(QRect(QPoint(0, 0), r.size()));
+        painter.restore();
+    };
+    const auto editable = [&](const QRect &box, const QString &s, const QFont &f) {
+        at(box, [&](const QRect &r) {
+            QStyleOptionComboBox option;
+            option.initFrom(this);
+            option.fontMetrics = QFontMetrics(f);
+            option.palette = palette;
+            option.state = QStyle::State_Enabled;
+            option.rect = r;
+            option.editable = true;
+            option.frame = true;
+            option.subControls = QStyle::SC_All;
+            style->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, nullptr);
+            const QRect field =
+                style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, nullptr);
+            painter.save();
+            painter.setClipRect(field.adjusted(0, 0, 2, 0));
+            painter.setFont(f);
+            painter.setPen(palette.color(QPalette::Text));
+            text(field.adjusted(1, 0, 0, 0), s);
+            painter.restore();
+        });
+    };
+    const auto spin = [&](const QRect &box, int value, const QFont &f) {
+        at(box, [&](const QRect &r) {
+            QStyleOptionSpinBox option;
+            option.initFrom(this);
+            option.fontMetrics = QFontMetrics(f);
+            option.palette = palette;
+            option.state = QStyle::State_Enabled;
+            option.rect = r;
+            option.frame = true;
+            option.buttonSymbols = QAbstractSpinBox::UpDownArrows;
+            option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+            option.subControls = QStyle::SC_All;
+            style->drawComplexControl(QStyle::CC_SpinBox, &option, &painter, nullptr);
+            const QRect field =
+                style->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, nullptr);
+            painter.setFont(f);
+            painter.setPen(palette.color(QPalette::Text));
+            text(field.adjusted(2, 0, -2, 0), QString::number(value));
+        });
+    };
+    const auto check = [&](const QRect &r, bool on, const QString &caption) {
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.palette = palette;
+        option.state = QStyle::State_Enabled | (on ? QStyle::State_On : QStyle::State_Off);
+        option.rect = r;
+        option.text = caption;
+        painter.setFont(base);
+        style->drawControl(QStyle::CE_CheckBox, &option, &painter, nullptr);
+    };
+    const auto arrow = [&](const QRect &box, Qt::ArrowType type) {
+        at(box, [&](const QRect &r) {
+            QStyleOptionToolButton option;
+            option.initFrom(this);
+            option.palette = palette;
+            option.state = QStyle::State_Enabled | QStyle::State_Raised;
+            option.rect = r;
+            option.arrowType = type;
+            option.features = QStyleOptionToolButton::Arrow;
+            option.toolButtonStyle = Qt::ToolButtonIconOnly;
+            option.subControls = QStyle::SC_ToolButton;
+            style->drawComplexControl(QStyle::CC_ToolButton, &option, &painter, nullptr);
+        });
+    };
+    const auto button = [&](const QRect &r, const QString &caption, bool enabled) {
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.palette = palette;
+        option.state = QStyle::State_Raised | (enabled ? QStyle::State_Enabled : QStyle::State_None);
+        option.palette.setCurrentColorGroup(enabled ? QPalette::Active : QPalette::Disabled);
+        option.rect = r;
+        option.text = caption;
+        painter.setFont(fontOf(8));
+        style->drawControl(QStyle::CE_PushButton, &option, &painter, nullptr);
+    };
+
+    const QFont small = fontOf(8);
+    const int checkSize =
+        style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    for (int y : {3, 30}) {
+        const bool start = y == 3;
+        editable(QRect(20, y + 1, 38, 22), start ? m_face.startHour : m_face.endHour, small);
+        label(u":"_s, 59, y + 4, 9);
+        spin(QRect(63, y + 1, 37, 22), start ? m_face.startMinute : m_face.endMinute, small);
+        label(u"PM"_s, 102, y - 2, 7);
+        check(QRect(103, y + 9, checkSize, style->pixelMetric(QStyle::PM_IndicatorHeight)),
+              start ? m_face.startPm : m_face.endPm, QString());
+    }
+    label(u"開"_s, 5, 4, 8);
+    label(u"始"_s, 5, 15, 8);
+    label(u"終"_s, 5, 31, 8);
+    label(u"了"_s, 5, 42, 8);
+    arrow(QRect(120, 3, 20, 24), Qt::UpArrow);
+    arrow(QRect(120, 53, 20, 24), Qt::DownArrow);
+
+    const QRect mark(120, 27, 20, 26);
+    painter.fillRect(mark, Qt::white);
+    qDrawShadePanel(&painter, mark, palette, true, 1);
+    if (m_face.marked) {
+        painter.setFont(base);
+        painter.setPen(Qt::black);
+        text(mark, u"◆"_s, Qt::AlignCenter);
+    }
+
+    editable(QRect(145, 5, 115, 21), m_face.keyword, base);
+    editable(QRect(145, 29, 145, 21), m_face.description, base);
+
+    QStyleOptionFrame number;
+    number.initFrom(this);
+    number.palette = palette;
+    number.state = QStyle::State_Enabled | QStyle::State_Sunken | QStyle::State_ReadOnly;
+    number.rect = QRect(264, 5, 25, 21);
+    number.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &number, nullptr);
+    style->drawPrimitive(QStyle::PE_PanelLineEdit, &number, &painter, nullptr);
+    painter.setFont(base);
+    painter.setPen(palette.color(QPalette::Text));
+    text(number.rect, QString::number(m_number), Qt::AlignCenter);
+
+    check(QRect(145, 54, 45, 18), m_face.completed, u"完了"_s);
+
+    at(QRect(190, 52, 100, 22), [&](const QRect &r) {
+        QStyleOptionComboBox colour;
+        colour.initFrom(this);
+        colour.palette = palette;
+        colour.state = QStyle::State_Enabled;
+        colour.rect = r;
+        colour.frame = true;
+        colour.subControls = QStyle::SC_All;
+        colour.currentText = ColorComboBox::nameOf(m_face.color);
+        colour.currentIcon = ColorComboBox::swatchOf(m_face.color);
+        colour.iconSize = QSize(14, 10);
+        painter.setFont(base);
+        style->drawComplexControl(QStyle::CC_ComboBox, &colour, &painter, nullptr);
+        style->drawControl(QStyle::CE_ComboBoxLabel, &colour, &painter, nullptr);
+    });
+
+    button(QRect(3, 57, 60, 20), u"一時保存"_s, !m_face.kept);
+    button(QRect(65, 57, 55, 20), u"変更"_s, m_face.kept);
 }
 
 void SchedulePad::moveUp()
@@ -390,6 +705,7 @@ void SchedulePad::showClamping(const DailyPlanState::PadOutcome &outcome)
 
 void SchedulePad::keepPad()
 {
+    makeEditable();
     DailyPlanState::PadForm form;
     if (!readForm(&form))
         return;
@@ -408,6 +724,7 @@ void SchedulePad::keepPad()
 
 void SchedulePad::revisePad()
 {
+    makeEditable();
     DailyPlanState::PadForm form;
     if (!readForm(&form))
         return;

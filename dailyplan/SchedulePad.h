@@ -35,6 +35,8 @@ public:
 
 // One schedule pad on the plan: edits record and bar number - 1 of the working day. Its buttons
 // change only the working copies; the day reaches its file with the window's save.
+// A pad is painted until it is touched (pointer, click, focus): its boxes and buttons are made
+// only then, so a day of 24 pads opens at once.
 class SchedulePad final : public QFrame
 {
     Q_OBJECT
@@ -59,6 +61,10 @@ public:
     bool isMarked() const;
     void focusPad();
 
+    // Makes the boxes and buttons, from what the painted pad shows.
+    void makeEditable();
+    bool isEditable() const { return m_editable; }
+
     // "一時保存": the boxes go to the working day and the pad moves to the start of its bar.
     void keepPad();
     // "変更": the boxes go to the working day; the pad stays where it stands.
@@ -71,8 +77,31 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
+    // What the pad shows while it is only painted.
+    struct Face
+    {
+        QString startHour = QStringLiteral("0");
+        int startMinute = 0;
+        bool startPm = false;
+        QString endHour = QStringLiteral("0");
+        int endMinute = 0;
+        bool endPm = false;
+        QString keyword;
+        QString description;
+        bool completed = false;
+        qint32 color = 0;
+        bool kept = false;
+        bool marked = false;
+    };
+    void buildEditors();
+    void paintFace(QPainter &painter);
     QLabel *addLabel(const QString &text, int x, int y, int pointSize);
     void buildTimeGroup(int y, QComboBox **hour, QSpinBox **minute, QCheckBox **pm);
     void moveBy(int dy);
@@ -87,6 +116,8 @@ private:
 
     int m_number;
     SchedulePadHost &m_host;
+    bool m_editable = false;
+    Face m_face;
 
     QComboBox *m_startHourBox = nullptr;
     QSpinBox *m_startMinuteBox = nullptr;

@@ -102,6 +102,20 @@ void ColorComboBox::onActivated(int index)
         setColorValue(toValue(chosen));
 }
 
+QString ColorComboBox::nameOf(qint32 value)
+{
+    for (const NamedColor &c : namedColors) {
+        if (c.value == value)
+            return QString::fromUtf16(c.name);
+    }
+    return u"カスタム..."_s;
+}
+
+QIcon ColorComboBox::swatchOf(qint32 value)
+{
+    return swatch(value);
+}
+
 QColor ColorComboBox::toColor(qint32 value)
 {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);

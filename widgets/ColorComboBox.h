@@ -17,6 +17,9 @@ public:
 
     static QColor toColor(qint32 value);
     static qint32 toValue(const QColor &color);
+    // What the box shows for a value: the colour's name (or the custom entry's) and its swatch.
+    static QString nameOf(qint32 value);
+    static QIcon swatchOf(qint32 value);
 
     // Asks for a custom colour; tests replace it so no dialog opens.
     std::function<QColor(QWidget *parent, const QColor &initial)> pickColor;

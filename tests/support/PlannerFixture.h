@@ -81,7 +81,14 @@ struct Planner
         window->dragMove(column(right), to);
         window->dragRelease(column(right), Qt::LeftButton, to);
     }
-    SchedulePad *pad(int number) const { return window->pad(number - 1); }
+    // The pad with its boxes made, as a user's pointer makes them.
+    SchedulePad *pad(int number) const
+    {
+        SchedulePad *p = window->pad(number - 1);
+        if (p)
+            p->makeEditable();
+        return p;
+    }
     int shutters() const { return fakes.sound.played.size(); }
 };
 

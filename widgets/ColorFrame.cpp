@@ -1,0 +1,24 @@
+#include "widgets/ColorFrame.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+ColorFrame::ColorFrame(const QColor &color, QWidget *parent) : QFrame(parent), m_color(color)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ColorFrame::setColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void ColorFrame::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), m_color);
+    }
+    QFrame::paintEvent(event);
+}
