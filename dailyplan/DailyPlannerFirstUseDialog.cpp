@@ -1,4 +1,5 @@
 #include "dailyplan/DailyPlannerFirstUseDialog.h"
+#include "widgets/InstantMnemonics.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -46,6 +47,7 @@ DailyPlannerFirstUseDialog::DailyPlannerFirstUseDialog(QWidget *parent) : QDialo
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
+    InstantMnemonics::apply(this);
 }
 
 void DailyPlannerFirstUseDialog::showEvent(QShowEvent *event)

@@ -15,6 +15,7 @@
 #include "platform/Shutter.h"
 #include "platform/TextFit.h"
 #include "widgets/ColorFrame.h"
+#include "widgets/InstantMnemonics.h"
 #include "widgets/JobRowWidget.h"
 
 #include <QAction>
@@ -121,6 +122,7 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Dai
             m_dragActive = true;
     });
     layoutParts();
+    InstantMnemonics::apply(this);
 }
 
 DailyPlannerWindow::~DailyPlannerWindow()

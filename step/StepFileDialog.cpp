@@ -1,6 +1,7 @@
 #include "step/StepFileDialog.h"
 
 #include "data/StepFile.h"
+#include "widgets/InstantMnemonics.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -74,6 +75,7 @@ StepFileDialog::StepFileDialog(const QString &stepDir, QWidget *parent) : QDialo
         move(host.left() + 90, host.top() + 105);
     }
     fillList();
+    InstantMnemonics::apply(this);
 }
 
 void StepFileDialog::fillList()

@@ -1,4 +1,5 @@
 #include "step/StepFirstUseDialog.h"
+#include "widgets/InstantMnemonics.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -105,4 +106,5 @@ StepFirstUseDialog::StepFirstUseDialog(QWidget *parent) : QDialog(parent)
     root->setSizeConstraint(QLayout::SetFixedSize);
 
     move(210, 110);
+    InstantMnemonics::apply(this);
 }

@@ -12,6 +12,7 @@
 #include "step/StepMessages.h"
 #include "step/StepPictureWidget.h"
 #include "step/StepStripWidget.h"
+#include "widgets/InstantMnemonics.h"
 #include "widgets/SjisLimitValidator.h"
 
 #include <QButtonGroup>
@@ -174,6 +175,7 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
 
     buildChartMenu();
     resize(MinimumWidth, WindowHeight);
+    InstantMnemonics::apply(this);
 }
 
 StepPlannerWindow::~StepPlannerWindow() = default;

@@ -4,6 +4,7 @@
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
 #include "views/ViewHost.h"
+#include "widgets/InstantMnemonics.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -194,6 +195,7 @@ BarGraphWindow::BarGraphWindow(Session &session, ViewHost &host, const GraphSour
     setFixedWidth(listAreaWidth() + ExtraWidth);
     resize(width(), DefaultHeight);
     layoutBottom();
+    InstantMnemonics::apply(this);
 }
 
 QWidget *BarGraphWindow::canvas() const

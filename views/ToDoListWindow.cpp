@@ -4,6 +4,7 @@
 #include "platform/Hints.h"
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
+#include "widgets/InstantMnemonics.h"
 #include "widgets/JobRowWidget.h"
 
 #include <QCloseEvent>
@@ -54,6 +55,7 @@ ToDoListWindow::ToDoListWindow(Session &session, ViewHost &host, QWidget *parent
     close->setObjectName(u"btnListClose"_s);
     close->setGeometry(ListLeft + ListWidth - 75, ListTop + ListHeight + 14, 75, 25);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    InstantMnemonics::apply(this);
 }
 
 void ToDoListWindow::buildHeader()

@@ -55,6 +55,7 @@ private slots:
     void leftClick_showsTheJob();
     void leftClick_otherMonthWhileGraphOpen_reopensGraphForThatMonth();
     void leftClick_recordNotShown_changesNothing();
+    void altC_closesAtOnce();
     void leftClick_brokenDataNumber_showsTheListedSlot();
     void open_whileOpen_doesNothing();
     void interlock_data();
@@ -413,6 +414,22 @@ void TestToDoList::closeForChange_reopensWithTheNewData()
     views.reopen(views.closeForChange());
     QVERIFY(views.isToDoListOpen());
     QVERIFY(!views.isGraphOpen());
+}
+
+void TestToDoList::altC_closesAtOnce()
+{
+    ViewFixture f;
+    FakeServices fs;
+    ViewManager views(f.session, fs.services, f.host);
+    for (bool list : {true, false}) {
+        list ? views.openToDoList(false) : views.openGraph();
+        QWidget *window = list ? views.toDoList() : views.graph();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
+        // No wait: the button acts on the key, not after Qt's 100 ms press animation.
+        QVERIFY(!(list ? views.isToDoListOpen() : views.isGraphOpen()));
+    }
 }
 
 QTEST_MAIN(TestToDoList)
