@@ -18,6 +18,7 @@
 #include "platform/TrayIcon.h"
 #include "step/StepLauncher.h"
 #include "widgets/PictureWidget.h"
+#include "widgets/PopupDateEdit.h"
 #include "widgets/RangeCalendarWidget.h"
 #include "widgets/SjisLimitValidator.h"
 #include "widgets/SjisTextEdit.h"
@@ -64,12 +65,11 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y, const QString 
     return l;
 }
 
-QDateEdit *datePicker(QWidget *parent, const QString &name, int x, int y, int w, int h)
+PopupDateEdit *datePicker(QWidget *parent, const QString &name, int x, int y, int w, int h)
 {
-    auto *d = new QDateEdit(parent);
+    auto *d = new PopupDateEdit(parent);
     d->setObjectName(name);
     d->setGeometry(x, y, w, h);
-    d->setCalendarPopup(true);
     d->setDisplayFormat(DateText::longDateFormat());
     d->setMinimumDate(MinimumDate);
     d->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
@@ -144,8 +144,11 @@ void MainWindow::buildActions()
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_toDoListAction, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
     connect(m_graphAction, &QAction::triggered, this, [this] { m_views->openGraph(); });
-    connect(m_jobPanelAction, &QAction::triggered, this,
-            [this] { m_jobPanel->setVisible(m_jobPanel->isHidden()); });
+    connect(m_jobPanelAction, &QAction::triggered, this, [this] {
+        m_jobPanel->setVisible(m_jobPanel->isHidden());
+        if (m_jobPanel->isHidden())
+            loadPicture();
+    });
     connect(m_trayAction, &QAction::triggered, this, &MainWindow::moveToTray);
     connect(m_showWindowAction, &QAction::triggered, this, &MainWindow::restoreFromTray);
     connect(m_switchMonthAction, &QAction::triggered, this, &MainWindow::switchShownMonth);
@@ -384,8 +387,8 @@ void MainWindow::buildControls()
     Hints::set(m_calendar, u"|仕事の開始日から終了日までドラッグして選択できます."_s);
 
     // The date rules run when a drop-down calendar closes and when a typed date is finished.
-    auto watchPicker = [this](QDateEdit *picker, void (MainWindow::*rule)()) {
-        connect(picker->calendarWidget(), &QCalendarWidget::clicked, this,
+    auto watchPicker = [this](PopupDateEdit *picker, void (MainWindow::*rule)()) {
+        connect(picker, &PopupDateEdit::calendarClicked, this,
                 [this, rule] { QTimer::singleShot(0, this, rule); });
         connect(picker, &QDateEdit::editingFinished, this, [this, rule] {
             if (!m_applyingDates)
@@ -423,7 +426,9 @@ void MainWindow::startUp()
     m_customerBox->setCurrentIndex(-1);
     m_jobTypeBox->setCurrentIndex(-1);
     m_jobPanel->setVisible(config.showJobPanel);
-    loadPicture();
+    // The picture lies under the job panel: it is read when it first shows.
+    if (!config.showJobPanel)
+        loadPicture();
 
     m_session.startDay(m_services.clock.today());
     m_calendar->setToday(m_session.today());
@@ -444,6 +449,9 @@ void MainWindow::readConfiguration()
 
 void MainWindow::loadPicture()
 {
+    if (m_pictureLoaded)
+        return;
+    m_pictureLoaded = true;
     const Config &config = m_session.config();
     if (config.picturePath.isEmpty() || !QFileInfo::exists(config.picturePath))
         return;

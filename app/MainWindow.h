@@ -16,6 +16,7 @@
 
 class DailyPlanLauncher;
 class PictureWidget;
+class PopupDateEdit;
 class QAction;
 class QButtonGroup;
 class QComboBox;
@@ -163,6 +164,7 @@ private:
     std::optional<AfterLaunch> m_pendingLaunchAction;
     bool m_firstIdleDone = false;
     bool m_trayShown = false;
+    bool m_pictureLoaded = false;
     Pending::Indicator m_indicator = Pending::Indicator::NonePending;
     QColor m_rememberedColor;
     int m_blinkStep = -1;
@@ -226,8 +228,8 @@ private:
     QPushButton *m_stepButton = nullptr;
     QPushButton *m_graphButton = nullptr;
     QFrame *m_datePanel = nullptr;
-    QDateEdit *m_startDateEdit = nullptr;
-    QDateEdit *m_endDateEdit = nullptr;
+    PopupDateEdit *m_startDateEdit = nullptr;
+    PopupDateEdit *m_endDateEdit = nullptr;
     RangeCalendarWidget *m_calendar = nullptr;
     QLabel *m_countLabel = nullptr;
 };

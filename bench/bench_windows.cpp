@@ -1,6 +1,8 @@
 // Times opening each window of Wrenly over full data, against a bare Qt widget of the same size
-// and number of child widgets opened the same way, and the memory left after many openings.
-//   bench_windows [rounds]
+// opened the same way (empty, and with as many child widgets), and the memory left after many
+// openings; and the start-up of the program to its main window painted, against a bare Qt main
+// window started the same way.
+//   bench_windows [rounds] [start|list|graph|planner]
 // Each figure is the median of `rounds` openings (default 15), from the call that opens the window
 // to the window shown and painted (QWidget::grab).
 
@@ -20,6 +22,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QProcess>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -90,6 +94,33 @@ template <typename F> double timeOnce(F &&f)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
+// What a bare Qt program does for the start-up figure: a main window of Wrenly's size, painted.
+int bareMainWindow(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setCentralWidget(new QWidget);
+    window.resize(420, 600);
+    window.show();
+    QTimer::singleShot(0, &window, [&window] {
+        window.grab();
+        QCoreApplication::quit();
+    });
+    return app.exec();
+}
+
+// Wall time of a whole process, started and waited for.
+double processMs(const QString &program, const QStringList &arguments, const QProcessEnvironment &env)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    return timeOnce([&] {
+        process.start(program, arguments);
+        process.waitForFinished(30000);
+    });
+}
+
 // A bare widget of the given size with `children` plain child widgets, shown and painted.
 double bareOpen(QSize size, int children)
 {
@@ -109,11 +140,16 @@ long heapKiB()
     return long(mallinfo2().uordblks / 1024);
 }
 
-void report(const char *what, const std::vector<double> &ours, const std::vector<double> &bare)
+void report(const char *what, const std::vector<double> &ours, const std::vector<double> &bare,
+            const std::vector<double> &crowded = {})
 {
     const double a = median(ours);
     const double b = median(bare);
-    std::printf("%-34s %8.2f ms   bare %8.2f ms   ratio %5.2f\n", what, a, b, a / b);
+    std::printf("%-30s %7.2f ms   bare %6.2f ms   ratio %5.2f", what, a, b, a / b);
+    if (!crowded.empty())
+        std::printf("   (bare with as many children %6.2f ms, ratio %5.2f)", median(crowded),
+                    a / median(crowded));
+    std::printf("\n");
 }
 
 class NoHost final : public DailyPlanHost
@@ -127,8 +163,12 @@ public:
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && qstrcmp(argv[1], "--bare-main-window") == 0)
+        return bareMainWindow(argc, argv);
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const auto wanted = [&only](const QString &what) { return only.isEmpty() || only == what; };
 
     TestFolder folder;
     folder.addShutter();
@@ -141,31 +181,41 @@ int main(int argc, char **argv)
     FakeServices fakes;
     fakes.clock.date = Today;
 
-    // Start-up: the main window built, shown and painted, against a bare main window.
-    std::vector<double> ours, bare;
-    for (int i = 0; i < rounds; ++i) {
-        ours.push_back(timeOnce([&] {
-            MainWindow w(folder.path(), fakes.services);
-            w.show();
-            w.grab();
-        }));
-        bare.push_back(timeOnce([&] {
-            QMainWindow w;
-            w.setCentralWidget(new QWidget);
-            w.resize(420, 600);
-            w.show();
-            w.grab();
-        }));
+    // Start-up: the program started until its main window is painted, against a bare Qt program.
+    // The program reads the clock itself: its folder holds full months for the real day.
+    TestFolder started;
+    started.addShutter();
+    const QDate now = QDate::currentDate();
+    started.write(MonthFile::fileName(now.year(), now.month()),
+                  MonthFile::toBytes(fullMonth(now.year(), now.month())));
+    const QDate before = now.addMonths(-1);
+    started.write(MonthFile::fileName(before.year(), before.month()),
+                  MonthFile::toBytes(fullMonth(before.year(), before.month())));
+    started.write(Config::fileName(), Config::defaultFileBytes(started.path()));
+    if (wanted(u"start"_s)) {
+        std::vector<double> ours, bare;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"WRENLY_HOME"_s, started.path());
+        env.insert(u"WRENLY_QUIT_WHEN_PAINTED"_s, u"1"_s);
+        const QString wrenly = QCoreApplication::applicationDirPath() + u"/wrenly"_s;
+        const QString self = QCoreApplication::applicationFilePath();
+        processMs(wrenly, {}, env); // warm the file cache
+        for (int i = 0; i < rounds; ++i) {
+            ours.push_back(processMs(wrenly, {}, env));
+            bare.push_back(processMs(self, {u"--bare-main-window"_s}, env));
+        }
+        report("start-up to the main window", ours, bare);
     }
-    report("start-up to the main window", ours, bare);
 
     MainWindow main(folder.path(), fakes.services);
     main.show();
     ViewManager &views = main.views();
 
-    const auto measureView = [&](const char *what, const std::function<QWidget *()> &open,
+    const auto measureView = [&](const QString &key, const char *what, const std::function<QWidget *()> &open,
                                  const std::function<void()> &close, int openings) {
-        std::vector<double> ours, bare;
+        if (!wanted(key))
+            return;
+        std::vector<double> ours, bare, crowded;
         QSize size;
         int children = 0;
         for (int i = 0; i < rounds; ++i) {
@@ -177,9 +227,10 @@ int main(int argc, char **argv)
             }));
             close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            bare.push_back(bareOpen(size, children));
+            bare.push_back(bareOpen(size, 0));
+            crowded.push_back(bareOpen(size, children));
         }
-        report(what, ours, bare);
+        report(what, ours, bare, crowded);
         const long before = heapKiB();
         for (int i = 0; i < openings; ++i) {
             open()->grab();
@@ -191,14 +242,14 @@ int main(int argc, char **argv)
     };
 
     measureView(
-        "to-do list (50 rows)",
+        u"list"_s, "to-do list (50 rows)",
         [&] {
             views.openToDoList(false);
             return views.toDoList();
         },
         [&] { views.closeToDoList(); }, 200);
     measureView(
-        "bar graph (60 bars)",
+        u"graph"_s, "bar graph (60 bars)",
         [&] {
             views.openGraph();
             return views.graph();
@@ -212,7 +263,7 @@ int main(int argc, char **argv)
     launcher.confirmFirstUse = [](QWidget *) { return true; };
     std::unique_ptr<DailyPlannerWindow> planner;
     measureView(
-        "daily planner (24 pads)",
+        u"planner"_s, "daily planner (24 pads)",
         [&] {
             planner = launcher.prepare();
             planner->show();

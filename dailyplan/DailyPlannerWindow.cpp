@@ -433,9 +433,10 @@ void DailyPlannerWindow::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     setPadColorsFromRecords();
+    // The focused pad makes its boxes right after the window has first painted, not before.
     const int count = m_state.padCount();
     if (count > 0)
-        focusPadNumber(count);
+        QTimer::singleShot(0, this, [this, count] { focusPadNumber(count); });
 
     if (QScreen *s = screen()) {
         const QRect work = s->availableGeometry();

@@ -25,5 +25,5 @@ public:
 
 private:
     std::unique_ptr<QSoundEffect> m_effect;
-    bool m_haveOutput = false;
+    bool m_ready = false;
 };

@@ -172,6 +172,7 @@ void TestMainStartup::configuration_fillsListsPanelAndPartnerActions()
     Config d = Config::fromFileBytes(Config::defaultFileBytes(g.folder.path()));
     d.picturePath = QString::fromLocal8Bit(qgetenv("WRENLY_TEST_ASSETS")) + u"/Sample1.JPG"_s;
     d.pictureLeft = d.pictureTop = d.pictureWidth = d.pictureHeight = 2147483647;
+    d.showJobPanel = false; // the picture shows at start
     g.folder.write(u"Config.vxc"_s, d.toFileBytes());
     g.start();
     QWidget *picture = g.find<QWidget>("imgMain");
