@@ -213,7 +213,13 @@ void MainWindow::buildMenus()
     help->addAction(m_helpAction);
     help->addSeparator();
     help->addAction(m_aboutAction);
+}
 
+// The pop-up menus are made when first asked for: the first screen shows neither.
+QMenu *MainWindow::dataMenu()
+{
+    if (m_dataMenu)
+        return m_dataMenu;
     m_dataMenu = new QMenu(this);
     m_dataMenu->setObjectName(u"PopupMenu1"_s);
     m_dataMenu->addAction(m_createFileAction);
@@ -226,12 +232,20 @@ void MainWindow::buildMenus()
     m_dataMenu->addAction(m_jobPanelAction);
     m_dataMenu->addAction(m_trayAction);
 
+    return m_dataMenu;
+}
+
+QMenu *MainWindow::trayMenu()
+{
+    if (m_trayMenu)
+        return m_trayMenu;
     m_trayMenu = new QMenu(this);
     m_trayMenu->setObjectName(u"PopupMenu4"_s);
     for (QAction *partner : m_partnerActions)
         m_trayMenu->addAction(partner);
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_showWindowAction);
+    return m_trayMenu;
 }
 
 void MainWindow::buildControls()
@@ -241,7 +255,7 @@ void MainWindow::buildControls()
     body->setFixedSize(ClientWidth, BodyHeight);
     body->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(body, &QWidget::customContextMenuRequested, this,
-            [this, body](const QPoint &pos) { m_dataMenu->exec(body->mapToGlobal(pos)); });
+            [this, body](const QPoint &pos) { dataMenu()->exec(body->mapToGlobal(pos)); });
     setCentralWidget(body);
 
     label(body, u"入力日/更新日："_s, 15, 8, u"|入力または更新した日付を選択します."_s);
@@ -342,7 +356,7 @@ void MainWindow::buildControls()
     m_checkGroupBox->setGeometry(6, 148, 188, 46);
     m_checkGroupBox->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_checkGroupBox, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { m_dataMenu->exec(m_checkGroupBox->mapToGlobal(pos)); });
+            [this](const QPoint &pos) { dataMenu()->exec(m_checkGroupBox->mapToGlobal(pos)); });
     Hints::set(m_checkGroupBox, u"|当該仕事の未完/完了/遂行中を選択します."_s);
     m_checkButtons = new QButtonGroup(m_checkGroupBox);
     const QString checkNames[] = {u"未完"_s, u"完了"_s, u"遂行中"_s};
@@ -1050,7 +1064,7 @@ void MainWindow::hideToTray()
     }
     if (!m_trayShown) {
         m_services.tray.show(Artwork::applicationIcon(),
-                             u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s, m_trayMenu);
+                             u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s, trayMenu());
         m_trayShown = true;
     }
     hide();

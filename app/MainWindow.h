@@ -70,6 +70,7 @@ public:
     // Closes the views and goes to the tray.
     void moveToTray();
     bool isTrayShown() const { return m_trayShown; }
+    QMenu *trayMenu();
     // A second start asked this one to come forward.
     void comeForward();
 
@@ -115,6 +116,7 @@ private:
     void buildActions();
     void buildMenus();
     void buildControls();
+    QMenu *dataMenu();
     void startUp();
     void readConfiguration();
     void loadPicture();

@@ -330,17 +330,21 @@ void DailyPlannerWindow::buildCommandPanel()
     Hints::set(closeButton, u"閉じる|デイリープラン作成を終了します (保存していない変更は破棄されます)"_s);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_commandMenu = new QMenu(this);
-    m_commandMenu->addAction(action(u"SchedulePast1"_s));
-    m_commandMenu->addAction(action(u"ScheduleToday1"_s));
-    m_commandMenu->addSeparator();
-    m_commandMenu->addAction(action(u"OptionSetList1"_s));
-    m_commandMenu->addSeparator();
-    QMenu *help = m_commandMenu->addMenu(u"ヘルプ(&H)"_s);
-    help->addAction(action(u"HContentsAubrel"_s));
     m_commandPanel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_commandPanel, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { m_commandMenu->popup(m_commandPanel->mapToGlobal(pos)); });
+    connect(m_commandPanel, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        // Made on its first use: most openings of the planner never show it.
+        if (!m_commandMenu) {
+            m_commandMenu = new QMenu(this);
+            m_commandMenu->addAction(action(u"SchedulePast1"_s));
+            m_commandMenu->addAction(action(u"ScheduleToday1"_s));
+            m_commandMenu->addSeparator();
+            m_commandMenu->addAction(action(u"OptionSetList1"_s));
+            m_commandMenu->addSeparator();
+            QMenu *help = m_commandMenu->addMenu(u"ヘルプ(&H)"_s);
+            help->addAction(action(u"HContentsAubrel"_s));
+        }
+        m_commandMenu->popup(m_commandPanel->mapToGlobal(pos));
+    });
 }
 
 void DailyPlannerWindow::buildPlan()

@@ -49,7 +49,6 @@ ToDoListWindow::ToDoListWindow(Session &session, ViewHost &host, QWidget *parent
 
     buildHeader();
     buildList();
-    buildMenu();
 
     auto *close = new QPushButton(u"閉じる(&C)"_s, this);
     close->setObjectName(u"btnListClose"_s);
@@ -145,7 +144,7 @@ void ToDoListWindow::buildList()
         Hints::set(row, hint);
         connect(row, &JobRowWidget::leftClicked, this, &ToDoListWindow::showJobOfRow);
         connect(row, &JobRowWidget::rightClicked, this,
-                [this](JobRowWidget *, const QPoint &globalPos) { m_listMenu->popup(globalPos); });
+                [this](JobRowWidget *, const QPoint &globalPos) { listMenu()->popup(globalPos); });
         m_rows.append(row);
     }
     content->resize(1 + JobRowWidget::RowWidth,
@@ -153,8 +152,11 @@ void ToDoListWindow::buildList()
     m_listArea->setWidget(content);
 }
 
-void ToDoListWindow::buildMenu()
+// Made when first asked for: most openings of the list never show it.
+QMenu *ToDoListWindow::listMenu()
 {
+    if (m_listMenu)
+        return m_listMenu;
     m_listMenu = new QMenu(this);
     m_listMenu->setObjectName(u"PopupMenu1"_s);
     auto *pell = m_listMenu->addAction(u"Pellmark を起動(&K)"_s);
@@ -169,6 +171,7 @@ void ToDoListWindow::buildMenu()
     auto *close = m_listMenu->addAction(u"閉じる(&C)"_s);
     close->setObjectName(u"miListClose"_s);
     connect(close, &QAction::triggered, this, &QWidget::close);
+    return m_listMenu;
 }
 
 void ToDoListWindow::showJobOfRow(JobRowWidget *row)
@@ -189,5 +192,5 @@ void ToDoListWindow::closeEvent(QCloseEvent *event)
 
 void ToDoListWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    m_listMenu->popup(event->globalPos());
+    listMenu()->popup(event->globalPos());
 }

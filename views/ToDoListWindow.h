@@ -27,6 +27,7 @@ public:
     const QList<Pending::JobRef> &entries() const { return m_entries; }
     const QList<JobRowWidget *> &rowWidgets() const { return m_rows; }
     QScrollArea *listArea() const { return m_listArea; }
+    QMenu *listMenu();
 
 signals:
     // A left click on a row: the month and the data number to show.
@@ -41,7 +42,6 @@ protected:
 private:
     void buildHeader();
     void buildList();
-    void buildMenu();
     void showJobOfRow(JobRowWidget *row);
 
     Session &m_session;

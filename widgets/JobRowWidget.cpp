@@ -25,16 +25,19 @@ constexpr int TextMargin = 3;
 // The same numbers and dates recur in every row and every opening: fit each once.
 QFont fittedFont(const QFont &base, const QString &text, int width)
 {
+    static QFont cachedFor;
     static QHash<QString, QFont> cache;
-    const QString key = base.key() + u'|' + QString::number(width) + u'|' + text;
+    if (!(base == cachedFor) || cache.size() > 4096) {
+        cache.clear();
+        cachedFor = base;
+    }
+    const QString key = QString::number(width) + u'|' + text;
     const auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
     // 10 points; a longer number or date ("12月 No.60") steps down so it is never cut off. A long
     // title keeps its size and is cut at the box's edge like any text box.
     const QFont font = TextFit::fittingFont(base, 10, text, width, width < 100 ? 7 : 10);
-    if (cache.size() > 4096)
-        cache.clear();
     cache.insert(key, font);
     return font;
 }
@@ -57,7 +60,8 @@ JobRowWidget::JobRowWidget(MonthKind kind, int monthNumber, int dataNo, const Jo
 
 void JobRowWidget::setBox(Box box, int left, int width, const QString &text)
 {
-    m_boxes[size_t(box)] = {QRect(left, BoxTop, width, BoxHeight), text, fittedFont(font(), text, width)};
+    // The font is fitted when the row first paints: most rows of a long list are never seen.
+    m_boxes[size_t(box)] = {QRect(left, BoxTop, width, BoxHeight), text, {}, false};
 }
 
 // Kept as a colour of the row's own, not a palette: a palette per row would give every row and
@@ -80,7 +84,11 @@ void JobRowWidget::paintEvent(QPaintEvent *)
     frame.midLineWidth = 0;
     frame.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
     frame.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-    for (const Painted &box : m_boxes) {
+    for (Painted &box : m_boxes) {
+        if (!box.fitted) {
+            box.font = fittedFont(font(), box.text, box.rect.width());
+            box.fitted = true;
+        }
         frame.rect = box.rect;
         style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &p, this);
         const QRect text =

@@ -52,6 +52,7 @@ private:
         QRect rect;
         QString text;
         QFont font;
+        bool fitted = false;
     };
     void setBox(Box box, int left, int width, const QString &text);
 

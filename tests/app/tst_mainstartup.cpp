@@ -338,7 +338,7 @@ void TestMainStartup::menus_carryCaptionsAndShortcuts()
         QCOMPARE(a->text(), e.caption);
         QCOMPARE(a->shortcut(), e.key);
     }
-    const QList<QAction *> tray = f.find<QMenu>("PopupMenu4")->actions();
+    const QList<QAction *> tray = f.window->trayMenu()->actions();
     QCOMPARE(tray.first(), f.action("OptionPellBoot1"));
     QCOMPARE(tray.last(), f.action("ViewFormShow1"));
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -373,7 +374,7 @@ void TestToDoList::launch()
     views.openGraph();
     views.openToDoList(false);
 
-    views.listWindow()->findChild<QAction *>(item)->trigger();
+    views.listWindow()->listMenu()->findChild<QAction *>(item)->trigger();
 
     // The graph goes at once; the program starts only after the pause, which must not block.
     QCOMPARE(f.host.pendingActions, QList<AfterLaunch>{afterLaunch});
@@ -381,7 +382,7 @@ void TestToDoList::launch()
     QVERIFY(f.host.launches.isEmpty());
     QVERIFY(views.isToDoListOpen());
     // A second choice during the pause starts nothing more.
-    views.listWindow()->findChild<QAction *>(item)->trigger();
+    views.listWindow()->listMenu()->findChild<QAction *>(item)->trigger();
 
     QTRY_COMPARE_WITH_TIMEOUT(f.host.launches, QList<Partner>{partner}, 2000);
     QVERIFY(!views.isToDoListOpen());
