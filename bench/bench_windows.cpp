@@ -2,7 +2,7 @@
 // opened the same way (empty, and with as many child widgets), and the memory left after many
 // openings; and the start-up of the program to its main window painted, against a bare Qt main
 // window started the same way.
-//   bench_windows [rounds] [start|list|graph|planner]
+//   bench_windows [rounds] [start|list|graph|planner|step]
 // Each figure is the median of `rounds` openings (default 15), from the call that opens the window
 // to the window shown and painted (QWidget::grab).
 
@@ -15,6 +15,8 @@
 #include "data/DayFile.h"
 #include "data/DaySerial.h"
 #include "data/JobRecord.h"
+#include "data/StepFile.h"
+#include "step/StepPlannerWindow.h"
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 #include "views/ViewManager.h"
@@ -292,5 +294,28 @@ int main(int argc, char **argv)
             planner.reset();
         },
         30);
+
+    // The step planner over a job of the month with its overall plan and five steps.
+    const StepFile step = [] {
+        JobRecord job = fullMonth(2005, 5)[0];
+        StepFile file = StepFile::newFor(job, 2005, 5, DaySerial::fromDate(Today), u"bench.vxs"_s);
+        for (int g = 1; g < StepFile::GroupCount; ++g) {
+            file.groups[g].groupTitle = u"段階 "_s + QString::number(g);
+            file.groups[g].planStart = job.startDate + 3 * g;
+            file.groups[g].planEnd = job.startDate + 3 * g + 5;
+        }
+        return file;
+    }();
+    std::unique_ptr<StepPlannerWindow> stepWindow;
+    measureView(
+        u"step"_s, "step planner (6 rows)",
+        [&] {
+            stepWindow = std::make_unique<StepPlannerWindow>(folder.path(), fakes.services);
+            stepWindow->sizeChart(step.months);
+            stepWindow->showStepFile(folder.file(u"bench.vxs"_s), step);
+            stepWindow->show();
+            return static_cast<QWidget *>(stepWindow.get());
+        },
+        [&] { stepWindow.reset(); }, 30);
     return 0;
 }
