@@ -124,6 +124,11 @@ SafeFile::Result Session::storeRecord(MonthKind kind, int slot, const JobRecord 
 
 SafeFile::Result Session::loadPast(const QString &name)
 {
+    const QString before = m_pastFileName;
     m_pastFileName = name;
-    return load(MonthKind::Past);
+    const SafeFile::Result r = load(MonthKind::Past);
+    // A file that could not be read leaves the past month as it was, name and records alike.
+    if (!r)
+        m_pastFileName = before;
+    return r;
 }

@@ -66,7 +66,8 @@ public:
     // program changed since it was read is not written (changedOnDisk); load it again.
     SafeFile::Result storeRecord(MonthKind kind, int slot, const JobRecord &record,
                                  SafeFile::Tail tail = SafeFile::Tail::Keep);
-    // Reads any month file (past-data output) into the past array.
+    // Reads any month file of the program folder (past-data output) into the past array, cleared
+    // first. On failure the past array and its name stay as they were.
     SafeFile::Result loadPast(const QString &name);
 
 private:
