@@ -1,6 +1,13 @@
 #include "data/StepFile.h"
 
 #include "data/ByteFields.h"
+#include "data/DaySerial.h"
+#include "data/SjisCodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +58,56 @@ int StepGroup::revisionCount() const
     while (n < RevisionSlots && !isUnset(revStart[n]))
         ++n;
     return n;
+}
+
+int StepGroup::editedSlot(int revisionCount)
+{
+    return qBound(0, revisionCount, RevisionSlots - 1);
+}
+
+StepPeriod StepGroup::period(StepKind kind, int revisionCount) const
+{
+    switch (kind) {
+    case StepKind::Initial:
+        return {planStart, planEnd};
+    case StepKind::Revised: {
+        const int slot = editedSlot(revisionCount);
+        return {revStart[slot], revEnd[slot]};
+    }
+    case StepKind::Actual:
+        break;
+    }
+    return {actualStart, actualEnd};
+}
+
+void StepGroup::setPeriod(StepKind kind, int revisionCount, const StepPeriod &period)
+{
+    switch (kind) {
+    case StepKind::Initial:
+        planStart = period.start;
+        planEnd = period.end;
+        return;
+    case StepKind::Revised: {
+        const int slot = editedSlot(revisionCount);
+        revStart[slot] = period.start;
+        revEnd[slot] = period.end;
+        return;
+    }
+    case StepKind::Actual:
+        actualStart = period.start;
+        actualEnd = period.end;
+        return;
+    }
+}
+
+std::optional<StepPeriod> StepGroup::restorePeriod(StepKind kind, int revisionCount, const StepGroup &loaded)
+{
+    // Below five revisions the edited slot is a new one: the file has nothing to bring back.
+    if (kind == StepKind::Revised && revisionCount < RevisionSlots)
+        return std::nullopt;
+    const StepPeriod restored = loaded.period(kind, revisionCount);
+    setPeriod(kind, revisionCount, restored);
+    return restored;
 }
 
 StepGroup StepGroup::fromBytes(const QByteArray &image, int offset)
@@ -175,6 +232,19 @@ void StepFile::writeInto(QByteArray &image) const
         groups[g].writeInto(image, GroupsOffset + StepGroup::Size * g);
 }
 
+bool StepFile::isEditable(int group, StepKind kind)
+{
+    return group >= 0 && group < GroupCount && !(group == 0 && kind == StepKind::Initial);
+}
+
+bool StepFile::clearPeriod(int group, StepKind kind, int revisionCount)
+{
+    if (!isEditable(group, kind))
+        return false;
+    groups[group].setPeriod(kind, revisionCount, StepPeriod{});
+    return true;
+}
+
 QString StepFile::folderName()
 {
     return u"STEP"_s;
@@ -220,4 +290,92 @@ SafeFile::Result StepFile::write(const QString &path, const StepFile &record, Sa
     if (r)
         *loaded = SafeFile::snapshotOf(image);
     return r;
+}
+
+StepFile::SaveOutcome StepFile::save(const QString &path, const StepFile &record, SafeFile::Snapshot *loaded)
+{
+    SaveOutcome outcome;
+    if (QFileInfo::exists(path)) {
+        outcome.result = write(path, record, loaded);
+        return outcome;
+    }
+    // Written anew, over the bytes read; should a file appear meanwhile, it is left alone.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    SafeFile::Snapshot gone = loaded ? *loaded : SafeFile::Snapshot{};
+    gone.existed = false;
+    outcome.result = write(path, record, &gone);
+    if (outcome.result) {
+        outcome.recreated = true;
+        if (loaded)
+            *loaded = gone;
+    }
+    return outcome;
+}
+
+StepNotes StepNotes::of(const StepGroup &loaded, const StepGroup &working, StepKind kind, int revisionCount)
+{
+    StepNotes notes;
+    if (kind != StepKind::Revised) {
+        const StepPeriod stored = loaded.period(kind, revisionCount);
+        if (!StepGroup::isUnset(stored.start)) {
+            notes.history.append(stored);
+            notes.selectedEntry = 0;
+        }
+        if (!StepGroup::isUnset(working.period(kind, revisionCount).start)) {
+            notes.pages[0] = kind == StepKind::Initial ? Page{working.planDate, working.planMemo}
+                                                       : Page{working.actualDate, working.actualMemo};
+        }
+        return notes;
+    }
+
+    const int c = qBound(0, revisionCount, StepGroup::RevisionSlots);
+    for (int i = 0; i < c; ++i) {
+        notes.history.append({loaded.revStart[i], loaded.revEnd[i]});
+        notes.pages[i] = {working.revDate[i], working.revMemo[i]};
+    }
+    notes.selectedEntry = c - 1;
+    const int edited = StepGroup::editedSlot(c);
+    if (!StepGroup::isUnset(working.revStart[edited]))
+        notes.pages[edited] = {working.revDate[edited], working.revMemo[edited]};
+    // The stored revisions and the one this opening edits; the newest stored one is active.
+    notes.shownPages = qMin(c + 1, PageCount);
+    notes.activePage = qMax(c - 1, 0);
+    return notes;
+}
+
+void StepNotes::store(StepGroup &working, StepKind kind, int shownPages,
+                      const std::array<Page, PageCount> &pages)
+{
+    const auto keep = [](double start, double &date, QString &memo, const Page &page) {
+        if (StepGroup::isUnset(start)) {
+            date = StepGroup::UnsetDate;
+            memo.clear();
+            return;
+        }
+        if (std::isnan(date) || DaySerial::wholeDays(date) != DaySerial::wholeDays(page.date))
+            date = page.date;
+        if (memo != page.memo)
+            memo = Sjis::fitToField(page.memo, StepGroup::MemoCapacity);
+    };
+    switch (kind) {
+    case StepKind::Initial:
+        keep(working.planStart, working.planDate, working.planMemo, pages[0]);
+        return;
+    case StepKind::Actual:
+        keep(working.actualStart, working.actualDate, working.actualMemo, pages[0]);
+        return;
+    case StepKind::Revised:
+        for (int i = 0; i < qBound(0, shownPages, PageCount); ++i)
+            keep(working.revStart[i], working.revDate[i], working.revMemo[i], pages[i]);
+        return;
+    }
+}
+
+std::optional<StepKind> StepNotes::kindServed(int row, std::optional<std::pair<int, StepKind>> chosen)
+{
+    if (!chosen)
+        return row == 0 ? std::optional(StepKind::Initial) : std::nullopt;
+    if (chosen->first != row)
+        return std::nullopt;
+    return chosen->second;
 }

@@ -5,9 +5,16 @@
 #include "data/StepChart.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
+#include <optional>
+
+// The three strips of a row: the initial plan, the current revision and the actual period.
+enum class StepKind { Initial = 0, Revised = 1, Actual = 2 };
+
+struct StepPeriod;
 
 // The overall schedule (group 0) or one of the five steps: 1992 bytes on disk. Each carries the
 // initial plan, up to five revisions (parallel arrays, slot i is one revision) and the actual
@@ -40,11 +47,31 @@ struct StepGroup
     // Revisions fill from slot 0; the first unset slot ends them, whatever follows it.
     int revisionCount() const;
 
+    // The revision slot one opening of the window edits, `revisionCount` being the count at the
+    // opening: the next free slot, or the last one when all are used. One opening adds at most
+    // one revision.
+    static int editedSlot(int revisionCount);
+    // The period a strip edits: the initial plan, the edited revision or the actual period.
+    StepPeriod period(StepKind kind, int revisionCount) const;
+    void setPeriod(StepKind kind, int revisionCount, const StepPeriod &period);
+    // Takes the strip's period back from `loaded`, the group as read, and returns it. A revision
+    // comes back only when all five slots were used (the edited slot then held the fifth);
+    // otherwise nothing changes. Dates and memos are never taken back.
+    std::optional<StepPeriod> restorePeriod(StepKind kind, int revisionCount, const StepGroup &loaded);
+
     static StepGroup fromBytes(const QByteArray &image, int offset);
     // Writes over the group at `offset` of `image`, leaving fields that hold their value alone.
     void writeInto(QByteArray &image, int offset) const;
 
     bool operator==(const StepGroup &) const = default;
+};
+
+// The first and the last day of a period, as day serials.
+struct StepPeriod
+{
+    double start = StepGroup::UnsetDate;
+    double end = StepGroup::UnsetDate;
+    bool operator==(const StepPeriod &) const = default;
 };
 
 // The step file of one job: a copy of the job, the chart's three months and six plan groups.
@@ -83,6 +110,11 @@ struct StepFile
 
     bool operator==(const StepFile &) const = default;
 
+    // The overall initial plan is the job's period and is not edited in the step window.
+    static bool isEditable(int group, StepKind kind);
+    // Unsets the strip's period (its date and memo stay). False when the strip is not editable.
+    bool clearPeriod(int group, StepKind kind, int revisionCount);
+
     // The folder beside the program that holds the step files.
     static QString folderName();
     // The first eight characters of the job's month file name ("Y2005JAN") + the data number + ".vxs".
@@ -100,4 +132,48 @@ struct StepFile
     // another program changed meanwhile is left alone (changedOnDisk), and the snapshot follows.
     static SafeFile::Result write(const QString &path, const StepFile &record,
                                   SafeFile::Snapshot *loaded = nullptr);
+
+    struct SaveOutcome
+    {
+        SafeFile::Result result;
+        bool recreated = false; // the file had gone and was written anew
+    };
+    // Writes as write() does; a file that has gone since it was read is written anew, over the
+    // bytes that were read, so that the plan on screen is not lost. A file that appears meanwhile
+    // is not overwritten (changedOnDisk).
+    static SaveOutcome save(const QString &path, const StepFile &record, SafeFile::Snapshot *loaded);
+};
+
+// What the memo notebook shows for one strip of a group, and how its pages go back into the
+// group when it closes.
+struct StepNotes
+{
+    static constexpr int PageCount = StepGroup::RevisionSlots;
+    struct Page
+    {
+        double date = StepGroup::UnsetDate;
+        QString memo; // CR LF line breaks, as stored
+        bool operator==(const Page &) const = default;
+    };
+
+    QList<StepPeriod> history; // the periods stored in the file, oldest first
+    int selectedEntry = -1;
+    std::array<Page, PageCount> pages{};
+    int shownPages = 1; // pages 1 .. shownPages are shown
+    int activePage = 0; // 0-based
+
+    // The notes of a strip. The history lists what the file holds (`loaded`); the pages show
+    // the working group, so that what an earlier closing stored is what the pages show again.
+    static StepNotes of(const StepGroup &loaded, const StepGroup &working, StepKind kind, int revisionCount);
+
+    // Stores the shown pages into `working`. A period whose start is unset keeps no date and no
+    // memo; a page's date on the day already stored keeps the stored value (and its time of day).
+    // Slots of pages not shown are left alone.
+    static void store(StepGroup &working, StepKind kind, int shownPages,
+                      const std::array<Page, PageCount> &pages);
+
+    // The strip whose notes a row's memo button opens, given the radio button chosen, if any: a
+    // step row serves its own chosen strip; the overall row its chosen strip, or its initial plan
+    // when nothing at all is chosen.
+    static std::optional<StepKind> kindServed(int row, std::optional<std::pair<int, StepKind>> chosen);
 };

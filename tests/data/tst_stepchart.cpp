@@ -129,6 +129,10 @@ void TestStepChart::datesAtPixels_snapToColumnsInsideChart_data()
         << m << 0 << 12 << 1 << 1 << QDate(2004, 12, 1) << QDate(2004, 12, 1);
     QTest::newRow("one day") << m << 405 << 410 << 32 << 32 << QDate(2005, 1, 1) << QDate(2005, 1, 1);
     QTest::newRow("right to left") << m << 500 << 100 << 8 << 39 << QDate(2004, 12, 8) << QDate(2005, 1, 8);
+    QTest::newRow("across the new year")
+        << m << 13 * 29 + 3 << 13 * 32 + 12 << 30 << 33 << QDate(2004, 12, 30) << QDate(2005, 1, 2);
+    QTest::newRow("into february right to left")
+        << m << 13 * 62 << 13 * 61 - 1 << 61 << 63 << QDate(2005, 1, 30) << QDate(2005, 2, 1);
     QTest::newRow("released left of the strip")
         << m << 60 << -7 << 1 << 5 << QDate(2004, 12, 1) << QDate(2004, 12, 5);
     QTest::newRow("released at the end")

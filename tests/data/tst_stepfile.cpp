@@ -2,9 +2,15 @@
 #include "support/StepBytes.h"
 #include "support/TestFolder.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(StepKind)
+Q_DECLARE_METATYPE(std::optional<StepKind>)
+using ChosenStrip = std::optional<std::pair<int, StepKind>>;
+Q_DECLARE_METATYPE(ChosenStrip)
 
 namespace {
 
@@ -50,6 +56,19 @@ private slots:
     void read_damagedWindow_isRefused_data();
     void read_damagedWindow_isRefused();
     void write_keepsBytesAfterRecord();
+    void setPeriod_writesOnlyTheStripsFields_data();
+    void setPeriod_writesOnlyTheStripsFields();
+    void restorePeriod_revisionOnlyWhenAllFiveUsed_data();
+    void restorePeriod_revisionOnlyWhenAllFiveUsed();
+    void clearPeriod_unsetsAllButOverallInitial_data();
+    void clearPeriod_unsetsAllButOverallInitial();
+    void notesOf_historyPagesAndActivePage_data();
+    void notesOf_historyPagesAndActivePage();
+    void storeNotes_datesAndMemosOfSetPeriodsOnly_data();
+    void storeNotes_datesAndMemosOfSetPeriodsOnly();
+    void kindServed_chosenStripOfRowOrOverallPlan_data();
+    void kindServed_chosenStripOfRowOrOverallPlan();
+    void save_goneFile_writtenAnewOverBytesRead();
 };
 
 void TestStepFile::fileName_isMonthPrefixAndDataNo_data()
@@ -291,6 +310,269 @@ void TestStepFile::write_keepsBytesAfterRecord()
     QCOMPARE(after.size(), 12972);
     QCOMPARE(after.left(12672), r.toBytes());
     QCOMPARE(after.mid(12672), QByteArray(300, 't'));
+}
+
+namespace {
+
+// Group 1 of a file whose every date is unset, with `revisions` stored revisions.
+StepBytes stepBytes(int revisions)
+{
+    StepBytes b;
+    b.window(2005, 12, 31, 1, 31, 2, 28);
+    b.unsetAllDates();
+    const int g = StepBytes::group(1);
+    for (int i = 0; i < revisions; ++i) {
+        b.f64(g + StepBytes::RevStart + 8 * i, serial(2005, 1, 3 + i));
+        b.f64(g + StepBytes::RevEnd + 8 * i, serial(2005, 1, 10 + i));
+        b.f64(g + StepBytes::RevDate + 8 * i, serial(2004, 12, 20 + i));
+        b.str(g + StepBytes::RevMemo + 256 * i, QByteArray("rev") + char('1' + i));
+    }
+    return b;
+}
+
+double dateOf(const StepGroup &g, StepKind kind)
+{
+    return kind == StepKind::Initial ? g.planDate : kind == StepKind::Actual ? g.actualDate : g.revDate[0];
+}
+
+QString memoOf(const StepGroup &g, StepKind kind)
+{
+    return kind == StepKind::Initial ? g.planMemo : kind == StepKind::Actual ? g.actualMemo : g.revMemo[0];
+}
+
+} // namespace
+
+void TestStepFile::setPeriod_writesOnlyTheStripsFields_data()
+{
+    QTest::addColumn<StepKind>("kind");
+    QTest::addColumn<int>("revisions");
+    QTest::addColumn<int>("startField"); // offset in the group; the end field follows the layout
+    QTest::addColumn<int>("endField");
+    QTest::newRow("initial") << StepKind::Initial << 2 << StepBytes::PlanStart << StepBytes::PlanEnd;
+    QTest::newRow("first revision") << StepKind::Revised << 0 << StepBytes::RevStart << StepBytes::RevEnd;
+    QTest::newRow("third after two") << StepKind::Revised << 2 << StepBytes::RevStart + 16
+                                     << StepBytes::RevEnd + 16;
+    QTest::newRow("fifth replaced when all used")
+        << StepKind::Revised << 5 << StepBytes::RevStart + 32 << StepBytes::RevEnd + 32;
+    QTest::newRow("actual") << StepKind::Actual << 2 << StepBytes::ActualStart << StepBytes::ActualEnd;
+}
+
+void TestStepFile::setPeriod_writesOnlyTheStripsFields()
+{
+    QFETCH(StepKind, kind);
+    QFETCH(int, revisions);
+    QFETCH(int, startField);
+    QFETCH(int, endField);
+    StepBytes expected = stepBytes(revisions);
+    QByteArray image = expected.bytes;
+    StepFile f = StepFile::fromBytes(image);
+    QCOMPARE(f.groups[1].revisionCount(), revisions);
+    const StepPeriod period{serial(2005, 2, 1), serial(2005, 2, 9)};
+    f.groups[1].setPeriod(kind, revisions, period);
+    QCOMPARE(f.groups[1].period(kind, revisions), period);
+    f.writeInto(image);
+    expected.f64(StepBytes::group(1) + startField, period.start);
+    expected.f64(StepBytes::group(1) + endField, period.end);
+    QCOMPARE(image, expected.bytes);
+}
+
+void TestStepFile::restorePeriod_revisionOnlyWhenAllFiveUsed_data()
+{
+    QTest::addColumn<StepKind>("kind");
+    QTest::addColumn<int>("revisions");
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("initial") << StepKind::Initial << 0 << true;
+    QTest::newRow("actual") << StepKind::Actual << 0 << true;
+    QTest::newRow("revision with four stored") << StepKind::Revised << 4 << false;
+    QTest::newRow("fifth revision") << StepKind::Revised << 5 << true;
+}
+
+void TestStepFile::restorePeriod_revisionOnlyWhenAllFiveUsed()
+{
+    QFETCH(StepKind, kind);
+    QFETCH(int, revisions);
+    QFETCH(bool, restored);
+    StepGroup loaded = StepFile::fromBytes(stepBytes(revisions).bytes).groups[1];
+    loaded.planStart = loaded.actualStart = serial(2005, 1, 5);
+    loaded.planEnd = loaded.actualEnd = serial(2005, 1, 8);
+    StepGroup working = loaded;
+    const StepPeriod dragged{serial(2005, 2, 1), serial(2005, 2, 2)};
+    working.setPeriod(kind, revisions, dragged);
+    working.planDate = serial(2005, 2, 3); // dates are never taken back
+
+    const std::optional<StepPeriod> back = working.restorePeriod(kind, revisions, loaded);
+    QCOMPARE(back.has_value(), restored);
+    QCOMPARE(working.period(kind, revisions), restored ? loaded.period(kind, revisions) : dragged);
+    QCOMPARE(working.planDate, serial(2005, 2, 3));
+}
+
+void TestStepFile::clearPeriod_unsetsAllButOverallInitial_data()
+{
+    QTest::addColumn<int>("group");
+    QTest::addColumn<StepKind>("kind");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("overall initial is the job's") << 0 << StepKind::Initial << false;
+    QTest::newRow("overall revision") << 0 << StepKind::Revised << true;
+    QTest::newRow("step initial") << 3 << StepKind::Initial << true;
+    QTest::newRow("step actual") << 5 << StepKind::Actual << true;
+}
+
+void TestStepFile::clearPeriod_unsetsAllButOverallInitial()
+{
+    QFETCH(int, group);
+    QFETCH(StepKind, kind);
+    QFETCH(bool, cleared);
+    StepFile f = StepFile::newFor(janJob(), 2005, 1, 38372.0, u"/p"_s);
+    const StepPeriod set{serial(2005, 1, 20), serial(2005, 1, 22)};
+    f.groups[group].setPeriod(kind, 0, set);
+    f.groups[group].planMemo = u"stays"_s;
+    QCOMPARE(f.clearPeriod(group, kind, 0), cleared);
+    QCOMPARE(f.groups[group].period(kind, 0), cleared ? StepPeriod{} : set);
+    QCOMPARE(f.groups[group].planMemo, u"stays"_s);
+}
+
+void TestStepFile::notesOf_historyPagesAndActivePage_data()
+{
+    QTest::addColumn<StepKind>("kind");
+    QTest::addColumn<int>("revisions");
+    QTest::addColumn<bool>("dragged"); // a period set in the working copy since the opening
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("shownPages");
+    QTest::addColumn<int>("active");
+    QTest::addColumn<int>("filledPages");
+    QTest::newRow("initial never dragged") << StepKind::Initial << 0 << false << 0 << -1 << 1 << 0 << 0;
+    QTest::newRow("initial just dragged") << StepKind::Initial << 0 << true << 0 << -1 << 1 << 0 << 1;
+    QTest::newRow("no revision") << StepKind::Revised << 0 << false << 0 << -1 << 1 << 0 << 0;
+    QTest::newRow("two revisions") << StepKind::Revised << 2 << false << 2 << 1 << 3 << 1 << 2;
+    QTest::newRow("two revisions and a drag") << StepKind::Revised << 2 << true << 2 << 1 << 3 << 1 << 3;
+    QTest::newRow("all five") << StepKind::Revised << 5 << false << 5 << 4 << 5 << 4 << 5;
+}
+
+void TestStepFile::notesOf_historyPagesAndActivePage()
+{
+    QFETCH(StepKind, kind);
+    QFETCH(int, revisions);
+    QFETCH(bool, dragged);
+    QFETCH(int, entries);
+    QFETCH(int, selected);
+    QFETCH(int, shownPages);
+    QFETCH(int, active);
+    QFETCH(int, filledPages);
+    const StepGroup loaded = StepFile::fromBytes(stepBytes(revisions).bytes).groups[1];
+    StepGroup working = loaded;
+    working.planDate = working.revDate[revisions % 5] = serial(2005, 3, 3);
+    working.planMemo = working.revMemo[revisions % 5] = u"new"_s;
+    if (dragged)
+        working.setPeriod(kind, revisions, {serial(2005, 2, 1), serial(2005, 2, 2)});
+    // A memo of a stored revision edited in this opening shows as edited.
+    if (revisions > 0)
+        working.revMemo[0] = u"edited"_s;
+
+    const StepNotes notes = StepNotes::of(loaded, working, kind, revisions);
+    QCOMPARE(notes.history.size(), entries);
+    if (entries > 0)
+        QCOMPARE(notes.history.last(),
+                 (StepPeriod{loaded.revStart[entries - 1], loaded.revEnd[entries - 1]}));
+    QCOMPARE(notes.selectedEntry, selected);
+    QCOMPARE(notes.shownPages, shownPages);
+    QCOMPARE(notes.activePage, active);
+    int filled = 0;
+    for (const StepNotes::Page &page : notes.pages)
+        filled += page.date != StepGroup::UnsetDate;
+    QCOMPARE(filled, filledPages);
+    if (revisions > 0)
+        QCOMPARE(notes.pages[0].memo, u"edited"_s);
+}
+
+void TestStepFile::storeNotes_datesAndMemosOfSetPeriodsOnly_data()
+{
+    QTest::addColumn<StepKind>("kind");
+    QTest::addColumn<int>("shownPages");
+    QTest::addColumn<bool>("periodSet");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("initial set") << StepKind::Initial << 1 << true << true;
+    QTest::newRow("initial unset drops what was typed") << StepKind::Initial << 1 << false << false;
+    QTest::newRow("actual set") << StepKind::Actual << 1 << true << true;
+    QTest::newRow("revision on its page") << StepKind::Revised << 1 << true << true;
+    QTest::newRow("revision page not shown stays") << StepKind::Revised << 0 << true << false;
+}
+
+void TestStepFile::storeNotes_datesAndMemosOfSetPeriodsOnly()
+{
+    QFETCH(StepKind, kind);
+    QFETCH(int, shownPages);
+    QFETCH(bool, periodSet);
+    QFETCH(bool, stored);
+    StepGroup g;
+    const double old = serial(2004, 1, 1);
+    g.planDate = g.actualDate = g.revDate[0] = old;
+    g.planMemo = g.actualMemo = g.revMemo[0] = u"old"_s;
+    if (periodSet)
+        g.setPeriod(kind, 0, {serial(2005, 1, 3), serial(2005, 1, 4)});
+    std::array<StepNotes::Page, 5> pages{};
+    pages[0] = {serial(2005, 1, 9), QString(200, u'メ')}; // 400 bytes: cut to 255 as stored
+    StepNotes::store(g, kind, shownPages, pages);
+    QCOMPARE(dateOf(g, kind), stored ? serial(2005, 1, 9) : periodSet ? old : StepGroup::UnsetDate);
+    QCOMPARE(memoOf(g, kind), stored ? QString(127, u'メ') : periodSet ? u"old"_s : QString());
+
+    // A date on the day already stored keeps its time of day.
+    const double withTime = serial(2005, 1, 9) + 0.5;
+    g.planDate = g.actualDate = g.revDate[0] = withTime;
+    StepNotes::store(g, kind, shownPages, pages);
+    QCOMPARE(dateOf(g, kind), periodSet ? withTime : StepGroup::UnsetDate);
+}
+
+void TestStepFile::kindServed_chosenStripOfRowOrOverallPlan_data()
+{
+    using Chosen = ChosenStrip;
+    QTest::addColumn<int>("row");
+    QTest::addColumn<Chosen>("chosen");
+    QTest::addColumn<std::optional<StepKind>>("served");
+    QTest::newRow("overall, nothing chosen") << 0 << Chosen() << std::optional(StepKind::Initial);
+    QTest::newRow("overall revision")
+        << 0 << Chosen({0, StepKind::Revised}) << std::optional(StepKind::Revised);
+    QTest::newRow("overall while a step is chosen")
+        << 0 << Chosen({2, StepKind::Actual}) << std::optional<StepKind>();
+    QTest::newRow("step, nothing chosen") << 3 << Chosen() << std::optional<StepKind>();
+    QTest::newRow("step's own actual")
+        << 3 << Chosen({3, StepKind::Actual}) << std::optional(StepKind::Actual);
+    QTest::newRow("another step's strip") << 3 << Chosen({4, StepKind::Initial}) << std::optional<StepKind>();
+}
+
+void TestStepFile::kindServed_chosenStripOfRowOrOverallPlan()
+{
+    QFETCH(int, row);
+    QFETCH(ChosenStrip, chosen);
+    QFETCH(std::optional<StepKind>, served);
+    QCOMPARE(StepNotes::kindServed(row, chosen), served);
+}
+
+void TestStepFile::save_goneFile_writtenAnewOverBytesRead()
+{
+    TestFolder folder;
+    const QString path = folder.file(u"STEP/a.vxs"_s);
+    QVERIFY(QDir().mkpath(folder.file(u"STEP"_s)));
+    QByteArray bytes = stepBytes(2).bytes;
+    bytes[StepBytes::Title + 5] = 'z'; // after the text: of no meaning, yet kept
+    folder.write(u"STEP/a.vxs"_s, bytes);
+    StepFile f;
+    SafeFile::Snapshot snapshot;
+    QVERIFY(StepFile::read(path, &f, &snapshot));
+    f.groups[1].planMemo = u"m"_s;
+
+    // The folder itself may have gone.
+    QVERIFY(QDir(folder.file(u"STEP"_s)).removeRecursively());
+    const StepFile::SaveOutcome saved = StepFile::save(path, f, &snapshot);
+    QVERIFY(saved.result);
+    QVERIFY(saved.recreated);
+    QByteArray expected = bytes;
+    f.writeInto(expected);
+    QCOMPARE(folder.read(u"STEP/a.vxs"_s), expected);
+    QCOMPARE(snapshot.head, expected);
+
+    // Saved again, the file is there: written over as usual.
+    QVERIFY(!StepFile::save(path, f, &snapshot).recreated);
 }
 
 QTEST_GUILESS_MAIN(TestStepFile)
