@@ -141,6 +141,9 @@ void MainWindow::buildActions()
     make(m_aboutAction, "HelpAbout1", u"バージョン情報(&A)..."_s);
 
     connect(m_createFileAction, &QAction::triggered, this, &MainWindow::createMonthFile);
+    connect(m_viewerOutAction, &QAction::triggered, this, [this] { m_views->showDataViewer(); });
+    connect(m_textOutAction, &QAction::triggered, this, [this] { m_views->writeTextFile(); });
+    connect(m_pastDataAction, &QAction::triggered, this, [this] { m_views->openPastData(); });
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_toDoListAction, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
     connect(m_graphAction, &QAction::triggered, this, [this] { m_views->openGraph(); });
@@ -1165,6 +1168,35 @@ void MainWindow::showMonthHeader(MonthKind kind)
 {
     setCaptionForMonth(m_session.monthNumber(kind));
     setCountStatus(m_session.count(kind));
+}
+
+void MainWindow::showPastMonthHeader(int year, int month)
+{
+    setWindowTitle(u"Wrenly ●"_s + QString::number(year) + u"年 "_s + QString::number(month) +
+                   u"月のデータ"_s);
+    setCountStatus(m_session.count(MonthKind::Past));
+}
+
+void MainWindow::returnToMonth(MonthKind kind)
+{
+    m_shownMonth = kind;
+    // This month's file is still to be made: the window goes back to offering just that.
+    if (kind == MonthKind::Current && m_createFileAction->isEnabled()) {
+        enterNoFileState();
+        return;
+    }
+    const int count = m_session.count(kind);
+    // Without the sound the record still comes back: a past record must never stay on screen
+    // under this month's caption, where an update would store it.
+    if (!showRecord(kind, count)) {
+        if (count < 1) {
+            setDataNo(1);
+            clearEntry();
+        } else {
+            fillEntry(m_session.job(kind, count - 1), count - 1);
+        }
+    }
+    showMonthHeader(kind);
 }
 
 bool MainWindow::isLaunchEnabled(Partner partner) const

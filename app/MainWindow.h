@@ -89,6 +89,8 @@ public:
     void setAppendEnabled(bool enabled) override;
     void setUpdateEnabled(bool enabled) override;
     void showMonthHeader(MonthKind kind) override;
+    void showPastMonthHeader(int year, int month) override;
+    void returnToMonth(MonthKind kind) override;
     bool isLaunchEnabled(Partner partner) const override;
     void launch(Partner partner) override;
     void setPendingLaunchAction(AfterLaunch action) override { m_pendingLaunchAction = action; }

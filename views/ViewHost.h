@@ -8,7 +8,7 @@
 
 class QWidget;
 
-// What the to-do list and the bar graph need from the main window. The main window implements it;
+// What the views of a month need from the main window. The main window implements it;
 // tests use a fake.
 class ViewHost
 {
@@ -32,6 +32,10 @@ public:
     virtual void setUpdateEnabled(bool enabled) = 0;
     // Caption "Wrenly ●<month>月のデータ" and the record count of that month in the status bar.
     virtual void showMonthHeader(MonthKind kind) = 0;
+    // The same for the past month the past-data output shows: "Wrenly ●<year>年 <month>月のデータ".
+    virtual void showPastMonthHeader(int year, int month) = 0;
+    // After the past-data output: shows `kind` again, its last record, caption and count.
+    virtual void returnToMonth(MonthKind kind) = 0;
     virtual bool isLaunchEnabled(Partner partner) const = 0;
     virtual void launch(Partner partner) = 0;
     // What the main window does on its next activation after a partner program was started.

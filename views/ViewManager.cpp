@@ -1,7 +1,13 @@
 #include "views/ViewManager.h"
 
+#include "data/RecordText.h"
 #include "data/Session.h"
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "views/DataViewerWindow.h"
+#include "views/PastDataDialog.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -10,7 +16,8 @@
 using namespace Qt::StringLiterals;
 
 ViewManager::ViewManager(Session &session, Services &services, ViewHost &host, QObject *parent)
-    : QObject(parent), m_session(session), m_services(services), m_host(host)
+    : QObject(parent), m_session(session), m_services(services), m_host(host),
+      m_run([](QDialog &dialog) { return dialog.exec(); })
 {}
 
 ViewManager::~ViewManager()
@@ -171,4 +178,71 @@ void ViewManager::launchFromList(Partner partner)
         }
         closeToDoList();
     });
+}
+
+void ViewManager::showDataViewer()
+{
+    const MonthKind kind = m_host.shownMonth();
+    QStringList lines;
+    if (kind != MonthKind::Past)
+        lines = RecordText::monthLines(m_session.jobs(kind), m_session.count(kind), RecordText::Form::Viewer);
+    DataViewerWindow viewer(m_host, u"データビューア"_s, lines, m_host.mainWindow());
+    m_run(viewer);
+}
+
+void ViewManager::writeTextFile()
+{
+    const MonthKind kind = m_host.shownMonth();
+    if (kind == MonthKind::Past || !m_session.fileExists(kind))
+        return;
+    writeTextFileOf(m_session.jobs(kind), m_session.count(kind), m_session.fileName(kind),
+                    m_host.mainWindow());
+}
+
+bool ViewManager::writeTextFileOf(const MonthFile::Jobs &jobs, int count, const QString &monthFileName,
+                                  QWidget *parent)
+{
+    Dialogs &dialogs = m_services.dialogs;
+    const QString name = RecordText::textFileName(monthFileName);
+    if (dialogs.askYesNo(parent,
+                         u"データをテキストファイル: "_s + name + u" に出力します."_s + u"\r\n"_s +
+                             u"実行しますか?"_s,
+                         messagePos()) == Dialogs::Answer::No)
+        return false;
+    const QString path = m_session.pathOf(name);
+    const bool existed = QFileInfo::exists(path);
+    if (existed && dialogs.askYesNo(parent,
+                                    u"データのテキスト出力ファイル: "_s + name + u" が既に存在します."_s +
+                                        u"\r\n"_s + u"既存のファイルに上書きします. 実行しますか?"_s,
+                                    messagePos()) == Dialogs::Answer::No)
+        return false;
+    const SafeFile::Result r =
+        SafeFile::write(path, RecordText::fileBytes(jobs, count), SafeFile::Tail::Drop);
+    if (!r) {
+        dialogs.fileError(parent, existed ? FileOperation::Write : FileOperation::Create, path, r.error);
+        return false;
+    }
+    dialogs.inform(parent, u"テキストファイル: "_s + name + u" に出力しました."_s, messagePos());
+    return true;
+}
+
+void ViewManager::openPastData()
+{
+    const MonthKind shown = m_host.shownMonth();
+    if (shown == MonthKind::Past)
+        return;
+    closeAll();
+    PastDataDialog dialog(m_session, m_services, m_host, *this, m_host.mainWindow());
+    if (const QWidget *main = m_host.mainWindow())
+        dialog.move(main->frameGeometry().topLeft() + QPoint(90, 55));
+    m_host.setShownMonth(MonthKind::Past);
+    m_run(dialog);
+    dialog.closeOutputs();
+    m_host.returnToMonth(shown);
+}
+
+QPoint ViewManager::messagePos() const
+{
+    const QWidget *main = m_host.mainWindow();
+    return (main ? main->frameGeometry().topLeft() : QPoint()) + QPoint(50, 200);
 }

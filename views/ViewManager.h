@@ -5,15 +5,20 @@
 #include "views/ViewHost.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
+#include <functional>
+
+class QDialog;
 class QWidget;
 class Session;
 struct Services;
 
-// Owns the two modeless views of the month, the to-do list and the bar graph. Each exists at most
+// Owns the views of the month. The to-do list and the bar graph are modeless and exist at most
 // once; they are built when opened and never refreshed, so every data change of the main window
-// closes them first and reopens them afterwards (closeForChange / reopen).
+// closes them first and reopens them afterwards (closeForChange / reopen). The data viewer of the
+// shown month and the past-data output are modal.
 class ViewManager final : public QObject
 {
     Q_OBJECT
@@ -46,6 +51,24 @@ public:
     void reopen(Remembered remembered);
     void closeAll();
 
+    // Shows a dialog modally and returns its result; tests replace it so that no modal loop runs.
+    using ModalRunner = std::function<int(QDialog &)>;
+    void setModalRunner(ModalRunner runner) { m_run = std::move(runner); }
+
+    // The records of the shown month in the data viewer, newest first.
+    void showDataViewer();
+    // The shown month's text file, after the user agreed.
+    void writeTextFile();
+    // The past-data output. While it is open the main window shows the past month; afterwards it
+    // returns to the month it showed before.
+    void openPastData();
+    // Asks, writes the text file of `monthFileName` into the program folder and says so; the boxes
+    // belong to `parent`. False when nothing was written.
+    bool writeTextFileOf(const MonthFile::Jobs &jobs, int count, const QString &monthFileName,
+                         QWidget *parent);
+    // Where the main window's messages appear.
+    QPoint messagePos() const;
+
     QWidget *toDoList() const;
     QWidget *graph() const;
     ToDoListWindow *listWindow() const { return m_list; }
@@ -66,4 +89,5 @@ private:
     QPointer<ToDoListWindow> m_list;
     QPointer<BarGraphWindow> m_graph;
     bool m_launching = false;
+    ModalRunner m_run;
 };

@@ -28,6 +28,8 @@ public:
     QList<Shown> shown;
     QList<int> checksSet;
     QList<MonthKind> headers;
+    QList<QPair<int, int>> pastHeaders; // year, month
+    QList<MonthKind> returns;
     QList<Partner> launches;
     QList<AfterLaunch> pendingActions;
     QStringList hints;
@@ -56,6 +58,12 @@ public:
     void setAppendEnabled(bool enabled) override { appendEnabled = enabled; }
     void setUpdateEnabled(bool enabled) override { updateEnabled = enabled; }
     void showMonthHeader(MonthKind kind) override { headers.append(kind); }
+    void showPastMonthHeader(int year, int month) override { pastHeaders.append({year, month}); }
+    void returnToMonth(MonthKind kind) override
+    {
+        month = kind;
+        returns.append(kind);
+    }
     bool isLaunchEnabled(Partner partner) const override
     {
         return partner == Partner::Pellmark ? pellEnabled : trevEnabled;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QPlainTextEdit;
+class QPushButton;
+class ViewHost;
+
+// A month's records as read-only text, newest first, beside the main window. Shown modally for
+// the month of the main window and without a modal loop from the past-data output; its close
+// button closes it either way.
+class DataViewerWindow final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DataViewerWindow)
+public:
+    static constexpr int WindowWidth = 350;
+    static constexpr int WindowLeft = 420;
+
+    // `lines` are the text's lines; the window is as high as the host's main window.
+    DataViewerWindow(ViewHost &host, const QString &caption, const QStringList &lines,
+                     QWidget *parent = nullptr);
+
+    QPlainTextEdit *textView() const { return m_text; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QPlainTextEdit *m_text = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    bool m_placed = false;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "data/PastMonths.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class DataViewerWindow;
+class QListWidget;
+class QPushButton;
+class Session;
+class ViewHost;
+class ViewManager;
+struct Services;
+
+// Lists the month files of earlier months and shows the chosen one as a bar graph (the main
+// window following that month), in the data viewer, or writes its text file. The graph and the
+// viewer belong to the dialog and close with it.
+class PastDataDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PastDataDialog)
+public:
+    PastDataDialog(Session &session, Services &services, ViewHost &host, ViewManager &views,
+                   QWidget *parent = nullptr);
+
+    QListWidget *fileList() const { return m_fileList; }
+    DataViewerWindow *viewer() const { return m_viewer; }
+    // The selected file name; empty when the list is empty.
+    QString selectedName() const;
+
+    void showGraph();
+    void showViewer();
+    void writeTextFile();
+    // Closes the graph and the viewer opened from here.
+    void closeOutputs();
+
+private:
+    // Reads the selected file into the session's past array and takes its month from the name.
+    // False (the user has been told) when the name has no year or the file cannot be read.
+    bool readSelected(PastMonths::MonthOfName *month);
+    QString monthCaption(const PastMonths::MonthOfName &month) const;
+
+    Session &m_session;
+    Services &m_services;
+    ViewHost &m_host;
+    ViewManager &m_views;
+    QListWidget *m_fileList = nullptr;
+    QPointer<DataViewerWindow> m_viewer;
+};
