@@ -155,8 +155,7 @@ SafeFile::Result DailyPlanState::loadOrCreateRoutines(const QString &path)
 
 SafeFile::Result DailyPlanState::saveRoutines(const QString &path)
 {
-    if (!QFileInfo::exists(path))
-        return {};
+    // The user asked to save: a file that has gone since the planner opened is written anew.
     QByteArray image = routineBytes;
     RoutineFile::writeInto(image, workingRoutines);
     const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep);
@@ -281,4 +280,114 @@ int DailyPlanState::removePad(int slot)
     workingBars = bars;
     workingPads = pads;
     return packed;
+}
+
+std::optional<int> DailyPlanState::registerRoutine(int padSlot)
+{
+    int slot = 0;
+    // The first free record: the same as the one after the last while the routines are packed, and
+    // never a routine in use when a file was not.
+    while (slot < RoutineFile::RecordCount && workingRoutines[slot].isUsed())
+        ++slot;
+    if (slot == RoutineFile::RecordCount)
+        return std::nullopt;
+    const SchedulePadRecord &pad = workingPads[padSlot];
+    RoutineRecord r;
+    r.padNo = slot + 1;
+    r.originX = LeftPaneX;
+    r.padTop = pad.padTop;
+    r.keyword = pad.keyword;
+    r.content = pad.content;
+    r.barColor = pad.barColor;
+    r.startHour = pad.startHour;
+    r.startMinute = pad.startMinute;
+    r.startPM = pad.startPM;
+    r.endHour = pad.endHour;
+    r.endMinute = pad.endMinute;
+    r.endPM = pad.endPM;
+    r.memo = pad.memo;
+    r.showFlag = true;
+    r.weekdays.fill(true);
+    workingRoutines[slot] = r;
+    return slot + 1;
+}
+
+void DailyPlanState::keepRoutine(int slot, const RoutineForm &form)
+{
+    RoutineRecord &r = workingRoutines[slot];
+    r.padNo = slot + 1;
+    r.originX = form.rightPane ? RightPaneX : LeftPaneX;
+    r.keyword = form.keyword;
+    r.content = form.description;
+    r.barColor = form.color;
+    r.startHour = form.start.hour;
+    r.startMinute = form.start.minute;
+    r.startPM = form.start.pm;
+    r.endHour = form.end.hour;
+    r.endMinute = form.end.minute;
+    r.endPM = form.end.pm;
+    r.showFlag = form.shown;
+    r.weekdays = form.weekdays;
+}
+
+int DailyPlanState::removeRoutine(int slot)
+{
+    workingRoutines[slot] = RoutineRecord();
+    RoutineFile::Routines packed{};
+    int count = 0;
+    for (const RoutineRecord &r : workingRoutines) {
+        if (!r.isUsed())
+            continue;
+        packed[count] = r;
+        packed[count].padNo = count + 1;
+        ++count;
+    }
+    workingRoutines = packed;
+    return count;
+}
+
+DayFile DailyPlanState::routineDay(int weekday) const
+{
+    DayFile day;
+    day.sourcePath = dayImage.sourcePath;
+    day.createdOn = dayImage.createdOn;
+    const int d = qBound(0, weekday, 6);
+    int j = 0;
+    for (const RoutineRecord &r : routineImage) {
+        if (!r.isUsed() || !r.showFlag || !r.weekdays[d] || r.startHour == -1)
+            continue;
+        SchedulePadRecord &pad = day.pads[j];
+        pad.padNo = j + 1;
+        pad.padLeft = r.originX;
+        pad.padTop = r.padTop;
+        pad.keyword = r.keyword;
+        pad.content = r.content;
+        pad.barColor = r.barColor;
+        pad.startHour = r.startHour;
+        pad.startMinute = r.startMinute;
+        pad.startPM = r.startPM;
+        pad.endHour = r.endHour;
+        pad.endMinute = r.endMinute;
+        pad.endPM = r.endPM;
+        pad.memo = r.memo;
+        ScheduleBar &bar = day.bars[j];
+        bar.startRow = TimeAxis::timeToRow(r.startHour, r.startPM, r.startMinute);
+        bar.endRow = TimeAxis::timeToRow(r.endHour, r.endPM, r.endMinute);
+        bar.side = r.originX <= LeftPaneEdge ? u"L"_s : u"R"_s;
+        bar.barColor = r.barColor;
+        ++j;
+    }
+    return day;
+}
+
+SafeFile::Result DailyPlanState::writeScratchDay(const QString &path, const DayFile &day)
+{
+    QByteArray bytes;
+    if (QFileInfo::exists(path)) {
+        const SafeFile::Result r = SafeFile::read(path, &bytes, DayFile::Size);
+        if (!r)
+            return r;
+    }
+    day.writeInto(bytes);
+    return SafeFile::write(path, bytes, SafeFile::Tail::Keep);
 }

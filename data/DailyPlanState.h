@@ -9,6 +9,9 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
+#include <optional>
+
 // What the daily planner edits, kept for the whole run: the working copies of the shown day, the
 // day as last loaded or saved (its image), the routines and the lists, and the files they belong
 // to. Pads and dialogs change the working copies only; the save commands write whole files.
@@ -38,8 +41,24 @@ struct DailyPlanState
         bool operator==(const PadOutcome &) const = default;
     };
 
+    // What a routine editor's boxes hold at its "一時保存": taken as typed, never checked.
+    struct RoutineForm
+    {
+        TimeAxis::ClockTime start;
+        TimeAxis::ClockTime end;
+        bool rightPane = false;
+        QString keyword;
+        QString description;
+        qint32 color = 0;
+        bool shown = true;
+        std::array<bool, 7> weekdays{}; // Sunday first
+    };
+
     // A pad whose left edge is at most this far in belongs to the left pane.
     static constexpr int LeftPaneEdge = 300;
+    // Where a pad stands in each pane.
+    static constexpr int LeftPaneX = 4;
+    static constexpr int RightPaneX = 351;
     // The plan the pads lie on (the axis and a frame) and a pad's height: a pad never hangs below.
     static constexpr int PlanHeight = TimeAxis::Rows + 4;
     static constexpr int PadHeight = 80;
@@ -112,8 +131,27 @@ struct DailyPlanState
 
     // Reads the routine file, or writes empty routines when there is none.
     SafeFile::Result loadOrCreateRoutines(const QString &path);
-    // Writes the working routines, only when the file exists (created when the planner opens).
+    // Writes the working routines over the bytes read; a file that has gone is written anew.
     SafeFile::Result saveRoutines(const QString &path);
+
+    // "ルーチン仮登録": the record of pad `padSlot` as last kept ("一時保存" or "変更"), not its boxes,
+    // becomes a routine in the first free record, in the left pane and shown on every day. Returns
+    // its number, or nothing when all records are taken.
+    std::optional<int> registerRoutine(int padSlot);
+    // A routine editor's "一時保存": the form goes into routine `slot`; its top and memo stay.
+    void keepRoutine(int slot, const RoutineForm &form);
+    // Empties routine `slot` and moves the others up to the lowest numbers, memo and all. Returns
+    // how many are left, which is also the number of the last.
+    int removeRoutine(int slot);
+    // "閉じる" of the routine settings: back to the routines as last loaded or saved.
+    void dropRoutineEdits() { workingRoutines = routineImage; }
+
+    // "ルーチン表示": the shown day's file name and date with one pad and bar for each saved routine
+    // shown on `weekday` (0 = Sunday), in routine order, and an empty diary. A routine without
+    // times makes no pad, so it gets no bar either.
+    DayFile routineDay(int weekday) const;
+    // Writes `day` over the scratch file's bytes, or as a new file when there is none.
+    static SafeFile::Result writeScratchDay(const QString &path, const DayFile &day);
 
     // Reads the list file, or writes the default entries when there is none.
     SafeFile::Result loadOrCreateLists(const QString &path);

@@ -1,6 +1,7 @@
 #include "data/ListEntriesFile.h"
 
 #include "data/ByteFields.h"
+#include "data/SjisCodec.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +19,12 @@ void writeList(const std::array<QString, N> &list, QByteArray &image, int offset
 {
     for (size_t i = 0; i < N; ++i)
         Fields::updateString(image, offset + int(i) * (capacity + 1), capacity, list[i]);
+}
+
+template <size_t N> void takeList(std::array<QString, N> &list, const QStringList &items, int capacity)
+{
+    for (size_t i = 0; i < N && i < size_t(items.size()); ++i)
+        list[i] = Sjis::fitToField(items[qsizetype(i)], capacity);
 }
 
 template <size_t N> QStringList nonEmpty(const std::array<QString, N> &list)
@@ -45,6 +52,17 @@ ListEntries ListEntries::defaults()
     e.titles2[1] = u"明日に向けて一言"_s;
     e.titles2[2] = u"明日への意気込み"_s;
     e.titles2[3] = u"日記"_s;
+    return e;
+}
+
+ListEntries ListEntries::fromLists(const QStringList &keywords, const QStringList &contents,
+                                   const QStringList &titles1, const QStringList &titles2)
+{
+    ListEntries e;
+    takeList(e.keywords, keywords, KeywordCapacity);
+    takeList(e.contents, contents, ContentCapacity);
+    takeList(e.titles1, titles1, TitleCapacity);
+    takeList(e.titles2, titles2, TitleCapacity);
     return e;
 }
 
@@ -93,3 +111,47 @@ QStringList ListEntries::title2List() const
 {
     return nonEmpty(titles2);
 }
+
+namespace ListEditing {
+
+Outcome append(QStringList &items, const QString &text, int limit)
+{
+    if (items.size() >= limit || text.isEmpty())
+        return {};
+    items.append(text);
+    return {true, int(items.size()) - 1};
+}
+
+Outcome remove(QStringList &items, int selected)
+{
+    if (selected < 0 || selected >= items.size())
+        return {false, selected};
+    items.removeAt(selected);
+    return {true, int(items.size()) - 1};
+}
+
+Outcome clear(QStringList &items)
+{
+    if (items.isEmpty())
+        return {};
+    items.clear();
+    return {true, -1};
+}
+
+Outcome moveUp(QStringList &items, int selected)
+{
+    if (items.size() < 2 || selected < 1 || selected >= items.size())
+        return {false, selected};
+    items.swapItemsAt(selected, selected - 1);
+    return {true, selected - 1};
+}
+
+Outcome moveDown(QStringList &items, int selected)
+{
+    if (items.size() < 2 || selected < 0 || selected >= items.size() - 1)
+        return {false, selected};
+    items.swapItemsAt(selected, selected + 1);
+    return {true, selected + 1};
+}
+
+} // namespace ListEditing

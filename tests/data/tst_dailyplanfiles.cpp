@@ -94,7 +94,7 @@ private slots:
     void state_dayChangedByAnotherProgram_isNotOverwritten();
     void state_failedSaveLeavesFileAndImage();
     void state_readsExistingRoutineAndListFiles();
-    void state_routinesSavedOnlyWhenFileExists();
+    void state_routinesSavedAnewWhenFileHasGone();
 };
 
 void TestDailyPlanFiles::day_matchesLayout()
@@ -513,13 +513,15 @@ void TestDailyPlanFiles::state_readsExistingRoutineAndListFiles()
     QCOMPARE(dir.read(u"Routines.rdf"_s).size(), 700); // reading never writes
 }
 
-void TestDailyPlanFiles::state_routinesSavedOnlyWhenFileExists()
+void TestDailyPlanFiles::state_routinesSavedAnewWhenFileHasGone()
 {
     TestFolder dir;
     DailyPlanState s;
     s.workingRoutines[0].padNo = 1;
     QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)));
-    QVERIFY(!dir.exists(u"Routines.rdf"_s));
+    QByteArray expected = emptyRoutines();
+    putI32(expected, 0, 1);
+    QCOMPARE(dir.read(u"Routines.rdf"_s), expected); // the user asked to save: written anew
     dir.write(u"Routines.rdf"_s, QByteArray(3300, 'q'));
     QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)));
     const QByteArray now = dir.read(u"Routines.rdf"_s);

@@ -43,6 +43,15 @@ private slots:
     void removePad_packsBarsAndMemosToLowestNumbers_data();
     void removePad_packsBarsAndMemosToLowestNumbers();
     void todayFiles_followThePlannersDay();
+    void registerRoutine_takesKeptRecordIntoFirstFreeRecord_data();
+    void registerRoutine_takesKeptRecordIntoFirstFreeRecord();
+    void keepRoutine_leavesTopAndMemo();
+    void removeRoutine_packsToLowestNumbers();
+    void routineDay_showsSavedRoutinesOfTheWeekdayInOrder_data();
+    void routineDay_showsSavedRoutinesOfTheWeekdayInOrder();
+    void listEditing_buttons_data();
+    void listEditing_buttons();
+    void listsFromDialog_cutToCapacityAndSize();
 };
 
 void TestDailyPlanState::keepPad_checksOrderClampsAndPicksPane_data()
@@ -203,6 +212,253 @@ void TestDailyPlanState::todayFiles_followThePlannersDay()
     s.today = QDate(2006, 1, 2);
     QCOMPARE(s.monthFolder(), u"/w/AUBREL/Y200601"_s);
     QCOMPARE(s.todayDayFile(), u"/w/AUBREL/Y200601/Y2006012.dtf"_s);
+}
+
+namespace {
+
+RoutineRecord routine(int number, const QString &keyword, bool shown = true,
+                      std::array<bool, 7> days = {true, true, true, true, true, true, true})
+{
+    RoutineRecord r;
+    r.padNo = number;
+    r.originX = number % 2 ? 4 : 351;
+    r.padTop = 100 * number;
+    r.keyword = keyword;
+    r.barColor = number;
+    r.startHour = 8 + number;
+    r.startMinute = 0;
+    r.endHour = 9 + number;
+    r.endMinute = 30;
+    r.memo = u"memo "_s + keyword;
+    r.showFlag = shown;
+    r.weekdays = days;
+    return r;
+}
+
+} // namespace
+
+void TestDailyPlanState::registerRoutine_takesKeptRecordIntoFirstFreeRecord_data()
+{
+    QTest::addColumn<QList<int>>("used"); // routine records in use before
+    QTest::addColumn<bool>("kept");       // the pad's record was kept ("一時保存")
+    QTest::addColumn<int>("number");      // 0: refused
+    QTest::newRow("kept pad of the right pane") << QList<int>{0, 1} << true << 3;
+    QTest::newRow("never kept: empty texts, no times") << QList<int>{} << false << 1;
+    QTest::newRow("a ninth is refused") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7} << true << 0;
+    QTest::newRow("a gap left by a damaged file is filled") << QList<int>{0, 2} << true << 2;
+}
+
+void TestDailyPlanState::registerRoutine_takesKeptRecordIntoFirstFreeRecord()
+{
+    QFETCH(QList<int>, used);
+    QFETCH(bool, kept);
+    QFETCH(int, number);
+    DailyPlanState s;
+    s.clearDay();
+    for (int k : used)
+        s.workingRoutines[k] = routine(k + 1, u"old"_s);
+    if (kept) {
+        s.keepPad(3, form({8, 0}, {9, 15, true}, 351));
+        s.workingPads[3].memo = u"メモ"_s;
+    }
+    const RoutineFile::Routines before = s.workingRoutines;
+
+    const std::optional<int> registered = s.registerRoutine(3);
+    QCOMPARE(registered.value_or(0), number);
+    if (!number) {
+        QCOMPARE(s.workingRoutines, before);
+        return;
+    }
+    RoutineRecord expected;
+    expected.padNo = number;
+    expected.originX = 4; // the left pane, whichever pane the pad is in
+    expected.showFlag = true;
+    expected.weekdays.fill(true);
+    if (kept) {
+        expected.padTop = 241;
+        expected.keyword = u"会議"_s;
+        expected.content = u"週次"_s;
+        expected.barColor = Color;
+        expected.startHour = 8;
+        expected.startMinute = 0;
+        expected.endHour = 9;
+        expected.endMinute = 15;
+        expected.endPM = true;
+        expected.memo = u"メモ"_s;
+    }
+    QCOMPARE(s.workingRoutines[number - 1], expected);
+    QCOMPARE(s.routineImage, RoutineFile::Routines{}); // provisional: working copy only
+}
+
+void TestDailyPlanState::keepRoutine_leavesTopAndMemo()
+{
+    DailyPlanState s;
+    s.workingRoutines[1] = routine(2, u"old"_s);
+    DailyPlanState::RoutineForm f{{7, 5}, {8, 0, true}, true, u"朝礼"_s, u"全体"_s, 0xFF, false, {}};
+    f.weekdays[3] = true;
+    s.keepRoutine(1, f);
+    RoutineRecord expected = routine(2, u"old"_s);
+    expected.originX = 351;
+    expected.keyword = u"朝礼"_s;
+    expected.content = u"全体"_s;
+    expected.barColor = 0xFF;
+    expected.startHour = 7;
+    expected.startMinute = 5;
+    expected.endHour = 8;
+    expected.endMinute = 0;
+    expected.endPM = true;
+    expected.showFlag = false;
+    expected.weekdays = f.weekdays;
+    QCOMPARE(s.workingRoutines[1], expected);
+    f.rightPane = false;
+    s.keepRoutine(1, f);
+    QCOMPARE(s.workingRoutines[1].originX, 4);
+}
+
+void TestDailyPlanState::removeRoutine_packsToLowestNumbers()
+{
+    DailyPlanState s;
+    for (int k = 0; k < 3; ++k)
+        s.workingRoutines[k] = routine(k + 1, QString::number(k + 1));
+    s.routineImage = s.workingRoutines;
+    QCOMPARE(s.removeRoutine(0), 2);
+    QCOMPARE(s.workingRoutines[0].keyword, u"2"_s);
+    QCOMPARE(s.workingRoutines[0].padNo, 1);
+    QCOMPARE(s.workingRoutines[0].memo, u"memo 2"_s);
+    QCOMPARE(s.workingRoutines[1].keyword, u"3"_s);
+    QCOMPARE(s.workingRoutines[1].padNo, 2);
+    QCOMPARE(s.workingRoutines[2], RoutineRecord());
+    s.dropRoutineEdits();
+    QCOMPARE(RoutineFile::countRoutines(s.workingRoutines), 3);
+}
+
+void TestDailyPlanState::routineDay_showsSavedRoutinesOfTheWeekdayInOrder_data()
+{
+    QTest::addColumn<int>("weekday");
+    QTest::addColumn<QStringList>("shown"); // keywords of the pads, in order
+    // Routines: "all" every day, "noWed" all but Wednesday, "off" show box off, "late" every day,
+    // "noTimes" registered from a pad never kept.
+    QTest::newRow("Wednesday") << 3 << QStringList{u"all"_s, u"late"_s};
+    QTest::newRow("Tuesday") << 2 << QStringList{u"all"_s, u"noWed"_s, u"late"_s};
+}
+
+void TestDailyPlanState::routineDay_showsSavedRoutinesOfTheWeekdayInOrder()
+{
+    QFETCH(int, weekday);
+    QFETCH(QStringList, shown);
+    DailyPlanState s;
+    s.clearDay();
+    s.dayImage.setSourcePath(u"/w/Y2005125.dtf"_s);
+    s.dayImage.createdOn = 38691;
+    s.workingDiary.text1 = u"消える"_s;
+    s.routineImage[0] = routine(1, u"all"_s);
+    s.routineImage[1] = routine(2, u"noWed"_s, true, {true, true, true, false, true, true, true});
+    s.routineImage[2] = routine(3, u"off"_s, false);
+    s.routineImage[3] = routine(4, u"noTimes"_s);
+    s.routineImage[3].startHour = s.routineImage[3].startMinute = -1;
+    s.routineImage[4] = routine(5, u"late"_s);
+    s.workingRoutines[5] = routine(6, u"provisional"_s); // not saved: not shown
+
+    const DayFile day = s.routineDay(weekday);
+    QCOMPARE(day.sourcePath, s.dayImage.sourcePath);
+    QCOMPARE(day.createdOn, 38691.0);
+    QCOMPARE(day.diary, DiaryRecord());
+    QStringList keywords;
+    for (int j = 0; j < PadSlots; ++j) {
+        const SchedulePadRecord &pad = day.pads[j];
+        if (j >= shown.size()) {
+            QCOMPARE(pad, SchedulePadRecord());
+            QCOMPARE(day.bars[j], ScheduleBar::unused());
+            continue;
+        }
+        keywords << pad.keyword;
+        const RoutineRecord &r =
+            *std::find_if(s.routineImage.begin(), s.routineImage.end(),
+                          [&](const RoutineRecord &x) { return x.keyword == pad.keyword; });
+        QCOMPARE(pad.padNo, j + 1);
+        QCOMPARE(pad.padLeft, r.originX);
+        QCOMPARE(pad.padTop, r.padTop);
+        QCOMPARE(pad.memo, r.memo);
+        QVERIFY(!pad.completed);
+        const int start = TimeAxis::timeToRow(r.startHour, r.startPM, r.startMinute);
+        const int end = TimeAxis::timeToRow(r.endHour, r.endPM, r.endMinute);
+        QCOMPARE(day.bars[j], (ScheduleBar{r.originX == 4 ? u"L"_s : u"R"_s, start, end, r.barColor}));
+    }
+    QCOMPARE(keywords, shown);
+}
+
+void TestDailyPlanState::listEditing_buttons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<int>("selectedAfter");
+    QTest::addColumn<bool>("changed");
+    const QStringList abc{u"a"_s, u"b"_s, u"c"_s};
+    const QStringList full24(24, u"k"_s);
+    const QStringList full12(12, u"t"_s);
+    QTest::newRow("append") << u"append 24"_s << abc << 0 << QStringList{u"a"_s, u"b"_s, u"c"_s, u"x"_s} << 3
+                            << true;
+    QTest::newRow("append the same again")
+        << u"append 24"_s << QStringList{u"x"_s} << 0 << QStringList{u"x"_s, u"x"_s} << 1 << true;
+    QTest::newRow("25th keyword") << u"append 24"_s << full24 << 0 << full24 << -1 << false;
+    QTest::newRow("13th title") << u"append 12"_s << full12 << 0 << full12 << -1 << false;
+    QTest::newRow("12th title") << u"append 12"_s << QStringList(11, u"t"_s) << 0
+                                << (QStringList(11, u"t"_s) << u"x"_s) << 11 << true;
+    QTest::newRow("append empty text") << u"append empty"_s << abc << 1 << abc << -1 << false;
+    QTest::newRow("delete middle selects last")
+        << u"remove"_s << abc << 1 << QStringList{u"a"_s, u"c"_s} << 1 << true;
+    QTest::newRow("delete the only item")
+        << u"remove"_s << QStringList{u"a"_s} << 0 << QStringList{} << -1 << true;
+    QTest::newRow("delete without selection") << u"remove"_s << abc << -1 << abc << -1 << false;
+    QTest::newRow("clear") << u"clear"_s << abc << 2 << QStringList{} << -1 << true;
+    QTest::newRow("clear empty") << u"clear"_s << QStringList{} << -1 << QStringList{} << -1 << false;
+    QTest::newRow("up") << u"up"_s << abc << 2 << QStringList{u"a"_s, u"c"_s, u"b"_s} << 1 << true;
+    QTest::newRow("up the first") << u"up"_s << abc << 0 << abc << 0 << false;
+    QTest::newRow("up without selection") << u"up"_s << abc << -1 << abc << -1 << false;
+    QTest::newRow("down") << u"down"_s << abc << 0 << QStringList{u"b"_s, u"a"_s, u"c"_s} << 1 << true;
+    QTest::newRow("down the last") << u"down"_s << abc << 2 << abc << 2 << false;
+    QTest::newRow("down a single item")
+        << u"down"_s << QStringList{u"a"_s} << 0 << QStringList{u"a"_s} << 0 << false;
+}
+
+void TestDailyPlanState::listEditing_buttons()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, before);
+    QFETCH(int, selected);
+    QFETCH(QStringList, after);
+    QFETCH(int, selectedAfter);
+    QFETCH(bool, changed);
+    QStringList items = before;
+    ListEditing::Outcome o;
+    if (button.startsWith(u"append"_s))
+        o = ListEditing::append(items, button.endsWith(u"empty"_s) ? QString() : u"x"_s,
+                                button.section(u' ', 1).toInt() ? button.section(u' ', 1).toInt() : 24);
+    else if (button == u"remove"_s)
+        o = ListEditing::remove(items, selected);
+    else if (button == u"clear"_s)
+        o = ListEditing::clear(items);
+    else if (button == u"up"_s)
+        o = ListEditing::moveUp(items, selected);
+    else
+        o = ListEditing::moveDown(items, selected);
+    QCOMPARE(items, after);
+    QCOMPARE(o.changed, changed);
+    QCOMPARE(o.selected, selectedAfter);
+}
+
+void TestDailyPlanState::listsFromDialog_cutToCapacityAndSize()
+{
+    const QString kanji40 = QString(20, QChar(0x65E5)); // 40 bytes
+    const ListEntries e =
+        ListEntries::fromLists(QStringList(30, kanji40), {QString(70, u'c')}, {u"t1"_s}, {});
+    QCOMPARE(e.keywordList().size(), 24);
+    QCOMPARE(e.keywords[0], QString(15, QChar(0x65E5))); // 31 bytes: the half character goes
+    QCOMPARE(e.contents[0], QString(63, u'c'));
+    QCOMPARE(e.title1List(), QStringList{u"t1"_s});
+    QVERIFY(e.title2List().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDailyPlanState)
