@@ -31,4 +31,19 @@ inline QString fileMissing(const QString &path)
     return fileSubject() + QStringLiteral("が存在しません.\r\n\r\n") + path;
 }
 
+inline QString fileRecreated(const QString &path)
+{
+    return fileSubject() + QStringLiteral("が見つからなかったため,新たに作成して保存しました.\r\n\r\n") +
+           path;
+}
+
+inline QString notebookOpenOnSave()
+{
+    return QStringLiteral(
+        "[何でもメモって帳]が開いています.\r\n"
+        "このまま[はい]ボタンを押すと,当該メモに入力したデータは保存されません.\r\n"
+        "保存するには,[いいえ]ボタンを押した後,[メモ閉]ボタンを押して閉じてください.\r\n\r\n"
+        "保存処理を続行しますか？");
+}
+
 } // namespace StepMessages

@@ -8,8 +8,10 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/SoundPlayer.h"
+#include "step/JobCommentsPopup.h"
 #include "step/StepChartPainter.h"
 #include "step/StepMessages.h"
+#include "step/StepNotebookWidget.h"
 #include "step/StepPictureWidget.h"
 #include "step/StepStripWidget.h"
 #include "widgets/InstantMnemonics.h"
@@ -18,10 +20,10 @@
 #include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QDateEdit>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +34,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -55,6 +58,25 @@ const QString surfaceHint = u"|右クリックすると,ポップアップメニ
 QString rowName(int row)
 {
     return row == 0 ? u"全体日程"_s : u"ステップ %1"_s.arg(row);
+}
+
+// The notebook names the row without the space of the row captions.
+QString notebookRowName(int row)
+{
+    return row == 0 ? u"全体日程"_s : u"ステップ%1"_s.arg(row);
+}
+
+QString kindName(StepKind kind)
+{
+    switch (kind) {
+    case StepKind::Initial:
+        return u"当初計画"_s;
+    case StepKind::Revised:
+        return u"修正計画"_s;
+    case StepKind::Actual:
+        break;
+    }
+    return u"実績"_s;
 }
 
 // Object name digit: 0 for the overall row, 1..5 for the steps.
@@ -117,6 +139,9 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
     m_memoPanel->setFixedWidth(200);
     m_memoPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_memoPanel->hide();
+    // The notebook inside is made when it first opens.
+    auto *memoBox = new QVBoxLayout(m_memoPanel);
+    memoBox->setContentsMargins(1, 1, 1, 1);
 
     auto *top = new QHBoxLayout;
     top->setSpacing(6);
@@ -185,11 +210,15 @@ QWidget *StepPlannerWindow::buildBasicData()
     auto *panel = new QFrame(this);
     panel->setObjectName(u"pnlBasicData"_s);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_basicDataPanel = panel;
     m_dataNoBox = readOnlyBox(u"edtStepDataNo"_s, panel);
     m_titleBox = readOnlyBox(u"edtStepTitle"_s, panel);
     m_customerBox = readOnlyBox(u"edtStepCustomer"_s, panel);
     m_jobNoBox = readOnlyBox(u"edtStepJobNo"_s, panel);
     m_jobTypeBox = readOnlyBox(u"edtStepJobType"_s, panel);
+    // A click on any of them shows the job's comments.
+    for (QLineEdit *box : {m_dataNoBox, m_titleBox, m_customerBox, m_jobNoBox, m_jobTypeBox})
+        box->installEventFilter(this);
     m_dataNoBox->setMinimumWidth(80);
     m_customerBox->setMinimumWidth(80);
     m_jobNoBox->setMinimumWidth(60);
@@ -270,6 +299,7 @@ QWidget *StepPlannerWindow::buildCaptions()
         row.memoButton->setObjectName(named(u"btnMemo", r));
         row.memoButton->setAutoDefault(false);
         row.memoButton->setGeometry(78, top + 1, 44, 21);
+        connect(row.memoButton, &QPushButton::clicked, this, [this, r] { toggleNotebook(r); });
 
         row.titleBox = new QLineEdit(column);
         row.titleBox->setObjectName(r == 0 ? u"edtOverall"_s : named(u"edtStep", r));
@@ -376,14 +406,17 @@ QWidget *StepPlannerWindow::buildRadioColumn()
         row.restoreButton->setObjectName(named(u"btnRestore", r));
         row.restoreButton->setAutoDefault(false);
         row.restoreButton->setGeometry(24, top + 6, 66, 24);
+        connect(row.restoreButton, &QPushButton::clicked, this, [this, r] { restoreRow(r); });
         row.lockButton = new QPushButton(u"ロック"_s, column);
         row.lockButton->setObjectName(named(u"btnLock", r));
         row.lockButton->setAutoDefault(false);
         row.lockButton->setGeometry(24, top + 35, 66, 24);
+        connect(row.lockButton, &QPushButton::clicked, this, [this, r] { lockRow(r); });
     }
+    connect(m_radioGroup, &QButtonGroup::idClicked, this, &StepPlannerWindow::showChosenPeriod);
     // The overall initial plan comes from the job and is never edited here.
-    m_rows[0].radio[Initial]->hide();
-    m_rows[0].radio[Initial]->setEnabled(false);
+    radioOf(0, Kind::Initial)->hide();
+    radioOf(0, Kind::Initial)->setEnabled(false);
     return column;
 }
 
@@ -393,6 +426,7 @@ void StepPlannerWindow::buildChartMenu()
     m_chartMenu->setObjectName(u"PopupMenu1"_s);
     m_clearBarAction = m_chartMenu->addAction(u"バーをクリア(&C)"_s);
     m_clearBarAction->setObjectName(u"pmiClear"_s);
+    connect(m_clearBarAction, &QAction::triggered, this, &StepPlannerWindow::clearBar);
     m_chartMenu->addSeparator();
     m_separatorAction = m_chartMenu->addAction(u"フローティング・セパレータを表示(&D)"_s);
     m_separatorAction->setObjectName(u"pmiShowSeparator"_s);
@@ -462,7 +496,7 @@ void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
     }
 
     const StepGroup &overall = step.groups[0];
-    setBar(0, Initial, StepChart::barSpanPixels(m_months, overall.planStart, overall.planEnd));
+    setBar(0, Kind::Initial, StepChart::barSpanPixels(m_months, overall.planStart, overall.planEnd));
     m_periodStartEdit->setDate(pickerDate(overall.planStart));
     m_periodEndEdit->setDate(pickerDate(overall.planEnd));
 
@@ -472,11 +506,10 @@ void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
         m_revisionCount[r] = c;
         // The strip shows the current revision, the last one stored.
         if (c > 0)
-            setBar(r, Revised, StepChart::barSpanPixels(m_months, g.revStart[c - 1], g.revEnd[c - 1]));
-        if (!StepGroup::isUnset(g.actualStart))
-            setBar(r, Actual, StepChart::barSpanPixels(m_months, g.actualStart, g.actualEnd));
-        if (r > 0 && !StepGroup::isUnset(g.planStart))
-            setBar(r, Initial, StepChart::barSpanPixels(m_months, g.planStart, g.planEnd));
+            setBar(r, Kind::Revised, StepChart::barSpanPixels(m_months, g.revStart[c - 1], g.revEnd[c - 1]));
+        if (r > 0)
+            drawPeriod(r, Kind::Initial, g.period(Kind::Initial, c));
+        drawPeriod(r, Kind::Actual, g.period(Kind::Actual, c));
     }
 
     Shutter::playIfPresent(m_exeDir, m_services);
@@ -484,17 +517,26 @@ void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
 
 void StepPlannerWindow::setBar(int row, Kind kind, std::optional<BarPixels> pixels)
 {
-    m_rows[row].strip[kind]->setBar(pixels.value_or(BarPixels{}));
+    m_rows[row].strip[int(kind)]->setBar(pixels.value_or(BarPixels{}));
+}
+
+// An unset period leaves the strip empty, though its day is one of the chart's in early 2005.
+void StepPlannerWindow::drawPeriod(int row, Kind kind, const StepPeriod &period)
+{
+    if (StepGroup::isUnset(period.start))
+        setBar(row, kind, std::nullopt);
+    else
+        setBar(row, kind, StepChart::barSpanPixels(m_months, period.start, period.end));
 }
 
 BarPixels StepPlannerWindow::barPixels(int row, Kind kind) const
 {
-    return m_rows[row].strip[kind]->bar();
+    return m_rows[row].strip[int(kind)]->bar();
 }
 
 void StepPlannerWindow::scrollToPlanEnd()
 {
-    const int right = m_rows[0].strip[Initial]->bar().right;
+    const int right = barPixels(0, Kind::Initial).right;
     m_chartScroll->horizontalScrollBar()->setValue(
         StepChart::planEndScroll(right, m_chartScroll->viewport()->width()));
 }
@@ -581,14 +623,295 @@ bool StepPlannerWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && rowOf(watched) >= 0)
+    case QEvent::MouseButtonPress: {
+        // Only the left button drags: a right press opens the chart menu and sets nothing.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        if (rowOf(watched) >= 0)
             moveSeparatorToRow(rowOf(watched));
+        if (const auto strip = stripOf(watched))
+            beginDrag(strip->first, strip->second, mouse->position().toPoint().x());
         break;
+    }
+    case QEvent::MouseMove:
+        if (m_drag && stripOf(watched) == std::pair(m_drag->row, m_drag->kind))
+            dragTo(static_cast<QMouseEvent *>(event)->position().toPoint().x());
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        if (m_drag && stripOf(watched) == std::pair(m_drag->row, m_drag->kind))
+            endDrag(mouse->position().toPoint().x());
+        else if (watched == m_dataNoBox || watched == m_titleBox || watched == m_customerBox ||
+                 watched == m_jobNoBox || watched == m_jobTypeBox)
+            showComments();
+        break;
+    }
     default:
         break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+std::optional<std::pair<int, StepPlannerWindow::Kind>> StepPlannerWindow::stripOf(const QObject *object) const
+{
+    for (int r = 0; r < RowCount; ++r) {
+        for (int k = 0; k < 3; ++k) {
+            if (object == m_rows[r].strip[k])
+                return std::pair(r, Kind(k));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::pair<int, StepPlannerWindow::Kind>> StepPlannerWindow::chosenStrip() const
+{
+    const int id = m_radioGroup->checkedId();
+    if (id < 0)
+        return std::nullopt;
+    return std::pair(id / 3, Kind(id % 3));
+}
+
+void StepPlannerWindow::deselectRadios(int row)
+{
+    // An exclusive group keeps one button checked; it lets go only while not exclusive.
+    m_radioGroup->setExclusive(false);
+    for (int r = 0; r < RowCount; ++r) {
+        if (row < 0 || r == row) {
+            for (QRadioButton *radio : m_rows[r].radio)
+                radio->setChecked(false);
+        }
+    }
+    m_radioGroup->setExclusive(true);
+}
+
+void StepPlannerWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc must not drop unsaved bars and memos: the window closes with its buttons or close box.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool StepPlannerWindow::showPeriod(const StepPeriod &period)
+{
+    if (!Shutter::play(m_exeDir, m_services, this))
+        return false;
+    m_periodStartEdit->setDate(pickerDate(period.start));
+    m_periodEndEdit->setDate(pickerDate(period.end));
+    return true;
+}
+
+void StepPlannerWindow::showChosenPeriod(int radioId)
+{
+    const int row = radioId / 3;
+    showPeriod(m_workingStep.groups[row].period(Kind(radioId % 3), m_revisionCount[row]));
+}
+
+// The pickers wear the colour of the bar being dragged; an invalid colour gives them theirs back.
+void StepPlannerWindow::tintPeriodPickers(const QColor &colour)
+{
+    for (QDateEdit *picker : {m_periodStartEdit, m_periodEndEdit}) {
+        if (!colour.isValid()) {
+            picker->setPalette(QPalette());
+            continue;
+        }
+        QPalette tinted = picker->palette();
+        tinted.setColor(QPalette::Base, colour);
+        tinted.setColor(QPalette::Text, qGray(colour.rgb()) < 128 ? Qt::white : Qt::black);
+        picker->setPalette(tinted);
+    }
+}
+
+void StepPlannerWindow::beginDrag(int row, Kind kind, int x)
+{
+    if (!radioOf(row, kind)->isChecked())
+        return;
+    tintPeriodPickers(StepColours::bar(row, int(kind)));
+    m_drag = Drag{row, kind, x, barPixels(row, kind)};
+    setBar(row, kind, BarPixels{x, x});
+}
+
+void StepPlannerWindow::dragTo(int x)
+{
+    if (!m_drag || !radioOf(m_drag->row, m_drag->kind)->isChecked())
+        return;
+    if (m_dragPause && m_dragPause->isActive())
+        return;
+    if (scrollAtEdge(x)) {
+        if (!m_dragPause) {
+            m_dragPause = new QTimer(this);
+            m_dragPause->setSingleShot(true);
+            m_dragPause->setInterval(DragScrollPauseMs);
+        }
+        m_dragPause->start();
+    }
+    setBar(m_drag->row, m_drag->kind, BarPixels{qMin(m_drag->left, x), qMax(m_drag->left, x)});
+}
+
+bool StepPlannerWindow::scrollAtEdge(int x)
+{
+    QScrollBar *bar = m_chartScroll->horizontalScrollBar();
+    const int before = bar->value();
+    const int pointer = m_rows[m_drag->row].strip[int(m_drag->kind)]->mapTo(m_chartBase, QPoint(x, 0)).x();
+    const int view = m_chartScroll->viewport()->width();
+    if (before + view - (pointer + StepChart::DayWidth) < DragScrollMargin)
+        scrollChart(DragScrollStep);
+    if (pointer + StepChart::DayWidth - bar->value() < DragScrollMargin)
+        scrollChart(-DragScrollStep);
+    return bar->value() != before;
+}
+
+void StepPlannerWindow::endDrag(int x)
+{
+    const Drag drag = *m_drag;
+    m_drag.reset();
+    if (m_dragPause)
+        m_dragPause->stop();
+    tintPeriodPickers(QColor());
+    StepGroup &group = m_workingStep.groups[drag.row];
+    const int count = m_revisionCount[drag.row];
+    std::optional<StepChart::DaySpan> span;
+    if (radioOf(drag.row, drag.kind)->isChecked())
+        span = StepChart::datesAtPixels(m_months, drag.left, x);
+    const StepPeriod period =
+        span ? StepPeriod{DaySerial::fromDate(span->firstDate), DaySerial::fromDate(span->lastDate)}
+             : StepPeriod{};
+    // Not stored: the strip shows again what it showed before.
+    if (!span || !showPeriod(period)) {
+        setBar(drag.row, drag.kind, drag.shown);
+        return;
+    }
+    group.setPeriod(drag.kind, count, period);
+    setBar(drag.row, drag.kind,
+           BarPixels{StepChart::DayWidth * (span->first - 1), StepChart::DayWidth * span->last});
+}
+
+void StepPlannerWindow::restoreRow(int row)
+{
+    const auto chosen = chosenStrip();
+    if (!chosen || chosen->first != row)
+        return;
+    const Kind kind = chosen->second;
+    const std::optional<StepPeriod> restored =
+        m_workingStep.groups[row].restorePeriod(kind, m_revisionCount[row], m_loadedStep.groups[row]);
+    if (!restored)
+        return;
+    drawPeriod(row, kind, *restored);
+    showPeriod(*restored);
+}
+
+void StepPlannerWindow::lockRow(int row)
+{
+    deselectRadios(row);
+}
+
+// By the strip the chart menu was opened on, whatever radio button is chosen.
+void StepPlannerWindow::clearBar()
+{
+    if (isNotebookOpen())
+        return;
+    const auto strip = stripOf(m_menuOrigin);
+    if (!strip || !m_workingStep.clearPeriod(strip->first, strip->second, m_revisionCount[strip->first]))
+        return;
+    setBar(strip->first, strip->second, std::nullopt);
+}
+
+void StepPlannerWindow::setEditingLocked(bool locked)
+{
+    for (int r = 0; r < RowCount; ++r) {
+        Row &row = m_rows[r];
+        for (int k = 0; k < 3; ++k)
+            row.radio[k]->setEnabled(!locked && !(r == 0 && Kind(k) == Kind::Initial));
+        row.restoreButton->setEnabled(!locked);
+        row.lockButton->setEnabled(!locked);
+    }
+}
+
+// While the notebook is open only the button that opened it acts.
+void StepPlannerWindow::toggleNotebook(int row)
+{
+    if (!isNotebookOpen())
+        openNotebook(row);
+    else if (row == m_notebookRow)
+        closeNotebook();
+}
+
+void StepPlannerWindow::openNotebook(int row)
+{
+    const std::optional<Kind> kind = StepNotes::kindServed(row, chosenStrip());
+    if (!kind)
+        return;
+    if (!m_notebook) {
+        m_notebook = new StepNotebookWidget(m_memoPanel);
+        m_memoPanel->layout()->addWidget(m_notebook);
+        connect(m_notebook, &StepNotebookWidget::historyChosen, this, &StepPlannerWindow::previewRevision);
+        connect(m_notebook, &StepNotebookWidget::refused, this,
+                [this](const QString &hint) { m_statusBar->showMessage(hint, 4000); });
+    }
+    m_notebook->showNotes(
+        notebookRowName(row), kindName(*kind),
+        StepNotes::of(m_loadedStep.groups[row], m_workingStep.groups[row], *kind, m_revisionCount[row]));
+    deselectRadios(-1);
+    m_notebookRow = row;
+    m_notebookKind = *kind;
+    m_historyPreview = false;
+    m_memoPanel->show();
+    m_rows[row].memoButton->setText(u"メモ閉"_s);
+    setEditingLocked(true);
+    if (layout())
+        layout()->activate();
+    scrollToPlanEnd();
+}
+
+void StepPlannerWindow::closeNotebook()
+{
+    const int row = m_notebookRow;
+    StepGroup &group = m_workingStep.groups[row];
+    StepNotes::store(group, m_notebookKind, m_notebook->shownPages(), m_notebook->pages());
+    // The strip shows again the revision it showed before the preview (the one dragged in this
+    // opening, else the last one stored); the pickers the one this opening edits.
+    if (m_historyPreview) {
+        setBar(row, Kind::Revised, m_barBeforePreview);
+        showPeriod(group.period(Kind::Revised, m_revisionCount[row]));
+    }
+    m_historyPreview = false;
+    m_notebookRow = -1;
+    m_memoPanel->hide();
+    m_rows[row].memoButton->setText(u"メモ"_s);
+    setEditingLocked(false);
+    if (layout())
+        layout()->activate();
+    scrollToPlanEnd();
+}
+
+void StepPlannerWindow::previewRevision(int entry)
+{
+    if (!isNotebookOpen() || m_notebookKind != Kind::Revised)
+        return;
+    const int row = m_notebookRow;
+    if (entry < 0 || entry >= m_revisionCount[row])
+        return;
+    const StepGroup &group = m_workingStep.groups[row];
+    const StepPeriod shown{group.revStart[entry], group.revEnd[entry]};
+    if (!m_historyPreview)
+        m_barBeforePreview = barPixels(row, Kind::Revised);
+    drawPeriod(row, Kind::Revised, shown);
+    showPeriod(shown);
+    m_notebook->showPage(entry);
+    m_historyPreview = true;
+}
+
+void StepPlannerWindow::showComments()
+{
+    auto *popup = new JobCommentsPopup(m_workingStep.comments, this);
+    // Just under the job's title, below the basic data.
+    popup->move(m_titleBox->mapToGlobal(QPoint(3, 0)).x(), mapToGlobal(QPoint(0, 0)).y() + 77);
+    popup->open();
 }
 
 void StepPlannerWindow::showChartMenu(QWidget *origin, const QPoint &globalPos)
@@ -624,10 +947,11 @@ void StepPlannerWindow::moveSeparatorToRow(int row)
 
 void StepPlannerWindow::saveAndClose()
 {
-    if (!QFileInfo::exists(m_stepFilePath)) {
-        m_services.dialogs.error(this, StepMessages::fileMissing(m_stepFilePath));
+    // What the open notebook shows reaches the working copy only when it closes.
+    if (isNotebookOpen() &&
+        m_services.dialogs.askYesNo(this, StepMessages::notebookOpenOnSave(),
+                                    frameGeometry().topLeft() + QPoint(300, 300)) != Dialogs::Answer::Yes)
         return;
-    }
     // The working copy holds the titles as the file will: cut to their capacity. A title left as it
     // was keeps its stored text, and with it its bytes.
     for (int r = 0; r < RowCount; ++r) {
@@ -635,10 +959,10 @@ void StepPlannerWindow::saveAndClose()
         if (text != m_loadedStep.groups[r].groupTitle)
             m_workingStep.groups[r].groupTitle = Sjis::fitToField(text, StepGroup::TitleCapacity);
     }
-    const SafeFile::Result result =
-        StepFile::write(m_stepFilePath, m_workingStep, m_snapshot ? &*m_snapshot : nullptr);
-    if (result.changedOnDisk) {
-        // Read again; the titles typed stay in their boxes and the working copy, to be saved again.
+    const StepFile::SaveOutcome saved =
+        StepFile::save(m_stepFilePath, m_workingStep, m_snapshot ? &*m_snapshot : nullptr);
+    if (saved.result.changedOnDisk) {
+        // Read again; the edits stay on screen and in the working copy, to be saved again.
         m_services.dialogs.changedOnDisk(this, m_stepFilePath, StepMessages::fileSubject());
         StepFile current;
         SafeFile::Snapshot snapshot;
@@ -648,11 +972,14 @@ void StepPlannerWindow::saveAndClose()
         }
         return;
     }
-    if (!result) {
-        m_services.dialogs.fileError(this, FileOperation::Write, m_stepFilePath, result.error,
+    if (!saved.result) {
+        m_services.dialogs.fileError(this, FileOperation::Write, m_stepFilePath, saved.result.error,
                                      StepMessages::fileSubject());
         return;
     }
+    if (saved.recreated)
+        m_services.dialogs.inform(this, StepMessages::fileRecreated(m_stepFilePath));
     m_loadedStep = m_workingStep;
-    accept();
+    if (!isNotebookOpen())
+        accept();
 }

@@ -150,7 +150,7 @@ int TestStepLauncher::captureStepWindow(QDialog &dialog)
     s.path = w.stepFilePath();
     s.loaded = w.loadedStep();
     s.months = w.months();
-    s.overall = w.barPixels(0, StepPlannerWindow::Initial);
+    s.overall = w.barPixels(0, StepPlannerWindow::Kind::Initial);
     s.dataNoText = w.findChild<QLineEdit *>(u"edtStepDataNo"_s)->text();
     QWidget *strip = w.findChild<QWidget *>(u"PaintBoxTop1"_s);
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), strip->mapToGlobal(QPointF(2, 2)));

@@ -1,4 +1,7 @@
+#include "data/DaySerial.h"
 #include "data/StepFile.h"
+#include "step/JobCommentsPopup.h"
+#include "step/StepNotebookWidget.h"
 #include "step/StepPlannerWindow.h"
 #include "support/Children.h"
 #include "support/Fakes.h"
@@ -7,19 +10,25 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDateEdit>
 #include <QEnterEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -79,6 +88,39 @@ int countColour(const QImage &image, const QRect &area, const QColor &colour)
     return n;
 }
 
+// Pixel in a strip of the middle of a day's column.
+int xOf(int y, int m, int d)
+{
+    return 13 * col(y, m, d) + 6;
+}
+
+// A drag over a strip as the pointer makes it: press, move, release, in strip pixels.
+void dragOn(QWidget *strip, int x1, int x2, Qt::MouseButton button = Qt::LeftButton)
+{
+    const auto send = [strip](QEvent::Type type, int x, Qt::MouseButton b, Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(x, 5), strip->mapToGlobal(QPointF(x, 5)), b, held, Qt::NoModifier);
+        QApplication::sendEvent(strip, &e);
+    };
+    send(QEvent::MouseButtonPress, x1, button, button);
+    send(QEvent::MouseMove, x2, Qt::NoButton, button);
+    send(QEvent::MouseButtonRelease, x2, button, Qt::NoButton);
+}
+
+StepPeriod periodOf(const StepPlannerWindow &w, int row, StepKind kind)
+{
+    return w.workingStep().groups[row].period(kind, w.revisionCount(row));
+}
+
+StepPeriod days(QDate first, QDate last)
+{
+    return {DaySerial::fromDate(first), DaySerial::fromDate(last)};
+}
+
+void clickButton(const StepPlannerWindow &w, const QString &name)
+{
+    child<QAbstractButton>(w, name)->click();
+}
+
 void saveGrab(QWidget &w, const QString &name)
 {
     const QString dir = qEnvironmentVariable("WRENLY_GRAB_DIR");
@@ -107,8 +149,28 @@ private slots:
     void separator_shownFromStepRowMenu_followsClickedRow();
     void close_leavesFileUntouched();
     void save_writesTitlesCutToFieldAndKeepsTail();
-    void save_missingFile_reportsAndStaysOpen();
+    void save_missingFile_writesItAnewAndSays();
     void save_overTheBytesRead_andNeverOverAnotherProgramsChange();
+    void drag_storesSnappedPeriodOfChosenStrip_data();
+    void drag_storesSnappedPeriodOfChosenStrip();
+    void drag_withoutShutter_toldAndNotStored();
+    void drag_nearEdge_scrollsThenPausesOnTimer();
+    void restore_takesPeriodBackFromFile_data();
+    void restore_takesPeriodBackFromFile();
+    void clear_unsetsTheStripMenuWasOpenedOn_data();
+    void clear_unsetsTheStripMenuWasOpenedOn();
+    void notebook_opensOnChosenStrip_data();
+    void notebook_opensOnChosenStrip();
+    void notebook_closeStoresPagesOfSetPeriodsOnly_data();
+    void notebook_closeStoresPagesOfSetPeriodsOnly();
+    void notebook_locksEditingWhileOpen();
+    void notebook_historyPreviewUntilClosed_data();
+    void notebook_historyPreviewUntilClosed();
+    void save_whileNotebookOpen_asksFirst_data();
+    void save_whileNotebookOpen_asksFirst();
+    void saveAndReopen_reproducesEveryFieldByteForByte();
+    void escape_leavesWindowOpen();
+    void basicDataClick_showsCommentsUntilClicked();
 
 private:
     FakeServices m_fakes;
@@ -120,6 +182,7 @@ void TestStepPlannerWindow::initTestCase()
     // As the program sets it.
     if (QFontDatabase::families().contains(u"IPAPGothic"_s))
         QApplication::setFont(QFont(u"IPAPGothic"_s, 9));
+    m_folder.addShutter();
 }
 
 void TestStepPlannerWindow::newWindow_oneRadioGroup_memoAndSeparatorHidden()
@@ -479,18 +542,19 @@ void TestStepPlannerWindow::save_writesTitlesCutToFieldAndKeepsTail()
     QCOMPARE(w.loadedStep(), w.workingStep());
 }
 
-void TestStepPlannerWindow::save_missingFile_reportsAndStaysOpen()
+void TestStepPlannerWindow::save_missingFile_writesItAnewAndSays()
 {
     TestFolder folder;
     FakeServices fakes;
     StepPlannerWindow w(folder.path(), fakes.services);
     w.showStepFile(folder.file(u"gone.vxs"_s), sampleFile());
-    w.setResult(-1);
+    child<QLineEdit>(w, u"edtStep2"_s)->setText(u"typed"_s);
     child<QPushButton>(w, u"btnStepSave"_s)->click();
-    QCOMPARE(w.result(), -1);
-    QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::Inform), 1);
     QVERIFY(fakes.dialogs.lastText().contains(folder.file(u"gone.vxs"_s)));
-    QVERIFY(!folder.exists(u"gone.vxs"_s));
+    QCOMPARE(StepFile::fromBytes(folder.read(u"gone.vxs"_s)), w.workingStep());
+    QCOMPARE(w.workingStep().groups[2].groupTitle, u"typed"_s);
 }
 
 void TestStepPlannerWindow::save_overTheBytesRead_andNeverOverAnotherProgramsChange()
@@ -525,6 +589,497 @@ void TestStepPlannerWindow::save_overTheBytesRead_andNeverOverAnotherProgramsCha
     QCOMPARE(after[100], 'x');
     QCOMPARE(after.mid(g3, 4), bytes.mid(g3, 4));
     QCOMPARE(StepFile::fromBytes(after).groups[2].groupTitle, u"typed"_s);
+}
+
+void TestStepPlannerWindow::drag_storesSnappedPeriodOfChosenStrip_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("strip");
+    QTest::addColumn<int>("x1");
+    QTest::addColumn<int>("x2");
+    QTest::addColumn<QDate>("first"); // invalid: nothing stored
+    QTest::addColumn<QDate>("last");
+    const QDate none;
+    QTest::newRow("step initial") << u"rbTop2"_s << u"PaintBoxTop2"_s << xOf(2005, 1, 5) << xOf(2005, 1, 9)
+                                  << QDate(2005, 1, 5) << QDate(2005, 1, 9);
+    QTest::newRow("revision after two stored")
+        << u"rbMid1"_s << u"PaintBoxMid1"_s << xOf(2005, 1, 20) << xOf(2005, 1, 24) << QDate(2005, 1, 20)
+        << QDate(2005, 1, 24);
+    QTest::newRow("right to left") << u"rbBtm3"_s << u"PaintBoxBtm3"_s << xOf(2005, 2, 3) << xOf(2005, 1, 28)
+                                   << QDate(2005, 1, 28) << QDate(2005, 2, 3);
+    QTest::newRow("one day") << u"rbBtm0"_s << u"PaintBoxBtm0"_s << 13 * col(2005, 1, 15)
+                             << 13 * col(2005, 1, 15) + 12 << QDate(2005, 1, 15) << QDate(2005, 1, 15);
+    QTest::newRow("released left of the strip") << u"rbTop4"_s << u"PaintBoxTop4"_s << xOf(2004, 12, 3) << -30
+                                                << QDate(2004, 12, 1) << QDate(2004, 12, 3);
+    QTest::newRow("released past the end") << u"rbTop4"_s << u"PaintBoxTop4"_s << xOf(2005, 2, 26) << 5000
+                                           << QDate(2005, 2, 26) << QDate(2005, 2, 28);
+    QTest::newRow("another strip chosen") << u"rbMid2"_s << u"PaintBoxTop2"_s << 10 << 100 << none << none;
+    QTest::newRow("row locked") << u"rbTop2"_s << u"PaintBoxTop2"_s << 10 << 100 << none << none;
+    QTest::newRow("right button") << u"rbTop2"_s << u"PaintBoxTop2"_s << 10 << 100 << none << none;
+}
+
+void TestStepPlannerWindow::drag_storesSnappedPeriodOfChosenStrip()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, strip);
+    QFETCH(int, x1);
+    QFETCH(int, x2);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
+    const int row = strip.right(1).toInt();
+    const auto kind = StepKind(QStringList{u"Top"_s, u"Mid"_s, u"Btm"_s}.indexOf(strip.mid(8, 3)));
+    const StepPeriod before = periodOf(w, row, kind);
+    const StepChart::BarPixels barBefore = w.barPixels(row, kind);
+    clickButton(w, radio);
+    if (QByteArray(QTest::currentDataTag()) == "row locked")
+        clickButton(w, u"btnLock%1"_s.arg(row));
+    dragOn(child<QWidget>(w, strip), x1, x2,
+           QByteArray(QTest::currentDataTag()) == "right button" ? Qt::RightButton : Qt::LeftButton);
+
+    if (!first.isValid()) {
+        QCOMPARE(periodOf(w, row, kind), before);
+        QCOMPARE(w.barPixels(row, kind), barBefore);
+        return;
+    }
+    QCOMPARE(periodOf(w, row, kind), days(first, last));
+    QCOMPARE(w.barPixels(row, kind),
+             (StepChart::BarPixels{13 * col(first.year(), first.month(), first.day()),
+                                   13 * (col(last.year(), last.month(), last.day()) + 1)}));
+    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(), first);
+    QCOMPARE(child<QDateEdit>(w, u"dtpEndDate"_s)->date(), last);
+    // Only the period: the stored revisions and every date and memo stay.
+    StepFile expected = sampleFile();
+    expected.groups[row].setPeriod(kind, w.revisionCount(row), days(first, last));
+    QCOMPARE(w.workingStep(), expected);
+}
+
+void TestStepPlannerWindow::drag_withoutShutter_toldAndNotStored()
+{
+    TestFolder folder;
+    FakeServices fakes;
+    StepPlannerWindow w(folder.path(), fakes.services);
+    w.showStepFile(folder.file(u"x.vxs"_s), sampleFile());
+    clickButton(w, u"rbMid1"_s);
+    dragOn(child<QWidget>(w, u"PaintBoxMid1"_s), xOf(2005, 1, 20), xOf(2005, 1, 24));
+    QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::Captioned), 2); // choosing and dropping
+    QCOMPARE(fakes.dialogs.shown.last().caption, u"ファイルが存在しません"_s);
+    QCOMPARE(w.workingStep(), sampleFile());
+    // The strip shows the stored revision again, not the rectangle dragged.
+    QCOMPARE(w.barPixels(1, StepKind::Revised).left, 13 * col(2005, 1, 10));
+    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(), QDate(2005, 1, 18));
+}
+
+void TestStepPlannerWindow::drag_nearEdge_scrollsThenPausesOnTimer()
+{
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.show();
+    QWidget *strip = child<QWidget>(w, u"PaintBoxBtm1"_s);
+    QScrollArea *box = child<QScrollArea>(w, u"ScrollBox1"_s);
+    QScrollBar *bar = box->horizontalScrollBar();
+    bar->setValue(100);
+    clickButton(w, u"rbBtm1"_s);
+    const auto send = [strip](QEvent::Type type, int x) {
+        QMouseEvent e(type, QPointF(x, 5), strip->mapToGlobal(QPointF(x, 5)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(strip, &e);
+    };
+    send(QEvent::MouseButtonPress, 400);
+    // The pointer's x in the chart where the view ends.
+    const int viewEnd = strip->mapFrom(box->viewport(), QPoint(box->viewport()->width(), 0)).x();
+    send(QEvent::MouseMove, viewEnd - 20);
+    QCOMPARE(bar->value(), 105);
+    send(QEvent::MouseMove, viewEnd - 10); // within the pause: ignored
+    QCOMPARE(bar->value(), 105);
+    QCOMPARE(w.barPixels(1, StepKind::Actual), (StepChart::BarPixels{400, viewEnd - 20}));
+    QTest::qWait(20);
+    send(QEvent::MouseMove, viewEnd - 10);
+    QCOMPARE(bar->value(), 110);
+    QTest::qWait(20);
+    send(QEvent::MouseMove, strip->mapFrom(box->viewport(), QPoint(0, 0)).x() + 5);
+    QCOMPARE(bar->value(), 105);
+    send(QEvent::MouseButtonRelease, 410);
+    QCOMPARE(periodOf(w, 1, StepKind::Actual).start, DaySerial::fromDate(QDate(2004, 12, 31)));
+    w.hide();
+}
+
+void TestStepPlannerWindow::restore_takesPeriodBackFromFile_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<int>("revisions");
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("fifth revision") << u"rbMid4"_s << 5 << true;
+    QTest::newRow("fewer revisions") << u"rbMid4"_s << 4 << false;
+    QTest::newRow("initial") << u"rbTop4"_s << 5 << true;
+    QTest::newRow("actual") << u"rbBtm4"_s << 0 << true;
+}
+
+void TestStepPlannerWindow::restore_takesPeriodBackFromFile()
+{
+    QFETCH(QString, radio);
+    QFETCH(int, revisions);
+    QFETCH(bool, restored);
+    StepFile f = sampleFile();
+    StepGroup &g = f.groups[4];
+    g.planStart = serial(2005, 1, 2); // the initial plan before the window is drawn from here too
+    for (int i = 0; i < revisions; ++i) {
+        g.revStart[i] = serial(2005, 1, 2 + i);
+        g.revEnd[i] = serial(2005, 1, 4 + i);
+    }
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), f);
+    const auto kind = StepKind(QStringList{u"rbTop"_s, u"rbMid"_s, u"rbBtm"_s}.indexOf(radio.left(5)));
+    const StepChart::BarPixels stored = w.barPixels(4, kind);
+    clickButton(w, radio);
+    dragOn(child<QWidget>(w, u"PaintBox%1%2"_s.arg(radio.mid(2, 3)).arg(4)), xOf(2005, 2, 1),
+           xOf(2005, 2, 3));
+    const StepPeriod dragged = periodOf(w, 4, kind);
+    QCOMPARE(dragged, days(QDate(2005, 2, 1), QDate(2005, 2, 3)));
+    clickButton(w, u"btnRestore3"_s); // another row's button does nothing
+    clickButton(w, u"btnRestore4"_s);
+    QCOMPARE(periodOf(w, 4, kind), restored ? f.groups[4].period(kind, revisions) : dragged);
+    if (restored)
+        QCOMPARE(w.barPixels(4, kind), stored);
+    // Without a chosen radio button the restore does nothing.
+    clickButton(w, u"btnLock4"_s);
+    dragOn(child<QWidget>(w, u"PaintBox%1%2"_s.arg(radio.mid(2, 3)).arg(4)), 10, 50);
+    clickButton(w, u"btnRestore4"_s);
+    QCOMPARE(periodOf(w, 4, kind), restored ? f.groups[4].period(kind, revisions) : dragged);
+}
+
+void TestStepPlannerWindow::clear_unsetsTheStripMenuWasOpenedOn_data()
+{
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("overall initial") << u"PaintBoxTop0"_s << 0 << int(StepKind::Initial) << false;
+    QTest::newRow("revision") << u"PaintBoxMid1"_s << 1 << int(StepKind::Revised) << true;
+    QTest::newRow("actual") << u"PaintBoxBtm2"_s << 2 << int(StepKind::Actual) << true;
+    QTest::newRow("grid") << u"PaintBox3"_s << 3 << int(StepKind::Initial) << false;
+}
+
+void TestStepPlannerWindow::clear_unsetsTheStripMenuWasOpenedOn()
+{
+    QFETCH(QString, surface);
+    QFETCH(int, row);
+    QFETCH(int, kind);
+    QFETCH(bool, cleared);
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
+    // A revision dragged in this opening is the one cleared; the stored ones stay.
+    clickButton(w, u"rbMid1"_s);
+    dragOn(child<QWidget>(w, u"PaintBoxMid1"_s), xOf(2005, 1, 20), xOf(2005, 1, 22));
+    const StepFile before = w.workingStep();
+    const StepChart::BarPixels bar = w.barPixels(row, StepKind(kind));
+    QWidget *target = child<QWidget>(w, surface);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(3, 3), target->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(target, &e);
+    w.findChild<QMenu *>(u"PopupMenu1"_s)->hide();
+    w.findChild<QAction *>(u"pmiClear"_s)->trigger();
+
+    StepFile expected = before;
+    if (cleared)
+        expected.groups[row].setPeriod(StepKind(kind), w.revisionCount(row), StepPeriod{});
+    QCOMPARE(w.workingStep(), expected);
+    QCOMPARE(w.barPixels(row, StepKind(kind)), cleared ? StepChart::BarPixels{} : bar);
+}
+
+void TestStepPlannerWindow::notebook_opensOnChosenStrip_data()
+{
+    QTest::addColumn<QString>("radio"); // empty: none chosen
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("kindText"); // empty: the notebook stays closed
+    QTest::addColumn<QStringList>("history");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("active");
+    QTest::addColumn<QDate>("pageOneDate");
+    QTest::newRow("step initial never dragged")
+        << u"rbTop2"_s << 2 << u"当初計画"_s << QStringList() << 1 << 0 << QDate(2005, 1, 1);
+    QTest::newRow("overall, nothing chosen")
+        << QString() << 0 << u"当初計画"_s << QStringList{u"2005/01/18 - 2005/02/04"_s} << 1 << 0
+        << QDate(2005, 1, 20);
+    QTest::newRow("two revisions") << u"rbMid1"_s << 1 << u"修正計画"_s
+                                   << QStringList{u"2005/01/03 - 2005/01/06"_s, u"2005/01/10 - 2005/01/12"_s}
+                                   << 3 << 1 << QDate(2005, 1, 1);
+    QTest::newRow("overall while a step is chosen")
+        << u"rbBtm3"_s << 0 << QString() << QStringList() << 0 << 0 << QDate();
+    QTest::newRow("step with nothing chosen")
+        << QString() << 4 << QString() << QStringList() << 0 << 0 << QDate();
+}
+
+void TestStepPlannerWindow::notebook_opensOnChosenStrip()
+{
+    QFETCH(QString, radio);
+    QFETCH(int, row);
+    QFETCH(QString, kindText);
+    QFETCH(QStringList, history);
+    QFETCH(int, pages);
+    QFETCH(int, active);
+    QFETCH(QDate, pageOneDate);
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
+    if (!radio.isEmpty())
+        clickButton(w, radio);
+    clickButton(w, u"btnMemo%1"_s.arg(row));
+    QCOMPARE(w.isNotebookOpen(), !kindText.isEmpty());
+    if (kindText.isEmpty()) {
+        QCOMPARE(child<QPushButton>(w, u"btnMemo%1"_s.arg(row))->text(), u"メモ"_s);
+        return;
+    }
+    QVERIFY(child<QWidget>(w, u"pnlMemo"_s)->isVisibleTo(&w));
+    QCOMPARE(child<QPushButton>(w, u"btnMemo%1"_s.arg(row))->text(), u"メモ閉"_s);
+    QCOMPARE(child<QLineEdit>(w, u"edtMemoStep"_s)->text(),
+             row == 0 ? u"全体日程"_s : u"ステップ%1"_s.arg(row));
+    QCOMPARE(child<QLineEdit>(w, u"edtMemoClass"_s)->text(), kindText);
+    auto *list = child<QListWidget>(w, u"lbxHistory"_s);
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->item(i)->text();
+    QCOMPARE(entries, history);
+    QCOMPARE(list->currentRow(), int(history.size()) - 1);
+    auto *tabs = child<QTabWidget>(w, u"PageControl1"_s);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(tabs->isTabVisible(i), i < pages);
+    QCOMPARE(tabs->currentIndex(), active);
+    QCOMPARE(w.findChild<StepNotebookWidget *>()->highlightedPage(), active);
+    QCOMPARE(child<QDateEdit>(w, u"dtpMemo1"_s)->date(), pageOneDate);
+    QCOMPARE(w.findChild<QButtonGroup *>()->checkedId(), -1);
+}
+
+void TestStepPlannerWindow::notebook_closeStoresPagesOfSetPeriodsOnly_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<bool>("dragFirst");
+    QTest::addColumn<int>("page"); // 1-based
+    QTest::newRow("initial never dragged: dropped") << u"rbTop2"_s << false << 1;
+    QTest::newRow("initial dragged") << u"rbTop2"_s << true << 1;
+    QTest::newRow("new revision's page, not dragged: dropped") << u"rbMid1"_s << false << 3;
+    QTest::newRow("new revision's page after a drag") << u"rbMid1"_s << true << 3;
+    QTest::newRow("stored revision") << u"rbMid1"_s << false << 1;
+}
+
+void TestStepPlannerWindow::notebook_closeStoresPagesOfSetPeriodsOnly()
+{
+    QFETCH(QString, radio);
+    QFETCH(bool, dragFirst);
+    QFETCH(int, page);
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
+    const int row = radio.right(1).toInt();
+    const auto kind = radio.startsWith(u"rbTop"_s) ? StepKind::Initial : StepKind::Revised;
+    clickButton(w, radio);
+    if (dragFirst)
+        dragOn(child<QWidget>(w, u"PaintBox%1%2"_s.arg(radio.mid(2, 3)).arg(row)), 20, 60);
+    clickButton(w, radio);
+    clickButton(w, u"btnMemo%1"_s.arg(row));
+    child<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(page - 1);
+    QCOMPARE(w.findChild<StepNotebookWidget *>()->highlightedPage(), page - 1);
+    child<QDateEdit>(w, u"dtpMemo%1"_s.arg(page))->setDate(QDate(2005, 1, 25));
+    child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(page))->insertPlainText(u"打合せ"_s);
+    clickButton(w, u"btnMemo%1"_s.arg(row));
+
+    QVERIFY(!w.isNotebookOpen());
+    const StepGroup &g = w.workingStep().groups[row];
+    const bool kept = dragFirst || (page == 1 && kind == StepKind::Revised);
+    const double date = kind == StepKind::Initial ? g.planDate : g.revDate[page - 1];
+    const QString memo = kind == StepKind::Initial ? g.planMemo : g.revMemo[page - 1];
+    QCOMPARE(date, kept ? serial(2005, 1, 25) : StepFile::UnsetDate);
+    QCOMPARE(memo, kept ? u"打合せ"_s : QString());
+}
+
+void TestStepPlannerWindow::notebook_locksEditingWhileOpen()
+{
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
+    clickButton(w, u"rbBtm2"_s);
+    clickButton(w, u"btnMemo2"_s);
+    for (const QString &name : {u"rbMid0"_s, u"rbTop3"_s, u"btnRestore2"_s, u"btnLock5"_s})
+        QVERIFY2(!child<QWidget>(w, name)->isEnabled(), qPrintable(name));
+    clickButton(w, u"btnMemo0"_s); // another row's memo button does nothing
+    QCOMPARE(child<QLineEdit>(w, u"edtMemoStep"_s)->text(), u"ステップ2"_s);
+    QCOMPARE(child<QPushButton>(w, u"btnMemo0"_s)->text(), u"メモ"_s);
+
+    clickButton(w, u"btnMemo2"_s);
+    QVERIFY(!child<QWidget>(w, u"pnlMemo"_s)->isVisibleTo(&w));
+    QCOMPARE(child<QPushButton>(w, u"btnMemo2"_s)->text(), u"メモ"_s);
+    QVERIFY(child<QWidget>(w, u"rbMid0"_s)->isEnabled());
+    QVERIFY(!child<QWidget>(w, u"rbTop0"_s)->isEnabled());
+    QCOMPARE(w.findChild<QButtonGroup *>()->checkedId(), -1);
+}
+
+void TestStepPlannerWindow::notebook_historyPreviewUntilClosed_data()
+{
+    QTest::addColumn<bool>("dragFirst");
+    QTest::newRow("a revision dragged") << true;
+    QTest::newRow("none dragged") << false;
+}
+
+void TestStepPlannerWindow::notebook_historyPreviewUntilClosed()
+{
+    QFETCH(bool, dragFirst);
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
+    clickButton(w, u"rbMid1"_s);
+    if (dragFirst)
+        dragOn(child<QWidget>(w, u"PaintBoxMid1"_s), xOf(2005, 1, 20), xOf(2005, 1, 22));
+    const StepChart::BarPixels dragged = w.barPixels(1, StepKind::Revised);
+    clickButton(w, u"btnMemo1"_s);
+    auto *list = child<QListWidget>(w, u"lbxHistory"_s);
+    emit list->itemClicked(list->item(0));
+    QCOMPARE(w.barPixels(1, StepKind::Revised),
+             (StepChart::BarPixels{13 * col(2005, 1, 3), 13 * col(2005, 1, 7)}));
+    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(), QDate(2005, 1, 3));
+    QCOMPARE(child<QTabWidget>(w, u"PageControl1"_s)->currentIndex(), 0);
+    QCOMPARE(w.findChild<StepNotebookWidget *>()->highlightedPage(), 0);
+
+    clickButton(w, u"btnMemo1"_s);
+    QCOMPARE(w.barPixels(1, StepKind::Revised), dragged); // without a drag: the last one stored
+    QCOMPARE(w.workingStep().groups[1].revStart[0], serial(2005, 1, 3));
+}
+
+void TestStepPlannerWindow::save_whileNotebookOpen_asksFirst_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes: saved, stays open") << true;
+    QTest::newRow("no: nothing saved") << false;
+}
+
+void TestStepPlannerWindow::save_whileNotebookOpen_asksFirst()
+{
+    QFETCH(bool, yes);
+    TestFolder folder;
+    FakeServices fakes;
+    folder.write(u"a.vxs"_s, sampleFile().toBytes());
+    StepPlannerWindow w(folder.path(), fakes.services);
+    w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
+    w.setResult(-1);
+    child<QLineEdit>(w, u"edtStep4"_s)->setText(u"typed"_s);
+    clickButton(w, u"btnMemo0"_s);
+    fakes.dialogs.answers.push_back(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+    clickButton(w, u"btnStepSave"_s);
+
+    QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::YesNo), 1);
+    QVERIFY(fakes.dialogs.lastText().startsWith(u"[何でもメモって帳]が開いています.\r\n"_s));
+    QCOMPARE(fakes.dialogs.shown.last().at, w.frameGeometry().topLeft() + QPoint(300, 300));
+    QCOMPARE(w.result(), -1);
+    QVERIFY(w.isNotebookOpen());
+    QCOMPARE(StepFile::fromBytes(folder.read(u"a.vxs"_s)).groups[4].groupTitle, yes ? u"typed"_s : QString());
+}
+
+void TestStepPlannerWindow::saveAndReopen_reproducesEveryFieldByteForByte()
+{
+    TestFolder folder;
+    folder.addShutter();
+    const QByteArray bytes = sampleFile().toBytes();
+    folder.write(u"a.vxs"_s, bytes);
+    StepFile step;
+    SafeFile::Snapshot snapshot;
+    QVERIFY(StepFile::read(folder.file(u"a.vxs"_s), &step, &snapshot));
+    StepPlannerWindow w(folder.path(), m_fakes.services);
+    w.showStepFile(folder.file(u"a.vxs"_s), step, snapshot);
+
+    // A plan, a revision and an actual period, each with a date and a memo.
+    const struct
+    {
+        QString radio;
+        QDate first, last;
+        int page;
+    } edits[] = {{u"rbTop2"_s, {2005, 1, 5}, {2005, 1, 9}, 1},
+                 {u"rbMid1"_s, {2005, 1, 20}, {2005, 1, 24}, 3},
+                 {u"rbBtm1"_s, {2005, 1, 4}, {2005, 1, 11}, 1}};
+    for (const auto &e : edits) {
+        clickButton(w, e.radio);
+        dragOn(child<QWidget>(w, u"PaintBox%1%2"_s.arg(e.radio.mid(2, 3), e.radio.right(1))),
+               xOf(e.first.year(), e.first.month(), e.first.day()),
+               xOf(e.last.year(), e.last.month(), e.last.day()));
+        clickButton(w, e.radio);
+        clickButton(w, u"btnMemo"_s + e.radio.right(1));
+        child<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(e.page - 1);
+        child<QDateEdit>(w, u"dtpMemo%1"_s.arg(e.page))->setDate(e.last.addDays(1));
+        child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(e.page))->setPlainText(u"行1\n"_s + e.radio);
+        clickButton(w, u"btnMemo"_s + e.radio.right(1));
+    }
+    // A stored revision's memo edited, closed, opened again: still as edited.
+    clickButton(w, u"rbMid1"_s);
+    clickButton(w, u"btnMemo1"_s);
+    child<QPlainTextEdit>(w, u"memMemo1"_s)->setPlainText(u"改"_s);
+    clickButton(w, u"btnMemo1"_s);
+    clickButton(w, u"rbMid1"_s);
+    clickButton(w, u"btnMemo1"_s);
+    QCOMPARE(child<QPlainTextEdit>(w, u"memMemo1"_s)->toPlainText(), u"改"_s);
+    clickButton(w, u"btnMemo1"_s);
+    clickButton(w, u"btnStepSave"_s);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+
+    StepBytes expected;
+    expected.bytes = bytes;
+    const int g1 = StepBytes::group(1), g2 = StepBytes::group(2);
+    const auto d = [](int y, int m, int dd) { return serial(y, m, dd); };
+    expected.f64(g2 + StepBytes::PlanStart, d(2005, 1, 5));
+    expected.f64(g2 + StepBytes::PlanEnd, d(2005, 1, 9));
+    expected.f64(g2 + StepBytes::PlanDate, d(2005, 1, 10));
+    expected.str(g2 + StepBytes::PlanMemo, "\x8d\x73\x31\r\nrbTop2");
+    expected.f64(g1 + StepBytes::RevStart + 16, d(2005, 1, 20));
+    expected.f64(g1 + StepBytes::RevEnd + 16, d(2005, 1, 24));
+    expected.f64(g1 + StepBytes::RevDate + 16, d(2005, 1, 25));
+    expected.str(g1 + StepBytes::RevMemo + 512, "\x8d\x73\x31\r\nrbMid1");
+    expected.str(g1 + StepBytes::RevMemo, "\x89\xfc");
+    expected.f64(g1 + StepBytes::ActualStart, d(2005, 1, 4));
+    expected.f64(g1 + StepBytes::ActualEnd, d(2005, 1, 11));
+    expected.f64(g1 + StepBytes::ActualDate, d(2005, 1, 12));
+    expected.str(g1 + StepBytes::ActualMemo, "\x8d\x73\x31\r\nrbBtm1");
+    QCOMPARE(folder.read(u"a.vxs"_s), expected.bytes);
+
+    // Opened again: the same chart.
+    StepFile again;
+    QVERIFY(StepFile::read(folder.file(u"a.vxs"_s), &again));
+    StepPlannerWindow reopened(folder.path(), m_fakes.services);
+    reopened.showStepFile(folder.file(u"a.vxs"_s), again);
+    for (int r = 0; r < 6; ++r)
+        for (StepKind k : {StepKind::Initial, StepKind::Revised, StepKind::Actual})
+            QCOMPARE(reopened.barPixels(r, k), w.barPixels(r, k));
+    QCOMPARE(reopened.revisionCount(1), 3);
+}
+
+void TestStepPlannerWindow::escape_leavesWindowOpen()
+{
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QTest::keyClick(child<QLineEdit>(w, u"edtStep1"_s), Qt::Key_Escape);
+    QVERIFY(w.isVisible());
+    w.hide();
+}
+
+void TestStepPlannerWindow::basicDataClick_showsCommentsUntilClicked()
+{
+    StepFile f = sampleFile();
+    f.comments = u"一行目\r\n二行目"_s;
+    StepPlannerWindow w(m_folder.path(), m_fakes.services);
+    w.showStepFile(m_folder.file(u"x.vxs"_s), f);
+    w.show();
+    for (const QString &box : {u"edtStepDataNo"_s, u"edtStepJobType"_s}) {
+        QTest::mouseClick(child<QWidget>(w, box), Qt::LeftButton);
+        QPointer<JobCommentsPopup> popup = w.findChild<JobCommentsPopup *>();
+        QVERIFY(popup);
+        QVERIFY(popup->isVisible());
+        QCOMPARE(popup->windowTitle(), u"基本データの[内容]"_s);
+        QCOMPARE(popup->geometry().topLeft(),
+                 QPoint(child<QWidget>(w, u"edtStepTitle"_s)->mapToGlobal(QPoint(3, 0)).x(),
+                        w.mapToGlobal(QPoint(0, 0)).y() + 77));
+        auto *text = child<QPlainTextEdit>(popup.data(), u"memComments"_s);
+        QCOMPARE(text->toPlainText(),
+                 u"一行目\n二行目\n   \n     ----------------------------------------   \n"
+                 u"     この表示は文字面をクリックして閉じてください．"_s);
+        QTest::mouseClick(text->viewport(), Qt::LeftButton);
+        QTRY_VERIFY(popup.isNull());
+    }
+    w.hide();
 }
 
 QTEST_MAIN(TestStepPlannerWindow)
