@@ -1,11 +1,12 @@
 #include "dailyplan/SchedulePad.h"
 
+#include "dailyplan/FieldRefusal.h"
+#include "dailyplan/PadTimeBoxes.h"
 #include "data/DailyPlanState.h"
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
 #include "widgets/ColorComboBox.h"
 #include "widgets/ListComboBox.h"
-#include "widgets/SjisLimitValidator.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,11 +42,6 @@ QString orderMessageRevise()
     return u"終了時刻が開始時刻より早い,あるいは同時刻に設定されています.\r\n前回保存したデータが有れば,設定を値に戻します(時刻データのみ).\r\n\r\n時刻を再設定してください."_s;
 }
 
-QString notNumberMessage()
-{
-    return u"時刻の欄に数字以外の文字が入力されています.\r\n設定は変更されませんでした.\r\n\r\n時刻を再設定してください."_s;
-}
-
 QString startLimitMessage()
 {
     return u"設定可能時刻は 当日 AM6:00 から翌日 AM5:59 までです.\r\n開始時刻を AM6:00 より前に設定することはできません.\r\n\r\n開始時刻を AM6:00 に設定します."_s;
@@ -64,13 +60,6 @@ TimeAxis::ClockTime startOf(const SchedulePadRecord &r)
 TimeAxis::ClockTime endOf(const SchedulePadRecord &r)
 {
     return {r.endHour, r.endMinute, r.endPM};
-}
-
-bool parseWhole(const QString &text, int *value)
-{
-    bool ok = false;
-    *value = text.trimmed().toInt(&ok);
-    return ok;
 }
 
 } // namespace
@@ -115,24 +104,14 @@ void SchedulePad::makeEditable()
 
 void SchedulePad::buildEditors()
 {
-    buildTimeGroup(3, &m_startHourBox, &m_startMinuteBox, &m_startPmBox);
-    buildTimeGroup(30, &m_endHourBox, &m_endMinuteBox, &m_endPmBox);
-    addLabel(u"開"_s, 5, 4, 8);
-    addLabel(u"始"_s, 5, 15, 8);
-    addLabel(u"終"_s, 5, 31, 8);
-    addLabel(u"了"_s, 5, 42, 8);
-    m_startHourBox->setObjectName(u"cmbStartHour"_s);
-    m_startMinuteBox->setObjectName(u"speStartMinute"_s);
-    m_startPmBox->setObjectName(u"chbStartPM"_s);
-    m_endHourBox->setObjectName(u"cmbEndHour"_s);
-    m_endMinuteBox->setObjectName(u"speEndMinute"_s);
-    m_endPmBox->setObjectName(u"chbEndPM"_s);
-    Hints::set(m_startHourBox, u"開始時|開始時刻の「時」(0～11)を設定します"_s);
-    Hints::set(m_startMinuteBox, u"開始分|開始時刻の「分」を設定します"_s);
-    Hints::set(m_startPmBox, u"午後|開始時刻が午後のときにチェックします (0時+PM = 正午)"_s);
-    Hints::set(m_endHourBox, u"終了時|終了時刻の「時」(0～11)を設定します"_s);
-    Hints::set(m_endMinuteBox, u"終了分|終了時刻の「分」を設定します"_s);
-    Hints::set(m_endPmBox, u"午後|終了時刻が午後のときにチェックします (0時+PM = 正午)"_s);
+    const PadTimeBoxes start = PadTimeBoxes::make(this, 3, true);
+    const PadTimeBoxes end = PadTimeBoxes::make(this, 30, false);
+    m_startHourBox = start.hour;
+    m_startMinuteBox = start.minute;
+    m_startPmBox = start.pm;
+    m_endHourBox = end.hour;
+    m_endMinuteBox = end.minute;
+    m_endPmBox = end.pm;
 
     m_moveUpButton = new QToolButton(this);
     m_moveUpButton->setObjectName(u"bitMoveUp"_s);
@@ -165,7 +144,7 @@ void SchedulePad::buildEditors()
     m_keywordBox = new ListComboBox(this);
     m_keywordBox->setObjectName(u"cmbKeyword"_s);
     m_keywordBox->setGeometry(145, 5, 115, 21);
-    m_keywordBox->setValidator(new SjisLimitValidator(SchedulePadRecord::KeywordCapacity, m_keywordBox));
+    FieldRefusal::limit(m_keywordBox->lineEdit(), SchedulePadRecord::KeywordCapacity);
     m_keywordBox->setMaxVisibleItems(10);
     m_keywordBox->setEditText(keywordPlaceholder);
     m_keywordBox->setSource([&state] { return state.listEntries.keywordList(); });
@@ -183,8 +162,7 @@ void SchedulePad::buildEditors()
     m_descriptionBox = new ListComboBox(this);
     m_descriptionBox->setObjectName(u"cmbContent"_s);
     m_descriptionBox->setGeometry(145, 29, 145, 21);
-    m_descriptionBox->setValidator(
-        new SjisLimitValidator(SchedulePadRecord::ContentCapacity, m_descriptionBox));
+    FieldRefusal::limit(m_descriptionBox->lineEdit(), SchedulePadRecord::ContentCapacity);
     m_descriptionBox->setEditText(descriptionPlaceholder);
     m_descriptionBox->setSource([&state] { return state.listEntries.contentList(); });
     Hints::set(m_descriptionBox, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
@@ -245,58 +223,6 @@ void SchedulePad::buildEditors()
     setTabOrder(m_keepButton, m_reviseButton);
 }
 
-QLabel *SchedulePad::addLabel(const QString &text, int x, int y, int pointSize)
-{
-    auto *label = new QLabel(text, this);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    label->setFont(font);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-void SchedulePad::buildTimeGroup(int y, QComboBox **hour, QSpinBox **minute, QCheckBox **pm)
-{
-    const int left = 3;
-    auto *hourBox = new QComboBox(this);
-    hourBox->setEditable(true);
-    hourBox->setInsertPolicy(QComboBox::NoInsert);
-    for (int i = 0; i <= 11; ++i)
-        hourBox->addItem(QString::number(i));
-    hourBox->setMaxVisibleItems(12);
-    hourBox->setGeometry(left + 17, y + 1, 38, 22);
-    hourBox->setAttribute(Qt::WA_InputMethodEnabled, false);
-    hourBox->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
-    hourBox->lineEdit()->setTextMargins(0, 0, 0, 0);
-    QFont small = hourBox->font();
-    small.setPointSize(8);
-    hourBox->setFont(small); // two digits must fit beside the arrow
-    *hour = hourBox;
-
-    addLabel(u":"_s, left + 56, y + 4, 9);
-
-    auto *minuteBox = new QSpinBox(this);
-    minuteBox->setRange(-1, 60);
-    minuteBox->setGeometry(left + 60, y + 1, 37, 22);
-    minuteBox->setAttribute(Qt::WA_InputMethodEnabled, false);
-    minuteBox->setFont(small);
-    // The minute wraps without carrying into the hour.
-    connect(minuteBox, &QSpinBox::valueChanged, minuteBox, [minuteBox](int value) {
-        if (value == 60)
-            minuteBox->setValue(0);
-        else if (value == -1)
-            minuteBox->setValue(59);
-    });
-    *minute = minuteBox;
-
-    addLabel(u"PM"_s, left + 99, y - 2, 7);
-    auto *pmBox = new QCheckBox(this);
-    pmBox->move(left + 100, y + 9);
-    pmBox->resize(pmBox->sizeHint());
-    *pm = pmBox;
-}
-
 void SchedulePad::setFromRecord(const SchedulePadRecord &record)
 {
     const QString keyword = record.keyword.isEmpty() ? keywordPlaceholder : record.keyword;
@@ -327,43 +253,28 @@ void SchedulePad::setTimes(const TimeAxis::ClockTime &start, const TimeAxis::Clo
     showEnd(end);
 }
 
-namespace {
-
-// What a minute box shows for a value: kept to its range, which wraps at the ends.
-int shownMinute(int minute)
-{
-    const int value = qBound(-1, minute, 60);
-    return value == 60 ? 0 : value == -1 ? 59 : value;
-}
-
-} // namespace
-
 void SchedulePad::showStart(const TimeAxis::ClockTime &time)
 {
     if (!m_editable) {
         m_face.startHour = QString::number(time.hour);
-        m_face.startMinute = shownMinute(time.minute);
+        m_face.startMinute = PadTimeBoxes::shownMinute(time.minute);
         m_face.startPm = time.pm;
         update();
         return;
     }
-    m_startHourBox->setEditText(QString::number(time.hour));
-    m_startMinuteBox->setValue(time.minute);
-    m_startPmBox->setChecked(time.pm);
+    PadTimeBoxes{m_startHourBox, m_startMinuteBox, m_startPmBox}.show(time);
 }
 
 void SchedulePad::showEnd(const TimeAxis::ClockTime &time)
 {
     if (!m_editable) {
         m_face.endHour = QString::number(time.hour);
-        m_face.endMinute = shownMinute(time.minute);
+        m_face.endMinute = PadTimeBoxes::shownMinute(time.minute);
         m_face.endPm = time.pm;
         update();
         return;
     }
-    m_endHourBox->setEditText(QString::number(time.hour));
-    m_endMinuteBox->setValue(time.minute);
-    m_endPmBox->setChecked(time.pm);
+    PadTimeBoxes{m_endHourBox, m_endMinuteBox, m_endPmBox}.show(time);
 }
 
 void SchedulePad::setKept(bool kept)
@@ -757,15 +668,12 @@ void SchedulePad::moveBy(int dy)
 
 bool SchedulePad::readForm(DailyPlanState::PadForm *form) const
 {
-    if (!parseWhole(m_startHourBox->currentText(), &form->start.hour) ||
-        !parseWhole(m_startMinuteBox->text(), &form->start.minute) ||
-        !parseWhole(m_endHourBox->currentText(), &form->end.hour) ||
-        !parseWhole(m_endMinuteBox->text(), &form->end.minute)) {
-        m_host.padDialogs().inform(m_host.dialogParent(), notNumberMessage());
+    const PadTimeBoxes start{m_startHourBox, m_startMinuteBox, m_startPmBox};
+    const PadTimeBoxes end{m_endHourBox, m_endMinuteBox, m_endPmBox};
+    if (!start.read(&form->start) || !end.read(&form->end)) {
+        m_host.padDialogs().inform(m_host.dialogParent(), PadTimeBoxes::notNumberMessage());
         return false;
     }
-    form->start.pm = m_startPmBox->isChecked();
-    form->end.pm = m_endPmBox->isChecked();
     form->left = x();
     form->top = y();
     form->keyword = m_keywordBox->currentText();

@@ -102,8 +102,6 @@ private:
     };
     void buildEditors();
     void paintFace(QPainter &painter);
-    QLabel *addLabel(const QString &text, int x, int y, int pointSize);
-    void buildTimeGroup(int y, QComboBox **hour, QSpinBox **minute, QCheckBox **pm);
     void moveBy(int dy);
     // The boxes as the user left them; false (after telling the user) when a time is not a number.
     bool readForm(DailyPlanState::PadForm *form) const;

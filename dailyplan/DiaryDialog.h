@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class ListComboBox;
+class SjisTextEdit;
+struct DailyPlanState;
+
+// The two-part diary of the shown day. "一時保存して閉じる" writes it into the working copy only;
+// it reaches the file with the next save of the day.
+class DiaryDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DiaryDialog)
+public:
+    DiaryDialog(DailyPlanState &state, QWidget *parent);
+
+    void saveDiary();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildPart(int part, int top);
+
+    DailyPlanState &m_state;
+    ListComboBox *m_titleBoxes[2] = {};
+    SjisTextEdit *m_textEdits[2] = {};
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/ListEntriesFile.h"
+
+#include <QDialog>
+
+#include <array>
+
+class Dialogs;
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+struct DailyPlanState;
+
+// The four lists the drop-downs offer: keywords and descriptions for the pads, first and second
+// titles for the diary. Edits stay in the dialog until "保存(&S)" writes the list file.
+class ListSettingsDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ListSettingsDialog)
+public:
+    enum Tab { Keywords, Descriptions, Titles1, Titles2 };
+
+    ListSettingsDialog(DailyPlanState &state, Dialogs &dialogs, const QString &listFile, QWidget *parent);
+
+    void appendItem(Tab tab);
+    void removeItem(Tab tab);
+    void clearItems(Tab tab);
+    void moveItemUp(Tab tab);
+    void moveItemDown(Tab tab);
+    void saveLists();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    struct Page
+    {
+        QLineEdit *input = nullptr;
+        QListWidget *list = nullptr;
+        int limit = 0;
+    };
+    void buildPage(Tab tab, const QStringList &items);
+    QStringList items(Tab tab) const;
+    void apply(Tab tab, const QStringList &items, const ListEditing::Outcome &outcome);
+    void selectLast(int tab);
+
+    DailyPlanState &m_state;
+    Dialogs &m_dialogs;
+    QString m_listFile;
+    QTabWidget *m_tabs = nullptr;
+    std::array<Page, 4> m_pages;
+};

@@ -1,0 +1,67 @@
+#include "dailyplan/PadMemoDialog.h"
+
+#include "dailyplan/FieldRefusal.h"
+#include "data/DailyPlanState.h"
+#include "data/SjisCodec.h"
+#include "widgets/InstantMnemonics.h"
+#include "widgets/SjisTextEdit.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+using namespace Qt::StringLiterals;
+
+PadMemoDialog::PadMemoDialog(DailyPlanState &state, Target target, int number, QWidget *parent)
+    : QDialog(parent), m_state(state), m_target(target), m_number(number)
+{
+    setObjectName(u"dlgPadMemo"_s);
+    setWindowTitle(target == Target::Routine ? u"ルーチン・パッドのメモ"_s : u"スケジュール・パッドのメモ"_s);
+    setFixedSize(392, 166);
+
+    m_memoEdit = new SjisTextEdit(SchedulePadRecord::MemoCapacity, this);
+    m_memoEdit->setObjectName(u"memPadMemo"_s);
+    m_memoEdit->setGeometry(21, 12, 350, 102);
+    m_memoEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memoEdit->setAcceptedText(Sjis::fromCrLf(memo()));
+    FieldRefusal::explain(m_memoEdit);
+
+    m_numberBox = new QLineEdit(QString::number(number), this);
+    m_numberBox->setObjectName(u"edtPadMemoNum"_s);
+    m_numberBox->setGeometry(21, 126, 30, 24);
+    m_numberBox->setReadOnly(true);
+    m_numberBox->setAlignment(Qt::AlignCenter);
+    m_numberBox->setFocusPolicy(Qt::NoFocus);
+
+    auto *save = new QPushButton(u"一時保存して閉じる(&S)"_s, this);
+    save->setObjectName(u"btnSavePadMemo"_s);
+    save->setGeometry(131, 124, 140, 28);
+    connect(save, &QPushButton::clicked, this, &PadMemoDialog::saveMemo);
+    auto *cancel = new QPushButton(u"キャンセル(&C)"_s, this);
+    cancel->setObjectName(u"btnCancelPadMemo"_s);
+    cancel->setGeometry(281, 124, 90, 28);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    for (QPushButton *b : {save, cancel})
+        b->setAutoDefault(false);
+    m_memoEdit->setFocus();
+    InstantMnemonics::apply(this);
+}
+
+QString &PadMemoDialog::memo() const
+{
+    return m_target == Target::Routine ? m_state.workingRoutines[m_number - 1].memo
+                                       : m_state.workingPads[m_number - 1].memo;
+}
+
+void PadMemoDialog::saveMemo()
+{
+    memo() = Sjis::fitToField(Sjis::toCrLf(m_memoEdit->toPlainText()), SchedulePadRecord::MemoCapacity);
+    accept();
+}
+
+void PadMemoDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        move(262, 62);
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "data/DailyPlanState.h"
+#include "data/RoutineFile.h"
+
+#include <QFrame>
+#include <QPixmap>
+
+#include <array>
+
+class ColorComboBox;
+class Dialogs;
+class ListComboBox;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class RoutineEditor;
+
+// What a routine editor needs from the routine settings window.
+class RoutineEditorHost
+{
+public:
+    virtual ~RoutineEditorHost() = default;
+    virtual DailyPlanState &planState() = 0;
+    virtual Dialogs &editorDialogs() = 0;
+    virtual QWidget *dialogParent() = 0;
+    // An editor with its boxes made that is never shown: it draws the faces of the editors no one
+    // has touched yet.
+    virtual RoutineEditor &faceStamp() = 0;
+};
+
+// One routine in the routine settings window: edits routine number - 1 of the working routines.
+// Its "一時保存" changes only the working copy; "保存" of the window writes the file.
+// Like a schedule pad it is painted until touched and makes its boxes only then.
+class RoutineEditor final : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RoutineEditor)
+public:
+    static constexpr int Width = 555;
+    static constexpr int Height = 60;
+
+    RoutineEditor(int number, RoutineEditorHost &host, QWidget *parent);
+
+    int number() const { return m_number; }
+
+    // Every box as the routine holds it; texts without placeholders.
+    void setFromRoutine(const RoutineRecord &routine);
+    void setMarked(bool marked);
+    bool isMarked() const { return m_marked; }
+    void focusEditor();
+
+    void makeEditable();
+    bool isEditable() const { return m_editable; }
+
+    // "一時保存": the boxes go to the working routine, unchecked; its top and memo stay.
+    void keepRoutine();
+
+    // The picture of an editor showing `routine` as number `number`, drawn by this one's boxes.
+    QPixmap pictureOf(const RoutineRecord &routine, int number, bool marked, qreal pixelRatio);
+
+signals:
+    void memoRequested(int number);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void buildEditors();
+    void showRoutine(const RoutineRecord &routine);
+    void showMenu(const QPoint &globalPos);
+    bool readForm(DailyPlanState::RoutineForm *form) const;
+
+    int m_number;
+    RoutineEditorHost &m_host;
+    bool m_editable = false;
+    bool m_marked = false;
+    RoutineRecord m_shown; // what the painted editor shows
+    QPixmap m_picture;     // of the painted editor, made at its first paint
+
+    QComboBox *m_startHourBox = nullptr;
+    QSpinBox *m_startMinuteBox = nullptr;
+    QCheckBox *m_startPmBox = nullptr;
+    QComboBox *m_endHourBox = nullptr;
+    QSpinBox *m_endMinuteBox = nullptr;
+    QCheckBox *m_endPmBox = nullptr;
+    ListComboBox *m_keywordBox = nullptr;
+    ListComboBox *m_descriptionBox = nullptr;
+    ColorComboBox *m_colorBox = nullptr;
+    QLineEdit *m_numberBox = nullptr;
+    QCheckBox *m_showBox = nullptr;
+    QComboBox *m_paneBox = nullptr;
+    std::array<QCheckBox *, 7> m_weekdayBoxes{};
+    QPushButton *m_keepButton = nullptr;
+    QLabel *m_markLabel = nullptr;
+    QMenu *m_menu = nullptr;
+};
