@@ -1,7 +1,8 @@
 #include "app/Artwork.h"
 
+#include "platform/AppIcon.h"
+
 #include <QPainter>
-#include <QPainterPath>
 
 using namespace Qt::StringLiterals;
 
@@ -124,29 +125,7 @@ QIcon applicationIcon()
     for (int size : {16, 24, 32, 48, 64}) {
         QPixmap pm = canvas(size);
         QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        const qreal s = size / 64.0;
-        p.scale(s, s);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(58, 110, 165));
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        // A small wren with its tail up.
-        p.setBrush(QColor(196, 140, 90));
-        p.drawEllipse(QRectF(14, 26, 30, 22));
-        p.drawEllipse(QRectF(10, 18, 16, 15));
-        QPainterPath tail;
-        tail.moveTo(40, 32);
-        tail.lineTo(52, 12);
-        tail.lineTo(56, 16);
-        tail.lineTo(44, 38);
-        p.drawPath(tail);
-        p.setBrush(QColor(245, 225, 190));
-        p.drawEllipse(QRectF(18, 34, 18, 10));
-        p.setBrush(Qt::black);
-        p.drawEllipse(QRectF(15, 23, 3.5, 3.5));
-        p.setPen(QPen(QColor(245, 200, 60), 3, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(20, 50), QPointF(20, 56));
-        p.drawLine(QPointF(30, 50), QPointF(30, 56));
+        AppIcon::paint(p, size);
         p.end();
         icon.addPixmap(pm);
     }

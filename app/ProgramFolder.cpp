@@ -1,5 +1,6 @@
 #include "app/ProgramFolder.h"
 
+#include "data/Config.h"
 #include "data/DailyPlanPaths.h"
 #include "data/SafeFile.h"
 #include "data/StepFile.h"
@@ -8,23 +9,64 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
+#ifndef WRENLY_SHARE_FROM_BIN
+#define WRENLY_SHARE_FROM_BIN "../share/wrenly"
+#endif
+
 namespace ProgramFolder {
 
-QString resolve(const QString &executableFolder)
+namespace {
+
+const QString shutterName = u"Shutter.wav"_s;
+const QString pictureName = u"Sample1.JPG"_s;
+
+} // namespace
+
+QString choose(const QString &home, const QString &executableFolder, const QString &dataHome)
 {
-    const QString home = qEnvironmentVariable("WRENLY_HOME");
-    if (home.isEmpty())
-        return QFileInfo(executableFolder).absoluteFilePath();
-    QDir().mkpath(home);
-    const QString folder = QFileInfo(home).absoluteFilePath();
-    // The sound and the sample picture are looked for in the program folder: bring them along.
-    for (const char *name : {"Shutter.wav", "Sample1.JPG"}) {
-        const QString target = folder + QLatin1Char('/') + QLatin1String(name);
-        const QString source = executableFolder + QLatin1Char('/') + QLatin1String(name);
-        if (!QFileInfo::exists(target) && QFileInfo::exists(source))
-            QFile::copy(source, target);
+    if (!home.isEmpty())
+        return QDir::cleanPath(QFileInfo(home).absoluteFilePath());
+    const QDir exe(executableFolder);
+    if (QFileInfo::exists(exe.filePath(Config::fileName())) || QFileInfo::exists(exe.filePath(u"portable"_s)))
+        return QDir::cleanPath(exe.absolutePath());
+    return QDir::cleanPath(dataHome + u"/Wrenly"_s);
+}
+
+QString userDataHome()
+{
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
+        return xdg;
+    return QDir::homePath() + u"/.local/share"_s;
+}
+
+QString runtimeFolder(const QString &executableFolder)
+{
+    const QDir exe(executableFolder);
+    if (QFileInfo::exists(exe.filePath(shutterName)))
+        return QDir::cleanPath(exe.absolutePath());
+    const QString installed = QDir::cleanPath(exe.absoluteFilePath(QStringLiteral(WRENLY_SHARE_FROM_BIN)));
+    if (QFileInfo(installed).isDir())
+        return installed;
+    return QDir::cleanPath(exe.absolutePath());
+}
+
+QString prepare(const QString &folder, const QString &runtimeFolder)
+{
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
+        return u"データフォルダー [%1] を作成できません。\r\n\r\n記録は保存できません。"_s.arg(
+            QDir::toNativeSeparators(folder));
+    if (QFileInfo(folder) == QFileInfo(runtimeFolder))
+        return {};
+    for (const QString &name : {shutterName, pictureName}) {
+        const QString target = folder + u'/' + name;
+        const QString source = runtimeFolder + u'/' + name;
+        if (!QFileInfo::exists(target) && QFileInfo::exists(source) && QFile::copy(source, target))
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
-    return folder;
+    return {};
 }
 
 QStringList dataFolders(const QString &programFolder)

@@ -1,3 +1,5 @@
+#include "app/Artwork.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
 #include "platform/Clock.h"
@@ -13,15 +15,29 @@
 #include <QFont>
 #include <QTimer>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
     const QDateTime started = QDateTime::currentDateTime();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    if (commandLine.action != CommandLine::Action::Run) {
+        std::fputs(commandLine.message.toLocal8Bit().constData(),
+                   commandLine.action == CommandLine::Action::Fail ? stderr : stdout);
+        return commandLine.exitStatus();
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Wrenly"_s);
-    QApplication::setApplicationDisplayName(u"Wrenly"_s);
-    QApplication::setApplicationVersion(u"2.90"_s);
+    QApplication::setApplicationVersion(QStringLiteral(WRENLY_VERSION));
+    // Ties the windows to the installed wrenly.desktop (its name and icon in docks and task bars).
+    QGuiApplication::setDesktopFileName(u"wrenly"_s);
+    QApplication::setWindowIcon(Artwork::applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     // The windows are laid out for a Japanese proportional gothic face at 9 points. Asked for by
@@ -33,7 +49,11 @@ int main(int argc, char *argv[])
     if (!instance.claim())
         return 0;
 
-    const QString folder = ProgramFolder::resolve(QCoreApplication::applicationDirPath());
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const QString folder = ProgramFolder::choose(
+        commandLine.home.isEmpty() ? qEnvironmentVariable("WRENLY_HOME") : commandLine.home, executableFolder,
+        ProgramFolder::userDataHome());
+    const QString folderProblem = ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
     // A temporary file from before this start is what a crash left mid-save. Without the lock
     // another Wrenly may be saving right now, so only what no save could still be using goes.
     ProgramFolder::removeLeftovers(folder, instance.problem().isEmpty() ? started : started.addSecs(-600));
@@ -57,7 +77,8 @@ int main(int argc, char *argv[])
             window.grab();
             QCoreApplication::quit();
         });
-    if (!instance.problem().isEmpty())
-        services.dialogs.inform(&window, instance.problem());
+    for (const QString &problem : {folderProblem, instance.problem()})
+        if (!problem.isEmpty())
+            services.dialogs.inform(&window, problem);
     return app.exec();
 }

@@ -1,6 +1,9 @@
-// Makes the runtime files that ship beside the program: the shutter click and the sample picture.
-// Both are generated here so that the project carries no binary assets.
-//   makeassets OUTPUT_FOLDER
+// Makes the runtime files that ship beside the program: the shutter click, the sample picture and
+// the application icon (SVG and PNG sizes). All are generated here so that the project carries no
+// binary assets.
+//   makeassets OUTPUT_FOLDER [ICON_FOLDER]
+
+#include "platform/AppIcon.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -170,12 +173,35 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
+// The icon theme's layout: ICON_FOLDER/scalable/apps/wrenly.svg and ICON_FOLDER/NxN/apps/wrenly.png.
+bool writeIcons(const QString &folder)
+{
+    const QString svgFolder = folder + QStringLiteral("/scalable/apps");
+    QDir().mkpath(svgFolder);
+    if (!writeFile(svgFolder + QStringLiteral("/wrenly.svg"), AppIcon::svg()))
+        return false;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString sizeFolder = folder + QStringLiteral("/%1x%1/apps").arg(size);
+        QDir().mkpath(sizeFolder);
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        AppIcon::paint(p, size);
+        p.end();
+        if (!image.save(sizeFolder + QStringLiteral("/wrenly.png"))) {
+            std::fprintf(stderr, "makeassets: cannot write the %dx%d icon\n", size, size);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: makeassets OUTPUT_FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: makeassets OUTPUT_FOLDER [ICON_FOLDER]\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
@@ -183,6 +209,8 @@ int main(int argc, char **argv)
     if (!writeFile(dir + QStringLiteral("/Shutter.wav"), shutterWave()))
         return 1;
     if (!writeJpeg(samplePicture(), dir + QStringLiteral("/Sample1.JPG")))
+        return 1;
+    if (argc == 3 && !writeIcons(QString::fromLocal8Bit(argv[2])))
         return 1;
     return 0;
 }

@@ -1,0 +1,82 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+using namespace Qt::StringLiterals;
+
+#ifndef WRENLY_VERSION
+#define WRENLY_VERSION "0"
+#endif
+
+namespace {
+
+// Options that QApplication takes out of the command line itself; with a value or without.
+constexpr const char16_t *qtOptionsWithValue[] = {
+    u"platform", u"platformpluginpath", u"platformtheme", u"plugin", u"qmljsdebugger", u"qwindowgeometry",
+    u"qwindowicon", u"qwindowtitle", u"session", u"style", u"stylesheet", u"display", u"geometry",
+    u"title", u"name", u"visual", u"dialogs"};
+constexpr const char16_t *qtFlags[] = {u"reverse", u"widgetcount", u"nograb", u"dograb", u"sync"};
+
+QString helpText()
+{
+    return u"使い方: wrenly [オプション]\n"
+           u"仕事の記録と計画を付ける Wrenly を起動します。\n"
+           u"\n"
+           u"オプション:\n"
+           u"  -h, --help          この説明を表示して終了します。\n"
+           u"  -v, --version       バージョンを表示して終了します。\n"
+           u"  --home <フォルダー>  データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
+           u"\n"
+           u"データは --home, WRENLY_HOME, 実行ファイルのフォルダー (Config.vxc か portable が\n"
+           u"あるとき), ~/.local/share/Wrenly の順に探したフォルダーに置かれます。\n"
+           u"Qt のオプション (-platform, -style など) も使えます。\n"_s;
+}
+
+CommandLine fail(const QString &what)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Fail;
+    line.message = u"wrenly: "_s + what + u"\n「wrenly --help」で使い方を表示します。\n"_s;
+    return line;
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words ("-platform offscreen"), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
+    const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
+    parser.addOptions({help, version, home});
+    for (const char16_t *name : qtOptionsWithValue)
+        parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
+    for (const char16_t *name : qtFlags)
+        parser.addOption(QCommandLineOption(QString::fromUtf16(name)));
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return fail(u"不明なオプションです: "_s + unknown.join(u", "_s));
+        // The only other failure: the last option wants a value and there is none.
+        return fail(u"%1 の後に値を指定してください。"_s.arg(arguments.last()));
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return fail(u"余分な引数です: "_s + parser.positionalArguments().join(u' '));
+
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.action = Action::ShowHelp;
+        line.message = helpText();
+    } else if (parser.isSet(version)) {
+        line.action = Action::ShowVersion;
+        line.message = u"Wrenly " WRENLY_VERSION "\n"_s;
+    } else if (parser.isSet(home)) {
+        line.home = parser.value(home);
+        if (line.home.isEmpty())
+            return fail(u"--home の後にフォルダーを指定してください。"_s);
+    }
+    return line;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Wrenly's command line: --help, --version, --home DIR, and Qt's own options (-platform, -style…),
+// which pass through to QApplication. Read before any window exists, so that --help and --version
+// work without a display and without asking a running Wrenly to come forward.
+struct CommandLine
+{
+    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+
+    Action action = Action::Run;
+    QString home;    // --home, empty when not given
+    QString message; // the text to print for ShowHelp, ShowVersion and Fail
+
+    static CommandLine parse(const QStringList &arguments);
+
+    // The exit status for a command line that does not start the program.
+    int exitStatus() const { return action == Action::Fail ? 2 : 0; }
+};
