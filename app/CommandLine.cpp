@@ -11,10 +11,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Options that QApplication takes out of the command line itself; with a value or without.
-constexpr const char16_t *qtOptionsWithValue[] = {
-    u"platform", u"platformpluginpath", u"platformtheme", u"plugin", u"qmljsdebugger", u"qwindowgeometry",
-    u"qwindowicon", u"qwindowtitle", u"session", u"style", u"stylesheet", u"display", u"geometry",
-    u"title", u"name", u"visual", u"dialogs"};
+constexpr const char16_t *qtOptionsWithValue[] = {u"platform",      u"platformpluginpath",
+                                                  u"platformtheme", u"plugin",
+                                                  u"qmljsdebugger", u"qwindowgeometry",
+                                                  u"qwindowicon",   u"qwindowtitle",
+                                                  u"session",       u"style",
+                                                  u"stylesheet",    u"display",
+                                                  u"geometry",      u"title",
+                                                  u"name",          u"visual",
+                                                  u"dialogs"};
 constexpr const char16_t *qtFlags[] = {u"reverse", u"widgetcount", u"nograb", u"dograb", u"sync"};
 
 QString helpText()
