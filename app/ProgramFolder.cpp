@@ -64,7 +64,8 @@ QString prepare(const QString &folder, const QString &runtimeFolder)
         const QString target = folder + u'/' + name;
         const QString source = runtimeFolder + u'/' + name;
         if (!QFileInfo::exists(target) && QFileInfo::exists(source) && QFile::copy(source, target))
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(target,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     return {};
 }

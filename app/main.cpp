@@ -53,7 +53,8 @@ int main(int argc, char *argv[])
     const QString folder = ProgramFolder::choose(
         commandLine.home.isEmpty() ? qEnvironmentVariable("WRENLY_HOME") : commandLine.home, executableFolder,
         ProgramFolder::userDataHome());
-    const QString folderProblem = ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
+    const QString folderProblem =
+        ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
     // A temporary file from before this start is what a crash left mid-save. Without the lock
     // another Wrenly may be saving right now, so only what no save could still be using goes.
     ProgramFolder::removeLeftovers(folder, instance.problem().isEmpty() ? started : started.addSecs(-600));

@@ -92,19 +92,20 @@ void paint(QPainter &painter, int size)
 
 QByteArray svg()
 {
-    QByteArray out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" viewBox=\"0 0 64 64\">\n";
+    QByteArray out =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" viewBox=\"0 0 64 64\">\n";
     for (const Shape &s : shapes) {
         const std::span<const qreal> v(s.values, size_t(s.count));
         const QByteArray fill = "fill=\"" + colourName(s.colour) + '"';
         switch (s.kind) {
         case Shape::RoundedRect:
-            out += "  <rect x=\"" + number(v[0]) + "\" y=\"" + number(v[1]) + "\" width=\"" + number(v[2])
-                   + "\" height=\"" + number(v[3]) + "\" rx=\"" + number(v[4]) + "\" " + fill + "/>\n";
+            out += "  <rect x=\"" + number(v[0]) + "\" y=\"" + number(v[1]) + "\" width=\"" + number(v[2]) +
+                   "\" height=\"" + number(v[3]) + "\" rx=\"" + number(v[4]) + "\" " + fill + "/>\n";
             break;
         case Shape::Ellipse:
-            out += "  <ellipse cx=\"" + number(v[0] + v[2] / 2) + "\" cy=\"" + number(v[1] + v[3] / 2)
-                   + "\" rx=\"" + number(v[2] / 2) + "\" ry=\"" + number(v[3] / 2) + "\" " + fill + "/>\n";
+            out += "  <ellipse cx=\"" + number(v[0] + v[2] / 2) + "\" cy=\"" + number(v[1] + v[3] / 2) +
+                   "\" rx=\"" + number(v[2] / 2) + "\" ry=\"" + number(v[3] / 2) + "\" " + fill + "/>\n";
             break;
         case Shape::Polygon:
         case Shape::Stroke: {
@@ -114,8 +115,8 @@ QByteArray svg()
             if (s.kind == Shape::Polygon)
                 out += "  <polygon points=\"" + list + "\" " + fill + "/>\n";
             else
-                out += "  <polyline points=\"" + list + "\" fill=\"none\" stroke=\"" + colourName(s.colour)
-                       + "\" stroke-width=\"" + number(strokeWidth) + "\" stroke-linecap=\"round\"/>\n";
+                out += "  <polyline points=\"" + list + "\" fill=\"none\" stroke=\"" + colourName(s.colour) +
+                       "\" stroke-width=\"" + number(strokeWidth) + "\" stroke-linecap=\"round\"/>\n";
             break;
         }
         }
