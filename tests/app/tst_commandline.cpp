@@ -1,0 +1,63 @@
+#include "app/CommandLine.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parses_data();
+    void parses();
+};
+
+using Action = CommandLine::Action;
+
+void CommandLineTest::parses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("messageHas");
+    QTest::addColumn<int>("status");
+    QTest::newRow("nothing") << QStringList{} << Action::Run << QString() << QString() << 0;
+    QTest::newRow("--help") << QStringList{u"--help"_s} << Action::ShowHelp << QString() << u"--home"_s << 0;
+    QTest::newRow("-h") << QStringList{u"-h"_s} << Action::ShowHelp << QString() << u"使い方"_s << 0;
+    QTest::newRow("--version") << QStringList{u"--version"_s} << Action::ShowVersion << QString()
+                               << u"Wrenly " WRENLY_VERSION "\n"_s << 0;
+    QTest::newRow("--home DIR") << QStringList{u"--home"_s, u"/tmp/a b"_s} << Action::Run << u"/tmp/a b"_s
+                                << QString() << 0;
+    QTest::newRow("--home=DIR") << QStringList{u"--home=/d"_s} << Action::Run << u"/d"_s << QString() << 0;
+    QTest::newRow("Qt's options pass") << QStringList{u"-platform"_s, u"offscreen"_s, u"-reverse"_s}
+                                       << Action::Run << QString() << QString() << 0;
+    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << Action::Fail << QString()
+                                    << u"不明なオプションです: bogus"_s << 2;
+    QTest::newRow("bundled letters are not options")
+        << QStringList{u"-hv"_s} << Action::Fail << QString() << u"hv"_s << 2;
+    QTest::newRow("missing value") << QStringList{u"--home"_s} << Action::Fail << QString() << u"--home"_s
+                                   << 2;
+    QTest::newRow("empty value") << QStringList{u"--home="_s} << Action::Fail << QString() << u"--home"_s
+                                 << 2;
+    QTest::newRow("file argument") << QStringList{u"a.dtf"_s} << Action::Fail << QString() << u"a.dtf"_s << 2;
+}
+
+void CommandLineTest::parses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(QString, home);
+    QFETCH(QString, messageHas);
+    QFETCH(int, status);
+    const CommandLine line = CommandLine::parse(QStringList{u"wrenly"_s} + arguments);
+    QCOMPARE(line.action, action);
+    QCOMPARE(line.home, home);
+    QVERIFY2(line.message.contains(messageHas), qPrintable(line.message));
+    QCOMPARE(line.exitStatus(), status);
+    if (action == Action::Fail)
+        QVERIFY(line.message.contains(u"wrenly --help"_s));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"

@@ -1,0 +1,63 @@
+# Installs the build into a temporary DESTDIR under a prefix with a space in it, then checks what a
+# desktop needs: the files, the validators' verdict where they are installed, and that the
+# installed program runs from there and finds its runtime files in share/wrenly.
+# Expects BUILD_DIR and WORK_DIR.
+set(prefix "/opt/wrenly try")
+set(root "${WORK_DIR}/root")
+file(REMOVE_RECURSE "${WORK_DIR}")
+set(ENV{DESTDIR} "${root}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}"
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+set(top "${root}${prefix}")
+
+foreach(f bin/wrenly share/wrenly/Shutter.wav share/wrenly/Sample1.JPG
+          share/applications/wrenly.desktop share/metainfo/org.wrenly.Wrenly.metainfo.xml
+          share/icons/hicolor/scalable/apps/wrenly.svg share/icons/hicolor/48x48/apps/wrenly.png
+          share/icons/hicolor/256x256/apps/wrenly.png)
+    if(NOT EXISTS "${top}/${f}")
+        message(FATAL_ERROR "not installed: ${f}")
+    endif()
+endforeach()
+
+file(STRINGS "${top}/share/applications/wrenly.desktop" exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=\"${prefix}/bin/wrenly\"")
+    message(FATAL_ERROR "Exec line does not start the installed program: ${exec}")
+endif()
+
+find_program(DESKTOP_VALIDATE desktop-file-validate)
+if(DESKTOP_VALIDATE)
+    execute_process(COMMAND ${DESKTOP_VALIDATE} "${top}/share/applications/wrenly.desktop"
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0 OR out MATCHES "error")
+        message(FATAL_ERROR "desktop entry invalid: ${out}")
+    endif()
+endif()
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+    execute_process(COMMAND ${APPSTREAMCLI} validate --no-net "${top}/share/metainfo/org.wrenly.Wrenly.metainfo.xml"
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "metainfo invalid: ${out}")
+    endif()
+endif()
+
+execute_process(COMMAND "${top}/bin/wrenly" --version RESULT_VARIABLE rc OUTPUT_VARIABLE out TIMEOUT 30)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^Wrenly [0-9]+\\.[0-9]+\n$")
+    message(FATAL_ERROR "installed wrenly --version: ${rc} '${out}'")
+endif()
+
+# A first start of the installed program makes ~/.local/share/Wrenly with the sound and picture.
+set(ENV{XDG_DATA_HOME} "${WORK_DIR}/data")
+set(ENV{QT_QPA_PLATFORM} offscreen)
+set(ENV{WRENLY_QUIT_WHEN_PAINTED} 1)
+unset(ENV{WRENLY_HOME})
+execute_process(COMMAND "${top}/bin/wrenly" RESULT_VARIABLE rc TIMEOUT 60)
+foreach(f Shutter.wav Sample1.JPG)
+    if(NOT rc EQUAL 0 OR NOT EXISTS "${WORK_DIR}/data/Wrenly/${f}")
+        message(FATAL_ERROR "installed program did not prepare its folder (${rc}): ${f}")
+    endif()
+endforeach()
+file(REMOVE_RECURSE "${WORK_DIR}")
