@@ -1,6 +1,9 @@
 #include "app/MainWindow.h"
 
+#include "app/AboutDialog.h"
 #include "app/Artwork.h"
+#include "app/HelpWindow.h"
+#include "app/ProgramFolder.h"
 #include "dailyplan/DailyPlanLauncher.h"
 #include "data/DateText.h"
 #include "data/DaySerial.h"
@@ -8,6 +11,7 @@
 #include "data/PartnerPrograms.h"
 #include "data/Pending.h"
 #include "data/SjisCodec.h"
+#include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
@@ -76,6 +80,30 @@ PopupDateEdit *datePicker(QWidget *parent, const QString &name, int x, int y, in
     return d;
 }
 
+void fillListBox(QComboBox *box, const std::array<QString, Config::ListSize> &entries)
+{
+    const QString typed = box->currentText();
+    box->clear();
+    for (const QString &entry : entries) {
+        if (!entry.isEmpty())
+            box->addItem(entry);
+    }
+    box->setCurrentIndex(-1);
+    box->setEditText(typed);
+}
+
+// What starts this Wrenly at log-in: the program, and the data folder when a start without
+// arguments would not find it by itself (--home or WRENLY_HOME).
+QStringList autostartCommand(const QString &dataFolder)
+{
+    QStringList command{QCoreApplication::applicationFilePath()};
+    const QString found =
+        ProgramFolder::choose({}, QCoreApplication::applicationDirPath(), ProgramFolder::userDataHome());
+    if (QDir::cleanPath(dataFolder) != found)
+        command << u"--home"_s << QDir::cleanPath(dataFolder);
+    return command;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *parent)
@@ -89,6 +117,11 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     m_views = std::make_unique<ViewManager>(m_session, m_services, *this, this);
     m_stepLauncher = std::make_unique<StepLauncher>(m_session, m_services, *this);
     m_dailyPlanLauncher = std::make_unique<DailyPlanLauncher>(m_session, m_services, *this);
+    m_autostart = std::make_unique<Autostart>(Autostart::userFolder(), autostartCommand(m_session.exeDir()),
+                                              QCoreApplication::applicationDirPath());
+    m_helpFolder = ProgramFolder::runtimeFolder(QCoreApplication::applicationDirPath()) + u"/help"_s;
+    showSetupModal = [](SetupDialog &dialog) { dialog.exec(); };
+    showAboutModal = [](AboutDialog &dialog) { dialog.exec(); };
 
     buildActions();
     buildMenus();
@@ -164,6 +197,9 @@ void MainWindow::buildActions()
     for (Partner partner : {Partner::Pellmark, Partner::Trevant, Partner::Dossaro})
         connect(m_partnerActions[size_t(partner)], &QAction::triggered, this,
                 [this, partner] { launch(partner); });
+    connect(m_setupAction, &QAction::triggered, this, &MainWindow::openSetup);
+    connect(m_helpAction, &QAction::triggered, this, &MainWindow::showHelpContents);
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::buildMenus()
@@ -432,16 +468,8 @@ void MainWindow::startUp()
     m_firstIdleDone = false;
     readConfiguration();
     const Config &config = m_session.config();
-    for (const QString &c : config.customerList) {
-        if (!c.isEmpty())
-            m_customerBox->addItem(c);
-    }
-    for (const QString &t : config.jobTypeList) {
-        if (!t.isEmpty())
-            m_jobTypeBox->addItem(t);
-    }
-    m_customerBox->setCurrentIndex(-1);
-    m_jobTypeBox->setCurrentIndex(-1);
+    refillCustomers();
+    refillJobTypes();
     m_jobPanel->setVisible(config.showJobPanel);
     // The picture lies under the job panel: it is read when it first shows.
     if (!config.showJobPanel)
@@ -459,9 +487,39 @@ void MainWindow::readConfiguration()
     const SafeFile::Result r = m_session.loadConfig(&failed);
     if (!r)
         m_services.dialogs.fileError(this, failed, m_session.configPath(), r.error);
+    followPartnerPaths();
+}
+
+void MainWindow::followPartnerPaths()
+{
     for (Partner partner : {Partner::Pellmark, Partner::Trevant, Partner::Dossaro})
         m_partnerActions[size_t(partner)]->setEnabled(
             !PartnerPrograms::of(partner).pathIn(m_session.config()).isEmpty());
+}
+
+// The boxes offer the list's entries; what is typed in them stays.
+void MainWindow::refillCustomers()
+{
+    fillListBox(m_customerBox, m_session.config().customerList);
+}
+
+void MainWindow::refillJobTypes()
+{
+    fillListBox(m_jobTypeBox, m_session.config().jobTypeList);
+}
+
+void MainWindow::showConfiguredPicture(const QImage &image)
+{
+    const Config &config = m_session.config();
+    const int panel = m_picturePanel->width();
+    m_picture->setGeometry(
+        qBound(-panel, config.pictureLeft, panel), qBound(-panel, config.pictureTop, panel),
+        qBound(0, config.pictureWidth, 2 * panel), qBound(0, config.pictureHeight, 2 * panel));
+    if (!image.isNull())
+        m_picture->setImage(image);
+    m_picture->setModes(config.pictureCenter, config.pictureProportional, config.pictureStretch);
+    // Nothing left to read when the job panel gives way to the picture.
+    m_pictureLoaded = true;
 }
 
 void MainWindow::loadPicture()
@@ -1213,7 +1271,7 @@ void MainWindow::launch(Partner partner)
         inform(program.displayName() + u" が存在しません."_s);
         return;
     }
-    if (info.fileName().compare(program.expectedFileName(), Qt::CaseInsensitive) != 0) {
+    if (!PartnerPrograms::isExpectedFile(program, info.fileName())) {
         inform(program.displayName() + u" 以外が設定されています."_s);
         return;
     }
@@ -1239,4 +1297,40 @@ void MainWindow::setShownTitle(const QString &title)
 void MainWindow::closeModelessViews()
 {
     m_views->closeAll();
+}
+
+// --- Setup, help and about ---------------------------------------------------------------------
+
+void MainWindow::openSetup()
+{
+    SetupDialog dialog(m_session, m_services, *this, *m_autostart, this);
+    showSetupModal(dialog);
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog dialog(this);
+    showAboutModal(dialog);
+}
+
+void MainWindow::showHelpContents()
+{
+    if (!HelpWindow::hasPages(m_helpFolder)) {
+        m_services.dialogs.informCaptioned(
+            this, u"ファイルが存在しません"_s,
+            u"[Wrenly] ヘルプのページが見つかりません."_s + u"\r\n\r\n"_s +
+                QDir::toNativeSeparators(QDir(m_helpFolder).filePath(HelpWindow::indexName())));
+        return;
+    }
+    // A modal planner blocks every other window but its own children: the help then belongs to it.
+    QWidget *owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = this;
+    if (m_helpWindow && m_helpWindow->parentWidget() != owner)
+        delete m_helpWindow;
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(m_helpFolder, owner);
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 }

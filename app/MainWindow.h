@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/HelpWindow.h"
+#include "app/SetupDialog.h"
 #include "dailyplan/DailyPlanHost.h"
 #include "data/MonthEditor.h"
 #include "data/Pending.h"
@@ -9,11 +11,15 @@
 #include "views/ViewManager.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
+class AboutDialog;
+class Autostart;
 class DailyPlanLauncher;
 class PictureWidget;
 class PopupDateEdit;
@@ -36,7 +42,11 @@ struct Services;
 
 // The main window: shows and edits one job record at a time and opens every other window.
 // It owns the session, the shared state of the run, and knows which month it shows.
-class MainWindow final : public QMainWindow, public ViewHost, public StepHost, public DailyPlanHost
+class MainWindow final : public QMainWindow,
+                         public ViewHost,
+                         public StepHost,
+                         public DailyPlanHost,
+                         public SetupHost
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
@@ -74,6 +84,18 @@ public:
     // A second start asked this one to come forward.
     void comeForward();
 
+    // The setup dialog, the about box and the help.
+    void openSetup();
+    void showAbout();
+    void showHelpContents() override;
+    // Tests replace these so that nothing enters a modal loop.
+    std::function<void(SetupDialog &)> showSetupModal;
+    std::function<void(AboutDialog &)> showAboutModal;
+    // Where the help pages are; beside the program unless a test says otherwise.
+    void setHelpFolder(const QString &folder) { m_helpFolder = folder; }
+    HelpWindow *helpWindow() const { return m_helpWindow; }
+    const Autostart &autostart() const { return *m_autostart; }
+
     std::optional<AfterLaunch> pendingLaunchAction() const { return m_pendingLaunchAction; }
     Pending::Indicator indicator() const { return m_indicator; }
     // The first-idle blink runs only once; true while it is running.
@@ -102,6 +124,13 @@ public:
     void setShownTitle(const QString &title) override;
     void updateShownRecord() override { updateRecord(); }
     void closeModelessViews() override;
+
+    // SetupHost
+    QPoint hostMessagePos() const override { return messagePos(); }
+    void refillCustomers() override;
+    void refillJobTypes() override;
+    void showConfiguredPicture(const QImage &image) override;
+    void followPartnerPaths() override;
 
 signals:
     // The first-idle blink has ended (and the to-do list opened when configured).
@@ -164,6 +193,9 @@ private:
     std::unique_ptr<ViewManager> m_views;
     std::unique_ptr<StepLauncher> m_stepLauncher;
     std::unique_ptr<DailyPlanLauncher> m_dailyPlanLauncher;
+    std::unique_ptr<Autostart> m_autostart;
+    QString m_helpFolder;
+    QPointer<HelpWindow> m_helpWindow;
 
     std::optional<AfterLaunch> m_pendingLaunchAction;
     bool m_firstIdleDone = false;

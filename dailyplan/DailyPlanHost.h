@@ -10,4 +10,6 @@ public:
     virtual QWidget *hostWindow() = 0;
     // Closes the to-do list and the bar graph if they are open.
     virtual void closeModelessViews() = 0;
+    // Opens the contents of the help (from the planner's pop-up menu).
+    virtual void showHelpContents() {}
 };

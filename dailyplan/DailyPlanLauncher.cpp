@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 
@@ -63,6 +64,8 @@ std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
     m_host.closeModelessViews();
 
     auto window = std::make_unique<DailyPlannerWindow>(m_session, m_services, s, parent);
+    if (auto *help = window->findChild<QAction *>(u"HContentsAubrel"_s))
+        QObject::connect(help, &QAction::triggered, window.get(), [this] { m_host.showHelpContents(); });
     listJobsInProgress(*window);
 
     const QString routines = DailyPlanPaths::routineFile(exeDir);

@@ -77,6 +77,12 @@ QByteArray Config::defaultFileBytes(const QString &exeDir)
     return joinLines(l);
 }
 
+void Config::setList(std::array<QString, ListSize> &list, const QStringList &items)
+{
+    for (int i = 0; i < ListSize; ++i)
+        list[size_t(i)] = i < items.size() ? Sjis::fitToField(items[i], EntryCapacity) : QString();
+}
+
 QByteArray Config::toFileBytes() const
 {
     QStringList l;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -45,6 +46,10 @@ struct Config
     // the first MaxFileBytes count; the time taken grows with their length and no more.
     void applyFileBytes(const QByteArray &bytes);
     static Config fromFileBytes(const QByteArray &bytes);
+
+    // Puts `items` into the first entries of `list`, each cut to EntryCapacity bytes at a
+    // character boundary, and empties the entries after them. Items beyond ListSize are dropped.
+    static void setList(std::array<QString, ListSize> &list, const QStringList &items);
 
     // The 50 lines as the setup window writes them.
     QByteArray toFileBytes() const;

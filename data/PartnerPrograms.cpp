@@ -17,4 +17,13 @@ const PartnerProgram &of(Partner partner)
     return table[int(partner)];
 }
 
+bool isExpectedFile(const PartnerProgram &program, const QString &fileName)
+{
+    const QString expected = program.expectedFileName();
+    if (fileName.compare(expected, Qt::CaseInsensitive) == 0)
+        return true;
+    const QString bare = expected.left(expected.lastIndexOf(QLatin1Char('.')));
+    return fileName.compare(bare, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace PartnerPrograms

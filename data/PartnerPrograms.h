@@ -26,4 +26,8 @@ namespace PartnerPrograms {
 
 const PartnerProgram &of(Partner partner);
 
+// Whether `fileName` (without folder) names the program: the expected name in any letter case,
+// with or without its ".exe", since programs on Linux carry no extension.
+bool isExpectedFile(const PartnerProgram &program, const QString &fileName);
+
 } // namespace PartnerPrograms

@@ -38,6 +38,12 @@ SafeFile::Result Session::loadConfig(FileOperation *failed)
     return read;
 }
 
+SafeFile::Result Session::saveConfig()
+{
+    // The whole file is ours and rewritten whole: nothing after the 50 lines is worth keeping.
+    return SafeFile::write(configPath(), m_config.toFileBytes(), SafeFile::Tail::Drop);
+}
+
 void Session::startDay(const QDate &today)
 {
     m_today = today;

@@ -32,6 +32,8 @@ public:
     // Reads the configuration file, first writing the default one when there is none. On failure
     // the configuration keeps what it had and `failed` tells which step it was.
     SafeFile::Result loadConfig(FileOperation *failed = nullptr);
+    // Writes every setting to the configuration file, anew when it has gone meanwhile.
+    SafeFile::Result saveConfig();
 
     // Sets the day and the names of the current and the previous month file.
     void startDay(const QDate &today);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// Wrenly's own help: HTML pages from one folder, with a table of contents built from the pages
+// the first page links to and the headings (h2 with an id) inside each.
+class HelpWindow final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(HelpWindow)
+public:
+    explicit HelpWindow(const QString &folder, QWidget *parent = nullptr);
+    ~HelpWindow() override;
+
+    static QString indexName() { return QStringLiteral("index.html"); }
+    // Whether `folder` holds the help pages.
+    static bool hasPages(const QString &folder);
+
+    void showContents();
+    QUrl source() const;
+
+private:
+    void buildContents();
+    void followSource(const QUrl &url);
+
+    QString m_folder;
+    QTreeWidget *m_contents = nullptr;
+    QTextBrowser *m_browser = nullptr;
+};

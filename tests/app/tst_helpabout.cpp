@@ -1,0 +1,97 @@
+#include "support/MainWindowFixture.h"
+
+#include "app/AboutDialog.h"
+#include "app/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+class TestHelpAbout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void help_showsContentsOfShippedPages();
+    void help_contentsFollowLinksAndHeadings();
+    void help_missingPages_saysSoInJapanese();
+    void about_showsBuildVersion();
+};
+
+void TestHelpAbout::help_showsContentsOfShippedPages()
+{
+    MainWindowFixture f;
+    f.start();
+    f.window->setHelpFolder(qEnvironmentVariable("WRENLY_TEST_ASSETS") + u"/help"_s);
+    QCOMPARE(f.action("HelpContents1")->shortcut(), QKeySequence(Qt::Key_F1));
+    f.trigger("HelpContents1");
+    HelpWindow *help = f.window->helpWindow();
+    QVERIFY(help && help->isVisible());
+    auto *contents = child<QTreeWidget>(help, "treeContents");
+    QStringList titles;
+    for (int i = 0; i < contents->topLevelItemCount(); ++i) {
+        titles << contents->topLevelItem(i)->text(0);
+        QVERIFY2(i == 0 || contents->topLevelItem(i)->childCount() > 0, qPrintable(titles.constLast()));
+    }
+    QCOMPARE(titles, QStringList({u"Wrenly ヘルプ 目次"_s, u"仕事を記録する"_s, u"To-Do リストとバーグラフ"_s,
+                                  u"ステップ別管理 (STEP by STEP)"_s, u"デイリープラン作成 (Aubrel)"_s,
+                                  u"ユーザー設定とパートナーソフト"_s, u"ファイルと保存場所"_s}));
+    QVERIFY(child<QTextBrowser>(help, "browserHelp")->toPlainText().contains(u"Wrenly ヘルプ"_s));
+    // Once open, the same window comes forward again.
+    f.trigger("HelpContents1");
+    QCOMPARE(f.window->helpWindow(), help);
+}
+
+void TestHelpAbout::help_contentsFollowLinksAndHeadings()
+{
+    TestFolder pages;
+    pages.write(u"index.html"_s, "<title>Top</title><a href=\"b.html\">b</a> <a href=\"a.html#x\">a</a>"
+                                 "<a href=\"b.html\">again</a><a href=\"gone.html\">gone</a>");
+    pages.write(u"a.html"_s, "<title>A page</title><h2 id=\"one\">First <b>part</b></h2><h2>no id</h2>");
+    pages.write(u"b.html"_s, "<title>B page</title>");
+    HelpWindow help(pages.path());
+    auto *contents = child<QTreeWidget>(help, "treeContents");
+    QCOMPARE(contents->topLevelItemCount(), 3); // index, b, a: in link order, once each, none missing
+    QCOMPARE(contents->topLevelItem(1)->text(0), u"B page"_s);
+    QTreeWidgetItem *a = contents->topLevelItem(2);
+    QCOMPARE(a->text(0), u"A page"_s);
+    QCOMPARE(a->childCount(), 1);
+    QCOMPARE(a->child(0)->text(0), u"First part"_s);
+    emit contents->itemClicked(a->child(0), 0);
+    QCOMPARE(help.source().fileName(), u"a.html"_s);
+    QCOMPARE(help.source().fragment(), u"one"_s);
+}
+
+void TestHelpAbout::help_missingPages_saysSoInJapanese()
+{
+    MainWindowFixture f;
+    f.start();
+    TestFolder empty;
+    f.window->setHelpFolder(empty.path());
+    f.fakes.dialogs.clear();
+    f.trigger("HelpContents1");
+    QVERIFY(!f.window->helpWindow());
+    QCOMPARE(f.fakes.dialogs.shown.size(), 1);
+    QCOMPARE(f.fakes.dialogs.shown.first().caption, u"ファイルが存在しません"_s);
+    QCOMPARE(f.fakes.dialogs.lastText(),
+             u"[Wrenly] ヘルプのページが見つかりません.\r\n\r\n"_s + empty.file(u"index.html"_s));
+}
+
+void TestHelpAbout::about_showsBuildVersion()
+{
+    MainWindowFixture f;
+    f.start();
+    QString version;
+    QString caption;
+    f.window->showAboutModal = [&](AboutDialog &d) {
+        caption = d.windowTitle();
+        version = child<QLabel>(d, "Version")->text();
+    };
+    f.trigger("HelpAbout1");
+    QCOMPARE(caption, u"バージョン情報"_s);
+    QCOMPARE(version, u"Version "_s + QStringLiteral(WRENLY_VERSION));
+    QCOMPARE(QStringLiteral(WRENLY_VERSION), u"2.90"_s);
+}
+
+QTEST_MAIN(TestHelpAbout)
+#include "tst_helpabout.moc"
