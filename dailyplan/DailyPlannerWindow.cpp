@@ -1,7 +1,11 @@
 #include "dailyplan/DailyPlannerWindow.h"
 
 #include "dailyplan/DayPaneWidget.h"
+#include "dailyplan/DiaryDialog.h"
 #include "dailyplan/DragColumnWidget.h"
+#include "dailyplan/ListSettingsDialog.h"
+#include "dailyplan/PadMemoDialog.h"
+#include "dailyplan/RoutineSettingsDialog.h"
 #include "dailyplan/TimeScaleWidget.h"
 #include "data/DailyPlanPaths.h"
 #include "data/DailyPlanState.h"
@@ -74,6 +78,7 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Dai
 {
     setObjectName(u"frmAubrel"_s);
     setWindowTitle(u"デイリープラン作成 ～ Aubrel"_s);
+    runDialog = [](QDialog &dialog) { dialog.exec(); };
     setFixedWidth(FixedWidth);
     setMinimumHeight(MinimumHeight);
     resize(FixedWidth, 700);
@@ -164,6 +169,13 @@ void DailyPlannerWindow::buildActions()
     connect(action(u"SchedulePast1"_s), &QAction::triggered, this, &DailyPlannerWindow::openPastDay);
     connect(action(u"ScheduleRemovePad1"_s), &QAction::triggered, this,
             &DailyPlannerWindow::removeSelectedPad);
+    connect(action(u"ScheduleDiary1"_s), &QAction::triggered, this, &DailyPlannerWindow::openDiary);
+    connect(action(u"RoutineEntry1"_s), &QAction::triggered, this,
+            &DailyPlannerWindow::registerSelectedPadAsRoutine);
+    connect(action(u"RoutineSet1"_s), &QAction::triggered, this, &DailyPlannerWindow::openRoutineSettings);
+    connect(action(u"RoutineRead1"_s), &QAction::triggered, this, &DailyPlannerWindow::showRoutines);
+    connect(action(u"OptionSetList1"_s), &QAction::triggered, this, &DailyPlannerWindow::openListSettings);
+    connect(this, &DailyPlannerWindow::padMemoRequested, this, &DailyPlannerWindow::openPadMemo);
 }
 
 QAction *DailyPlannerWindow::action(const QString &name) const
@@ -851,4 +863,92 @@ void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton b
     createNewPad(slot, left, m_dragStartRow, m_dragEndRow);
     m_dragArmed = false;
     playShutter();
+}
+
+void DailyPlannerWindow::registerSelectedPadAsRoutine()
+{
+    const int slot = m_state.selectedPad;
+    if (RoutineFile::countRoutines(m_state.workingRoutines) >= RoutineFile::RecordCount || slot < 0 ||
+        slot >= PadSlots || !m_pads[slot])
+        return;
+    SchedulePad *pad = m_pads[slot];
+    pad->setMarked(true);
+    const QString question = u"スケジュール・パッドNo. "_s + QString::number(slot + 1) +
+                             u"をルーチンとして仮登録します."_s + u"\r\n\r\n"_s + u"処理を続行しますか？"_s;
+    if (m_services.dialogs.askOkCancel(this, question, QPoint(180, 250)) != Dialogs::Answer::Ok) {
+        pad->focusPad();
+        return;
+    }
+    // From the record as last kept, not from the boxes; it lives in memory until the settings save it.
+    m_state.registerRoutine(slot);
+}
+
+void DailyPlannerWindow::openRoutineSettings()
+{
+    RoutineSettingsDialog dialog(m_state, m_services, DailyPlanPaths::routineFile(m_session.exeDir()), this);
+    dialog.reportCount = [this](int count) { setRoutineCount(count); };
+    dialog.runDialog = runDialog;
+    runDialog(dialog);
+}
+
+void DailyPlannerWindow::showRoutines()
+{
+    if (RoutineFile::countRoutines(m_state.routineImage) == 0)
+        return; // only saved routines are shown
+    if (lastUsedBar(m_state.workingBars) != 0) {
+        const QString question =
+            u"表示されているパッドを削除した後,ルーチンを表示します.\r\n\r\n処理を続行しますか？"_s;
+        if (m_services.dialogs.askOkCancel(this, question, QPoint(150, 250)) != Dialogs::Answer::Ok)
+            return;
+    }
+    showCover();
+    // The routines of today's weekday, whichever day is shown; the day keeps its file name and date.
+    const DayFile day = m_state.routineDay(m_services.clock.today().dayOfWeek() % 7);
+    const QString scratch = DailyPlanPaths::temporaryFile(m_session.exeDir());
+    // Written before the shown day is cleared, so a failure leaves the day on screen.
+    const SafeFile::Result r = DailyPlanState::writeScratchDay(scratch, day);
+    if (!r) {
+        hideCover();
+        m_services.dialogs.fileError(this, FileOperation::Write, scratch, r.error);
+        return;
+    }
+    const DiaryRecord diary = m_state.workingDiary;
+    m_state.workingDiary = DiaryRecord(); // the routines' day starts without a diary
+    if (!loadDayFile(scratch)) {
+        m_state.workingDiary = diary;
+        hideCover();
+        return;
+    }
+    setPadColorsFromRecords();
+    focusPadNumber(lastUsedBar(m_state.workingBars));
+    hideCover();
+    playShutter();
+}
+
+void DailyPlannerWindow::openListSettings()
+{
+    ListSettingsDialog dialog(m_state, m_services.dialogs, DailyPlanPaths::listFile(m_session.exeDir()),
+                              this);
+    runDialog(dialog);
+}
+
+void DailyPlannerWindow::openDiary()
+{
+    // A day without its file has no diary yet.
+    if (m_dialogOpen || m_fileNameBox->text() == unsavedText)
+        return;
+    m_dialogOpen = true;
+    DiaryDialog dialog(m_state, this);
+    runDialog(dialog);
+    m_dialogOpen = false;
+}
+
+void DailyPlannerWindow::openPadMemo(int number)
+{
+    if (m_dialogOpen || number < 1 || number > PadSlots)
+        return;
+    m_dialogOpen = true;
+    PadMemoDialog dialog(m_state, PadMemoDialog::Target::SchedulePad, number, this);
+    runDialog(dialog);
+    m_dialogOpen = false;
 }

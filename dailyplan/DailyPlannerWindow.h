@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
 class DragColumnWidget;
 class JobRowWidget;
@@ -63,6 +64,17 @@ public:
     void openPastDay();
     void removeSelectedPad();
     void paintBars() override;
+
+    // "ルーチン仮登録", "ルーチン設定...", "ルーチン表示", "リスト項目を設定", "一日の終わりに..." and a
+    // pad's "メモ(&M)...".
+    void registerSelectedPadAsRoutine();
+    void openRoutineSettings();
+    void showRoutines();
+    void openListSettings();
+    void openDiary();
+    void openPadMemo(int number);
+    // Runs the planner's own dialogs modally; tests replace it so that nothing enters a modal loop.
+    std::function<void(QDialog &dialog)> runDialog;
 
     // The drag columns.
     void dragPress(DragColumnWidget *column, Qt::MouseButton button, int y);
@@ -158,4 +170,5 @@ private:
     QStatusBar *m_statusBar = nullptr;
     QLabel *m_padCountPanel = nullptr;
     QLabel *m_routineCountPanel = nullptr;
+    bool m_dialogOpen = false; // the diary or a memo
 };

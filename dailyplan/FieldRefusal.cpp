@@ -18,7 +18,8 @@ void limit(QLineEdit *edit, int capacity)
 
 void explain(SjisTextEdit *edit)
 {
-    QObject::connect(edit, &SjisTextEdit::refused, edit, [edit](const QString &hint) { showTip(edit, hint); });
+    QObject::connect(edit, &SjisTextEdit::refused, edit,
+                     [edit](const QString &hint) { showTip(edit, hint); });
 }
 
 void showTip(QWidget *box, const QString &hint)

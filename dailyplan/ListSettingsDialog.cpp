@@ -25,7 +25,7 @@ struct PageText
     const char16_t *group;
     const char16_t *input;
     const char16_t *list;
-    const char16_t *what; // the list's name in the labels
+    const char16_t *what;   // the list's name in the labels
     const char16_t *suffix; // of the buttons' object names
     int capacity;
     int limit;
@@ -108,7 +108,8 @@ void ListSettingsDialog::buildPage(Tab tab, const QStringList &items)
     page.list->addItems(items);
 
     const QString suffix = text(t.suffix);
-    const auto button = [&](const QString &name, const QString &caption, int y, void (ListSettingsDialog::*slot)(Tab)) {
+    const auto button = [&](const QString &name, const QString &caption, int y,
+                            void (ListSettingsDialog::*slot)(Tab)) {
         auto *b = new QPushButton(caption, group);
         b->setObjectName(name + suffix);
         b->setGeometry(310, y, 86, 26);
@@ -118,7 +119,8 @@ void ListSettingsDialog::buildPage(Tab tab, const QStringList &items)
     button(u"btnAppend"_s, u"追加"_s, 45, &ListSettingsDialog::appendItem);
     button(u"btnDelete"_s, u"削除"_s, 104, &ListSettingsDialog::removeItem);
     button(u"btnClear"_s, u"クリア"_s, 136, &ListSettingsDialog::clearItems);
-    const auto arrow = [&](const QString &name, Qt::ArrowType type, int y, void (ListSettingsDialog::*slot)(Tab)) {
+    const auto arrow = [&](const QString &name, Qt::ArrowType type, int y,
+                           void (ListSettingsDialog::*slot)(Tab)) {
         auto *b = new QToolButton(group);
         b->setObjectName(name + suffix);
         b->setArrowType(type);
@@ -202,7 +204,8 @@ void ListSettingsDialog::saveLists()
 {
     DailyPlanState &s = m_state;
     const ListEntries before = s.listEntries;
-    s.listEntries = ListEntries::fromLists(items(Keywords), items(Descriptions), items(Titles1), items(Titles2));
+    s.listEntries =
+        ListEntries::fromLists(items(Keywords), items(Descriptions), items(Titles1), items(Titles2));
     const SafeFile::Result r = s.saveLists(m_listFile);
     if (!r) {
         s.listEntries = before; // the drop-downs keep offering what the file holds

@@ -178,7 +178,8 @@ void RoutineEditor::setFromRoutine(const RoutineRecord &routine)
 
 void RoutineEditor::showRoutine(const RoutineRecord &r)
 {
-    PadTimeBoxes{m_startHourBox, m_startMinuteBox, m_startPmBox}.show({r.startHour, r.startMinute, r.startPM});
+    PadTimeBoxes{m_startHourBox, m_startMinuteBox, m_startPmBox}.show(
+        {r.startHour, r.startMinute, r.startPM});
     PadTimeBoxes{m_endHourBox, m_endMinuteBox, m_endPmBox}.show({r.endHour, r.endMinute, r.endPM});
     m_keywordBox->setEditText(r.keyword);
     m_keywordBox->lineEdit()->setCursorPosition(0);

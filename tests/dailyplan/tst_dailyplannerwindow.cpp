@@ -2,6 +2,7 @@
 #include "data/DaySerial.h"
 #include "support/PlannerFixture.h"
 #include "widgets/ColorComboBox.h"
+#include "widgets/SjisTextEdit.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -10,7 +11,9 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
+#include <QMenu>
 #include <QWheelEvent>
+#include <QtEndian>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -89,6 +92,12 @@ private slots:
     void close_dropsPads();
     void scratchFile_keepsDiaryAndFileName();
     void hints_goToTheWindowsStatusBar();
+    void registerRoutine_fromTheKeptRecord_data();
+    void registerRoutine_fromTheKeptRecord();
+    void showRoutines_ofTodaysWeekday_data();
+    void showRoutines_ofTodaysWeekday();
+    void diary_afterFirstSave_refusedPast255Bytes();
+    void memo_ofSchedulePad2_goesToRecord2();
 };
 
 void TestDailyPlannerWindow::drag_createsPad_data()
@@ -694,6 +703,183 @@ void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
         QVERIFY(!w->statusTip().contains(u'|'));
         QCOMPARE(child<QStatusBar>(p.window.get(), u"StatusBar1")->currentMessage(), w->statusTip());
     }
+}
+
+void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord_data()
+{
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<bool>("retype");  // the boxes change after "一時保存"
+    QTest::addColumn<int>("routines"); // saved before
+    QTest::addColumn<int>("number");   // of the new routine; 0: refused without a question
+    QTest::newRow("a pad of the right pane gives 左") << true << true << false << 0 << 1;
+    QTest::newRow("boxes changed after 一時保存: the kept times") << false << true << true << 2 << 3;
+    QTest::newRow("never kept: empty texts, no times") << false << false << false << 0 << 1;
+    QTest::newRow("a ninth is refused") << false << true << false << 8 << 0;
+}
+
+void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
+{
+    QFETCH(bool, right);
+    QFETCH(bool, keep);
+    QFETCH(bool, retype);
+    QFETCH(int, routines);
+    QFETCH(int, number);
+    Planner p;
+    QList<RoutineRecord> saved;
+    for (int n = 1; n <= routines; ++n)
+        saved << routineRecord(n, QString::number(n), 7, 8);
+    p.writeRoutines(saved);
+    QVERIFY(p.open());
+    const QByteArray file = p.dir.read(u"Routines.rdf"_s);
+    p.drag(right, 300, 400); // 8:30 to 9:20
+    SchedulePad *pad = p.pad(1);
+    child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"会議"_s);
+    if (keep)
+        pad->keepPad();
+    if (retype) {
+        typeTimes(pad, u"10"_s, u"15"_s, false, u"11"_s, u"0"_s, false);
+        child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"後で"_s);
+    }
+    QVERIFY(pad->findChild<QMenu *>(u"pumPadFrame"_s)->actions().contains(p.window->routineEntryAction()));
+    pad->focusPad();
+    QTRY_COMPARE(p.state().selectedPad, 0);
+    p.fakes.dialogs.clear();
+    if (number)
+        p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
+    child<QPushButton>(p.window.get(), u"btnEnterRoutine")->click();
+    VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
+    QCOMPARE(p.dir.read(u"Routines.rdf"_s), file); // provisional: nothing is written
+    if (!number) {
+        QVERIFY(p.fakes.dialogs.shown.isEmpty());
+        QCOMPARE(p.state().workingRoutines, p.state().routineImage);
+        return;
+    }
+    QCOMPARE(p.fakes.dialogs.lastText(),
+             u"スケジュール・パッドNo. 1をルーチンとして仮登録します.\r\n\r\n処理を続行しますか？"_s);
+    QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
+    const RoutineRecord &r = p.state().workingRoutines[size_t(number - 1)];
+    QCOMPARE(r.padNo, number);
+    QCOMPARE(r.originX, 4);
+    QCOMPARE(r.keyword, keep ? u"会議"_s : QString());
+    const QList<int> times{r.startHour, r.startMinute, r.endHour, r.endMinute};
+    QCOMPARE(times, keep ? (QList<int>{8, 30, 9, 20}) : (QList<int>{-1, -1, -1, -1}));
+    QCOMPARE(r.padTop, keep ? 301 : 0);
+    QVERIFY(r.showFlag);
+    QCOMPARE(r.weekdays, (std::array<bool, 7>{true, true, true, true, true, true, true}));
+    QCOMPARE(RoutineFile::countRoutines(p.state().routineImage), routines);
+}
+
+void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday_data()
+{
+    QTest::addColumn<QString>("shownDay"); // the day file on screen
+    QTest::newRow("today, a Wednesday") << u"Y2005127.dtf"_s;
+    QTest::newRow("a past Monday still takes Wednesday's") << u"Y2005125.dtf"_s;
+}
+
+void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday()
+{
+    QFETCH(QString, shownDay);
+    Planner p(QDate(2005, 12, 7));
+    p.writeRoutines({routineRecord(1, u"水曜なし"_s, 8, 9, u"012456"_s),
+                     routineRecord(2, u"隠す"_s, 8, 9, u"0123456"_s, false),
+                     routineRecord(3, u"右"_s, 10, 11, u"3"_s, true, 351),
+                     routineRecord(4, u"早い"_s, 7, 8)});
+    DayFile day;
+    day.setSourcePath(u"C:\\AUBREL\\Y200512\\"_s + shownDay);
+    day.createdOn = 38691;
+    day.bars[0] = {u"L"_s, 0, 60, 0};
+    day.pads[0].padNo = 1;
+    day.pads[0].startHour = 6;
+    day.diary.title1 = u"日記"_s;
+    day.diary.text2 = u"明日は"_s;
+    const QString path = u"AUBREL/Y200512/"_s + shownDay;
+    p.dir.write(path, day.toBytes());
+    QVERIFY(p.open());
+    if (shownDay != u"Y2005127.dtf"_s) {
+        p.fakes.dialogs.fileNames.push_back(p.dir.file(path));
+        p.window->openPastDay();
+    }
+    QCOMPARE(p.state().workingDiary.title1, u"日記"_s);
+    p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
+    child<QPushButton>(p.window.get(), u"btnShowRoutine")->click();
+    QCOMPARE(p.fakes.dialogs.lastText(),
+             u"表示されているパッドを削除した後,ルーチンを表示します.\r\n\r\n処理を続行しますか？"_s);
+    QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(150, 250)));
+
+    QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 2);
+    QCOMPARE(child<QComboBox>(p.pad(1), u"cmbKeyword")->currentText(), u"右"_s);
+    QCOMPARE(p.pad(1)->pos(), QPoint(351, 481));
+    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"早い"_s);
+    QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"R"_s, 480, 600, 0x30}));
+    QCOMPARE(p.state().workingBars[1], (ScheduleBar{u"L"_s, 120, 240, 0x40}));
+    QCOMPARE(p.state().workingDiary, DiaryRecord());
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), shownDay);
+    QVERIFY(p.dir.exists(u"Temporary.dtf"_s));
+    QTRY_VERIFY(p.pad(2)->isMarked());
+
+    child<QPushButton>(p.window.get(), u"btnSave")->click();
+    VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
+    const QByteArray file = p.dir.read(path);
+    QCOMPARE(file.left(264), day.toBytes().left(264)); // path and date kept
+    for (int at : {10152, 10184, 10440, 10472})
+        QCOMPARE(int(file.at(at)), 0); // the diary emptied
+    const auto i32 = [&file](int at) { return qFromLittleEndian<qint32>(file.constData() + at); };
+    QCOMPARE(i32(648), 1);
+    QCOMPARE(i32(648 + 4), 351);
+    QCOMPARE(file.mid(648 + 12, 3), QByteArray("\x02\x89\x45")); // "右"
+    QCOMPARE(i32(648 + 396), 2);
+    QCOMPARE(i32(648 + 2 * 396 + 116), -1);
+}
+
+void TestDailyPlannerWindow::diary_afterFirstSave_refusedPast255Bytes()
+{
+    Planner p;
+    QVERIFY(p.open());
+    int runs = 0;
+    p.window->runDialog = [&runs](QDialog &d) {
+        ++runs;
+        d.show();
+        QCOMPARE(d.pos(), QPoint(262, 62));
+        QCOMPARE(child<QComboBox>(&d, u"cmbTitle1")->currentText(), u"タイトル1"_s);
+        // 300 bytes: the last character that fits ends at byte 254.
+        typeChars(child<SjisTextEdit>(&d, u"memContent1"), u"ab"_s + QString(149, u'あ'));
+        child<QPushButton>(&d, u"btnSaveDiary")->click();
+    };
+    child<QPushButton>(p.window.get(), u"btnDiary")->click();
+    QCOMPARE(runs, 0); // "未作成": no diary yet
+    child<QPushButton>(p.window.get(), u"btnSave")->click();
+    child<QPushButton>(p.window.get(), u"btnDiary")->click();
+    QCOMPARE(runs, 1);
+    QCOMPARE(p.state().workingDiary.text1, u"ab"_s + QString(126, u'あ'));
+    QCOMPARE(p.state().workingDiary.title2, u"タイトル2"_s);
+    const QString file = u"AUBREL/Y200512/Y2005125.dtf"_s;
+    QCOMPARE(int(p.dir.read(file).at(10184)), 0); // the working copy only
+    child<QPushButton>(p.window.get(), u"btnSave")->click();
+    QCOMPARE(quint8(p.dir.read(file).at(10184)), 254);
+}
+
+void TestDailyPlannerWindow::memo_ofSchedulePad2_goesToRecord2()
+{
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    p.drag(true, 600, 700);
+    p.pad(1)->keepPad();
+    p.pad(2)->keepPad();
+    QString caption;
+    p.window->runDialog = [&caption](QDialog &d) {
+        caption = d.windowTitle();
+        QCOMPARE(child<QLineEdit>(&d, u"edtPadMemoNum")->text(), u"2"_s);
+        child<SjisTextEdit>(&d, u"memPadMemo")->setPlainText(u"覚え書き"_s);
+        child<QPushButton>(&d, u"btnSavePadMemo")->click();
+    };
+    p.pad(2)->findChild<QAction *>(u"pmiMemo"_s)->trigger();
+    QCOMPARE(caption, u"スケジュール・パッドのメモ"_s);
+    QCOMPARE(p.state().workingPads[1].memo, u"覚え書き"_s);
+    QCOMPARE(p.state().workingPads[0].memo, QString());
+    child<QPushButton>(p.pad(2), u"btnRevise")->click(); // the pad's buttons leave the memo alone
+    QCOMPARE(p.state().workingPads[1].memo, u"覚え書き"_s);
 }
 
 QTEST_MAIN(TestDailyPlannerWindow)

@@ -90,7 +90,50 @@ struct Planner
         return p;
     }
     int shutters() const { return fakes.sound.played.size(); }
+    void writeRoutines(const QList<RoutineRecord> &routines)
+    {
+        RoutineFile::Routines all{};
+        for (const RoutineRecord &r : routines)
+            all[size_t(r.padNo - 1)] = r;
+        dir.write(QStringLiteral("Routines.rdf"), RoutineFile::toBytes(all));
+    }
 };
+
+// A saved routine as the settings window leaves it: shown on the days of `days` ("0123456", Sunday
+// first), from start:00 to end:00 before noon.
+inline RoutineRecord routineRecord(int number, const QString &keyword, int start, int end,
+                                   const QString &days = QStringLiteral("0123456"), bool shown = true,
+                                   int originX = 4)
+{
+    RoutineRecord r;
+    r.padNo = number;
+    r.originX = originX;
+    r.padTop = TimeAxis::timeToRow(start, false, 0) + 1;
+    r.keyword = keyword;
+    r.content = keyword + QStringLiteral(" の説明");
+    r.barColor = 0x10 * number;
+    r.startHour = start;
+    r.startMinute = 0;
+    r.endHour = end;
+    r.endMinute = 0;
+    r.memo = QStringLiteral("memo ") + keyword;
+    r.showFlag = shown;
+    for (int d = 0; d < 7; ++d)
+        r.weekdays[size_t(d)] = days.contains(QString::number(d));
+    return r;
+}
+
+// Types `text` into a box a character at a time, as an input method commits it.
+template <typename Box> void typeChars(Box *box, const QString &text)
+{
+    for (const QChar c : text)
+        box->insertPlainText(c);
+}
+inline void typeChars(QLineEdit *box, const QString &text)
+{
+    for (const QChar c : text)
+        box->insert(c);
+}
 
 // Sets a pad's six time boxes as a user would type them.
 inline void typeTimes(SchedulePad *pad, const QString &sh, const QString &sm, bool spm, const QString &eh,

@@ -1,0 +1,244 @@
+#include "dailyplan/RoutineSettingsDialog.h"
+
+#include "dailyplan/PadMemoDialog.h"
+#include "data/DailyPlanState.h"
+#include "platform/Dialogs.h"
+#include "platform/Hints.h"
+#include "platform/Services.h"
+#include "widgets/InstantMnemonics.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor skyBlue(166, 202, 240);
+
+} // namespace
+
+RoutineSettingsDialog::RoutineSettingsDialog(DailyPlanState &state, Services &services,
+                                             const QString &routineFile, QWidget *parent)
+    : QDialog(parent), m_state(state), m_services(services), m_routineFile(routineFile)
+{
+    setObjectName(u"frmSetRWork"_s);
+    setWindowTitle(u"ルーチン設定"_s);
+    setFixedSize(695, 550);
+    runDialog = [](QDialog &dialog) { dialog.exec(); };
+
+    m_padBase = new QFrame(this);
+    m_padBase->setObjectName(u"pnlPadBase"_s);
+    m_padBase->setGeometry(12, 15, 557, 482);
+    m_padBase->setFrameShape(QFrame::Panel);
+    m_padBase->setFrameShadow(QFrame::Sunken);
+
+    // Never shown: draws the faces of the editors no one has touched yet.
+    m_stamp = new RoutineEditor(0, *this, this);
+    m_stamp->hide();
+
+    const int x = 12 + 557 + 10;
+    auto *remove = new QPushButton(u"パッドを削除"_s, this);
+    remove->setObjectName(u"btnRemoveSRW"_s);
+    remove->setGeometry(x, 15, 100, 28);
+    Hints::set(remove, u"パッドを削除|選択されている(◆)ルーチン・パッドを削除します"_s);
+    connect(remove, &QPushButton::clicked, this, &RoutineSettingsDialog::removeSelectedRoutine);
+
+    m_saveButton = new QPushButton(u"保存"_s, this);
+    m_saveButton->setObjectName(u"btnSaveSRW"_s);
+    m_saveButton->setGeometry(x, 230, 100, 50);
+    QFont big = m_saveButton->font();
+    big.setPointSize(14);
+    big.setBold(true);
+    m_saveButton->setFont(big);
+    Hints::set(m_saveButton, u"保存|一時保存したルーチンをファイルに保存します"_s);
+    connect(m_saveButton, &QPushButton::clicked, this, &RoutineSettingsDialog::saveRoutines);
+
+    auto *close = new QPushButton(u"閉じる"_s, this);
+    close->setObjectName(u"btnCancelSRW"_s);
+    close->setGeometry(x, 469, 100, 28);
+    Hints::set(close, u"閉じる|保存していない変更を破棄して閉じます"_s);
+    connect(close, &QPushButton::clicked, this, &RoutineSettingsDialog::dropAndClose);
+
+    m_busyCover = new QLabel(u"処理中・・・"_s, this);
+    m_busyCover->setObjectName(u"pnlCover"_s);
+    m_busyCover->setAlignment(Qt::AlignCenter);
+    m_busyCover->setAutoFillBackground(true);
+    QPalette cover = m_busyCover->palette();
+    cover.setColor(QPalette::Window, skyBlue);
+    cover.setColor(QPalette::WindowText, Qt::white);
+    m_busyCover->setPalette(cover);
+    QFont coverFont = m_busyCover->font();
+    coverFont.setPixelSize(24);
+    m_busyCover->setFont(coverFont);
+    m_busyCover->setGeometry(m_padBase->geometry().adjusted(-1, -1, 1, 1));
+    m_busyCover->hide();
+
+    for (QPushButton *b : {remove, m_saveButton, close})
+        b->setAutoDefault(false);
+    createEditors();
+    m_saveButton->setFocus();
+    connect(qApp, &QApplication::focusChanged, this, &RoutineSettingsDialog::markFocusedEditor);
+    InstantMnemonics::apply(this);
+}
+
+RoutineSettingsDialog::~RoutineSettingsDialog()
+{
+    // The editors go after this part of the object: they must not call back into it.
+    disconnect(qApp, nullptr, this, nullptr);
+    destroyEditors();
+    delete m_stamp;
+    m_stamp = nullptr;
+}
+
+Dialogs &RoutineSettingsDialog::editorDialogs()
+{
+    return m_services.dialogs;
+}
+
+RoutineEditor &RoutineSettingsDialog::faceStamp()
+{
+    return *m_stamp;
+}
+
+void RoutineSettingsDialog::createEditors()
+{
+    for (int k = 0; k < RoutineFile::RecordCount; ++k) {
+        const RoutineRecord &routine = m_state.workingRoutines[size_t(k)];
+        if (!routine.isUsed())
+            continue;
+        // The slot decides the number, as on the planner: edits never reach another record.
+        auto *editor = new RoutineEditor(k + 1, *this, m_padBase);
+        editor->setFromRoutine(routine);
+        editor->move(1, k * RoutineEditor::Height + 1);
+        connect(editor, &RoutineEditor::memoRequested, this, &RoutineSettingsDialog::openMemo);
+        m_editors[size_t(k)] = editor;
+        editor->show();
+    }
+}
+
+void RoutineSettingsDialog::destroyEditors()
+{
+    for (RoutineEditor *&editor : m_editors) {
+        delete editor;
+        editor = nullptr;
+    }
+}
+
+void RoutineSettingsDialog::focusEditorNumber(int number)
+{
+    if (number > 0 && number <= RoutineFile::RecordCount && m_editors[size_t(number - 1)])
+        m_editors[size_t(number - 1)]->focusEditor();
+}
+
+RoutineEditor *RoutineSettingsDialog::editorOf(QWidget *widget) const
+{
+    for (QWidget *w = widget; w; w = w->parentWidget()) {
+        if (auto *editor = qobject_cast<RoutineEditor *>(w))
+            return editor->parentWidget() == m_padBase ? editor : nullptr;
+    }
+    return nullptr;
+}
+
+void RoutineSettingsDialog::markFocusedEditor(QWidget *old, QWidget *now)
+{
+    // Boxes and other windows taking the focus leave the mark where it is.
+    if (!now || now->window() != this)
+        return;
+    RoutineEditor *was = editorOf(old);
+    RoutineEditor *is = editorOf(now);
+    if (was && was != is)
+        was->setMarked(false);
+    if (is) {
+        is->setMarked(true);
+        m_state.selectedRoutine = is->number() - 1;
+    }
+}
+
+void RoutineSettingsDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    for (RoutineEditor *editor : m_editors) {
+        if (editor)
+            editor->setFromRoutine(m_state.workingRoutines[size_t(editor->number() - 1)]);
+    }
+    const int count = RoutineFile::countRoutines(m_state.workingRoutines);
+    if (reportCount)
+        reportCount(count);
+    // The editor makes its boxes after the window has first painted.
+    if (count > 0)
+        QTimer::singleShot(0, this, [this, count] { focusEditorNumber(count); });
+    move(10, 50);
+}
+
+void RoutineSettingsDialog::paintEvent(QPaintEvent *event)
+{
+    // Painted, not given as a palette: see ColorFrame.
+    QPainter painter(this);
+    painter.fillRect(rect(), skyBlue);
+    QDialog::paintEvent(event);
+}
+
+void RoutineSettingsDialog::done(int result)
+{
+    destroyEditors();
+    QDialog::done(result);
+}
+
+void RoutineSettingsDialog::saveRoutines()
+{
+    const SafeFile::Result r = m_state.saveRoutines(m_routineFile);
+    if (!r) {
+        m_services.dialogs.fileError(this, FileOperation::Write, m_routineFile, r.error);
+        return;
+    }
+    const int count = RoutineFile::countRoutines(m_state.workingRoutines);
+    if (reportCount)
+        reportCount(count);
+    focusEditorNumber(count);
+}
+
+void RoutineSettingsDialog::dropAndClose()
+{
+    m_state.dropRoutineEdits();
+    reject();
+}
+
+void RoutineSettingsDialog::removeSelectedRoutine()
+{
+    const int slot = m_state.selectedRoutine;
+    if (slot < 0 || slot >= RoutineFile::RecordCount || !m_editors[size_t(slot)])
+        return;
+    RoutineEditor *editor = m_editors[size_t(slot)];
+    editor->setMarked(true);
+    const QString question = u"ルーチン・パッドNo. "_s + QString::number(slot + 1) + u"を削除します."_s +
+                             u"\r\n\r\n"_s + u"処理を続行しますか？"_s;
+    if (m_services.dialogs.askOkCancel(this, question, QPoint(150, 250)) != Dialogs::Answer::Ok) {
+        editor->focusEditor();
+        return;
+    }
+    m_busyCover->raise();
+    m_busyCover->show();
+    m_busyCover->repaint();
+    const int count = m_state.removeRoutine(slot);
+    destroyEditors();
+    createEditors();
+    focusEditorNumber(count);
+    m_busyCover->hide();
+}
+
+void RoutineSettingsDialog::openMemo(int number)
+{
+    if (m_memoOpen || number < 1 || number > RoutineFile::RecordCount)
+        return;
+    m_memoOpen = true;
+    PadMemoDialog memo(m_state, PadMemoDialog::Target::Routine, number, this);
+    runDialog(memo);
+    m_memoOpen = false;
+}
