@@ -2,6 +2,7 @@
 
 #include "platform/AppIcon.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -28,13 +29,27 @@ QColor indicatorColor(Pending::Indicator indicator)
     return {};
 }
 
+namespace {
+
+// A transparent pixmap of `size` logical pixels with a device pixel for each pixel of the
+// sharpest screen, so glyphs stay sharp on a scaled screen.
+QPixmap sharpPixmap(QSize size)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pm(size * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+} // namespace
+
 QPixmap indicatorGlyph(Pending::Indicator indicator)
 {
     static const char16_t *const labels[IndicatorCount] = {u"予定なし",  u"本日締切",  u"残り1日",
                                                            u"残り2-3日", u"残り4-6日", u"残り7日~"};
     const int i = qBound(0, int(indicator), IndicatorCount - 1);
-    QPixmap pm(100, 20);
-    pm.fill(Qt::transparent);
+    QPixmap pm = sharpPixmap(QSize(100, 20));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -65,9 +80,7 @@ namespace {
 
 QPixmap canvas(int size)
 {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    return pm;
+    return sharpPixmap(QSize(size, size));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/HintPanel.h"
 #include "platform/Hints.h"
 #include "platform/Picture.h"
 #include "platform/ProcessLauncher.h"
@@ -457,6 +458,7 @@ void MainWindow::buildControls()
     m_countLabel->setMinimumWidth(95);
     statusBar()->setObjectName(u"StatusBar1"_s);
     statusBar()->addPermanentWidget(m_countLabel);
+    HintPanel::addTo(statusBar(), u"StatusPanel0"_s);
     statusBar()->setSizeGripEnabled(false);
 }
 
@@ -739,8 +741,11 @@ void MainWindow::fillEntry(const JobRecord &r, int slot)
     m_endDateEdit->setDate(DaySerial::toDate(r.endDate));
     m_commentsEdit->setAcceptedText(Sjis::fromCrLf(r.comments));
     m_customerBox->setEditText(r.customer);
+    m_customerBox->lineEdit()->setCursorPosition(0);
     m_jobNoEdit->setText(r.jobNo);
+    m_jobNoEdit->setCursorPosition(0);
     m_jobTypeBox->setEditText(r.jobType);
+    m_jobTypeBox->lineEdit()->setCursorPosition(0);
     if (QAbstractButton *b = m_checkButtons->button(r.check))
         b->setChecked(true);
     else {
@@ -1292,6 +1297,7 @@ QString MainWindow::shownTitle() const
 void MainWindow::setShownTitle(const QString &title)
 {
     m_titleBox->setEditText(title);
+    m_titleBox->lineEdit()->setCursorPosition(0);
 }
 
 void MainWindow::closeModelessViews()

@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/ProcessLauncher.h"
+#include "platform/QtTranslations.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(u"wrenly"_s);
     QApplication::setWindowIcon(Artwork::applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    QtTranslations::installJapanese(app);
 
     // The windows are laid out for a Japanese proportional gothic face at 9 points. Asked for by
     // name, not looked up in the list of all families: listing them costs the start some

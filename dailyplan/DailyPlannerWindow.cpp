@@ -14,6 +14,7 @@
 #include "data/SjisCodec.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/HintPanel.h"
 #include "platform/Hints.h"
 #include "platform/Services.h"
 #include "platform/Shutter.h"
@@ -92,6 +93,7 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Dai
     m_routineCountPanel->setMinimumWidth(110);
     m_statusBar->addPermanentWidget(m_padCountPanel);
     m_statusBar->addPermanentWidget(m_routineCountPanel);
+    HintPanel::addTo(m_statusBar, u"StatusPanel0"_s);
     showPadCount(0);
     setRoutineCount(0);
 
@@ -440,6 +442,10 @@ void DailyPlannerWindow::layoutParts()
 void DailyPlannerWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
+    // Size hints bind only a window manager: without one the window keeps its rule itself.
+    const QSize allowed(FixedWidth, qMax(MinimumHeight, height()));
+    if (size() != allowed)
+        resize(allowed);
     layoutParts();
 }
 
@@ -759,7 +765,7 @@ void DailyPlannerWindow::openToday()
 void DailyPlannerWindow::openPastDay()
 {
     const QString path = m_services.dialogs.openFileName(this, u"過去のスケジュール"_s, m_state.monthFolder(),
-                                                         u"Dawnpadファイル (*.[dD][tT][fF])"_s);
+                                                         u"Dawnpadファイル (*.dtf)"_s);
     if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(m_state.todayDayFile()) ||
         !QFileInfo::exists(path))
         return;

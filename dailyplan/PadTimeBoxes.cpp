@@ -60,7 +60,7 @@ PadTimeBoxes PadTimeBoxes::make(QWidget *pad, int y, bool start)
     auto *minuteBox = new QSpinBox(pad);
     minuteBox->setObjectName(start ? u"speStartMinute"_s : u"speEndMinute"_s);
     minuteBox->setRange(-1, 60);
-    minuteBox->setGeometry(left + 60, y + 1, 37, 22);
+    minuteBox->setGeometry(left + 60, y + 1, 38, 22); // "59" needs every pixel at 8 points
     minuteBox->setAttribute(Qt::WA_InputMethodEnabled, false);
     minuteBox->setFont(small);
     // The minute wraps without carrying into the hour.

@@ -90,7 +90,9 @@ void SchedulePad::makeEditable()
     showEnd({m_face.endHour.toInt(), m_face.endMinute, m_face.endPm});
     m_endHourBox->setEditText(m_face.endHour);
     m_keywordBox->setEditText(m_face.keyword);
+    m_keywordBox->lineEdit()->setCursorPosition(0);
     m_descriptionBox->setEditText(m_face.description);
+    m_descriptionBox->lineEdit()->setCursorPosition(0);
     m_completedBox->setChecked(m_face.completed);
     m_colorBox->setColorValue(m_face.color);
     setKept(m_face.kept);
@@ -229,7 +231,9 @@ void SchedulePad::setFromRecord(const SchedulePadRecord &record)
     const QString description = record.content.isEmpty() ? descriptionPlaceholder : record.content;
     if (m_editable) {
         m_keywordBox->setEditText(keyword);
+        m_keywordBox->lineEdit()->setCursorPosition(0);
         m_descriptionBox->setEditText(description);
+        m_descriptionBox->lineEdit()->setCursorPosition(0);
         m_completedBox->setChecked(record.completed);
         m_colorBox->setColorValue(record.barColor);
     } else {

@@ -2,6 +2,7 @@
 
 #include "data/TimeAxis.h"
 
+#include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -25,10 +26,16 @@ QColor TimeScaleWidget::background()
     return QColor(112, 128, 144);
 }
 
-const QImage &TimeScaleWidget::image()
+QImage TimeScaleWidget::image(qreal pixelRatio)
 {
-    static const QImage scale = [] {
-        QImage img(21, TimeAxis::Rows, QImage::Format_RGB32);
+    // Made once per pixel ratio; a scaled screen gets as many device pixels, for sharp text.
+    static QHash<int, QImage> made;
+    const int key = qRound(pixelRatio * 100);
+    if (const auto found = made.constFind(key); found != made.constEnd())
+        return *found;
+    const QImage scale = [pixelRatio] {
+        QImage img(QSize(21, TimeAxis::Rows) * pixelRatio, QImage::Format_RGB32);
+        img.setDevicePixelRatio(pixelRatio);
         img.fill(background());
         QPainter p(&img);
         QFont f = p.font();
@@ -53,6 +60,7 @@ const QImage &TimeScaleWidget::image()
             text(c.x, c.y, c.text, c.color);
         return img;
     }();
+    made.insert(key, scale);
     return scale;
 }
 
@@ -60,5 +68,6 @@ void TimeScaleWidget::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect r = event->rect();
-    p.drawImage(r.topLeft(), image(), r);
+    const qreal ratio = devicePixelRatioF();
+    p.drawImage(QRectF(r), image(ratio), QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
 }

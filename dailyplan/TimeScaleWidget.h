@@ -15,5 +15,5 @@ protected:
 
 private:
     // The whole scale never changes: drawn once per run, then copied.
-    static const QImage &image();
+    static QImage image(qreal pixelRatio = 1.0);
 };

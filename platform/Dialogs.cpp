@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -76,10 +78,35 @@ void QtDialogs::error(QWidget *parent, const QString &text)
     run(box, std::nullopt);
 }
 
+std::unique_ptr<QFileDialog> QtDialogs::makeOpenFileDialog(QWidget *parent, const QString &caption,
+                                                           const QString &folder, const QString &filter)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, caption, folder, filter);
+    // Qt's own dialog, so the filter matches its pattern in any letter case ("A.DTF" as "*.dtf")
+    // and its texts come from Qt's translations on every desktop.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setViewMode(QFileDialog::Detail);
+    // The columns fit their Japanese headings and dates; the name takes what is left.
+    if (auto *view = dialog->findChild<QTreeView *>(u"treeView"_s)) {
+        QHeaderView *header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    dialog->resize(dialog->sizeHint().expandedTo(QSize(620, 380)));
+    return dialog;
+}
+
 QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                 const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(parent, caption, folder, filter);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().constFirst();
 }
 
 QString Dialogs::fileErrorText(FileOperation operation, const QString &path, const QString &reason,

@@ -5,8 +5,10 @@
 #include <QPoint>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 // Every message box, question and file dialog of Wrenly goes through this interface, so tests
@@ -64,4 +66,8 @@ public:
     void error(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
+
+    // The dialog openFileName runs, ready to show.
+    static std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget *parent, const QString &caption,
+                                                           const QString &folder, const QString &filter);
 };

@@ -60,9 +60,16 @@ static QFont dayNumberFont()
     return f;
 }
 
-QImage header(const StepMonths &months, QSize size)
+static QImage canvas(QSize size, qreal pixelRatio)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * pixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
+    return image;
+}
+
+QImage header(const StepMonths &months, QSize size, qreal pixelRatio)
+{
+    QImage image = canvas(size, pixelRatio);
     image.fill(StepColours::skyBlue);
     QPainter p(&image);
     const QList<StepChart::DayColumn> columns = StepChart::dayColumns(months);
@@ -100,9 +107,9 @@ QImage header(const StepMonths &months, QSize size)
     return image;
 }
 
-QImage grid(const StepMonths &months, QSize size)
+QImage grid(const StepMonths &months, QSize size, qreal pixelRatio)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size, pixelRatio);
     image.fill(StepColours::skyBlue);
     QPainter p(&image);
     for (const StepChart::DayColumn &c : StepChart::dayColumns(months)) {
@@ -123,9 +130,9 @@ QImage grid(const StepMonths &months, QSize size)
     return image;
 }
 
-QImage separator(const StepMonths &months, QSize size)
+QImage separator(const StepMonths &months, QSize size, qreal pixelRatio)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size, pixelRatio);
     image.fill(StepColours::separator);
     QPainter p(&image);
     p.setFont(dayNumberFont());

@@ -36,8 +36,10 @@ namespace StepChartPainter {
 // small digits stay sharp in their 13-pixel columns.
 QFont font(int pixelSize, bool bold = false);
 
-QImage header(const StepMonths &months, QSize size);
-QImage grid(const StepMonths &months, QSize size);
-QImage separator(const StepMonths &months, QSize size);
+// Pictures of `size` logical pixels, made with `pixelRatio` device pixels to one so that lines and
+// text stay sharp on a scaled screen.
+QImage header(const StepMonths &months, QSize size, qreal pixelRatio = 1.0);
+QImage grid(const StepMonths &months, QSize size, qreal pixelRatio = 1.0);
+QImage separator(const StepMonths &months, QSize size, qreal pixelRatio = 1.0);
 
 } // namespace StepChartPainter

@@ -21,5 +21,7 @@ void StepPictureWidget::paintEvent(QPaintEvent *event)
     QPainter p(this);
     const QRect r = event->rect();
     p.fillRect(r, StepColours::skyBlue);
-    p.drawImage(r.topLeft(), m_picture, r);
+    // The picture may hold more device pixels than the widget has logical ones.
+    const qreal ratio = m_picture.devicePixelRatio();
+    p.drawImage(QRectF(r), m_picture, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
 }

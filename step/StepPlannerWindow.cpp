@@ -4,6 +4,7 @@
 #include "data/DaySerial.h"
 #include "data/SjisCodec.h"
 #include "platform/Dialogs.h"
+#include "platform/HintPanel.h"
 #include "platform/Hints.h"
 #include "platform/Services.h"
 #include "platform/Shutter.h"
@@ -185,12 +186,13 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(u"StatusBar1"_s);
     m_statusBar->setSizeGripEnabled(false);
-    for (int width : {500, 80}) {
-        auto *panel = new QLabel(m_statusBar);
+    auto *lastPanel = new QLabel(m_statusBar);
+    lastPanel->setObjectName(u"StatusPanel1"_s);
+    lastPanel->setFixedWidth(80);
+    m_statusBar->addPermanentWidget(lastPanel);
+    HintPanel *hintPanel = HintPanel::addTo(m_statusBar, u"StatusPanel0"_s);
+    for (QLabel *panel : {static_cast<QLabel *>(hintPanel), lastPanel})
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedWidth(width);
-        m_statusBar->addWidget(panel);
-    }
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -449,10 +451,12 @@ void StepPlannerWindow::sizeChart(const StepMonths &months)
 
     m_headerPanel->setGeometry(1, StepChart::HeaderTop, s.row, StepChart::HeaderHeight);
     m_headerPicture->setGeometry(1, 1, s.row - 2, StepChart::HeaderPaintHeight);
-    m_headerPicture->setPicture(StepChartPainter::header(months, m_headerPicture->size()));
+    m_headerPicture->setPicture(
+        StepChartPainter::header(months, m_headerPicture->size(), devicePixelRatioF()));
 
     // All six rows show the same grid.
-    const QImage grid = StepChartPainter::grid(months, QSize(s.row - 2, StepChart::RowHeight - 2));
+    const QImage grid =
+        StepChartPainter::grid(months, QSize(s.row - 2, StepChart::RowHeight - 2), devicePixelRatioF());
     for (int r = 0; r < RowCount; ++r) {
         Row &row = m_rows[r];
         row.panel->setGeometry(1, StepChart::rowTop(r), s.row, StepChart::RowHeight);
@@ -466,7 +470,8 @@ void StepPlannerWindow::sizeChart(const StepMonths &months)
 
     m_separatorPanel->setGeometry(1, m_separatorPanel->y(), s.separator, StepChart::SeparatorHeight);
     m_separatorPicture->setGeometry(1, 0, s.separator - 1, StepChart::SeparatorHeight);
-    m_separatorPicture->setPicture(StepChartPainter::separator(months, m_separatorPicture->size()));
+    m_separatorPicture->setPicture(
+        StepChartPainter::separator(months, m_separatorPicture->size(), devicePixelRatioF()));
     m_separatorPanel->raise();
 
     m_chartFrame->setGeometry(FrameLeft, 0, s.frame, ChartHeight);
@@ -484,10 +489,14 @@ void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
     m_snapshot = std::move(snapshot);
 
     m_dataNoBox->setText(QString::number(step.months.baseMonth) + u"月 No."_s + QString::number(step.dataNo));
-    m_titleBox->setText(step.title);
-    m_customerBox->setText(step.customer);
-    m_jobNoBox->setText(step.jobNo);
-    m_jobTypeBox->setText(step.jobType);
+    const auto fill = [](QLineEdit *box, const QString &text) {
+        box->setText(text);
+        box->setCursorPosition(0); // a long text shows its start
+    };
+    fill(m_titleBox, step.title);
+    fill(m_customerBox, step.customer);
+    fill(m_jobNoBox, step.jobNo);
+    fill(m_jobTypeBox, step.jobType);
     for (int r = 0; r < RowCount; ++r) {
         m_rows[r].titleBox->setText(step.groups[r].groupTitle);
         m_rows[r].titleBox->setCursorPosition(0);
@@ -544,6 +553,15 @@ void StepPlannerWindow::scrollToPlanEnd()
 void StepPlannerWindow::showHintsInStatusBar()
 {
     Hints::routeTo(this, m_statusBar);
+}
+
+void StepPlannerWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    // Size hints bind only a window manager: without one the window keeps its rule itself.
+    const QSize allowed(qMax(MinimumWidth, width()), WindowHeight);
+    if (size() != allowed)
+        resize(allowed);
 }
 
 void StepPlannerWindow::showEvent(QShowEvent *event)

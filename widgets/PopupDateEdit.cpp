@@ -1,7 +1,24 @@
 #include "widgets/PopupDateEdit.h"
 
+#include <QBoxLayout>
 #include <QCalendarWidget>
 #include <QKeyEvent>
+#include <QSpinBox>
+#include <QTextCharFormat>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The year button reads "2024年"; Qt writes the bare number whenever the page changes.
+void labelYear(QCalendarWidget *calendar)
+{
+    if (auto *year = calendar->findChild<QToolButton *>(u"qt_calendar_yearbutton"_s))
+        year->setText(QString::number(calendar->yearShown()) + u"年"_s);
+}
+
+} // namespace
 
 PopupDateEdit::PopupDateEdit(QWidget *parent) : QDateEdit(parent)
 {
@@ -13,7 +30,40 @@ void PopupDateEdit::prepareCalendar()
     if (m_prepared)
         return;
     m_prepared = true;
-    connect(calendarWidget(), &QCalendarWidget::clicked, this, &PopupDateEdit::calendarClicked);
+    QCalendarWidget *calendar = calendarWidget();
+    dressCalendar(calendar);
+    connect(calendar, &QCalendarWidget::clicked, this, &PopupDateEdit::calendarClicked);
+}
+
+void PopupDateEdit::dressCalendar(QCalendarWidget *calendar)
+{
+    // Like the range calendar beside the boxes: Sunday first, Sunday red, Saturday blue, and a
+    // heading "2024年5月".
+    calendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    calendar->setFirstDayOfWeek(Qt::Sunday);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    QTextCharFormat weekday;
+    weekday.setForeground(calendar->palette().color(QPalette::Text));
+    for (int day = Qt::Monday; day <= Qt::Friday; ++day)
+        calendar->setWeekdayTextFormat(Qt::DayOfWeek(day), weekday);
+    QTextCharFormat sunday;
+    sunday.setForeground(QColor(220, 0, 0));
+    calendar->setWeekdayTextFormat(Qt::Sunday, sunday);
+    QTextCharFormat saturday;
+    saturday.setForeground(QColor(0, 0, 200));
+    calendar->setWeekdayTextFormat(Qt::Saturday, saturday);
+
+    auto *month = calendar->findChild<QToolButton *>(u"qt_calendar_monthbutton"_s);
+    auto *year = calendar->findChild<QToolButton *>(u"qt_calendar_yearbutton"_s);
+    auto *bar = calendar->findChild<QWidget *>(u"qt_calendar_navigationbar"_s);
+    if (auto *row = bar ? qobject_cast<QBoxLayout *>(bar->layout()) : nullptr; row && month && year) {
+        row->removeWidget(month);
+        row->insertWidget(row->indexOf(year) + 1, month);
+    }
+    labelYear(calendar);
+    connect(calendar, &QCalendarWidget::currentPageChanged, calendar, [calendar] { labelYear(calendar); });
+    if (auto *yearEdit = calendar->findChild<QSpinBox *>(u"qt_calendar_yearedit"_s))
+        connect(yearEdit, &QSpinBox::editingFinished, calendar, [calendar] { labelYear(calendar); });
 }
 
 void PopupDateEdit::mousePressEvent(QMouseEvent *event)

@@ -2,6 +2,8 @@
 
 #include <QDateEdit>
 
+class QCalendarWidget;
+
 // A date box with a drop-down calendar. The calendar is made when it first drops down, not with
 // the box, so that a window of several date boxes opens at once. calendarClicked() tells that the
 // user picked a day in it.
@@ -10,6 +12,9 @@ class PopupDateEdit final : public QDateEdit
     Q_OBJECT
 public:
     explicit PopupDateEdit(QWidget *parent = nullptr);
+
+    // Gives a Qt calendar the look of the range calendar. Public for the tests.
+    static void dressCalendar(QCalendarWidget *calendar);
 
 signals:
     void calendarClicked(const QDate &date);

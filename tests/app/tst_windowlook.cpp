@@ -1,0 +1,355 @@
+// Every top-level window and dialog, opened offscreen with Qt's Japanese translations: its title is
+// its own text, no label, button or box cuts its text at the window's font, and boxes holding a
+// long text show its start. A new window is one more line in windows_data().
+#include "app/MainWindow.h"
+#include "dailyplan/DailyPlannerFirstUseDialog.h"
+#include "dailyplan/DiaryDialog.h"
+#include "dailyplan/ListSettingsDialog.h"
+#include "dailyplan/PadMemoDialog.h"
+#include "data/StepFile.h"
+#include "platform/Dialogs.h"
+#include "platform/QtTranslations.h"
+#include "step/JobCommentsPopup.h"
+#include "step/StepFileDialog.h"
+#include "step/StepFirstUseDialog.h"
+#include "step/StepPlannerWindow.h"
+#include "support/MainWindowFixture.h"
+#include "support/PlannerFixture.h"
+#include "support/StepBytes.h"
+#include "support/ViewFixture.h"
+#include "views/BarGraphWindow.h"
+#include "views/DataViewerWindow.h"
+#include "views/PastDataDialog.h"
+#include "views/ToDoListWindow.h"
+#include "views/ViewManager.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Long texts that fill their fields (within the fields' byte capacities).
+const QString longTitle = u"北斗総合商事向け新製品の市場調査報告書と販売計画書の作成"_s;
+const QString longCustomer = u"北斗総合商事株式会社東京支店"_s;
+const QString longStepTitle = u"市場調査報告書と販売計画書"_s;
+const QString longKeyword = u"北斗総合商事との打ち合わせ"_s;
+const QString longDescription = u"新製品の市場調査報告書と販売計画書の内容を確認する"_s;
+
+// What a row may need; each part is made only when a row asks for it.
+struct Stage
+{
+    std::optional<MainWindowFixture> main;
+    std::optional<ViewFixture> views;
+    std::optional<Planner> planner;
+    FakeServices fakes;
+    TestFolder folder;
+    std::vector<std::unique_ptr<QWidget>> owned;
+    std::unique_ptr<ViewManager> viewManager;
+
+    template <typename T> T *own(T *w)
+    {
+        owned.emplace_back(w);
+        return w;
+    }
+    ViewFixture &viewData()
+    {
+        if (!views) {
+            views.emplace();
+            views->put(MonthKind::Current, 0, views->day(-1), views->day(3), JobRecord::NotDone, longTitle)
+                .customer = longCustomer;
+            views->save(MonthKind::Current);
+        }
+        return *views;
+    }
+    Planner &openPlanner()
+    {
+        if (!planner) {
+            planner.emplace();
+            QTest::qVerify(planner->open(), "open", "", __FILE__, __LINE__);
+        }
+        return *planner;
+    }
+};
+
+using Opener = std::function<QWidget *(Stage &)>;
+
+QString withoutMnemonic(QString text)
+{
+    text.replace(u"&&"_s, u"\x01"_s);
+    text.remove(u'&');
+    text.replace(u'\x01', u'&');
+    return text;
+}
+
+// Trailing spaces take no room on screen.
+int widestLine(const QFontMetrics &fm, const QString &text)
+{
+    int widest = 0;
+    for (QString line : text.split(u'\n')) {
+        while (!line.isEmpty() && line.back().isSpace())
+            line.chop(1);
+        widest = qMax(widest, fm.horizontalAdvance(line));
+    }
+    return widest;
+}
+
+QString cut(const QWidget *w, const QString &text, int need, int room)
+{
+    return QString::fromLatin1(w->metaObject()->className()) + u" \""_s + w->objectName() + u"\" cuts \""_s +
+           text + u"\" ("_s + QString::number(need) + u" > "_s + QString::number(room) + u" pixels)"_s;
+}
+
+QString where(const QWidget *w)
+{
+    return QString::fromLatin1(w->metaObject()->className()) + u" \""_s + w->objectName() + u"\""_s;
+}
+
+// Room for the text of a line edit, as QLineEdit::paintEvent lays it out.
+int textRoom(const QLineEdit *e)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(e);
+    opt.rect = e->rect();
+    opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+    const QRect r = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+    const QMargins m = e->textMargins();
+    return r.width() - m.left() - m.right() - 2 * 2; // QLineEdit keeps 2 pixels each side
+}
+
+bool insideSpinBox(const QWidget *w)
+{
+    return qobject_cast<const QAbstractSpinBox *>(w->parentWidget()) != nullptr;
+}
+
+// Every text of `window` that its control cuts, and every overflowing box not showing its start.
+QStringList faults(QWidget *window)
+{
+    QStringList found;
+    const auto visible = [window](const QWidget *w) { return w->isVisibleTo(window) && w->width() > 0; };
+
+    for (QLabel *l : window->findChildren<QLabel *>()) {
+        if (!visible(l) || l->text().isEmpty() || l->wordWrap() || Qt::mightBeRichText(l->text()))
+            continue;
+        int indent = l->indent();
+        if (indent < 0)
+            indent = l->frameWidth() > 0 ? l->fontMetrics().horizontalAdvance(u'x') / 2 : 0;
+        if (!(l->alignment() & (Qt::AlignLeft | Qt::AlignRight)))
+            indent = 0;
+        const int room = l->contentsRect().width() - 2 * l->margin() - indent;
+        const QString text = l->buddy() ? withoutMnemonic(l->text()) : l->text();
+        if (const int need = widestLine(l->fontMetrics(), text); need > room)
+            found << cut(l, text, need, room);
+    }
+
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        const QString text = withoutMnemonic(b->text());
+        if (!visible(b) || text.isEmpty())
+            continue;
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        opt.icon = b->icon();
+        opt.iconSize = b->iconSize();
+        QStyle::SubElement contents;
+        if (qobject_cast<QPushButton *>(b))
+            contents = QStyle::SE_PushButtonContents;
+        else if (qobject_cast<QCheckBox *>(b))
+            contents = QStyle::SE_CheckBoxContents;
+        else if (qobject_cast<QRadioButton *>(b))
+            contents = QStyle::SE_RadioButtonContents;
+        else
+            continue; // tool buttons show icons
+        const int room = b->style()->subElementRect(contents, &opt, b).width();
+        const int icon = b->icon().isNull() ? 0 : b->iconSize().width() + 4;
+        if (const int need = widestLine(b->fontMetrics(), text) + icon; need > room)
+            found << cut(b, text, need, room);
+    }
+
+    for (QComboBox *c : window->findChildren<QComboBox *>()) {
+        if (!visible(c) || c->isEditable() || c->currentText().isEmpty())
+            continue;
+        QStyleOptionComboBox opt;
+        opt.initFrom(c);
+        opt.editable = false;
+        opt.currentText = c->currentText();
+        const int room =
+            c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c).width();
+        if (const int need = c->fontMetrics().horizontalAdvance(c->currentText()); need > room)
+            found << cut(c, c->currentText(), need, room);
+    }
+
+    for (QLineEdit *e : window->findChildren<QLineEdit *>()) {
+        if (!visible(e) || e->displayText().isEmpty())
+            continue;
+        const int need = e->fontMetrics().horizontalAdvance(e->displayText());
+        if (need <= textRoom(e))
+            continue;
+        // Dates and numbers are the program's own texts: they must fit. A user's long text may
+        // overflow its box but must show its start.
+        if (insideSpinBox(e))
+            found << cut(e->parentWidget(), e->displayText(), need, textRoom(e));
+        else if (e->cursorPosition() != 0 && !e->hasFocus())
+            found << where(e) + u" shows the end of \""_s + e->text() + u"\""_s;
+    }
+    return found;
+}
+
+// The line edit of a box, combo boxes included.
+QLineEdit *lineEditOf(QWidget *window, const QString &name)
+{
+    QWidget *w = window->findChild<QWidget *>(name);
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        return combo->lineEdit();
+    return qobject_cast<QLineEdit *>(w);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Opener)
+
+class TestWindowLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void windows_data();
+    void windows();
+};
+
+void TestWindowLook::initTestCase()
+{
+    QVERIFY(QtTranslations::installJapanese(*qApp));
+    // The face the program sets at start.
+    QApplication::setFont(QFont(u"IPAPGothic"_s, 9));
+}
+
+void TestWindowLook::windows_data()
+{
+    QTest::addColumn<Opener>("open");
+    QTest::addColumn<QString>("title");
+    // Boxes the row fills with a long text: each must overflow (or the row proves nothing).
+    QTest::addColumn<QStringList>("longBoxes");
+
+    QTest::newRow("MainWindow") << Opener([](Stage &s) -> QWidget * {
+        s.main.emplace();
+        JobRecord j = MainWindowFixture::job(1, longTitle, QDate(2005, 5, 10), QDate(2005, 5, 20));
+        j.customer = longCustomer;
+        s.main->writeMonth(u"Y2005MAY.vxf"_s, {j});
+        return &s.main->start();
+    }) << u"Wrenly ●5月のデータ"_s
+                                << QStringList{u"cmbTitle"_s};
+    QTest::newRow("ToDoListWindow") << Opener([](Stage &s) -> QWidget * {
+        ViewFixture &v = s.viewData();
+        return s.own(new ToDoListWindow(v.session, v.host));
+    }) << u"To-Do リスト"_s << QStringList();
+    QTest::newRow("BarGraphWindow") << Opener([](Stage &s) -> QWidget * {
+        ViewFixture &v = s.viewData();
+        return s.own(
+            new BarGraphWindow(v.session, v.host, {&v.session.jobs(MonthKind::Current), 5, 2005, 1}));
+    }) << u"バーグラフ"_s << QStringList();
+    QTest::newRow("DataViewerWindow") << Opener([](Stage &s) -> QWidget * {
+        ViewFixture &v = s.viewData();
+        return s.own(new DataViewerWindow(v.host, u"データビューア"_s, {longTitle}));
+    }) << u"データビューア"_s << QStringList();
+    QTest::newRow("PastDataDialog") << Opener([](Stage &s) -> QWidget * {
+        ViewFixture &v = s.viewData();
+        s.viewManager = std::make_unique<ViewManager>(v.session, s.fakes.services, v.host);
+        return s.own(new PastDataDialog(v.session, s.fakes.services, v.host, *s.viewManager));
+    }) << u"過去のデータ出力"_s << QStringList();
+    QTest::newRow("StepPlannerWindow") << Opener([](Stage &s) -> QWidget * {
+        s.folder.addShutter();
+        JobRecord job = MainWindowFixture::job(7, longTitle, QDate(2005, 1, 18), QDate(2005, 2, 4));
+        job.customer = longCustomer;
+        StepFile f = StepFile::newFor(job, 2005, 1, serial(2005, 1, 20), u"/p"_s);
+        f.groups[1].groupTitle = longStepTitle;
+        auto *w = s.own(new StepPlannerWindow(s.folder.path(), s.fakes.services));
+        w->showStepFile(s.folder.file(u"x.vxs"_s), f);
+        return w;
+    }) << u"ステップ別管理 ～ STEP by STEP"_s
+                                       << QStringList{u"edtStepTitle"_s, u"edtStep1"_s};
+    QTest::newRow("StepFileDialog") << Opener([](Stage &s) -> QWidget * {
+        return s.own(new StepFileDialog(s.folder.path()));
+    }) << u"STEPデータファイルの選択"_s
+                                    << QStringList();
+    QTest::newRow("StepFirstUseDialog")
+        << Opener([](Stage &s) -> QWidget * { return s.own(new StepFirstUseDialog); })
+        << u"『ステップ別管理』機能を使用しますか？"_s << QStringList();
+    QTest::newRow("JobCommentsPopup")
+        << Opener([](Stage &s) -> QWidget * { return s.own(new JobCommentsPopup(longTitle)); })
+        << u"基本データの[内容]"_s << QStringList();
+    QTest::newRow("DailyPlannerWindow") << Opener([](Stage &s) -> QWidget * {
+        Planner &p = s.openPlanner();
+        p.drag(false, 300, 400);
+        SchedulePadRecord r;
+        r.keyword = longKeyword;
+        r.content = longDescription;
+        p.pad(1)->setFromRecord(r);
+        return p.window.get();
+    }) << u"デイリープラン作成 ～ Aubrel"_s
+                                        << QStringList{u"cmbKeyword"_s, u"cmbContent"_s};
+    QTest::newRow("DailyPlannerFirstUseDialog")
+        << Opener([](Stage &s) -> QWidget * { return s.own(new DailyPlannerFirstUseDialog); })
+        << u"『デイリープラン作成』機能を使用しますか？"_s << QStringList();
+    QTest::newRow("DiaryDialog") << Opener([](Stage &s) -> QWidget * {
+        return s.own(new DiaryDialog(s.openPlanner().state(), nullptr));
+    }) << u"ダイアリー・パッド"_s << QStringList();
+    QTest::newRow("ListSettingsDialog") << Opener([](Stage &s) -> QWidget * {
+        Planner &p = s.openPlanner();
+        return s.own(
+            new ListSettingsDialog(p.state(), p.fakes.dialogs, p.dir.file(u"LEntries.lef"_s), nullptr));
+    }) << u"コンボボックスのリスト項目の設定"_s
+                                        << QStringList();
+    QTest::newRow("PadMemoDialog") << Opener([](Stage &s) -> QWidget * {
+        return s.own(
+            new PadMemoDialog(s.openPlanner().state(), PadMemoDialog::Target::SchedulePad, 1, nullptr));
+    }) << u"スケジュール・パッドのメモ"_s
+                                   << QStringList();
+    QTest::newRow("past schedule file dialog") << Opener([](Stage &s) -> QWidget * {
+        return s.own(QtDialogs::makeOpenFileDialog(nullptr, u"過去のスケジュール"_s, s.folder.path(),
+                                                   u"Dawnpadファイル (*.dtf)"_s)
+                         .release());
+    }) << u"過去のスケジュール"_s << QStringList();
+}
+
+void TestWindowLook::windows()
+{
+    QFETCH(Opener, open);
+    QFETCH(QString, title);
+    QFETCH(QStringList, longBoxes);
+
+    Stage stage;
+    QWidget *window = open(stage);
+    QVERIFY(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QApplication::processEvents();
+
+    QCOMPARE(window->windowTitle(), title);
+    for (const QString &name : longBoxes) {
+        QLineEdit *box = lineEditOf(window, name);
+        QVERIFY2(box, qPrintable(name));
+        QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) > textRoom(box), qPrintable(name));
+    }
+    const QStringList found = faults(window);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u"\n"_s)));
+}
+
+QTEST_MAIN(TestWindowLook)
+#include "tst_windowlook.moc"
