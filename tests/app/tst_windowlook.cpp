@@ -1,11 +1,15 @@
 // Every top-level window and dialog, opened offscreen with Qt's Japanese translations: its title is
 // its own text, no label, button or box cuts its text at the window's font, and boxes holding a
 // long text show its start. A new window is one more line in windows_data().
+#include "app/AboutDialog.h"
+#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "app/SetupDialog.h"
 #include "dailyplan/DailyPlannerFirstUseDialog.h"
 #include "dailyplan/DiaryDialog.h"
 #include "dailyplan/ListSettingsDialog.h"
 #include "dailyplan/PadMemoDialog.h"
+#include "dailyplan/RoutineSettingsDialog.h"
 #include "data/StepFile.h"
 #include "platform/Dialogs.h"
 #include "platform/QtTranslations.h"
@@ -33,6 +37,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QTabWidget>
 #include <QTest>
 
 #include <functional>
@@ -61,6 +66,10 @@ struct Stage
     TestFolder folder;
     std::vector<std::unique_ptr<QWidget>> owned;
     std::unique_ptr<ViewManager> viewManager;
+    // Looks at a window while it is open: rows whose dialog lives only inside a modal hook call it
+    // there and return no window.
+    std::function<void(QWidget *)> look;
+    int looked = 0;
 
     template <typename T> T *own(T *w)
     {
@@ -231,6 +240,8 @@ private slots:
     void initTestCase();
     void windows_data();
     void windows();
+    void sizeRules_holdWithoutWindowManager_data();
+    void sizeRules_holdWithoutWindowManager();
 };
 
 void TestWindowLook::initTestCase()
@@ -321,6 +332,29 @@ void TestWindowLook::windows_data()
             new PadMemoDialog(s.openPlanner().state(), PadMemoDialog::Target::SchedulePad, 1, nullptr));
     }) << u"スケジュール・パッドのメモ"_s
                                    << QStringList();
+    QTest::newRow("RoutineSettingsDialog") << Opener([](Stage &s) -> QWidget * {
+        Planner &p = s.openPlanner();
+        return s.own(new RoutineSettingsDialog(p.state(), p.fakes.services, p.dir.file(u"Routines.rdf"_s),
+                                               p.window.get()));
+    }) << u"ルーチン設定"_s << QStringList();
+    QTest::newRow("SetupDialog") << Opener([](Stage &s) -> QWidget * {
+        s.main.emplace();
+        s.main->start().showSetupModal = [&s](SetupDialog &d) { s.look(&d); };
+        s.main->trigger("OptionSetup1");
+        return nullptr;
+    }) << u"ユーザー設定"_s << QStringList();
+    QTest::newRow("AboutDialog") << Opener([](Stage &s) -> QWidget * {
+        s.main.emplace();
+        s.main->start().showAboutModal = [&s](AboutDialog &d) { s.look(&d); };
+        s.main->trigger("HelpAbout1");
+        return nullptr;
+    }) << u"バージョン情報"_s << QStringList();
+    QTest::newRow("HelpWindow") << Opener([](Stage &s) -> QWidget * {
+        s.main.emplace();
+        s.main->start();
+        s.main->trigger("HelpContents1");
+        return s.main->window->helpWindow();
+    }) << u"Wrenly ヘルプ"_s << QStringList();
     QTest::newRow("past schedule file dialog") << Opener([](Stage &s) -> QWidget * {
         return s.own(QtDialogs::makeOpenFileDialog(nullptr, u"過去のスケジュール"_s, s.folder.path(),
                                                    u"Dawnpadファイル (*.dtf)"_s)
@@ -335,20 +369,61 @@ void TestWindowLook::windows()
     QFETCH(QStringList, longBoxes);
 
     Stage stage;
+    stage.look = [&](QWidget *window) {
+        ++stage.looked;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QApplication::processEvents();
+
+        QCOMPARE(window->windowTitle(), title);
+        for (const QString &name : longBoxes) {
+            QLineEdit *box = lineEditOf(window, name);
+            QVERIFY2(box, qPrintable(name));
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) > textRoom(box), qPrintable(name));
+        }
+        QStringList found = faults(window);
+        // Every page of every tab widget.
+        for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                found << faults(tabs->currentWidget());
+            }
+        }
+        found.removeDuplicates();
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u"\n"_s)));
+    };
+    if (QWidget *window = open(stage))
+        stage.look(window);
+    QCOMPARE(stage.looked, 1);
+}
+
+void TestWindowLook::sizeRules_holdWithoutWindowManager_data()
+{
+    QTest::addColumn<Opener>("open");
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<QSize>("kept");
+    const Opener step([](Stage &s) -> QWidget * {
+        return s.own(new StepPlannerWindow(s.folder.path(), s.fakes.services));
+    });
+    const Opener daily([](Stage &s) -> QWidget * { return s.openPlanner().window.get(); });
+    QTest::newRow("step: higher") << step << QSize(1000, 700) << QSize(1000, 600);
+    QTest::newRow("step: lower and narrow") << step << QSize(500, 300) << QSize(800, 600);
+    QTest::newRow("daily: wider and higher") << daily << QSize(900, 900) << QSize(800, 900);
+    QTest::newRow("daily: lower") << daily << QSize(800, 400) << QSize(800, 600);
+}
+
+void TestWindowLook::sizeRules_holdWithoutWindowManager()
+{
+    QFETCH(Opener, open);
+    QFETCH(QSize, asked);
+    QFETCH(QSize, kept);
+    Stage stage;
     QWidget *window = open(stage);
-    QVERIFY(window);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QApplication::processEvents();
-
-    QCOMPARE(window->windowTitle(), title);
-    for (const QString &name : longBoxes) {
-        QLineEdit *box = lineEditOf(window, name);
-        QVERIFY2(box, qPrintable(name));
-        QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) > textRoom(box), qPrintable(name));
-    }
-    const QStringList found = faults(window);
-    QVERIFY2(found.isEmpty(), qPrintable(found.join(u"\n"_s)));
+    // As a bare X server does: the window's own size hints are not consulted.
+    window->windowHandle()->resize(asked);
+    QTRY_COMPARE(window->size(), kept);
 }
 
 QTEST_MAIN(TestWindowLook)
