@@ -1,5 +1,6 @@
 #include "app/SetupDialog.h"
 
+#include "data/PictureFrame.h"
 #include "data/Session.h"
 #include "platform/Autostart.h"
 #include "platform/Dialogs.h"
@@ -29,15 +30,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int Sizes[] = {180, 150, 120, 90, 60};
-constexpr int OffsetLimit = 60;
-constexpr int OffsetStep = 2;
 
 const QString registerCaption = u"スタートアップに登録する(&R)"_s;
 const QString unregisterCaption = u"スタートアップ登録を解除する(&U)"_s;
@@ -124,16 +119,6 @@ SetupDialog::SetupDialog(Session &session, Services &services, SetupHost &host, 
 }
 
 SetupDialog::~SetupDialog() = default;
-
-int SetupDialog::frameSide(int sizeIndex)
-{
-    return Sizes[qBound(0, sizeIndex, 4)];
-}
-
-int SetupDialog::frameBase(int sizeIndex)
-{
-    return (200 - frameSide(sizeIndex)) / 2;
-}
 
 // --- Building ---------------------------------------------------------------------------------
 
@@ -238,8 +223,8 @@ QWidget *SetupDialog::buildPictureTab()
 
     m_sizeBox = new QComboBox(page);
     m_sizeBox->setObjectName(u"cmbPictureSize"_s);
-    for (int side : Sizes)
-        m_sizeBox->addItem(QString::number(side) + u" x "_s + QString::number(side));
+    for (int i = 0; i < PictureFrame::SizeCount; ++i)
+        m_sizeBox->addItem(PictureFrame::caption(i));
     // Only the user's choice resets the offsets; filling the box does not.
     connect(m_sizeBox, &QComboBox::activated, this, &SetupDialog::selectSize);
 
@@ -247,7 +232,7 @@ QWidget *SetupDialog::buildPictureTab()
                                const char *editName, const QString &plus, const QString &minus) {
         upDown = new UpDownWidget(page);
         upDown->setObjectName(QString::fromLatin1(upName));
-        upDown->setRange(-OffsetLimit, OffsetLimit);
+        upDown->setRange(-PictureFrame::OffsetLimit, PictureFrame::OffsetLimit);
         upDown->setFixedSize(18, 24);
         upDown->setPosition(0);
         edit = readOnlyEdit(editName, page);
@@ -385,19 +370,10 @@ void SetupDialog::fill()
         showModes(config.pictureCenter, config.pictureProportional, config.pictureStretch);
     }
 
-    const int index =
-        int(std::find(std::begin(Sizes), std::end(Sizes), config.pictureHeight) - std::begin(Sizes));
-    if (index < 5) {
-        m_sizeBox->setCurrentIndex(index);
-        m_verticalUpDown->setPosition(frameBase(index) - config.pictureTop);
-        m_horizontalUpDown->setPosition(config.pictureLeft - frameBase(index));
-    } else {
-        m_sizeBox->setCurrentIndex(0);
-        m_verticalUpDown->setPosition(0);
-        m_horizontalUpDown->setPosition(0);
-    }
-    m_verticalEdit->setText(QString::number(m_verticalUpDown->position()));
-    m_horizontalEdit->setText(QString::number(m_horizontalUpDown->position()));
+    const PictureFrame::Placement placement =
+        PictureFrame::of(config.pictureTop, config.pictureHeight, config.pictureLeft);
+    m_sizeBox->setCurrentIndex(placement.sizeIndex);
+    showOffsets(placement.vertical, placement.horizontal);
 }
 
 void SetupDialog::showEvent(QShowEvent *event)
@@ -492,10 +468,15 @@ void SetupDialog::initializePicture()
     m_preview->setGeometry(10, 10, 180, 180);
     showModes(false, false, false);
     m_sizeBox->setCurrentIndex(0);
-    for (UpDownWidget *u : {m_verticalUpDown, m_horizontalUpDown})
-        u->setPosition(0);
-    m_verticalEdit->setText(u"0"_s);
-    m_horizontalEdit->setText(u"0"_s);
+    showOffsets(0, 0);
+}
+
+void SetupDialog::showOffsets(int vertical, int horizontal)
+{
+    m_verticalUpDown->setPosition(vertical);
+    m_horizontalUpDown->setPosition(horizontal);
+    m_verticalEdit->setText(QString::number(m_verticalUpDown->position()));
+    m_horizontalEdit->setText(QString::number(m_horizontalUpDown->position()));
 }
 
 void SetupDialog::showModes(bool center, bool proportional, bool stretch)
@@ -523,28 +504,25 @@ void SetupDialog::toggleMode(QPushButton *button)
 void SetupDialog::selectSize(int index)
 {
     m_sizeBox->setCurrentIndex(index);
-    const int side = frameSide(index);
-    const int base = frameBase(index);
-    m_preview->setGeometry(base, base, side, side);
-    for (UpDownWidget *u : {m_verticalUpDown, m_horizontalUpDown})
-        u->setPosition(0);
-    m_verticalEdit->setText(u"0"_s);
-    m_horizontalEdit->setText(u"0"_s);
+    m_preview->setGeometry(PictureFrame::frame(index, 0, 0));
+    showOffsets(0, 0);
 }
 
 void SetupDialog::stepOffset(UpDownWidget *upDown, int direction)
 {
-    upDown->setPosition(qBound(-OffsetLimit, upDown->position() + direction * OffsetStep, OffsetLimit));
-    m_verticalEdit->setText(QString::number(m_verticalUpDown->position()));
-    m_horizontalEdit->setText(QString::number(m_horizontalUpDown->position()));
-    placeFrame();
-}
-
-void SetupDialog::placeFrame()
-{
-    const int base = frameBase(m_sizeBox->currentIndex());
+    const int offset = PictureFrame::stepped(upDown->position(), direction);
+    if (upDown == m_verticalUpDown)
+        showOffsets(offset, m_horizontalUpDown->position());
+    else
+        showOffsets(m_verticalUpDown->position(), offset);
+    // Only the moved side changes: a frame set by hand keeps its size.
+    const QRect moved = PictureFrame::frame(m_sizeBox->currentIndex(), m_verticalUpDown->position(),
+                                            m_horizontalUpDown->position());
     QRect frame = m_preview->geometry();
-    frame.moveTo(base + m_horizontalUpDown->position(), base - m_verticalUpDown->position());
+    if (upDown == m_verticalUpDown)
+        frame.moveTop(moved.top());
+    else
+        frame.moveLeft(moved.left());
     m_preview->setGeometry(frame);
 }
 

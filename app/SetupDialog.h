@@ -49,10 +49,6 @@ public:
                 QWidget *parent = nullptr);
     ~SetupDialog() override;
 
-    // The frame side and the offset that centres it in the 200 x 200 panel, by size index.
-    static int frameSide(int sizeIndex);
-    static int frameBase(int sizeIndex);
-
     void saveAndClose();
     void toggleAutostart();
 
@@ -86,7 +82,7 @@ private:
     void toggleMode(QPushButton *button);
     void selectSize(int index);
     void stepOffset(UpDownWidget *upDown, int direction);
-    void placeFrame();
+    void showOffsets(int vertical, int horizontal);
     void applyPicture();
     void showModes(bool center, bool proportional, bool stretch);
 

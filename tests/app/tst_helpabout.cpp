@@ -15,6 +15,7 @@ private slots:
     void help_showsContentsOfShippedPages();
     void help_contentsFollowLinksAndHeadings();
     void help_missingPages_saysSoInJapanese();
+    void help_fromModalPlanner_belongsToIt();
     void about_showsBuildVersion();
 };
 
@@ -75,6 +76,23 @@ void TestHelpAbout::help_missingPages_saysSoInJapanese()
     QCOMPARE(f.fakes.dialogs.shown.first().caption, u"ファイルが存在しません"_s);
     QCOMPARE(f.fakes.dialogs.lastText(),
              u"[Wrenly] ヘルプのページが見つかりません.\r\n\r\n"_s + empty.file(u"index.html"_s));
+}
+
+// A modal planner blocks every window but its own children, so the help it opens must be one.
+void TestHelpAbout::help_fromModalPlanner_belongsToIt()
+{
+    MainWindowFixture f;
+    f.start();
+    f.window->setHelpFolder(qEnvironmentVariable("WRENLY_TEST_ASSETS") + u"/help"_s);
+    f.trigger("HelpContents1");
+    QCOMPARE(f.window->helpWindow()->parentWidget(), f.window.get());
+    QDialog planner(f.window.get());
+    planner.setModal(true);
+    planner.show();
+    QCOMPARE(QApplication::activeModalWidget(), &planner);
+    f.window->showHelpContents();
+    QCOMPARE(f.window->helpWindow()->parentWidget(), &planner);
+    QVERIFY(f.window->helpWindow()->isVisible());
 }
 
 void TestHelpAbout::about_showsBuildVersion()
