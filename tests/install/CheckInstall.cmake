@@ -13,7 +13,7 @@ if(NOT rc EQUAL 0)
 endif()
 set(top "${root}${prefix}")
 
-foreach(f bin/wrenly share/wrenly/Shutter.wav share/wrenly/Sample1.JPG
+foreach(f bin/wrenly share/wrenly/Shutter.wav share/wrenly/Sample1.JPG share/wrenly/help/index.html
           share/applications/wrenly.desktop share/metainfo/org.wrenly.Wrenly.metainfo.xml
           share/icons/hicolor/scalable/apps/wrenly.svg share/icons/hicolor/48x48/apps/wrenly.png
           share/icons/hicolor/256x256/apps/wrenly.png)
