@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTreeView>
 
@@ -37,6 +40,26 @@ Dialogs::Answer run(QMessageBox &box, std::optional<QPoint> at)
         return Dialogs::Answer::No;
     }
 }
+
+// The file dialog's dates in Japanese: Qt writes them in the system locale, English on a C locale.
+class JapaneseDateColumn final : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::DisplayRole && index.column() == DateColumn) {
+            if (auto *files = qobject_cast<QFileSystemModel *>(sourceModel()))
+                return QLocale(QLocale::Japanese, QLocale::Japan)
+                    .toString(files->lastModified(mapToSource(index)), u"yyyy/MM/dd HH:mm"_s);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    static constexpr int DateColumn = 3; // name, size, type, date
+};
 
 } // namespace
 
@@ -89,6 +112,7 @@ std::unique_ptr<QFileDialog> QtDialogs::makeOpenFileDialog(QWidget *parent, cons
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setViewMode(QFileDialog::Detail);
+    dialog->setProxyModel(new JapaneseDateColumn(dialog.get()));
     // The columns fit their Japanese headings and dates; the name takes what is left.
     if (auto *view = dialog->findChild<QTreeView *>(u"treeView"_s)) {
         QHeaderView *header = view->header();

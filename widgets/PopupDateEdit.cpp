@@ -1,6 +1,5 @@
 #include "widgets/PopupDateEdit.h"
 
-#include <QBoxLayout>
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QSpinBox>
@@ -11,11 +10,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The year button reads "2024年"; Qt writes the bare number whenever the page changes.
-void labelYear(QCalendarWidget *calendar)
+// The heading reads "2024年5月" on the year button (a click still edits the year); Qt writes the
+// bare year there whenever the page changes.
+void labelHeading(QCalendarWidget *calendar)
 {
     if (auto *year = calendar->findChild<QToolButton *>(u"qt_calendar_yearbutton"_s))
-        year->setText(QString::number(calendar->yearShown()) + u"年"_s);
+        year->setText(QString::number(calendar->yearShown()) + u"年"_s +
+                      QString::number(calendar->monthShown()) + u"月"_s);
 }
 
 } // namespace
@@ -53,17 +54,13 @@ void PopupDateEdit::dressCalendar(QCalendarWidget *calendar)
     saturday.setForeground(QColor(0, 0, 200));
     calendar->setWeekdayTextFormat(Qt::Saturday, saturday);
 
-    auto *month = calendar->findChild<QToolButton *>(u"qt_calendar_monthbutton"_s);
-    auto *year = calendar->findChild<QToolButton *>(u"qt_calendar_yearbutton"_s);
-    auto *bar = calendar->findChild<QWidget *>(u"qt_calendar_navigationbar"_s);
-    if (auto *row = bar ? qobject_cast<QBoxLayout *>(bar->layout()) : nullptr; row && month && year) {
-        row->removeWidget(month);
-        row->insertWidget(row->indexOf(year) + 1, month);
-    }
-    labelYear(calendar);
-    connect(calendar, &QCalendarWidget::currentPageChanged, calendar, [calendar] { labelYear(calendar); });
+    // The month is part of the heading; the arrows beside it step the months.
+    if (auto *month = calendar->findChild<QToolButton *>(u"qt_calendar_monthbutton"_s))
+        month->hide();
+    labelHeading(calendar);
+    connect(calendar, &QCalendarWidget::currentPageChanged, calendar, [calendar] { labelHeading(calendar); });
     if (auto *yearEdit = calendar->findChild<QSpinBox *>(u"qt_calendar_yearedit"_s))
-        connect(yearEdit, &QSpinBox::editingFinished, calendar, [calendar] { labelYear(calendar); });
+        connect(yearEdit, &QSpinBox::editingFinished, calendar, [calendar] { labelHeading(calendar); });
 }
 
 void PopupDateEdit::mousePressEvent(QMouseEvent *event)
