@@ -51,6 +51,10 @@ endif()
 
 # A first start of the installed program makes ~/.local/share/Wrenly with the sound and picture.
 set(ENV{XDG_DATA_HOME} "${WORK_DIR}/data")
+# Its own runtime folder, so no other Wrenly of this user holds the single-instance lock.
+file(MAKE_DIRECTORY "${WORK_DIR}/runtime")
+file(CHMOD "${WORK_DIR}/runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(ENV{XDG_RUNTIME_DIR} "${WORK_DIR}/runtime")
 set(ENV{QT_QPA_PLATFORM} offscreen)
 set(ENV{WRENLY_QUIT_WHEN_PAINTED} 1)
 unset(ENV{WRENLY_HOME})
