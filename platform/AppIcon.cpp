@@ -97,7 +97,7 @@ QByteArray svg()
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" viewBox=\"0 0 64 64\">\n";
     for (const Shape &s : shapes) {
         const std::span<const qreal> v(s.values, size_t(s.count));
-        const QByteArray fill = "fill=\"" + colourName(s.colour) + '"';
+        const QByteArray fill = "fill=\"" + colourName(s.colour) + "\" stroke=\"none\"";
         switch (s.kind) {
         case Shape::RoundedRect:
             out += "  <rect x=\"" + number(v[0]) + "\" y=\"" + number(v[1]) + "\" width=\"" + number(v[2]) +
@@ -112,11 +112,15 @@ QByteArray svg()
             QByteArray list;
             for (size_t i = 0; i + 1 < v.size(); i += 2)
                 list += (i ? " " : "") + number(v[i]) + ',' + number(v[i + 1]);
-            if (s.kind == Shape::Polygon)
+            if (s.kind == Shape::Polygon) {
                 out += "  <polygon points=\"" + list + "\" " + fill + "/>\n";
-            else
-                out += "  <polyline points=\"" + list + "\" fill=\"none\" stroke=\"" + colourName(s.colour) +
-                       "\" stroke-width=\"" + number(strokeWidth) + "\" stroke-linecap=\"round\"/>\n";
+                break;
+            }
+            // Strokes are single lines: <line> is drawn alike by every renderer, a two-point
+            // <polyline> is not.
+            out += "  <line x1=\"" + number(v[0]) + "\" y1=\"" + number(v[1]) + "\" x2=\"" + number(v[2]) +
+                   "\" y2=\"" + number(v[3]) + "\" stroke=\"" + colourName(s.colour) + "\" stroke-width=\"" +
+                   number(strokeWidth) + "\" stroke-linecap=\"round\"/>\n";
             break;
         }
         }
