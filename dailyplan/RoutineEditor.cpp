@@ -39,34 +39,29 @@ bool onSilver(int day)
 } // namespace
 
 RoutineEditor::RoutineEditor(int number, RoutineEditorHost &host, QWidget *parent)
-    : QFrame(parent), m_number(number), m_host(host)
+    : PaintedPadFrame(parent), m_number(number), m_host(host)
 {
     setObjectName(u"RoutineWorkFrame"_s + QString::number(number));
     setFixedSize(Width, Height);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     // Tab reaches a painted editor, which then makes its boxes and passes the focus on.
-    setFocusPolicy(Qt::TabFocus);
-}
-
-void RoutineEditor::makeEditable()
-{
-    if (m_editable)
-        return;
-    m_editable = true;
-    m_picture = QPixmap();
-    buildEditors();
-    setFocusPolicy(Qt::NoFocus);
-    showRoutine(m_shown);
-    setMarked(m_marked);
-    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isWindow())
-            child->show();
-    }
-    update();
 }
 
 void RoutineEditor::buildEditors()
+{
+    m_picture = QPixmap();
+    makeBoxes();
+    showRoutine(m_shown);
+    setMarked(m_marked);
+}
+
+QWidget *RoutineEditor::firstBox() const
+{
+    return m_startHourBox;
+}
+
+void RoutineEditor::makeBoxes()
 {
     const PadTimeBoxes start = PadTimeBoxes::make(this, 3, true);
     const PadTimeBoxes end = PadTimeBoxes::make(this, 30, false);
@@ -171,7 +166,7 @@ void RoutineEditor::setFromRoutine(const RoutineRecord &routine)
 {
     m_shown = routine;
     m_picture = QPixmap();
-    if (m_editable)
+    if (isEditable())
         showRoutine(routine);
     update();
 }
@@ -195,7 +190,7 @@ void RoutineEditor::showRoutine(const RoutineRecord &r)
 void RoutineEditor::setMarked(bool marked)
 {
     m_marked = marked;
-    if (m_editable) {
+    if (isEditable()) {
         m_markLabel->setText(marked ? u"◆"_s : QString());
         return;
     }
@@ -251,7 +246,7 @@ QPixmap RoutineEditor::pictureOf(const RoutineRecord &routine, int number, bool 
 
 void RoutineEditor::paintEvent(QPaintEvent *event)
 {
-    if (!m_editable) {
+    if (!isEditable()) {
         if (m_picture.isNull())
             m_picture = m_host.faceStamp().pictureOf(m_shown, m_number, m_marked, devicePixelRatioF());
         QPainter painter(this);
@@ -268,48 +263,6 @@ void RoutineEditor::paintEvent(QPaintEvent *event)
         }
     }
     QFrame::paintEvent(event);
-}
-
-void RoutineEditor::enterEvent(QEnterEvent *event)
-{
-    QFrame::enterEvent(event);
-    makeEditable();
-}
-
-void RoutineEditor::mousePressEvent(QMouseEvent *event)
-{
-    if (m_editable) {
-        QFrame::mousePressEvent(event);
-        return;
-    }
-    // A press that reaches a painted editor (no pointer came in first) goes on to the box it hit.
-    makeEditable();
-    if (QWidget *target = childAt(event->position().toPoint())) {
-        QMouseEvent press(event->type(), target->mapFrom(this, event->position()), event->globalPosition(),
-                          event->button(), event->buttons(), event->modifiers());
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
-
-void RoutineEditor::contextMenuEvent(QContextMenuEvent *event)
-{
-    if (m_editable) {
-        QFrame::contextMenuEvent(event);
-        return;
-    }
-    makeEditable();
-    if (QWidget *target = childAt(event->pos())) {
-        QContextMenuEvent menu(event->reason(), target->mapFrom(this, event->pos()), event->globalPos(),
-                               event->modifiers());
-        QCoreApplication::sendEvent(target, &menu);
-    }
-}
-
-void RoutineEditor::focusInEvent(QFocusEvent *event)
-{
-    QFrame::focusInEvent(event);
-    makeEditable();
-    m_startHourBox->setFocus(event->reason());
 }
 
 void RoutineEditor::showMenu(const QPoint &globalPos)

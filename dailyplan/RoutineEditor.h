@@ -1,9 +1,9 @@
 #pragma once
 
+#include "dailyplan/PaintedPadFrame.h"
 #include "data/DailyPlanState.h"
 #include "data/RoutineFile.h"
 
-#include <QFrame>
 #include <QPixmap>
 
 #include <array>
@@ -36,7 +36,7 @@ public:
 // One routine in the routine settings window: edits routine number - 1 of the working routines.
 // Its "一時保存" changes only the working copy; "保存" of the window writes the file.
 // Like a schedule pad it is painted until touched and makes its boxes only then.
-class RoutineEditor final : public QFrame
+class RoutineEditor final : public PaintedPadFrame
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RoutineEditor)
@@ -54,9 +54,6 @@ public:
     bool isMarked() const { return m_marked; }
     void focusEditor();
 
-    void makeEditable();
-    bool isEditable() const { return m_editable; }
-
     // "一時保存": the boxes go to the working routine, unchecked; its top and memo stay.
     void keepRoutine();
 
@@ -69,20 +66,17 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
 
 private:
-    void buildEditors();
+    void buildEditors() override;
+    QWidget *firstBox() const override;
+    void makeBoxes();
     void showRoutine(const RoutineRecord &routine);
     void showMenu(const QPoint &globalPos);
     bool readForm(DailyPlanState::RoutineForm *form) const;
 
     int m_number;
     RoutineEditorHost &m_host;
-    bool m_editable = false;
     bool m_marked = false;
     RoutineRecord m_shown; // what the painted editor shows
     QPixmap m_picture;     // of the painted editor, made at its first paint

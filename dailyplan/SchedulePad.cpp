@@ -65,25 +65,20 @@ TimeAxis::ClockTime endOf(const SchedulePadRecord &r)
 } // namespace
 
 SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
-    : QFrame(parent), m_number(number), m_host(host)
+    : PaintedPadFrame(parent), m_number(number), m_host(host)
 {
     setObjectName(u"SchedPadFrame"_s + QString::number(number));
     setFixedSize(Width, Height);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     // Tab reaches a painted pad, which then makes its boxes and passes the focus on.
-    setFocusPolicy(Qt::TabFocus);
     m_face.keyword = keywordPlaceholder;
     m_face.description = descriptionPlaceholder;
 }
 
-void SchedulePad::makeEditable()
+void SchedulePad::buildEditors()
 {
-    if (m_editable)
-        return;
-    m_editable = true;
-    buildEditors();
-    setFocusPolicy(Qt::NoFocus);
+    makeBoxes();
     // The boxes take over what the painted pad showed.
     showStart({m_face.startHour.toInt(), m_face.startMinute, m_face.startPm});
     m_startHourBox->setEditText(m_face.startHour);
@@ -97,14 +92,14 @@ void SchedulePad::makeEditable()
     m_colorBox->setColorValue(m_face.color);
     setKept(m_face.kept);
     setMarked(m_face.marked);
-    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isWindow()) // the pad's menu pops up only when asked
-            child->show();
-    }
-    update();
 }
 
-void SchedulePad::buildEditors()
+QWidget *SchedulePad::firstBox() const
+{
+    return m_startHourBox;
+}
+
+void SchedulePad::makeBoxes()
 {
     const PadTimeBoxes start = PadTimeBoxes::make(this, 3, true);
     const PadTimeBoxes end = PadTimeBoxes::make(this, 30, false);
@@ -229,7 +224,7 @@ void SchedulePad::setFromRecord(const SchedulePadRecord &record)
 {
     const QString keyword = record.keyword.isEmpty() ? keywordPlaceholder : record.keyword;
     const QString description = record.content.isEmpty() ? descriptionPlaceholder : record.content;
-    if (m_editable) {
+    if (isEditable()) {
         m_keywordBox->setEditText(keyword);
         m_keywordBox->lineEdit()->setCursorPosition(0);
         m_descriptionBox->setEditText(description);
@@ -259,7 +254,7 @@ void SchedulePad::setTimes(const TimeAxis::ClockTime &start, const TimeAxis::Clo
 
 void SchedulePad::showStart(const TimeAxis::ClockTime &time)
 {
-    if (!m_editable) {
+    if (!isEditable()) {
         m_face.startHour = QString::number(time.hour);
         m_face.startMinute = PadTimeBoxes::shownMinute(time.minute);
         m_face.startPm = time.pm;
@@ -271,7 +266,7 @@ void SchedulePad::showStart(const TimeAxis::ClockTime &time)
 
 void SchedulePad::showEnd(const TimeAxis::ClockTime &time)
 {
-    if (!m_editable) {
+    if (!isEditable()) {
         m_face.endHour = QString::number(time.hour);
         m_face.endMinute = PadTimeBoxes::shownMinute(time.minute);
         m_face.endPm = time.pm;
@@ -284,7 +279,7 @@ void SchedulePad::showEnd(const TimeAxis::ClockTime &time)
 void SchedulePad::setKept(bool kept)
 {
     m_face.kept = kept;
-    if (!m_editable) {
+    if (!isEditable()) {
         update();
         return;
     }
@@ -294,7 +289,7 @@ void SchedulePad::setKept(bool kept)
 
 void SchedulePad::setColorValue(qint32 value)
 {
-    if (!m_editable) {
+    if (!isEditable()) {
         m_face.color = value;
         update();
         return;
@@ -305,7 +300,7 @@ void SchedulePad::setColorValue(qint32 value)
 void SchedulePad::setMarked(bool marked)
 {
     m_face.marked = marked;
-    if (!m_editable) {
+    if (!isEditable()) {
         update();
         return;
     }
@@ -314,7 +309,7 @@ void SchedulePad::setMarked(bool marked)
 
 bool SchedulePad::isMarked() const
 {
-    return m_editable ? !m_markLabel->text().isEmpty() : m_face.marked;
+    return isEditable() ? !m_markLabel->text().isEmpty() : m_face.marked;
 }
 
 void SchedulePad::focusPad()
@@ -322,50 +317,6 @@ void SchedulePad::focusPad()
     makeEditable();
     m_keywordBox->setFocus(Qt::OtherFocusReason);
     m_keywordBox->lineEdit()->selectAll();
-}
-
-void SchedulePad::enterEvent(QEnterEvent *event)
-{
-    QFrame::enterEvent(event);
-    makeEditable();
-}
-
-void SchedulePad::mousePressEvent(QMouseEvent *event)
-{
-    if (m_editable) {
-        QFrame::mousePressEvent(event);
-        return;
-    }
-    // A press that reaches a painted pad (no pointer came in first) goes on to the box it hit.
-    makeEditable();
-    if (QWidget *target = childAt(event->position().toPoint())) {
-        QMouseEvent press(event->type(), target->mapFrom(this, event->position()), event->globalPosition(),
-                          event->button(), event->buttons(), event->modifiers());
-        QCoreApplication::sendEvent(target, &press);
-    }
-}
-
-void SchedulePad::contextMenuEvent(QContextMenuEvent *event)
-{
-    if (m_editable) {
-        QFrame::contextMenuEvent(event);
-        return;
-    }
-    // As for the press: the boxes answer with their own menus, the mark, number and arrows with
-    // the pad's.
-    makeEditable();
-    if (QWidget *target = childAt(event->pos())) {
-        QContextMenuEvent menu(event->reason(), target->mapFrom(this, event->pos()), event->globalPos(),
-                               event->modifiers());
-        QCoreApplication::sendEvent(target, &menu);
-    }
-}
-
-void SchedulePad::focusInEvent(QFocusEvent *event)
-{
-    QFrame::focusInEvent(event);
-    makeEditable();
-    m_startHourBox->setFocus(event->reason());
 }
 
 bool SchedulePad::eventFilter(QObject *watched, QEvent *event)
@@ -388,7 +339,7 @@ void SchedulePad::paintEvent(QPaintEvent *event)
     // White as the plan it lies on; painted, not a palette, so that every pad and its boxes share
     // the application's palette and with it the style's cached pictures.
     painter.fillRect(rect(), Qt::white);
-    if (!m_editable)
+    if (!isEditable())
         paintFace(painter);
     painter.end();
     QFrame::paintEvent(event);

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "dailyplan/PaintedPadFrame.h"
 #include "data/DailyPlanState.h"
 #include "data/DayFile.h"
 #include "data/TimeAxis.h"
-
-#include <QFrame>
 
 class ColorComboBox;
 class Dialogs;
@@ -37,7 +36,7 @@ public:
 // change only the working copies; the day reaches its file with the window's save.
 // A pad is painted until it is touched (pointer, click, focus): its boxes and buttons are made
 // only then, so a day of 24 pads opens at once.
-class SchedulePad final : public QFrame
+class SchedulePad final : public PaintedPadFrame
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SchedulePad)
@@ -61,10 +60,6 @@ public:
     bool isMarked() const;
     void focusPad();
 
-    // Makes the boxes and buttons, from what the painted pad shows.
-    void makeEditable();
-    bool isEditable() const { return m_editable; }
-
     // "一時保存": the boxes go to the working day and the pad moves to the start of its bar.
     void keepPad();
     // "変更": the boxes go to the working day; the pad stays where it stands.
@@ -78,10 +73,6 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
 
 private:
     // What the pad shows while it is only painted.
@@ -100,7 +91,9 @@ private:
         bool kept = false;
         bool marked = false;
     };
-    void buildEditors();
+    void buildEditors() override;
+    QWidget *firstBox() const override;
+    void makeBoxes();
     void paintFace(QPainter &painter);
     void moveBy(int dy);
     // The boxes as the user left them; false (after telling the user) when a time is not a number.
@@ -114,7 +107,6 @@ private:
 
     int m_number;
     SchedulePadHost &m_host;
-    bool m_editable = false;
     Face m_face;
 
     QComboBox *m_startHourBox = nullptr;

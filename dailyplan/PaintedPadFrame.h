@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFrame>
+
+// A pad that is painted until the user touches it (pointer, click, focus) and makes its boxes
+// only then, so that a window of many pads opens at once. A click or context menu that reaches
+// the painted pad goes on to the box made under the pointer.
+class PaintedPadFrame : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PaintedPadFrame)
+public:
+    // Makes the boxes, from what the painted pad shows.
+    void makeEditable();
+    bool isEditable() const { return m_editable; }
+
+protected:
+    explicit PaintedPadFrame(QWidget *parent);
+
+    // Make the boxes and show in them what the painted pad showed.
+    virtual void buildEditors() = 0;
+    // The box a pad gives the focus it receives.
+    virtual QWidget *firstBox() const = 0;
+
+    void enterEvent(QEnterEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    bool m_editable = false;
+};
