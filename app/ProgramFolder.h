@@ -16,7 +16,7 @@ namespace ProgramFolder {
 
 QString choose(const QString &home, const QString &executableFolder, const QString &dataHome);
 
-// $XDG_DATA_HOME when it is an absolute path (the rule of the base directory specification),
+// $XDG_DATA_HOME when it is an absolute path (the XDG base-directory rule),
 // otherwise ~/.local/share.
 QString userDataHome();
 
