@@ -1,3 +1,35 @@
+# Parsing Qt's headers is most of the build's time, so every library and test reuses one of two
+# precompiled sets of the Qt headers Wrenly includes most: Qt Core for data/, Widgets for the rest.
+# (<QTest> stays out: it names the test's own folder, which differs in every test.)
+# WRENLY_PCH=OFF builds without them, to check that every file includes what it uses. On by default
+# with GCC only: clang refuses a header precompiled under other -D macros, and every test adds some.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    option(WRENLY_PCH "Reuse precompiled Qt headers across targets" ON)
+else()
+    option(WRENLY_PCH "Reuse precompiled Qt headers across targets" OFF)
+endif()
+set(wrenly_pch_core <QByteArray> <QDate> <QDir> <QFile> <QFileInfo> <QList> <QString> <QStringList>)
+set(wrenly_pch_gui ${wrenly_pch_core} <QAction> <QApplication> <QCheckBox> <QComboBox> <QDialog> <QFrame>
+    <QLabel> <QLineEdit> <QListWidget> <QMenu> <QMouseEvent> <QPainter> <QPlainTextEdit> <QPointer>
+    <QPushButton> <QScrollArea> <QStatusBar> <QTimer> <QWidget>)
+if(WRENLY_PCH)
+    foreach(set core gui)
+        add_library(wrenly_pch_${set} OBJECT ${PROJECT_SOURCE_DIR}/cmake/pch/pch.cpp)
+        set_target_properties(wrenly_pch_${set} PROPERTIES AUTOMOC OFF)
+    endforeach()
+    target_link_libraries(wrenly_pch_core PRIVATE Qt6::Core)
+    target_precompile_headers(wrenly_pch_core PRIVATE ${wrenly_pch_core})
+    target_link_libraries(wrenly_pch_gui PRIVATE Qt6::Widgets)
+    target_precompile_headers(wrenly_pch_gui PRIVATE ${wrenly_pch_gui})
+endif()
+
+# wrenly_use_pch(TARGET core|gui)
+function(wrenly_use_pch target set)
+    if(WRENLY_PCH)
+        target_precompile_headers(${target} REUSE_FROM wrenly_pch_${set})
+    endif()
+endfunction()
+
 # wrenly_add_library(NAME name SOURCES ... LIBS ...)
 # One static library per layer. Every library shares the one include root at the top of the tree,
 # so includes name their folder: #include "data/Session.h".
@@ -6,6 +38,11 @@ function(wrenly_add_library)
     add_library(${L_NAME} STATIC ${L_SOURCES})
     target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
+    if(L_NAME STREQUAL "wrenly_data")
+        wrenly_use_pch(${L_NAME} core)
+    else()
+        wrenly_use_pch(${L_NAME} gui)
+    endif()
 endfunction()
 
 # wrenly_add_test(NAME name SOURCES ... LIBS ...)
@@ -19,6 +56,7 @@ function(wrenly_add_test)
     endif()
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE Qt6::Test wrenly_testsupport ${T_LIBS})
+    wrenly_use_pch(${T_NAME} gui)
     set(sandbox ${CMAKE_BINARY_DIR}/test-sandbox/${T_NAME})
     file(MAKE_DIRECTORY ${sandbox}/runtime ${sandbox}/config)
     set(env
