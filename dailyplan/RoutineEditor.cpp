@@ -58,19 +58,13 @@ void RoutineEditor::buildEditors()
 
 QWidget *RoutineEditor::firstBox() const
 {
-    return m_startHourBox;
+    return m_start.hour;
 }
 
 void RoutineEditor::makeBoxes()
 {
-    const PadTimeBoxes start = PadTimeBoxes::make(this, 3, true);
-    const PadTimeBoxes end = PadTimeBoxes::make(this, 30, false);
-    m_startHourBox = start.hour;
-    m_startMinuteBox = start.minute;
-    m_startPmBox = start.pm;
-    m_endHourBox = end.hour;
-    m_endMinuteBox = end.minute;
-    m_endPmBox = end.pm;
+    m_start = PadTimeBoxes::make(this, 3, true);
+    m_end = PadTimeBoxes::make(this, 30, false);
 
     DailyPlanState &state = m_host.planState();
     m_keywordBox = new ListComboBox(this);
@@ -150,8 +144,8 @@ void RoutineEditor::makeBoxes()
 
     QWidget *previous = this;
     for (QWidget *next : std::initializer_list<QWidget *>{
-             m_startHourBox, m_startMinuteBox, m_startPmBox, m_endHourBox, m_endMinuteBox, m_endPmBox,
-             m_keywordBox, m_descriptionBox, m_colorBox, m_showBox, m_paneBox}) {
+             m_start.hour, m_start.minute, m_start.pm, m_end.hour, m_end.minute, m_end.pm, m_keywordBox,
+             m_descriptionBox, m_colorBox, m_showBox, m_paneBox}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -173,9 +167,8 @@ void RoutineEditor::setFromRoutine(const RoutineRecord &routine)
 
 void RoutineEditor::showRoutine(const RoutineRecord &r)
 {
-    PadTimeBoxes{m_startHourBox, m_startMinuteBox, m_startPmBox}.show(
-        {r.startHour, r.startMinute, r.startPM});
-    PadTimeBoxes{m_endHourBox, m_endMinuteBox, m_endPmBox}.show({r.endHour, r.endMinute, r.endPM});
+    m_start.show({r.startHour, r.startMinute, r.startPM});
+    m_end.show({r.endHour, r.endMinute, r.endPM});
     m_keywordBox->setEditText(r.keyword);
     m_keywordBox->lineEdit()->setCursorPosition(0);
     m_descriptionBox->setEditText(r.content);
@@ -207,9 +200,7 @@ void RoutineEditor::focusEditor()
 
 bool RoutineEditor::readForm(DailyPlanState::RoutineForm *form) const
 {
-    const PadTimeBoxes start{m_startHourBox, m_startMinuteBox, m_startPmBox};
-    const PadTimeBoxes end{m_endHourBox, m_endMinuteBox, m_endPmBox};
-    if (!start.read(&form->start) || !end.read(&form->end)) {
+    if (!m_start.read(&form->start) || !m_end.read(&form->end)) {
         m_host.editorDialogs().inform(m_host.dialogParent(), PadTimeBoxes::notNumberMessage());
         return false;
     }

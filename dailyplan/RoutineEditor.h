@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dailyplan/PadTimeBoxes.h"
 #include "dailyplan/PaintedPadFrame.h"
 #include "data/DailyPlanState.h"
 #include "data/RoutineFile.h"
@@ -17,7 +18,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QSpinBox;
 class RoutineEditor;
 
 // What a routine editor needs from the routine settings window.
@@ -81,12 +81,8 @@ private:
     RoutineRecord m_shown; // what the painted editor shows
     QPixmap m_picture;     // of the painted editor, made at its first paint
 
-    QComboBox *m_startHourBox = nullptr;
-    QSpinBox *m_startMinuteBox = nullptr;
-    QCheckBox *m_startPmBox = nullptr;
-    QComboBox *m_endHourBox = nullptr;
-    QSpinBox *m_endMinuteBox = nullptr;
-    QCheckBox *m_endPmBox = nullptr;
+    PadTimeBoxes m_start;
+    PadTimeBoxes m_end;
     ListComboBox *m_keywordBox = nullptr;
     ListComboBox *m_descriptionBox = nullptr;
     ColorComboBox *m_colorBox = nullptr;

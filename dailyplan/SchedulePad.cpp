@@ -81,9 +81,9 @@ void SchedulePad::buildEditors()
     makeBoxes();
     // The boxes take over what the painted pad showed.
     showStart({m_face.startHour.toInt(), m_face.startMinute, m_face.startPm});
-    m_startHourBox->setEditText(m_face.startHour);
+    m_start.hour->setEditText(m_face.startHour);
     showEnd({m_face.endHour.toInt(), m_face.endMinute, m_face.endPm});
-    m_endHourBox->setEditText(m_face.endHour);
+    m_end.hour->setEditText(m_face.endHour);
     m_keywordBox->setEditText(m_face.keyword);
     m_keywordBox->lineEdit()->setCursorPosition(0);
     m_descriptionBox->setEditText(m_face.description);
@@ -96,19 +96,13 @@ void SchedulePad::buildEditors()
 
 QWidget *SchedulePad::firstBox() const
 {
-    return m_startHourBox;
+    return m_start.hour;
 }
 
 void SchedulePad::makeBoxes()
 {
-    const PadTimeBoxes start = PadTimeBoxes::make(this, 3, true);
-    const PadTimeBoxes end = PadTimeBoxes::make(this, 30, false);
-    m_startHourBox = start.hour;
-    m_startMinuteBox = start.minute;
-    m_startPmBox = start.pm;
-    m_endHourBox = end.hour;
-    m_endMinuteBox = end.minute;
-    m_endPmBox = end.pm;
+    m_start = PadTimeBoxes::make(this, 3, true);
+    m_end = PadTimeBoxes::make(this, 30, false);
 
     m_moveUpButton = new QToolButton(this);
     m_moveUpButton->setObjectName(u"bitMoveUp"_s);
@@ -206,13 +200,13 @@ void SchedulePad::makeBoxes()
                           static_cast<QWidget *>(m_moveUpButton), static_cast<QWidget *>(m_moveDownButton)})
         part->installEventFilter(this);
 
-    setTabOrder(this, m_startHourBox);
-    setTabOrder(m_startHourBox, m_startMinuteBox);
-    setTabOrder(m_startMinuteBox, m_startPmBox);
-    setTabOrder(m_startPmBox, m_endHourBox);
-    setTabOrder(m_endHourBox, m_endMinuteBox);
-    setTabOrder(m_endMinuteBox, m_endPmBox);
-    setTabOrder(m_endPmBox, m_keywordBox);
+    setTabOrder(this, m_start.hour);
+    setTabOrder(m_start.hour, m_start.minute);
+    setTabOrder(m_start.minute, m_start.pm);
+    setTabOrder(m_start.pm, m_end.hour);
+    setTabOrder(m_end.hour, m_end.minute);
+    setTabOrder(m_end.minute, m_end.pm);
+    setTabOrder(m_end.pm, m_keywordBox);
     setTabOrder(m_keywordBox, m_descriptionBox);
     setTabOrder(m_descriptionBox, m_completedBox);
     setTabOrder(m_completedBox, m_colorBox);
@@ -261,7 +255,7 @@ void SchedulePad::showStart(const TimeAxis::ClockTime &time)
         update();
         return;
     }
-    PadTimeBoxes{m_startHourBox, m_startMinuteBox, m_startPmBox}.show(time);
+    m_start.show(time);
 }
 
 void SchedulePad::showEnd(const TimeAxis::ClockTime &time)
@@ -273,7 +267,7 @@ void SchedulePad::showEnd(const TimeAxis::ClockTime &time)
         update();
         return;
     }
-    PadTimeBoxes{m_endHourBox, m_endMinuteBox, m_endPmBox}.show(time);
+    m_end.show(time);
 }
 
 void SchedulePad::setKept(bool kept)
@@ -623,9 +617,7 @@ void SchedulePad::moveBy(int dy)
 
 bool SchedulePad::readForm(DailyPlanState::PadForm *form) const
 {
-    const PadTimeBoxes start{m_startHourBox, m_startMinuteBox, m_startPmBox};
-    const PadTimeBoxes end{m_endHourBox, m_endMinuteBox, m_endPmBox};
-    if (!start.read(&form->start) || !end.read(&form->end)) {
+    if (!m_start.read(&form->start) || !m_end.read(&form->end)) {
         m_host.padDialogs().inform(m_host.dialogParent(), PadTimeBoxes::notNumberMessage());
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dailyplan/PadTimeBoxes.h"
 #include "dailyplan/PaintedPadFrame.h"
 #include "data/DailyPlanState.h"
 #include "data/DayFile.h"
@@ -10,12 +11,10 @@ class Dialogs;
 class ListComboBox;
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QSpinBox;
 class QToolButton;
 
 // What a schedule pad needs from the daily plan window.
@@ -109,12 +108,8 @@ private:
     SchedulePadHost &m_host;
     Face m_face;
 
-    QComboBox *m_startHourBox = nullptr;
-    QSpinBox *m_startMinuteBox = nullptr;
-    QCheckBox *m_startPmBox = nullptr;
-    QComboBox *m_endHourBox = nullptr;
-    QSpinBox *m_endMinuteBox = nullptr;
-    QCheckBox *m_endPmBox = nullptr;
+    PadTimeBoxes m_start;
+    PadTimeBoxes m_end;
     QToolButton *m_moveUpButton = nullptr;
     QToolButton *m_moveDownButton = nullptr;
     QLabel *m_markLabel = nullptr;
