@@ -26,6 +26,8 @@ public:
     // Every data file lives in the program folder.
     QString pathOf(const QString &name) const;
     QString configPath() const { return pathOf(Config::fileName()); }
+    // Settings Config.vxc has no line for (QSettings, INI): its 50 lines stay as older readers expect.
+    QString settingsPath() const { return pathOf(QStringLiteral("Wrenly.ini")); }
 
     Config &config() { return m_config; }
     const Config &config() const { return m_config; }
