@@ -617,6 +617,10 @@ void SetupDialog::saveAndClose()
         config.afterLaunch = AfterLaunch(m_afterLaunchButtons->checkedId());
     // Written anew when the file has gone meanwhile: the user asked to save.
     const SafeFile::Result r = m_session.saveConfig();
+    if (r.changedOnDisk) {
+        showMergedConfig();
+        return;
+    }
     if (!r) {
         m_services.dialogs.fileError(this, FileOperation::Write, m_session.configPath(), r.error,
                                      u"設定ファイル"_s);
@@ -624,4 +628,18 @@ void SetupDialog::saveAndClose()
     }
     m_host.followPartnerPaths();
     accept();
+}
+
+// Another Wrenly saved the file meanwhile: the session took its lines but those changed here, and
+// the dialog shows the outcome, ready to be saved again.
+void SetupDialog::showMergedConfig()
+{
+    m_services.dialogs.changedOnDisk(this, m_session.configPath(), u"設定ファイル"_s);
+    m_customers.list->clear();
+    m_jobTypes.list->clear();
+    fill();
+    applyPicture();
+    m_host.refillCustomers();
+    m_host.refillJobTypes();
+    m_host.followPartnerPaths();
 }

@@ -12,7 +12,6 @@
 #include "platform/TrayIcon.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QFont>
 #include <QTimer>
 
@@ -22,7 +21,6 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    const QDateTime started = QDateTime::currentDateTime();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -57,9 +55,7 @@ int main(int argc, char *argv[])
         ProgramFolder::userDataHome());
     const QString folderProblem =
         ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
-    // A temporary file from before this start is what a crash left mid-save. Without the lock
-    // another Wrenly may be saving right now, so only what no save could still be using goes.
-    ProgramFolder::removeLeftovers(folder, instance.problem().isEmpty() ? started : started.addSecs(-600));
+    ProgramFolder::removeLeftovers(folder);
 
     SystemClock clock;
     QtDialogs dialogs;

@@ -162,6 +162,17 @@ void Config::applyFileBytes(const QByteArray &bytes)
     }
 }
 
+Config Config::merged(const Config &base, const Config &mine, const Config &theirs)
+{
+    const QList<QByteArray> b = base.toFileBytes().split('\n');
+    const QList<QByteArray> m = mine.toFileBytes().split('\n');
+    const QList<QByteArray> t = theirs.toFileBytes().split('\n');
+    QByteArray out;
+    for (qsizetype i = 0; i + 1 < m.size(); ++i)
+        out += (m[i] != b[i] ? m[i] : t[i]) + '\n';
+    return fromFileBytes(out);
+}
+
 Config Config::fromFileBytes(const QByteArray &bytes)
 {
     Config c;

@@ -74,11 +74,12 @@ void DailyPlanState::clearDay()
 SafeFile::Result DailyPlanState::readDay(const QString &path, DayFile *day, SafeFile::Snapshot *snapshot)
 {
     QByteArray bytes;
-    const SafeFile::Result r = SafeFile::read(path, &bytes, DayFile::Size);
+    SafeFile::Snapshot read;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, DayFile::Size, &read);
     if (r) {
         *day = DayFile::fromBytes(bytes);
         if (snapshot)
-            *snapshot = SafeFile::snapshotOf(bytes);
+            *snapshot = read;
     }
     return r;
 }
@@ -119,11 +120,12 @@ SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
     image.diary = workingDiary;
     QByteArray bytes = expected.existed ? expected.head : QByteArray();
     image.writeInto(bytes);
+    SafeFile::Snapshot written;
     const SafeFile::Result r = SafeFile::write(
-        currentDayFile, bytes, exists ? SafeFile::Tail::Keep : SafeFile::Tail::Drop, &expected);
+        currentDayFile, bytes, exists ? SafeFile::Tail::Keep : SafeFile::Tail::Drop, &expected, &written);
     if (r) {
         dayImage = image;
-        daySnapshot = SafeFile::snapshotOf(bytes);
+        daySnapshot = written;
     }
     if (created)
         *created = r && !exists;
@@ -133,20 +135,18 @@ SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
 SafeFile::Result DailyPlanState::loadOrCreateRoutines(const QString &path)
 {
     if (QFileInfo::exists(path)) {
-        QByteArray bytes;
-        const SafeFile::Result r = SafeFile::read(path, &bytes, RoutineFile::Size);
-        if (r) {
-            routineBytes = bytes;
-            routineImage = RoutineFile::fromBytes(bytes);
+        const SafeFile::Result r = rereadRoutines(path);
+        if (r)
             workingRoutines = routineImage;
-        }
         return r;
     }
     const RoutineFile::Routines empty{};
-    const QByteArray bytes = RoutineFile::toBytes(empty);
-    const SafeFile::Result r = SafeFile::write(path, bytes, SafeFile::Tail::Drop);
+    const SafeFile::Snapshot none;
+    SafeFile::Snapshot written;
+    const SafeFile::Result r =
+        SafeFile::write(path, RoutineFile::toBytes(empty), SafeFile::Tail::Drop, &none, &written);
     if (r) {
-        routineBytes = bytes;
+        routineSnapshot = written;
         workingRoutines = empty;
         routineImage = empty;
     }
@@ -156,32 +156,41 @@ SafeFile::Result DailyPlanState::loadOrCreateRoutines(const QString &path)
 SafeFile::Result DailyPlanState::saveRoutines(const QString &path)
 {
     // The user asked to save: a file that has gone since the planner opened is written anew.
-    QByteArray image = routineBytes;
+    const SafeFile::Snapshot expected = QFileInfo::exists(path) ? routineSnapshot : SafeFile::Snapshot();
+    QByteArray image = routineSnapshot.head;
     RoutineFile::writeInto(image, workingRoutines);
-    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep);
+    SafeFile::Snapshot written;
+    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep, &expected, &written);
     if (r) {
-        routineBytes = image;
+        routineSnapshot = written;
         routineImage = workingRoutines;
+    }
+    return r;
+}
+
+SafeFile::Result DailyPlanState::rereadRoutines(const QString &path)
+{
+    QByteArray bytes;
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, RoutineFile::Size, &snapshot);
+    if (r) {
+        routineSnapshot = snapshot;
+        routineImage = RoutineFile::fromBytes(bytes);
     }
     return r;
 }
 
 SafeFile::Result DailyPlanState::loadOrCreateLists(const QString &path)
 {
-    if (QFileInfo::exists(path)) {
-        QByteArray bytes;
-        const SafeFile::Result r = SafeFile::read(path, &bytes, ListEntries::Size);
-        if (r) {
-            listBytes = bytes;
-            listEntries = ListEntries::fromBytes(bytes);
-        }
-        return r;
-    }
+    if (QFileInfo::exists(path))
+        return rereadLists(path);
     const ListEntries defaults = ListEntries::defaults();
-    const QByteArray bytes = defaults.toBytes();
-    const SafeFile::Result r = SafeFile::write(path, bytes, SafeFile::Tail::Drop);
+    const SafeFile::Snapshot none;
+    SafeFile::Snapshot written;
+    const SafeFile::Result r =
+        SafeFile::write(path, defaults.toBytes(), SafeFile::Tail::Drop, &none, &written);
     if (r) {
-        listBytes = bytes;
+        listSnapshot = written;
         listEntries = defaults;
     }
     return r;
@@ -189,11 +198,25 @@ SafeFile::Result DailyPlanState::loadOrCreateLists(const QString &path)
 
 SafeFile::Result DailyPlanState::saveLists(const QString &path)
 {
-    QByteArray image = listBytes;
+    const SafeFile::Snapshot expected = QFileInfo::exists(path) ? listSnapshot : SafeFile::Snapshot();
+    QByteArray image = listSnapshot.head;
     listEntries.writeInto(image);
-    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep);
+    SafeFile::Snapshot written;
+    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep, &expected, &written);
     if (r)
-        listBytes = image;
+        listSnapshot = written;
+    return r;
+}
+
+SafeFile::Result DailyPlanState::rereadLists(const QString &path)
+{
+    QByteArray bytes;
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, ListEntries::Size, &snapshot);
+    if (r) {
+        listSnapshot = snapshot;
+        listEntries = ListEntries::fromBytes(bytes);
+    }
     return r;
 }
 

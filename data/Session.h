@@ -34,7 +34,9 @@ public:
     // Reads the configuration file, first writing the default one when there is none. On failure
     // the configuration keeps what it had and `failed` tells which step it was.
     SafeFile::Result loadConfig(FileOperation *failed = nullptr);
-    // Writes every setting to the configuration file, anew when it has gone meanwhile.
+    // Writes every setting to the configuration file, anew when it has gone meanwhile. A file
+    // changed by another program (or Wrenly) since it was read is left alone (changedOnDisk) and
+    // read again: the configuration takes its lines but those changed here since the last read.
     SafeFile::Result saveConfig();
 
     // Sets the day and the names of the current and the previous month file.
@@ -75,8 +77,11 @@ public:
     SafeFile::Result loadPast(const QString &name);
 
 private:
+    void takeChangedConfig();
+
     QString m_exeDir;
     Config m_config;
+    SafeFile::Snapshot m_configSnapshot; // the configuration file as read or last written
     QDate m_today;
     int m_thisYear = 0;
     int m_thisMonth = 0;

@@ -268,7 +268,8 @@ SafeFile::Result StepFile::create(const QString &path, const StepFile &record)
 SafeFile::Result StepFile::read(const QString &path, StepFile *record, SafeFile::Snapshot *snapshot)
 {
     QByteArray bytes;
-    const SafeFile::Result r = SafeFile::read(path, &bytes, Size);
+    SafeFile::Snapshot read;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, Size, &read);
     if (!r)
         return r;
     StepFile loaded = fromBytes(bytes);
@@ -276,7 +277,7 @@ SafeFile::Result StepFile::read(const QString &path, StepFile *record, SafeFile:
         return SafeFile::Result::failure(u"ステップ管理のデータではないか,壊れています."_s);
     *record = std::move(loaded);
     if (snapshot)
-        *snapshot = SafeFile::snapshotOf(bytes);
+        *snapshot = read;
     return r;
 }
 
@@ -286,10 +287,7 @@ SafeFile::Result StepFile::write(const QString &path, const StepFile &record, Sa
         return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Keep);
     QByteArray image = loaded->head;
     record.writeInto(image);
-    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep, loaded);
-    if (r)
-        *loaded = SafeFile::snapshotOf(image);
-    return r;
+    return SafeFile::write(path, image, SafeFile::Tail::Keep, loaded, loaded);
 }
 
 StepFile::SaveOutcome StepFile::save(const QString &path, const StepFile &record, SafeFile::Snapshot *loaded)

@@ -3,6 +3,7 @@
 #include "data/DayFile.h"
 #include "data/ListEntriesFile.h"
 #include "data/RoutineFile.h"
+#include "data/Session.h"
 #include "data/SjisCodec.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFolder.h"
@@ -95,6 +96,8 @@ private slots:
     void state_failedSaveLeavesFileAndImage();
     void state_readsExistingRoutineAndListFiles();
     void state_routinesSavedAnewWhenFileHasGone();
+    void settingSaves_leaveWhatOthersChangedAlone_data();
+    void settingSaves_leaveWhatOthersChangedAlone();
 };
 
 void TestDailyPlanFiles::day_matchesLayout()
@@ -522,12 +525,78 @@ void TestDailyPlanFiles::state_routinesSavedAnewWhenFileHasGone()
     QByteArray expected = emptyRoutines();
     putI32(expected, 0, 1);
     QCOMPARE(dir.read(u"Routines.rdf"_s), expected); // the user asked to save: written anew
+    // Another program's file is left alone until it has been read.
     dir.write(u"Routines.rdf"_s, QByteArray(3300, 'q'));
+    QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)).changedOnDisk);
+    QCOMPARE(dir.read(u"Routines.rdf"_s), QByteArray(3300, 'q'));
+    QVERIFY(s.rereadRoutines(dir.file(u"Routines.rdf"_s)));
     QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)));
     const QByteArray now = dir.read(u"Routines.rdf"_s);
     QCOMPARE(now.size(), 3300);
     QCOMPARE(RoutineFile::fromBytes(now)[0].padNo, 1);
     QCOMPARE(s.routineImage, s.workingRoutines);
+}
+
+// Config.vxc, Routines.rdf and LEntries.lef, saved by one Wrenly after another saved them.
+void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<char>("meanwhile"); // n: nothing, c: changed by another, r: removed
+    for (const QString &name : {u"Config.vxc"_s, u"Routines.rdf"_s, u"LEntries.lef"_s}) {
+        QTest::addRow("%s, untouched", qPrintable(name)) << name << 'n';
+        QTest::addRow("%s, changed", qPrintable(name)) << name << 'c';
+        QTest::addRow("%s, removed", qPrintable(name)) << name << 'r';
+    }
+}
+
+void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(char, meanwhile);
+    TestFolder dir;
+    const QString path = dir.file(name);
+    Session session(dir.path());
+    DailyPlanState s;
+    const auto save = [&] {
+        if (name == u"Config.vxc")
+            return session.saveConfig();
+        return name == u"Routines.rdf" ? s.saveRoutines(path) : s.saveLists(path);
+    };
+    QVERIFY(session.loadConfig() && s.loadOrCreateRoutines(dir.file(u"Routines.rdf"_s)) &&
+            s.loadOrCreateLists(dir.file(u"LEntries.lef"_s)));
+    session.config().customerList[0] = u"mine"_s;
+    s.workingRoutines[0].keyword = u"mine"_s;
+    s.listEntries = ListEntries::fromLists({u"mine"_s}, {}, {}, {});
+    // The other save changes the second customer line, or a byte of the last record or list.
+    QByteArray theirs = dir.read(name);
+    if (name == u"Config.vxc")
+        theirs.replace(theirs.indexOf("\r\n") + 2, 6, QByteArray(sj(u"他社"_s) + "\r\n"));
+    else
+        theirs[theirs.size() - 2] = 'x';
+    if (meanwhile == 'c')
+        dir.write(name, theirs);
+    else if (meanwhile == 'r')
+        QFile::remove(path);
+
+    const SafeFile::Result r = save();
+    QCOMPARE(r.changedOnDisk, meanwhile == 'c');
+    if (meanwhile != 'c') {
+        QVERIFY(r);
+        return;
+    }
+    QCOMPARE(dir.read(name), theirs);
+    // Read again, the next save writes the user's edit over what is there now.
+    if (name == u"Routines.rdf")
+        QVERIFY(s.rereadRoutines(path));
+    else if (name == u"LEntries.lef")
+        QVERIFY(s.rereadLists(path));
+    s.listEntries = ListEntries::fromLists({u"mine"_s}, {}, {}, {});
+    QVERIFY(save());
+    const QByteArray now = dir.read(name);
+    QCOMPARE(now[theirs.size() - 2], theirs[theirs.size() - 2]);
+    QVERIFY(now.contains("mine"));
+    if (name == u"Config.vxc")
+        QCOMPARE(session.config().customerList[1], u"他社"_s);
 }
 
 QTEST_GUILESS_MAIN(TestDailyPlanFiles)

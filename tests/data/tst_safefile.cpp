@@ -2,6 +2,7 @@
 #include "data/Session.h"
 #include "support/FileSizeLimit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,10 +47,12 @@ private slots:
     void read_missingFileFails();
     void write_withSnapshot_refusesWhatChangedOnDisk_data();
     void write_withSnapshot_refusesWhatChangedOnDisk();
+    void write_keepsTailOnlyUpToRecordSize_data();
+    void write_keepsTailOnlyUpToRecordSize();
     void write_throughSymlink_replacesTargetAndKeepsLink_data();
     void write_throughSymlink_replacesTargetAndKeepsLink();
-    void removeLeftovers_onlyOwnOlderTemporaries_data();
-    void removeLeftovers_onlyOwnOlderTemporaries();
+    void removeLeftovers_onlyOwnUnheldTemporaries_data();
+    void removeLeftovers_onlyOwnUnheldTemporaries();
     void nonRegularFile_failsWithoutBlocking_data();
     void nonRegularFile_failsWithoutBlocking();
     void read_stopsAtBound();
@@ -124,41 +128,94 @@ void TestSafeFile::read_missingFileFails()
 void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk_data()
 {
     QTest::addColumn<QByteArray>("before"); // empty: no file when read
-    QTest::addColumn<QByteArray>("onDisk"); // empty: no file when written
-    QTest::addColumn<int>("headRead");      // bytes read before; -1: the whole file
+    QTest::addColumn<QByteArray>("onDisk"); // empty: no file when written; as before: untouched
+    QTest::addColumn<int>("bound");         // the format's size: bytes read before
+    QTest::addColumn<int>("shiftSeconds");  // the file's time moved afterwards
     QTest::addColumn<bool>("refused");
-    QTest::newRow("unchanged") << QByteArray("version 1") << QByteArray("version 1") << -1 << false;
-    QTest::newRow("changed") << QByteArray("version 1") << QByteArray("version 2") << -1 << true;
-    QTest::newRow("same length, last byte") << QByteArray("abc") << QByteArray("abd") << -1 << true;
-    QTest::newRow("shorter now") << QByteArray("version 1") << QByteArray("vers") << -1 << true;
-    QTest::newRow("vanished") << QByteArray("version 1") << QByteArray() << -1 << true;
-    QTest::newRow("appeared") << QByteArray() << QByteArray("theirs") << -1 << true;
-    QTest::newRow("still missing") << QByteArray() << QByteArray() << -1 << false;
-    QTest::newRow("changed only after the head")
-        << QByteArray("head+old") << QByteArray("head+new") << 5 << false;
+    const QByteArray v1 = "version 1";
+    QTest::newRow("unchanged") << v1 << v1 << 64 << 0 << false;
+    QTest::newRow("changed") << v1 << QByteArray("version 2") << 64 << 0 << true;
+    QTest::newRow("same length, last byte") << QByteArray("abc") << QByteArray("abd") << 64 << 0 << true;
+    QTest::newRow("shorter now") << v1 << QByteArray("vers") << 64 << 0 << true;
+    QTest::newRow("vanished") << v1 << QByteArray() << 64 << 0 << true;
+    QTest::newRow("appeared") << QByteArray() << QByteArray("theirs") << 64 << 0 << true;
+    QTest::newRow("still missing") << QByteArray() << QByteArray() << 64 << 0 << false;
+    QTest::newRow("short file, record added") << v1 << QByteArray("version 1+record 2") << 64 << 0 << true;
+    QTest::newRow("changed only in the tail") << v1 << QByteArray("version 2") << 5 << 0 << true;
+    QTest::newRow("same bytes, other time") << v1 << v1 << 64 << -60 << true;
 }
 
 void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, onDisk);
-    QFETCH(int, headRead);
+    QFETCH(int, bound);
+    QFETCH(int, shiftSeconds);
     QFETCH(bool, refused);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Y2005MAY.vxf"_s);
-    const SafeFile::Snapshot snapshot =
-        before.isEmpty() ? SafeFile::Snapshot{}
-                         : SafeFile::snapshotOf(headRead < 0 ? before : before.left(headRead));
-    if (!onDisk.isEmpty())
+    SafeFile::Snapshot snapshot;
+    if (!before.isEmpty()) {
+        writeRaw(path, before);
+        QByteArray read;
+        QVERIFY(SafeFile::read(path, &read, bound, &snapshot));
+    }
+    if (onDisk.isEmpty())
+        QFile::remove(path);
+    else if (onDisk != before)
         writeRaw(path, onDisk);
+    if (shiftSeconds) {
+        const timespec stamp{qint64(QDateTime::currentSecsSinceEpoch() + shiftSeconds), 0};
+        const timespec times[2] = {stamp, stamp};
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+    }
 
-    const SafeFile::Result r = SafeFile::write(path, "mine", SafeFile::Tail::Drop, &snapshot);
+    SafeFile::Snapshot written;
+    const SafeFile::Result r = SafeFile::write(path, "mine", SafeFile::Tail::Drop, &snapshot, &written);
     QCOMPARE(r.ok, !refused);
     QCOMPARE(r.changedOnDisk, refused);
     QCOMPARE(r.error.isEmpty(), !refused);
     QCOMPARE(QFileInfo::exists(path), !refused || !onDisk.isEmpty());
     QCOMPARE(readAll(path), refused ? onDisk : QByteArray("mine"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), QFileInfo::exists(path) ? 1 : 0);
+    // What was written is what the next save expects.
+    if (!refused)
+        QVERIFY(SafeFile::write(path, "again", SafeFile::Tail::Drop, &written));
+}
+
+void TestSafeFile::write_keepsTailOnlyUpToRecordSize_data()
+{
+    QTest::addColumn<qint64>("fileSize"); // of the old file; the record written is 1000 bytes
+    QTest::addColumn<bool>("written");
+    QTest::newRow("no tail") << qint64(1000) << true;
+    QTest::newRow("tail as long as the record") << qint64(2000) << true;
+    QTest::newRow("one byte more") << qint64(2001) << false;
+    QTest::newRow("1 GiB, sparse") << (qint64(1) << 30) << false;
+}
+
+void TestSafeFile::write_keepsTailOnlyUpToRecordSize()
+{
+    QFETCH(qint64, fileSize);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Y2005MAY.vxf"_s);
+    QByteArray old(int(qMin<qint64>(fileSize, 4096)), 'o');
+    old[old.size() - 1] = 'e';
+    writeRaw(path, old);
+    QFile sparse(path);
+    QVERIFY(sparse.resize(fileSize));
+
+    const SafeFile::Result r = SafeFile::write(path, QByteArray(1000, 'n'));
+    QCOMPARE(r.ok, written);
+    QCOMPARE(QFileInfo(path).size(), fileSize);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    if (!written)
+        QVERIFY2(r.error.contains(QString::number(fileSize)), qPrintable(r.error));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray start = f.read(4096);
+    QCOMPARE(start.left(1000), written ? QByteArray(1000, 'n') : old.left(1000));
+    QCOMPARE(start.mid(1000), old.mid(1000));
 }
 
 void TestSafeFile::write_throughSymlink_replacesTargetAndKeepsLink_data()
@@ -195,14 +252,16 @@ void TestSafeFile::write_throughSymlink_replacesTargetAndKeepsLink()
     }
 }
 
-void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries_data()
+void TestSafeFile::removeLeftovers_onlyOwnUnheldTemporaries_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<char>("kind"); // f: file, l: link to a file, d: folder
+    QTest::addColumn<char>("kind"); // f: file, h: file a save holds, l: link to a file, d: folder
     QTest::addColumn<int>("ageSeconds");
     QTest::addColumn<bool>("removed");
     QTest::newRow("own, older") << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << 60 << true;
-    QTest::newRow("own, newer") << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << -60 << false;
+    QTest::newRow("own, dated later: clock set back")
+        << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << -600 << true;
+    QTest::newRow("own, a save under way") << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'h' << 60 << false;
     QTest::newRow("own name of a link") << u".Config.vxc.wrenly-Ab3dE9"_s << 'l' << 60 << false;
     QTest::newRow("own name of a folder") << u".Config.vxc.wrenly-Ab3dE9"_s << 'd' << 60 << false;
     QTest::newRow("another program's") << u".Y2005MAY.vxf.Ab3dE9"_s << 'f' << 60 << false;
@@ -213,7 +272,7 @@ void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries_data()
     QTest::newRow("no name") << u"..wrenly-Ab3dE9"_s << 'f' << 60 << false;
 }
 
-void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries()
+void TestSafeFile::removeLeftovers_onlyOwnUnheldTemporaries()
 {
     QFETCH(QString, name);
     QFETCH(char, kind);
@@ -223,20 +282,24 @@ void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries()
     const QString path = dir.filePath(name);
     const QString other = dir.filePath(u"other"_s);
     writeRaw(other, "x");
-    if (kind == 'f')
+    if (kind == 'f' || kind == 'h')
         writeRaw(path, "x");
     else if (kind == 'l')
         QVERIFY(QFile::link(other, path));
     else
         QVERIFY(QDir().mkdir(path));
-    const QDateTime start = QDateTime::currentDateTime();
-    const timespec stamp{qint64(start.toSecsSinceEpoch() - ageSeconds), 0};
+    const timespec stamp{qint64(QDateTime::currentSecsSinceEpoch() - ageSeconds), 0};
     const timespec times[2] = {stamp, stamp};
     QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0);
+    const int held = kind == 'h' ? ::open(QFile::encodeName(path).constData(), O_RDONLY) : -1;
+    if (held >= 0)
+        QVERIFY(::flock(held, LOCK_EX) == 0);
 
-    QCOMPARE(SafeFile::removeLeftovers(dir.path(), start), removed ? 1 : 0);
+    QCOMPARE(SafeFile::removeLeftovers(dir.path()), removed ? 1 : 0);
     QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), !removed);
     QVERIFY(QFileInfo::exists(other));
+    if (held >= 0)
+        ::close(held);
 }
 
 void TestSafeFile::nonRegularFile_failsWithoutBlocking_data()
