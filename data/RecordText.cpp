@@ -19,7 +19,7 @@ QString orBlank(const QString &text)
 
 QString date(double serial)
 {
-    return DateText::shortDate(DaySerial::toDate(serial));
+    return DateText::shortDate(DaySerial::dayOf(serial));
 }
 
 } // namespace

@@ -3,10 +3,14 @@
 #include "data/ByteFields.h"
 #include "views/ToDoListWindow.h"
 #include "widgets/JobRowWidget.h"
+#include "widgets/RangeCalendarWidget.h"
 #include "widgets/SjisTextEdit.h"
 #include "widgets/UpDownWidget.h"
 
 #include <QFile>
+
+#include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +46,8 @@ private slots:
     void boxes_refuseWhatTheirFieldsCannotHold();
     void title_showsTheStoredTextAfterASave();
     void fileChangedByAnotherProgram_isNotOverwritten();
+    void unsetDate_showsUnsetAndIsKeptUntilPicked_data();
+    void unsetDate_showsUnsetAndIsKeptUntilPicked();
 };
 
 void TestMainSafety::createWhileLastMonthShown_storesRecordOneOfThisMonth()
@@ -219,6 +225,46 @@ void TestMainSafety::fileChangedByAnotherProgram_isNotOverwritten()
     f.trigger("DataUpdate1");
     QCOMPARE(f.readMonth(May)[1].title, u"手元の変更"_s);
     QCOMPARE(f.readMonth(May)[2].title, u"よそ3"_s);
+}
+
+void TestMainSafety::unsetDate_showsUnsetAndIsKeptUntilPicked_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("offset"); // of the date in the record
+    QTest::addColumn<bool>("picked");
+    for (const auto &[box, offset] : {std::pair{"dtpEntry", 8}, {"dtpStart", 80}, {"dtpEnd", 88}}) {
+        QTest::addRow("%s, untouched", box) << QString::fromLatin1(box) << offset << false;
+        QTest::addRow("%s, picked", box) << QString::fromLatin1(box) << offset << true;
+    }
+}
+
+void TestMainSafety::unsetDate_showsUnsetAndIsKeptUntilPicked()
+{
+    QFETCH(QString, box);
+    QFETCH(int, offset);
+    QFETCH(bool, picked);
+    MainWindowFixture f;
+    f.writeMonth(May, jobs(1, u"仕事"_s));
+    QByteArray file = f.folder.read(May);
+    Fields::writeF64(file, offset, std::numeric_limits<double>::quiet_NaN());
+    f.folder.write(May, file);
+    f.start();
+    auto *edit = f.find<QDateEdit>(box.toLatin1().constData());
+    QCOMPARE(edit->text(), u"未設定"_s);
+    if (offset != 8)
+        QVERIFY(!f.find<RangeCalendarWidget>("MonthCalendar1")->selectionStart().isValid());
+
+    if (picked)
+        QTest::keyClick(edit, Qt::Key_Up);
+    f.setTitle(u"仕事1改"_s);
+    f.trigger("DataUpdate1");
+    const double stored = Fields::readF64(f.folder.read(May), offset);
+    QCOMPARE(std::isnan(stored), !picked);
+    if (picked) {
+        QCOMPARE(DaySerial::toDate(stored), edit->date());
+        QVERIFY(edit->date() >= QDate(2000, 1, 1));
+        QVERIFY(edit->text() != u"未設定"_s);
+    }
 }
 
 QTEST_MAIN(TestMainSafety)

@@ -1,3 +1,5 @@
+#include "data/BarChart.h"
+#include "data/DateText.h"
 #include "data/DaySerial.h"
 #include "data/PastMonths.h"
 #include "data/RecordText.h"
@@ -6,6 +8,8 @@
 
 #include <QDir>
 #include <QTest>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -57,6 +61,8 @@ private slots:
     void monthOf_data();
     void monthOf();
     void loadPast_shorterFileShowsNothingOfTheOneBefore();
+    void unsetDates_readAlikeEverywhere_data();
+    void unsetDates_readAlikeEverywhere();
 };
 
 void TestMonthOutput::recordText_data()
@@ -237,6 +243,39 @@ void TestMonthOutput::loadPast_shorterFileShowsNothingOfTheOneBefore()
     QVERIFY(!session.loadPast(u"Y2003JUL.vxf"_s));
     QCOMPARE(session.fileName(MonthKind::Past), u"Y2003JUN.vxf"_s);
     QCOMPARE(session.job(MonthKind::Past, 0).title, u"新しい"_s);
+}
+
+// A damaged month file's dates without a day read as "未設定" in the text, the data viewer, the
+// bar graph's captions and the to-do rows, instead of a day of 1899.
+void TestMonthOutput::unsetDates_readAlikeEverywhere_data()
+{
+    QTest::addColumn<double>("start");
+    QTest::addColumn<QString>("shortText"); // text file and data viewer
+    QTest::addColumn<QString>("monthDay");  // bar graph caption
+    QTest::addColumn<QString>("toDo");      // to-do row
+    const QString unset = u"未設定"_s;
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << unset << unset << unset;
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << unset << unset << unset;
+    QTest::newRow("minus infinite") << -std::numeric_limits<double>::infinity() << unset << unset << unset;
+    QTest::newRow("a day") << DaySerial::fromDate(QDate(2024, 3, 5)) << u"2024/03/05"_s << u"3月5日(火)"_s
+                           << u"03月05日(火)"_s;
+    QTest::newRow("the serial 0 is a day")
+        << 0.0 << u"1899/12/30"_s << u"12月30日(土)"_s << u"12月30日(土)"_s;
+}
+
+void TestMonthOutput::unsetDates_readAlikeEverywhere()
+{
+    QFETCH(double, start);
+    QFETCH(QString, shortText);
+    QFETCH(QString, monthDay);
+    QFETCH(QString, toDo);
+    JobRecord job = record(u"t"_s);
+    job.startDate = start;
+    for (Form form : {Form::Viewer, Form::File})
+        QVERIFY(RecordText::lines(job, 1, form).contains(u"開始日: "_s + shortText));
+    QVERIFY(BarChart::captionText(job, 1).contains(u"■開始:"_s + monthDay + u"■"_s));
+    QCOMPARE(DateText::monthDayPadded(DaySerial::dayOf(start)), toDo);
+    QCOMPARE(DateText::longDate(DaySerial::dayOf(start)).endsWith(u"日"_s), DaySerial::holdsDay(start));
 }
 
 QTEST_GUILESS_MAIN(TestMonthOutput)
