@@ -1,5 +1,6 @@
 #include "app/SetupDialog.h"
 
+#include "data/ConfigPath.h"
 #include "data/PictureFrame.h"
 #include "data/Session.h"
 #include "platform/Autostart.h"
@@ -442,6 +443,10 @@ void SetupDialog::selectPicture()
         u"ビットマップ (*.bmp *.BMP);;アイコン (*.ico *.ICO)"_s);
     if (path.isEmpty())
         return;
+    if (!ConfigPath::canKeep(path, m_session.exeDir())) {
+        m_services.dialogs.inform(this, ConfigPath::refusalText(path), m_host.hostMessagePos());
+        return;
+    }
     QString why;
     const QImage image = Picture::load(path, &why);
     // A file that is no picture changes nothing: the old picture and its path stay.
@@ -552,6 +557,10 @@ void SetupDialog::selectPartner(Partner partner)
                                                          m_session.exeDir(), u"すべてのファイル (*)"_s);
     if (path.isEmpty())
         return;
+    if (!ConfigPath::canKeep(path)) {
+        m_services.dialogs.inform(this, ConfigPath::refusalText(path), m_host.hostMessagePos());
+        return;
+    }
     if (!PartnerPrograms::isExpectedFile(program, QFileInfo(path).fileName())) {
         const QString text = partner == Partner::Dossaro ? u"Dossaro 以外が選択されました."_s
                                                          : program.displayName() + u" を選択してください."_s;

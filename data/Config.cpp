@@ -1,5 +1,6 @@
 #include "data/Config.h"
 
+#include "data/ConfigPath.h"
 #include "data/SjisCodec.h"
 
 #include <QStringList>
@@ -62,7 +63,7 @@ QByteArray Config::defaultFileBytes(const QString &exeDir)
         l << NotSet; // 11-15 job types
     for (int i = 0; i < 5; ++i)
         l << Free; // 16-20
-    l << exeDir + QStringLiteral("/Sample1.JPG");
+    l << ConfigPath::storedPicture(exeDir + QStringLiteral("/Sample1.JPG"), exeDir);
     l << QStringLiteral("10") << QStringLiteral("180") << QStringLiteral("10") << QStringLiteral("180");
     l << QStringLiteral("True") << QStringLiteral("True") << QStringLiteral("False");
     l << Free << Free; // 29-30

@@ -1,5 +1,6 @@
 #include "data/Session.h"
 
+#include "data/ConfigPath.h"
 #include "data/DaySerial.h"
 
 #include <QFileInfo>
@@ -36,6 +37,7 @@ SafeFile::Result Session::loadConfig(FileOperation *failed)
         return read;
     }
     m_config.applyFileBytes(bytes);
+    m_config.picturePath = ConfigPath::resolvedPicture(m_config.picturePath, m_exeDir);
     m_configSnapshot = snapshot;
     return read;
 }
@@ -47,7 +49,7 @@ SafeFile::Result Session::saveConfig()
     const QString path = configPath();
     const SafeFile::Snapshot expected = QFileInfo::exists(path) ? m_configSnapshot : SafeFile::Snapshot();
     const SafeFile::Result r =
-        SafeFile::write(path, m_config.toFileBytes(), SafeFile::Tail::Drop, &expected, &m_configSnapshot);
+        SafeFile::write(path, configBytes(m_config), SafeFile::Tail::Drop, &expected, &m_configSnapshot);
     if (r.changedOnDisk)
         takeChangedConfig();
     return r;
@@ -59,9 +61,22 @@ void Session::takeChangedConfig()
     SafeFile::Snapshot snapshot;
     if (!SafeFile::read(configPath(), &bytes, Config::MaxFileBytes, &snapshot))
         return; // the next save meets the same change and tries again
-    const Config read = Config::fromFileBytes(m_configSnapshot.head);
-    m_config = Config::merged(read, m_config, Config::fromFileBytes(bytes));
+    m_config = Config::merged(configOf(m_configSnapshot.head), m_config, configOf(bytes));
     m_configSnapshot = snapshot;
+}
+
+Config Session::configOf(const QByteArray &bytes) const
+{
+    Config c = Config::fromFileBytes(bytes);
+    c.picturePath = ConfigPath::resolvedPicture(c.picturePath, m_exeDir);
+    return c;
+}
+
+QByteArray Session::configBytes(const Config &config) const
+{
+    Config stored = config;
+    stored.picturePath = ConfigPath::storedPicture(config.picturePath, m_exeDir);
+    return stored.toFileBytes();
 }
 
 void Session::startDay(const QDate &today)

@@ -78,6 +78,9 @@ public:
 
 private:
     void takeChangedConfig();
+    // A configuration as the file holds it, and back; the picture may lie in the data folder.
+    Config configOf(const QByteArray &bytes) const;
+    QByteArray configBytes(const Config &config) const;
 
     QString m_exeDir;
     Config m_config;

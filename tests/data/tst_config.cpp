@@ -70,6 +70,8 @@ private slots:
     void lfOnlyLines_areAccepted();
     void hugeLineWithoutBreaks_readsAsItsField_data();
     void hugeLineWithoutBreaks_readsAsItsField();
+    void picturePath_namesThePictureAgainAfterARestart_data();
+    void picturePath_namesThePictureAgainAfterARestart();
 };
 
 void TestConfig::defaultFile_isFiftyShiftJisLines()
@@ -346,6 +348,40 @@ void TestConfig::hugeLineWithoutBreaks_readsAsItsField()
     QVERIFY(session.loadConfig());
     QCOMPARE(session.config().customerList[0], firstCustomer);
     QCOMPARE(session.config().jobTypeList[0], QString());
+}
+
+void TestConfig::picturePath_namesThePictureAgainAfterARestart_data()
+{
+    QTest::addColumn<QString>("folder");  // the data folder's name
+    QTest::addColumn<QString>("picture"); // chosen, in the data folder; empty: the default
+    QTest::addColumn<QString>("line21");  // as stored; "@" is the data folder
+    QTest::newRow("default") << u"data"_s << QString() << u"@/Sample1.JPG"_s;
+    QTest::newRow("default, kanji folder") << u"日本語"_s << QString() << u"@/Sample1.JPG"_s;
+    QTest::newRow("default, folder beyond Shift-JIS") << u"renée"_s << QString() << u"Sample1.JPG"_s;
+    QTest::newRow("chosen, folder beyond Shift-JIS") << u"renée"_s << u"写真/a.jpg"_s << u"写真/a.jpg"_s;
+}
+
+void TestConfig::picturePath_namesThePictureAgainAfterARestart()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, picture);
+    QFETCH(QString, line21);
+    TestFolder base;
+    const QString dir = base.file(folder);
+    QVERIFY(QDir().mkpath(dir));
+    const QString expected = dir + u'/' + (picture.isEmpty() ? u"Sample1.JPG"_s : picture);
+    Session session(dir);
+    QVERIFY(session.loadConfig());
+    if (!picture.isEmpty()) {
+        session.config().picturePath = expected;
+        QVERIFY(session.saveConfig());
+    }
+    const QList<QByteArray> lines = base.read(folder + u"/Config.vxc"_s).split('\n');
+    QCOMPARE(Sjis::decode(lines.value(20)), line21.replace(u'@', dir) + u'\r');
+
+    Session restarted(dir);
+    QVERIFY(restarted.loadConfig());
+    QCOMPARE(restarted.config().picturePath, expected);
 }
 
 QTEST_GUILESS_MAIN(TestConfig)
