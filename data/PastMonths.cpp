@@ -41,12 +41,15 @@ QStringList list(const QString &folder, const QString &current, const QString &p
     return names;
 }
 
-SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs)
+SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs, QByteArray *image)
 {
     QByteArray bytes;
     const SafeFile::Result r = SafeFile::read(path, &bytes, MonthFile::Size);
-    if (r)
+    if (r) {
         *jobs = MonthFile::fromBytes(bytes);
+        if (image)
+            *image = bytes;
+    }
     return r;
 }
 

@@ -24,7 +24,8 @@ MonthOfName monthOf(const QString &fileName);
 // `previous`, oldest first; names without a year or a month come last, by name.
 QStringList list(const QString &folder, const QString &current, const QString &previous);
 
-// Reads a month file into `jobs`, cleared first: a shorter file leaves the rest empty.
-SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs);
+// Reads a month file into `jobs`, cleared first: a shorter file leaves the rest empty. `image`, if
+// given, gets the bytes read.
+SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs, QByteArray *image = nullptr);
 
 } // namespace PastMonths

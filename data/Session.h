@@ -58,6 +58,8 @@ public:
     // and the counts match the arrays.
     const MonthFile::Jobs &jobs(MonthKind kind) const;
     const JobRecord &job(MonthKind kind, int slot) const { return jobs(kind)[size_t(slot)]; }
+    // The month's bytes as read or last written (MonthFile::Size of them), texts as stored.
+    const QByteArray &image(MonthKind kind) const { return month(kind).image; }
     // The length of the unbroken run of used slots from slot 0.
     int count(MonthKind kind) const;
     // The month number of the records of this kind: this month for the current and the past

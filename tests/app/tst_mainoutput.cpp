@@ -37,9 +37,9 @@ QString overwriteQuestion(const QString &name)
            u" が既に存在します.\r\n既存のファイルに上書きします. 実行しますか?"_s;
 }
 
-QString done(const QString &name)
+QString done(const QString &path)
 {
-    return u"テキストファイル: "_s + name + u" に出力しました."_s;
+    return u"テキストファイル(Shift-JIS)に出力しました.\r\n\r\n"_s + path;
 }
 
 } // namespace
@@ -64,19 +64,27 @@ void TestMainOutput::textFile_data()
     QTest::addColumn<QList<Answer>>("answers");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("written");
+    QTest::addColumn<char>("monthFile"); // k: kept, g: gone after start (memory written), n: none
     QTest::newRow("new file") << QDate(2005, 5, 16) << false << QByteArray() << QList<Answer>{Answer::Yes}
-                              << u"Y2005MAY.txt"_s << true;
+                              << u"Y2005MAY.txt"_s << true << 'k';
+    QTest::newRow("month file gone: what memory holds")
+        << QDate(2005, 5, 16) << false << QByteArray() << QList<Answer>{Answer::Yes} << u"Y2005MAY.txt"_s
+        << true << 'g';
+    QTest::newRow("no month file, no records: says so")
+        << QDate(2005, 5, 16) << false << QByteArray() << QList<Answer>{} << u"Y2005MAY.txt"_s << false
+        << 'n';
     QTest::newRow("no to the first question writes nothing")
         << QDate(2005, 5, 16) << false << QByteArray() << QList<Answer>{Answer::No} << u"Y2005MAY.txt"_s
-        << false;
+        << false << 'k';
     QTest::newRow("no to overwriting keeps the old file")
         << QDate(2005, 5, 16) << false << QByteArray("old\r\n") << QList<Answer>{Answer::Yes, Answer::No}
-        << u"Y2005MAY.txt"_s << false;
+        << u"Y2005MAY.txt"_s << false << 'k';
     QTest::newRow("yes to overwriting replaces a longer file")
         << QDate(2005, 5, 16) << false << QByteArray(40000, 'x') << QList<Answer>{Answer::Yes, Answer::Yes}
-        << u"Y2005MAY.txt"_s << true;
-    QTest::newRow("previous month in January") << QDate(2024, 1, 20) << true << QByteArray()
-                                               << QList<Answer>{Answer::Yes} << u"Y2023DEC.txt"_s << true;
+        << u"Y2005MAY.txt"_s << true << 'k';
+    QTest::newRow("previous month in January")
+        << QDate(2024, 1, 20) << true << QByteArray() << QList<Answer>{Answer::Yes} << u"Y2023DEC.txt"_s
+        << true << 'k';
 }
 
 void TestMainOutput::textFile()
@@ -87,8 +95,11 @@ void TestMainOutput::textFile()
     QFETCH(QList<Answer>, answers);
     QFETCH(QString, name);
     QFETCH(bool, written);
+    QFETCH(char, monthFile);
     MainWindowFixture f(today);
-    f.writeMonth(MonthFile::fileName(today.year(), today.month()), jobs(2, today.year(), today.month()));
+    const QString month = MonthFile::fileName(today.year(), today.month());
+    if (monthFile != 'n')
+        f.writeMonth(month, jobs(2, today.year(), today.month()));
     const QDate before = today.addMonths(-1);
     f.writeMonth(MonthFile::fileName(before.year(), before.month()), jobs(3, before.year(), before.month()));
     if (!existing.isEmpty())
@@ -96,16 +107,21 @@ void TestMainOutput::textFile()
     f.start();
     if (previous)
         f.trigger("DataChange1");
+    if (monthFile == 'g')
+        QFile::remove(f.folder.file(month));
     f.fakes.dialogs.clear();
     f.fakes.dialogs.answers.assign(answers.begin(), answers.end());
 
     f.trigger("FileTextOut1");
 
     QStringList texts{firstQuestion(name)};
+    if (monthFile == 'n')
+        texts = QStringList{u"データファイル: "_s + month +
+                            u" がないため, テキストファイルに出力するデータがありません."_s};
     if (!existing.isEmpty() && answers.value(0) == Answer::Yes)
         texts << overwriteQuestion(name);
     if (written)
-        texts << done(name);
+        texts << done(f.folder.file(name));
     QCOMPARE(f.fakes.dialogs.texts(), texts);
     for (const auto &box : f.fakes.dialogs.shown)
         QCOMPARE(*box.at, f.window->frameGeometry().topLeft() + QPoint(50, 200));
@@ -136,7 +152,7 @@ void TestMainOutput::textFile_failedWrite_keepsTheOldFile()
     QCOMPARE(f.folder.read(u"Y2005MAY.txt"_s), QByteArray("old"));
     QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(f.fakes.dialogs.lastText().contains(f.folder.file(u"Y2005MAY.txt"_s)));
-    QVERIFY(!f.fakes.dialogs.texts().contains(done(u"Y2005MAY.txt"_s)));
+    QVERIFY(!f.fakes.dialogs.texts().contains(done(f.folder.file(u"Y2005MAY.txt"_s))));
 }
 
 void TestMainOutput::viewer_showsTheShownMonthNewestFirst()

@@ -61,6 +61,8 @@ private slots:
     void monthOf_data();
     void monthOf();
     void loadPast_shorterFileShowsNothingOfTheOneBefore();
+    void fileBytes_keepTheStoredBytesOfEachText_data();
+    void fileBytes_keepTheStoredBytesOfEachText();
     void unsetDates_readAlikeEverywhere_data();
     void unsetDates_readAlikeEverywhere();
 };
@@ -144,14 +146,14 @@ void TestMonthOutput::fileBytes_areCp932WithCrLf()
     MonthFile::Jobs jobs{};
     jobs[0] = record(u"設計"_s, u"一行目\n二行目"_s);
 
-    const QByteArray bytes = RecordText::fileBytes(jobs, 1);
+    const QByteArray bytes = RecordText::fileBytes(MonthFile::toBytes(jobs), 1);
 
     // "データNo.: 1" in code page 932.
     QVERIFY(bytes.startsWith(QByteArray(QByteArray::fromHex("8366815B835E") + "No.: 1\r\n")));
     QVERIFY(bytes.endsWith(QByteArray(QByteArray(25, '*') + "\r\n\r\n")));
     QCOMPARE(bytes.count("\r\n"), 13);
     QCOMPARE(bytes.count('\n'), 13);
-    QVERIFY(RecordText::fileBytes(jobs, 0).isEmpty());
+    QVERIFY(RecordText::fileBytes(MonthFile::toBytes(jobs), 0).isEmpty());
 }
 
 void TestMonthOutput::textFileName_data()
@@ -243,6 +245,35 @@ void TestMonthOutput::loadPast_shorterFileShowsNothingOfTheOneBefore()
     QVERIFY(!session.loadPast(u"Y2003JUL.vxf"_s));
     QCOMPARE(session.fileName(MonthKind::Past), u"Y2003JUN.vxf"_s);
     QCOMPARE(session.job(MonthKind::Past, 0).title, u"新しい"_s);
+}
+
+void TestMonthOutput::fileBytes_keepTheStoredBytesOfEachText_data()
+{
+    QTest::addColumn<int>("offset"); // of the text field in the record
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("line"); // the line after its label
+    QTest::newRow("half character at the end") << 16 << QByteArray("memo\x88") << QByteArray("memo\x88");
+    QTest::newRow("bytes CP932 lacks")
+        << 352 << QByteArray("\x80\xA0\xFD\xFF") << QByteArray("\x80\xA0\xFD\xFF");
+    QTest::newRow("NEC-selected IBM extension") << 384 << QByteArray("\xED\x40") << QByteArray("\xED\x40");
+    QTest::newRow("comments: a lone LF breaks the line with CR LF")
+        << 96 << QByteArray("a\x88\nb") << QByteArray("a\x88\r\nb");
+}
+
+void TestMonthOutput::fileBytes_keepTheStoredBytesOfEachText()
+{
+    QFETCH(int, offset);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, line);
+    MonthFile::Jobs jobs{};
+    jobs[0] = record(u"t"_s);
+    QByteArray image = MonthFile::toBytes(jobs);
+    image[offset] = char(stored.size());
+    image.replace(offset + 1, stored.size(), stored);
+
+    const QByteArray bytes = RecordText::fileBytes(image, 1);
+    QVERIFY2(bytes.contains(QByteArray(line + "\r\n")), bytes.toHex(' ').constData());
+    QVERIFY(!bytes.contains('?'));
 }
 
 // A damaged month file's dates without a day read as "未設定" in the text, the data viewer, the
