@@ -69,6 +69,12 @@ void DailyPlanState::clearDay()
     dayImage.bars = workingBars;
     dayImage.pads = workingPads;
     dayImage.diary = workingDiary;
+    savedDay = {workingBars, workingPads, workingDiary};
+}
+
+bool DailyPlanState::hasUnsavedEdits() const
+{
+    return workingBars != savedDay.bars || workingPads != savedDay.pads || workingDiary != savedDay.diary;
 }
 
 SafeFile::Result DailyPlanState::readDay(const QString &path, DayFile *day, SafeFile::Snapshot *snapshot)
@@ -101,8 +107,10 @@ void DailyPlanState::takeDay(const DayFile &day, bool withDiary)
     dayImage = day;
     workingBars = day.bars;
     workingPads = day.pads;
-    if (withDiary)
+    if (withDiary) {
         workingDiary = day.diary;
+        savedDay = {workingBars, workingPads, workingDiary};
+    }
 }
 
 SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
@@ -126,6 +134,7 @@ SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
     if (r) {
         dayImage = image;
         daySnapshot = written;
+        savedDay = {workingBars, workingPads, workingDiary};
     }
     if (created)
         *created = r && !exists;

@@ -70,6 +70,15 @@ struct DailyPlanState
     SchedulePads workingPads{};
     DiaryRecord workingDiary;
     DayFile dayImage; // as last loaded, saved or cleared
+    // The working copies as the day file holds them, as last loaded, saved or cleared: what a close
+    // without saving would lose is what differs from them.
+    struct SavedDay
+    {
+        ScheduleBars bars{};
+        SchedulePads pads{};
+        DiaryRecord diary;
+    };
+    SavedDay savedDay;
     // The day file's bytes as read or last written: a save writes over them, and a file another
     // program changed meanwhile is not overwritten. Not existing for a day without its file.
     SafeFile::Snapshot daySnapshot;
@@ -114,6 +123,8 @@ struct DailyPlanState
 
     // Empty working copies and an image without path or date.
     void clearDay();
+    // Kept or dragged pads, a memo or a diary that the day file does not hold yet.
+    bool hasUnsavedEdits() const;
 
     static SafeFile::Result readDay(const QString &path, DayFile *day,
                                     SafeFile::Snapshot *snapshot = nullptr);
@@ -121,7 +132,7 @@ struct DailyPlanState
     // the file, the working copies stay.
     SafeFile::Result rereadDay();
     // Takes a day read from a file as image and working copies. The scratch file of the routine
-    // display leaves the diary alone.
+    // display leaves the diary alone, and what the day file holds too.
     void takeDay(const DayFile &day, bool withDiary);
 
     // Writes the working copies to the current day file. A new file first gets its path and the

@@ -90,6 +90,8 @@ private slots:
     void remove_packsAndRenumbers();
     void remove_cancel_keepsEverything();
     void close_dropsPads();
+    void close_withEditsNotSaved_asksFirst_data();
+    void close_withEditsNotSaved_asksFirst();
     void scratchFile_keepsDiaryAndFileName();
     void hints_goToTheWindowsStatusBar();
     void registerRoutine_fromTheKeptRecord_data();
@@ -664,10 +666,75 @@ void TestDailyPlannerWindow::close_dropsPads()
     p.drag(false, 300, 400);
     QTest::keyClick(p.window.get(), Qt::Key_Escape); // Esc does not throw the day away
     QVERIFY(p.window->isVisible());
+    p.fakes.dialogs.answers = {Dialogs::Answer::No}; // "保存しない"
     p.window->close();
     QVERIFY(!p.window->isVisible());
     QVERIFY(p.window->findChildren<SchedulePad *>().isEmpty());
     QVERIFY(!p.dir.exists(u"AUBREL/Y200512/Y2005125.dtf"_s));
+}
+
+void TestDailyPlannerWindow::close_withEditsNotSaved_asksFirst_data()
+{
+    using A = Dialogs::Answer;
+    QTest::addColumn<QString>("edit"); // after a first save of one kept pad, unless "dragged pad"
+    QTest::addColumn<QList<A>>("answer");
+    QTest::addColumn<bool>("closeBox"); // else "閉じる"
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved"); // the edit reached the day file
+    QTest::newRow("nothing: closes at once") << u"none"_s << QList<A>{} << false << true << false;
+    QTest::newRow("dragged pad, save: kept and saved")
+        << u"drag"_s << QList<A>{A::Yes} << false << true << true;
+    QTest::newRow("dragged pad, close box, don't save")
+        << u"drag"_s << QList<A>{A::No} << true << true << false;
+    QTest::newRow("dragged pad, cancel") << u"drag"_s << QList<A>{A::Cancel} << false << false << false;
+    QTest::newRow("kept pad, save") << u"keep"_s << QList<A>{A::Yes} << true << true << true;
+    QTest::newRow("diary, don't save") << u"diary"_s << QList<A>{A::No} << false << true << false;
+    QTest::newRow("diary, save") << u"diary"_s << QList<A>{A::Yes} << false << true << true;
+    QTest::newRow("memo, cancel") << u"memo"_s << QList<A>{A::Cancel} << true << false << false;
+}
+
+void TestDailyPlannerWindow::close_withEditsNotSaved_asksFirst()
+{
+    QFETCH(QString, edit);
+    QFETCH(QList<Dialogs::Answer>, answer);
+    QFETCH(bool, closeBox);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    Planner p;
+    QVERIFY(p.open());
+    const QString file = p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s);
+    p.drag(false, 300, 400);
+    if (edit != u"drag") {
+        p.pad(1)->keepPad();
+        p.window->saveDay();
+    }
+    if (edit == u"keep") {
+        p.drag(true, 900, 1000);
+        p.pad(2)->keepPad();
+    } else if (edit == u"diary") {
+        p.state().workingDiary.text1 = u"日記"_s;
+    } else if (edit == u"memo") {
+        p.state().workingPads[0].memo = u"覚え書き"_s;
+    }
+    p.fakes.dialogs.clear();
+    p.fakes.dialogs.answers.assign(answer.begin(), answer.end());
+
+    if (closeBox)
+        p.window->close();
+    else
+        child<QPushButton>(p.window.get(), u"btnExit")->click();
+    QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::SaveDiscardCancel), answer.size());
+    if (!answer.isEmpty())
+        QCOMPARE(p.fakes.dialogs.lastText(), u"変更を保存しますか？"_s);
+    QCOMPARE(p.window->isVisible(), !closed);
+    DayFile day;
+    DailyPlanState::readDay(file, &day);
+    const bool inFile = edit == u"diary"  ? day.diary.text1 == u"日記"_s
+                        : edit == u"memo" ? day.pads[0].memo == u"覚え書き"_s
+                        : edit == u"keep" ? lastUsedBar(day.bars) == 2
+                                          : lastUsedBar(day.bars) == 1;
+    QCOMPARE(inFile, saved || edit == u"none");
+    VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
 }
 
 void TestDailyPlannerWindow::scratchFile_keepsDiaryAndFileName()

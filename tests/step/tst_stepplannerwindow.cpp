@@ -148,6 +148,8 @@ private slots:
     void wheel_scrollsTwentyPixelsPerNotch();
     void separator_shownFromStepRowMenu_followsClickedRow();
     void close_leavesFileUntouched();
+    void close_withEditsNotSaved_asksFirst_data();
+    void close_withEditsNotSaved_asksFirst();
     void save_writesTitlesCutToFieldAndKeepsTail();
     void save_missingFile_writesItAnewAndSays();
     void save_overTheBytesRead_andNeverOverAnotherProgramsChange();
@@ -516,9 +518,66 @@ void TestStepPlannerWindow::close_leavesFileUntouched()
     StepPlannerWindow w(folder.path(), m_fakes.services);
     w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
     child<QLineEdit>(w, u"edtStep2"_s)->setText(u"typed"_s);
+    m_fakes.dialogs.answers = {Dialogs::Answer::No}; // "保存しない"
     child<QPushButton>(w, u"btnStepClose"_s)->click();
     QCOMPARE(w.result(), int(QDialog::Rejected));
     QCOMPARE(folder.read(u"a.vxs"_s), before);
+}
+
+void TestStepPlannerWindow::close_withEditsNotSaved_asksFirst_data()
+{
+    using A = Dialogs::Answer;
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QList<A>>("answer");
+    QTest::addColumn<bool>("closeBox"); // else "閉じる"
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("nothing: closes at once") << u"none"_s << QList<A>{} << false << true << false;
+    QTest::newRow("title typed back as it was") << u"same title"_s << QList<A>{} << false << true << false;
+    QTest::newRow("dragged bar, save") << u"bar"_s << QList<A>{A::Yes} << false << true << true;
+    QTest::newRow("dragged bar, close box, don't save")
+        << u"bar"_s << QList<A>{A::No} << true << true << false;
+    QTest::newRow("dragged bar, cancel") << u"bar"_s << QList<A>{A::Cancel} << false << false << false;
+    QTest::newRow("memo in the open notebook, save") << u"memo"_s << QList<A>{A::Yes} << true << true << true;
+}
+
+void TestStepPlannerWindow::close_withEditsNotSaved_asksFirst()
+{
+    QFETCH(QString, edit);
+    QFETCH(QList<Dialogs::Answer>, answer);
+    QFETCH(bool, closeBox);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    TestFolder folder;
+    folder.addShutter();
+    const QByteArray before = sampleFile().toBytes();
+    folder.write(u"a.vxs"_s, before);
+    FakeServices fakes;
+    StepPlannerWindow w(folder.path(), fakes.services);
+    w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
+    w.show();
+    if (edit == u"same title")
+        child<QLineEdit>(w, u"edtStep1"_s)->setText(sampleFile().groups[1].groupTitle);
+    if (edit == u"bar") {
+        clickButton(w, u"rbBtm3"_s);
+        dragOn(child<QWidget>(w, u"PaintBoxBtm3"_s), xOf(2005, 1, 20), xOf(2005, 1, 24));
+    }
+    if (edit == u"memo") {
+        clickButton(w, u"rbMid1"_s);
+        clickButton(w, u"btnMemo1"_s); // the stored revision's page
+        child<QPlainTextEdit>(w, u"memMemo1"_s)->insertPlainText(u"打合せ"_s);
+    }
+    fakes.dialogs.clear();
+    fakes.dialogs.answers.assign(answer.begin(), answer.end());
+
+    if (closeBox)
+        w.close();
+    else
+        clickButton(w, u"btnStepClose"_s);
+    QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::SaveDiscardCancel), answer.size());
+    QCOMPARE(w.isVisible(), !closed);
+    QCOMPARE(folder.read(u"a.vxs"_s) != before, saved);
+    VERIFY_NO_UNEXPECTED_BOXES(fakes.dialogs);
 }
 
 void TestStepPlannerWindow::save_writesTitlesCutToFieldAndKeepsTail()

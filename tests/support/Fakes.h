@@ -28,7 +28,7 @@ public:
 class FakeDialogs final : public Dialogs
 {
 public:
-    enum class Kind { Inform, Captioned, YesNo, OkCancel, Error, OpenFile };
+    enum class Kind { Inform, Captioned, YesNo, OkCancel, SaveDiscardCancel, Error, OpenFile };
     struct Shown
     {
         Kind kind;
@@ -46,6 +46,8 @@ public:
     void informCaptioned(QWidget *, const QString &caption, const QString &text) override;
     Answer askYesNo(QWidget *, const QString &text, std::optional<QPoint> at) override;
     Answer askOkCancel(QWidget *, const QString &text, std::optional<QPoint> at) override;
+    // Unanswered, it cancels: the window stays and nothing is lost.
+    Answer askSaveDiscardCancel(QWidget *, const QString &text) override;
     void error(QWidget *, const QString &text) override;
     QString openFileName(QWidget *, const QString &caption, const QString &folder,
                          const QString &filter) override;
