@@ -313,6 +313,10 @@ StepFile::SaveOutcome StepFile::save(const QString &path, const StepFile &record
 StepNotes StepNotes::of(const StepGroup &loaded, const StepGroup &working, StepKind kind, int revisionCount)
 {
     StepNotes notes;
+    for (int i = 0; i < PageCount; ++i)
+        notes.kept[i] = kind == StepKind::Revised
+                            ? !StepGroup::isUnset(working.revStart[i])
+                            : i == 0 && !StepGroup::isUnset(working.period(kind, revisionCount).start);
     if (kind != StepKind::Revised) {
         const StepPeriod stored = loaded.period(kind, revisionCount);
         if (!StepGroup::isUnset(stored.start)) {

@@ -936,6 +936,10 @@ void TestStepPlannerWindow::notebook_closeStoresPagesOfSetPeriodsOnly()
     clickButton(w, u"btnMemo%1"_s.arg(row));
     child<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(page - 1);
     QCOMPARE(w.findChild<StepNotebookWidget *>()->highlightedPage(), page - 1);
+    // A page whose memo would be dropped says so, and takes no typing.
+    const bool willKeep = dragFirst || (page == 1 && kind == StepKind::Revised);
+    QCOMPARE(child<QLabel>(w, u"lblMemoNotKept"_s)->isVisibleTo(&w), !willKeep);
+    QCOMPARE(child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(page))->isReadOnly(), !willKeep);
     child<QDateEdit>(w, u"dtpMemo%1"_s.arg(page))->setDate(QDate(2005, 1, 25));
     child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(page))->insertPlainText(u"打合せ"_s);
     clickButton(w, u"btnMemo%1"_s.arg(row));
