@@ -51,6 +51,7 @@ private slots:
     void textFile_data();
     void textFile();
     void textFile_failedWrite_keepsTheOldFile();
+    void textFile_monthFileGone_writesWhatMemoryHolds();
     void viewer_showsTheShownMonthNewestFirst();
     void pastData_closing_restoresTheMonthShownBefore_data();
     void pastData_closing_restoresTheMonthShownBefore();
@@ -64,27 +65,19 @@ void TestMainOutput::textFile_data()
     QTest::addColumn<QList<Answer>>("answers");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("written");
-    QTest::addColumn<char>("monthFile"); // k: kept, g: gone after start (memory written), n: none
     QTest::newRow("new file") << QDate(2005, 5, 16) << false << QByteArray() << QList<Answer>{Answer::Yes}
-                              << u"Y2005MAY.txt"_s << true << 'k';
-    QTest::newRow("month file gone: what memory holds")
-        << QDate(2005, 5, 16) << false << QByteArray() << QList<Answer>{Answer::Yes} << u"Y2005MAY.txt"_s
-        << true << 'g';
-    QTest::newRow("no month file, no records: says so")
-        << QDate(2005, 5, 16) << false << QByteArray() << QList<Answer>{} << u"Y2005MAY.txt"_s << false
-        << 'n';
+                              << u"Y2005MAY.txt"_s << true;
     QTest::newRow("no to the first question writes nothing")
         << QDate(2005, 5, 16) << false << QByteArray() << QList<Answer>{Answer::No} << u"Y2005MAY.txt"_s
-        << false << 'k';
+        << false;
     QTest::newRow("no to overwriting keeps the old file")
         << QDate(2005, 5, 16) << false << QByteArray("old\r\n") << QList<Answer>{Answer::Yes, Answer::No}
-        << u"Y2005MAY.txt"_s << false << 'k';
+        << u"Y2005MAY.txt"_s << false;
     QTest::newRow("yes to overwriting replaces a longer file")
         << QDate(2005, 5, 16) << false << QByteArray(40000, 'x') << QList<Answer>{Answer::Yes, Answer::Yes}
-        << u"Y2005MAY.txt"_s << true << 'k';
-    QTest::newRow("previous month in January")
-        << QDate(2024, 1, 20) << true << QByteArray() << QList<Answer>{Answer::Yes} << u"Y2023DEC.txt"_s
-        << true << 'k';
+        << u"Y2005MAY.txt"_s << true;
+    QTest::newRow("previous month in January") << QDate(2024, 1, 20) << true << QByteArray()
+                                               << QList<Answer>{Answer::Yes} << u"Y2023DEC.txt"_s << true;
 }
 
 void TestMainOutput::textFile()
@@ -95,11 +88,8 @@ void TestMainOutput::textFile()
     QFETCH(QList<Answer>, answers);
     QFETCH(QString, name);
     QFETCH(bool, written);
-    QFETCH(char, monthFile);
     MainWindowFixture f(today);
-    const QString month = MonthFile::fileName(today.year(), today.month());
-    if (monthFile != 'n')
-        f.writeMonth(month, jobs(2, today.year(), today.month()));
+    f.writeMonth(MonthFile::fileName(today.year(), today.month()), jobs(2, today.year(), today.month()));
     const QDate before = today.addMonths(-1);
     f.writeMonth(MonthFile::fileName(before.year(), before.month()), jobs(3, before.year(), before.month()));
     if (!existing.isEmpty())
@@ -107,17 +97,12 @@ void TestMainOutput::textFile()
     f.start();
     if (previous)
         f.trigger("DataChange1");
-    if (monthFile == 'g')
-        QFile::remove(f.folder.file(month));
     f.fakes.dialogs.clear();
     f.fakes.dialogs.answers.assign(answers.begin(), answers.end());
 
     f.trigger("FileTextOut1");
 
     QStringList texts{firstQuestion(name)};
-    if (monthFile == 'n')
-        texts = QStringList{u"データファイル: "_s + month +
-                            u" がないため, テキストファイルに出力するデータがありません."_s};
     if (!existing.isEmpty() && answers.value(0) == Answer::Yes)
         texts << overwriteQuestion(name);
     if (written)
@@ -153,6 +138,18 @@ void TestMainOutput::textFile_failedWrite_keepsTheOldFile()
     QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(f.fakes.dialogs.lastText().contains(f.folder.file(u"Y2005MAY.txt"_s)));
     QVERIFY(!f.fakes.dialogs.texts().contains(done(f.folder.file(u"Y2005MAY.txt"_s))));
+}
+
+void TestMainOutput::textFile_monthFileGone_writesWhatMemoryHolds()
+{
+    MainWindowFixture f;
+    f.writeMonth(u"Y2005MAY.vxf"_s, jobs(2, 2005, 5));
+    f.start();
+    QFile::remove(f.folder.file(u"Y2005MAY.vxf"_s));
+    f.fakes.dialogs.answers = {Answer::Yes};
+    f.trigger("FileTextOut1");
+    QCOMPARE(f.folder.read(u"Y2005MAY.txt"_s).count(DataNoLabel), 2);
+    QCOMPARE(f.fakes.dialogs.lastText(), done(f.folder.file(u"Y2005MAY.txt"_s)));
 }
 
 void TestMainOutput::viewer_showsTheShownMonthNewestFirst()

@@ -9,7 +9,6 @@
 
 #include <QFile>
 
-#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -46,8 +45,6 @@ private slots:
     void boxes_refuseWhatTheirFieldsCannotHold();
     void title_showsTheStoredTextAfterASave();
     void fileChangedByAnotherProgram_isNotOverwritten();
-    void unsetDate_showsUnsetAndIsKeptUntilPicked_data();
-    void unsetDate_showsUnsetAndIsKeptUntilPicked();
 };
 
 void TestMainSafety::createWhileLastMonthShown_storesRecordOneOfThisMonth()
@@ -144,6 +141,7 @@ void TestMainSafety::untouchedFieldsAndRecords_keepTheirBytes()
     file.replace(97, comments.size(), comments);
     file.replace(4, 4, "\x01\x02\x03\x04");
     Fields::writeF64(file, 8, Fields::readF64(file, 8) + 0.25);
+    Fields::writeF64(file, 88, std::numeric_limits<double>::quiet_NaN()); // an end without a day
     Fields::writeI32(file, 448, 7);
     // Slot 1 is damaged the same way and never touched.
     file.replace(JobRecord::Size + 4, 4, "\x05\x06\x07\x08");
@@ -151,6 +149,8 @@ void TestMainSafety::untouchedFieldsAndRecords_keepTheirBytes()
     f.start();
 
     f.find<UpDownWidget>("updDataNo")->requestStep(-1); // record 1
+    QCOMPARE(f.find<QDateEdit>("dtpEnd")->text(), u"未設定"_s);
+    QVERIFY(!f.find<RangeCalendarWidget>("MonthCalendar1")->selectionStart().isValid());
     f.find<QLineEdit>("edtJobNo")->setText(u"B-7"_s);
     f.trigger("DataUpdate1");
 
@@ -158,6 +158,10 @@ void TestMainSafety::untouchedFieldsAndRecords_keepTheirBytes()
     QByteArray expected = file;
     Fields::writeString(expected, 384, JobRecord::ShortCapacity, u"B-7"_s);
     QCOMPARE(after, expected);
+    // A day picked in the unset box is stored as that day.
+    QTest::keyClick(f.find<QDateEdit>("dtpEnd"), Qt::Key_Up);
+    f.trigger("DataUpdate1");
+    QVERIFY(DaySerial::toDate(Fields::readF64(f.folder.read(May), 88)) >= QDate(2000, 1, 1));
 }
 
 void TestMainSafety::boxes_refuseWhatTheirFieldsCannotHold()
@@ -225,46 +229,6 @@ void TestMainSafety::fileChangedByAnotherProgram_isNotOverwritten()
     f.trigger("DataUpdate1");
     QCOMPARE(f.readMonth(May)[1].title, u"手元の変更"_s);
     QCOMPARE(f.readMonth(May)[2].title, u"よそ3"_s);
-}
-
-void TestMainSafety::unsetDate_showsUnsetAndIsKeptUntilPicked_data()
-{
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<int>("offset"); // of the date in the record
-    QTest::addColumn<bool>("picked");
-    for (const auto &[box, offset] : {std::pair{"dtpEntry", 8}, {"dtpStart", 80}, {"dtpEnd", 88}}) {
-        QTest::addRow("%s, untouched", box) << QString::fromLatin1(box) << offset << false;
-        QTest::addRow("%s, picked", box) << QString::fromLatin1(box) << offset << true;
-    }
-}
-
-void TestMainSafety::unsetDate_showsUnsetAndIsKeptUntilPicked()
-{
-    QFETCH(QString, box);
-    QFETCH(int, offset);
-    QFETCH(bool, picked);
-    MainWindowFixture f;
-    f.writeMonth(May, jobs(1, u"仕事"_s));
-    QByteArray file = f.folder.read(May);
-    Fields::writeF64(file, offset, std::numeric_limits<double>::quiet_NaN());
-    f.folder.write(May, file);
-    f.start();
-    auto *edit = f.find<QDateEdit>(box.toLatin1().constData());
-    QCOMPARE(edit->text(), u"未設定"_s);
-    if (offset != 8)
-        QVERIFY(!f.find<RangeCalendarWidget>("MonthCalendar1")->selectionStart().isValid());
-
-    if (picked)
-        QTest::keyClick(edit, Qt::Key_Up);
-    f.setTitle(u"仕事1改"_s);
-    f.trigger("DataUpdate1");
-    const double stored = Fields::readF64(f.folder.read(May), offset);
-    QCOMPARE(std::isnan(stored), !picked);
-    if (picked) {
-        QCOMPARE(DaySerial::toDate(stored), edit->date());
-        QVERIFY(edit->date() >= QDate(2000, 1, 1));
-        QVERIFY(edit->text() != u"未設定"_s);
-    }
 }
 
 QTEST_MAIN(TestMainSafety)

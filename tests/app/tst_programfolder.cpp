@@ -1,10 +1,8 @@
 #include "app/ProgramFolder.h"
-#include "platform/Autostart.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,8 +20,6 @@ private slots:
     void prepareKeepsFilesTheUserHas();
     void prepareNamesAFolderItCannotMake();
     void runtimeFolderInBuildTreeAndInstallation();
-    void removeLeftovers_whereverWrenlySaves_data();
-    void removeLeftovers_whereverWrenlySaves();
 };
 
 void ProgramFolderTest::choosesByRule_data()
@@ -121,33 +117,6 @@ void ProgramFolderTest::runtimeFolderInBuildTreeAndInstallation()
     QCOMPARE(ProgramFolder::runtimeFolder(bin), prefix.file(u"share/wrenly"_s));
     prefix.write(u"bin/Shutter.wav"_s, "RIFF");
     QCOMPARE(ProgramFolder::runtimeFolder(bin), bin);
-}
-
-void ProgramFolderTest::removeLeftovers_whereverWrenlySaves_data()
-{
-    QTest::addColumn<QString>("folder"); // in the program folder; "@" is the autostart folder
-    QTest::addColumn<bool>("removed");
-    QTest::newRow("program folder") << QString() << true;
-    QTest::newRow("STEP") << u"STEP"_s << true;
-    QTest::newRow("AUBREL month") << u"AUBREL/Y200505"_s << true;
-    QTest::newRow("autostart") << u"@"_s << true;
-    QTest::newRow("not ours: AUBREL/other") << u"AUBREL/other"_s << false;
-}
-
-void ProgramFolderTest::removeLeftovers_whereverWrenlySaves()
-{
-    QFETCH(QString, folder);
-    QFETCH(bool, removed);
-    TestFolder home;
-    const QString at = folder == u"@" ? Autostart::userFolder() : home.file(folder);
-    QVERIFY(QDir().mkpath(at));
-    const QString leftover = at + u"/.Wrenly.desktop.wrenly-Ab3dE9"_s;
-    QFile file(leftover);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    ProgramFolder::removeLeftovers(home.path());
-    QCOMPARE(QFileInfo::exists(leftover), !removed);
-    QFile::remove(leftover);
 }
 
 QTEST_GUILESS_MAIN(ProgramFolderTest)
