@@ -12,6 +12,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TrayIcon.h"
+#include "platform/WakeWatcher.h"
 #include "reminders/ReminderController.h"
 
 #include <QApplication>
@@ -93,6 +94,8 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     ReminderController reminders(window.session(), services);
     ReminderActions::connect(reminders, window);
+    WakeWatcher wake;
+    QObject::connect(&wake, &WakeWatcher::woke, &reminders, &ReminderController::check);
     if (commandLine.minimized)
         window.moveToTray();
     else

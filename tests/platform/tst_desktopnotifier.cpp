@@ -1,4 +1,5 @@
 #include "platform/DesktopNotifier.h"
+#include "platform/WakeWatcher.h"
 
 #include "support/Fakes.h"
 
@@ -19,27 +20,19 @@ const QString objectPath = u"/org/freedesktop/Notifications"_s;
 
 } // namespace
 
-// A notification service of our own: records each call and answers with its number.
+// A notification service of our own: records each call and answers with its number, 101 on.
 class RecordingServer : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    struct Call
-    {
-        QString app;
-        QString summary;
-        QString body;
-        QStringList actions;
-        QVariantMap hints;
-    };
-    QList<Call> calls;
+    QList<QDBusMessage> calls;
 
 public slots:
-    uint Notify(const QString &app, uint, const QString &, const QString &summary, const QString &body,
-                const QStringList &actions, const QVariantMap &hints, int)
+    uint Notify(const QString &, uint, const QString &, const QString &, const QString &, const QStringList &,
+                const QVariantMap &, int, const QDBusMessage &call)
     {
-        calls.append({app, summary, body, actions, hints});
+        calls.append(call);
         return 100 + uint(calls.size());
     }
 };
@@ -51,8 +44,8 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void notify_reachesServiceAndActionsComeBack();
-    void noService_trayMessageStandsIn();
-    void noBusNoTray_nothing();
+    void noService_trayMessageStandsIn_noTrayNothing();
+    void wakeWatcher_tellsOnlyTheWaking();
 
 private:
     QProcess m_bus;
@@ -64,9 +57,10 @@ private:
 void TestDesktopNotifier::initTestCase()
 {
     QVERIFY(m_config.open());
-    m_config.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>"
-                   "<policy context=\"default\"><allow send_destination=\"*\"/><allow own=\"*\"/></policy>"
-                   "</busconfig>");
+    m_config.write(
+        "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><policy context=\"default\">"
+        "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/><allow own=\"*\"/>"
+        "</policy></busconfig>");
     m_config.close();
     m_bus.start(u"dbus-daemon"_s,
                 {u"--config-file="_s + m_config.fileName(), u"--print-address"_s, u"--nofork"_s});
@@ -99,15 +93,15 @@ void TestDesktopNotifier::notify_reachesServiceAndActionsComeBack()
                                             Notifier::Urgency::Critical});
     QTRY_COMPARE(server.calls.size(), 2);
     QVERIFY(first != second);
-    const RecordingServer::Call &call = server.calls[1];
-    QCOMPARE(call.app, u"Wrenly"_s);
-    QCOMPARE(call.actions, (QStringList{u"default"_s, u"開く"_s, u"snooze"_s, u"後で"_s}));
-    QCOMPARE(call.hints.value(u"urgency"_s).value<uchar>(), uchar(2));
+    const QVariantList call = server.calls[1].arguments();
+    QCOMPARE(call[0], u"Wrenly"_s);
+    QCOMPARE(call[5], (QStringList{u"default"_s, u"開く"_s, u"snooze"_s, u"後で"_s}));
+    const QVariantMap hints = qdbus_cast<QVariantMap>(call[6]);
+    QCOMPARE(hints.value(u"urgency"_s).value<uchar>(), uchar(2));
     // The body is markup to the service.
-    QCOMPARE(server.calls[0].body, u"a &lt; b &amp; c"_s);
+    QCOMPARE(server.calls[0].arguments()[4], u"a &lt; b &amp; c"_s);
     // The icon travels as pixels: a program in its build folder is in no icon theme.
-    const QVariant image = call.hints.value(u"image-data"_s);
-    QCOMPARE(image.value<QDBusArgument>().currentSignature(), u"(iiibiiay)"_s);
+    QCOMPARE(hints.value(u"image-data"_s).value<QDBusArgument>().currentSignature(), u"(iiibiiay)"_s);
 
     QDBusMessage action = QDBusMessage::createSignal(objectPath, serviceName, u"ActionInvoked"_s);
     action << uint(102) << u"snooze"_s;
@@ -125,7 +119,7 @@ void TestDesktopNotifier::notify_reachesServiceAndActionsComeBack()
     QDBusConnection::disconnectFromBus(u"client"_s);
 }
 
-void TestDesktopNotifier::noService_trayMessageStandsIn()
+void TestDesktopNotifier::noService_trayMessageStandsIn_noTrayNothing()
 {
     FakeTray tray;
     tray.visible = true;
@@ -137,15 +131,27 @@ void TestDesktopNotifier::noService_trayMessageStandsIn()
     QCOMPARE(actions.size(), 1);
     QCOMPARE(actions[0], (QVariantList{id, Notifier::defaultAction()}));
     QDBusConnection::disconnectFromBus(u"lonely"_s);
+
+    tray.visible = false;
+    DesktopNotifier unconnected(tray, QDBusConnection(u"never connected"_s));
+    QCOMPARE(unconnected.notify({u"t"_s, u"b"_s, {}, Notifier::Urgency::Low}), 0u);
 }
 
-void TestDesktopNotifier::noBusNoTray_nothing()
+// The other listener on a bus: logind's signal around a suspend, here from a bus of our own.
+void TestDesktopNotifier::wakeWatcher_tellsOnlyTheWaking()
 {
-    FakeTray tray;
-    tray.available = false;
-    DesktopNotifier notifier(tray, QDBusConnection(u"never connected"_s));
-    QCOMPARE(notifier.notify({u"t"_s, u"b"_s, {}, Notifier::Urgency::Low}), 0u);
-    QVERIFY(tray.messages.isEmpty());
+    QDBusConnection logind = QDBusConnection::connectToBus(m_address, u"logind"_s);
+    QVERIFY(logind.registerService(u"org.freedesktop.login1"_s));
+    WakeWatcher watcher(QDBusConnection::connectToBus(m_address, u"watcher"_s));
+    QSignalSpy woke(&watcher, &WakeWatcher::woke);
+    for (bool sleeping : {true, false}) {
+        QDBusMessage signal = QDBusMessage::createSignal(
+            u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s, u"PrepareForSleep"_s);
+        logind.send(signal << sleeping);
+    }
+    QVERIFY(woke.wait(5000));
+    QTest::qWait(50);
+    QCOMPARE(woke.size(), 1);
 }
 
 QTEST_MAIN(TestDesktopNotifier)
