@@ -31,6 +31,7 @@ QString helpText()
            u"  -h, --help          この説明を表示して終了します。\n"
            u"  -v, --version       バージョンを表示して終了します。\n"
            u"  --home <フォルダー>  データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
+           u"  --minimized         ウィンドウを開かずタスクトレイで起動します。\n"
            u"\n"
            u"データは --home, WRENLY_HOME, 実行ファイルのフォルダー (Config.vxc か portable が\n"
            u"あるとき), ~/.local/share/Wrenly の順に探したフォルダーに置かれます。\n"
@@ -55,7 +56,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
     const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
-    parser.addOptions({help, version, home});
+    const QCommandLineOption minimized(u"minimized"_s);
+    parser.addOptions({help, version, home, minimized});
     for (const char16_t *name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
     for (const char16_t *name : qtFlags)
@@ -72,6 +74,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return fail(u"余分な引数です: "_s + parser.positionalArguments().join(u' '));
 
     CommandLine line;
+    line.minimized = parser.isSet(minimized);
     if (parser.isSet(help)) {
         line.action = Action::ShowHelp;
         line.message = helpText();

@@ -3,16 +3,17 @@
 #include <QString>
 #include <QStringList>
 
-// Wrenly's command line: --help, --version, --home DIR, and Qt's own options (-platform, -style…),
-// which pass through to QApplication. Read before any window exists, so that --help and --version
-// work without a display and without asking a running Wrenly to come forward.
+// Wrenly's command line: --help, --version, --home DIR, --minimized, and Qt's own options
+// (-platform, -style…), which pass through to QApplication. Read before any window exists, so that
+// --help and --version work without a display and without asking a running Wrenly to come forward.
 struct CommandLine
 {
     enum class Action { Run, ShowHelp, ShowVersion, Fail };
 
     Action action = Action::Run;
-    QString home;    // --home, empty when not given
-    QString message; // the text to print for ShowHelp, ShowVersion and Fail
+    QString home;           // --home, empty when not given
+    bool minimized = false; // --minimized: start in the tray
+    QString message;        // the text to print for ShowHelp, ShowVersion and Fail
 
     static CommandLine parse(const QStringList &arguments);
 

@@ -10,6 +10,7 @@
 #include "data/EntryRules.h"
 #include "data/PartnerPrograms.h"
 #include "data/Pending.h"
+#include "data/ReminderSettings.h"
 #include "data/SjisCodec.h"
 #include "platform/Autostart.h"
 #include "platform/Clock.h"
@@ -120,6 +121,7 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     m_dailyPlanLauncher = std::make_unique<DailyPlanLauncher>(m_session, m_services, *this);
     m_autostart = std::make_unique<Autostart>(Autostart::userFolder(), autostartCommand(m_session.exeDir()),
                                               QCoreApplication::applicationDirPath());
+    m_autostart->setStartsInTray(ReminderSettings::read(m_session.settingsPath()).startInTray);
     m_helpFolder = ProgramFolder::runtimeFolder(QCoreApplication::applicationDirPath()) + u"/help"_s;
     showSetupModal = [](SetupDialog &dialog) { dialog.exec(); };
     showAboutModal = [](AboutDialog &dialog) { dialog.exec(); };
@@ -1311,6 +1313,13 @@ void MainWindow::openSetup()
 {
     SetupDialog dialog(m_session, m_services, *this, *m_autostart, this);
     showSetupModal(dialog);
+    if (dialog.result() == QDialog::Accepted)
+        emit setupSaved();
+}
+
+void MainWindow::openDailyPlan()
+{
+    m_dailyPlanLauncher->open();
 }
 
 void MainWindow::showAbout()
