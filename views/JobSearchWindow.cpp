@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -85,6 +86,7 @@ JobSearchWindow::JobSearchWindow(Session &session, QWidget *parent)
     for (PopupDateEdit *edit : {m_ui->fromDateEdit, m_ui->toDateEdit})
         connect(edit, &QDateEdit::dateChanged, this, &JobSearchWindow::search);
     connect(view, &QAbstractItemView::activated, this, &JobSearchWindow::openHit);
+    m_ui->searchEdit->installEventFilter(this);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     connect(&m_loadTimer, &QTimer::timeout, this, &JobSearchWindow::loadStep);
@@ -133,6 +135,12 @@ void JobSearchWindow::sizeColumns()
                                    header->fontMetrics().horizontalAdvance(caption) + 16);
         header->resizeSection(column, width + 16);
     }
+    // Wide enough to show every column without scrolling sideways.
+    const QTableView *view = m_ui->resultView;
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = header->length() + 2 * view->frameWidth() + margins.left() + margins.right() +
+                       view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    resize(std::max(width(), wanted), height());
 }
 
 void JobSearchWindow::loadStep()
@@ -190,6 +198,18 @@ void JobSearchWindow::focusSearch()
     activateWindow();
     m_ui->searchEdit->setFocus();
     m_ui->searchEdit->selectAll();
+}
+
+bool JobSearchWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Down from the search words goes to the hits, so that the keyboard alone opens one.
+    if (watched == m_ui->searchEdit && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && m_model->rowCount() > 0) {
+        m_ui->resultView->setFocus();
+        m_ui->resultView->selectRow(0);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void JobSearchWindow::changeEvent(QEvent *event)

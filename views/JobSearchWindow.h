@@ -31,7 +31,6 @@ public:
     explicit JobSearchWindow(Session &session, QWidget *parent = nullptr);
     ~JobSearchWindow() override;
 
-    Ui::JobSearchWindow &ui() const { return *m_ui; }
     JobSearchModel &model() const { return *m_model; }
     bool isLoading() const { return m_loadTimer.isActive(); }
     // Brings the window forward with the search words selected, ready for new ones.
@@ -42,6 +41,7 @@ signals:
     void recordChosen(const QString &fileName, int dataNo);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -24,6 +24,7 @@ ViewManager::ViewManager(Session &session, Services &services, ViewHost &host, Q
 ViewManager::~ViewManager()
 {
     closeAll();
+    delete m_search;
 }
 
 void ViewManager::openToDoList(bool fromButton)
@@ -254,7 +255,8 @@ void ViewManager::openJobSearch()
 {
     // A closed window is deleted later: a new one is made rather than showing that one again.
     if (!m_search || !m_search->isVisible()) {
-        auto *window = new JobSearchWindow(m_session, m_host.mainWindow());
+        // Not a child of the main window, which would keep it above the record it shows there.
+        auto *window = new JobSearchWindow(m_session);
         connect(window, &JobSearchWindow::recordChosen, this, &ViewManager::showFoundRecord);
         m_search = window;
     }
