@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSet>
+#include <QShortcut>
 
 using namespace Qt::StringLiterals;
 
@@ -88,6 +89,7 @@ JobSearchWindow::JobSearchWindow(Session &session, QWidget *parent)
     connect(view, &QAbstractItemView::activated, this, &JobSearchWindow::openHit);
     m_ui->searchEdit->installEventFilter(this);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 
     connect(&m_loadTimer, &QTimer::timeout, this, &JobSearchWindow::loadStep);
     m_loadTimer.start(0);
