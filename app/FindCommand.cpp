@@ -7,6 +7,7 @@
 #include "data/MonthFileCache.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -36,6 +37,12 @@ namespace FindCommand {
 
 int run(const QString &folder, const QString &words, QTextStream &out, QTextStream &errors)
 {
+    // A script told "no match" for a folder that is not there would trust a wrong answer.
+    if (!QFileInfo(folder).isDir()) {
+        errors << u"wrenly: データのフォルダーがありません: "_s << folder << u'\n';
+        errors.flush();
+        return 2;
+    }
     MonthFileCache cache(folder);
     const MonthFileCache::Scan scan = cache.refresh();
     for (const QString &name : scan.unreadable)

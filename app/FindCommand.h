@@ -10,7 +10,8 @@ struct CommandLine;
 // fields (month, data number, title, customer, start, end, state), newest first.
 namespace FindCommand {
 
-// Returns 0 when a job matched, 1 when none did. Files that cannot be read are named on `errors`.
+// Returns 0 when a job matched, 1 when none did, 2 when the folder is missing. Files that cannot
+// be read are named on `errors`.
 int run(const QString &folder, const QString &words, QTextStream &out, QTextStream &errors);
 
 // From main(), before any window exists: chooses the program folder as the program does (without

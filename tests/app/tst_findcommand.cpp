@@ -17,6 +17,7 @@ private slots:
     void parse();
     void run_printsTheHitsNewestFirst_data();
     void run_printsTheHitsNewestFirst();
+    void run_missingFolder_isNoAnswer();
 };
 
 void FindCommandTest::parse_data()
@@ -89,6 +90,14 @@ void FindCommandTest::run_printsTheHitsNewestFirst()
     QCOMPARE(FindCommand::run(dir.path(), words, outStream, errorStream), status);
     QCOMPARE(out.split(u'\n', Qt::SkipEmptyParts), lines);
     QCOMPARE(errors, QString());
+}
+
+void FindCommandTest::run_missingFolder_isNoAnswer()
+{
+    QString out;
+    QTextStream stream(&out);
+    QCOMPARE(FindCommand::run(TestFolder().file(u"gone"_s), u"見積"_s, stream, stream), 2);
+    QVERIFY(out.contains(u"gone"_s));
 }
 
 QTEST_GUILESS_MAIN(FindCommandTest)
