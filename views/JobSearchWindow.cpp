@@ -112,9 +112,13 @@ void JobSearchWindow::fillStates()
 
 void JobSearchWindow::fillChoices()
 {
+    const JobSearch::Query before = query();
     const Config &config = m_session.config();
     refill(m_ui->customerComboBox, choices(config.customerList, m_model->customers()));
     refill(m_ui->jobTypeComboBox, choices(config.jobTypeList, m_model->jobTypes()));
+    // A chosen value no longer in the files falls back to "すべて", silently for the box.
+    if (!isLoading() && !(query() == before))
+        search();
 }
 
 void JobSearchWindow::sizeColumns()
@@ -195,7 +199,10 @@ void JobSearchWindow::openHit(const QModelIndex &index)
 
 void JobSearchWindow::focusSearch()
 {
-    show();
+    if (isMinimized())
+        showNormal();
+    else
+        show();
     raise();
     activateWindow();
     m_ui->searchEdit->setFocus();
