@@ -2,7 +2,6 @@
 
 #include "data/JobSearch.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -11,7 +10,7 @@
 #include <optional>
 
 // Every month file of the program folder (Y????MMM.vxf, in any case), decoded for the search. A
-// file is read again only when its size or time of change differs from the last read, so that a
+// file is read again only when its size or times of change differ from the last read, so that a
 // search over years of months reads at most what another program (or a save) changed since.
 class MonthFileCache final
 {
@@ -36,9 +35,12 @@ private:
     struct Stamp
     {
         qint64 size = -1;
-        QDateTime modified;
+        qint64 modified = 0; // nanoseconds
+        qint64 changed = 0;  // of the inode, nanoseconds
+        quint64 inode = 0;
         bool operator==(const Stamp &) const = default;
     };
+    static Stamp stampOf(const QString &path);
     struct Cached
     {
         Stamp stamp;

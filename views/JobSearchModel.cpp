@@ -195,14 +195,14 @@ void JobSearchModel::sort(int column, Qt::SortOrder order)
     beginResetModel();
     m_sortColumn = column;
     m_sortOrder = order;
+    std::sort(m_hits.begin(), m_hits.end(), JobSearch::isNewer);
     sortHits();
     endResetModel();
 }
 
 void JobSearchModel::sortHits()
 {
-    // Newest first is the order of ties in any other column.
-    std::sort(m_hits.begin(), m_hits.end(), JobSearch::isNewer);
+    // Newest first (as find() gives them) is the order of ties in any other column.
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
     if (m_sortColumn == MonthColumn) {
         if (ascending)
