@@ -193,7 +193,8 @@ void JobSearchWindow::openHit(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const JobSearch::Hit &hit = m_model->hit(index.row());
+    // Copied: showing a past month runs a modal dialog, after which the rows may be new ones.
+    const JobSearch::Hit hit = m_model->hit(index.row());
     emit recordChosen(hit.month->fileName, hit.record().dataNo);
 }
 
