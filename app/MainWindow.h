@@ -230,6 +230,7 @@ private:
     QAction *m_exitAction = nullptr;
     QAction *m_toDoListAction = nullptr;
     QAction *m_graphAction = nullptr;
+    QAction *m_findJobAction = nullptr;
     QAction *m_jobPanelAction = nullptr;
     QAction *m_trayAction = nullptr;
     QAction *m_showWindowAction = nullptr;

@@ -1,5 +1,6 @@
 #include "app/Artwork.h"
 #include "app/CommandLine.h"
+#include "app/FindCommand.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
 #include "app/ReminderActions.h"
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine commandLine = CommandLine::parse(arguments);
+    if (commandLine.action == CommandLine::Action::Find)
+        return FindCommand::runFromMain(commandLine, argc, argv);
     if (commandLine.action != CommandLine::Action::Run) {
         std::fputs(commandLine.message.toLocal8Bit().constData(),
                    commandLine.action == CommandLine::Action::Fail ? stderr : stdout);

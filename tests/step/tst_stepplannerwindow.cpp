@@ -694,7 +694,8 @@ void TestStepPlannerWindow::drag_nearEdge_scrollsThenPausesOnTimer()
     send(QEvent::MouseMove, viewEnd - 10); // within the pause: ignored
     QCOMPARE(bar->value(), 105);
     QCOMPARE(w.barPixels(1, StepKind::Actual), (StepChart::BarPixels{400, viewEnd - 20}));
-    // qWait may end on a sleep that overran its deadline, before the expired pause was handled.
+    // qWait may oversleep its end on a busy machine without handling the events due by then:
+    // the pause's timer runs out in the processEvents() after it.
     QTest::qWait(20);
     QCoreApplication::processEvents();
     send(QEvent::MouseMove, viewEnd - 10);
