@@ -137,8 +137,7 @@ qint64 modifiedNs(const struct stat &st)
     return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
-// A tail longer than the record written after it belongs to no format of ours: copying it could
-// take any time and any amount of disk, and dropping it would lose what it holds.
+// Copying such a tail could take any time and any amount of disk; dropping it would lose it.
 QString tooLargeReason(qint64 fileSize, qint64 recordSize)
 {
     return u"ファイルの大きさ(%1 バイト)が, 形式の大きさ(%2 バイト)の2倍を超えています. "
@@ -216,6 +215,22 @@ Result checkUnchanged(const QString &target, const Snapshot &expected)
     if (!ok)
         return failureFor(err);
     return now == before ? Result() : changedOnDisk();
+}
+
+// What a file holds after its first `recordSize` bytes. A tail longer than the record belongs to
+// no format of ours and is refused, so that no save copies an unbounded amount.
+Result readTail(const QString &target, qint64 recordSize, struct stat *st, QByteArray *tail)
+{
+    if (st->st_size - recordSize > recordSize)
+        return Result::failure(tooLargeReason(st->st_size, recordSize));
+    int fd = -1;
+    const Result opened = openRegular(target, &fd, st);
+    if (!opened)
+        return opened;
+    int err = 0;
+    const bool ok = readUpTo(fd, recordSize, recordSize, tail, &err);
+    ::close(fd);
+    return ok ? Result() : failureFor(err);
 }
 
 // A temporary file of our own, locked for as long as the save needs it, so that removeLeftovers()
@@ -318,16 +333,9 @@ Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snap
     // The old file is read only when its tail is wanted: replacing needs no right to read it.
     QByteArray kept;
     if (existed && tail == Tail::Keep && oldStat.st_size > bytes.size()) {
-        if (oldStat.st_size - bytes.size() > bytes.size())
-            return Result::failure(tooLargeReason(oldStat.st_size, bytes.size()));
-        int oldFd = -1;
-        const Result opened = openRegular(target, &oldFd, &oldStat);
-        if (!opened)
-            return opened;
-        const bool ok = readUpTo(oldFd, bytes.size(), bytes.size(), &kept, &err);
-        ::close(oldFd);
-        if (!ok)
-            return failureFor(err);
+        const Result read = readTail(target, bytes.size(), &oldStat, &kept);
+        if (!read)
+            return read;
     }
 
     // Our own temporary file instead of QSaveFile: Qt 6.4's commit() misses a failed final flush.
