@@ -371,7 +371,8 @@ void TestConfig::picturePath_namesThePictureAgainAfterARestart()
     QVERIFY(QDir().mkpath(dir) && session.loadConfig());
     session.config().picturePath = dir + u'/' + picture;
     QVERIFY(session.saveConfig());
-    QCOMPARE(Sjis::decode(base.read(folder + u"/Config.vxc"_s).split('\n').value(20)), line21.replace(u'@', dir) + u'\r');
+    QCOMPARE(Sjis::decode(base.read(folder + u"/Config.vxc"_s).split('\n').value(20)),
+             line21.replace(u'@', dir) + u'\r');
     Session restarted(dir);
     QVERIFY(restarted.loadConfig());
     QCOMPARE(restarted.config().picturePath, dir + u'/' + picture);

@@ -561,11 +561,19 @@ void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone()
     // The other save changes the second customer line, or a byte near the end.
     QByteArray theirs = dir.read(name);
     const bool config = name == u"Config.vxc";
-    config ? void(theirs.replace(theirs.indexOf("\r\n") + 2, 6, sj(u"他社\r\n"_s))) : void(theirs[theirs.size() - 2] = 'x');
-    meanwhile == 'c' ? dir.write(name, theirs) : void(meanwhile == 'r' && QFile::remove(path));
+    if (config)
+        theirs.replace(theirs.indexOf("\r\n") + 2, 6, sj(u"他社\r\n"_s));
+    else
+        theirs[theirs.size() - 2] = 'x';
+    if (meanwhile == 'c')
+        dir.write(name, theirs);
+    else if (meanwhile == 'r')
+        QFile::remove(path);
 
     session.config().customerList[0] = u"mine"_s;
-    const SafeFile::Result r = config ? session.saveConfig() : name == u"Routines.rdf" ? s.saveRoutines(path) : s.saveLists(path);
+    const SafeFile::Result r = config                    ? session.saveConfig()
+                               : name == u"Routines.rdf" ? s.saveRoutines(path)
+                                                         : s.saveLists(path);
     QCOMPARE(r.changedOnDisk, meanwhile == 'c');
     QCOMPARE(dir.read(name) == theirs, meanwhile == 'c');
     // The configuration takes their line and keeps the user's.

@@ -110,8 +110,9 @@ void TestMonthOutput::recordText_data()
     JobRecord damaged = filled; // dates without a day read as unset, not as days of 1899
     damaged.startDate = std::numeric_limits<double>::quiet_NaN();
     damaged.endDate = std::numeric_limits<double>::infinity();
-    QTest::newRow("dates without a day") << damaged << Form::Viewer
-                                         << head(3, u"設計"_s).mid(0, 3) + QStringList{u"開始日: 未設定"_s, u"終了日: 未設定"_s};
+    QTest::newRow("dates without a day")
+        << damaged << Form::Viewer
+        << head(3, u"設計"_s).mid(0, 3) + QStringList{u"開始日: 未設定"_s, u"終了日: 未設定"_s};
 }
 
 void TestMonthOutput::recordText()

@@ -138,7 +138,8 @@ void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk_data()
     QTest::newRow("vanished") << QByteArray("version 1") << QByteArray() << -1 << true;
     QTest::newRow("appeared") << QByteArray() << QByteArray("theirs") << -1 << true;
     QTest::newRow("still missing") << QByteArray() << QByteArray() << -1 << false;
-    QTest::newRow("changed only after the head") << QByteArray("head+old") << QByteArray("head+new") << 5 << true;
+    QTest::newRow("changed only after the head")
+        << QByteArray("head+old") << QByteArray("head+new") << 5 << true;
     QTest::newRow("short file, record added") << QByteArray("rec1") << QByteArray("rec1rec2") << 8 << true;
     QTest::newRow("same bytes, other time") << QByteArray("version 1") << QByteArray("touched") << -1 << true;
 }
@@ -158,8 +159,10 @@ void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk()
     const timespec older[2] = {{1, 0}, {1, 0}};
     if (onDisk == "touched")
         QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), older, 0) == 0);
-    else if (onDisk != before || onDisk.isEmpty())
-        onDisk.isEmpty() ? void(QFile::remove(path)) : writeRaw(path, onDisk);
+    else if (onDisk.isEmpty())
+        QFile::remove(path);
+    else if (onDisk != before)
+        writeRaw(path, onDisk);
     onDisk.replace("touched", before);
 
     const SafeFile::Result r = SafeFile::write(path, "mine", SafeFile::Tail::Drop, &snapshot, &snapshot);
@@ -169,7 +172,8 @@ void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk()
     QCOMPARE(QFileInfo::exists(path), !refused || !onDisk.isEmpty());
     QCOMPARE(readAll(path), refused ? onDisk : QByteArray("mine"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), QFileInfo::exists(path) ? 1 : 0);
-    QVERIFY(refused || SafeFile::write(path, "again", SafeFile::Tail::Drop, &snapshot)); // the next save's view
+    // What was written is what the next save expects.
+    QVERIFY(refused || SafeFile::write(path, "again", SafeFile::Tail::Drop, &snapshot));
 }
 
 // A tail longer than the record is refused, never copied: a sparse 1 GiB file costs nothing.
