@@ -39,9 +39,10 @@ void FakeDialogs::error(QWidget *, const QString &text)
     shown.append({Kind::Error, {}, text, std::nullopt});
 }
 
-QString FakeDialogs::openFileName(QWidget *, const QString &caption, const QString &, const QString &)
+namespace {
+
+QString takeFileName(std::deque<QString> &fileNames, QStringList &unexpected, const QString &caption)
 {
-    shown.append({Kind::OpenFile, caption, {}, std::nullopt});
     if (fileNames.empty()) {
         unexpected << caption;
         return {};
@@ -49,6 +50,26 @@ QString FakeDialogs::openFileName(QWidget *, const QString &caption, const QStri
     const QString name = fileNames.front();
     fileNames.pop_front();
     return name;
+}
+
+} // namespace
+
+QString FakeDialogs::openFileName(QWidget *, const QString &caption, const QString &, const QString &)
+{
+    shown.append({Kind::OpenFile, caption, {}, std::nullopt});
+    return takeFileName(fileNames, unexpected, caption);
+}
+
+QString FakeDialogs::saveFileName(QWidget *, const QString &caption, const QString &path, const QString &)
+{
+    shown.append({Kind::SaveFile, caption, path, std::nullopt});
+    return takeFileName(fileNames, unexpected, caption);
+}
+
+void FakeDialogs::previewPrint(QWidget *, const PrintDocument &document)
+{
+    shown.append({Kind::PrintPreview, document.title, {}, std::nullopt});
+    previews.append(document);
 }
 
 QStringList FakeDialogs::texts() const
