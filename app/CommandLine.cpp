@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 #ifndef WRENLY_VERSION
@@ -31,6 +33,10 @@ QString helpText()
            u"  -h, --help          この説明を表示して終了します。\n"
            u"  -v, --version       バージョンを表示して終了します。\n"
            u"  --home <フォルダー>  データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
+           u"  --export csv|ics    画面を開かずに仕事の記録を書き出して終了します:\n"
+           u"      [--from 2023-01] [--to 2024-05]  月の範囲 (省略時は今月)\n"
+           u"      [--days 2024-05-01..2024-05-31]  デイリープランの日の範囲 (ics のみ)\n"
+           u"      [-o <ファイル>|-]                 出力先 (- または省略で標準出力)\n"
            u"\n"
            u"データは --home, WRENLY_HOME, 実行ファイルのフォルダー (Config.vxc か portable が\n"
            u"あるとき), ~/.local/share/Wrenly の順に探したフォルダーに置かれます。\n"
@@ -55,7 +61,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
     const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
-    parser.addOptions({help, version, home});
+    const QCommandLineOption exportFormat(u"export"_s, QString(), u"FORMAT"_s);
+    const QList<QCommandLineOption> exportOptions{{u"from"_s, QString(), u"MONTH"_s},
+                                                  {u"to"_s, QString(), u"MONTH"_s},
+                                                  {u"days"_s, QString(), u"DAYS"_s},
+                                                  {{u"o"_s, u"output"_s}, QString(), u"FILE"_s}};
+    parser.addOptions({help, version, home, exportFormat});
+    parser.addOptions(exportOptions);
     for (const char16_t *name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
     for (const char16_t *name : qtFlags)
@@ -82,6 +94,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         line.home = parser.value(home);
         if (line.home.isEmpty())
             return fail(u"--home の後にフォルダーを指定してください。"_s);
+    }
+    const bool exportOptionSet = std::any_of(exportOptions.begin(), exportOptions.end(),
+                                             [&](const auto &o) { return parser.isSet(o); });
+    if (line.action == Action::Run && parser.isSet(exportFormat)) {
+        line.action = Action::Export;
+        line.exporting = {parser.value(exportFormat), parser.value(exportOptions[0]),
+                          parser.value(exportOptions[1]), parser.value(exportOptions[2]),
+                          parser.value(exportOptions[3])};
+    } else if (line.action == Action::Run && exportOptionSet) {
+        return fail(u"--from, --to, --days, -o は --export と一緒に指定してください。"_s);
     }
     return line;
 }

@@ -3,16 +3,21 @@
 #include <QString>
 #include <QStringList>
 
-// Wrenly's command line: --help, --version, --home DIR, and Qt's own options (-platform, -style…),
-// which pass through to QApplication. Read before any window exists, so that --help and --version
-// work without a display and without asking a running Wrenly to come forward.
+// Wrenly's command line: --help, --version, --home DIR, --export with its options, and Qt's own options
+// (-platform, -style…), which pass through to QApplication. Read before any window exists, so that --help and
+// --version work without a display and without asking a running Wrenly to come forward.
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    enum class Action { Run, ShowHelp, ShowVersion, Export, Fail };
 
     Action action = Action::Run;
     QString home;    // --home, empty when not given
     QString message; // the text to print for ShowHelp, ShowVersion and Fail
+    // --export FORMAT, --from, --to, --days, -o as given (empty when not), checked by ExportCommand.
+    struct ExportOptions
+    {
+        QString format, from, to, days, output;
+    } exporting;
 
     static CommandLine parse(const QStringList &arguments);
 
