@@ -62,9 +62,10 @@ std::unique_ptr<QTextDocument> table(const Month &m, QPaintDevice *device)
     const int widths[] = {6, 8, 16, 8, 8, 5, 10, 8, 9, 22}; // percent of the page
     QTextTableFormat format;
     format.setHeaderRowCount(1);
+    // Lengths of screen pixels: the layout scales them to the printer.
     format.setCellPadding(2);
     format.setCellSpacing(0);
-    format.setBorder(0.5);
+    format.setBorder(1);
     format.setBorderBrush(Qt::gray);
     format.setBorderCollapse(true);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));

@@ -130,6 +130,7 @@ void TestMainExport::print()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
     f.fakes.dialogs.previews.first().paint(printer, false);
+    keepForLooking(f.folder.file(u"month.pdf"_s), QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
     const QByteArray pdf = f.folder.read(u"month.pdf"_s);
     QVERIFY(pdf.startsWith("%PDF"));
     const int pages = pdfPageCount(pdf);

@@ -58,6 +58,7 @@ void TestStepChartPrinter::printMenu()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientation);
     fakes.dialogs.previews.first().paint(printer, oneWide);
+    keepForLooking(folder.file(u"chart.pdf"_s), QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
     const QByteArray pdf = folder.read(u"chart.pdf"_s);
     QVERIFY(pdf.startsWith("%PDF") && pdf.size() > 10000);
     QCOMPARE(pdfPageCount(pdf), pages);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -68,4 +69,12 @@ inline int pdfPageCount(const QByteArray &pdf)
     for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1))
         pages += pdf.mid(at + 11, 1) != "s" ? 1 : 0;
     return pages;
+}
+
+// Keeps a copy of a file the test wrote in $WRENLY_GRAB_DIR, when set, to look at it.
+inline void keepForLooking(const QString &path, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("WRENLY_GRAB_DIR");
+    if (!dir.isEmpty())
+        QFile::copy(path, dir + u'/' + name);
 }
