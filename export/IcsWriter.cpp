@@ -129,6 +129,7 @@ void IcsWriter::addJob(const ExportMonth &month, int slot)
     addText(todo, icalproperty_new_categories, job.jobType);
     addX(todo, "X-WRENLY-CUSTOMER", job.customer);
     addX(todo, "X-WRENLY-JOBNO", job.jobNo);
+    flush();
 }
 
 void IcsWriter::addStepPlan(const ExportMonth &month, int slot, const StepFile &step)
@@ -170,6 +171,7 @@ void IcsWriter::addStepPlan(const ExportMonth &month, int slot, const StepFile &
             add(event, icalproperty_new_relatedto(parent.toUtf8().constData()));
         }
     }
+    flush();
 }
 
 void IcsWriter::addDay(const QDate &date, const DayFile &day)
@@ -200,6 +202,7 @@ void IcsWriter::addDay(const QDate &date, const DayFile &day)
             add(event, icalproperty_new_color(colour.toLatin1().constData()));
     }
 
+    flush();
     const DiaryRecord &diary = day.diary;
     QStringList parts;
     for (const auto &[title, text] :
@@ -214,14 +217,26 @@ void IcsWriter::addDay(const QDate &date, const DayFile &day)
     addText(journal, icalproperty_new_summary, u"日記"_s);
     addText(journal, icalproperty_new_description, parts.join(u"\n\n"_s));
     add(journal, icalproperty_new_dtstart(dateValue(date)));
+    flush();
+}
+
+void IcsWriter::flush()
+{
+    while (icalcomponent *entry = icalcomponent_get_first_component(m_calendar, ICAL_ANY_COMPONENT)) {
+        icalcomponent_remove_component(m_calendar, entry);
+        char *text = icalcomponent_as_ical_string_r(entry);
+        m_entries += text;
+        icalmemory_free_buffer(text);
+        icalcomponent_free(entry);
+    }
 }
 
 QByteArray IcsWriter::text() const
 {
-    char *text = icalcomponent_as_ical_string_r(m_calendar);
-    const QByteArray out(text);
-    icalmemory_free_buffer(text);
-    return out;
+    char *frame = icalcomponent_as_ical_string_r(m_calendar);
+    QByteArray out(frame);
+    icalmemory_free_buffer(frame);
+    return out.insert(out.lastIndexOf("END:VCALENDAR"), m_entries);
 }
 
 QString IcsWriter::colourName(qint32 colour)

@@ -38,7 +38,11 @@ public:
 
 private:
     icalcomponent *newEntry(int kind, const QString &uid);
+    // Prints the entries made so far and lets them go: the text grows a piece at a time, and
+    // text() has only the calendar's frame left to print.
+    void flush();
 
     icalcomponent *m_calendar = nullptr;
+    QByteArray m_entries;
     QDateTime m_stamp;
 };

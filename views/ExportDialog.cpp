@@ -21,7 +21,7 @@ ExportDialog::ExportDialog(ExportRequest::Format format, YearMonth shown, const 
     m_ui->setupUi(this);
     const bool csv = format == ExportRequest::Format::Csv;
     setWindowTitle(csv ? u"CSV ファイルにエクスポート"_s : u"iCalendar ファイルにエクスポート"_s);
-    m_ui->shownMonthRadio->setText(u"表示中の月(&S) (%1年%2月)"_s.arg(shown.year).arg(shown.month));
+    m_ui->shownMonthRadio->setText(u"表示中の月: %1年%2月(&S)"_s.arg(shown.year).arg(shown.month));
     m_ui->fromMonthEdit->setDate(QDate(shown.year, 1, 1));
     m_ui->toMonthEdit->setDate(firstDayOf(shown));
     m_ui->fromDayEdit->setDate(QDate(today.year(), today.month(), 1));
