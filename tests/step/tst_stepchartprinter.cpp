@@ -30,7 +30,6 @@ void TestStepChartPrinter::printMenu_data()
     QTest::newRow("landscape, at screen size") << QPageLayout::Landscape << false << 2;
     QTest::newRow("portrait, at screen size") << QPageLayout::Portrait << false << 3;
     QTest::newRow("landscape, one page wide") << QPageLayout::Landscape << true << 1;
-    QTest::newRow("portrait, one page wide") << QPageLayout::Portrait << true << 1;
 }
 
 // The chart menu's print item, printed to PDF as the preview would without a printer.
@@ -58,7 +57,6 @@ void TestStepChartPrinter::printMenu()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientation);
     fakes.dialogs.previews.first().paint(printer, oneWide);
-    keepForLooking(folder.file(u"chart.pdf"_s), QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
     const QByteArray pdf = folder.read(u"chart.pdf"_s);
     QVERIFY(pdf.startsWith("%PDF") && pdf.size() > 10000);
     QCOMPARE(pdfPageCount(pdf), pages);

@@ -39,10 +39,9 @@ void FakeDialogs::error(QWidget *, const QString &text)
     shown.append({Kind::Error, {}, text, std::nullopt});
 }
 
-namespace {
-
-QString takeFileName(std::deque<QString> &fileNames, QStringList &unexpected, const QString &caption)
+QString FakeDialogs::openFileName(QWidget *, const QString &caption, const QString &, const QString &)
 {
+    shown.append({Kind::OpenFile, caption, {}, std::nullopt});
     if (fileNames.empty()) {
         unexpected << caption;
         return {};
@@ -52,18 +51,13 @@ QString takeFileName(std::deque<QString> &fileNames, QStringList &unexpected, co
     return name;
 }
 
-} // namespace
-
-QString FakeDialogs::openFileName(QWidget *, const QString &caption, const QString &, const QString &)
+// Answered like the open dialog, from the same queue; the path proposed is kept as the text.
+QString FakeDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &path,
+                                  const QString &filter)
 {
-    shown.append({Kind::OpenFile, caption, {}, std::nullopt});
-    return takeFileName(fileNames, unexpected, caption);
-}
-
-QString FakeDialogs::saveFileName(QWidget *, const QString &caption, const QString &path, const QString &)
-{
-    shown.append({Kind::SaveFile, caption, path, std::nullopt});
-    return takeFileName(fileNames, unexpected, caption);
+    const QString name = openFileName(parent, caption, path, filter);
+    shown.last() = {Kind::SaveFile, caption, path, std::nullopt};
+    return name;
 }
 
 void FakeDialogs::previewPrint(QWidget *, const PrintDocument &document)
