@@ -41,6 +41,8 @@ QPushButton *button(const QString &text, const char *name, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
+    // Enter belongs to the focused box (a list's edit box adds its entry), never to a default button.
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -102,8 +104,6 @@ SetupDialog::SetupDialog(Session &session, Services &services, SetupHost &host, 
 
     QPushButton *save = button(u"設定を保存して閉じる(&S)"_s, "btnSave", this);
     QPushButton *cancel = button(u"キャンセル(&C)"_s, "btnCancel", this);
-    save->setAutoDefault(false);
-    cancel->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &SetupDialog::saveAndClose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
@@ -203,7 +203,11 @@ QWidget *SetupDialog::buildOptionsTab()
     m_autostartButton = button(registerCaption, "btnStartup", page);
     Hints::set(m_autostartButton, u"|ログイン時に[Wrenly]を自動的に起動します."_s);
     connect(m_autostartButton, &QPushButton::clicked, this, &SetupDialog::toggleAutostart);
+    m_autostartStateLabel = new QLabel(page);
+    m_autostartStateLabel->setObjectName(u"autostartStateLabel"_s);
+    m_autostartStateLabel->setWordWrap(true);
     layout->addWidget(m_autostartButton, 0, Qt::AlignLeft);
+    layout->addWidget(m_autostartStateLabel);
     layout->addStretch();
     return page;
 }
@@ -572,13 +576,31 @@ void SetupDialog::clearPartner(Partner partner)
 
 void SetupDialog::showAutostartCaption()
 {
-    m_autostartButton->setText(m_autostart.isRegistered() ? unregisterCaption : registerCaption);
+    // One entry per user: the button registers this folder unless the entry already starts it.
+    QString other;
+    const Autostart::Registration state = m_autostart.registration(&other);
+    m_autostartButton->setText(state == Autostart::Registration::ThisFolder ? unregisterCaption
+                                                                            : registerCaption);
+    switch (state) {
+    case Autostart::Registration::None:
+        m_autostartStateLabel->setText(u"ログイン時の起動: 登録されていません."_s);
+        break;
+    case Autostart::Registration::ThisFolder:
+        m_autostartStateLabel->setText(u"ログイン時の起動: このデータフォルダーで登録されています."_s);
+        break;
+    case Autostart::Registration::OtherFolder:
+        m_autostartStateLabel->setText(
+            u"ログイン時の起動: 別のデータフォルダー「"_s +
+            (other.isEmpty() ? u"既定のフォルダー"_s : QDir::toNativeSeparators(other)) +
+            u"」で登録されています. 登録すると,このデータフォルダーに切り替わります."_s);
+        break;
+    }
 }
 
 void SetupDialog::toggleAutostart()
 {
     const QPoint corner = frameGeometry().topLeft();
-    if (m_autostart.isRegistered()) {
+    if (m_autostart.registration() == Autostart::Registration::ThisFolder) {
         const SafeFile::Result r = m_autostart.remove();
         if (!r) {
             m_services.dialogs.error(this, u"スタートアップ登録を解除できませんでした."_s + u"\r\n\r\n"_s +

@@ -13,6 +13,7 @@ class PictureWidget;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -104,6 +105,7 @@ private:
     QCheckBox *m_separatorsBox = nullptr;
     QButtonGroup *m_afterLaunchButtons = nullptr;
     QPushButton *m_autostartButton = nullptr;
+    QLabel *m_autostartStateLabel = nullptr;
     PictureWidget *m_preview = nullptr;
     QComboBox *m_sizeBox = nullptr;
     UpDownWidget *m_verticalUpDown = nullptr;

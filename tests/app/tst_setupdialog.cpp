@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTabWidget>
 
 #include <functional>
 
@@ -88,6 +89,8 @@ void TestSetupDialog::listEditing_data()
     QTest::newRow("append to four") << five.mid(0, 4) << -1 << u"btnAppend"_s << u"e"_s << five << -1;
     QTest::newRow("append to five: nothing") << five << -1 << u"btnAppend"_s << u"f"_s << five << -1;
     QTest::newRow("append empty: nothing") << abc << -1 << u"btnAppend"_s << QString() << abc << -1;
+    QTest::newRow("Enter in the box adds once")
+        << abc << -1 << u"Enter"_s << u"d"_s << abc + QStringList{u"d"_s} << -1;
     QTest::newRow("append duplicate")
         << abc << -1 << u"btnAppend"_s << u"a"_s << abc + QStringList{u"a"_s} << -1;
     QTest::newRow("up") << abc << 1 << u"BitBtnUp"_s << QString() << QStringList{u"b"_s, u"a"_s, u"c"_s} << 0;
@@ -114,8 +117,17 @@ void TestSetupDialog::listEditing()
     f.open([&](SetupDialog &d) {
         auto *list = child<QListWidget>(d, "lbxCustomerName");
         list->setCurrentRow(selected);
-        child<QLineEdit>(d, "edtCustomerName")->setText(typed);
-        SetupFixture::click(d, button.toLatin1().constData());
+        auto *edit = child<QLineEdit>(d, "edtCustomerName");
+        edit->setText(typed);
+        if (button == u"Enter") {
+            // Shown, so that a default button of the dialog would answer the key too.
+            d.show();
+            child<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
+            edit->setText(typed); // showing empties it
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else {
+            SetupFixture::click(d, button.toLatin1().constData());
+        }
         QCOMPARE(SetupFixture::items(d, "lbxCustomerName"), expected);
         if (selectedAfter >= 0)
             QCOMPARE(list->currentRow(), selectedAfter);
@@ -346,6 +358,13 @@ void TestSetupDialog::startupButton_createsThenRemovesEntry()
     QVERIFY(QFileInfo::exists(autostart.entryPath()));
     QCOMPARE(button->text(), u"スタートアップ登録を解除する(&U)"_s);
     QCOMPARE(f.fakes.dialogs.lastText(), u"｢Wrenly｣をスタートアップに登録しました."_s);
+    {
+        // The same entry seen from another data folder: that folder may take it over.
+        const Autostart other(autostart.entryPath().section(u'/', 0, -2),
+                              {u"/opt/wrenly"_s, u"--home"_s, u"/data/b"_s}, u"/opt"_s);
+        SetupDialog o(f.window->session(), f.fakes.services, *f.window, other);
+        QCOMPARE(child<QPushButton>(o, "btnStartup")->text(), u"スタートアップに登録する(&R)"_s);
+    }
     button->click();
     QVERIFY(!QFileInfo::exists(autostart.entryPath()));
     QCOMPARE(button->text(), u"スタートアップに登録する(&R)"_s);

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+Q_DECLARE_METATYPE(Autostart::Registration)
+
 using namespace Qt::StringLiterals;
 
 class TestAutostart : public QObject
@@ -18,6 +20,8 @@ private slots:
     void execLine();
     void folder_followsXdgConfigHome();
     void addThenRemove_validEntry();
+    void registration_data();
+    void registration();
 };
 
 // Each row: a program path and the Exec line the entry holds for it, escaped as written in the file.
@@ -41,6 +45,7 @@ void TestAutostart::execLine()
     QFETCH(QString, line);
     const QStringList lines = QString::fromUtf8(Autostart::entryBytes({program}, u"/opt"_s)).split(u'\n');
     QCOMPARE(lines.filter(QRegularExpression(u"^Exec="_s)), QStringList{line});
+    QCOMPARE(Autostart::execArguments(line.mid(5)), QStringList{program});
 }
 
 void TestAutostart::folder_followsXdgConfigHome()
@@ -80,3 +85,41 @@ void TestAutostart::addThenRemove_validEntry()
 
 QTEST_MAIN(TestAutostart)
 #include "tst_autostart.moc"
+
+// Each row: the command an existing entry starts (none when empty), this start's command, and whom
+// the entry serves.
+void TestAutostart::registration_data()
+{
+    using R = Autostart::Registration;
+    QTest::addColumn<QStringList>("entry");
+    QTest::addColumn<QStringList>("ours");
+    QTest::addColumn<R>("expected");
+    QTest::addColumn<QString>("other");
+    const QString odd = u"/data/100% \"mine\"/a\\b"_s;
+    QTest::newRow("none") << QStringList() << QStringList{u"/opt/wrenly"_s} << R::None << QString();
+    QTest::newRow("both the default folder")
+        << QStringList{u"/opt/wrenly"_s} << QStringList{u"/usr/wrenly"_s} << R::ThisFolder << QString();
+    QTest::newRow("same home, odd characters")
+        << QStringList{u"/opt/wrenly"_s, u"--home"_s, odd} << QStringList{u"/x"_s, u"--home"_s, odd + u'/'}
+        << R::ThisFolder << QString();
+    QTest::newRow("another home") << QStringList{u"/opt/wrenly"_s, u"--home"_s, odd}
+                                  << QStringList{u"/opt/wrenly"_s, u"--home"_s, u"/data/b"_s}
+                                  << R::OtherFolder << odd;
+    QTest::newRow("default, we have a home")
+        << QStringList{u"/opt/wrenly"_s} << QStringList{u"/opt/wrenly"_s, u"--home"_s, u"/data/b"_s}
+        << R::OtherFolder << QString();
+}
+
+void TestAutostart::registration()
+{
+    QFETCH(QStringList, entry);
+    QFETCH(QStringList, ours);
+    QFETCH(Autostart::Registration, expected);
+    QFETCH(QString, other);
+    TestFolder folder;
+    if (!entry.isEmpty())
+        QVERIFY(Autostart(folder.path(), entry, u"/"_s).add());
+    QString found;
+    QCOMPARE(Autostart(folder.path(), ours, u"/"_s).registration(&found), expected);
+    QCOMPARE(found, other);
+}
