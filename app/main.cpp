@@ -47,14 +47,20 @@ int main(int argc, char *argv[])
     // milliseconds, and a missing face falls back to the nearest one anyway.
     QApplication::setFont(QFont(u"IPAPGothic"_s, 9));
 
-    SingleInstance instance(u"Wrenly"_s);
-    if (!instance.claim())
-        return 0;
-
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString folder = ProgramFolder::choose(
         commandLine.home.isEmpty() ? qEnvironmentVariable("WRENLY_HOME") : commandLine.home, executableFolder,
         ProgramFolder::userDataHome());
+    SingleInstance instance(u"Wrenly"_s);
+    instance.setDataFolder(folder);
+    if (!instance.claim()) {
+        if (instance.runningFolder().isEmpty())
+            return 0;
+        // The running one says so too; this start did not open what it was asked to.
+        QString text = SingleInstance::otherFolderText(instance.runningFolder(), folder) + u'\n';
+        std::fputs(text.remove(u'\r').toLocal8Bit().constData(), stderr);
+        return 3;
+    }
     const QString folderProblem =
         ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
     // A temporary file from before this start is what a crash left mid-save. Without the lock
@@ -84,6 +90,13 @@ int main(int argc, char *argv[])
 
     MainWindow window(folder, services);
     QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &MainWindow::comeForward);
+    QObject::connect(
+        &instance, &SingleInstance::otherFolderRequested, &window,
+        [&window, &services, &folder](const QString &asked) {
+            window.comeForward();
+            services.dialogs.inform(&window, SingleInstance::otherFolderText(folder, asked));
+        },
+        Qt::QueuedConnection);
     QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::restoreFromTray);
     // Hiding to the tray hides the last window, so the end is tied to closing the main window.
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);

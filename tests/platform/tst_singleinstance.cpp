@@ -16,6 +16,8 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 private slots:
     void secondStart_asksFirstToComeForward();
+    void secondStart_otherFolderIsRefused_data();
+    void secondStart_otherFolderIsRefused();
     void otherKeys_doNotMeet();
     void crashedFirst_doesNotBlockNextStart();
     void leftLock_isTakenWhateverItHolds_data();
@@ -62,6 +64,45 @@ void TestSingleInstance::secondStart_asksFirstToComeForward()
     ::waitpid(child, &status, 0);
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 0); // the second one stood down
+}
+
+// Each row: the data folders of the running and the later start; whether the later one is told
+// the running one's folder (and the running one hears which folder was asked for).
+void TestSingleInstance::secondStart_otherFolderIsRefused_data()
+{
+    QTest::addColumn<QString>("running");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("same folder") << u"/data/a"_s << u"/data/a"_s << false;
+    QTest::newRow("same folder, spelt otherwise") << u"/data/a"_s << u"/data//a/"_s << false;
+    QTest::newRow("other folder") << u"/data/a"_s << u"/data/b 日本"_s << true;
+}
+
+void TestSingleInstance::secondStart_otherFolderIsRefused()
+{
+    QFETCH(QString, running);
+    QFETCH(QString, asked);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    SingleInstance first(u"Wrenly"_s, dir.path());
+    first.setDataFolder(running);
+    QVERIFY(first.claim());
+    QSignalSpy forward(&first, &SingleInstance::comeForwardRequested);
+    QSignalSpy other(&first, &SingleInstance::otherFolderRequested);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        SingleInstance second(u"Wrenly"_s, dir.path());
+        second.setDataFolder(asked);
+        const bool claimed = second.claim();
+        ::_exit(claimed ? 1 : second.runningFolder() == (refused ? running : QString()) ? 0 : 2);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(forward.count() + other.count(), 1, 5000);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(other.count(), int(refused));
+    if (refused)
+        QCOMPARE(other.first().first().toString(), asked);
 }
 
 void TestSingleInstance::otherKeys_doNotMeet()
