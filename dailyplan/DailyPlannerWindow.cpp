@@ -599,6 +599,8 @@ void DailyPlannerWindow::paintBars()
 {
     m_leftColumn->setBars(m_state.workingBars);
     m_rightColumn->setBars(m_state.workingBars);
+    // The count follows the pads on screen, saved or not.
+    showPadCount(lastUsedBar(m_state.workingBars));
 }
 
 SchedulePad *DailyPlannerWindow::createPad(int slot, const SchedulePadRecord &record)
@@ -866,7 +868,8 @@ void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton b
         return;
     }
     const int left = column == m_leftColumn ? LeftPaneX : RightPaneX;
-    createNewPad(slot, left, m_dragStartRow, m_dragEndRow);
+    // A drag that scrolled ends far from its start, where the pad goes: the view follows the pad.
+    m_planScroll->ensureWidgetVisible(createNewPad(slot, left, m_dragStartRow, m_dragEndRow), 0, 10);
     m_dragArmed = false;
     playShutter();
 }
@@ -887,6 +890,7 @@ void DailyPlannerWindow::registerSelectedPadAsRoutine()
     }
     // From the record as last kept, not from the boxes; it lives in memory until the settings save it.
     m_state.registerRoutine(slot);
+    setRoutineCount(RoutineFile::countRoutines(m_state.workingRoutines));
 }
 
 void DailyPlannerWindow::openRoutineSettings()
@@ -895,6 +899,8 @@ void DailyPlannerWindow::openRoutineSettings()
     dialog.reportCount = [this](int count) { setRoutineCount(count); };
     dialog.runDialog = runDialog;
     runDialog(dialog);
+    // "閉じる" dropped what was not saved, a provisional routine too.
+    setRoutineCount(RoutineFile::countRoutines(m_state.workingRoutines));
 }
 
 void DailyPlannerWindow::showRoutines()

@@ -316,6 +316,9 @@ void SchedulePad::focusPad()
 bool SchedulePad::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ContextMenu) {
+        // The menu acts on the pad it was opened on, whichever pad had the focus.
+        focusPad();
+        m_host.planState().selectedPad = m_number - 1;
         m_padMenu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
