@@ -891,11 +891,12 @@ void StepPlannerWindow::closeNotebook()
     const int row = m_notebookRow;
     StepGroup &group = m_workingStep.groups[row];
     StepNotes::store(group, m_notebookKind, m_notebook->shownPages(), m_notebook->pages());
-    // The strip shows again the revision it showed before the preview (the one dragged in this
-    // opening, else the last one stored); the pickers the one this opening edits.
+    // Strip and pickers show again the revision shown before the preview: the one dragged in this
+    // opening, else the last one stored.
     if (m_historyPreview) {
-        setBar(row, Kind::Revised, m_barBeforePreview);
-        showPeriod(group.period(Kind::Revised, m_revisionCount[row]));
+        const StepPeriod shown = group.shownRevision(m_revisionCount[row]);
+        drawPeriod(row, Kind::Revised, shown);
+        showPeriod(shown);
     }
     m_historyPreview = false;
     m_notebookRow = -1;
@@ -916,8 +917,6 @@ void StepPlannerWindow::previewRevision(int entry)
         return;
     const StepGroup &group = m_workingStep.groups[row];
     const StepPeriod shown{group.revStart[entry], group.revEnd[entry]};
-    if (!m_historyPreview)
-        m_barBeforePreview = barPixels(row, Kind::Revised);
     drawPeriod(row, Kind::Revised, shown);
     showPeriod(shown);
     m_notebook->showPage(entry);

@@ -169,7 +169,6 @@ private:
     int m_notebookRow = -1;
     Kind m_notebookKind = Kind::Initial;
     bool m_historyPreview = false;
-    StepChart::BarPixels m_barBeforePreview;
 
     QFrame *m_memoPanel = nullptr;
     StepNotebookWidget *m_notebook = nullptr;

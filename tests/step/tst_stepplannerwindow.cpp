@@ -937,6 +937,11 @@ void TestStepPlannerWindow::notebook_historyPreviewUntilClosed()
 
     clickButton(w, u"btnMemo1"_s);
     QCOMPARE(w.barPixels(1, StepKind::Revised), dragged); // without a drag: the last one stored
+    // The pickers show the strip's revision.
+    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(),
+             dragFirst ? QDate(2005, 1, 20) : QDate(2005, 1, 10));
+    QCOMPARE(child<QDateEdit>(w, u"dtpEndDate"_s)->date(),
+             dragFirst ? QDate(2005, 1, 22) : QDate(2005, 1, 12));
     QCOMPARE(w.workingStep().groups[1].revStart[0], serial(2005, 1, 3));
 }
 
