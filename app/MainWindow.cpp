@@ -1280,7 +1280,11 @@ void MainWindow::launch(Partner partner)
         inform(program.displayName() + u" 以外が設定されています."_s);
         return;
     }
-    m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath());
+    QString why = PartnerPrograms::whyNotStartable(info.absoluteFilePath());
+    if (why.isEmpty() && !m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath()))
+        why = u"起動に失敗しました"_s;
+    if (!why.isEmpty())
+        inform(PartnerPrograms::notStartedText(program, info.absoluteFilePath(), why));
 }
 
 // Hints of the views' controls show in this window's status bar: the program has one hint line.
