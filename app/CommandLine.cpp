@@ -28,12 +28,18 @@ QString helpText()
            u"仕事の記録と計画を付ける Wrenly を起動します。\n"
            u"\n"
            u"オプション:\n"
-           u"  -h, --help          この説明を表示して終了します。\n"
-           u"  -v, --version       バージョンを表示して終了します。\n"
-           u"  --home <フォルダー>  データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
+           // Aligned by display width: a Japanese character takes two columns.
+           u"  -h, --help             この説明を表示して終了します。\n"
+           u"  -v, --version          バージョンを表示して終了します。\n"
+           u"  --home <フォルダー>    データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
            u"\n"
            u"データは --home, WRENLY_HOME, 実行ファイルのフォルダー (Config.vxc か portable が\n"
            u"あるとき), ~/.local/share/Wrenly の順に探したフォルダーに置かれます。\n"
+           u"\n"
+           u"Wrenly は一度に一つだけ動きます。動いている Wrenly があると、それを前面に出して終了します。\n"
+           u"動いている Wrenly が別のデータフォルダーを開いているときは、そう伝えて終了コード 3 "
+           u"で終了します。\n"
+           u"\n"
            u"Qt のオプション (-platform, -style など) も使えます。\n"_s;
 }
 

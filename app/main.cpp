@@ -36,8 +36,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Wrenly"_s);
     QApplication::setApplicationVersion(QStringLiteral(WRENLY_VERSION));
-    // Ties the windows to the installed wrenly.desktop (its name and icon in docks and task bars).
-    QGuiApplication::setDesktopFileName(u"wrenly"_s);
+    // Ties the windows to the installed org.wrenly.Wrenly.desktop (its name and icon in docks and task bars).
+    QGuiApplication::setDesktopFileName(u"org.wrenly.Wrenly"_s);
     QApplication::setWindowIcon(Artwork::applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     QtTranslations::installJapanese(app);
