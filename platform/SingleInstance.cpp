@@ -170,7 +170,8 @@ bool SingleInstance::notifyRunning()
             reply += socket.readAll();
             if (reply.startsWith("other\n"))
                 m_runningFolder = QString::fromUtf8(reply.mid(6)).section(u'\n', 0, 0);
-            socket.waitForDisconnected(500);
+            if (socket.state() != QLocalSocket::UnconnectedState)
+                socket.waitForDisconnected(500);
             return ok;
         }
         QThread::msleep(50);
