@@ -1323,7 +1323,7 @@ void MainWindow::showAbout()
     showAboutModal(dialog);
 }
 
-void MainWindow::showHelpContents()
+void MainWindow::showHelp(const QString &page)
 {
     if (!HelpWindow::hasPages(m_helpFolder)) {
         m_services.dialogs.informCaptioned(
@@ -1340,6 +1340,8 @@ void MainWindow::showHelpContents()
         delete m_helpWindow;
     if (!m_helpWindow)
         m_helpWindow = new HelpWindow(m_helpFolder, owner);
+    if (!page.isEmpty())
+        m_helpWindow->showPage(page);
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();

@@ -87,7 +87,8 @@ public:
     // The setup dialog, the about box and the help.
     void openSetup();
     void showAbout();
-    void showHelpContents() override;
+    void showHelpContents() { showHelp({}); }
+    void showHelp(const QString &page) override;
     // Tests replace these so that nothing enters a modal loop.
     std::function<void(SetupDialog &)> showSetupModal;
     std::function<void(AboutDialog &)> showAboutModal;

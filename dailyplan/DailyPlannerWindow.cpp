@@ -178,6 +178,10 @@ void DailyPlannerWindow::buildActions()
     connect(action(u"RoutineRead1"_s), &QAction::triggered, this, &DailyPlannerWindow::showRoutines);
     connect(action(u"OptionSetList1"_s), &QAction::triggered, this, &DailyPlannerWindow::openListSettings);
     connect(this, &DailyPlannerWindow::padMemoRequested, this, &DailyPlannerWindow::openPadMemo);
+    m_helpPageAction = new QAction(this);
+    m_helpPageAction->setObjectName(u"helpPageAction"_s);
+    m_helpPageAction->setShortcut(Qt::Key_F1);
+    addAction(m_helpPageAction);
 }
 
 QAction *DailyPlannerWindow::action(const QString &name) const

@@ -440,7 +440,16 @@ void StepPlannerWindow::buildChartMenu()
     m_helpAction->setObjectName(u"HContentsStep"_s);
     connect(m_helpAction, &QAction::triggered, this, [this] {
         if (m_help)
-            m_help();
+            m_help({});
+    });
+    // F1 opens the planner's own page.
+    auto *helpPage = new QAction(this);
+    helpPage->setObjectName(u"helpPageAction"_s);
+    helpPage->setShortcut(Qt::Key_F1);
+    addAction(helpPage);
+    connect(helpPage, &QAction::triggered, this, [this] {
+        if (m_help)
+            m_help(u"step.html"_s);
     });
 }
 

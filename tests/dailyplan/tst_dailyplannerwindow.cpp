@@ -712,6 +712,9 @@ void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
         QVERIFY(!w->statusTip().contains(u'|'));
         QCOMPARE(child<QStatusBar>(p.window.get(), u"StatusBar1")->currentMessage(), w->statusTip());
     }
+    // F1 opens the planner's own page.
+    QTest::keyClick(p.window.get(), Qt::Key_F1);
+    QCOMPARE(p.host.helpPage, u"daily.html"_s);
 }
 
 void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord_data()
