@@ -21,6 +21,7 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/TrayIcon.h"
+#include "platform/WindowPlacer.h"
 #include "step/StepLauncher.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/PopupDateEdit.h"
@@ -634,7 +635,7 @@ void MainWindow::applyActionsForCurrentMonth()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    move(screen() ? screen()->availableVirtualGeometry().topLeft() : QPoint(0, 0));
+    WindowPlacer::place(this, {QPoint(0, 0), size()});
     statusBar()->clearMessage();
     setCountStatus(m_session.count(MonthKind::Current));
     if (!m_firstIdleDone && m_blinkStep < 0)

@@ -7,6 +7,7 @@
 #include "platform/Hints.h"
 #include "platform/Picture.h"
 #include "platform/Services.h"
+#include "platform/WindowPlacer.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/SjisLimitValidator.h"
 #include "widgets/UpDownWidget.h"
@@ -383,8 +384,7 @@ void SetupDialog::fill()
 void SetupDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Beside the main window.
-    move(420, 0);
+    WindowPlacer::place(this, {WindowPlacer::besideOf(parentWidget(), QPoint(420, 0)), size()});
     m_customers.edit->clear();
     m_jobTypes.edit->clear();
     m_tabs->setCurrentIndex(2);

@@ -19,6 +19,7 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/TextFit.h"
+#include "platform/WindowPlacer.h"
 #include "widgets/ColorFrame.h"
 #include "widgets/InstantMnemonics.h"
 #include "widgets/JobRowWidget.h"
@@ -464,14 +465,7 @@ void DailyPlannerWindow::showEvent(QShowEvent *event)
     if (count > 0)
         QTimer::singleShot(0, this, [this, count] { focusPadNumber(count); });
 
-    if (QScreen *s = screen()) {
-        const QRect work = s->availableGeometry();
-        int decoration = frameGeometry().height() - height();
-        if (decoration <= 0)
-            decoration = 30; // not known before the window manager has framed it
-        move(work.topLeft());
-        resize(FixedWidth, qMax(MinimumHeight, work.height() - decoration));
-    }
+    WindowPlacer::place(this, {QPoint(0, 0), QSize(FixedWidth, MinimumHeight), false, true});
     layoutParts();
     setScrollPosition(InitialScroll);
     m_statusBar->showMessage(resizeNote());

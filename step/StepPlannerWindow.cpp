@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/SoundPlayer.h"
+#include "platform/WindowPlacer.h"
 #include "step/JobCommentsPopup.h"
 #include "step/StepChartPainter.h"
 #include "step/StepMessages.h"
@@ -584,12 +585,7 @@ void StepPlannerWindow::showEvent(QShowEvent *event)
 
 void StepPlannerWindow::placeOnScreen()
 {
-    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        move(area.topLeft());
-        resize(qMax(MinimumWidth, area.width()), WindowHeight);
-    }
+    WindowPlacer::place(this, {QPoint(0, 0), QSize(MinimumWidth, WindowHeight), true});
     m_memoPanel->hide();
     m_noteLabel->setText(u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
     if (layout())

@@ -1,6 +1,7 @@
 #include "views/BarGraphWindow.h"
 
 #include "platform/Hints.h"
+#include "platform/WindowPlacer.h"
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
 #include "views/ViewHost.h"
@@ -325,8 +326,8 @@ void BarGraphWindow::setRowsInView(int rows)
     for (const Scale &s : scales) {
         if (s.rows != rows)
             continue;
-        move(x(), s.top);
-        resize(width(), s.height);
+        WindowPlacer::place(this,
+                            {QPoint(WindowPlacer::offsetOf(this).x(), s.top), QSize(width(), s.height)});
         scrollToEnd();
         s.item->setChecked(true);
     }
@@ -364,7 +365,7 @@ void BarGraphWindow::showEvent(QShowEvent *event)
     if (m_placed)
         return;
     m_placed = true;
-    move(RightEdge - frameGeometry().width(), DefaultTop);
+    WindowPlacer::place(this, {QPoint(RightEdge, DefaultTop), size(), false, false, true});
     scrollToEnd();
 }
 

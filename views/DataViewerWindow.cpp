@@ -1,6 +1,7 @@
 #include "views/DataViewerWindow.h"
 
 #include "platform/Hints.h"
+#include "platform/WindowPlacer.h"
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
 #include "views/ViewHost.h"
@@ -52,7 +53,8 @@ DataViewerWindow::DataViewerWindow(ViewHost &host, const QString &caption, const
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    const QWidget *main = host.mainWindow();
+    QWidget *main = host.mainWindow();
+    m_mainWindow = main;
     resize(WindowWidth, main ? main->height() : 600);
     InstantMnemonics::apply(this);
 }
@@ -64,5 +66,5 @@ void DataViewerWindow::showEvent(QShowEvent *event)
         return;
     m_placed = true;
     // Just right of the main window, at the top of the screen.
-    move(WindowLeft, 0);
+    WindowPlacer::place(this, {WindowPlacer::besideOf(m_mainWindow, QPoint(WindowLeft, 0)), size()});
 }
