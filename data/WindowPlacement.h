@@ -13,7 +13,7 @@ namespace WindowPlacement {
 struct Request
 {
     QPoint offset;           // the frame's top-left, from the available area's top-left
-    QSize inner;             // the window's own size, frame excluded
+    QSize inner;             // the window's own size, frame excluded; the least for full width/height
     bool fullWidth = false;  // the frame spans the available width
     bool fullHeight = false; // the frame spans the available height
     bool fromRight = false;  // offset.x() is where the frame's right edge ends, not where it starts
@@ -23,7 +23,7 @@ struct Request
 // The window's inner geometry (what the window itself is given) for a frame of `frame` margins in
 // `available`. The frame is kept inside the available area, its top-left corner first, so the
 // title bar is always on screen; full-width and full-height windows are sized to it with their
-// frame.
+// frame, but not below their own least size.
 QRect innerGeometry(const Request &request, const QMargins &frame, const QRect &available);
 
 } // namespace WindowPlacement

@@ -33,6 +33,8 @@ void TestWindowPlacement::innerGeometry_data()
         << Request{{0, 0}, {800, 600}, true} << openbox << underPanel << QRect(2, 52, 1276, 600);
     QTest::newRow("full height") << Request{{0, 0}, {800, 600}, false, true} << openbox << underPanel
                                  << QRect(2, 52, 800, 970);
+    QTest::newRow("full width on a narrow screen: not below its least")
+        << Request{{0, 0}, {800, 600}, true} << openbox << QRect(0, 0, 800, 600) << QRect(2, 22, 800, 600);
     QTest::newRow("past the right edge: pulled back")
         << Request{{1000, 0}, {560, 300}} << openbox << underPanel << QRect(718, 52, 560, 300);
     QTest::newRow("right edge given") << Request{{980, 300}, {600, 300}, false, false, true} << openbox
