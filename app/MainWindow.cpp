@@ -23,8 +23,10 @@
 #include "platform/TrayIcon.h"
 #include "platform/WindowPlacer.h"
 #include "step/StepLauncher.h"
+#include "widgets/FixedColours.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/PopupDateEdit.h"
+#include "widgets/PopupWidth.h"
 #include "widgets/RangeCalendarWidget.h"
 #include "widgets/SjisLimitValidator.h"
 #include "widgets/SjisTextEdit.h"
@@ -92,6 +94,7 @@ void fillListBox(QComboBox *box, const std::array<QString, Config::ListSize> &en
     }
     box->setCurrentIndex(-1);
     box->setEditText(typed);
+    PopupWidth::fit(box);
 }
 
 // What starts this Wrenly at log-in: the program, and the data folder when a start without
@@ -351,6 +354,7 @@ void MainWindow::buildControls()
     m_toDoButton->setObjectName(u"BitBtnToDo"_s);
     m_toDoButton->setGeometry(287, 20, 110, 28);
     m_toDoButton->setIconSize(QSize(100, 20));
+    FixedColours::setLight(m_toDoButton);                         // the indicator's caption is drawn dark
     m_toDoButton->setStatusTip(u"[To-Do リスト]を表示します."_s); // no tool tip on this button
     connect(m_toDoButton, &QPushButton::clicked, this, [this] { m_views->openToDoList(true); });
 

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
+#include "platform/AppFont.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/ProcessLauncher.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QFont>
 #include <QTimer>
 
 #include <cstdio>
@@ -42,10 +42,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QtTranslations::installJapanese(app);
 
-    // The windows are laid out for a Japanese proportional gothic face at 9 points. Asked for by
-    // name, not looked up in the list of all families: listing them costs the start some
-    // milliseconds, and a missing face falls back to the nearest one anyway.
-    QApplication::setFont(QFont(u"IPAPGothic"_s, 9));
+    AppFont::hold(app);
 
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString folder = ProgramFolder::choose(

@@ -21,6 +21,7 @@
 #include "platform/TextFit.h"
 #include "platform/WindowPlacer.h"
 #include "widgets/ColorFrame.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 #include "widgets/JobRowWidget.h"
 
@@ -58,9 +59,7 @@ QString firstUseHintText()
 
 void setBackground(QWidget *w, const QColor &color)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, color);
-    w->setPalette(p);
+    FixedColours::setBackground(w, QPalette::Window, color);
     w->setAutoFillBackground(true);
 }
 
@@ -216,6 +215,9 @@ void DailyPlannerWindow::buildJobsPanel()
     label(u"開始日"_s, m_jobsPanel, rowsX + 76, 28);
     label(u"終了日"_s, m_jobsPanel, rowsX + 166, 28);
     label(u"タイトル"_s, m_jobsPanel, rowsX + 256, 28);
+    // The panel is painted sky blue: its labels are black whatever the theme.
+    for (QLabel *l : m_jobsPanel->findChildren<QLabel *>())
+        FixedColours::setText(l);
 
     m_jobsScroll = new QScrollArea(m_jobsPanel);
     m_jobsScroll->setObjectName(u"sboxToDoItems"_s);
@@ -422,6 +424,7 @@ void DailyPlannerWindow::buildPlan()
     m_firstUseHint->setFrameShape(QFrame::Box);
     auto *hintText = new QLabel(m_firstUseHint);
     hintText->setObjectName(u"lblIniHint"_s);
+    FixedColours::setText(hintText);
     hintText->move(1, 1);
     m_firstUseHint->installEventFilter(this);
     hintText->installEventFilter(this);
@@ -477,7 +480,9 @@ void DailyPlannerWindow::showFirstUseHint()
 {
     auto *hintText = m_firstUseHint->findChild<QLabel *>(u"lblIniHint"_s);
     hintText->setText(Sjis::fromCrLf(firstUseHintText()));
-    hintText->adjustSize();
+    // Within the right pane, whatever the face's widths: a line too long wraps.
+    hintText->setWordWrap(true);
+    hintText->resize(SchedulePad::Width, hintText->heightForWidth(SchedulePad::Width));
     m_firstUseHint->resize(hintText->width() + 2, hintText->height() + 2);
     m_firstUseHint->move(RightPaneX, 303);
     m_firstUseHint->raise();

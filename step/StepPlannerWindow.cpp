@@ -16,6 +16,7 @@
 #include "step/StepNotebookWidget.h"
 #include "step/StepPictureWidget.h"
 #include "step/StepStripWidget.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 #include "widgets/SjisLimitValidator.h"
 
@@ -89,9 +90,7 @@ QString named(const char16_t *prefix, int row)
 
 void fillBackground(QWidget *w, const QColor &colour)
 {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
+    FixedColours::setBackground(w, QPalette::Window, colour);
     w->setAutoFillBackground(true);
 }
 

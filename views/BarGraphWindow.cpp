@@ -5,6 +5,7 @@
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
 #include "views/ViewHost.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QActionGroup>
@@ -251,9 +252,7 @@ void BarGraphWindow::buildLegend()
     auto swatch = [this](const QColor &c, const QString &text) {
         auto *box = new QLabel(text, m_legend);
         box->setAutoFillBackground(true);
-        QPalette p = box->palette();
-        p.setColor(QPalette::Window, c);
-        box->setPalette(p);
+        FixedColours::setBackground(box, QPalette::Window, c);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAlignment(Qt::AlignCenter);
         if (text.isEmpty())

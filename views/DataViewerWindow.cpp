@@ -5,6 +5,7 @@
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
 #include "views/ViewHost.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QHBoxLayout>
@@ -31,9 +32,7 @@ DataViewerWindow::DataViewerWindow(ViewHost &host, const QString &caption, const
     font.setPixelSize(15);
     m_text->setFont(font);
     // Only the viewport takes the colour, so the scroll bars keep the style's shared palette.
-    QPalette pal = m_text->viewport()->palette();
-    pal.setColor(QPalette::Base, ViewColours::listArea());
-    m_text->viewport()->setPalette(pal);
+    FixedColours::setBackground(m_text->viewport(), QPalette::Base, ViewColours::listArea(), true);
     m_text->viewport()->setCursor(Qt::ArrowCursor);
     m_text->setPlainText(lines.join(u'\n'));
     Hints::set(m_text, u"|データファイルのデータが新しい順に表示されます."_s);

@@ -1,6 +1,8 @@
 // Every top-level window and dialog, opened offscreen with Qt's Japanese translations: its title is
-// its own text, no label, button or box cuts its text at the window's font, and boxes holding a
-// long text show its start. A new window is one more line in windows_data().
+// its own text, no label, button, box or menu bar cuts its text at the window's font (which a
+// theme's font does not replace), and boxes holding a long text show its start. Run with a dark
+// palette (WRENLY_LOOK_DARK), text in the theme's colour stands out from what lies behind it.
+// A new window is one more line in windows_data().
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -11,6 +13,7 @@
 #include "dailyplan/PadMemoDialog.h"
 #include "dailyplan/RoutineSettingsDialog.h"
 #include "data/StepFile.h"
+#include "platform/AppFont.h"
 #include "platform/Dialogs.h"
 #include "platform/QtTranslations.h"
 #include "step/JobCommentsPopup.h"
@@ -31,7 +34,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QHash>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -39,7 +45,9 @@
 #include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -146,6 +154,50 @@ bool insideSpinBox(const QWidget *w)
     return qobject_cast<const QAbstractSpinBox *>(w->parentWidget()) != nullptr;
 }
 
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// Labels, check boxes and group titles whose text takes the theme's colour over a background that
+// does not (a fixed one), where the two hardly differ.
+QStringList unreadable(QWidget *window)
+{
+    QStringList found;
+    const QImage shot = window->grab().toImage();
+    const qreal scale = shot.devicePixelRatio();
+    const QColor themeText = QApplication::palette().color(QPalette::WindowText);
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(w);
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        const auto *group = qobject_cast<QGroupBox *>(w);
+        const bool hasText =
+            (label && !label->text().isEmpty() && label->pixmap().isNull()) ||
+            (group && !group->title().isEmpty()) ||
+            ((qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) && !button->text().isEmpty());
+        if (!hasText || !w->isVisibleTo(window) || w->palette().color(w->foregroundRole()) != themeText)
+            continue;
+        // What lies behind the text is the commonest colour of the control on screen.
+        const QRect r = QRect(w->mapTo(window, QPoint(0, 0)) * scale, w->size() * scale) & shot.rect();
+        QHash<QRgb, int> counts;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                ++counts[shot.pixel(x, y)];
+        QRgb back = 0;
+        int most = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            std::tie(back, most) =
+                it.value() > most ? std::pair(it.key(), it.value()) : std::pair(back, most);
+        const double a = luminance(themeText), b = luminance(QColor(back));
+        if ((qMax(a, b) + 0.05) / (qMin(a, b) + 0.05) < 3)
+            found << where(w) + u" has text in the theme's colour on "_s + QColor(back).name();
+    }
+    return found;
+}
+
 // Every text of `window` that its control cuts, and every overflowing box not showing its start.
 QStringList faults(QWidget *window)
 {
@@ -203,6 +255,14 @@ QStringList faults(QWidget *window)
             found << cut(c, c->currentText(), need, room);
     }
 
+    // A menu bar too narrow for its menus hides the last ones behind a "»".
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (QToolButton *more : bar->findChildren<QToolButton *>()) {
+            if (visible(bar) && more->isVisibleTo(window))
+                found << where(bar) + u" hides menus behind \u00bb"_s;
+        }
+    }
+
     for (QLineEdit *e : window->findChildren<QLineEdit *>()) {
         if (!visible(e) || e->displayText().isEmpty())
             continue;
@@ -247,8 +307,19 @@ private slots:
 void TestWindowLook::initTestCase()
 {
     QVERIFY(QtTranslations::installJapanese(*qApp));
-    // The face the program sets at start.
-    QApplication::setFont(QFont(u"IPAPGothic"_s, 9));
+    // The face the program sets at start, which stays when a theme sets its own after the start.
+    AppFont::hold(*qApp);
+    QApplication::setFont(QFont(u"DejaVu Sans"_s, 12));
+    QTRY_COMPARE(QApplication::font(), AppFont::layoutFont());
+    if (qEnvironmentVariableIsSet("WRENLY_LOOK_DARK")) {
+        QPalette dark(QColor(53, 53, 53));
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(dark);
+    }
 }
 
 void TestWindowLook::windows_data()
@@ -382,6 +453,8 @@ void TestWindowLook::windows()
             QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) > textRoom(box), qPrintable(name));
         }
         QStringList found = faults(window);
+        if (qEnvironmentVariableIsSet("WRENLY_LOOK_DARK"))
+            found << unreadable(window);
         // Every page of every tab widget.
         for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
             for (int i = 0; i < tabs->count(); ++i) {
