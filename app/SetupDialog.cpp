@@ -9,7 +9,7 @@
 #include "platform/Services.h"
 #include "platform/WindowPlacer.h"
 #include "widgets/PictureWidget.h"
-#include "widgets/SjisLimitValidator.h"
+#include "widgets/RefusalTip.h"
 #include "widgets/UpDownWidget.h"
 
 #include <QButtonGroup>
@@ -53,13 +53,6 @@ QLineEdit *readOnlyEdit(const char *name, QWidget *parent)
     e->setObjectName(QString::fromLatin1(name));
     e->setReadOnly(true);
     return e;
-}
-
-void setStruckOut(QPushButton *b, bool on)
-{
-    QFont f = b->font();
-    f.setStrikeOut(on);
-    b->setFont(f);
 }
 
 void showPath(QLineEdit *edit, const QString &path)
@@ -128,7 +121,7 @@ QWidget *SetupDialog::buildListTab(ListEditor &editor, const char *const names[8
     auto *page = new QWidget;
     editor.edit = new QLineEdit(page);
     editor.edit->setObjectName(QString::fromLatin1(names[0]));
-    editor.edit->setValidator(new SjisLimitValidator(Config::EntryCapacity, editor.edit));
+    RefusalTip::limit(editor.edit, Config::EntryCapacity);
     Hints::set(editor.edit, u"|追加する項目を入力します.(最大文字数: 半角31文字)"_s);
     editor.list = new QListWidget(page);
     editor.list->setObjectName(QString::fromLatin1(names[1]));
@@ -265,8 +258,10 @@ QWidget *SetupDialog::buildPictureTab()
     m_centerButton = button(u"中央配置"_s, "btnCenter", page);
     m_proportionalButton = button(u"縦横比固定"_s, "btnProportional", page);
     m_stretchButton = button(u"枠固定"_s, "btnStretch", page);
-    for (QPushButton *b : {m_centerButton, m_proportionalButton, m_stretchButton})
+    for (QPushButton *b : {m_centerButton, m_proportionalButton, m_stretchButton}) {
+        b->setCheckable(true);
         connect(b, &QPushButton::clicked, this, [this, b] { toggleMode(b); });
+    }
     QPushButton *apply = button(u"適用"_s, "btnApply3", page);
     QPushButton *initialize = button(u"初期化"_s, "btnInitialize", page);
     Hints::set(apply, u"適用|写真をメインウィンドウに反映します."_s);
@@ -486,9 +481,10 @@ void SetupDialog::showOffsets(int vertical, int horizontal)
 void SetupDialog::showModes(bool center, bool proportional, bool stretch)
 {
     m_preview->setModes(center, proportional, stretch);
-    setStruckOut(m_centerButton, center);
-    setStruckOut(m_proportionalButton, proportional);
-    setStruckOut(m_stretchButton, stretch);
+    // A mode that is on shows its button pressed.
+    m_centerButton->setChecked(center);
+    m_proportionalButton->setChecked(proportional);
+    m_stretchButton->setChecked(stretch);
 }
 
 void SetupDialog::toggleMode(QPushButton *button)

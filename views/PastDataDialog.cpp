@@ -40,6 +40,9 @@ PastDataDialog::PastDataDialog(Session &session, Services &services, ViewHost &h
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(u"lbxFileList"_s);
     m_fileList->setGeometry(10, 28, 150, 190);
+    // Long names scroll sideways rather than lose their end.
+    m_fileList->setTextElideMode(Qt::ElideNone);
+    m_fileList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Hints::set(m_fileList, u"|作成済みデータファイルが表示されます."_s);
     m_fileList->addItems(
         PastMonths::list(session.exeDir(), session.currentFileName(), session.previousFileName()));

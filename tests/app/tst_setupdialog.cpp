@@ -7,6 +7,8 @@
 #include "widgets/UpDownWidget.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -74,6 +76,7 @@ private slots:
     void save_configDeletedMeanwhile_writesAllLinesAnew();
     void cancel_writesNothing();
     void startupButton_createsThenRemovesEntry();
+    void pasteRefused_saysWhyWithoutTakingClicks();
 };
 
 void TestSetupDialog::listEditing_data()
@@ -175,6 +178,8 @@ void TestSetupDialog::apply_cutsEntriesAndRefillsBox()
     entries.removeAll(QString());
     QCOMPARE(items, entries);
     QCOMPARE(box->currentText(), u"typed"_s);
+    for (const QString &item : items) // the drop-down as wide as its longest entry
+        QVERIFY(box->view()->minimumWidth() > box->view()->fontMetrics().horizontalAdvance(item));
     // Applied, not saved.
     QCOMPARE(Config::fromFileBytes(f.folder.read(Config::fileName())).customerList[0], QString());
 }
@@ -203,7 +208,7 @@ void TestSetupDialog::pictureFrame_opensInitialisesAndApplies()
         QCOMPARE(child<QComboBox>(d, "cmbPictureSize")->currentIndex(), 0);
         QCOMPARE(child<QLineEdit>(d, "edtVertical")->text(), u"0"_s);
         QVERIFY(!preview->center() && !preview->proportional() && !preview->stretch());
-        QVERIFY(!child<QPushButton>(d, "btnCenter")->font().strikeOut());
+        QVERIFY(!child<QPushButton>(d, "btnCenter")->isChecked());
 
         // 120 x 120 centred at 40, then two steps up and one right, stretched.
         child<QComboBox>(d, "cmbPictureSize")->setCurrentIndex(2);
@@ -212,7 +217,7 @@ void TestSetupDialog::pictureFrame_opensInitialisesAndApplies()
         child<UpDownWidget>(d, "updVertical")->requestStep(+1);
         child<UpDownWidget>(d, "updHorizontal")->requestStep(+1);
         SetupFixture::click(d, "btnStretch");
-        QVERIFY(child<QPushButton>(d, "btnStretch")->font().strikeOut());
+        QVERIFY(child<QPushButton>(d, "btnStretch")->isChecked());
         QCOMPARE(child<QLineEdit>(d, "edtVertical")->text(), u"4"_s);
         QCOMPARE(preview->geometry(), QRect(42, 36, 120, 120));
         SetupFixture::click(d, "btnApply3");
@@ -377,6 +382,26 @@ void TestSetupDialog::startupButton_createsThenRemovesEntry()
     QCOMPARE(f.fakes.dialogs.shown.constLast().kind, FakeDialogs::Kind::Error);
     QVERIFY(f.fakes.dialogs.lastText().contains(blocked.entryPath()));
     QCOMPARE(child<QPushButton>(e, "btnStartup")->text(), u"スタートアップに登録する(&R)"_s);
+}
+
+// A character Shift-JIS cannot hold is refused with a tip below the box; the tip lets clicks through.
+void TestSetupDialog::pasteRefused_saysWhyWithoutTakingClicks()
+{
+    SetupFixture f;
+    f.open([&](SetupDialog &d) {
+        d.show();
+        child<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
+        auto *edit = child<QLineEdit>(d, "edtCustomerName");
+        QApplication::clipboard()->setText(u"한국"_s);
+        edit->paste();
+        QVERIFY(edit->text().isEmpty());
+        QLabel *tip = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            tip = w->objectName() == u"refusalTip" && w->isVisible() ? qobject_cast<QLabel *>(w) : tip;
+        QVERIFY(tip && !tip->text().isEmpty());
+        QVERIFY(tip->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(tip->windowFlags() & Qt::WindowTransparentForInput);
+    });
 }
 
 QTEST_MAIN(TestSetupDialog)
