@@ -91,7 +91,8 @@ int main(int argc, char *argv[])
         &instance, &SingleInstance::otherFolderRequested, &window,
         [&window, &services, &folder](const QString &asked) {
             window.comeForward();
-            services.dialogs.inform(&window, SingleInstance::otherFolderText(folder, asked));
+            services.dialogs.inform(&window, SingleInstance::otherFolderText(folder, asked),
+                                    window.hostMessagePos());
         },
         Qt::QueuedConnection);
     QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::restoreFromTray);
