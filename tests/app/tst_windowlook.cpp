@@ -2,6 +2,7 @@
 // its own text, no label, button, box or menu bar cuts its text at the window's font (which a
 // theme's font does not replace), and boxes holding a long text show its start. Run with a dark
 // palette (WRENLY_LOOK_DARK), text in the theme's colour stands out from what lies behind it.
+// The captions seen on the way are what the help pages may name in 「…」 and [...].
 // A new window is one more line in windows_data().
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
@@ -33,13 +34,18 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
@@ -198,6 +204,43 @@ QStringList unreadable(QWidget *window)
     return found;
 }
 
+// A caption as the help names it: without its mnemonic, its "(&X)" and its "...".
+QString asNamed(QString text)
+{
+    static const QRegularExpression ending(u"(\\([A-Z]\\))?(\\.\\.\\.|…)?$"_s);
+    return withoutMnemonic(text).trimmed().remove(ending).trimmed();
+}
+
+// Every caption the windows show, gathered as they are looked at.
+QSet<QString> &captionsSeen()
+{
+    static QSet<QString> seen;
+    return seen;
+}
+
+void gatherCaptions(QWidget *window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QLabel *l : window->findChildren<QLabel *>())
+        texts << l->text().split(u'\n');
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+        texts << b->text();
+    for (QGroupBox *g : window->findChildren<QGroupBox *>())
+        texts << g->title();
+    for (QTabWidget *t : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < t->count(); ++i)
+            texts << t->tabText(i);
+    for (QComboBox *c : window->findChildren<QComboBox *>())
+        for (int i = 0; i < c->count(); ++i)
+            texts << c->itemText(i);
+    for (QMenu *m : window->findChildren<QMenu *>())
+        texts << m->title();
+    for (QAction *a : window->findChildren<QAction *>())
+        texts << a->text();
+    for (const QString &t : std::as_const(texts))
+        captionsSeen().insert(asNamed(t));
+}
+
 // Every text of `window` that its control cuts, and every overflowing box not showing its start.
 QStringList faults(QWidget *window)
 {
@@ -302,6 +345,7 @@ private slots:
     void windows();
     void sizeRules_holdWithoutWindowManager_data();
     void sizeRules_holdWithoutWindowManager();
+    void helpPages_nameOnlyCaptionsOfTheWindows();
 };
 
 void TestWindowLook::initTestCase()
@@ -452,6 +496,7 @@ void TestWindowLook::windows()
             QVERIFY2(box, qPrintable(name));
             QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) > textRoom(box), qPrintable(name));
         }
+        gatherCaptions(window);
         QStringList found = faults(window);
         if (qEnvironmentVariableIsSet("WRENLY_LOOK_DARK"))
             found << unreadable(window);
@@ -497,6 +542,35 @@ void TestWindowLook::sizeRules_holdWithoutWindowManager()
     // As a bare X server does: the window's own size hints are not consulted.
     window->windowHandle()->resize(asked);
     QTRY_COMPARE(window->size(), kept);
+}
+
+// After windows(): every caption a help page names in 「…」 or [...] is one the windows show. File
+// names, keys and other literal text go in <code> or <samp> and are not captions.
+void TestWindowLook::helpPages_nameOnlyCaptionsOfTheWindows()
+{
+    QVERIFY(captionsSeen().size() > 100);
+    const QDir help(qEnvironmentVariable("WRENLY_TEST_ASSETS") + u"/help"_s);
+    const QStringList pages = help.entryList({u"*.html"_s}, QDir::Files);
+    QCOMPARE(pages.size(), 7);
+    static const QRegularExpression literal(u"<(code|samp)>.*?</\\1>"_s,
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(u"<[^>]*>"_s);
+    static const QRegularExpression named(u"「([^」]+)」|\\[([^\\]]+)\\]"_s);
+    QStringList unknown;
+    for (const QString &page : pages) {
+        QFile file(help.filePath(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(file.readAll()).remove(literal).remove(tag);
+        text.replace(u"&amp;"_s, u"&"_s).replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s);
+        for (auto it = named.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QString caption = asNamed(m.captured(1) + m.captured(2));
+            if (!captionsSeen().contains(caption))
+                unknown << page + u": "_s + caption;
+        }
+    }
+    unknown.removeDuplicates();
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(u'\n')));
 }
 
 QTEST_MAIN(TestWindowLook)
