@@ -363,13 +363,6 @@ void TestSetupDialog::startupButton_createsThenRemovesEntry()
     QVERIFY(QFileInfo::exists(autostart.entryPath()));
     QCOMPARE(button->text(), u"スタートアップ登録を解除する(&U)"_s);
     QCOMPARE(f.fakes.dialogs.lastText(), u"｢Wrenly｣をスタートアップに登録しました."_s);
-    {
-        // The same entry seen from another data folder: that folder may take it over.
-        const Autostart other(autostart.entryPath().section(u'/', 0, -2),
-                              {u"/opt/wrenly"_s, u"--home"_s, u"/data/b"_s}, u"/opt"_s);
-        SetupDialog o(f.window->session(), f.fakes.services, *f.window, other);
-        QCOMPARE(child<QPushButton>(o, "btnStartup")->text(), u"スタートアップに登録する(&R)"_s);
-    }
     button->click();
     QVERIFY(!QFileInfo::exists(autostart.entryPath()));
     QCOMPARE(button->text(), u"スタートアップに登録する(&R)"_s);
@@ -389,19 +382,16 @@ void TestSetupDialog::pasteRefused_saysWhyWithoutTakingClicks()
 {
     SetupFixture f;
     f.open([&](SetupDialog &d) {
-        d.show();
-        child<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
-        auto *edit = child<QLineEdit>(d, "edtCustomerName");
         QApplication::clipboard()->setText(u"한국"_s);
-        edit->paste();
-        QVERIFY(edit->text().isEmpty());
-        QLabel *tip = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            tip = w->objectName() == u"refusalTip" && w->isVisible() ? qobject_cast<QLabel *>(w) : tip;
-        QVERIFY(tip && !tip->text().isEmpty());
-        QVERIFY(tip->testAttribute(Qt::WA_TransparentForMouseEvents));
-        QVERIFY(tip->windowFlags() & Qt::WindowTransparentForInput);
+        child<QLineEdit>(d, "edtCustomerName")->paste();
+        QVERIFY(child<QLineEdit>(d, "edtCustomerName")->text().isEmpty());
     });
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    const auto tip =
+        std::find_if(shown.begin(), shown.end(), [](QWidget *w) { return w->objectName() == u"refusalTip"; });
+    QVERIFY(tip != shown.end() && (*tip)->isVisible() && !qobject_cast<QLabel *>(*tip)->text().isEmpty());
+    QVERIFY((*tip)->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+            ((*tip)->windowFlags() & Qt::WindowTransparentForInput));
 }
 
 QTEST_MAIN(TestSetupDialog)

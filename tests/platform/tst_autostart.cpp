@@ -8,8 +8,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-Q_DECLARE_METATYPE(Autostart::Registration)
-
 using namespace Qt::StringLiterals;
 
 class TestAutostart : public QObject
@@ -83,43 +81,38 @@ void TestAutostart::addThenRemove_validEntry()
     QVERIFY(autostart.remove()); // already gone: nothing to do
 }
 
-QTEST_MAIN(TestAutostart)
-#include "tst_autostart.moc"
-
-// Each row: the command an existing entry starts (none when empty), this start's command, and whom
-// the entry serves.
+// Each row: the data folder an existing entry starts ("none": no entry; empty: no --home), this
+// start's, and whom the entry serves.
 void TestAutostart::registration_data()
 {
     using R = Autostart::Registration;
-    QTest::addColumn<QStringList>("entry");
-    QTest::addColumn<QStringList>("ours");
-    QTest::addColumn<R>("expected");
-    QTest::addColumn<QString>("other");
+    QTest::addColumn<QString>("entryHome");
+    QTest::addColumn<QString>("ourHome");
+    QTest::addColumn<int>("expected");
     const QString odd = u"/data/100% \"mine\"/a\\b"_s;
-    QTest::newRow("none") << QStringList() << QStringList{u"/opt/wrenly"_s} << R::None << QString();
-    QTest::newRow("both the default folder")
-        << QStringList{u"/opt/wrenly"_s} << QStringList{u"/usr/wrenly"_s} << R::ThisFolder << QString();
-    QTest::newRow("same home, odd characters")
-        << QStringList{u"/opt/wrenly"_s, u"--home"_s, odd} << QStringList{u"/x"_s, u"--home"_s, odd + u'/'}
-        << R::ThisFolder << QString();
-    QTest::newRow("another home") << QStringList{u"/opt/wrenly"_s, u"--home"_s, odd}
-                                  << QStringList{u"/opt/wrenly"_s, u"--home"_s, u"/data/b"_s}
-                                  << R::OtherFolder << odd;
-    QTest::newRow("default, we have a home")
-        << QStringList{u"/opt/wrenly"_s} << QStringList{u"/opt/wrenly"_s, u"--home"_s, u"/data/b"_s}
-        << R::OtherFolder << QString();
+    QTest::newRow("none") << u"none"_s << QString() << int(R::None);
+    QTest::newRow("both the default folder") << QString() << QString() << int(R::ThisFolder);
+    QTest::newRow("same home, odd characters") << odd << odd + u'/' << int(R::ThisFolder);
+    QTest::newRow("another home") << odd << u"/data/b"_s << int(R::OtherFolder);
+    QTest::newRow("default, we have a home") << QString() << u"/data/b"_s << int(R::OtherFolder);
 }
 
 void TestAutostart::registration()
 {
-    QFETCH(QStringList, entry);
-    QFETCH(QStringList, ours);
-    QFETCH(Autostart::Registration, expected);
-    QFETCH(QString, other);
+    QFETCH(QString, entryHome);
+    QFETCH(QString, ourHome);
+    QFETCH(int, expected);
+    const auto command = [](const QString &program, const QString &home) {
+        return home.isEmpty() ? QStringList{program} : QStringList{program, u"--home"_s, home};
+    };
     TestFolder folder;
-    if (!entry.isEmpty())
-        QVERIFY(Autostart(folder.path(), entry, u"/"_s).add());
+    if (entryHome != u"none")
+        QVERIFY(Autostart(folder.path(), command(u"/opt/wrenly"_s, entryHome), u"/"_s).add());
     QString found;
-    QCOMPARE(Autostart(folder.path(), ours, u"/"_s).registration(&found), expected);
-    QCOMPARE(found, other);
+    QCOMPARE(int(Autostart(folder.path(), command(u"/usr/wrenly"_s, ourHome), u"/"_s).registration(&found)),
+             expected);
+    QCOMPARE(found, expected == int(Autostart::Registration::OtherFolder) ? entryHome : QString());
 }
+
+QTEST_MAIN(TestAutostart)
+#include "tst_autostart.moc"
