@@ -20,6 +20,34 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// A second start stood down: 0 when the running Wrenly has this folder open, else 3 and why, since
+// this start did not open what it was asked to (the running one says so too).
+int standDown(const SingleInstance &instance, const QString &folder)
+{
+    if (instance.runningFolder().isEmpty())
+        return 0;
+    QString text = SingleInstance::otherFolderText(instance.runningFolder(), folder) + u'\n';
+    std::fputs(text.remove(u'\r').toLocal8Bit().constData(), stderr);
+    return 3;
+}
+
+// The running Wrenly comes forward and says which folder it has open when another was asked for.
+void answerLaterStarts(SingleInstance &instance, MainWindow &window, Dialogs &dialogs, const QString &folder)
+{
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &MainWindow::comeForward);
+    QObject::connect(
+        &instance, &SingleInstance::otherFolderRequested, &window,
+        [&window, &dialogs, folder](const QString &asked) {
+            window.comeForward();
+            dialogs.inform(&window, SingleInstance::otherFolderText(folder, asked), window.hostMessagePos());
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     const QDateTime started = QDateTime::currentDateTime();
@@ -50,14 +78,8 @@ int main(int argc, char *argv[])
         ProgramFolder::userDataHome());
     SingleInstance instance(u"Wrenly"_s);
     instance.setDataFolder(folder);
-    if (!instance.claim()) {
-        if (instance.runningFolder().isEmpty())
-            return 0;
-        // The running one says so too; this start did not open what it was asked to.
-        QString text = SingleInstance::otherFolderText(instance.runningFolder(), folder) + u'\n';
-        std::fputs(text.remove(u'\r').toLocal8Bit().constData(), stderr);
-        return 3;
-    }
+    if (!instance.claim())
+        return standDown(instance, folder);
     const QString folderProblem =
         ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
     // A temporary file from before this start is what a crash left mid-save. Without the lock
@@ -86,15 +108,7 @@ int main(int argc, char *argv[])
     }
 
     MainWindow window(folder, services);
-    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &MainWindow::comeForward);
-    QObject::connect(
-        &instance, &SingleInstance::otherFolderRequested, &window,
-        [&window, &services, &folder](const QString &asked) {
-            window.comeForward();
-            services.dialogs.inform(&window, SingleInstance::otherFolderText(folder, asked),
-                                    window.hostMessagePos());
-        },
-        Qt::QueuedConnection);
+    answerLaterStarts(instance, window, services.dialogs, folder);
     QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::restoreFromTray);
     // Hiding to the tray hides the last window, so the end is tied to closing the main window.
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -53,6 +53,17 @@ QString padCountText(DailyPlannerWindow *w, const QString &counter = u"データ
     return {};
 }
 
+// Registers `pad` from its own pop-up menu while another pad, dragged now, has the focus.
+void registerFromPadMenu(Planner &p, SchedulePad *pad)
+{
+    p.drag(false, 900, 1000);
+    QTRY_COMPARE(p.state().selectedPad, 1);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(child<QWidget>(pad, u"pnlPMenu"), &click);
+    pad->findChild<QMenu *>(u"pumPadFrame"_s)->hide();
+    p.window->routineEntryAction()->trigger();
+}
+
 void saveBar(Planner &p, int slot, const QString &side, int start, int end, qint32 color)
 {
     p.state().workingBars[slot] = {side, start, end, color};
@@ -758,16 +769,10 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     p.fakes.dialogs.clear();
     if (number)
         p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    if (menu) {
-        p.drag(false, 900, 1000);
-        QTRY_COMPARE(p.state().selectedPad, 1);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
-        QApplication::sendEvent(child<QWidget>(pad, u"pnlPMenu"), &click);
-        pad->findChild<QMenu *>(u"pumPadFrame"_s)->hide();
-        p.window->routineEntryAction()->trigger();
-    } else {
+    if (menu)
+        registerFromPadMenu(p, pad);
+    else
         child<QPushButton>(p.window.get(), u"btnEnterRoutine")->click();
-    }
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
     QCOMPARE(p.dir.read(u"Routines.rdf"_s), file); // provisional: nothing is written
     if (!number) {
