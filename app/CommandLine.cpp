@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 #ifndef WRENLY_VERSION
@@ -28,16 +30,28 @@ QString helpText()
            u"仕事の記録と計画を付ける Wrenly を起動します。\n"
            u"\n"
            u"オプション:\n"
-           u"  -h, --help          この説明を表示して終了します。\n"
-           u"  -v, --version       バージョンを表示して終了します。\n"
-           u"  --home <フォルダー>  データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
-           u"  --minimized         ウィンドウを開かずタスクトレイで起動します。\n"
-           u"  --find <語句>...    すべての月のデータからジョブを探し、タブ区切りで表示して\n"
-           u"                      終了します (月, データNo., タイトル, 客先, 開始日, 終了日,\n"
-           u"                      状態)。見つからないときの終了コードは 1 です。\n"
+           // Aligned by display width: a Japanese character takes two columns.
+           u"  -h, --help             この説明を表示して終了します。\n"
+           u"  -v, --version          バージョンを表示して終了します。\n"
+           u"  --home <フォルダー>    データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
+           u"  --minimized            ウィンドウを開かずタスクトレイで起動します。\n"
+           u"  --find <語句>...       すべての月のデータからジョブを探し、タブ区切りで表示して\n"
+           u"                         終了します (月、データNo.、タイトル、客先、開始日、終了日、\n"
+           u"                         状態)。見つからないときの終了コードは 1 です。\n"
+           u"  --export csv|ics       画面を開かずに仕事の記録を書き出して終了します。\n"
+           u"    --from 2023-01       月の範囲の始め (省略時は今月)\n"
+           u"    --to 2024-05         月の範囲の終わり (省略時は今月)\n"
+           u"    --days 2024-05-01..2024-05-31\n"
+           u"                         デイリープランの日の範囲 (ics のみ)\n"
+           u"    -o <ファイル>|-      出力先 (- または省略で標準出力)\n"
            u"\n"
            u"データは --home, WRENLY_HOME, 実行ファイルのフォルダー (Config.vxc か portable が\n"
            u"あるとき), ~/.local/share/Wrenly の順に探したフォルダーに置かれます。\n"
+           u"\n"
+           u"Wrenly は一度に一つだけ動きます。動いている Wrenly があると、それを前面に出して終了します。\n"
+           u"動いている Wrenly が別のデータフォルダーを開いているときは、そう伝えて終了コード 3 "
+           u"で終了します。\n"
+           u"\n"
            u"Qt のオプション (-platform, -style など) も使えます。\n"_s;
 }
 
@@ -61,7 +75,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
     const QCommandLineOption minimized(u"minimized"_s);
     const QCommandLineOption find(u"find"_s, QString(), u"WORDS"_s);
-    parser.addOptions({help, version, home, minimized, find});
+    const QCommandLineOption exportFormat(u"export"_s, QString(), u"FORMAT"_s);
+    const QList<QCommandLineOption> exportOptions{{u"from"_s, QString(), u"MONTH"_s},
+                                                  {u"to"_s, QString(), u"MONTH"_s},
+                                                  {u"days"_s, QString(), u"DAYS"_s},
+                                                  {{u"o"_s, u"output"_s}, QString(), u"FILE"_s}};
+    parser.addOptions({help, version, home, minimized, find, exportFormat});
+    parser.addOptions(exportOptions);
     for (const char16_t *name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
     for (const char16_t *name : qtFlags)
@@ -91,9 +111,18 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (line.home.isEmpty())
             return fail(u"--home の後にフォルダーを指定してください。"_s);
     }
+    const bool exportOptionSet = std::any_of(exportOptions.begin(), exportOptions.end(),
+                                             [&](const auto &o) { return parser.isSet(o); });
     if (line.action == Action::Run && parser.isSet(find)) {
         line.action = Action::Find;
         line.findWords = (QStringList{parser.value(find)} + parser.positionalArguments()).join(u' ');
+    } else if (line.action == Action::Run && parser.isSet(exportFormat)) {
+        line.action = Action::Export;
+        line.exporting = {parser.value(exportFormat), parser.value(exportOptions[0]),
+                          parser.value(exportOptions[1]), parser.value(exportOptions[2]),
+                          parser.value(exportOptions[3])};
+    } else if (line.action == Action::Run && exportOptionSet) {
+        return fail(u"--from, --to, --days, -o は --export と一緒に指定してください。"_s);
     }
     return line;
 }

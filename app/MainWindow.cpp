@@ -22,9 +22,14 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/TrayIcon.h"
+#include "platform/WindowPlacer.h"
 #include "step/StepLauncher.h"
+#include "views/ExportRunner.h"
+#include "views/MonthPrinter.h"
+#include "widgets/FixedColours.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/PopupDateEdit.h"
+#include "widgets/PopupWidth.h"
 #include "widgets/RangeCalendarWidget.h"
 #include "widgets/SjisLimitValidator.h"
 #include "widgets/SjisTextEdit.h"
@@ -92,6 +97,7 @@ void fillListBox(QComboBox *box, const std::array<QString, Config::ListSize> &en
     }
     box->setCurrentIndex(-1);
     box->setEditText(typed);
+    PopupWidth::fit(box);
 }
 
 // What starts this Wrenly at log-in: the program, and the data folder when a start without
@@ -119,6 +125,7 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     m_views = std::make_unique<ViewManager>(m_session, m_services, *this, this);
     m_stepLauncher = std::make_unique<StepLauncher>(m_session, m_services, *this);
     m_dailyPlanLauncher = std::make_unique<DailyPlanLauncher>(m_session, m_services, *this);
+    m_exportRunner = std::make_unique<ExportRunner>(m_session, m_services, *this);
     m_autostart = std::make_unique<Autostart>(Autostart::userFolder(), autostartCommand(m_session.exeDir()),
                                               QCoreApplication::applicationDirPath());
     m_autostart->setStartsInTray(ReminderSettings::read(m_session.settingsPath()).startInTray);
@@ -155,6 +162,9 @@ void MainWindow::buildActions()
     make(m_viewerOutAction, "FileViewerOut1", u"データビューアに出力(&V)..."_s);
     make(m_textOutAction, "FileTextOut1", u"テキストファイルに出力(&T)"_s);
     make(m_pastDataAction, "FilePastDataOut1", u"過去のデータを出力(&P)..."_s);
+    make(m_exportCsvAction, "exportCsvAction", u"CSV ファイル(&C)..."_s);
+    make(m_exportICalendarAction, "exportICalendarAction", u"iCalendar ファイル(&I)..."_s);
+    make(m_printAction, "printAction", u"印刷(&P)..."_s, QKeySequence::Print);
     make(m_exitAction, "FileExit1", u"終了(&X)"_s);
     make(m_toDoListAction, "ViewToDoList1", u"To-Do リストを表示(&T)..."_s, QKeySequence(Qt::Key_F6));
     make(m_graphAction, "ViewGraph1", u"バーグラフを表示(&G)..."_s, QKeySequence(Qt::Key_F3));
@@ -181,6 +191,14 @@ void MainWindow::buildActions()
     connect(m_viewerOutAction, &QAction::triggered, this, [this] { m_views->showDataViewer(); });
     connect(m_textOutAction, &QAction::triggered, this, [this] { m_views->writeTextFile(); });
     connect(m_pastDataAction, &QAction::triggered, this, [this] { m_views->openPastData(); });
+    connect(m_exportCsvAction, &QAction::triggered, this,
+            [this] { m_exportRunner->start(ExportRequest::Format::Csv); });
+    connect(m_exportICalendarAction, &QAction::triggered, this,
+            [this] { m_exportRunner->start(ExportRequest::Format::ICalendar); });
+    connect(m_printAction, &QAction::triggered, this, [this] {
+        m_services.dialogs.previewPrint(this,
+                                        MonthPrinter::document(MonthPrinter::of(m_session, m_shownMonth)));
+    });
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_toDoListAction, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
     connect(m_graphAction, &QAction::triggered, this, [this] { m_views->openGraph(); });
@@ -218,6 +236,10 @@ void MainWindow::buildMenus()
     m_dataOutMenu->addAction(m_viewerOutAction);
     m_dataOutMenu->addAction(m_textOutAction);
     file->addAction(m_pastDataAction);
+    QMenu *exportMenu = file->addMenu(u"エクスポート(&E)"_s);
+    exportMenu->setObjectName(u"exportMenu"_s);
+    exportMenu->addActions({m_exportCsvAction, m_exportICalendarAction});
+    file->addAction(m_printAction);
     file->addSeparator();
     file->addAction(m_exitAction);
 
@@ -355,6 +377,7 @@ void MainWindow::buildControls()
     m_toDoButton->setObjectName(u"BitBtnToDo"_s);
     m_toDoButton->setGeometry(287, 20, 110, 28);
     m_toDoButton->setIconSize(QSize(100, 20));
+    FixedColours::setLight(m_toDoButton);                         // the indicator's caption is drawn dark
     m_toDoButton->setStatusTip(u"[To-Do リスト]を表示します."_s); // no tool tip on this button
     connect(m_toDoButton, &QPushButton::clicked, this, [this] { m_views->openToDoList(true); });
 
@@ -639,7 +662,7 @@ void MainWindow::applyActionsForCurrentMonth()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    move(screen() ? screen()->availableVirtualGeometry().topLeft() : QPoint(0, 0));
+    WindowPlacer::place(this, {QPoint(0, 0), size()});
     statusBar()->clearMessage();
     setCountStatus(m_session.count(MonthKind::Current));
     if (!m_firstIdleDone && m_blinkStep < 0)
@@ -1286,7 +1309,11 @@ void MainWindow::launch(Partner partner)
         inform(program.displayName() + u" 以外が設定されています."_s);
         return;
     }
-    m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath());
+    QString why = PartnerPrograms::whyNotStartable(info.absoluteFilePath());
+    if (why.isEmpty() && !m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath()))
+        why = u"起動に失敗しました"_s;
+    if (!why.isEmpty())
+        inform(PartnerPrograms::notStartedText(program, info.absoluteFilePath(), why));
 }
 
 // Hints of the views' controls show in this window's status bar: the program has one hint line.
@@ -1332,7 +1359,7 @@ void MainWindow::showAbout()
     showAboutModal(dialog);
 }
 
-void MainWindow::showHelpContents()
+void MainWindow::showHelp(const QString &page)
 {
     if (!HelpWindow::hasPages(m_helpFolder)) {
         m_services.dialogs.informCaptioned(
@@ -1349,6 +1376,8 @@ void MainWindow::showHelpContents()
         delete m_helpWindow;
     if (!m_helpWindow)
         m_helpWindow = new HelpWindow(m_helpFolder, owner);
+    if (!page.isEmpty())
+        m_helpWindow->showPage(page);
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();

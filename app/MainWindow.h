@@ -21,6 +21,7 @@
 class AboutDialog;
 class Autostart;
 class DailyPlanLauncher;
+class ExportRunner;
 class PictureWidget;
 class PopupDateEdit;
 class QAction;
@@ -56,6 +57,7 @@ public:
 
     Session &session() { return m_session; }
     ViewManager &views() { return *m_views; }
+    ExportRunner &exportRunner() { return *m_exportRunner; }
 
     // Shows record `dataNo` (1..60) of the month with the shutter sound; refuses without the
     // sound file and then changes nothing. Data number 0 (a month without records) shows the
@@ -89,7 +91,8 @@ public:
     // The daily planner on today, as its button opens it.
     void openDailyPlan();
     void showAbout();
-    void showHelpContents() override;
+    void showHelpContents() { showHelp({}); }
+    void showHelp(const QString &page) override;
     // Tests replace these so that nothing enters a modal loop.
     std::function<void(SetupDialog &)> showSetupModal;
     std::function<void(AboutDialog &)> showAboutModal;
@@ -197,6 +200,7 @@ private:
     std::unique_ptr<ViewManager> m_views;
     std::unique_ptr<StepLauncher> m_stepLauncher;
     std::unique_ptr<DailyPlanLauncher> m_dailyPlanLauncher;
+    std::unique_ptr<ExportRunner> m_exportRunner;
     std::unique_ptr<Autostart> m_autostart;
     QString m_helpFolder;
     QPointer<HelpWindow> m_helpWindow;
@@ -227,6 +231,9 @@ private:
     QAction *m_viewerOutAction = nullptr;
     QAction *m_textOutAction = nullptr;
     QAction *m_pastDataAction = nullptr;
+    QAction *m_exportCsvAction = nullptr;
+    QAction *m_exportICalendarAction = nullptr;
+    QAction *m_printAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_toDoListAction = nullptr;
     QAction *m_graphAction = nullptr;

@@ -59,7 +59,8 @@ public:
     void scrollToPlanEnd();
     // Shows the long hints of the controls in panel 0 of the window's status bar.
     void showHintsInStatusBar();
-    void setHelpHandler(std::function<void()> handler) { m_help = std::move(handler); }
+    // Opens the help at a page, or its contents when the page is empty.
+    void setHelpHandler(std::function<void(const QString &page)> handler) { m_help = std::move(handler); }
 
     const QString &stepFilePath() const { return m_stepFilePath; }
     const StepFile &loadedStep() const { return m_loadedStep; }
@@ -146,7 +147,7 @@ private:
 
     QString m_exeDir;
     Services &m_services;
-    std::function<void()> m_help;
+    std::function<void(const QString &page)> m_help;
 
     QString m_stepFilePath;
     StepFile m_loadedStep;
@@ -174,7 +175,6 @@ private:
     int m_notebookRow = -1;
     Kind m_notebookKind = Kind::Initial;
     bool m_historyPreview = false;
-    StepChart::BarPixels m_barBeforePreview;
 
     QFrame *m_memoPanel = nullptr;
     StepNotebookWidget *m_notebook = nullptr;
@@ -203,6 +203,7 @@ private:
     QMenu *m_chartMenu = nullptr;
     QAction *m_clearBarAction = nullptr;
     QAction *m_separatorAction = nullptr;
+    QAction *m_printAction = nullptr;
     QAction *m_helpAction = nullptr;
     // Where the chart menu was opened: the separator goes to that row, the clear command acts on
     // that strip.

@@ -42,6 +42,8 @@ void CommandLineTest::parses_data()
                                    << 2;
     QTest::newRow("empty value") << QStringList{u"--home="_s} << Action::Fail << QString() << u"--home"_s
                                  << 2;
+    QTest::newRow("export options alone")
+        << QStringList{u"--from"_s, u"2024-01"_s} << Action::Fail << QString() << u"--export"_s << 2;
     QTest::newRow("file argument") << QStringList{u"a.dtf"_s} << Action::Fail << QString() << u"a.dtf"_s << 2;
 }
 

@@ -57,6 +57,21 @@ QString FakeDialogs::openFileName(QWidget *, const QString &caption, const QStri
     return name;
 }
 
+// Answered like the open dialog, from the same queue; the path proposed is kept as the text.
+QString FakeDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &path,
+                                  const QString &filter)
+{
+    const QString name = openFileName(parent, caption, path, filter);
+    shown.last() = {Kind::SaveFile, caption, path, std::nullopt};
+    return name;
+}
+
+void FakeDialogs::previewPrint(QWidget *, const PrintDocument &document)
+{
+    shown.append({Kind::PrintPreview, document.title, {}, std::nullopt});
+    previews.append(document);
+}
+
 QStringList FakeDialogs::texts() const
 {
     QStringList out;

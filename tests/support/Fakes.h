@@ -29,7 +29,7 @@ public:
 class FakeDialogs final : public Dialogs
 {
 public:
-    enum class Kind { Inform, Captioned, YesNo, OkCancel, SaveDiscardCancel, Error, OpenFile };
+    enum class Kind { Inform, Captioned, YesNo, OkCancel, SaveDiscardCancel, Error, OpenFile, SaveFile, PrintPreview };
     struct Shown
     {
         Kind kind;
@@ -41,7 +41,8 @@ public:
     QList<Shown> shown;
     QStringList unexpected;
     std::deque<Answer> answers;
-    std::deque<QString> fileNames;
+    std::deque<QString> fileNames; // answers of the open and the save dialog
+    QList<PrintDocument> previews; // what the print preview was asked to show
 
     void inform(QWidget *, const QString &text, std::optional<QPoint> at) override;
     void informCaptioned(QWidget *, const QString &caption, const QString &text) override;
@@ -52,6 +53,9 @@ public:
     void error(QWidget *, const QString &text) override;
     QString openFileName(QWidget *, const QString &caption, const QString &folder,
                          const QString &filter) override;
+    QString saveFileName(QWidget *, const QString &caption, const QString &path,
+                         const QString &filter) override;
+    void previewPrint(QWidget *, const PrintDocument &document) override;
 
     // Texts of all boxes shown, in order.
     QStringList texts() const;
