@@ -29,7 +29,17 @@ public:
 class FakeDialogs final : public Dialogs
 {
 public:
-    enum class Kind { Inform, Captioned, YesNo, OkCancel, SaveDiscardCancel, Error, OpenFile, SaveFile, PrintPreview };
+    enum class Kind {
+        Inform,
+        Captioned,
+        YesNo,
+        OkCancel,
+        SaveDiscardCancel,
+        Error,
+        OpenFile,
+        SaveFile,
+        PrintPreview
+    };
     struct Shown
     {
         Kind kind;
