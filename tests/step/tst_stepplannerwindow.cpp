@@ -555,7 +555,7 @@ void TestStepPlannerWindow::close_withEditsNotSaved_asksFirst()
         child<QPlainTextEdit>(w, u"memMemo1"_s)->insertPlainText(u"打合せ"_s);
     }
     edit == u"bar" ? clickButton(w, u"btnStepClose"_s) : void(w.close());
-    QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::SaveDiscardCancel), answer.size());
+    QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::AskSave), answer.size());
     QCOMPARE(w.isVisible(), answer == QList{Dialogs::Answer::Cancel});
     QCOMPARE(m_folder.read(u"a.vxs"_s) != sampleFile().toBytes(), answer == QList{Dialogs::Answer::Yes});
 }

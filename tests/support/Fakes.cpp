@@ -36,7 +36,7 @@ Dialogs::Answer FakeDialogs::askOkCancel(QWidget *, const QString &text, std::op
 
 Dialogs::Answer FakeDialogs::askSaveDiscardCancel(QWidget *, const QString &text)
 {
-    shown.append({Kind::SaveDiscardCancel, {}, text, std::nullopt});
+    shown.append({Kind::AskSave, {}, text, std::nullopt});
     return takeAnswer(answers, unexpected, text, Answer::Cancel);
 }
 

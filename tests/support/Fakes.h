@@ -29,17 +29,7 @@ public:
 class FakeDialogs final : public Dialogs
 {
 public:
-    enum class Kind {
-        Inform,
-        Captioned,
-        YesNo,
-        OkCancel,
-        SaveDiscardCancel,
-        Error,
-        OpenFile,
-        SaveFile,
-        PrintPreview
-    };
+    enum class Kind { Inform, Captioned, YesNo, OkCancel, AskSave, Error, OpenFile, SaveFile, PrintPreview };
     struct Shown
     {
         Kind kind;
