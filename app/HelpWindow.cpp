@@ -1,7 +1,8 @@
 #include "app/HelpWindow.h"
 
+#include "app/HelpBrowser.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,14 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qint64 MaxPageBytes = 1024 * 1024;
-
-QString readPage(const QString &path)
+QString readPage(const QString &folder, const QString &name)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.read(MaxPageBytes));
+    return QString::fromUtf8(HelpBrowser::readHelpFile(folder, QDir(folder).filePath(name)));
 }
 
 QString plain(QString html)
@@ -56,11 +52,8 @@ HelpWindow::HelpWindow(const QString &folder, QWidget *parent) : QWidget(parent,
     m_contents->setObjectName(u"treeContents"_s);
     m_contents->setHeaderHidden(true);
     m_contents->setColumnCount(1);
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(folder, this);
     m_browser->setObjectName(u"browserHelp"_s);
-    m_browser->setSearchPaths({folder});
-    // Links to the web stay out of the help window; the pages have none of their own.
-    m_browser->setOpenExternalLinks(false);
 
     auto *split = new QSplitter(this);
     split->addWidget(m_contents);
@@ -126,7 +119,7 @@ void HelpWindow::buildContents()
     static const QRegularExpression heading(u"<h2\\s+id=\"([^\"]+)\"[^>]*>(.*?)</h2>"_s,
                                             QRegularExpression::DotMatchesEverythingOption);
     auto addPage = [&](const QString &name) {
-        const QString html = readPage(dir.filePath(name));
+        const QString html = readPage(m_folder, name);
         const QUrl url = QUrl::fromLocalFile(dir.filePath(name));
         auto *page = new QTreeWidgetItem(m_contents, {plain(title.match(html).captured(1))});
         page->setData(0, Qt::UserRole, url);
@@ -140,7 +133,7 @@ void HelpWindow::buildContents()
     };
     addPage(indexName());
     QStringList seen{indexName()};
-    for (auto it = link.globalMatch(readPage(dir.filePath(indexName()))); it.hasNext();) {
+    for (auto it = link.globalMatch(readPage(m_folder, indexName())); it.hasNext();) {
         const QString name = it.next().captured(1);
         if (seen.contains(name) || !QFileInfo(dir.filePath(name)).isFile())
             continue;

@@ -762,11 +762,11 @@ void MainWindow::fillEntry(const JobRecord &r, int slot)
     const QSignalBlocker b2(m_endDateEdit);
     // The slot is the record's identity; a damaged data number in the file changes nothing.
     setDataNo(slot + 1);
-    m_entryDateEdit->setDate(DaySerial::toDate(r.entryDate));
+    m_entryDateEdit->setDateOrUnset(DaySerial::dayOf(r.entryDate));
     m_titleBox->setEditText(r.title);
     m_titleBox->lineEdit()->setCursorPosition(0);
-    m_startDateEdit->setDate(DaySerial::toDate(r.startDate));
-    m_endDateEdit->setDate(DaySerial::toDate(r.endDate));
+    m_startDateEdit->setDateOrUnset(DaySerial::dayOf(r.startDate));
+    m_endDateEdit->setDateOrUnset(DaySerial::dayOf(r.endDate));
     m_commentsEdit->setAcceptedText(Sjis::fromCrLf(r.comments));
     m_customerBox->setEditText(r.customer);
     m_customerBox->lineEdit()->setCursorPosition(0);
@@ -783,7 +783,7 @@ void MainWindow::fillEntry(const JobRecord &r, int slot)
             rb->setChecked(false);
         m_checkButtons->setExclusive(true);
     }
-    m_calendar->setSelection(DaySerial::toDate(r.startDate), DaySerial::toDate(r.endDate));
+    m_calendar->setSelection(DaySerial::dayOf(r.startDate), DaySerial::dayOf(r.endDate));
     m_lastRuledStart = m_startDateEdit->date();
     m_lastRuledEnd = m_endDateEdit->date();
     rememberEntry(r);

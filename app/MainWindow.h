@@ -256,7 +256,7 @@ private:
     QMenu *m_dataMenu = nullptr; // the window's context menu
     QMenu *m_trayMenu = nullptr;
 
-    QDateEdit *m_entryDateEdit = nullptr;
+    PopupDateEdit *m_entryDateEdit = nullptr;
     QComboBox *m_titleBox = nullptr;
     SjisTextEdit *m_commentsEdit = nullptr;
     QLineEdit *m_dataNoEdit = nullptr;

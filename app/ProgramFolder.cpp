@@ -4,6 +4,7 @@
 #include "data/DailyPlanPaths.h"
 #include "data/SafeFile.h"
 #include "data/StepFile.h"
+#include "platform/Autostart.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,10 +84,12 @@ QStringList dataFolders(const QString &programFolder)
     return folders;
 }
 
-void removeLeftovers(const QString &programFolder, const QDateTime &olderThan)
+void removeLeftovers(const QString &programFolder)
 {
-    for (const QString &folder : dataFolders(programFolder))
-        SafeFile::removeLeftovers(folder, olderThan);
+    QStringList folders = dataFolders(programFolder);
+    folders << Autostart::userFolder();
+    for (const QString &folder : std::as_const(folders))
+        SafeFile::removeLeftovers(folder);
 }
 
 } // namespace ProgramFolder

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -31,7 +30,8 @@ QString prepare(const QString &folder, const QString &runtimeFolder);
 // The folders Wrenly saves into: the program folder, STEP, AUBREL and AUBREL's month folders.
 QStringList dataFolders(const QString &programFolder);
 
-// Removes what saves cut short by a crash left in the data folders, if older than `olderThan`.
-void removeLeftovers(const QString &programFolder, const QDateTime &olderThan);
+// Removes what saves cut short by a crash left wherever Wrenly saves: the data folders and the
+// autostart folder. A save under way, in this or another Wrenly, keeps its temporary file.
+void removeLeftovers(const QString &programFolder);
 
 } // namespace ProgramFolder

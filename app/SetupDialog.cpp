@@ -1,5 +1,6 @@
 #include "app/SetupDialog.h"
 
+#include "data/ConfigPath.h"
 #include "data/PictureFrame.h"
 #include "data/Session.h"
 #include "platform/Autostart.h"
@@ -444,6 +445,10 @@ void SetupDialog::selectPicture()
         u"ビットマップ (*.bmp *.BMP);;アイコン (*.ico *.ICO)"_s);
     if (path.isEmpty())
         return;
+    if (!ConfigPath::canKeep(path, m_session.exeDir())) {
+        m_services.dialogs.inform(this, ConfigPath::refusalText(path), m_host.hostMessagePos());
+        return;
+    }
     QString why;
     const QImage image = Picture::load(path, &why);
     // A file that is no picture changes nothing: the old picture and its path stay.
@@ -555,6 +560,10 @@ void SetupDialog::selectPartner(Partner partner)
                                                          m_session.exeDir(), u"すべてのファイル (*)"_s);
     if (path.isEmpty())
         return;
+    if (!ConfigPath::canKeep(path)) {
+        m_services.dialogs.inform(this, ConfigPath::refusalText(path), m_host.hostMessagePos());
+        return;
+    }
     if (!PartnerPrograms::isExpectedFile(program, QFileInfo(path).fileName())) {
         const QString text = partner == Partner::Dossaro ? u"Dossaro 以外が選択されました."_s
                                                          : program.displayName() + u" を選択してください."_s;
@@ -638,6 +647,10 @@ void SetupDialog::saveAndClose()
         config.afterLaunch = AfterLaunch(m_afterLaunchButtons->checkedId());
     // Written anew when the file has gone meanwhile: the user asked to save.
     const SafeFile::Result r = m_session.saveConfig();
+    if (r.changedOnDisk) {
+        showMergedConfig();
+        return;
+    }
     if (!r) {
         m_services.dialogs.fileError(this, FileOperation::Write, m_session.configPath(), r.error,
                                      u"設定ファイル"_s);
@@ -647,4 +660,18 @@ void SetupDialog::saveAndClose()
     if (!m_notificationPage->save())
         return;
     accept();
+}
+
+// Another Wrenly saved the file meanwhile: the session took its lines but those changed here, and
+// the dialog shows the outcome, ready to be saved again.
+void SetupDialog::showMergedConfig()
+{
+    m_services.dialogs.changedOnDisk(this, m_session.configPath(), u"設定ファイル"_s);
+    m_customers.list->clear();
+    m_jobTypes.list->clear();
+    fill();
+    applyPicture();
+    m_host.refillCustomers();
+    m_host.refillJobTypes();
+    m_host.followPartnerPaths();
 }

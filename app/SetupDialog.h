@@ -91,6 +91,7 @@ private:
     void selectPartner(Partner partner);
     void clearPartner(Partner partner);
     void showAutostartCaption();
+    void showMergedConfig();
 
     Session &m_session;
     Services &m_services;

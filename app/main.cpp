@@ -19,7 +19,6 @@
 #include "reminders/ReminderController.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QTimer>
 
 #include <cstdio>
@@ -56,7 +55,6 @@ void answerLaterStarts(SingleInstance &instance, MainWindow &window, Dialogs &di
 
 int main(int argc, char *argv[])
 {
-    const QDateTime started = QDateTime::currentDateTime();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -92,9 +90,7 @@ int main(int argc, char *argv[])
         return standDown(instance, folder);
     const QString folderProblem =
         ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
-    // A temporary file from before this start is what a crash left mid-save. Without the lock
-    // another Wrenly may be saving right now, so only what no save could still be using goes.
-    ProgramFolder::removeLeftovers(folder, instance.problem().isEmpty() ? started : started.addSecs(-600));
+    ProgramFolder::removeLeftovers(folder);
 
     SystemClock clock;
     QtDialogs dialogs;

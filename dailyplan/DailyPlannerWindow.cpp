@@ -40,6 +40,8 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -533,6 +535,38 @@ void DailyPlannerWindow::scrollBy(int rows)
     setScrollPosition(scrollPosition() + rows);
 }
 
+bool DailyPlannerWindow::hasUnsavedEdits() const
+{
+    // A new pad not yet kept counts too: closing would drop it.
+    return m_state.hasUnsavedEdits() ||
+           std::any_of(m_pads.begin(), m_pads.end(), [](const SchedulePad *p) { return p && !p->isKept(); });
+}
+
+void DailyPlannerWindow::reject()
+{
+    if (!hasUnsavedEdits()) {
+        QDialog::reject();
+        return;
+    }
+    switch (m_services.dialogs.askSaveChanges(this)) {
+    case Dialogs::Answer::Yes:
+        for (SchedulePad *pad : m_pads) {
+            if (pad && !pad->isKept())
+                pad->keepPad();
+        }
+        saveDay();
+        // A pad whose times could not be kept, or a failed save, was shown: the planner stays.
+        if (!hasUnsavedEdits())
+            QDialog::reject();
+        return;
+    case Dialogs::Answer::No:
+        QDialog::reject();
+        return;
+    default:
+        return;
+    }
+}
+
 void DailyPlannerWindow::done(int result)
 {
     destroyPads();
@@ -708,11 +742,14 @@ bool DailyPlannerWindow::loadDayFile(const QString &path)
     // The scratch day of the routines has no diary of its own and is never saved to.
     const DiaryRecord diary = m_state.workingDiary;
     const SafeFile::Snapshot shown = m_state.daySnapshot;
+    const DailyPlanState::SavedDay saved = m_state.savedDay;
     clearDay();
     m_state.takeDay(day, !scratch);
     m_state.daySnapshot = scratch ? shown : snapshot;
-    if (scratch)
+    if (scratch) {
         m_state.workingDiary = diary;
+        m_state.savedDay = saved;
+    }
     if (!scratch)
         showFileOf(day, path);
     showPadsFromRecords();

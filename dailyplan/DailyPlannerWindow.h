@@ -110,6 +110,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 public slots:
+    // "閉じる" and the close box: edits not yet saved are saved, dropped or kept open at the user's word.
+    void reject() override;
     void done(int result) override;
 
 private:
@@ -133,6 +135,7 @@ private:
     SchedulePad *padOf(QWidget *widget) const;
     void pauseDrag();
     void scrollBy(int rows);
+    bool hasUnsavedEdits() const;
 
     Session &m_session;
     Services &m_services;

@@ -208,6 +208,16 @@ void ListSettingsDialog::saveLists()
     s.listEntries =
         ListEntries::fromLists(items(Keywords), items(Descriptions), items(Titles1), items(Titles2));
     const SafeFile::Result r = s.saveLists(m_listFile);
+    if (r.changedOnDisk) {
+        // The drop-downs offer what the file holds now; the lists here keep what the user made.
+        m_dialogs.changedOnDisk(this, m_listFile);
+        const SafeFile::Result reread = s.rereadLists(m_listFile);
+        if (!reread) {
+            s.listEntries = before;
+            m_dialogs.fileError(this, FileOperation::Read, m_listFile, reread.error);
+        }
+        return;
+    }
     if (!r) {
         s.listEntries = before; // the drop-downs keep offering what the file holds
         m_dialogs.fileError(this, FileOperation::Write, m_listFile, r.error);

@@ -195,6 +195,14 @@ void RoutineSettingsDialog::done(int result)
 void RoutineSettingsDialog::saveRoutines()
 {
     const SafeFile::Result r = m_state.saveRoutines(m_routineFile);
+    if (r.changedOnDisk) {
+        // The editors keep what the user typed; the next save writes it over what is there now.
+        m_services.dialogs.changedOnDisk(this, m_routineFile);
+        const SafeFile::Result reread = m_state.rereadRoutines(m_routineFile);
+        if (!reread)
+            m_services.dialogs.fileError(this, FileOperation::Read, m_routineFile, reread.error);
+        return;
+    }
     if (!r) {
         m_services.dialogs.fileError(this, FileOperation::Write, m_routineFile, r.error);
         return;

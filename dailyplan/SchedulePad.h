@@ -53,6 +53,7 @@ public:
     void setTimes(const TimeAxis::ClockTime &start, const TimeAxis::ClockTime &end);
     // Kept pads change their times with "変更", new ones need "一時保存" first.
     void setKept(bool kept);
+    bool isKept() const { return m_face.kept; }
     void setColorValue(qint32 value);
 
     void setMarked(bool marked);

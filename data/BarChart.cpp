@@ -61,7 +61,7 @@ MonthStrip monthStrip(int month, int year)
 
 int barLeft(const MonthStrip &strip, double startSerial)
 {
-    if (!strip.isKnownMonth())
+    if (!strip.isKnownMonth() || !DaySerial::holdsDay(startSerial))
         return 0;
     const QDate start = DaySerial::toDate(clampSerial(startSerial));
     const int d = PixelsPerDay * start.day() - 9;
@@ -78,6 +78,8 @@ int barLeft(const MonthStrip &strip, double startSerial)
 
 int barWidth(double startSerial, double endSerial)
 {
+    if (!DaySerial::holdsDay(startSerial) || !DaySerial::holdsDay(endSerial))
+        return PixelsPerDay;
     const int days =
         DaySerial::wholeDays(clampSerial(endSerial)) - DaySerial::wholeDays(clampSerial(startSerial));
     return PixelsPerDay * qMax(days, 0) + PixelsPerDay;
@@ -131,8 +133,8 @@ bool isStepManaged(const QString &title)
 QString captionText(const JobRecord &job, int dataNo)
 {
     return QStringLiteral("No.") + QString::number(dataNo) + QStringLiteral("■開始:") +
-           DateText::monthDay(DaySerial::toDate(clampSerial(job.startDate))) + QStringLiteral("■終了:") +
-           DateText::monthDay(DaySerial::toDate(clampSerial(job.endDate))) + QStringLiteral("●") + job.title;
+           DateText::monthDay(DaySerial::dayOf(job.startDate)) + QStringLiteral("■終了:") +
+           DateText::monthDay(DaySerial::dayOf(job.endDate)) + QStringLiteral("●") + job.title;
 }
 
 double clampSerial(double serial)

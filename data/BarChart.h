@@ -62,11 +62,11 @@ struct MonthStrip
 // gets a placeholder strip: three 248-pixel panels reading "XX".
 MonthStrip monthStrip(int month, int year);
 
-// Left edge of the bar of a job starting at `startSerial`; 0 for a start outside the three months
-// or when the strip's month is unknown. Day 1 of the first month starts at -1.
+// Left edge of the bar of a job starting at `startSerial`; 0 for a start outside the three months,
+// an unset start or when the strip's month is unknown. Day 1 of the first month starts at -1.
 int barLeft(const MonthStrip &strip, double startSerial);
-// 8 pixels per whole day from start to end, both included. An end before the start gives a
-// one-day bar rather than a negative width.
+// 8 pixels per whole day from start to end, both included. An end before the start, or an unset
+// date, gives a one-day bar rather than a negative or endless width.
 int barWidth(double startSerial, double endSerial);
 // Captions are centred under their bar, kept off the left edge and pulled back from the right.
 int captionLeft(int barLeft, int barWidth, int captionWidth, int rowWidth);

@@ -1,5 +1,6 @@
 #include "data/Config.h"
 
+#include "data/ConfigPath.h"
 #include "data/SjisCodec.h"
 
 #include <QStringList>
@@ -62,7 +63,7 @@ QByteArray Config::defaultFileBytes(const QString &exeDir)
         l << NotSet; // 11-15 job types
     for (int i = 0; i < 5; ++i)
         l << Free; // 16-20
-    l << exeDir + QStringLiteral("/Sample1.JPG");
+    l << ConfigPath::storedPicture(exeDir + QStringLiteral("/Sample1.JPG"), exeDir);
     l << QStringLiteral("10") << QStringLiteral("180") << QStringLiteral("10") << QStringLiteral("180");
     l << QStringLiteral("True") << QStringLiteral("True") << QStringLiteral("False");
     l << Free << Free; // 29-30
@@ -160,6 +161,17 @@ void Config::applyFileBytes(const QByteArray &bytes)
         dossPath = (line(41) == NotSet || line(41) == Free) ? QString() : line(41);
         pellPath = (line(42) == NotSet || line(42) == Free) ? QString() : line(42);
     }
+}
+
+Config Config::merged(const Config &base, const Config &mine, const Config &theirs)
+{
+    const QList<QByteArray> b = base.toFileBytes().split('\n');
+    const QList<QByteArray> m = mine.toFileBytes().split('\n');
+    const QList<QByteArray> t = theirs.toFileBytes().split('\n');
+    QByteArray out;
+    for (qsizetype i = 0; i + 1 < m.size(); ++i)
+        out += (m[i] != b[i] ? m[i] : t[i]) + '\n';
+    return fromFileBytes(out);
 }
 
 Config Config::fromFileBytes(const QByteArray &bytes)

@@ -54,5 +54,9 @@ struct Config
     // The 50 lines as the setup window writes them.
     QByteArray toFileBytes() const;
 
+    // Two saves from one read: each line as `mine` has it where it differs from `base`, else as
+    // `theirs` has it.
+    static Config merged(const Config &base, const Config &mine, const Config &theirs);
+
     bool operator==(const Config &) const = default;
 };

@@ -69,16 +69,23 @@ void DailyPlanState::clearDay()
     dayImage.bars = workingBars;
     dayImage.pads = workingPads;
     dayImage.diary = workingDiary;
+    savedDay = {workingBars, workingPads, workingDiary};
+}
+
+bool DailyPlanState::hasUnsavedEdits() const
+{
+    return workingBars != savedDay.bars || workingPads != savedDay.pads || workingDiary != savedDay.diary;
 }
 
 SafeFile::Result DailyPlanState::readDay(const QString &path, DayFile *day, SafeFile::Snapshot *snapshot)
 {
     QByteArray bytes;
-    const SafeFile::Result r = SafeFile::read(path, &bytes, DayFile::Size);
+    SafeFile::Snapshot read;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, DayFile::Size, &read);
     if (r) {
         *day = DayFile::fromBytes(bytes);
         if (snapshot)
-            *snapshot = SafeFile::snapshotOf(bytes);
+            *snapshot = read;
     }
     return r;
 }
@@ -100,8 +107,10 @@ void DailyPlanState::takeDay(const DayFile &day, bool withDiary)
     dayImage = day;
     workingBars = day.bars;
     workingPads = day.pads;
-    if (withDiary)
+    if (withDiary) {
         workingDiary = day.diary;
+        savedDay = {workingBars, workingPads, workingDiary};
+    }
 }
 
 SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
@@ -119,11 +128,13 @@ SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
     image.diary = workingDiary;
     QByteArray bytes = expected.existed ? expected.head : QByteArray();
     image.writeInto(bytes);
+    SafeFile::Snapshot written;
     const SafeFile::Result r = SafeFile::write(
-        currentDayFile, bytes, exists ? SafeFile::Tail::Keep : SafeFile::Tail::Drop, &expected);
+        currentDayFile, bytes, exists ? SafeFile::Tail::Keep : SafeFile::Tail::Drop, &expected, &written);
     if (r) {
         dayImage = image;
-        daySnapshot = SafeFile::snapshotOf(bytes);
+        daySnapshot = written;
+        savedDay = {workingBars, workingPads, workingDiary};
     }
     if (created)
         *created = r && !exists;
@@ -133,20 +144,18 @@ SafeFile::Result DailyPlanState::saveDay(double todaySerial, bool *created)
 SafeFile::Result DailyPlanState::loadOrCreateRoutines(const QString &path)
 {
     if (QFileInfo::exists(path)) {
-        QByteArray bytes;
-        const SafeFile::Result r = SafeFile::read(path, &bytes, RoutineFile::Size);
-        if (r) {
-            routineBytes = bytes;
-            routineImage = RoutineFile::fromBytes(bytes);
+        const SafeFile::Result r = rereadRoutines(path);
+        if (r)
             workingRoutines = routineImage;
-        }
         return r;
     }
     const RoutineFile::Routines empty{};
-    const QByteArray bytes = RoutineFile::toBytes(empty);
-    const SafeFile::Result r = SafeFile::write(path, bytes, SafeFile::Tail::Drop);
+    const SafeFile::Snapshot none;
+    SafeFile::Snapshot written;
+    const SafeFile::Result r =
+        SafeFile::write(path, RoutineFile::toBytes(empty), SafeFile::Tail::Drop, &none, &written);
     if (r) {
-        routineBytes = bytes;
+        routineSnapshot = written;
         workingRoutines = empty;
         routineImage = empty;
     }
@@ -156,32 +165,41 @@ SafeFile::Result DailyPlanState::loadOrCreateRoutines(const QString &path)
 SafeFile::Result DailyPlanState::saveRoutines(const QString &path)
 {
     // The user asked to save: a file that has gone since the planner opened is written anew.
-    QByteArray image = routineBytes;
+    const SafeFile::Snapshot expected = QFileInfo::exists(path) ? routineSnapshot : SafeFile::Snapshot();
+    QByteArray image = routineSnapshot.head;
     RoutineFile::writeInto(image, workingRoutines);
-    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep);
+    SafeFile::Snapshot written;
+    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep, &expected, &written);
     if (r) {
-        routineBytes = image;
+        routineSnapshot = written;
         routineImage = workingRoutines;
+    }
+    return r;
+}
+
+SafeFile::Result DailyPlanState::rereadRoutines(const QString &path)
+{
+    QByteArray bytes;
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, RoutineFile::Size, &snapshot);
+    if (r) {
+        routineSnapshot = snapshot;
+        routineImage = RoutineFile::fromBytes(bytes);
     }
     return r;
 }
 
 SafeFile::Result DailyPlanState::loadOrCreateLists(const QString &path)
 {
-    if (QFileInfo::exists(path)) {
-        QByteArray bytes;
-        const SafeFile::Result r = SafeFile::read(path, &bytes, ListEntries::Size);
-        if (r) {
-            listBytes = bytes;
-            listEntries = ListEntries::fromBytes(bytes);
-        }
-        return r;
-    }
+    if (QFileInfo::exists(path))
+        return rereadLists(path);
     const ListEntries defaults = ListEntries::defaults();
-    const QByteArray bytes = defaults.toBytes();
-    const SafeFile::Result r = SafeFile::write(path, bytes, SafeFile::Tail::Drop);
+    const SafeFile::Snapshot none;
+    SafeFile::Snapshot written;
+    const SafeFile::Result r =
+        SafeFile::write(path, defaults.toBytes(), SafeFile::Tail::Drop, &none, &written);
     if (r) {
-        listBytes = bytes;
+        listSnapshot = written;
         listEntries = defaults;
     }
     return r;
@@ -189,11 +207,25 @@ SafeFile::Result DailyPlanState::loadOrCreateLists(const QString &path)
 
 SafeFile::Result DailyPlanState::saveLists(const QString &path)
 {
-    QByteArray image = listBytes;
+    const SafeFile::Snapshot expected = QFileInfo::exists(path) ? listSnapshot : SafeFile::Snapshot();
+    QByteArray image = listSnapshot.head;
     listEntries.writeInto(image);
-    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep);
+    SafeFile::Snapshot written;
+    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep, &expected, &written);
     if (r)
-        listBytes = image;
+        listSnapshot = written;
+    return r;
+}
+
+SafeFile::Result DailyPlanState::rereadLists(const QString &path)
+{
+    QByteArray bytes;
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, ListEntries::Size, &snapshot);
+    if (r) {
+        listSnapshot = snapshot;
+        listEntries = ListEntries::fromBytes(bytes);
+    }
     return r;
 }
 

@@ -70,6 +70,15 @@ struct DailyPlanState
     SchedulePads workingPads{};
     DiaryRecord workingDiary;
     DayFile dayImage; // as last loaded, saved or cleared
+    // The working copies as the day file holds them, as last loaded, saved or cleared: what a close
+    // without saving would lose is what differs from them.
+    struct SavedDay
+    {
+        ScheduleBars bars{};
+        SchedulePads pads{};
+        DiaryRecord diary;
+    };
+    SavedDay savedDay;
     // The day file's bytes as read or last written: a save writes over them, and a file another
     // program changed meanwhile is not overwritten. Not existing for a day without its file.
     SafeFile::Snapshot daySnapshot;
@@ -77,10 +86,10 @@ struct DailyPlanState
     RoutineFile::Routines workingRoutines{};
     RoutineFile::Routines routineImage{};
     ListEntries listEntries;
-    // The routine and list files' bytes as read or last written: saves write over them, so what the
-    // user did not change keeps its bytes.
-    QByteArray routineBytes;
-    QByteArray listBytes;
+    // The routine and list files as read or last written: saves write over their bytes, so what the
+    // user did not change keeps them, and leave a file another program changed meanwhile alone.
+    SafeFile::Snapshot routineSnapshot;
+    SafeFile::Snapshot listSnapshot;
 
     // The planner's own day, taken from the clock each time it opens; the session keeps the day
     // the program started on.
@@ -114,6 +123,8 @@ struct DailyPlanState
 
     // Empty working copies and an image without path or date.
     void clearDay();
+    // Kept or dragged pads, a memo or a diary that the day file does not hold yet.
+    bool hasUnsavedEdits() const;
 
     static SafeFile::Result readDay(const QString &path, DayFile *day,
                                     SafeFile::Snapshot *snapshot = nullptr);
@@ -121,7 +132,7 @@ struct DailyPlanState
     // the file, the working copies stay.
     SafeFile::Result rereadDay();
     // Takes a day read from a file as image and working copies. The scratch file of the routine
-    // display leaves the diary alone.
+    // display leaves the diary alone, and what the day file holds too.
     void takeDay(const DayFile &day, bool withDiary);
 
     // Writes the working copies to the current day file. A new file first gets its path and the
@@ -131,8 +142,12 @@ struct DailyPlanState
 
     // Reads the routine file, or writes empty routines when there is none.
     SafeFile::Result loadOrCreateRoutines(const QString &path);
-    // Writes the working routines over the bytes read; a file that has gone is written anew.
+    // Writes the working routines over the bytes read; a file that has gone is written anew, one
+    // another program changed is left alone (changedOnDisk).
     SafeFile::Result saveRoutines(const QString &path);
+    // Reads the routine file again after another program changed it: image and snapshot follow the
+    // file, the working routines stay.
+    SafeFile::Result rereadRoutines(const QString &path);
 
     // "ルーチン仮登録": the record of pad `padSlot` as last kept ("一時保存" or "変更"), not its boxes,
     // becomes a routine in the first free record, in the left pane and shown on every day. Returns
@@ -155,5 +170,8 @@ struct DailyPlanState
 
     // Reads the list file, or writes the default entries when there is none.
     SafeFile::Result loadOrCreateLists(const QString &path);
+    // Writes the entries as saveRoutines() writes the routines.
     SafeFile::Result saveLists(const QString &path);
+    // Reads the list file again after another program changed it: the entries follow the file.
+    SafeFile::Result rereadLists(const QString &path);
 };

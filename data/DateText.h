@@ -3,8 +3,12 @@
 #include <QDate>
 #include <QString>
 
-// Dates as the Japanese windows show them, whatever the machine's locale.
+// Dates as the Japanese windows show them, whatever the machine's locale. Every form shows an
+// invalid date (a day serial that holds none, DaySerial::dayOf) as unsetText().
 namespace DateText {
+
+// "未設定".
+QString unsetText();
 
 // "日" .. "土" for Sunday .. Saturday.
 QString weekdayLetter(const QDate &date);

@@ -35,6 +35,16 @@ QDate toDate(double serial)
     return epoch().addDays(qint64(std::floor(clamped(serial))));
 }
 
+bool holdsDay(double serial)
+{
+    return std::isfinite(serial);
+}
+
+QDate dayOf(double serial)
+{
+    return holdsDay(serial) ? toDate(serial) : QDate();
+}
+
 int wholeDays(double serial)
 {
     return int(std::trunc(clamped(serial)));

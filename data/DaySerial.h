@@ -10,6 +10,10 @@ QDate epoch();
 double fromDate(const QDate &date);
 // The calendar day of a serial (the fraction is dropped).
 QDate toDate(double serial);
+// Whether a serial holds a day at all: NaN and infinities, found only in damaged files, do not.
+bool holdsDay(double serial);
+// The calendar day of a serial, or an invalid date for one that holds no day: shown as unset.
+QDate dayOf(double serial);
 // Whole days of a serial, truncated as the rules of the program expect.
 int wholeDays(double serial);
 int month(double serial);

@@ -40,6 +40,16 @@ JobRecord JobRecord::fromBytes(const QByteArray &image, int offset)
     return j;
 }
 
+JobRecord::StoredTexts JobRecord::storedTextsOf(const QByteArray &image, int offset)
+{
+    Q_ASSERT(offset >= 0 && offset + Size <= image.size());
+    return {Fields::readStringBytes(image, offset + OffTitle, TitleCapacity),
+            Fields::readStringBytes(image, offset + OffComments, CommentsCapacity),
+            Fields::readStringBytes(image, offset + OffCustomer, ShortCapacity),
+            Fields::readStringBytes(image, offset + OffJobNo, ShortCapacity),
+            Fields::readStringBytes(image, offset + OffJobType, ShortCapacity)};
+}
+
 void JobRecord::writeInto(QByteArray &image, int offset) const
 {
     Q_ASSERT(offset >= 0 && offset + Size <= image.size());

@@ -32,6 +32,12 @@ struct JobRecord
     JobRecord fittedToFields() const;
 
     static JobRecord fromBytes(const QByteArray &image, int offset = 0);
+    // The texts' bytes as the file holds them, for output that must not encode them again.
+    struct StoredTexts
+    {
+        QByteArray title, comments, customer, jobNo, jobType;
+    };
+    static StoredTexts storedTextsOf(const QByteArray &image, int offset = 0);
     // Writes the record over the one at `offset` of `image` (Size bytes from there): fields that
     // already hold their value and the fillers keep their bytes.
     void writeInto(QByteArray &image, int offset = 0) const;

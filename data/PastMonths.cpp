@@ -73,12 +73,15 @@ QStringList namesNotUtf8(const QString &folder)
     return names;
 }
 
-SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs)
+SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs, QByteArray *image)
 {
     QByteArray bytes;
     const SafeFile::Result r = SafeFile::read(path, &bytes, MonthFile::Size);
-    if (r)
+    if (r) {
         *jobs = MonthFile::fromBytes(bytes);
+        if (image)
+            *image = bytes;
+    }
     return r;
 }
 

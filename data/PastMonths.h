@@ -29,7 +29,8 @@ QStringList list(const QString &folder, const QString &current, const QString &p
 // as Shift-JIS where that works, else with the bytes it cannot show as "?".
 QStringList namesNotUtf8(const QString &folder);
 
-// Reads a month file into `jobs`, cleared first: a shorter file leaves the rest empty.
-SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs);
+// Reads a month file into `jobs`, cleared first: a shorter file leaves the rest empty. `image`, if
+// given, gets the bytes read.
+SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs, QByteArray *image = nullptr);
 
 } // namespace PastMonths

@@ -18,8 +18,9 @@ enum class Form { Viewer, File };
 QStringList lines(const JobRecord &job, int dataNo, Form form);
 // The records of slots count - 1 down to 0.
 QStringList monthLines(const MonthFile::Jobs &jobs, int count, Form form);
-// The text file: the file form in CP932, every line ending in CR LF.
-QByteArray fileBytes(const MonthFile::Jobs &jobs, int count);
+// The text file of the first `count` records of a month file's bytes: the file form in CP932,
+// every line ending in CR LF, each text as the month file stores it.
+QByteArray fileBytes(const QByteArray &monthImage, int count);
 // The name of the text file of a month file: its bare name with ".txt" as extension
 // (Y2024MAR.vxf gives Y2024MAR.txt).
 QString textFileName(const QString &monthFileName);

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -131,20 +132,17 @@ bool writeAll(int fd, const char *data, qint64 size, int *err)
     return true;
 }
 
-// Copies what the old file holds after `offset` into the temporary file, in pieces, so that a
-// long tail never has to fit in memory at once.
-bool copyTail(int from, qint64 offset, int to, int *err)
+qint64 modifiedNs(const struct stat &st)
 {
-    QByteArray piece;
-    for (;;) {
-        if (!readUpTo(from, offset, 64 * 1024, &piece, err))
-            return false;
-        if (piece.isEmpty())
-            return true;
-        if (!writeAll(to, piece.constData(), piece.size(), err))
-            return false;
-        offset += piece.size();
-    }
+    return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+// Copying such a tail could take any time and any amount of disk; dropping it would lose it.
+QString tooLargeReason(qint64 fileSize, qint64 recordSize)
+{
+    return u"ファイルの大きさ(%1 バイト)が, 形式の大きさ(%2 バイト)の2倍を超えています. "
+           u"後ろに付いたデータを失わないよう, 書き込みませんでした."_s.arg(fileSize)
+               .arg(recordSize);
 }
 
 QString parentOf(const QString &path)
@@ -190,7 +188,7 @@ Result changedOnDisk()
     return r;
 }
 
-// Compares the file as it is now with what was read before.
+// Compares the file as it is now with what was read before: its size and time, then its bytes.
 Result checkUnchanged(const QString &target, const Snapshot &expected)
 {
     struct stat st;
@@ -205,13 +203,57 @@ Result checkUnchanged(const QString &target, const Snapshot &expected)
     const Result opened = openRegular(target, &fd, &st);
     if (!opened)
         return opened;
+    if (st.st_size != expected.size || modifiedNs(st) != expected.modifiedNs) {
+        ::close(fd);
+        return changedOnDisk();
+    }
+    const QByteArray before = expected.head + expected.tail;
     QByteArray now;
     int err = 0;
-    const bool ok = readUpTo(fd, 0, expected.head.size(), &now, &err);
+    const bool ok = readUpTo(fd, 0, before.size(), &now, &err);
     ::close(fd);
     if (!ok)
         return failureFor(err);
-    return now == expected.head ? Result() : changedOnDisk();
+    return now == before ? Result() : changedOnDisk();
+}
+
+// What a file holds after its first `recordSize` bytes. A tail longer than the record belongs to
+// no format of ours and is refused, so that no save copies an unbounded amount.
+Result readTail(const QString &target, qint64 recordSize, struct stat *st, QByteArray *tail)
+{
+    if (st->st_size - recordSize > recordSize)
+        return Result::failure(tooLargeReason(st->st_size, recordSize));
+    int fd = -1;
+    const Result opened = openRegular(target, &fd, st);
+    if (!opened)
+        return opened;
+    int err = 0;
+    const bool ok = readUpTo(fd, recordSize, recordSize, tail, &err);
+    ::close(fd);
+    return ok ? Result() : failureFor(err);
+}
+
+// A temporary file of our own, locked for as long as the save needs it, so that removeLeftovers()
+// in this or another Wrenly can tell it from what a crash left. Should a removal take the new file
+// between its creation and the lock, another name is tried.
+int makeLockedTemporary(QByteArray *path, const QString &folder, const QString &name, int *err)
+{
+    const QByteArray pattern =
+        encoded(folder + u"/."_s + name + TemporaryMark + QString(TemporaryRandomLength, u'X'));
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        *path = pattern;
+        const int fd = ::mkostemp(path->data(), O_CLOEXEC);
+        if (fd < 0) {
+            *err = errno;
+            return -1;
+        }
+        struct stat st;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0)
+            return fd;
+        ::close(fd);
+    }
+    *err = EAGAIN;
+    return -1;
 }
 
 // mkstemp creates 0600; a replaced file keeps its mode and owner, a new one gets 0666 & ~umask.
@@ -240,12 +282,12 @@ void syncFolder(const QString &folder)
 
 } // namespace
 
-Snapshot snapshotOf(const QByteArray &bytesRead)
+Result read(const QString &path, QByteArray *bytes, qint64 maxBytes)
 {
-    return {true, bytesRead};
+    return read(path, bytes, maxBytes, nullptr);
 }
 
-Result read(const QString &path, QByteArray *bytes, qint64 maxBytes)
+Result read(const QString &path, QByteArray *bytes, qint64 maxBytes, Snapshot *snapshot)
 {
     bytes->clear();
     if (maxBytes < 0)
@@ -256,16 +298,23 @@ Result read(const QString &path, QByteArray *bytes, qint64 maxBytes)
     if (!opened)
         return opened;
     int err = 0;
-    const bool ok = readUpTo(fd, 0, maxBytes, bytes, &err);
+    QByteArray tail;
+    bool ok = readUpTo(fd, 0, maxBytes, bytes, &err);
+    // The tail as far as a save would keep it, so that a change there is noticed too.
+    if (ok && snapshot)
+        ok = readUpTo(fd, bytes->size(), bytes->size(), &tail, &err);
     ::close(fd);
     if (!ok) {
         bytes->clear();
         return failureFor(err);
     }
+    if (snapshot)
+        *snapshot = {true, *bytes, tail, qint64(st.st_size), modifiedNs(st)};
     return {};
 }
 
-Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snapshot *expected)
+Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snapshot *expected,
+             Snapshot *written)
 {
     QString target;
     int err = 0;
@@ -281,59 +330,44 @@ Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snap
         return failureFor(errno);
     if (existed && !S_ISREG(oldStat.st_mode))
         return Result::failure(notRegularReason(oldStat.st_mode));
-    // The old file is opened only when its tail is wanted: replacing needs no right to read it.
-    int oldFd = -1;
+    // The old file is read only when its tail is wanted: replacing needs no right to read it.
+    QByteArray kept;
     if (existed && tail == Tail::Keep && oldStat.st_size > bytes.size()) {
-        const Result opened = openRegular(target, &oldFd, &oldStat);
-        if (!opened)
-            return opened;
+        const Result read = readTail(target, bytes.size(), &oldStat, &kept);
+        if (!read)
+            return read;
     }
 
     // Our own temporary file instead of QSaveFile: Qt 6.4's commit() misses a failed final flush.
-    QByteArray pattern =
-        encoded(folder + u"/."_s + nameOf(target) + TemporaryMark + QString(TemporaryRandomLength, u'X'));
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) {
-        err = errno;
-        if (oldFd >= 0)
-            ::close(oldFd);
+    QByteArray temporary;
+    const int fd = makeLockedTemporary(&temporary, folder, nameOf(target), &err);
+    if (fd < 0)
         return failureFor(err);
-    }
-
-    bool ok = writeAll(fd, bytes.constData(), bytes.size(), &err);
-    if (ok && oldFd >= 0)
-        ok = copyTail(oldFd, bytes.size(), fd, &err);
-    if (oldFd >= 0)
-        ::close(oldFd);
+    bool ok = writeAll(fd, bytes.constData(), bytes.size(), &err) &&
+              writeAll(fd, kept.constData(), kept.size(), &err);
     // Before fsync, so that the mode and owner are as safe on disk as the bytes.
     if (ok)
         takeOverAttributes(fd, existed ? &oldStat : nullptr);
-    if (ok && ::fsync(fd) != 0) {
+    struct stat newStat;
+    if (ok && (::fsync(fd) != 0 || ::fstat(fd, &newStat) != 0)) {
         err = errno;
         ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        err = errno;
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(pattern.constData());
-        return failureFor(err);
     }
     // Checked as late as possible, so that the window for another program's change is short.
-    if (expected) {
-        const Result same = checkUnchanged(target, *expected);
-        if (!same) {
-            ::unlink(pattern.constData());
-            return same;
-        }
-    }
-    if (::rename(pattern.constData(), encoded(target).constData()) != 0) {
-        err = errno;
-        ::unlink(pattern.constData());
-        return failureFor(err);
-    }
+    Result outcome = ok ? Result() : failureFor(err);
+    if (ok && expected)
+        outcome = checkUnchanged(target, *expected);
+    if (outcome && ::rename(temporary.constData(), encoded(target).constData()) != 0)
+        outcome = failureFor(errno);
+    if (!outcome)
+        ::unlink(temporary.constData());
+    // Closed only now: the lock on the temporary file lasts until it is renamed or removed.
+    ::close(fd);
+    if (!outcome)
+        return outcome;
     syncFolder(folder);
+    if (written)
+        *written = {true, bytes, kept, qint64(newStat.st_size), modifiedNs(newStat)};
     return {};
 }
 
@@ -353,21 +387,25 @@ bool isTemporaryName(const QString &fileName)
     return true;
 }
 
-int removeLeftovers(const QString &folder, const QDateTime &olderThan)
+int removeLeftovers(const QString &folder)
 {
     const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    const qint64 limit = olderThan.toMSecsSinceEpoch();
     int removed = 0;
     for (const QString &name : names) {
         if (!isTemporaryName(name))
             continue;
         const QByteArray path = encoded(folder + u'/' + name);
-        struct stat st;
-        if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
             continue;
-        const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
-        if (modified < limit && ::unlink(path.constData()) == 0)
+        // A save under way holds its lock; the name must still be the file that was locked.
+        struct stat held;
+        struct stat there;
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::lstat(path.constData(), &there) == 0 && there.st_ino == held.st_ino &&
+            there.st_dev == held.st_dev && ::unlink(path.constData()) == 0)
             ++removed;
+        ::close(fd);
     }
     return removed;
 }

@@ -1,5 +1,6 @@
 #include "data/Session.h"
 
+#include "data/ConfigPath.h"
 #include "data/DaySerial.h"
 
 #include <QFileInfo>
@@ -28,20 +29,54 @@ SafeFile::Result Session::loadConfig(FileOperation *failed)
         }
     }
     QByteArray bytes;
-    const SafeFile::Result read = SafeFile::read(path, &bytes);
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result read = SafeFile::read(path, &bytes, Config::MaxFileBytes, &snapshot);
     if (!read) {
         if (failed)
             *failed = FileOperation::Read;
         return read;
     }
     m_config.applyFileBytes(bytes);
+    m_config.picturePath = ConfigPath::resolvedPicture(m_config.picturePath, m_exeDir);
+    m_configSnapshot = snapshot;
     return read;
 }
 
 SafeFile::Result Session::saveConfig()
 {
-    // The whole file is ours and rewritten whole: nothing after the 50 lines is worth keeping.
-    return SafeFile::write(configPath(), m_config.toFileBytes(), SafeFile::Tail::Drop);
+    // The whole file is ours and rewritten whole: nothing after the 50 lines is worth keeping. One
+    // that has gone is written anew; one another program (or Wrenly) changed is left alone.
+    const QString path = configPath();
+    const SafeFile::Snapshot expected = QFileInfo::exists(path) ? m_configSnapshot : SafeFile::Snapshot();
+    const SafeFile::Result r =
+        SafeFile::write(path, configBytes(m_config), SafeFile::Tail::Drop, &expected, &m_configSnapshot);
+    if (r.changedOnDisk)
+        takeChangedConfig();
+    return r;
+}
+
+void Session::takeChangedConfig()
+{
+    QByteArray bytes;
+    SafeFile::Snapshot snapshot;
+    if (!SafeFile::read(configPath(), &bytes, Config::MaxFileBytes, &snapshot))
+        return; // the next save meets the same change and tries again
+    m_config = Config::merged(configOf(m_configSnapshot.head), m_config, configOf(bytes));
+    m_configSnapshot = snapshot;
+}
+
+Config Session::configOf(const QByteArray &bytes) const
+{
+    Config c = Config::fromFileBytes(bytes);
+    c.picturePath = ConfigPath::resolvedPicture(c.picturePath, m_exeDir);
+    return c;
+}
+
+QByteArray Session::configBytes(const Config &config) const
+{
+    Config stored = config;
+    stored.picturePath = ConfigPath::storedPicture(config.picturePath, m_exeDir);
+    return stored.toFileBytes();
 }
 
 void Session::startDay(const QDate &today)
@@ -96,11 +131,12 @@ int Session::monthNumber(MonthKind kind) const
 SafeFile::Result Session::load(MonthKind kind)
 {
     QByteArray bytes;
-    const SafeFile::Result r = SafeFile::read(pathOf(fileName(kind)), &bytes, MonthFile::Size);
+    SafeFile::Snapshot snapshot;
+    const SafeFile::Result r = SafeFile::read(pathOf(fileName(kind)), &bytes, MonthFile::Size, &snapshot);
     if (!r)
         return r;
     Month &m = month(kind);
-    m.snapshot = SafeFile::snapshotOf(bytes);
+    m.snapshot = snapshot;
     m.image = bytes;
     m.image.append(QByteArray(MonthFile::Size - bytes.size(), '\0'));
     m.jobs = MonthFile::fromBytes(m.image);
@@ -117,11 +153,12 @@ SafeFile::Result Session::storeRecord(MonthKind kind, int slot, const JobRecord 
     // A file that has gone since it was read holds nothing to lose: it is written anew from memory.
     const QString path = pathOf(fileName(kind));
     const SafeFile::Snapshot expected = QFileInfo::exists(path) ? m.snapshot : SafeFile::Snapshot();
-    const SafeFile::Result r = SafeFile::write(path, image, tail, &expected);
+    SafeFile::Snapshot written;
+    const SafeFile::Result r = SafeFile::write(path, image, tail, &expected, &written);
     if (!r)
         return r;
     m.image = image;
-    m.snapshot = SafeFile::snapshotOf(image);
+    m.snapshot = written;
     // Memory holds what the file holds, down to texts cut to their fields.
     m.jobs[size_t(slot)] = JobRecord::fromBytes(image, slot * JobRecord::Size);
     m.count = MonthFile::countUsedRecords(m.jobs);

@@ -34,7 +34,9 @@ public:
     // Reads the configuration file, first writing the default one when there is none. On failure
     // the configuration keeps what it had and `failed` tells which step it was.
     SafeFile::Result loadConfig(FileOperation *failed = nullptr);
-    // Writes every setting to the configuration file, anew when it has gone meanwhile.
+    // Writes every setting to the configuration file, anew when it has gone meanwhile. A file
+    // changed by another program (or Wrenly) since it was read is left alone (changedOnDisk) and
+    // read again: the configuration takes its lines but those changed here since the last read.
     SafeFile::Result saveConfig();
 
     // Sets the day and the names of the current and the previous month file.
@@ -56,6 +58,8 @@ public:
     // and the counts match the arrays.
     const MonthFile::Jobs &jobs(MonthKind kind) const;
     const JobRecord &job(MonthKind kind, int slot) const { return jobs(kind)[size_t(slot)]; }
+    // The month's bytes as read or last written (MonthFile::Size of them), texts as stored.
+    const QByteArray &image(MonthKind kind) const { return month(kind).image; }
     // The length of the unbroken run of used slots from slot 0.
     int count(MonthKind kind) const;
     // The month number of the records of this kind: this month for the current and the past
@@ -75,8 +79,14 @@ public:
     SafeFile::Result loadPast(const QString &name);
 
 private:
+    void takeChangedConfig();
+    // A configuration as the file holds it, and back; the picture may lie in the data folder.
+    Config configOf(const QByteArray &bytes) const;
+    QByteArray configBytes(const Config &config) const;
+
     QString m_exeDir;
     Config m_config;
+    SafeFile::Snapshot m_configSnapshot; // the configuration file as read or last written
     QDate m_today;
     int m_thisYear = 0;
     int m_thisMonth = 0;

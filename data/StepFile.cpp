@@ -277,7 +277,8 @@ SafeFile::Result StepFile::create(const QString &path, const StepFile &record)
 SafeFile::Result StepFile::read(const QString &path, StepFile *record, SafeFile::Snapshot *snapshot)
 {
     QByteArray bytes;
-    const SafeFile::Result r = SafeFile::read(path, &bytes, Size);
+    SafeFile::Snapshot read;
+    const SafeFile::Result r = SafeFile::read(path, &bytes, Size, &read);
     if (!r)
         return r;
     StepFile loaded = fromBytes(bytes);
@@ -285,7 +286,7 @@ SafeFile::Result StepFile::read(const QString &path, StepFile *record, SafeFile:
         return SafeFile::Result::failure(u"ステップ管理のデータではないか,壊れています."_s);
     *record = std::move(loaded);
     if (snapshot)
-        *snapshot = SafeFile::snapshotOf(bytes);
+        *snapshot = read;
     return r;
 }
 
@@ -295,10 +296,7 @@ SafeFile::Result StepFile::write(const QString &path, const StepFile &record, Sa
         return SafeFile::write(path, record.toBytes(), SafeFile::Tail::Keep);
     QByteArray image = loaded->head;
     record.writeInto(image);
-    const SafeFile::Result r = SafeFile::write(path, image, SafeFile::Tail::Keep, loaded);
-    if (r)
-        *loaded = SafeFile::snapshotOf(image);
-    return r;
+    return SafeFile::write(path, image, SafeFile::Tail::Keep, loaded, loaded);
 }
 
 StepFile::SaveOutcome StepFile::save(const QString &path, const StepFile &record, SafeFile::Snapshot *loaded)
@@ -324,6 +322,10 @@ StepFile::SaveOutcome StepFile::save(const QString &path, const StepFile &record
 StepNotes StepNotes::of(const StepGroup &loaded, const StepGroup &working, StepKind kind, int revisionCount)
 {
     StepNotes notes;
+    for (int i = 0; i < PageCount; ++i)
+        notes.kept[i] = kind == StepKind::Revised
+                            ? !StepGroup::isUnset(working.revStart[i])
+                            : i == 0 && !StepGroup::isUnset(working.period(kind, revisionCount).start);
     if (kind != StepKind::Revised) {
         const StepPeriod stored = loaded.period(kind, revisionCount);
         if (!StepGroup::isUnset(stored.start)) {

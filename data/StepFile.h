@@ -163,6 +163,8 @@ struct StepNotes
     std::array<Page, PageCount> pages{};
     int shownPages = 1; // pages 1 .. shownPages are shown
     int activePage = 0; // 0-based
+    // Whether a page's period has a start: store() keeps no date and no memo for one without.
+    std::array<bool, PageCount> kept{};
 
     // The notes of a strip. The history lists what the file holds (`loaded`); the pages show
     // the working group, so that what an earlier closing stored is what the pages show again.

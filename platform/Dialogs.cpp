@@ -100,6 +100,25 @@ Dialogs::Answer QtDialogs::askOkCancel(QWidget *parent, const QString &text, std
     return run(box, at) == Answer::Ok ? Answer::Ok : Answer::Cancel;
 }
 
+Dialogs::Answer QtDialogs::askSaveDiscardCancel(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, u"確認"_s, forDisplay(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(u"保存"_s);
+    box.button(QMessageBox::Discard)->setText(u"保存しない"_s);
+    box.button(QMessageBox::Cancel)->setText(u"キャンセル"_s);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Yes;
+    case QMessageBox::Discard:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void QtDialogs::error(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, u"エラー"_s, forDisplay(text), QMessageBox::Ok, parent);

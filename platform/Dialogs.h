@@ -41,6 +41,8 @@ public:
                             std::optional<QPoint> at = std::nullopt) = 0;
     virtual Answer askOkCancel(QWidget *parent, const QString &text,
                                std::optional<QPoint> at = std::nullopt) = 0;
+    // "保存" / "保存しない" / "キャンセル": Yes, No or Cancel; closing the box counts as Cancel.
+    virtual Answer askSaveDiscardCancel(QWidget *parent, const QString &text) = 0;
     // A file that could not be read or written.
     virtual void error(QWidget *parent, const QString &text) = 0;
     // An open-file dialog; an empty result means cancelled.
@@ -61,6 +63,11 @@ public:
     {
         error(parent, fileErrorText(operation, path, reason, subject));
     }
+    // A window closing with edits not yet saved.
+    Answer askSaveChanges(QWidget *parent)
+    {
+        return askSaveDiscardCancel(parent, QStringLiteral("変更を保存しますか？"));
+    }
     // A file another program changed since Wrenly read it: it was not overwritten, it has been read
     // again, and what the user was editing is still on screen.
     static QString changedOnDiskText(const QString &path,
@@ -79,6 +86,7 @@ public:
     void informCaptioned(QWidget *parent, const QString &caption, const QString &text) override;
     Answer askYesNo(QWidget *parent, const QString &text, std::optional<QPoint> at) override;
     Answer askOkCancel(QWidget *parent, const QString &text, std::optional<QPoint> at) override;
+    Answer askSaveDiscardCancel(QWidget *parent, const QString &text) override;
     void error(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;

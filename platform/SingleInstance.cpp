@@ -30,17 +30,18 @@ QString defaultFolder()
     return dir;
 }
 
-// Something other than a regular file where the lock belongs (a pipe would block, a link could
-// point anywhere) is in the way: take it away without following it.
-void clearOddEntry(const QByteArray &path)
+// Opens what the lock is taken on. Something other than a regular file or a folder (a pipe would
+// block, a link could point anywhere) is taken away without following it. A folder is never
+// emptied, and is locked itself: every start finds it alike, so nothing placed at the path can
+// turn the lock off.
+int openLockTarget(const QByteArray &path)
 {
     struct stat st;
-    if (::lstat(path.constData(), &st) != 0 || S_ISREG(st.st_mode))
-        return;
-    if (S_ISDIR(st.st_mode))
-        ::rmdir(path.constData()); // only an empty one: never delete what a folder holds
-    else
+    if (::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        return ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (::lstat(path.constData(), &st) == 0 && !S_ISREG(st.st_mode))
         ::unlink(path.constData());
+    return ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
 }
 
 } // namespace
@@ -64,9 +65,7 @@ SingleInstance::~SingleInstance()
 SingleInstance::LockOutcome SingleInstance::takeLock()
 {
     const QByteArray path = QFile::encodeName(m_lockPath);
-    clearOddEntry(path);
-    const int fd =
-        ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    const int fd = openLockTarget(path);
     if (fd < 0) {
         m_problem = SafeFile::systemReason(errno);
     } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

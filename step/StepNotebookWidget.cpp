@@ -105,6 +105,17 @@ StepNotebookWidget::StepNotebookWidget(QWidget *parent) : QWidget(parent)
     }
     connect(m_pages, &QTabWidget::currentChanged, this, &StepNotebookWidget::highlightPage);
 
+    // Said where the memo is typed, before anything is written that would be dropped.
+    m_notKeptLabel = new QLabel(u"このページの期間はまだ設定されていないため, メモは保存されません. "
+                                u"先にバーで期間を設定してください."_s,
+                                this);
+    m_notKeptLabel->setObjectName(u"lblMemoNotKept"_s);
+    m_notKeptLabel->setWordWrap(true);
+    QPalette red = m_notKeptLabel->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    m_notKeptLabel->setPalette(red);
+    m_notKeptLabel->hide();
+
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(4);
@@ -113,6 +124,7 @@ StepNotebookWidget::StepNotebookWidget(QWidget *parent) : QWidget(parent)
     column->addWidget(new QLabel(u"履歴 (開始日 - 終了日)："_s, this));
     column->addLayout(history);
     column->addWidget(m_pages, 1);
+    column->addWidget(m_notKeptLabel);
 }
 
 void StepNotebookWidget::showNotes(const QString &rowName, const QString &kindName, const StepNotes &notes)
@@ -130,11 +142,14 @@ void StepNotebookWidget::showNotes(const QString &rowName, const QString &kindNa
         m_history->setCurrentRow(notes.selectedEntry);
 
     m_given = notes.pages;
+    m_kept = notes.kept;
     m_shownPages = qBound(1, notes.shownPages, StepNotes::PageCount);
     for (int i = 0; i < StepNotes::PageCount; ++i) {
         m_dateEdits[i]->setDate(DaySerial::toDate(m_given[i].date));
         m_shownMemo[i] = Sjis::fromCrLf(m_given[i].memo);
         m_memoEdits[i]->setAcceptedText(m_shownMemo[i]);
+        m_dateEdits[i]->setReadOnly(!m_kept[i]);
+        m_memoEdits[i]->setReadOnly(!m_kept[i]);
     }
     {
         // The highlight follows the page made active below, not the ones passed on the way.
@@ -172,4 +187,5 @@ void StepNotebookWidget::highlightPage(int index)
     for (int i = 0; i < StepNotes::PageCount; ++i)
         tabs->setTabTextColor(i, i == index ? highlightText : QColor());
     m_highlighted = index;
+    m_notKeptLabel->setVisible(index >= 0 && index < StepNotes::PageCount && !m_kept[index]);
 }

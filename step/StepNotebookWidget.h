@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
@@ -51,6 +52,8 @@ private:
     // What each page was given and the text its box showed for it.
     std::array<StepNotes::Page, StepNotes::PageCount> m_given{};
     std::array<QString, StepNotes::PageCount> m_shownMemo{};
+    std::array<bool, StepNotes::PageCount> m_kept{};
+    QLabel *m_notKeptLabel = nullptr; // shown while the active page's period is unset
     int m_shownPages = 0;
     int m_highlighted = -1;
 };

@@ -973,6 +973,45 @@ void StepPlannerWindow::moveSeparatorToRow(int row)
         m_separatorPanel->move(1, StepChart::separatorTop(row));
 }
 
+// The working copy holds the titles as the file will: cut to their capacity. A title left as it
+// was keeps its stored text, and with it its bytes.
+StepFile StepPlannerWindow::withTypedTitles() const
+{
+    StepFile step = m_workingStep;
+    for (int r = 0; r < RowCount; ++r) {
+        const QString text = m_rows[r].titleBox->text();
+        if (text != m_loadedStep.groups[r].groupTitle)
+            step.groups[r].groupTitle = Sjis::fitToField(text, StepGroup::TitleCapacity);
+    }
+    return step;
+}
+
+void StepPlannerWindow::reject()
+{
+    // What a save would write, the open notebook's pages included, against what the file holds:
+    // compared as bytes, so that a damaged date (NaN) counts as unchanged.
+    StepFile pending = withTypedTitles();
+    if (isNotebookOpen())
+        StepNotes::store(pending.groups[m_notebookRow], m_notebookKind, m_notebook->shownPages(),
+                         m_notebook->pages());
+    if (pending.toBytes() == m_loadedStep.toBytes()) {
+        QDialog::reject();
+        return;
+    }
+    switch (m_services.dialogs.askSaveChanges(this)) {
+    case Dialogs::Answer::Yes:
+        if (isNotebookOpen())
+            closeNotebook();
+        saveAndClose(); // stays open when the save fails
+        return;
+    case Dialogs::Answer::No:
+        QDialog::reject();
+        return;
+    default:
+        return;
+    }
+}
+
 void StepPlannerWindow::saveAndClose()
 {
     // What the open notebook shows reaches the working copy only when it closes.
@@ -980,13 +1019,7 @@ void StepPlannerWindow::saveAndClose()
         m_services.dialogs.askYesNo(this, StepMessages::notebookOpenOnSave(),
                                     frameGeometry().topLeft() + QPoint(300, 300)) != Dialogs::Answer::Yes)
         return;
-    // The working copy holds the titles as the file will: cut to their capacity. A title left as it
-    // was keeps its stored text, and with it its bytes.
-    for (int r = 0; r < RowCount; ++r) {
-        const QString text = m_rows[r].titleBox->text();
-        if (text != m_loadedStep.groups[r].groupTitle)
-            m_workingStep.groups[r].groupTitle = Sjis::fitToField(text, StepGroup::TitleCapacity);
-    }
+    m_workingStep = withTypedTitles();
     const StepFile::SaveOutcome saved =
         StepFile::save(m_stepFilePath, m_workingStep, m_snapshot ? &*m_snapshot : nullptr);
     if (saved.result.changedOnDisk) {

@@ -70,6 +70,10 @@ public:
     const StepMonths &months() const { return m_months; }
     bool isNotebookOpen() const { return m_notebookRow >= 0; }
 
+public slots:
+    // "閉じる" and the close box: edits not yet saved are saved, dropped or kept open at the user's word.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -114,6 +118,7 @@ private:
 
     // Fills the screen's work area in width, at its top left.
     void placeOnScreen();
+    StepFile withTypedTitles() const;
     void saveAndClose();
 
     // Plays the shutter and shows the period in the pickers; without the sound file the user is

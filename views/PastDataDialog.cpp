@@ -184,12 +184,13 @@ void PastDataDialog::writeTextFile()
         return;
     // Read apart from the past array, which an open graph's rows still stand for.
     MonthFile::Jobs jobs{};
-    const SafeFile::Result r = PastMonths::read(m_session.pathOf(name), &jobs);
+    QByteArray image;
+    const SafeFile::Result r = PastMonths::read(m_session.pathOf(name), &jobs, &image);
     if (!r) {
         m_services.dialogs.fileError(this, FileOperation::Read, m_session.pathOf(name), r.error);
         return;
     }
-    m_views.writeTextFileOf(jobs, MonthFile::countUsedRecords(jobs), name, this);
+    m_views.writeTextFileOf(image, MonthFile::countUsedRecords(jobs), name, this);
 }
 
 void PastDataDialog::closeOutputs()

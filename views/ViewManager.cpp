@@ -9,6 +9,7 @@
 #include "views/JobSearchWindow.h"
 #include "views/PastDataDialog.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -193,13 +194,20 @@ void ViewManager::showDataViewer()
 void ViewManager::writeTextFile()
 {
     const MonthKind kind = m_host.shownMonth();
-    if (kind == MonthKind::Past || !m_session.fileExists(kind))
+    if (kind == MonthKind::Past)
         return;
-    writeTextFileOf(m_session.jobs(kind), m_session.count(kind), m_session.fileName(kind),
+    if (!m_session.fileExists(kind) && m_session.count(kind) == 0) {
+        m_services.dialogs.inform(m_host.mainWindow(),
+                                  u"データファイル: "_s + m_session.fileName(kind) +
+                                      u" がないため, テキストファイルに出力するデータがありません."_s,
+                                  messagePos());
+        return;
+    }
+    writeTextFileOf(m_session.image(kind), m_session.count(kind), m_session.fileName(kind),
                     m_host.mainWindow());
 }
 
-bool ViewManager::writeTextFileOf(const MonthFile::Jobs &jobs, int count, const QString &monthFileName,
+bool ViewManager::writeTextFileOf(const QByteArray &monthImage, int count, const QString &monthFileName,
                                   QWidget *parent)
 {
     Dialogs &dialogs = m_services.dialogs;
@@ -217,12 +225,15 @@ bool ViewManager::writeTextFileOf(const MonthFile::Jobs &jobs, int count, const 
                                     messagePos()) == Dialogs::Answer::No)
         return false;
     const SafeFile::Result r =
-        SafeFile::write(path, RecordText::fileBytes(jobs, count), SafeFile::Tail::Drop);
+        SafeFile::write(path, RecordText::fileBytes(monthImage, count), SafeFile::Tail::Drop);
     if (!r) {
         dialogs.fileError(parent, existed ? FileOperation::Write : FileOperation::Create, path, r.error);
         return false;
     }
-    dialogs.inform(parent, u"テキストファイル: "_s + name + u" に出力しました."_s, messagePos());
+    dialogs.inform(parent,
+                   u"テキストファイル(Shift-JIS)に出力しました."_s + u"\r\n\r\n"_s +
+                       QDir::toNativeSeparators(path),
+                   messagePos());
     return true;
 }
 

@@ -58,7 +58,8 @@ public:
 
     // The records of the shown month in the data viewer, newest first.
     void showDataViewer();
-    // The shown month's text file, after the user agreed.
+    // The shown month's text file, after the user agreed: what memory holds, as the viewer shows
+    // it, even when the month file has gone meanwhile.
     void writeTextFile();
     // The past-data output. While it is open the main window shows the past month; afterwards it
     // returns to the month it showed before. With a file name it opens on that month's graph, the
@@ -71,9 +72,10 @@ public:
     // Shows a record the job search found: one of this or the previous month as a click in the
     // to-do list does, one of any other month through the past-data output.
     void showFoundRecord(const QString &fileName, int dataNo);
-    // Asks, writes the text file of `monthFileName` into the program folder and says so; the boxes
-    // belong to `parent`. False when nothing was written.
-    bool writeTextFileOf(const MonthFile::Jobs &jobs, int count, const QString &monthFileName,
+    // Asks, writes the text file of the first `count` records of `monthImage` (the bytes of the
+    // month file `monthFileName`) into the program folder and says so; the boxes belong to
+    // `parent`. False when nothing was written.
+    bool writeTextFileOf(const QByteArray &monthImage, int count, const QString &monthFileName,
                          QWidget *parent);
     // Where the main window's messages appear.
     QPoint messagePos() const;

@@ -1,6 +1,5 @@
 #include "widgets/JobRowWidget.h"
 
-#include "data/BarChart.h"
 #include "data/DateText.h"
 #include "data/DaySerial.h"
 #include "data/JobRecord.h"
@@ -51,10 +50,8 @@ JobRowWidget::JobRowWidget(MonthKind kind, int monthNumber, int dataNo, const Jo
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setBox(Box::DataNo, 5, 65, QString::number(monthNumber) + u"月 No."_s + QString::number(dataNo));
-    setBox(Box::Start, 75, 85,
-           DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.startDate))));
-    setBox(Box::End, 165, 85,
-           DateText::monthDayPadded(DaySerial::toDate(BarChart::clampSerial(job.endDate))));
+    setBox(Box::Start, 75, 85, DateText::monthDayPadded(DaySerial::dayOf(job.startDate)));
+    setBox(Box::End, 165, 85, DateText::monthDayPadded(DaySerial::dayOf(job.endDate)));
     setBox(Box::Title, 255, 255, job.title);
 }
 

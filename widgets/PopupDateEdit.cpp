@@ -1,5 +1,7 @@
 #include "widgets/PopupDateEdit.h"
 
+#include "data/DateText.h"
+
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QSpinBox>
@@ -24,6 +26,39 @@ void labelHeading(QCalendarWidget *calendar)
 PopupDateEdit::PopupDateEdit(QWidget *parent) : QDateEdit(parent)
 {
     setCalendarPopup(true);
+    connect(this, &QDateEdit::dateChanged, this, &PopupDateEdit::leaveUnsetUnlessShown);
+}
+
+void PopupDateEdit::setDateOrUnset(const QDate &date)
+{
+    if (date.isValid()) {
+        setDate(date);
+        leaveUnsetUnlessShown();
+        return;
+    }
+    if (!m_unset)
+        m_minimum = minimumDate();
+    m_unset = true;
+    setSpecialValueText(DateText::unsetText());
+    setMinimumDate(m_minimum.addDays(-1));
+    setDate(minimumDate());
+}
+
+// Any other day than the unset one, set by the program or picked by the user, ends the unset
+// state: the day before the minimum can then be neither shown nor chosen again.
+void PopupDateEdit::leaveUnsetUnlessShown()
+{
+    if (!m_unset || date() == minimumDate())
+        return;
+    m_unset = false;
+    setSpecialValueText({});
+    setMinimumDate(m_minimum);
+}
+
+void PopupDateEdit::stepBy(int steps)
+{
+    leaveUnsetUnlessShown();
+    QDateEdit::stepBy(steps);
 }
 
 void PopupDateEdit::prepareCalendar()
@@ -65,6 +100,7 @@ void PopupDateEdit::dressCalendar(QCalendarWidget *calendar)
 
 void PopupDateEdit::mousePressEvent(QMouseEvent *event)
 {
+    leaveUnsetUnlessShown();
     prepareCalendar();
     QDateEdit::mousePressEvent(event);
 }
@@ -75,5 +111,6 @@ void PopupDateEdit::keyPressEvent(QKeyEvent *event)
     const bool alt = event->modifiers() & Qt::AltModifier;
     if (event->key() == Qt::Key_F4 || (alt && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up)))
         prepareCalendar();
+    leaveUnsetUnlessShown();
     QDateEdit::keyPressEvent(event);
 }

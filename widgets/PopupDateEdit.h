@@ -16,15 +16,24 @@ public:
     // Gives a Qt calendar the look of the range calendar. Public for the tests.
     static void dressCalendar(QCalendarWidget *calendar);
 
+    // Shows `date`, or for an invalid one "未設定" until the user picks a day. The unset box
+    // holds the day before its minimum date, which no pick can give.
+    void setDateOrUnset(const QDate &date);
+    bool isUnset() const { return m_unset; }
+
 signals:
     void calendarClicked(const QDate &date);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void stepBy(int steps) override;
 
 private:
     void prepareCalendar();
+    void leaveUnsetUnlessShown();
 
     bool m_prepared = false;
+    bool m_unset = false;
+    QDate m_minimum; // the minimum date before the box showed unset
 };

@@ -96,6 +96,12 @@ void RangeCalendarWidget::showMonth(const QDate &anyDayOfMonth)
 
 void RangeCalendarWidget::setSelection(const QDate &start, const QDate &end)
 {
+    // A range with an unset end is no range: nothing is marked, the view stays where it is.
+    if (!start.isValid() || !end.isValid()) {
+        m_start = m_end = QDate();
+        update();
+        return;
+    }
     m_start = start;
     m_end = end;
     if (m_end < m_start)

@@ -16,7 +16,7 @@ public:
     void setMinimumDate(const QDate &date);
     QDate minimumDate() const { return m_minimum; }
 
-    // Shows the range and scrolls so that its first day is visible.
+    // Shows the range and scrolls so that its first day is visible. An invalid day marks none.
     void setSelection(const QDate &start, const QDate &end);
     QDate selectionStart() const { return m_start; }
     QDate selectionEnd() const { return m_end; }

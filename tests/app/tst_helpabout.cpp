@@ -1,10 +1,13 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/AboutDialog.h"
+#include "app/HelpBrowser.h"
 #include "app/HelpWindow.h"
 
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +17,8 @@ class TestHelpAbout : public QObject
 private slots:
     void help_showsContentsOfShippedPages();
     void help_contentsFollowLinksAndHeadings();
+    void help_linksLoadOnlyFilesOfTheHelp_data();
+    void help_linksLoadOnlyFilesOfTheHelp();
     void help_missingPages_saysSoInJapanese();
     void help_fromModalPlanner_belongsToIt();
     void about_showsBuildVersion();
@@ -63,6 +68,43 @@ void TestHelpAbout::help_contentsFollowLinksAndHeadings()
     QCOMPARE(help.source().fragment(), u"one"_s);
     help.showPage(u"gone.html"_s); // a missing page says which, not a blank pane
     QVERIFY(child<QTextBrowser>(help, "browserHelp")->toPlainText().contains(u"「gone.html」"_s));
+}
+
+void TestHelpAbout::help_linksLoadOnlyFilesOfTheHelp_data()
+{
+    QTest::addColumn<QString>("href"); // "@" is the test folder, which holds the help and a secret
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("page") << u"b.html"_s << u"b.html"_s;
+    QTest::newRow("file outside") << u"file://@/secret.html"_s << u"index.html"_s;
+    QTest::newRow("up and out") << u"../secret.html"_s << u"index.html"_s;
+    QTest::newRow("link leading out") << u"out.html"_s << u"index.html"_s;
+    QTest::newRow("FIFO: never waited on") << u"pipe.html"_s << u"index.html"_s;
+    QTest::newRow("device") << u"file:///dev/zero"_s << u"index.html"_s;
+    QTest::newRow("web page: the desktop's browser") << u"https://example.org/a"_s << u"index.html"_s;
+    QTest::newRow("mail") << u"mailto:someone@example.org"_s << u"index.html"_s;
+}
+
+void TestHelpAbout::help_linksLoadOnlyFilesOfTheHelp()
+{
+    QFETCH(QString, href);
+    QFETCH(QString, shown);
+    TestFolder base;
+    QVERIFY(QDir(base.path()).mkdir(u"help"_s));
+    base.write(u"help/index.html"_s, "<title>Top</title>");
+    base.write(u"help/b.html"_s, "<title>B</title>");
+    base.write(u"secret.html"_s, "secret");
+    QVERIFY(QFile::link(base.file(u"secret.html"_s), base.file(u"help/out.html"_s)));
+    QVERIFY(::mkfifo(QFile::encodeName(base.file(u"help/pipe.html"_s)).constData(), 0600) == 0);
+    HelpWindow help(base.file(u"help"_s));
+    auto *browser = child<HelpBrowser>(help, "browserHelp");
+    QList<QUrl> opened;
+    browser->openExternal = [&opened](const QUrl &url) { return opened << url, true; };
+
+    const QUrl link(href.replace(u'@', base.path()));
+    emit browser->anchorClicked(link);
+    QCOMPARE(help.source().fileName(), shown);
+    QCOMPARE(opened, link.scheme() == u"https" ? QList<QUrl>{link} : QList<QUrl>());
+    QCOMPARE(browser->loadResource(QTextDocument::HtmlResource, link).isNull(), shown == u"index.html");
 }
 
 void TestHelpAbout::help_missingPages_saysSoInJapanese()

@@ -37,9 +37,9 @@ QString overwriteQuestion(const QString &name)
            u" が既に存在します.\r\n既存のファイルに上書きします. 実行しますか?"_s;
 }
 
-QString done(const QString &name)
+QString done(const QString &path)
 {
-    return u"テキストファイル: "_s + name + u" に出力しました."_s;
+    return u"テキストファイル(Shift-JIS)に出力しました.\r\n\r\n"_s + path;
 }
 
 } // namespace
@@ -51,6 +51,7 @@ private slots:
     void textFile_data();
     void textFile();
     void textFile_failedWrite_keepsTheOldFile();
+    void textFile_monthFileGone_writesWhatMemoryHolds();
     void viewer_showsTheShownMonthNewestFirst();
     void pastData_closing_restoresTheMonthShownBefore_data();
     void pastData_closing_restoresTheMonthShownBefore();
@@ -105,7 +106,7 @@ void TestMainOutput::textFile()
     if (!existing.isEmpty() && answers.value(0) == Answer::Yes)
         texts << overwriteQuestion(name);
     if (written)
-        texts << done(name);
+        texts << done(f.folder.file(name));
     QCOMPARE(f.fakes.dialogs.texts(), texts);
     for (const auto &box : f.fakes.dialogs.shown)
         QCOMPARE(*box.at, f.window->frameGeometry().topLeft() + QPoint(50, 200));
@@ -136,7 +137,19 @@ void TestMainOutput::textFile_failedWrite_keepsTheOldFile()
     QCOMPARE(f.folder.read(u"Y2005MAY.txt"_s), QByteArray("old"));
     QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(f.fakes.dialogs.lastText().contains(f.folder.file(u"Y2005MAY.txt"_s)));
-    QVERIFY(!f.fakes.dialogs.texts().contains(done(u"Y2005MAY.txt"_s)));
+    QVERIFY(!f.fakes.dialogs.texts().contains(done(f.folder.file(u"Y2005MAY.txt"_s))));
+}
+
+void TestMainOutput::textFile_monthFileGone_writesWhatMemoryHolds()
+{
+    MainWindowFixture f;
+    f.writeMonth(u"Y2005MAY.vxf"_s, jobs(2, 2005, 5));
+    f.start();
+    QFile::remove(f.folder.file(u"Y2005MAY.vxf"_s));
+    f.fakes.dialogs.answers = {Answer::Yes};
+    f.trigger("FileTextOut1");
+    QCOMPARE(f.folder.read(u"Y2005MAY.txt"_s).count(DataNoLabel), 2);
+    QCOMPARE(f.fakes.dialogs.lastText(), done(f.folder.file(u"Y2005MAY.txt"_s)));
 }
 
 void TestMainOutput::viewer_showsTheShownMonthNewestFirst()

@@ -3,10 +3,13 @@
 #include "data/ByteFields.h"
 #include "views/ToDoListWindow.h"
 #include "widgets/JobRowWidget.h"
+#include "widgets/RangeCalendarWidget.h"
 #include "widgets/SjisTextEdit.h"
 #include "widgets/UpDownWidget.h"
 
 #include <QFile>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -138,6 +141,7 @@ void TestMainSafety::untouchedFieldsAndRecords_keepTheirBytes()
     file.replace(97, comments.size(), comments);
     file.replace(4, 4, "\x01\x02\x03\x04");
     Fields::writeF64(file, 8, Fields::readF64(file, 8) + 0.25);
+    Fields::writeF64(file, 88, std::numeric_limits<double>::quiet_NaN()); // an end without a day
     Fields::writeI32(file, 448, 7);
     // Slot 1 is damaged the same way and never touched.
     file.replace(JobRecord::Size + 4, 4, "\x05\x06\x07\x08");
@@ -145,6 +149,8 @@ void TestMainSafety::untouchedFieldsAndRecords_keepTheirBytes()
     f.start();
 
     f.find<UpDownWidget>("updDataNo")->requestStep(-1); // record 1
+    QCOMPARE(f.find<QDateEdit>("dtpEnd")->text(), u"未設定"_s);
+    QVERIFY(!f.find<RangeCalendarWidget>("MonthCalendar1")->selectionStart().isValid());
     f.find<QLineEdit>("edtJobNo")->setText(u"B-7"_s);
     f.trigger("DataUpdate1");
 
@@ -152,6 +158,10 @@ void TestMainSafety::untouchedFieldsAndRecords_keepTheirBytes()
     QByteArray expected = file;
     Fields::writeString(expected, 384, JobRecord::ShortCapacity, u"B-7"_s);
     QCOMPARE(after, expected);
+    // A day picked in the unset box is stored as that day.
+    QTest::keyClick(f.find<QDateEdit>("dtpEnd"), Qt::Key_Up);
+    f.trigger("DataUpdate1");
+    QVERIFY(DaySerial::toDate(Fields::readF64(f.folder.read(May), 88)) >= QDate(2000, 1, 1));
 }
 
 void TestMainSafety::boxes_refuseWhatTheirFieldsCannotHold()

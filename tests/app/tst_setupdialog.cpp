@@ -269,6 +269,11 @@ void TestSetupDialog::partnerSelect_data()
     QTest::newRow("Trevant without .exe")
         << u"btnTrevselect"_s << u"TREVANT"_s << u"edtTrevPath"_s << QString();
     QTest::newRow("Dossaro") << u"btnDossSelect"_s << u"Dossaro.exe"_s << u"edtDossPath"_s << QString();
+    const QString notInShiftJis = u"選択したファイルの場所には, 設定ファイル(Shift-JIS)に保存できない"_s;
+    QTest::newRow("Trevant under café/")
+        << u"btnTrevselect"_s << u"café/Trevant.exe"_s << u"edtTrevPath"_s << notInShiftJis;
+    QTest::newRow("picture under café/")
+        << u"btnPictureSelect"_s << u"café/a.bmp"_s << u"edtPictureName"_s << notInShiftJis;
 }
 
 void TestSetupDialog::partnerSelect()
@@ -280,6 +285,7 @@ void TestSetupDialog::partnerSelect()
     SetupFixture f;
     const QString path = f.folder.file(u"my programs/"_s + chosen);
     f.fakes.dialogs.fileNames.push_back(path);
+    const Config before = f.window->session().config();
     QString shown;
     f.open([&](SetupDialog &d) {
         SetupFixture::click(d, button.toLatin1().constData());
@@ -292,9 +298,9 @@ void TestSetupDialog::partnerSelect()
         QVERIFY(paths.contains(path));
         QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Inform), 0);
     } else {
-        QCOMPARE(shown, QString());
-        QCOMPARE(paths, QStringList({QString(), QString(), QString()}));
-        QCOMPARE(f.fakes.dialogs.lastText(), refusal);
+        QCOMPARE(shown, edit == u"edtPictureName" ? before.picturePath : QString());
+        QCOMPARE(c, before);
+        QVERIFY2(f.fakes.dialogs.lastText().startsWith(refusal), qPrintable(f.fakes.dialogs.lastText()));
         QCOMPARE(f.fakes.dialogs.shown.constLast().at, f.window->frameGeometry().topLeft() + QPoint(50, 200));
     }
 }

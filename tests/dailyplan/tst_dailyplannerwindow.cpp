@@ -102,6 +102,8 @@ private slots:
     void remove_packsAndRenumbers();
     void remove_cancel_keepsEverything();
     void close_dropsPads();
+    void close_withEditsNotSaved_asksFirst_data();
+    void close_withEditsNotSaved_asksFirst();
     void scratchFile_keepsDiaryAndFileName();
     void hints_goToTheWindowsStatusBar();
     void registerRoutine_fromTheKeptRecord_data();
@@ -680,10 +682,42 @@ void TestDailyPlannerWindow::close_dropsPads()
     p.drag(false, 300, 400);
     QTest::keyClick(p.window.get(), Qt::Key_Escape); // Esc does not throw the day away
     QVERIFY(p.window->isVisible());
+    p.fakes.dialogs.answers = {Dialogs::Answer::No}; // "保存しない"
     p.window->close();
     QVERIFY(!p.window->isVisible());
     QVERIFY(p.window->findChildren<SchedulePad *>().isEmpty());
     QVERIFY(!p.dir.exists(u"AUBREL/Y200512/Y2005125.dtf"_s));
+}
+
+void TestDailyPlannerWindow::close_withEditsNotSaved_asksFirst_data()
+{
+    QTest::addColumn<QString>("edit"); // a pad dragged, or a memo after the pad was saved
+    QTest::addColumn<Dialogs::Answer>("answer");
+    QTest::newRow("dragged pad, save: kept and saved") << u"drag"_s << Dialogs::Answer::Yes;
+    QTest::newRow("dragged pad, cancel") << u"drag"_s << Dialogs::Answer::Cancel;
+    QTest::newRow("memo, close box, don't save") << u"memo"_s << Dialogs::Answer::No;
+}
+
+void TestDailyPlannerWindow::close_withEditsNotSaved_asksFirst()
+{
+    QFETCH(QString, edit);
+    QFETCH(Dialogs::Answer, answer);
+    Planner p;
+    QVERIFY(p.open());
+    p.drag(false, 300, 400);
+    if (edit == u"memo") {
+        p.pad(1)->keepPad();
+        p.window->saveDay();
+        p.state().workingPads[0].memo = u"覚え書き"_s;
+    }
+    p.fakes.dialogs.answers = {answer};
+    edit == u"drag" ? child<QPushButton>(p.window.get(), u"btnExit")->click() : void(p.window->close());
+    QCOMPARE(p.fakes.dialogs.lastText(), u"変更を保存しますか？"_s);
+    QCOMPARE(p.window->isVisible(), answer == Dialogs::Answer::Cancel);
+    DayFile day;
+    DailyPlanState::readDay(p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s), &day);
+    QCOMPARE(lastUsedBar(day.bars) == 1 && day.pads[0].memo == p.state().workingPads[0].memo,
+             answer == Dialogs::Answer::Yes);
 }
 
 void TestDailyPlannerWindow::scratchFile_keepsDiaryAndFileName()

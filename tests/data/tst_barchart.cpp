@@ -134,6 +134,10 @@ void TestBarChart::barWidth_data()
     QTest::newRow("broken end: one day")
         << serial(2005, 5, 16) << std::numeric_limits<double>::quiet_NaN() << 8;
     QTest::newRow("end far beyond any date") << serial(9999, 12, 1) << 1e300 << 8 * 30 + 8;
+    QTest::newRow("broken start: one day, not 38,000")
+        << std::numeric_limits<double>::quiet_NaN() << serial(2005, 5, 16) << 8;
+    QTest::newRow("endless end: one day")
+        << serial(2005, 5, 16) << std::numeric_limits<double>::infinity() << 8;
 }
 
 void TestBarChart::barWidth()

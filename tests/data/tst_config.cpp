@@ -70,6 +70,8 @@ private slots:
     void lfOnlyLines_areAccepted();
     void hugeLineWithoutBreaks_readsAsItsField_data();
     void hugeLineWithoutBreaks_readsAsItsField();
+    void picturePath_namesThePictureAgainAfterARestart_data();
+    void picturePath_namesThePictureAgainAfterARestart();
 };
 
 void TestConfig::defaultFile_isFiftyShiftJisLines()
@@ -346,6 +348,34 @@ void TestConfig::hugeLineWithoutBreaks_readsAsItsField()
     QVERIFY(session.loadConfig());
     QCOMPARE(session.config().customerList[0], firstCustomer);
     QCOMPARE(session.config().jobTypeList[0], QString());
+}
+
+void TestConfig::picturePath_namesThePictureAgainAfterARestart_data()
+{
+    QTest::addColumn<QString>("folder");  // the data folder's name
+    QTest::addColumn<QString>("picture"); // in the data folder
+    QTest::addColumn<QString>("line21");  // as stored; "@" is the data folder
+    QTest::newRow("kanji folder") << u"日本語"_s << u"Sample1.JPG"_s << u"@/Sample1.JPG"_s;
+    QTest::newRow("folder beyond Shift-JIS, default") << u"renée"_s << u"Sample1.JPG"_s << u"Sample1.JPG"_s;
+    QTest::newRow("folder beyond Shift-JIS, chosen") << u"renée"_s << u"写真/a.jpg"_s << u"写真/a.jpg"_s;
+}
+
+void TestConfig::picturePath_namesThePictureAgainAfterARestart()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, picture);
+    QFETCH(QString, line21);
+    TestFolder base;
+    const QString dir = base.file(folder);
+    Session session(dir);
+    QVERIFY(QDir().mkpath(dir) && session.loadConfig());
+    session.config().picturePath = dir + u'/' + picture;
+    QVERIFY(session.saveConfig());
+    QCOMPARE(Sjis::decode(base.read(folder + u"/Config.vxc"_s).split('\n').value(20)),
+             line21.replace(u'@', dir) + u'\r');
+    Session restarted(dir);
+    QVERIFY(restarted.loadConfig());
+    QCOMPARE(restarted.config().picturePath, dir + u'/' + picture);
 }
 
 QTEST_GUILESS_MAIN(TestConfig)

@@ -3,6 +3,7 @@
 #include "data/DayFile.h"
 #include "data/ListEntriesFile.h"
 #include "data/RoutineFile.h"
+#include "data/Session.h"
 #include "data/SjisCodec.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFolder.h"
@@ -95,6 +96,8 @@ private slots:
     void state_failedSaveLeavesFileAndImage();
     void state_readsExistingRoutineAndListFiles();
     void state_routinesSavedAnewWhenFileHasGone();
+    void settingSaves_leaveWhatOthersChangedAlone_data();
+    void settingSaves_leaveWhatOthersChangedAlone();
 };
 
 void TestDailyPlanFiles::day_matchesLayout()
@@ -522,12 +525,59 @@ void TestDailyPlanFiles::state_routinesSavedAnewWhenFileHasGone()
     QByteArray expected = emptyRoutines();
     putI32(expected, 0, 1);
     QCOMPARE(dir.read(u"Routines.rdf"_s), expected); // the user asked to save: written anew
+    // Another program's file is left alone until it has been read.
     dir.write(u"Routines.rdf"_s, QByteArray(3300, 'q'));
+    QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)).changedOnDisk);
+    QCOMPARE(dir.read(u"Routines.rdf"_s), QByteArray(3300, 'q'));
+    QVERIFY(s.rereadRoutines(dir.file(u"Routines.rdf"_s)));
     QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)));
     const QByteArray now = dir.read(u"Routines.rdf"_s);
     QCOMPARE(now.size(), 3300);
     QCOMPARE(RoutineFile::fromBytes(now)[0].padNo, 1);
     QCOMPARE(s.routineImage, s.workingRoutines);
+}
+
+// Config.vxc, Routines.rdf and LEntries.lef, saved by one Wrenly after another saved them.
+void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<char>("meanwhile"); // n: nothing, c: changed by another, r: removed
+    for (const QString &name : {u"Config.vxc"_s, u"Routines.rdf"_s, u"LEntries.lef"_s}) {
+        for (char meanwhile : {'n', 'c', 'r'})
+            QTest::addRow("%s, %c", qPrintable(name), meanwhile) << name << meanwhile;
+    }
+}
+
+void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(char, meanwhile);
+    TestFolder dir;
+    const QString path = dir.file(name);
+    Session session(dir.path());
+    DailyPlanState s;
+    QVERIFY(session.loadConfig() && s.loadOrCreateRoutines(dir.file(u"Routines.rdf"_s)) &&
+            s.loadOrCreateLists(dir.file(u"LEntries.lef"_s)));
+    // The other save changes the second customer line, or a byte near the end.
+    QByteArray theirs = dir.read(name);
+    const bool config = name == u"Config.vxc";
+    if (config)
+        theirs.replace(theirs.indexOf("\r\n") + 2, 6, sj(u"他社\r\n"_s));
+    else
+        theirs[theirs.size() - 2] = 'x';
+    if (meanwhile == 'c')
+        dir.write(name, theirs);
+    else if (meanwhile == 'r')
+        QFile::remove(path);
+
+    session.config().customerList[0] = u"mine"_s;
+    const SafeFile::Result r = config                    ? session.saveConfig()
+                               : name == u"Routines.rdf" ? s.saveRoutines(path)
+                                                         : s.saveLists(path);
+    QCOMPARE(r.changedOnDisk, meanwhile == 'c');
+    QCOMPARE(dir.read(name) == theirs, meanwhile == 'c');
+    // The configuration takes their line and keeps the user's.
+    QCOMPARE(session.config().customerList[1], config && meanwhile == 'c' ? u"他社"_s : QString());
 }
 
 QTEST_GUILESS_MAIN(TestDailyPlanFiles)

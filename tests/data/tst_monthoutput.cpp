@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(JobRecord)
@@ -57,6 +59,8 @@ private slots:
     void monthOf_data();
     void monthOf();
     void loadPast_shorterFileShowsNothingOfTheOneBefore();
+    void fileBytes_keepTheStoredBytesOfEachText_data();
+    void fileBytes_keepTheStoredBytesOfEachText();
 };
 
 void TestMonthOutput::recordText_data()
@@ -103,6 +107,12 @@ void TestMonthOutput::recordText_data()
     QTest::newRow("two-line comment") << record(u"設計"_s, u"一行目\r\n二行目"_s) << Form::Viewer << twoLines;
     QTest::newRow("lone LF breaks the line too")
         << record(u"設計"_s, u"一行目\n二行目"_s) << Form::File << twoLines;
+    JobRecord damaged = filled; // dates without a day read as unset, not as days of 1899
+    damaged.startDate = std::numeric_limits<double>::quiet_NaN();
+    damaged.endDate = std::numeric_limits<double>::infinity();
+    QTest::newRow("dates without a day")
+        << damaged << Form::Viewer
+        << head(3, u"設計"_s).mid(0, 3) + QStringList{u"開始日: 未設定"_s, u"終了日: 未設定"_s};
 }
 
 void TestMonthOutput::recordText()
@@ -138,14 +148,14 @@ void TestMonthOutput::fileBytes_areCp932WithCrLf()
     MonthFile::Jobs jobs{};
     jobs[0] = record(u"設計"_s, u"一行目\n二行目"_s);
 
-    const QByteArray bytes = RecordText::fileBytes(jobs, 1);
+    const QByteArray bytes = RecordText::fileBytes(MonthFile::toBytes(jobs), 1);
 
     // "データNo.: 1" in code page 932.
     QVERIFY(bytes.startsWith(QByteArray(QByteArray::fromHex("8366815B835E") + "No.: 1\r\n")));
     QVERIFY(bytes.endsWith(QByteArray(QByteArray(25, '*') + "\r\n\r\n")));
     QCOMPARE(bytes.count("\r\n"), 13);
     QCOMPARE(bytes.count('\n'), 13);
-    QVERIFY(RecordText::fileBytes(jobs, 0).isEmpty());
+    QVERIFY(RecordText::fileBytes(MonthFile::toBytes(jobs), 0).isEmpty());
 }
 
 void TestMonthOutput::textFileName_data()
@@ -237,6 +247,30 @@ void TestMonthOutput::loadPast_shorterFileShowsNothingOfTheOneBefore()
     QVERIFY(!session.loadPast(u"Y2003JUL.vxf"_s));
     QCOMPARE(session.fileName(MonthKind::Past), u"Y2003JUN.vxf"_s);
     QCOMPARE(session.job(MonthKind::Past, 0).title, u"新しい"_s);
+}
+
+void TestMonthOutput::fileBytes_keepTheStoredBytesOfEachText_data()
+{
+    QTest::addColumn<int>("offset"); // of the text field in the record
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("line"); // as the file writes it after its label; empty: as stored
+    QTest::newRow("half character at the end") << 16 << QByteArray("memo\x88") << QByteArray();
+    QTest::newRow("bytes CP932 lacks") << 352 << QByteArray("\x80\xA0\xFD\xFF") << QByteArray();
+    QTest::newRow("NEC-selected IBM extension") << 384 << QByteArray("\xED\x40") << QByteArray();
+    QTest::newRow("lone LF in comments") << 96 << QByteArray("a\x88\nb") << QByteArray("a\x88\r\nb");
+}
+
+void TestMonthOutput::fileBytes_keepTheStoredBytesOfEachText()
+{
+    QFETCH(int, offset);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, line);
+    QByteArray image = MonthFile::toBytes({record(u"t"_s)});
+    image[offset] = char(stored.size());
+    image.replace(offset + 1, stored.size(), stored);
+    const QByteArray bytes = RecordText::fileBytes(image, 1);
+    QVERIFY2(bytes.contains(QByteArray((line.isEmpty() ? stored : line) + "\r\n")) && !bytes.contains('?'),
+             bytes.toHex(' ').constData());
 }
 
 QTEST_GUILESS_MAIN(TestMonthOutput)

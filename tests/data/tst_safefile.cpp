@@ -2,6 +2,7 @@
 #include "data/Session.h"
 #include "support/FileSizeLimit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,10 +47,12 @@ private slots:
     void read_missingFileFails();
     void write_withSnapshot_refusesWhatChangedOnDisk_data();
     void write_withSnapshot_refusesWhatChangedOnDisk();
+    void write_keepsTailOnlyUpToRecordSize_data();
+    void write_keepsTailOnlyUpToRecordSize();
     void write_throughSymlink_replacesTargetAndKeepsLink_data();
     void write_throughSymlink_replacesTargetAndKeepsLink();
-    void removeLeftovers_onlyOwnOlderTemporaries_data();
-    void removeLeftovers_onlyOwnOlderTemporaries();
+    void removeLeftovers_onlyOwnUnheldTemporaries_data();
+    void removeLeftovers_onlyOwnUnheldTemporaries();
     void nonRegularFile_failsWithoutBlocking_data();
     void nonRegularFile_failsWithoutBlocking();
     void read_stopsAtBound();
@@ -124,7 +128,7 @@ void TestSafeFile::read_missingFileFails()
 void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk_data()
 {
     QTest::addColumn<QByteArray>("before"); // empty: no file when read
-    QTest::addColumn<QByteArray>("onDisk"); // empty: no file when written
+    QTest::addColumn<QByteArray>("onDisk"); // empty: no file when written; "touched": as before, older
     QTest::addColumn<int>("headRead");      // bytes read before; -1: the whole file
     QTest::addColumn<bool>("refused");
     QTest::newRow("unchanged") << QByteArray("version 1") << QByteArray("version 1") << -1 << false;
@@ -135,7 +139,9 @@ void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk_data()
     QTest::newRow("appeared") << QByteArray() << QByteArray("theirs") << -1 << true;
     QTest::newRow("still missing") << QByteArray() << QByteArray() << -1 << false;
     QTest::newRow("changed only after the head")
-        << QByteArray("head+old") << QByteArray("head+new") << 5 << false;
+        << QByteArray("head+old") << QByteArray("head+new") << 5 << true;
+    QTest::newRow("short file, record added") << QByteArray("rec1") << QByteArray("rec1rec2") << 8 << true;
+    QTest::newRow("same bytes, other time") << QByteArray("version 1") << QByteArray("touched") << -1 << true;
 }
 
 void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk()
@@ -146,19 +152,51 @@ void TestSafeFile::write_withSnapshot_refusesWhatChangedOnDisk()
     QFETCH(bool, refused);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Y2005MAY.vxf"_s);
-    const SafeFile::Snapshot snapshot =
-        before.isEmpty() ? SafeFile::Snapshot{}
-                         : SafeFile::snapshotOf(headRead < 0 ? before : before.left(headRead));
-    if (!onDisk.isEmpty())
+    SafeFile::Snapshot snapshot;
+    QByteArray read;
+    writeRaw(path, before);
+    QVERIFY(before.isEmpty() || SafeFile::read(path, &read, headRead < 0 ? 64 : headRead, &snapshot));
+    const timespec older[2] = {{1, 0}, {1, 0}};
+    if (onDisk == "touched")
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), older, 0) == 0);
+    else if (onDisk.isEmpty())
+        QFile::remove(path);
+    else if (onDisk != before)
         writeRaw(path, onDisk);
+    onDisk.replace("touched", before);
 
-    const SafeFile::Result r = SafeFile::write(path, "mine", SafeFile::Tail::Drop, &snapshot);
+    const SafeFile::Result r = SafeFile::write(path, "mine", SafeFile::Tail::Drop, &snapshot, &snapshot);
     QCOMPARE(r.ok, !refused);
     QCOMPARE(r.changedOnDisk, refused);
     QCOMPARE(r.error.isEmpty(), !refused);
     QCOMPARE(QFileInfo::exists(path), !refused || !onDisk.isEmpty());
     QCOMPARE(readAll(path), refused ? onDisk : QByteArray("mine"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), QFileInfo::exists(path) ? 1 : 0);
+    // What was written is what the next save expects.
+    QVERIFY(refused || SafeFile::write(path, "again", SafeFile::Tail::Drop, &snapshot));
+}
+
+// A tail longer than the record is refused, never copied: a sparse 1 GiB file costs nothing.
+void TestSafeFile::write_keepsTailOnlyUpToRecordSize_data()
+{
+    QTest::addColumn<qint64>("fileSize"); // of the old file; the record written is 1000 bytes
+    QTest::newRow("tail as long as the record") << qint64(2000);
+    QTest::newRow("one byte more") << qint64(2001);
+    QTest::newRow("1 GiB, sparse") << (qint64(1) << 30);
+}
+
+void TestSafeFile::write_keepsTailOnlyUpToRecordSize()
+{
+    QFETCH(qint64, fileSize);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"Y2005MAY.vxf"_s));
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.write(QByteArray(1500, 'o')) && file.resize(fileSize));
+    file.close();
+    const SafeFile::Result r = SafeFile::write(file.fileName(), QByteArray(1000, 'n'));
+    QVERIFY(r.ok == (fileSize == 2000) && (r.ok || r.error.contains(QString::number(fileSize))));
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.size() == fileSize);
+    QCOMPARE(file.read(1500), QByteArray(1000, r.ok ? 'n' : 'o') + QByteArray(500, 'o'));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 void TestSafeFile::write_throughSymlink_replacesTargetAndKeepsLink_data()
@@ -195,14 +233,16 @@ void TestSafeFile::write_throughSymlink_replacesTargetAndKeepsLink()
     }
 }
 
-void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries_data()
+void TestSafeFile::removeLeftovers_onlyOwnUnheldTemporaries_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<char>("kind"); // f: file, l: link to a file, d: folder
+    QTest::addColumn<char>("kind"); // f: file, h: file a save holds, l: link to a file, d: folder
     QTest::addColumn<int>("ageSeconds");
     QTest::addColumn<bool>("removed");
     QTest::newRow("own, older") << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << 60 << true;
-    QTest::newRow("own, newer") << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << -60 << false;
+    QTest::newRow("own, dated later: clock set back")
+        << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'f' << -600 << true;
+    QTest::newRow("own, a save under way") << u".Y2005MAY.vxf.wrenly-Ab3dE9"_s << 'h' << 60 << false;
     QTest::newRow("own name of a link") << u".Config.vxc.wrenly-Ab3dE9"_s << 'l' << 60 << false;
     QTest::newRow("own name of a folder") << u".Config.vxc.wrenly-Ab3dE9"_s << 'd' << 60 << false;
     QTest::newRow("another program's") << u".Y2005MAY.vxf.Ab3dE9"_s << 'f' << 60 << false;
@@ -213,7 +253,7 @@ void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries_data()
     QTest::newRow("no name") << u"..wrenly-Ab3dE9"_s << 'f' << 60 << false;
 }
 
-void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries()
+void TestSafeFile::removeLeftovers_onlyOwnUnheldTemporaries()
 {
     QFETCH(QString, name);
     QFETCH(char, kind);
@@ -223,20 +263,22 @@ void TestSafeFile::removeLeftovers_onlyOwnOlderTemporaries()
     const QString path = dir.filePath(name);
     const QString other = dir.filePath(u"other"_s);
     writeRaw(other, "x");
-    if (kind == 'f')
+    if (kind == 'f' || kind == 'h')
         writeRaw(path, "x");
     else if (kind == 'l')
         QVERIFY(QFile::link(other, path));
     else
         QVERIFY(QDir().mkdir(path));
-    const QDateTime start = QDateTime::currentDateTime();
-    const timespec stamp{qint64(start.toSecsSinceEpoch() - ageSeconds), 0};
+    const timespec stamp{qint64(QDateTime::currentSecsSinceEpoch() - ageSeconds), 0};
     const timespec times[2] = {stamp, stamp};
     QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0);
+    const int held = kind == 'h' ? ::open(QFile::encodeName(path).constData(), O_RDONLY) : -1;
+    QVERIFY(held < 0 || ::flock(held, LOCK_EX) == 0);
 
-    QCOMPARE(SafeFile::removeLeftovers(dir.path(), start), removed ? 1 : 0);
+    QCOMPARE(SafeFile::removeLeftovers(dir.path()), removed ? 1 : 0);
     QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), !removed);
     QVERIFY(QFileInfo::exists(other));
+    ::close(held);
 }
 
 void TestSafeFile::nonRegularFile_failsWithoutBlocking_data()

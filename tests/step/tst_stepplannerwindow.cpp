@@ -148,6 +148,8 @@ private slots:
     void wheel_scrollsTwentyPixelsPerNotch();
     void separator_shownFromStepRowMenu_followsClickedRow();
     void close_leavesFileUntouched();
+    void close_withEditsNotSaved_asksFirst_data();
+    void close_withEditsNotSaved_asksFirst();
     void save_writesTitlesCutToFieldAndKeepsTail();
     void save_missingFile_writesItAnewAndSays();
     void save_overTheBytesRead_andNeverOverAnotherProgramsChange();
@@ -516,9 +518,46 @@ void TestStepPlannerWindow::close_leavesFileUntouched()
     StepPlannerWindow w(folder.path(), m_fakes.services);
     w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
     child<QLineEdit>(w, u"edtStep2"_s)->setText(u"typed"_s);
+    m_fakes.dialogs.answers = {Dialogs::Answer::No}; // "保存しない"
     child<QPushButton>(w, u"btnStepClose"_s)->click();
     QCOMPARE(w.result(), int(QDialog::Rejected));
     QCOMPARE(folder.read(u"a.vxs"_s), before);
+}
+
+void TestStepPlannerWindow::close_withEditsNotSaved_asksFirst_data()
+{
+    using A = Dialogs::Answer;
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QList<A>>("answer");
+    QTest::newRow("a title typed again as it was: closes at once") << u"none"_s << QList<A>{};
+    QTest::newRow("dragged bar, save") << u"bar"_s << QList<A>{A::Yes};
+    QTest::newRow("dragged bar, don't save") << u"bar"_s << QList<A>{A::No};
+    QTest::newRow("dragged bar, cancel") << u"bar"_s << QList<A>{A::Cancel};
+    QTest::newRow("memo in the open notebook, close box, save") << u"memo"_s << QList<A>{A::Yes};
+}
+
+void TestStepPlannerWindow::close_withEditsNotSaved_asksFirst()
+{
+    QFETCH(QString, edit);
+    QFETCH(QList<Dialogs::Answer>, answer);
+    m_folder.write(u"a.vxs"_s, sampleFile().toBytes());
+    FakeServices fakes;
+    fakes.dialogs.answers.assign(answer.begin(), answer.end());
+    StepPlannerWindow w(m_folder.path(), fakes.services);
+    w.showStepFile(m_folder.file(u"a.vxs"_s), sampleFile());
+    w.show();
+    child<QLineEdit>(w, u"edtStep1"_s)->setText(sampleFile().groups[1].groupTitle);
+    clickButton(w, edit == u"bar" ? u"rbBtm3"_s : u"rbMid1"_s);
+    if (edit == u"bar")
+        dragOn(child<QWidget>(w, u"PaintBoxBtm3"_s), xOf(2005, 1, 20), xOf(2005, 1, 24));
+    if (edit == u"memo") {
+        clickButton(w, u"btnMemo1"_s); // the stored revision's page
+        child<QPlainTextEdit>(w, u"memMemo1"_s)->insertPlainText(u"打合せ"_s);
+    }
+    edit == u"bar" ? clickButton(w, u"btnStepClose"_s) : void(w.close());
+    QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::AskSave), answer.size());
+    QCOMPARE(w.isVisible(), answer == QList{Dialogs::Answer::Cancel});
+    QCOMPARE(m_folder.read(u"a.vxs"_s) != sampleFile().toBytes(), answer == QList{Dialogs::Answer::Yes});
 }
 
 void TestStepPlannerWindow::save_writesTitlesCutToFieldAndKeepsTail()
@@ -876,6 +915,10 @@ void TestStepPlannerWindow::notebook_closeStoresPagesOfSetPeriodsOnly()
     clickButton(w, u"btnMemo%1"_s.arg(row));
     child<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(page - 1);
     QCOMPARE(w.findChild<StepNotebookWidget *>()->highlightedPage(), page - 1);
+    // A page whose memo would be dropped says so, and takes no typing.
+    const bool willKeep = dragFirst || (page == 1 && kind == StepKind::Revised);
+    QCOMPARE(child<QLabel>(w, u"lblMemoNotKept"_s)->isVisibleTo(&w), !willKeep);
+    QCOMPARE(child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(page))->isReadOnly(), !willKeep);
     child<QDateEdit>(w, u"dtpMemo%1"_s.arg(page))->setDate(QDate(2005, 1, 25));
     child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(page))->insertPlainText(u"打合せ"_s);
     clickButton(w, u"btnMemo%1"_s.arg(row));

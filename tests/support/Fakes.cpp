@@ -34,6 +34,12 @@ Dialogs::Answer FakeDialogs::askOkCancel(QWidget *, const QString &text, std::op
     return takeAnswer(answers, unexpected, text, Answer::Cancel);
 }
 
+Dialogs::Answer FakeDialogs::askSaveDiscardCancel(QWidget *, const QString &text)
+{
+    shown.append({Kind::AskSave, {}, text, std::nullopt});
+    return takeAnswer(answers, unexpected, text, Answer::Cancel);
+}
+
 void FakeDialogs::error(QWidget *, const QString &text)
 {
     shown.append({Kind::Error, {}, text, std::nullopt});

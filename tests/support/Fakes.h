@@ -29,7 +29,7 @@ public:
 class FakeDialogs final : public Dialogs
 {
 public:
-    enum class Kind { Inform, Captioned, YesNo, OkCancel, Error, OpenFile, SaveFile, PrintPreview };
+    enum class Kind { Inform, Captioned, YesNo, OkCancel, AskSave, Error, OpenFile, SaveFile, PrintPreview };
     struct Shown
     {
         Kind kind;
@@ -48,6 +48,8 @@ public:
     void informCaptioned(QWidget *, const QString &caption, const QString &text) override;
     Answer askYesNo(QWidget *, const QString &text, std::optional<QPoint> at) override;
     Answer askOkCancel(QWidget *, const QString &text, std::optional<QPoint> at) override;
+    // Unanswered, it cancels: the window stays and nothing is lost.
+    Answer askSaveDiscardCancel(QWidget *, const QString &text) override;
     void error(QWidget *, const QString &text) override;
     QString openFileName(QWidget *, const QString &caption, const QString &folder,
                          const QString &filter) override;
