@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <atomic>
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -36,6 +38,8 @@ QString systemReason(int err)
 }
 
 namespace {
+
+std::atomic<ReplaceHook> replaceHook{nullptr};
 
 const QString TemporaryMark = u".wrenly-"_s;
 constexpr int TemporaryRandomLength = 6; // mkstemp's XXXXXX
@@ -328,6 +332,10 @@ Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snap
             return same;
         }
     }
+    if (existed) {
+        if (const ReplaceHook hook = replaceHook.load())
+            hook(path, target);
+    }
     if (::rename(pattern.constData(), encoded(target).constData()) != 0) {
         err = errno;
         ::unlink(pattern.constData());
@@ -335,6 +343,11 @@ Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snap
     }
     syncFolder(folder);
     return {};
+}
+
+void setReplaceHook(ReplaceHook hook)
+{
+    replaceHook.store(hook);
 }
 
 bool isTemporaryName(const QString &fileName)
