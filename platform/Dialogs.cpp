@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
@@ -128,6 +129,19 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const Q
                                 const QString &filter)
 {
     const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(parent, caption, folder, filter);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().constFirst();
+}
+
+QString QtDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                const QString &filter)
+{
+    const QFileInfo info(suggested);
+    const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(parent, caption, info.path(), filter);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectFile(info.fileName());
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().constFirst();

@@ -35,6 +35,10 @@ public:
     // An open-file dialog; an empty result means cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
+    // A save-file dialog starting at `suggested` (folder and name); it asks before replacing a
+    // file. An empty result means cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                 const QString &filter) = 0;
 
     // Every file error reads alike: what failed, the file in full, the system's reason, and after a
     // failed write that the file on disk is as it was. `subject` names the kind of file.
@@ -65,6 +69,8 @@ public:
     Answer askOkCancel(QWidget *parent, const QString &text, std::optional<QPoint> at) override;
     void error(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                          const QString &filter) override;
 
     // The dialog openFileName runs, ready to show.

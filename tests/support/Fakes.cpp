@@ -66,3 +66,16 @@ int FakeDialogs::count(Kind kind) const
         n += s.kind == kind ? 1 : 0;
     return n;
 }
+
+QString FakeDialogs::saveFileName(QWidget *, const QString &caption, const QString &suggested,
+                                  const QString &)
+{
+    shown.append({Kind::SaveFile, caption, suggested, std::nullopt});
+    if (fileNames.empty()) {
+        unexpected << caption;
+        return {};
+    }
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}

@@ -28,7 +28,7 @@ public:
 class FakeDialogs final : public Dialogs
 {
 public:
-    enum class Kind { Inform, Captioned, YesNo, OkCancel, Error, OpenFile };
+    enum class Kind { Inform, Captioned, YesNo, OkCancel, Error, OpenFile, SaveFile };
     struct Shown
     {
         Kind kind;
@@ -48,6 +48,9 @@ public:
     Answer askOkCancel(QWidget *, const QString &text, std::optional<QPoint> at) override;
     void error(QWidget *, const QString &text) override;
     QString openFileName(QWidget *, const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    // Answered from `fileNames` too; `suggested` is kept as the box's text.
+    QString saveFileName(QWidget *, const QString &caption, const QString &suggested,
                          const QString &filter) override;
 
     // Texts of all boxes shown, in order.
