@@ -31,6 +31,8 @@ QString helpText()
            u"  -h, --help          この説明を表示して終了します。\n"
            u"  -v, --version       バージョンを表示して終了します。\n"
            u"  --home <フォルダー>  データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
+           u"  --backup <ファイル>  画面を出さずにデータフォルダーを tar.gz のアーカイブに\n"
+           u"                      書き出して終了します (cron などから)。\n"
            u"\n"
            u"データは --home, WRENLY_HOME, 実行ファイルのフォルダー (Config.vxc か portable が\n"
            u"あるとき), ~/.local/share/Wrenly の順に探したフォルダーに置かれます。\n"
@@ -55,7 +57,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
     const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
-    parser.addOptions({help, version, home});
+    const QCommandLineOption backup(u"backup"_s, QString(), u"FILE"_s);
+    parser.addOptions({help, version, home, backup});
     for (const char16_t *name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
     for (const char16_t *name : qtFlags)
@@ -82,6 +85,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         line.home = parser.value(home);
         if (line.home.isEmpty())
             return fail(u"--home の後にフォルダーを指定してください。"_s);
+    }
+    if (line.action == Action::Run && parser.isSet(backup)) {
+        line.action = Action::Backup;
+        line.backupFile = parser.value(backup);
+        if (line.backupFile.isEmpty())
+            return fail(u"--backup の後にファイルを指定してください。"_s);
     }
     return line;
 }

@@ -8,11 +8,13 @@
 // work without a display and without asking a running Wrenly to come forward.
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    enum class Action { Run, ShowHelp, ShowVersion, Backup, Fail };
 
     Action action = Action::Run;
     QString home;    // --home, empty when not given
     QString message; // the text to print for ShowHelp, ShowVersion and Fail
+    // --backup FILE: where the archive of the data folder goes (Action::Backup), without a window.
+    QString backupFile;
 
     static CommandLine parse(const QStringList &arguments);
 

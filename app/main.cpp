@@ -1,5 +1,6 @@
 #include "app/Artwork.h"
 #include "app/CommandLine.h"
+#include "app/FolderBackupCommand.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
 #include "platform/Clock.h"
@@ -27,6 +28,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine commandLine = CommandLine::parse(arguments);
+    if (commandLine.action == CommandLine::Action::Backup)
+        return FolderBackupCommand::run(argc, argv, commandLine);
     if (commandLine.action != CommandLine::Action::Run) {
         std::fputs(commandLine.message.toLocal8Bit().constData(),
                    commandLine.action == CommandLine::Action::Fail ? stderr : stdout);
