@@ -60,10 +60,11 @@ int openTemporary(const QString &target, QByteArray *temporary, int *err)
     return fd;
 }
 
-// Syncs and closes the temporary file; removes it when that fails.
-bool closeTemporary(int fd, const QByteArray &temporary, int *err)
+// Syncs (unless the whole file system is synced later) and closes the temporary file; removes it
+// when that fails.
+bool closeTemporary(int fd, const QByteArray &temporary, int *err, bool sync = true)
 {
-    bool ok = ::fsync(fd) == 0;
+    bool ok = !sync || ::fsync(fd) == 0;
     if (!ok)
         *err = errno;
     if (::close(fd) != 0 && ok) {
@@ -73,6 +74,17 @@ bool closeTemporary(int fd, const QByteArray &temporary, int *err)
     if (!ok)
         ::unlink(temporary.constData());
     return ok;
+}
+
+SafeFile::Result syncFileSystem(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return failureFor(errno);
+    const bool ok = ::syncfs(fd) == 0;
+    const int err = errno;
+    ::close(fd);
+    return ok ? SafeFile::Result() : failureFor(err);
 }
 
 void syncFolder(const QString &folder)
@@ -270,7 +282,7 @@ SafeFile::Result stageEntry(struct archive *a, const QString &target, qint64 *to
         return *total > MaxTotalBytes ? SafeFile::Result::failure(u"アーカイブが大きすぎます."_s)
                                       : failureFor(err);
     }
-    if (!closeTemporary(fd, temporary, &err))
+    if (!closeTemporary(fd, temporary, &err, false))
         return failureFor(err);
     staged->append({temporary, place});
     return {};
@@ -386,15 +398,20 @@ SafeFile::Result restore(const QString &archivePath, const QString &folder, cons
     const QString root = QDir::cleanPath(QDir(folder).absolutePath());
     QList<Staged> staged;
     r = stageAll(archivePath, root, plan, progress, &staged);
-    qsizetype renamed = 0;
+    // One sync of each file system for all staged files, before any takes its place: a thousand
+    // day files synced one by one take seconds. A linked file may lie on another one.
     QSet<QString> folders;
+    for (const Staged &s : std::as_const(staged))
+        folders.insert(QFileInfo(s.target).path());
+    for (auto f = folders.cbegin(); r && f != folders.cend(); ++f)
+        r = syncFileSystem(*f);
+    qsizetype renamed = 0;
     while (r && renamed < staged.size()) {
         const Staged &s = staged[renamed];
         if (::rename(s.temporary.constData(), QFile::encodeName(s.target).constData()) != 0) {
             r = failureFor(errno);
             break;
         }
-        folders.insert(QFileInfo(s.target).path());
         ++renamed;
     }
     for (qsizetype i = renamed; i < staged.size(); ++i)

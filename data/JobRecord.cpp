@@ -40,6 +40,11 @@ JobRecord JobRecord::fromBytes(const QByteArray &image, int offset)
     return j;
 }
 
+bool JobRecord::isUsedAt(const QByteArray &image, int offset)
+{
+    return !Fields::readStringBytes(image, offset + OffTitle, TitleCapacity).isEmpty();
+}
+
 void JobRecord::writeInto(QByteArray &image, int offset) const
 {
     Q_ASSERT(offset >= 0 && offset + Size <= image.size());

@@ -33,14 +33,14 @@ Comparison compare(const QByteArray &version, const QByteArray &current)
 {
     const QByteArray before = version.leftJustified(MonthFile::Size, '\0', true);
     const QByteArray now = current.leftJustified(MonthFile::Size, '\0', true);
-    const MonthFile::Jobs old = MonthFile::fromBytes(before);
-    const MonthFile::Jobs present = MonthFile::fromBytes(now);
     Comparison c;
-    c.count = MonthFile::countUsedRecords(old);
+    // Bytes only: the restore window compares every version of a month when it is chosen.
     for (int slot = 0; slot < MonthFile::RecordCount; ++slot) {
-        const bool was = old[size_t(slot)].isUsed();
-        const bool is = present[size_t(slot)].isUsed();
         const int at = slot * JobRecord::Size;
+        const bool was = JobRecord::isUsedAt(before, at);
+        const bool is = JobRecord::isUsedAt(now, at);
+        if (was && c.count == slot)
+            ++c.count;
         if (was && is &&
             QByteArrayView(before).sliced(at, JobRecord::Size) !=
                 QByteArrayView(now).sliced(at, JobRecord::Size))
