@@ -31,6 +31,10 @@ QString helpText()
            u"  -h, --help          この説明を表示して終了します。\n"
            u"  -v, --version       バージョンを表示して終了します。\n"
            u"  --home <フォルダー>  データを置くフォルダー (環境変数 WRENLY_HOME と同じ)。\n"
+           u"  --minimized         ウィンドウを開かずタスクトレイで起動します。\n"
+           u"  --find <語句>...    すべての月のデータからジョブを探し、タブ区切りで表示して\n"
+           u"                      終了します (月, データNo., タイトル, 客先, 開始日, 終了日,\n"
+           u"                      状態)。見つからないときの終了コードは 1 です。\n"
            u"  --backup <ファイル>  画面を出さずにデータフォルダーを tar.gz のアーカイブに\n"
            u"                      書き出して終了します (cron などから)。\n"
            u"\n"
@@ -57,8 +61,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
     const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
+    const QCommandLineOption minimized(u"minimized"_s);
+    const QCommandLineOption find(u"find"_s, QString(), u"WORDS"_s);
     const QCommandLineOption backup(u"backup"_s, QString(), u"FILE"_s);
-    parser.addOptions({help, version, home, backup});
+    parser.addOptions({help, version, home, minimized, find, backup});
     for (const char16_t *name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
     for (const char16_t *name : qtFlags)
@@ -71,10 +77,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         // The only other failure: the last option wants a value and there is none.
         return fail(u"%1 の後に値を指定してください。"_s.arg(arguments.last()));
     }
-    if (!parser.positionalArguments().isEmpty())
+    // The words of --find may come unquoted: "wrenly --find 山田 見積".
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(find))
         return fail(u"余分な引数です: "_s + parser.positionalArguments().join(u' '));
 
     CommandLine line;
+    line.minimized = parser.isSet(minimized);
     if (parser.isSet(help)) {
         line.action = Action::ShowHelp;
         line.message = helpText();
@@ -85,6 +93,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         line.home = parser.value(home);
         if (line.home.isEmpty())
             return fail(u"--home の後にフォルダーを指定してください。"_s);
+    }
+    if (line.action == Action::Run && parser.isSet(find)) {
+        line.action = Action::Find;
+        line.findWords = (QStringList{parser.value(find)} + parser.positionalArguments()).join(u' ');
     }
     if (line.action == Action::Run && parser.isSet(backup)) {
         line.action = Action::Backup;

@@ -3,16 +3,20 @@
 #include <QString>
 #include <QStringList>
 
-// Wrenly's command line: --help, --version, --home DIR, and Qt's own options (-platform, -style…),
-// which pass through to QApplication. Read before any window exists, so that --help and --version
-// work without a display and without asking a running Wrenly to come forward.
+// Wrenly's command line: --help, --version, --home DIR, --minimized, --find WORDS, and Qt's own
+// options (-platform, -style…), which pass through to QApplication. Read before any window exists,
+// so that --help, --version and --find work without a display and without asking a running Wrenly
+// to come forward.
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, ShowVersion, Backup, Fail };
+    enum class Action { Run, ShowHelp, ShowVersion, Find, Backup, Fail };
 
     Action action = Action::Run;
-    QString home;    // --home, empty when not given
-    QString message; // the text to print for ShowHelp, ShowVersion and Fail
+    QString home;           // --home, empty when not given
+    bool minimized = false; // --minimized: start in the tray
+    QString message;        // the text to print for ShowHelp, ShowVersion and Fail
+
+    QString findWords; // --find and the words after it, for Find
     // --backup FILE: where the archive of the data folder goes (Action::Backup), without a window.
     QString backupFile;
 

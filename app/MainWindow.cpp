@@ -11,6 +11,7 @@
 #include "data/EntryRules.h"
 #include "data/PartnerPrograms.h"
 #include "data/Pending.h"
+#include "data/ReminderSettings.h"
 #include "data/SjisCodec.h"
 #include "platform/Autostart.h"
 #include "platform/Clock.h"
@@ -122,6 +123,7 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     m_backupLauncher = std::make_unique<BackupLauncher>(m_session, m_services, *this);
     m_autostart = std::make_unique<Autostart>(Autostart::userFolder(), autostartCommand(m_session.exeDir()),
                                               QCoreApplication::applicationDirPath());
+    m_autostart->setStartsInTray(ReminderSettings::read(m_session.settingsPath()).startInTray);
     m_helpFolder = ProgramFolder::runtimeFolder(QCoreApplication::applicationDirPath()) + u"/help"_s;
     showSetupModal = [](SetupDialog &dialog) { dialog.exec(); };
     showAboutModal = [](AboutDialog &dialog) { dialog.exec(); };
@@ -158,6 +160,7 @@ void MainWindow::buildActions()
     make(m_exitAction, "FileExit1", u"終了(&X)"_s);
     make(m_toDoListAction, "ViewToDoList1", u"To-Do リストを表示(&T)..."_s, QKeySequence(Qt::Key_F6));
     make(m_graphAction, "ViewGraph1", u"バーグラフを表示(&G)..."_s, QKeySequence(Qt::Key_F3));
+    make(m_findJobAction, "findJobAction", u"ジョブを検索(&F)..."_s, QKeySequence(Qt::CTRL | Qt::Key_F));
     make(m_jobPanelAction, "ViewPanel1", u"[仕事の説明]パネルを表示/非表示(&P)"_s, QKeySequence(Qt::Key_F7));
     make(m_trayAction, "ViewTaskTray1", u"タスクトレイに格納(&H)"_s);
     make(m_showWindowAction, "ViewFormShow1", u"メインウィンドウを表示(&S)"_s);
@@ -183,6 +186,7 @@ void MainWindow::buildActions()
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_toDoListAction, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
     connect(m_graphAction, &QAction::triggered, this, [this] { m_views->openGraph(); });
+    connect(m_findJobAction, &QAction::triggered, this, [this] { m_views->openJobSearch(); });
     connect(m_jobPanelAction, &QAction::triggered, this, [this] {
         m_jobPanel->setVisible(m_jobPanel->isHidden());
         if (m_jobPanel->isHidden())
@@ -225,6 +229,7 @@ void MainWindow::buildMenus()
     view->setObjectName(u"miView"_s);
     view->addAction(m_toDoListAction);
     view->addAction(m_graphAction);
+    view->addAction(m_findJobAction);
     view->addSeparator();
     view->addAction(m_jobPanelAction);
     view->addSeparator();
@@ -1170,6 +1175,7 @@ void MainWindow::restoreFromTray()
 void MainWindow::moveToTray()
 {
     m_views->closeAll();
+    m_views->closeJobSearch();
     hideToTray();
 }
 
@@ -1328,6 +1334,13 @@ void MainWindow::openSetup()
 {
     SetupDialog dialog(m_session, m_services, *this, *m_autostart, this);
     showSetupModal(dialog);
+    if (dialog.result() == QDialog::Accepted)
+        emit setupSaved();
+}
+
+void MainWindow::openDailyPlan()
+{
+    m_dailyPlanLauncher->open();
 }
 
 void MainWindow::showAbout()

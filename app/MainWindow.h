@@ -89,6 +89,8 @@ public:
 
     // The setup dialog, the about box and the help.
     void openSetup();
+    // The daily planner on today, as its button opens it.
+    void openDailyPlan();
     void showAbout();
     void showHelpContents() override;
     // Tests replace these so that nothing enters a modal loop.
@@ -144,6 +146,8 @@ signals:
     void firstIdleDone();
     // The main window was closed: the program ends.
     void closed();
+    // The setup window saved the settings.
+    void setupSaved();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -234,6 +238,7 @@ private:
     QAction *m_exitAction = nullptr;
     QAction *m_toDoListAction = nullptr;
     QAction *m_graphAction = nullptr;
+    QAction *m_findJobAction = nullptr;
     QAction *m_jobPanelAction = nullptr;
     QAction *m_trayAction = nullptr;
     QAction *m_showWindowAction = nullptr;

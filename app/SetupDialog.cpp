@@ -7,6 +7,7 @@
 #include "platform/Hints.h"
 #include "platform/Picture.h"
 #include "platform/Services.h"
+#include "reminders/NotificationSettingsWidget.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/SjisLimitValidator.h"
 #include "widgets/UpDownWidget.h"
@@ -67,7 +68,7 @@ void showPath(QLineEdit *edit, const QString &path)
 
 } // namespace
 
-SetupDialog::SetupDialog(Session &session, Services &services, SetupHost &host, const Autostart &autostart,
+SetupDialog::SetupDialog(Session &session, Services &services, SetupHost &host, Autostart &autostart,
                          QWidget *parent)
     : QDialog(parent), m_session(session), m_services(services), m_host(host), m_autostart(autostart)
 {
@@ -99,6 +100,8 @@ SetupDialog::SetupDialog(Session &session, Services &services, SetupHost &host, 
         pages[i]->setObjectName(u"TabSheet"_s + QString::number(i + 1));
         m_tabs->addTab(pages[i], captions[i]);
     }
+    m_notificationPage = new NotificationSettingsWidget(m_session.settingsPath(), m_autostart, m_services);
+    m_tabs->addTab(m_notificationPage, u"通知"_s);
 
     QPushButton *save = button(u"設定を保存して閉じる(&S)"_s, "btnSave", this);
     QPushButton *cancel = button(u"キャンセル(&C)"_s, "btnCancel", this);
@@ -623,5 +626,7 @@ void SetupDialog::saveAndClose()
         return;
     }
     m_host.followPartnerPaths();
+    if (!m_notificationPage->save())
+        return;
     accept();
 }

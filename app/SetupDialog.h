@@ -9,6 +9,7 @@
 #include <array>
 
 class Autostart;
+class NotificationSettingsWidget;
 class PictureWidget;
 class QButtonGroup;
 class QCheckBox;
@@ -45,7 +46,7 @@ class SetupDialog final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SetupDialog)
 public:
-    SetupDialog(Session &session, Services &services, SetupHost &host, const Autostart &autostart,
+    SetupDialog(Session &session, Services &services, SetupHost &host, Autostart &autostart,
                 QWidget *parent = nullptr);
     ~SetupDialog() override;
 
@@ -93,7 +94,7 @@ private:
     Session &m_session;
     Services &m_services;
     SetupHost &m_host;
-    const Autostart &m_autostart;
+    Autostart &m_autostart;
 
     QTabWidget *m_tabs = nullptr;
     ListEditor m_customers;
@@ -115,4 +116,5 @@ private:
     QPushButton *m_stretchButton = nullptr;
     QLineEdit *m_pictureNameEdit = nullptr;
     std::array<QLineEdit *, 3> m_partnerEdits{}; // by Partner
+    NotificationSettingsWidget *m_notificationPage = nullptr;
 };

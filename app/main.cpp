@@ -1,9 +1,12 @@
 #include "app/Artwork.h"
 #include "app/CommandLine.h"
+#include "app/FindCommand.h"
 #include "app/FolderBackupCommand.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
+#include "app/ReminderActions.h"
 #include "platform/Clock.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/Dialogs.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/QtTranslations.h"
@@ -11,6 +14,8 @@
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TrayIcon.h"
+#include "platform/WakeWatcher.h"
+#include "reminders/ReminderController.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -30,6 +35,8 @@ int main(int argc, char *argv[])
     const CommandLine commandLine = CommandLine::parse(arguments);
     if (commandLine.action == CommandLine::Action::Backup)
         return FolderBackupCommand::run(argc, argv, commandLine);
+    if (commandLine.action == CommandLine::Action::Find)
+        return FindCommand::runFromMain(commandLine, argc, argv);
     if (commandLine.action != CommandLine::Action::Run) {
         std::fputs(commandLine.message.toLocal8Bit().constData(),
                    commandLine.action == CommandLine::Action::Fail ? stderr : stdout);
@@ -69,7 +76,8 @@ int main(int argc, char *argv[])
     QtSoundPlayer sound;
     QtProcessLauncher launcher;
     QtTrayIcon tray;
-    Services services{clock, dialogs, sound, launcher, tray};
+    DesktopNotifier notifier(tray);
+    Services services{clock, dialogs, sound, launcher, tray, notifier};
 
     // For timing the start-up from outside (bench/bench_windows) and for the install test: end once
     // the first screen is painted. The first start shows a message box from the constructor, whose
@@ -90,8 +98,16 @@ int main(int argc, char *argv[])
     QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::restoreFromTray);
     // Hiding to the tray hides the last window, so the end is tied to closing the main window.
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    window.show();
+    ReminderController reminders(window.session(), services);
+    ReminderActions::connect(reminders, window);
+    WakeWatcher wake;
+    QObject::connect(&wake, &WakeWatcher::woke, &reminders, &ReminderController::check);
+    if (commandLine.minimized)
+        window.moveToTray();
+    else
+        window.show();
     shown = &window;
+    reminders.start();
     for (const QString &problem : {folderProblem, instance.problem()})
         if (!problem.isEmpty())
             services.dialogs.inform(&window, problem);

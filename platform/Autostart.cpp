@@ -32,7 +32,8 @@ SafeFile::Result Autostart::add() const
 {
     if (!QFileInfo(m_folder).isDir() && !QDir().mkpath(m_folder))
         return SafeFile::Result::failure(u"フォルダーを作成できません"_s);
-    return SafeFile::write(entryPath(), entryBytes(m_command, m_workingFolder), SafeFile::Tail::Drop);
+    const QStringList command = m_inTray ? m_command + QStringList{u"--minimized"_s} : m_command;
+    return SafeFile::write(entryPath(), entryBytes(command, m_workingFolder), SafeFile::Tail::Drop);
 }
 
 SafeFile::Result Autostart::remove() const

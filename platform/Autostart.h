@@ -19,6 +19,10 @@ public:
     static QString userFolder();
     static QString fileName() { return QStringLiteral("Wrenly.desktop"); }
 
+    // Whether the entry starts Wrenly in the tray (--minimized); add() writes it so.
+    void setStartsInTray(bool inTray) { m_inTray = inTray; }
+    bool startsInTray() const { return m_inTray; }
+
     QString entryPath() const;
     bool isRegistered() const;
     // Writes the entry, making the folder when needed.
@@ -37,4 +41,5 @@ private:
     QString m_folder;
     QStringList m_command;
     QString m_workingFolder;
+    bool m_inTray = false;
 };

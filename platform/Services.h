@@ -2,6 +2,7 @@
 
 class Clock;
 class Dialogs;
+class Notifier;
 class ProcessLauncher;
 class SoundPlayer;
 class TrayIcon;
@@ -15,4 +16,5 @@ struct Services
     SoundPlayer &sound;
     ProcessLauncher &launcher;
     TrayIcon &tray;
+    Notifier &notifier;
 };

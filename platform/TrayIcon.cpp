@@ -20,6 +20,7 @@ void QtTrayIcon::show(const QIcon &icon, const QString &toolTip, QMenu *menu)
             if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
                 emit leftClicked();
         });
+        connect(m_icon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::messageClicked);
     }
     m_icon->setIcon(icon);
     m_icon->setToolTip(toolTip);
@@ -31,4 +32,12 @@ void QtTrayIcon::hide()
 {
     if (m_icon)
         m_icon->hide();
+}
+
+bool QtTrayIcon::showMessage(const QString &title, const QString &body)
+{
+    if (!m_icon || !m_icon->isVisible() || !QSystemTrayIcon::supportsMessages())
+        return false;
+    m_icon->showMessage(title, body, QSystemTrayIcon::Information);
+    return true;
 }

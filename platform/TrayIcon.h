@@ -17,9 +17,12 @@ public:
     // Registers the icon; a right click opens `menu`.
     virtual void show(const QIcon &icon, const QString &toolTip, QMenu *menu) = 0;
     virtual void hide() = 0;
+    // A balloon message by the shown icon; false when there is no icon to show it by.
+    virtual bool showMessage(const QString &title, const QString &body) = 0;
 
 signals:
     void leftClicked();
+    void messageClicked();
 };
 
 class QtTrayIcon final : public TrayIcon
@@ -31,6 +34,7 @@ public:
     bool isAvailable() const override;
     void show(const QIcon &icon, const QString &toolTip, QMenu *menu) override;
     void hide() override;
+    bool showMessage(const QString &title, const QString &body) override;
 
 private:
     QSystemTrayIcon *m_icon = nullptr;

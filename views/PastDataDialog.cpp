@@ -105,6 +105,20 @@ bool PastDataDialog::readSelected(PastMonths::MonthOfName *month)
 
 void PastDataDialog::showGraph()
 {
+    showGraphAt(0);
+}
+
+void PastDataDialog::showRecordOf(const QString &name, int dataNo)
+{
+    const QList<QListWidgetItem *> found = m_fileList->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    m_fileList->setCurrentItem(found.first());
+    showGraphAt(dataNo);
+}
+
+void PastDataDialog::showGraphAt(int dataNo)
+{
     if (selectedName().isEmpty())
         return;
     closeOutputs();
@@ -116,7 +130,7 @@ void PastDataDialog::showGraph()
     if (!readSelected(&month))
         return;
     const int count = m_session.count(MonthKind::Past);
-    m_host.showRecord(MonthKind::Past, count);
+    m_host.showRecord(MonthKind::Past, dataNo > 0 && dataNo <= count ? dataNo : count);
     m_host.showPastMonthHeader(month.year, month.month);
     m_views.openGraphFor({&m_session.jobs(MonthKind::Past), month.month, month.year, count,
                           u"バーグラフ ●"_s + monthCaption(month)},

@@ -30,6 +30,8 @@ public:
     QString selectedName() const;
 
     void showGraph();
+    // Selects month file `name` and shows its graph, the main window showing record `dataNo`.
+    void showRecordOf(const QString &name, int dataNo);
     void showViewer();
     void writeTextFile();
     // Closes the graph and the viewer opened from here.
@@ -40,6 +42,8 @@ private:
     // False (the user has been told) when the name has no year or the file cannot be read.
     bool readSelected(PastMonths::MonthOfName *month);
     QString monthCaption(const PastMonths::MonthOfName &month) const;
+    // The graph of the selected month; the main window shows record `dataNo`, or the last one.
+    void showGraphAt(int dataNo);
 
     Session &m_session;
     Services &m_services;

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "views/DataViewerWindow.h"
+#include "views/JobSearchWindow.h"
 #include "views/PastDataDialog.h"
 
 #include <QFileInfo>
@@ -23,6 +24,7 @@ ViewManager::ViewManager(Session &session, Services &services, ViewHost &host, Q
 ViewManager::~ViewManager()
 {
     closeAll();
+    delete m_search;
 }
 
 void ViewManager::openToDoList(bool fromButton)
@@ -226,7 +228,7 @@ bool ViewManager::writeTextFileOf(const MonthFile::Jobs &jobs, int count, const 
     return true;
 }
 
-void ViewManager::openPastData()
+void ViewManager::openPastData(const QString &fileName, int dataNo)
 {
     const MonthKind shown = m_host.shownMonth();
     if (shown == MonthKind::Past)
@@ -236,6 +238,8 @@ void ViewManager::openPastData()
     if (const QWidget *main = m_host.mainWindow())
         dialog.move(main->frameGeometry().topLeft() + QPoint(90, 55));
     m_host.setShownMonth(MonthKind::Past);
+    if (!fileName.isEmpty())
+        dialog.showRecordOf(fileName, dataNo);
     m_run(dialog);
     dialog.closeOutputs();
     m_host.returnToMonth(shown);
@@ -245,4 +249,41 @@ QPoint ViewManager::messagePos() const
 {
     const QWidget *main = m_host.mainWindow();
     return (main ? main->frameGeometry().topLeft() : QPoint()) + QPoint(50, 200);
+}
+
+void ViewManager::openJobSearch()
+{
+    // A closed window is deleted later: a new one is made rather than showing that one again.
+    if (!m_search || !m_search->isVisible()) {
+        // Not a child of the main window, which would keep it above the record it shows there.
+        auto *window = new JobSearchWindow(m_session);
+        connect(window, &JobSearchWindow::recordChosen, this, &ViewManager::showFoundRecord);
+        m_search = window;
+    }
+    m_search->focusSearch();
+}
+
+void ViewManager::closeJobSearch()
+{
+    if (JobSearchWindow *window = m_search) {
+        m_search = nullptr;
+        window->close();
+    }
+}
+
+void ViewManager::showFoundRecord(const QString &fileName, int dataNo)
+{
+    if (fileName != m_session.currentFileName() && fileName != m_session.previousFileName()) {
+        openPastData(fileName, dataNo);
+        return;
+    }
+    const MonthKind kind = fileName == m_session.currentFileName() ? MonthKind::Current : MonthKind::Previous;
+    // The main window holds the month as read at start-up; what another program added since is not there.
+    if (dataNo > m_session.count(kind)) {
+        m_services.dialogs.inform(
+            m_search, u"このデータ (データNo. %1) は起動後に追加されたため, 表示できません."_s.arg(dataNo),
+            messagePos());
+        return;
+    }
+    showRecordFromList(kind, dataNo);
 }

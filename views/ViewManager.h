@@ -1,6 +1,7 @@
 #pragma once
 
 #include "views/BarGraphWindow.h"
+#include "views/JobSearchWindow.h"
 #include "views/ToDoListWindow.h"
 #include "views/ViewHost.h"
 
@@ -60,8 +61,16 @@ public:
     // The shown month's text file, after the user agreed.
     void writeTextFile();
     // The past-data output. While it is open the main window shows the past month; afterwards it
-    // returns to the month it showed before.
-    void openPastData();
+    // returns to the month it showed before. With a file name it opens on that month's graph, the
+    // main window showing record `dataNo`.
+    void openPastData(const QString &fileName = {}, int dataNo = 0);
+    // The job search, one at a time: opening it again brings the open one forward.
+    void openJobSearch();
+    void closeJobSearch();
+    JobSearchWindow *jobSearchWindow() const { return m_search; }
+    // Shows a record the job search found: one of this or the previous month as a click in the
+    // to-do list does, one of any other month through the past-data output.
+    void showFoundRecord(const QString &fileName, int dataNo);
     // Asks, writes the text file of `monthFileName` into the program folder and says so; the boxes
     // belong to `parent`. False when nothing was written.
     bool writeTextFileOf(const MonthFile::Jobs &jobs, int count, const QString &monthFileName,
@@ -88,6 +97,7 @@ private:
     // Cleared as soon as a window closes, not when Qt deletes it later.
     QPointer<ToDoListWindow> m_list;
     QPointer<BarGraphWindow> m_graph;
+    QPointer<JobSearchWindow> m_search;
     bool m_launching = false;
     ModalRunner m_run;
 };

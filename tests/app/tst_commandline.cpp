@@ -36,6 +36,8 @@ void CommandLineTest::parses_data()
     QTest::newRow("--home DIR") << QStringList{u"--home"_s, u"/tmp/a b"_s} << Action::Run << u"/tmp/a b"_s
                                 << QString() << 0;
     QTest::newRow("--home=DIR") << QStringList{u"--home=/d"_s} << Action::Run << u"/d"_s << QString() << 0;
+    QTest::newRow("--minimized") << QStringList{u"--minimized"_s, u"--home=/d"_s} << Action::Run << u"/d"_s
+                                 << QString() << 0;
     QTest::newRow("Qt's options pass") << QStringList{u"-platform"_s, u"offscreen"_s, u"-reverse"_s}
                                        << Action::Run << QString() << QString() << 0;
     QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << Action::Fail << QString()
@@ -65,6 +67,7 @@ void CommandLineTest::parses()
     const CommandLine line = CommandLine::parse(QStringList{u"wrenly"_s} + arguments);
     QCOMPARE(line.action, action);
     QCOMPARE(line.home, home);
+    QCOMPARE(line.minimized, arguments.contains(u"--minimized"_s));
     QVERIFY2(line.message.contains(messageHas), qPrintable(line.message));
     QCOMPARE(line.exitStatus(), status);
     if (action == Action::Fail)

@@ -82,7 +82,8 @@ void TestPartnerLaunch::stubScript_runsFromPathWithSpaces()
     writeScript(path, "echo \"$#\" > '" + marker.toUtf8() + "'\n");
     configurePellmark(f, path);
     QtProcessLauncher launcher;
-    Services services{f.fakes.clock, f.fakes.dialogs, f.fakes.sound, launcher, f.fakes.tray};
+    Services services{f.fakes.clock, f.fakes.dialogs, f.fakes.sound,
+                      launcher,      f.fakes.tray,    f.fakes.notifier};
     MainWindow window(f.folder.path(), services);
     window.findChild<QAction *>(u"OptionPellBoot1"_s)->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(marker).size() > 0, 5000);

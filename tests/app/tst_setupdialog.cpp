@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "app/SetupDialog.h"
+#include "data/ReminderSettings.h"
 #include "data/SjisCodec.h"
 #include "platform/Autostart.h"
 #include "widgets/PictureWidget.h"
@@ -73,6 +74,7 @@ private slots:
     void save_configDeletedMeanwhile_writesAllLinesAnew();
     void cancel_writesNothing();
     void startupButton_createsThenRemovesEntry();
+    void notificationPage_savesSettingsAndTrayStart();
 };
 
 void TestSetupDialog::listEditing_data()
@@ -338,7 +340,7 @@ void TestSetupDialog::cancel_writesNothing()
 void TestSetupDialog::startupButton_createsThenRemovesEntry()
 {
     SetupFixture f;
-    const Autostart autostart(f.folder.file(u"autostart"_s), {u"/opt/wrenly"_s}, u"/opt"_s);
+    Autostart autostart(f.folder.file(u"autostart"_s), {u"/opt/wrenly"_s}, u"/opt"_s);
     SetupDialog d(f.window->session(), f.fakes.services, *f.window, autostart);
     auto *button = child<QPushButton>(d, "btnStartup");
     QCOMPARE(button->text(), u"スタートアップに登録する(&R)"_s);
@@ -352,12 +354,27 @@ void TestSetupDialog::startupButton_createsThenRemovesEntry()
     QCOMPARE(f.fakes.dialogs.lastText(), u"スタートアップから｢Wrenly｣を削除しました."_s);
     // A folder that cannot be made: a message naming the entry, nothing else changes.
     f.folder.write(u"blocked"_s, "file, not folder");
-    const Autostart blocked(f.folder.file(u"blocked/autostart"_s), {u"/opt/wrenly"_s}, u"/opt"_s);
+    Autostart blocked(f.folder.file(u"blocked/autostart"_s), {u"/opt/wrenly"_s}, u"/opt"_s);
     SetupDialog e(f.window->session(), f.fakes.services, *f.window, blocked);
     child<QPushButton>(e, "btnStartup")->click();
     QCOMPARE(f.fakes.dialogs.shown.constLast().kind, FakeDialogs::Kind::Error);
     QVERIFY(f.fakes.dialogs.lastText().contains(blocked.entryPath()));
     QCOMPARE(child<QPushButton>(e, "btnStartup")->text(), u"スタートアップに登録する(&R)"_s);
+}
+
+// The page writes Wrenly.ini, never Config.vxc; a registered start at log-in follows the tray choice.
+void TestSetupDialog::notificationPage_savesSettingsAndTrayStart()
+{
+    SetupFixture f;
+    Autostart autostart(f.folder.file(u"autostart"_s), {u"/opt/wrenly"_s}, u"/opt"_s);
+    QVERIFY(autostart.add());
+    SetupDialog d(f.window->session(), f.fakes.services, *f.window, autostart);
+    child<QCheckBox>(d, "planCheckBox")->setChecked(false);
+    child<QCheckBox>(d, "trayAtLoginCheckBox")->setChecked(true);
+    SetupFixture::click(d, "btnSave");
+    const ReminderSettings saved = ReminderSettings::read(f.window->session().settingsPath());
+    QVERIFY(!saved.planEnabled && saved.jobsEnabled && saved.startInTray);
+    QVERIFY(f.folder.read(u"autostart/Wrenly.desktop"_s).contains("\nExec=/opt/wrenly --minimized\n"));
 }
 
 QTEST_MAIN(TestSetupDialog)

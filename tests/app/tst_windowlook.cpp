@@ -24,6 +24,7 @@
 #include "support/ViewFixture.h"
 #include "views/BarGraphWindow.h"
 #include "views/DataViewerWindow.h"
+#include "views/JobSearchWindow.h"
 #include "views/PastDataDialog.h"
 #include "views/ToDoListWindow.h"
 #include "views/ViewManager.h"
@@ -285,6 +286,12 @@ void TestWindowLook::windows_data()
         s.viewManager = std::make_unique<ViewManager>(v.session, s.fakes.services, v.host);
         return s.own(new PastDataDialog(v.session, s.fakes.services, v.host, *s.viewManager));
     }) << u"過去のデータ出力"_s << QStringList();
+    QTest::newRow("JobSearchWindow") << Opener([](Stage &s) -> QWidget * {
+        auto *window = s.own(new JobSearchWindow(s.viewData().session));
+        QTest::qVerify(QTest::qWaitFor([window] { return !window->isLoading(); }), "loaded", "", __FILE__,
+                       __LINE__);
+        return window;
+    }) << u"ジョブ検索"_s << QStringList();
     QTest::newRow("StepPlannerWindow") << Opener([](Stage &s) -> QWidget * {
         s.folder.addShutter();
         JobRecord job = MainWindowFixture::job(7, longTitle, QDate(2005, 1, 18), QDate(2005, 2, 4));

@@ -694,10 +694,14 @@ void TestStepPlannerWindow::drag_nearEdge_scrollsThenPausesOnTimer()
     send(QEvent::MouseMove, viewEnd - 10); // within the pause: ignored
     QCOMPARE(bar->value(), 105);
     QCOMPARE(w.barPixels(1, StepKind::Actual), (StepChart::BarPixels{400, viewEnd - 20}));
+    // qWait may oversleep its end on a busy machine without handling the events due by then:
+    // the pause's timer runs out in the processEvents() after it.
     QTest::qWait(20);
+    QCoreApplication::processEvents();
     send(QEvent::MouseMove, viewEnd - 10);
     QCOMPARE(bar->value(), 110);
     QTest::qWait(20);
+    QCoreApplication::processEvents();
     send(QEvent::MouseMove, strip->mapFrom(box->viewport(), QPoint(0, 0)).x() + 5);
     QCOMPARE(bar->value(), 105);
     send(QEvent::MouseButtonRelease, 410);

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Notifier.h"
 #include "platform/ProcessLauncher.h"
 #include "platform/Services.h"
 #include "platform/SoundPlayer.h"
@@ -108,7 +109,29 @@ public:
         visible = false;
         ++hideCount;
     }
+    QStringList messages; // title and body of each message, one entry each
+    bool showMessage(const QString &title, const QString &body) override
+    {
+        if (visible)
+            messages << title + u'\n' + body;
+        return visible;
+    }
     void clickLeft() { emit leftClicked(); }
+    void clickMessage() { emit messageClicked(); }
+};
+
+// Records every notification; a test invokes actions by the number notify() returned.
+class FakeNotifier final : public Notifier
+{
+    Q_OBJECT
+public:
+    QList<Message> shown;
+    quint32 notify(const Message &message) override
+    {
+        shown.append(message);
+        return quint32(shown.size());
+    }
+    void invoke(quint32 id, const QString &key) { emit actionInvoked(id, key); }
 };
 
 // All fakes in one place, with the bundle the windows take.
@@ -119,5 +142,6 @@ struct FakeServices
     FakeSound sound;
     FakeLauncher launcher;
     FakeTray tray;
-    Services services{clock, dialogs, sound, launcher, tray};
+    FakeNotifier notifier;
+    Services services{clock, dialogs, sound, launcher, tray, notifier};
 };
