@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 #ifndef WRENLY_VERSION
@@ -35,6 +37,10 @@ QString helpText()
            u"  --find <語句>...    すべての月のデータからジョブを探し、タブ区切りで表示して\n"
            u"                      終了します (月, データNo., タイトル, 客先, 開始日, 終了日,\n"
            u"                      状態)。見つからないときの終了コードは 1 です。\n"
+           u"  --export csv|ics    画面を開かずに仕事の記録を書き出して終了します:\n"
+           u"      [--from 2023-01] [--to 2024-05]  月の範囲 (省略時は今月)\n"
+           u"      [--days 2024-05-01..2024-05-31]  デイリープランの日の範囲 (ics のみ)\n"
+           u"      [-o <ファイル>|-]                 出力先 (- または省略で標準出力)\n"
            u"  --backup <ファイル>  画面を出さずにデータフォルダーを tar.gz のアーカイブに\n"
            u"                      書き出して終了します (cron などから)。\n"
            u"\n"
@@ -63,8 +69,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
     const QCommandLineOption minimized(u"minimized"_s);
     const QCommandLineOption find(u"find"_s, QString(), u"WORDS"_s);
+    const QCommandLineOption exportFormat(u"export"_s, QString(), u"FORMAT"_s);
+    const QList<QCommandLineOption> exportOptions{{u"from"_s, QString(), u"MONTH"_s},
+                                                  {u"to"_s, QString(), u"MONTH"_s},
+                                                  {u"days"_s, QString(), u"DAYS"_s},
+                                                  {{u"o"_s, u"output"_s}, QString(), u"FILE"_s}};
     const QCommandLineOption backup(u"backup"_s, QString(), u"FILE"_s);
-    parser.addOptions({help, version, home, minimized, find, backup});
+    parser.addOptions({help, version, home, minimized, find, exportFormat, backup});
+    parser.addOptions(exportOptions);
     for (const char16_t *name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
     for (const char16_t *name : qtFlags)
@@ -94,9 +106,18 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (line.home.isEmpty())
             return fail(u"--home の後にフォルダーを指定してください。"_s);
     }
+    const bool exportOptionSet = std::any_of(exportOptions.begin(), exportOptions.end(),
+                                             [&](const auto &o) { return parser.isSet(o); });
     if (line.action == Action::Run && parser.isSet(find)) {
         line.action = Action::Find;
         line.findWords = (QStringList{parser.value(find)} + parser.positionalArguments()).join(u' ');
+    } else if (line.action == Action::Run && parser.isSet(exportFormat)) {
+        line.action = Action::Export;
+        line.exporting = {parser.value(exportFormat), parser.value(exportOptions[0]),
+                          parser.value(exportOptions[1]), parser.value(exportOptions[2]),
+                          parser.value(exportOptions[3])};
+    } else if (line.action == Action::Run && exportOptionSet) {
+        return fail(u"--from, --to, --days, -o は --export と一緒に指定してください。"_s);
     }
     if (line.action == Action::Run && parser.isSet(backup)) {
         line.action = Action::Backup;

@@ -24,6 +24,8 @@
 #include "platform/Shutter.h"
 #include "platform/TrayIcon.h"
 #include "step/StepLauncher.h"
+#include "views/ExportRunner.h"
+#include "views/MonthPrinter.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/PopupDateEdit.h"
 #include "widgets/RangeCalendarWidget.h"
@@ -120,6 +122,7 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     m_views = std::make_unique<ViewManager>(m_session, m_services, *this, this);
     m_stepLauncher = std::make_unique<StepLauncher>(m_session, m_services, *this);
     m_dailyPlanLauncher = std::make_unique<DailyPlanLauncher>(m_session, m_services, *this);
+    m_exportRunner = std::make_unique<ExportRunner>(m_session, m_services, *this);
     m_backupLauncher = std::make_unique<BackupLauncher>(m_session, m_services, *this);
     m_autostart = std::make_unique<Autostart>(Autostart::userFolder(), autostartCommand(m_session.exeDir()),
                                               QCoreApplication::applicationDirPath());
@@ -157,6 +160,9 @@ void MainWindow::buildActions()
     make(m_viewerOutAction, "FileViewerOut1", u"データビューアに出力(&V)..."_s);
     make(m_textOutAction, "FileTextOut1", u"テキストファイルに出力(&T)"_s);
     make(m_pastDataAction, "FilePastDataOut1", u"過去のデータを出力(&P)..."_s);
+    make(m_exportCsvAction, "exportCsvAction", u"CSV ファイル(&C)..."_s);
+    make(m_exportICalendarAction, "exportICalendarAction", u"iCalendar ファイル(&I)..."_s);
+    make(m_printAction, "printAction", u"印刷(&P)..."_s, QKeySequence::Print);
     make(m_exitAction, "FileExit1", u"終了(&X)"_s);
     make(m_toDoListAction, "ViewToDoList1", u"To-Do リストを表示(&T)..."_s, QKeySequence(Qt::Key_F6));
     make(m_graphAction, "ViewGraph1", u"バーグラフを表示(&G)..."_s, QKeySequence(Qt::Key_F3));
@@ -183,6 +189,14 @@ void MainWindow::buildActions()
     connect(m_viewerOutAction, &QAction::triggered, this, [this] { m_views->showDataViewer(); });
     connect(m_textOutAction, &QAction::triggered, this, [this] { m_views->writeTextFile(); });
     connect(m_pastDataAction, &QAction::triggered, this, [this] { m_views->openPastData(); });
+    connect(m_exportCsvAction, &QAction::triggered, this,
+            [this] { m_exportRunner->start(ExportRequest::Format::Csv); });
+    connect(m_exportICalendarAction, &QAction::triggered, this,
+            [this] { m_exportRunner->start(ExportRequest::Format::ICalendar); });
+    connect(m_printAction, &QAction::triggered, this, [this] {
+        m_services.dialogs.previewPrint(this,
+                                        MonthPrinter::document(MonthPrinter::of(m_session, m_shownMonth)));
+    });
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_toDoListAction, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
     connect(m_graphAction, &QAction::triggered, this, [this] { m_views->openGraph(); });
@@ -220,6 +234,10 @@ void MainWindow::buildMenus()
     m_dataOutMenu->addAction(m_viewerOutAction);
     m_dataOutMenu->addAction(m_textOutAction);
     file->addAction(m_pastDataAction);
+    QMenu *exportMenu = file->addMenu(u"エクスポート(&E)"_s);
+    exportMenu->setObjectName(u"exportMenu"_s);
+    exportMenu->addActions({m_exportCsvAction, m_exportICalendarAction});
+    file->addAction(m_printAction);
     file->addSeparator();
     m_backupLauncher->addActionsTo(file);
     file->addSeparator();

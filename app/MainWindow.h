@@ -23,6 +23,7 @@ class AboutDialog;
 class Autostart;
 class BackupLauncher;
 class DailyPlanLauncher;
+class ExportRunner;
 class PictureWidget;
 class PopupDateEdit;
 class QAction;
@@ -59,6 +60,7 @@ public:
 
     Session &session() { return m_session; }
     ViewManager &views() { return *m_views; }
+    ExportRunner &exportRunner() { return *m_exportRunner; }
 
     // Shows record `dataNo` (1..60) of the month with the shutter sound; refuses without the
     // sound file and then changes nothing. Data number 0 (a month without records) shows the
@@ -204,6 +206,7 @@ private:
     std::unique_ptr<ViewManager> m_views;
     std::unique_ptr<StepLauncher> m_stepLauncher;
     std::unique_ptr<DailyPlanLauncher> m_dailyPlanLauncher;
+    std::unique_ptr<ExportRunner> m_exportRunner;
     std::unique_ptr<BackupLauncher> m_backupLauncher;
     std::unique_ptr<Autostart> m_autostart;
     QString m_helpFolder;
@@ -235,6 +238,9 @@ private:
     QAction *m_viewerOutAction = nullptr;
     QAction *m_textOutAction = nullptr;
     QAction *m_pastDataAction = nullptr;
+    QAction *m_exportCsvAction = nullptr;
+    QAction *m_exportICalendarAction = nullptr;
+    QAction *m_printAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_toDoListAction = nullptr;
     QAction *m_graphAction = nullptr;

@@ -1,5 +1,6 @@
 #include "app/Artwork.h"
 #include "app/CommandLine.h"
+#include "app/ExportCommand.h"
 #include "app/FindCommand.h"
 #include "app/FolderBackupCommand.h"
 #include "app/MainWindow.h"
@@ -37,6 +38,8 @@ int main(int argc, char *argv[])
         return FolderBackupCommand::run(argc, argv, commandLine);
     if (commandLine.action == CommandLine::Action::Find)
         return FindCommand::runFromMain(commandLine, argc, argv);
+    if (commandLine.action == CommandLine::Action::Export)
+        return ExportCommand::main(commandLine, argc, argv);
     if (commandLine.action != CommandLine::Action::Run) {
         std::fputs(commandLine.message.toLocal8Bit().constData(),
                    commandLine.action == CommandLine::Action::Fail ? stderr : stdout);

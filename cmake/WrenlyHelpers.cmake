@@ -1,5 +1,6 @@
 # Parsing Qt's headers is most of the build's time, so every library and test reuses one of two
-# precompiled sets of the Qt headers Wrenly includes most: Qt Core for data/, Widgets for the rest.
+# precompiled sets of the Qt headers Wrenly includes most: Qt Core for data/ and export/, Widgets for
+# the rest.
 # (<QTest> stays out: it names the test's own folder, which differs in every test.)
 # WRENLY_PCH=OFF builds without them, to check that every file includes what it uses. On by default
 # with GCC only: clang refuses a header precompiled under other -D macros, and every test adds some.
@@ -38,7 +39,7 @@ function(wrenly_add_library)
     add_library(${L_NAME} STATIC ${L_SOURCES})
     target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
-    if(L_NAME STREQUAL "wrenly_data")
+    if(L_NAME STREQUAL "wrenly_data" OR L_NAME STREQUAL "wrenly_export")
         wrenly_use_pch(${L_NAME} core)
     else()
         wrenly_use_pch(${L_NAME} gui)

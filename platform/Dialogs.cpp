@@ -10,6 +10,10 @@
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QToolBar>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
@@ -134,17 +138,46 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &caption, const Q
     return dialog->selectedFiles().constFirst();
 }
 
-QString QtDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+QString QtDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &path,
                                 const QString &filter)
 {
-    const QFileInfo info(suggested);
-    const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(parent, caption, info.path(), filter);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->selectFile(info.fileName());
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    QFileDialog dialog(parent, caption, path, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QFileInfo(path).suffix());
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.setProxyModel(new JapaneseDateColumn(&dialog));
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(620, 380)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog->selectedFiles().constFirst();
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogs::previewPrint(QWidget *parent, const PrintDocument &document)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document.title);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(document.title);
+    bool option = false;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter *target) { document.paint(*target, option); });
+    // The choice joins the preview's own tool bar, so that its effect shows at once.
+    auto *tools = dialog.findChild<QToolBar *>();
+    auto *preview = dialog.findChild<QPrintPreviewWidget *>();
+    if (!document.optionText.isEmpty() && tools && preview) {
+        tools->addSeparator();
+        QAction *choice = tools->addAction(document.optionText);
+        choice->setCheckable(true);
+        QObject::connect(choice, &QAction::toggled, &dialog, [&option, preview](bool on) {
+            option = on;
+            preview->updatePreview();
+        });
+    }
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(900, 640)));
+    dialog.exec();
 }
 
 QString Dialogs::fileErrorText(FileOperation operation, const QString &path, const QString &reason,

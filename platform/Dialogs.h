@@ -5,11 +5,22 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QFileDialog;
+class QPrinter;
 class QWidget;
+
+// A document for the print preview: painted page by page on the printer it is given. With an
+// option text the preview offers that choice (one page wide, ...) and hands its state to `paint`.
+struct PrintDocument
+{
+    QString title;
+    std::function<void(QPrinter &printer, bool option)> paint;
+    QString optionText;
+};
 
 // Every message box, question and file dialog of Wrenly goes through this interface, so tests
 // can answer them without a modal loop. Texts are passed exactly as the program words them
@@ -35,10 +46,11 @@ public:
     // An open-file dialog; an empty result means cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
-    // A save-file dialog starting at `suggested` (folder and name); it asks before replacing a
-    // file. An empty result means cancelled.
-    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+    // A save-file dialog starting at `path` (folder and proposed name); empty means cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &path,
                                  const QString &filter) = 0;
+    // The print preview, from which the user prints or writes a PDF file.
+    virtual void previewPrint(QWidget *parent, const PrintDocument &document) = 0;
 
     // Every file error reads alike: what failed, the file in full, the system's reason, and after a
     // failed write that the file on disk is as it was. `subject` names the kind of file.
@@ -70,8 +82,9 @@ public:
     void error(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &path,
                          const QString &filter) override;
+    void previewPrint(QWidget *parent, const PrintDocument &document) override;
 
     // The dialog openFileName runs, ready to show.
     static std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget *parent, const QString &caption,

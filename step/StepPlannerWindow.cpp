@@ -11,6 +11,7 @@
 #include "platform/SoundPlayer.h"
 #include "step/JobCommentsPopup.h"
 #include "step/StepChartPainter.h"
+#include "step/StepChartPrinter.h"
 #include "step/StepMessages.h"
 #include "step/StepNotebookWidget.h"
 #include "step/StepPictureWidget.h"
@@ -434,6 +435,12 @@ void StepPlannerWindow::buildChartMenu()
     m_separatorAction->setObjectName(u"pmiShowSeparator"_s);
     m_separatorAction->setCheckable(true);
     connect(m_separatorAction, &QAction::triggered, this, &StepPlannerWindow::toggleSeparator);
+    m_chartMenu->addSeparator();
+    m_printAction = m_chartMenu->addAction(u"印刷(&P)..."_s);
+    m_printAction->setObjectName(u"printAction"_s);
+    connect(m_printAction, &QAction::triggered, this, [this] {
+        m_services.dialogs.previewPrint(this, StepChartPrinter::document(StepChartPrinter::of(*this)));
+    });
     m_chartMenu->addSeparator();
     QMenu *help = m_chartMenu->addMenu(u"ヘルプ(&H)"_s);
     m_helpAction = help->addAction(u"目次(&C)..."_s);

@@ -198,6 +198,7 @@ private:
     QMenu *m_chartMenu = nullptr;
     QAction *m_clearBarAction = nullptr;
     QAction *m_separatorAction = nullptr;
+    QAction *m_printAction = nullptr;
     QAction *m_helpAction = nullptr;
     // Where the chart menu was opened: the separator goes to that row, the clear command acts on
     // that strip.

@@ -48,6 +48,8 @@ void CommandLineTest::parses_data()
                                    << 2;
     QTest::newRow("empty value") << QStringList{u"--home="_s} << Action::Fail << QString() << u"--home"_s
                                  << 2;
+    QTest::newRow("export options alone")
+        << QStringList{u"--from"_s, u"2024-01"_s} << Action::Fail << QString() << u"--export"_s << 2;
     QTest::newRow("--backup FILE") << QStringList{u"--home"_s, u"/d"_s, u"--backup"_s, u"w.tar.gz"_s}
                                    << Action::Backup << u"/d"_s << QString() << 0;
     QTest::newRow("--backup without a file")

@@ -51,6 +51,21 @@ QString FakeDialogs::openFileName(QWidget *, const QString &caption, const QStri
     return name;
 }
 
+// Answered like the open dialog, from the same queue; the path proposed is kept as the text.
+QString FakeDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &path,
+                                  const QString &filter)
+{
+    const QString name = openFileName(parent, caption, path, filter);
+    shown.last() = {Kind::SaveFile, caption, path, std::nullopt};
+    return name;
+}
+
+void FakeDialogs::previewPrint(QWidget *, const PrintDocument &document)
+{
+    shown.append({Kind::PrintPreview, document.title, {}, std::nullopt});
+    previews.append(document);
+}
+
 QStringList FakeDialogs::texts() const
 {
     QStringList out;
@@ -65,17 +80,4 @@ int FakeDialogs::count(Kind kind) const
     for (const Shown &s : shown)
         n += s.kind == kind ? 1 : 0;
     return n;
-}
-
-QString FakeDialogs::saveFileName(QWidget *, const QString &caption, const QString &suggested,
-                                  const QString &)
-{
-    shown.append({Kind::SaveFile, caption, suggested, std::nullopt});
-    if (fileNames.empty()) {
-        unexpected << caption;
-        return {};
-    }
-    const QString name = fileNames.front();
-    fileNames.pop_front();
-    return name;
 }

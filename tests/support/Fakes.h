@@ -29,7 +29,7 @@ public:
 class FakeDialogs final : public Dialogs
 {
 public:
-    enum class Kind { Inform, Captioned, YesNo, OkCancel, Error, OpenFile, SaveFile };
+    enum class Kind { Inform, Captioned, YesNo, OkCancel, Error, OpenFile, SaveFile, PrintPreview };
     struct Shown
     {
         Kind kind;
@@ -41,7 +41,8 @@ public:
     QList<Shown> shown;
     QStringList unexpected;
     std::deque<Answer> answers;
-    std::deque<QString> fileNames;
+    std::deque<QString> fileNames; // answers of the open and the save dialog
+    QList<PrintDocument> previews; // what the print preview was asked to show
 
     void inform(QWidget *, const QString &text, std::optional<QPoint> at) override;
     void informCaptioned(QWidget *, const QString &caption, const QString &text) override;
@@ -50,9 +51,9 @@ public:
     void error(QWidget *, const QString &text) override;
     QString openFileName(QWidget *, const QString &caption, const QString &folder,
                          const QString &filter) override;
-    // Answered from `fileNames` too; `suggested` is kept as the box's text.
-    QString saveFileName(QWidget *, const QString &caption, const QString &suggested,
+    QString saveFileName(QWidget *, const QString &caption, const QString &path,
                          const QString &filter) override;
+    void previewPrint(QWidget *, const PrintDocument &document) override;
 
     // Texts of all boxes shown, in order.
     QStringList texts() const;
