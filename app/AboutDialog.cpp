@@ -1,6 +1,7 @@
 #include "app/AboutDialog.h"
 
 #include "app/Artwork.h"
+#include "platform/WindowPlacer.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -59,6 +60,5 @@ QString AboutDialog::versionText()
 void AboutDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Beside the main window.
-    move(420, 0);
+    WindowPlacer::place(this, {WindowPlacer::besideOf(parentWidget(), QPoint(420, 0)), size()});
 }

@@ -107,6 +107,11 @@ void HelpWindow::showContents()
     m_browser->setSource(QUrl::fromLocalFile(QDir(m_folder).filePath(indexName())));
 }
 
+void HelpWindow::showPage(const QString &name)
+{
+    m_browser->setSource(QUrl::fromLocalFile(QDir(m_folder).filePath(name)));
+}
+
 QUrl HelpWindow::source() const
 {
     return m_browser->source();
@@ -150,6 +155,12 @@ void HelpWindow::followSource(const QUrl &url)
 {
     QUrl page = url;
     page.setFragment({});
+    // A page that is not there would leave the pane blank.
+    if (page.isLocalFile() && !QFileInfo(page.toLocalFile()).isFile())
+        m_browser->document()->setHtml(u"<h2>ヘルプのページが見つかりません</h2><p>「"_s +
+                                       page.fileName().toHtmlEscaped() + u"」がヘルプのフォルダー「"_s +
+                                       QDir::toNativeSeparators(m_folder).toHtmlEscaped() +
+                                       u"」にありません。</p>"_s);
     for (int i = 0; i < m_contents->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = m_contents->topLevelItem(i);
         if (item->data(0, Qt::UserRole).toUrl() == page) {

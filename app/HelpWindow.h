@@ -22,6 +22,8 @@ public:
     static bool hasPages(const QString &folder);
 
     void showContents();
+    // `name` is a page of the folder ("step.html"); one that is missing says so in the pane.
+    void showPage(const QString &name);
     QUrl source() const;
 
 private:

@@ -23,11 +23,14 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/TrayIcon.h"
+#include "platform/WindowPlacer.h"
 #include "step/StepLauncher.h"
 #include "views/ExportRunner.h"
 #include "views/MonthPrinter.h"
+#include "widgets/FixedColours.h"
 #include "widgets/PictureWidget.h"
 #include "widgets/PopupDateEdit.h"
+#include "widgets/PopupWidth.h"
 #include "widgets/RangeCalendarWidget.h"
 #include "widgets/SjisLimitValidator.h"
 #include "widgets/SjisTextEdit.h"
@@ -95,6 +98,7 @@ void fillListBox(QComboBox *box, const std::array<QString, Config::ListSize> &en
     }
     box->setCurrentIndex(-1);
     box->setEditText(typed);
+    PopupWidth::fit(box);
 }
 
 // What starts this Wrenly at log-in: the program, and the data folder when a start without
@@ -377,6 +381,7 @@ void MainWindow::buildControls()
     m_toDoButton->setObjectName(u"BitBtnToDo"_s);
     m_toDoButton->setGeometry(287, 20, 110, 28);
     m_toDoButton->setIconSize(QSize(100, 20));
+    FixedColours::setLight(m_toDoButton);                         // the indicator's caption is drawn dark
     m_toDoButton->setStatusTip(u"[To-Do リスト]を表示します."_s); // no tool tip on this button
     connect(m_toDoButton, &QPushButton::clicked, this, [this] { m_views->openToDoList(true); });
 
@@ -661,7 +666,7 @@ void MainWindow::applyActionsForCurrentMonth()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    move(screen() ? screen()->availableVirtualGeometry().topLeft() : QPoint(0, 0));
+    WindowPlacer::place(this, {QPoint(0, 0), size()});
     statusBar()->clearMessage();
     setCountStatus(m_session.count(MonthKind::Current));
     if (!m_firstIdleDone && m_blinkStep < 0)
@@ -1321,7 +1326,11 @@ void MainWindow::launch(Partner partner)
         inform(program.displayName() + u" 以外が設定されています."_s);
         return;
     }
-    m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath());
+    QString why = PartnerPrograms::whyNotStartable(info.absoluteFilePath());
+    if (why.isEmpty() && !m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath()))
+        why = u"起動に失敗しました"_s;
+    if (!why.isEmpty())
+        inform(PartnerPrograms::notStartedText(program, info.absoluteFilePath(), why));
 }
 
 // Hints of the views' controls show in this window's status bar: the program has one hint line.
@@ -1367,7 +1376,7 @@ void MainWindow::showAbout()
     showAboutModal(dialog);
 }
 
-void MainWindow::showHelpContents()
+void MainWindow::showHelp(const QString &page)
 {
     if (!HelpWindow::hasPages(m_helpFolder)) {
         m_services.dialogs.informCaptioned(
@@ -1384,6 +1393,8 @@ void MainWindow::showHelpContents()
         delete m_helpWindow;
     if (!m_helpWindow)
         m_helpWindow = new HelpWindow(m_helpFolder, owner);
+    if (!page.isEmpty())
+        m_helpWindow->showPage(page);
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();

@@ -94,7 +94,8 @@ public:
     // The daily planner on today, as its button opens it.
     void openDailyPlan();
     void showAbout();
-    void showHelpContents() override;
+    void showHelpContents() { showHelp({}); }
+    void showHelp(const QString &page) override;
     // Tests replace these so that nothing enters a modal loop.
     std::function<void(SetupDialog &)> showSetupModal;
     std::function<void(AboutDialog &)> showAboutModal;

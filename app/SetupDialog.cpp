@@ -7,9 +7,10 @@
 #include "platform/Hints.h"
 #include "platform/Picture.h"
 #include "platform/Services.h"
+#include "platform/WindowPlacer.h"
 #include "reminders/NotificationSettingsWidget.h"
 #include "widgets/PictureWidget.h"
-#include "widgets/SjisLimitValidator.h"
+#include "widgets/RefusalTip.h"
 #include "widgets/UpDownWidget.h"
 
 #include <QButtonGroup>
@@ -42,6 +43,8 @@ QPushButton *button(const QString &text, const char *name, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
+    // Enter belongs to the focused box (a list's edit box adds its entry), never to a default button.
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -51,13 +54,6 @@ QLineEdit *readOnlyEdit(const char *name, QWidget *parent)
     e->setObjectName(QString::fromLatin1(name));
     e->setReadOnly(true);
     return e;
-}
-
-void setStruckOut(QPushButton *b, bool on)
-{
-    QFont f = b->font();
-    f.setStrikeOut(on);
-    b->setFont(f);
 }
 
 void showPath(QLineEdit *edit, const QString &path)
@@ -105,8 +101,6 @@ SetupDialog::SetupDialog(Session &session, Services &services, SetupHost &host, 
 
     QPushButton *save = button(u"設定を保存して閉じる(&S)"_s, "btnSave", this);
     QPushButton *cancel = button(u"キャンセル(&C)"_s, "btnCancel", this);
-    save->setAutoDefault(false);
-    cancel->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &SetupDialog::saveAndClose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
@@ -130,7 +124,7 @@ QWidget *SetupDialog::buildListTab(ListEditor &editor, const char *const names[8
     auto *page = new QWidget;
     editor.edit = new QLineEdit(page);
     editor.edit->setObjectName(QString::fromLatin1(names[0]));
-    editor.edit->setValidator(new SjisLimitValidator(Config::EntryCapacity, editor.edit));
+    RefusalTip::limit(editor.edit, Config::EntryCapacity);
     Hints::set(editor.edit, u"|追加する項目を入力します.(最大文字数: 半角31文字)"_s);
     editor.list = new QListWidget(page);
     editor.list->setObjectName(QString::fromLatin1(names[1]));
@@ -206,7 +200,11 @@ QWidget *SetupDialog::buildOptionsTab()
     m_autostartButton = button(registerCaption, "btnStartup", page);
     Hints::set(m_autostartButton, u"|ログイン時に[Wrenly]を自動的に起動します."_s);
     connect(m_autostartButton, &QPushButton::clicked, this, &SetupDialog::toggleAutostart);
+    m_autostartStateLabel = new QLabel(page);
+    m_autostartStateLabel->setObjectName(u"autostartStateLabel"_s);
+    m_autostartStateLabel->setWordWrap(true);
     layout->addWidget(m_autostartButton, 0, Qt::AlignLeft);
+    layout->addWidget(m_autostartStateLabel);
     layout->addStretch();
     return page;
 }
@@ -263,8 +261,10 @@ QWidget *SetupDialog::buildPictureTab()
     m_centerButton = button(u"中央配置"_s, "btnCenter", page);
     m_proportionalButton = button(u"縦横比固定"_s, "btnProportional", page);
     m_stretchButton = button(u"枠固定"_s, "btnStretch", page);
-    for (QPushButton *b : {m_centerButton, m_proportionalButton, m_stretchButton})
+    for (QPushButton *b : {m_centerButton, m_proportionalButton, m_stretchButton}) {
+        b->setCheckable(true);
         connect(b, &QPushButton::clicked, this, [this, b] { toggleMode(b); });
+    }
     QPushButton *apply = button(u"適用"_s, "btnApply3", page);
     QPushButton *initialize = button(u"初期化"_s, "btnInitialize", page);
     Hints::set(apply, u"適用|写真をメインウィンドウに反映します."_s);
@@ -382,8 +382,7 @@ void SetupDialog::fill()
 void SetupDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Beside the main window.
-    move(420, 0);
+    WindowPlacer::place(this, {WindowPlacer::besideOf(parentWidget(), QPoint(420, 0)), size()});
     m_customers.edit->clear();
     m_jobTypes.edit->clear();
     m_tabs->setCurrentIndex(2);
@@ -485,9 +484,10 @@ void SetupDialog::showOffsets(int vertical, int horizontal)
 void SetupDialog::showModes(bool center, bool proportional, bool stretch)
 {
     m_preview->setModes(center, proportional, stretch);
-    setStruckOut(m_centerButton, center);
-    setStruckOut(m_proportionalButton, proportional);
-    setStruckOut(m_stretchButton, stretch);
+    // A mode that is on shows its button pressed.
+    m_centerButton->setChecked(center);
+    m_proportionalButton->setChecked(proportional);
+    m_stretchButton->setChecked(stretch);
 }
 
 void SetupDialog::toggleMode(QPushButton *button)
@@ -575,13 +575,31 @@ void SetupDialog::clearPartner(Partner partner)
 
 void SetupDialog::showAutostartCaption()
 {
-    m_autostartButton->setText(m_autostart.isRegistered() ? unregisterCaption : registerCaption);
+    // One entry per user: the button registers this folder unless the entry already starts it.
+    QString other;
+    const Autostart::Registration state = m_autostart.registration(&other);
+    m_autostartButton->setText(state == Autostart::Registration::ThisFolder ? unregisterCaption
+                                                                            : registerCaption);
+    switch (state) {
+    case Autostart::Registration::None:
+        m_autostartStateLabel->setText(u"ログイン時の起動: 登録されていません."_s);
+        break;
+    case Autostart::Registration::ThisFolder:
+        m_autostartStateLabel->setText(u"ログイン時の起動: このデータフォルダーで登録されています."_s);
+        break;
+    case Autostart::Registration::OtherFolder:
+        m_autostartStateLabel->setText(
+            u"ログイン時の起動: 別のデータフォルダー「"_s +
+            (other.isEmpty() ? u"既定のフォルダー"_s : QDir::toNativeSeparators(other)) +
+            u"」で登録されています. 登録すると,このデータフォルダーに切り替わります."_s);
+        break;
+    }
 }
 
 void SetupDialog::toggleAutostart()
 {
     const QPoint corner = frameGeometry().topLeft();
-    if (m_autostart.isRegistered()) {
+    if (m_autostart.registration() == Autostart::Registration::ThisFolder) {
         const SafeFile::Result r = m_autostart.remove();
         if (!r) {
             m_services.dialogs.error(this, u"スタートアップ登録を解除できませんでした."_s + u"\r\n\r\n"_s +

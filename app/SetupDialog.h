@@ -14,6 +14,7 @@ class PictureWidget;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -105,6 +106,7 @@ private:
     QCheckBox *m_separatorsBox = nullptr;
     QButtonGroup *m_afterLaunchButtons = nullptr;
     QPushButton *m_autostartButton = nullptr;
+    QLabel *m_autostartStateLabel = nullptr;
     PictureWidget *m_preview = nullptr;
     QComboBox *m_sizeBox = nullptr;
     UpDownWidget *m_verticalUpDown = nullptr;

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
 #include "app/ReminderActions.h"
+#include "platform/AppFont.h"
 #include "platform/Clock.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/Dialogs.h"
@@ -20,12 +21,39 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QFont>
 #include <QTimer>
 
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A second start stood down: 0 when the running Wrenly has this folder open, else 3 and why, since
+// this start did not open what it was asked to (the running one says so too).
+int standDown(const SingleInstance &instance, const QString &folder)
+{
+    if (instance.runningFolder().isEmpty())
+        return 0;
+    QString text = SingleInstance::otherFolderText(instance.runningFolder(), folder) + u'\n';
+    std::fputs(text.remove(u'\r').toLocal8Bit().constData(), stderr);
+    return 3;
+}
+
+// The running Wrenly comes forward and says which folder it has open when another was asked for.
+void answerLaterStarts(SingleInstance &instance, MainWindow &window, Dialogs &dialogs, const QString &folder)
+{
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &MainWindow::comeForward);
+    QObject::connect(
+        &instance, &SingleInstance::otherFolderRequested, &window,
+        [&window, &dialogs, folder](const QString &asked) {
+            window.comeForward();
+            dialogs.inform(&window, SingleInstance::otherFolderText(folder, asked), window.hostMessagePos());
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -49,25 +77,22 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Wrenly"_s);
     QApplication::setApplicationVersion(QStringLiteral(WRENLY_VERSION));
-    // Ties the windows to the installed wrenly.desktop (its name and icon in docks and task bars).
-    QGuiApplication::setDesktopFileName(u"wrenly"_s);
+    // Ties the windows to the installed org.wrenly.Wrenly.desktop (its name and icon in docks and task bars).
+    QGuiApplication::setDesktopFileName(u"org.wrenly.Wrenly"_s);
     QApplication::setWindowIcon(Artwork::applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     QtTranslations::installJapanese(app);
 
-    // The windows are laid out for a Japanese proportional gothic face at 9 points. Asked for by
-    // name, not looked up in the list of all families: listing them costs the start some
-    // milliseconds, and a missing face falls back to the nearest one anyway.
-    QApplication::setFont(QFont(u"IPAPGothic"_s, 9));
-
-    SingleInstance instance(u"Wrenly"_s);
-    if (!instance.claim())
-        return 0;
+    AppFont::hold(app);
 
     const QString executableFolder = QCoreApplication::applicationDirPath();
     const QString folder = ProgramFolder::choose(
         commandLine.home.isEmpty() ? qEnvironmentVariable("WRENLY_HOME") : commandLine.home, executableFolder,
         ProgramFolder::userDataHome());
+    SingleInstance instance(u"Wrenly"_s);
+    instance.setDataFolder(folder);
+    if (!instance.claim())
+        return standDown(instance, folder);
     const QString folderProblem =
         ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
     // A temporary file from before this start is what a crash left mid-save. Without the lock
@@ -97,7 +122,7 @@ int main(int argc, char *argv[])
     }
 
     MainWindow window(folder, services);
-    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window, &MainWindow::comeForward);
+    answerLaterStarts(instance, window, services.dialogs, folder);
     QObject::connect(&tray, &TrayIcon::leftClicked, &window, &MainWindow::restoreFromTray);
     // Hiding to the tray hides the last window, so the end is tied to closing the main window.
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 // What the daily planner needs from the main window.
@@ -10,6 +12,7 @@ public:
     virtual QWidget *hostWindow() = 0;
     // Closes the to-do list and the bar graph if they are open.
     virtual void closeModelessViews() = 0;
-    // Opens the contents of the help (from the planner's pop-up menu).
-    virtual void showHelpContents() {}
+    // Opens the help at `page` (a page of the help folder, F1), or its contents when empty (the
+    // planner's pop-up menu).
+    virtual void showHelp(const QString &page) {}
 };

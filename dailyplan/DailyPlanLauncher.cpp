@@ -65,7 +65,9 @@ std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
 
     auto window = std::make_unique<DailyPlannerWindow>(m_session, m_services, s, parent);
     if (auto *help = window->findChild<QAction *>(u"HContentsAubrel"_s))
-        QObject::connect(help, &QAction::triggered, window.get(), [this] { m_host.showHelpContents(); });
+        QObject::connect(help, &QAction::triggered, window.get(), [this] { m_host.showHelp({}); });
+    QObject::connect(window->helpPageAction(), &QAction::triggered, window.get(),
+                     [this] { m_host.showHelp(u"daily.html"_s); });
     listJobsInProgress(*window);
 
     const QString routines = DailyPlanPaths::routineFile(exeDir);

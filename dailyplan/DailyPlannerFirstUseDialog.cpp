@@ -1,4 +1,5 @@
 #include "dailyplan/DailyPlannerFirstUseDialog.h"
+#include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QLabel>
@@ -54,7 +55,7 @@ void DailyPlannerFirstUseDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        move(210, 110);
+        WindowPlacer::place(this, {QPoint(210, 110), size()});
 }
 
 QString DailyPlannerFirstUseDialog::explanation()

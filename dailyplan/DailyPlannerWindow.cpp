@@ -19,7 +19,9 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/TextFit.h"
+#include "platform/WindowPlacer.h"
 #include "widgets/ColorFrame.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 #include "widgets/JobRowWidget.h"
 
@@ -57,9 +59,7 @@ QString firstUseHintText()
 
 void setBackground(QWidget *w, const QColor &color)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, color);
-    w->setPalette(p);
+    FixedColours::setBackground(w, QPalette::Window, color);
     w->setAutoFillBackground(true);
 }
 
@@ -178,6 +178,10 @@ void DailyPlannerWindow::buildActions()
     connect(action(u"RoutineRead1"_s), &QAction::triggered, this, &DailyPlannerWindow::showRoutines);
     connect(action(u"OptionSetList1"_s), &QAction::triggered, this, &DailyPlannerWindow::openListSettings);
     connect(this, &DailyPlannerWindow::padMemoRequested, this, &DailyPlannerWindow::openPadMemo);
+    m_helpPageAction = new QAction(this);
+    m_helpPageAction->setObjectName(u"helpPageAction"_s);
+    m_helpPageAction->setShortcut(Qt::Key_F1);
+    addAction(m_helpPageAction);
 }
 
 QAction *DailyPlannerWindow::action(const QString &name) const
@@ -211,6 +215,9 @@ void DailyPlannerWindow::buildJobsPanel()
     label(u"開始日"_s, m_jobsPanel, rowsX + 76, 28);
     label(u"終了日"_s, m_jobsPanel, rowsX + 166, 28);
     label(u"タイトル"_s, m_jobsPanel, rowsX + 256, 28);
+    // The panel is painted sky blue: its labels are black whatever the theme.
+    for (QLabel *l : m_jobsPanel->findChildren<QLabel *>())
+        FixedColours::setText(l);
 
     m_jobsScroll = new QScrollArea(m_jobsPanel);
     m_jobsScroll->setObjectName(u"sboxToDoItems"_s);
@@ -417,6 +424,7 @@ void DailyPlannerWindow::buildPlan()
     m_firstUseHint->setFrameShape(QFrame::Box);
     auto *hintText = new QLabel(m_firstUseHint);
     hintText->setObjectName(u"lblIniHint"_s);
+    FixedColours::setText(hintText);
     hintText->move(1, 1);
     m_firstUseHint->installEventFilter(this);
     hintText->installEventFilter(this);
@@ -460,14 +468,7 @@ void DailyPlannerWindow::showEvent(QShowEvent *event)
     if (count > 0)
         QTimer::singleShot(0, this, [this, count] { focusPadNumber(count); });
 
-    if (QScreen *s = screen()) {
-        const QRect work = s->availableGeometry();
-        int decoration = frameGeometry().height() - height();
-        if (decoration <= 0)
-            decoration = 30; // not known before the window manager has framed it
-        move(work.topLeft());
-        resize(FixedWidth, qMax(MinimumHeight, work.height() - decoration));
-    }
+    WindowPlacer::place(this, {QPoint(0, 0), QSize(FixedWidth, MinimumHeight), false, true});
     layoutParts();
     setScrollPosition(InitialScroll);
     m_statusBar->showMessage(resizeNote());
@@ -479,7 +480,9 @@ void DailyPlannerWindow::showFirstUseHint()
 {
     auto *hintText = m_firstUseHint->findChild<QLabel *>(u"lblIniHint"_s);
     hintText->setText(Sjis::fromCrLf(firstUseHintText()));
-    hintText->adjustSize();
+    // Within the right pane, whatever the face's widths: a line too long wraps.
+    hintText->setWordWrap(true);
+    hintText->resize(SchedulePad::Width, hintText->heightForWidth(SchedulePad::Width));
     m_firstUseHint->resize(hintText->width() + 2, hintText->height() + 2);
     m_firstUseHint->move(RightPaneX, 303);
     m_firstUseHint->raise();
@@ -599,6 +602,8 @@ void DailyPlannerWindow::paintBars()
 {
     m_leftColumn->setBars(m_state.workingBars);
     m_rightColumn->setBars(m_state.workingBars);
+    // The count follows the pads on screen, saved or not.
+    showPadCount(lastUsedBar(m_state.workingBars));
 }
 
 SchedulePad *DailyPlannerWindow::createPad(int slot, const SchedulePadRecord &record)
@@ -866,7 +871,8 @@ void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton b
         return;
     }
     const int left = column == m_leftColumn ? LeftPaneX : RightPaneX;
-    createNewPad(slot, left, m_dragStartRow, m_dragEndRow);
+    // A drag that scrolled ends far from its start, where the pad goes: the view follows the pad.
+    m_planScroll->ensureWidgetVisible(createNewPad(slot, left, m_dragStartRow, m_dragEndRow), 0, 10);
     m_dragArmed = false;
     playShutter();
 }
@@ -887,6 +893,7 @@ void DailyPlannerWindow::registerSelectedPadAsRoutine()
     }
     // From the record as last kept, not from the boxes; it lives in memory until the settings save it.
     m_state.registerRoutine(slot);
+    setRoutineCount(RoutineFile::countRoutines(m_state.workingRoutines));
 }
 
 void DailyPlannerWindow::openRoutineSettings()
@@ -895,6 +902,8 @@ void DailyPlannerWindow::openRoutineSettings()
     dialog.reportCount = [this](int count) { setRoutineCount(count); };
     dialog.runDialog = runDialog;
     runDialog(dialog);
+    // "閉じる" dropped what was not saved, a provisional routine too.
+    setRoutineCount(RoutineFile::countRoutines(m_state.workingRoutines));
 }
 
 void DailyPlannerWindow::showRoutines()

@@ -85,6 +85,8 @@ public:
 
     SchedulePad *pad(int slot) const { return m_pads[slot]; }
     QAction *action(const QString &name) const;
+    // F1: the planner's own help page.
+    QAction *helpPageAction() const { return m_helpPageAction; }
     int scrollPosition() const;
     void setScrollPosition(int rows);
 
@@ -171,4 +173,5 @@ private:
     QLabel *m_padCountPanel = nullptr;
     QLabel *m_routineCountPanel = nullptr;
     bool m_dialogOpen = false; // the diary or a memo
+    QAction *m_helpPageAction = nullptr;
 };

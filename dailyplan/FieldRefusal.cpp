@@ -1,19 +1,13 @@
 #include "dailyplan/FieldRefusal.h"
 
-#include "widgets/SjisLimitValidator.h"
+#include "widgets/RefusalTip.h"
 #include "widgets/SjisTextEdit.h"
-
-#include <QLineEdit>
-#include <QToolTip>
 
 namespace FieldRefusal {
 
 void limit(QLineEdit *edit, int capacity)
 {
-    auto *validator = new SjisLimitValidator(capacity, edit);
-    edit->setValidator(validator);
-    QObject::connect(edit, &QLineEdit::inputRejected, edit,
-                     [edit, validator] { showTip(edit, validator->lastHint()); });
+    RefusalTip::limit(edit, capacity);
 }
 
 void explain(SjisTextEdit *edit)
@@ -24,7 +18,7 @@ void explain(SjisTextEdit *edit)
 
 void showTip(QWidget *box, const QString &hint)
 {
-    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), hint, box);
+    RefusalTip::show(box, hint);
 }
 
 } // namespace FieldRefusal

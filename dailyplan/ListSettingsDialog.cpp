@@ -3,6 +3,7 @@
 #include "dailyplan/FieldRefusal.h"
 #include "data/DailyPlanState.h"
 #include "platform/Dialogs.h"
+#include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QGroupBox>
@@ -218,7 +219,7 @@ void ListSettingsDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    move(100, 50);
+    WindowPlacer::place(this, {QPoint(100, 50), size()});
     selectLast(m_tabs->currentIndex());
     m_pages[Keywords].list->setFocus();
 }

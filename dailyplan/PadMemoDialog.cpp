@@ -3,6 +3,7 @@
 #include "dailyplan/FieldRefusal.h"
 #include "data/DailyPlanState.h"
 #include "data/SjisCodec.h"
+#include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
 #include "widgets/SjisTextEdit.h"
 
@@ -63,5 +64,5 @@ void PadMemoDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        move(262, 62);
+        WindowPlacer::place(this, {QPoint(262, 62), size()});
 }

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
 #include "platform/Services.h"
+#include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QApplication>
@@ -174,7 +175,7 @@ void RoutineSettingsDialog::showEvent(QShowEvent *event)
     // The editor makes its boxes after the window has first painted.
     if (count > 0)
         QTimer::singleShot(0, this, [this, count] { focusEditorNumber(count); });
-    move(10, 50);
+    WindowPlacer::place(this, {QPoint(10, 50), size()});
 }
 
 void RoutineSettingsDialog::paintEvent(QPaintEvent *event)

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
 #include "widgets/ColorComboBox.h"
+#include "widgets/FixedColours.h"
 #include "widgets/ListComboBox.h"
 
 #include <QAction>
@@ -79,6 +80,11 @@ SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
 void SchedulePad::buildEditors()
 {
     makeBoxes();
+    // Labels and check boxes lie on the white pad: black whatever the theme, as painted.
+    for (QWidget *part : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (part != m_markLabel && (qobject_cast<QLabel *>(part) || qobject_cast<QCheckBox *>(part)))
+            FixedColours::setText(part);
+    }
     // The boxes take over what the painted pad showed.
     showStart({m_face.startHour.toInt(), m_face.startMinute, m_face.startPm});
     m_start.hour->setEditText(m_face.startHour);
@@ -316,6 +322,9 @@ void SchedulePad::focusPad()
 bool SchedulePad::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ContextMenu) {
+        // The menu acts on the pad it was opened on, whichever pad had the focus.
+        focusPad();
+        m_host.planState().selectedPad = m_number - 1;
         m_padMenu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
@@ -383,7 +392,9 @@ FaceTemplate makeTemplate(const QWidget *pad)
 {
     FaceTemplate t;
     QStyle *style = pad->style();
-    const QPalette palette = QApplication::palette();
+    // The theme's boxes on the white pad; the text between them black, whatever the theme.
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::WindowText, FixedColours::text());
     const QFont base = pad->font();
     const QFont small = withPointSize(base, 8);
     t.layout.small = small;

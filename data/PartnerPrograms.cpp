@@ -1,5 +1,10 @@
 #include "data/PartnerPrograms.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
 namespace PartnerPrograms {
 
 namespace {
@@ -24,6 +29,24 @@ bool isExpectedFile(const PartnerProgram &program, const QString &fileName)
         return true;
     const QString bare = expected.left(expected.lastIndexOf(QLatin1Char('.')));
     return fileName.compare(bare, Qt::CaseInsensitive) == 0;
+}
+
+QString whyNotStartable(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return u"フォルダーです"_s;
+    if (!info.isFile())
+        return u"プログラムのファイルではありません"_s;
+    if (!info.isExecutable())
+        return u"実行が許可されていません"_s;
+    return {};
+}
+
+QString notStartedText(const PartnerProgram &program, const QString &path, const QString &why)
+{
+    return program.displayName() + u" を起動できません."_s + u"\r\n\r\n"_s + QDir::toNativeSeparators(path) +
+           u"\r\n("_s + why + u")"_s;
 }
 
 } // namespace PartnerPrograms

@@ -30,4 +30,10 @@ const PartnerProgram &of(Partner partner);
 // with or without its ".exe", since programs on Linux carry no extension.
 bool isExpectedFile(const PartnerProgram &program, const QString &fileName);
 
+// Why the existing `path` cannot be started, in Japanese, or empty when it can be tried.
+QString whyNotStartable(const QString &path);
+
+// The message when `program` at `path` did not start, for `why`.
+QString notStartedText(const PartnerProgram &program, const QString &path, const QString &why);
+
 } // namespace PartnerPrograms

@@ -1,9 +1,17 @@
 #include "data/PastMonths.h"
 
+#include "data/SjisCodec.h"
+
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <dirent.h>
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
@@ -38,6 +46,30 @@ QStringList list(const QString &folder, const QString &current, const QString &p
     };
     std::sort(names.begin(), names.end(),
               [&](const QString &a, const QString &b) { return key(a) < key(b); });
+    return names;
+}
+
+QStringList namesNotUtf8(const QString &folder)
+{
+    QStringList names;
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(QFile::encodeName(folder).constData()),
+                                                   ::closedir);
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        const QByteArray name(entry->d_name);
+        if (name.size() < 5 || name.right(4).toLower() != ".vxf")
+            continue;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8.decode(name); // decoding happens on conversion only
+        if (!utf8.hasError())
+            continue;
+        QString shown = Sjis::decode(name);
+        if (shown.contains(QChar::ReplacementCharacter))
+            shown = QString::fromLatin1(name).replace(QRegularExpression(u"[^\\x20-\\x7e]"_s), u"?"_s);
+        names << shown;
+    }
+    names.sort();
     return names;
 }
 

@@ -24,6 +24,11 @@ MonthOfName monthOf(const QString &fileName);
 // `previous`, oldest first; names without a year or a month come last, by name.
 QStringList list(const QString &folder, const QString &current, const QString &previous);
 
+// The month files in `folder` whose names are no UTF-8 (a Shift-JIS name copied from another
+// system): the program cannot open them by name, and list() leaves them out. Each name is decoded
+// as Shift-JIS where that works, else with the bytes it cannot show as "?".
+QStringList namesNotUtf8(const QString &folder);
+
 // Reads a month file into `jobs`, cleared first: a shorter file leaves the rest empty.
 SafeFile::Result read(const QString &path, MonthFile::Jobs *jobs);
 

@@ -80,6 +80,15 @@ StepPeriod StepGroup::period(StepKind kind, int revisionCount) const
     return {actualStart, actualEnd};
 }
 
+StepPeriod StepGroup::shownRevision(int revisionCount) const
+{
+    const StepPeriod edited = period(StepKind::Revised, revisionCount);
+    if (!isUnset(edited.start) || revisionCount <= 0)
+        return edited;
+    const int last = qMin(revisionCount, int(RevisionSlots)) - 1;
+    return {revStart[last], revEnd[last]};
+}
+
 void StepGroup::setPeriod(StepKind kind, int revisionCount, const StepPeriod &period)
 {
     switch (kind) {

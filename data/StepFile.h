@@ -53,6 +53,8 @@ struct StepGroup
     static int editedSlot(int revisionCount);
     // The period a strip edits: the initial plan, the edited revision or the actual period.
     StepPeriod period(StepKind kind, int revisionCount) const;
+    // The revision the strip shows: the one this opening set, else the last one stored.
+    StepPeriod shownRevision(int revisionCount) const;
     void setPeriod(StepKind kind, int revisionCount, const StepPeriod &period);
     // Takes the strip's period back from `loaded`, the group as read, and returns it. A revision
     // comes back only when all five slots were used (the edited slot then held the fifth);

@@ -28,6 +28,24 @@ bool Autostart::isRegistered() const
     return QFileInfo::exists(entryPath());
 }
 
+Autostart::Registration Autostart::registration(QString *otherFolder) const
+{
+    QByteArray bytes;
+    if (!QFileInfo(entryPath()).isFile() || !SafeFile::read(entryPath(), &bytes, 64 * 1024))
+        return isRegistered() ? Registration::OtherFolder : Registration::None;
+    QString exec;
+    for (const QString &line : QString::fromUtf8(bytes).split(u'\n')) {
+        if (line.startsWith(u"Exec="_s))
+            exec = line.mid(5).trimmed();
+    }
+    const QString theirs = homeOf(execArguments(exec));
+    if (QDir::cleanPath(theirs) == QDir::cleanPath(homeOf(m_command)))
+        return Registration::ThisFolder;
+    if (otherFolder)
+        *otherFolder = theirs;
+    return Registration::OtherFolder;
+}
+
 SafeFile::Result Autostart::add() const
 {
     if (!QFileInfo(m_folder).isDir() && !QDir().mkpath(m_folder))
@@ -65,6 +83,57 @@ QString Autostart::execArgument(const QString &argument)
     if (quote)
         out += u'"';
     return out;
+}
+
+QStringList Autostart::execArguments(const QString &storedValue)
+{
+    // The string escapes first (\s, \n, \\ ...), then quoting and %% of the Exec rules.
+    QString value;
+    for (qsizetype i = 0; i < storedValue.size(); ++i) {
+        QChar c = storedValue[i];
+        if (c == u'\\' && i + 1 < storedValue.size()) {
+            const QChar e = storedValue[++i];
+            c = e == u's' ? u' ' : e == u'n' ? u'\n' : e == u't' ? u'\t' : e == u'r' ? u'\r' : e;
+        }
+        value += c;
+    }
+    QStringList arguments;
+    QString current;
+    bool inArgument = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (quoted && c == u'\\' && i + 1 < value.size()) {
+            current += value[++i];
+        } else if (c == u'"') {
+            quoted = !quoted;
+            inArgument = true;
+        } else if (c == u' ' && !quoted) {
+            if (inArgument)
+                arguments << current;
+            current.clear();
+            inArgument = false;
+        } else {
+            if (c == u'%' && i + 1 < value.size() && value[i + 1] == u'%')
+                ++i;
+            current += c;
+            inArgument = true;
+        }
+    }
+    if (inArgument)
+        arguments << current;
+    return arguments;
+}
+
+QString Autostart::homeOf(const QStringList &command)
+{
+    for (qsizetype i = 1; i < command.size(); ++i) {
+        if (command[i] == u"--home"_s)
+            return command.value(i + 1);
+        if (command[i].startsWith(u"--home="_s))
+            return command[i].mid(7);
+    }
+    return {};
 }
 
 QString Autostart::escapedValue(const QString &value)

@@ -25,6 +25,10 @@ public:
 
     QString entryPath() const;
     bool isRegistered() const;
+    // Which data folder the entry starts: one entry serves every data folder of the user.
+    enum class Registration { None, ThisFolder, OtherFolder };
+    // `otherFolder` gets the folder the entry starts, empty for the one found without --home.
+    Registration registration(QString *otherFolder = nullptr) const;
     // Writes the entry, making the folder when needed.
     SafeFile::Result add() const;
     SafeFile::Result remove() const;
@@ -34,6 +38,10 @@ public:
     // One argument of an Exec line, quoted and escaped by the desktop-entry rules, before the
     // escaping every string value gets.
     static QString execArgument(const QString &argument);
+    // The arguments of an Exec value as stored, undoing both escapings.
+    static QStringList execArguments(const QString &storedValue);
+    // The --home argument of a command, empty when it has none.
+    static QString homeOf(const QStringList &command);
     // A string value as a desktop entry stores it: backslashes doubled, control characters escaped.
     static QString escapedValue(const QString &value);
 

@@ -112,15 +112,44 @@ void SingleInstance::listen()
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("come-forward"))
-                    emit comeForwardRequested();
-                socket->disconnectFromServer();
-            });
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
     m_server->listen(m_serverName);
+}
+
+// The request is "come-forward", then the data folder of the later start, one line each.
+void SingleInstance::answer(QLocalSocket *socket)
+{
+    // Both lines come in one write; until they are all here, wait for more rather than block.
+    const QByteArray request = socket->peek(64 * 1024);
+    if (!request.startsWith("come-forward\n")) {
+        if (request.size() >= ComeForward.size())
+            socket->disconnectFromServer();
+        return;
+    }
+    if (request.count('\n') < 2)
+        return;
+    socket->readAll();
+    const QString asked = QString::fromUtf8(request.mid(ComeForward.size())).section(u'\n', 0, 0);
+    const bool other = !asked.isEmpty() && !m_dataFolder.isEmpty() &&
+                       QDir::cleanPath(asked) != QDir::cleanPath(m_dataFolder);
+    socket->write(other ? "other\n" + m_dataFolder.toUtf8() + '\n' : QByteArray("same\n"));
+    socket->flush();
+    socket->disconnectFromServer();
+    if (other)
+        emit otherFolderRequested(asked);
+    else
+        emit comeForwardRequested();
+}
+
+QString SingleInstance::otherFolderText(const QString &running, const QString &asked)
+{
+    return u"Wrenly はデータフォルダー「"_s + QDir::toNativeSeparators(running) +
+           u"」を開いて起動しています."_s + u"\r\n\r\n"_s +
+           u"同時に起動できる Wrenly は一つだけです. データフォルダー「"_s + QDir::toNativeSeparators(asked) +
+           u"」を開くには,起動中の Wrenly を終了してから起動し直してください."_s;
 }
 
 bool SingleInstance::notifyRunning()
@@ -132,9 +161,17 @@ bool SingleInstance::notifyRunning()
         QLocalSocket socket;
         socket.connectToServer(m_serverName);
         if (socket.waitForConnected(500)) {
-            socket.write(ComeForward);
+            socket.write(ComeForward + m_dataFolder.toUtf8() + '\n');
             const bool ok = socket.waitForBytesWritten(1000);
-            socket.waitForDisconnected(500);
+            // A Wrenly from before the folder was asked about answers nothing: it came forward.
+            QByteArray reply;
+            while (!reply.contains("same") && reply.count('\n') < 2 && socket.waitForReadyRead(1000))
+                reply += socket.readAll();
+            reply += socket.readAll();
+            if (reply.startsWith("other\n"))
+                m_runningFolder = QString::fromUtf8(reply.mid(6)).section(u'\n', 0, 0);
+            if (socket.state() != QLocalSocket::UnconnectedState)
+                socket.waitForDisconnected(500);
             return ok;
         }
         QThread::msleep(50);

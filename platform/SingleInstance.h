@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QLocalServer;
+class QLocalSocket;
 
 // One Wrenly per user. The first process holds a lock on a file and listens on a local socket,
 // both in the user's runtime folder and keyed by the window title; a later start connects, asks
@@ -26,21 +27,34 @@ public:
     // would not be noticed.
     QString problem() const { return m_problem; }
 
+    // The data folder this start opens: a later start with another folder is turned away.
+    void setDataFolder(const QString &folder) { m_dataFolder = folder; }
+    // After a claim() that stood down: the folder the running Wrenly has open when it is not
+    // ours, else empty.
+    QString runningFolder() const { return m_runningFolder; }
+    // The Japanese message of a start with `asked` while `running` is open.
+    static QString otherFolderText(const QString &running, const QString &asked);
+
     QString serverName() const { return m_serverName; }
     QString lockPath() const { return m_lockPath; }
 
 signals:
     void comeForwardRequested();
+    // A later start asked for another data folder: it has stood down, this one stays as it is.
+    void otherFolderRequested(const QString &folder);
 
 private:
     enum class LockOutcome { Taken, HeldByRunning, Unavailable };
     LockOutcome takeLock();
     void listen();
     bool notifyRunning();
+    void answer(QLocalSocket *socket);
 
     QString m_lockPath;
     QString m_serverName;
     QString m_problem;
+    QString m_dataFolder;
+    QString m_runningFolder;
     int m_lockFd = -1;
     QLocalServer *m_server = nullptr;
 };

@@ -10,9 +10,27 @@ namespace {
 
 constexpr int WakeDelayMs = 100;
 
+QtMessageHandler passOn = nullptr;
+
+// Without a sound server the audio system says so on every start, some of it outside any logging
+// category. The user has no use for it; QT_LOGGING_RULES brings it back for whoever asks.
+void dropAudioSystemMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) {
+        const QByteArrayView category(context.category ? context.category : "");
+        if (category.startsWith("qt.multimedia") || message.startsWith(u"PulseAudioService"))
+            return;
+    }
+    passOn(type, context, message);
+}
+
 } // namespace
 
-QtSoundPlayer::QtSoundPlayer() = default;
+QtSoundPlayer::QtSoundPlayer()
+{
+    if (!passOn && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        passOn = qInstallMessageHandler(dropAudioSystemMessages);
+}
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 

@@ -1,6 +1,7 @@
 #include "step/JobCommentsPopup.h"
 
 #include "data/SjisCodec.h"
+#include "widgets/FixedColours.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -24,9 +25,7 @@ JobCommentsPopup::JobCommentsPopup(const QString &comments, QWidget *parent) : Q
     m_text->setPlainText(textFor(comments));
     m_text->setToolTip(u"閉じる - 左クリック"_s);
     // Only the text area is coloured; the scroll bar keeps the style's own look.
-    QPalette cyan = m_text->viewport()->palette();
-    cyan.setColor(QPalette::Base, QColor(224, 255, 255));
-    m_text->viewport()->setPalette(cyan);
+    FixedColours::setBackground(m_text->viewport(), QPalette::Base, QColor(224, 255, 255), true);
     m_text->viewport()->setCursor(Qt::ArrowCursor);
     m_text->viewport()->installEventFilter(this);
 

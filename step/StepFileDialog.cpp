@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -29,16 +30,21 @@ StepFileDialog::StepFileDialog(const QString &stepDir, QWidget *parent) : QDialo
     auto *listCaption = new QLabel(u"STEPデータファイル一覧："_s, this);
     listCaption->setObjectName(u"Label2"_s);
 
-    // Two columns of names that run top to bottom, then scroll sideways.
+    // Two columns of names, side by side from the second file on, scrolling down; a name too long
+    // for its column shows its start and end, and whole in its tip.
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(u"lbxStepData"_s);
-    m_fileList->setFlow(QListView::TopToBottom);
+    m_fileList->setFlow(QListView::LeftToRight);
     m_fileList->setWrapping(true);
     m_fileList->setResizeMode(QListView::Adjust);
     m_fileList->setUniformItemSizes(true);
     m_fileList->setFixedSize(ListWidth, ListHeight);
-    m_fileList->setGridSize(QSize((ListWidth - 6) / 2, m_fileList->fontMetrics().height() + 2));
-    m_fileList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fileList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fileList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int column =
+        (m_fileList->viewport()->width() - m_fileList->verticalScrollBar()->sizeHint().width()) / 2;
+    m_fileList->setGridSize(QSize(column - 1, m_fileList->fontMetrics().height() + 2));
+    m_fileList->setTextElideMode(Qt::ElideMiddle);
     // Moving through the list with the keys chooses as well as clicking.
     connect(m_fileList, &QListWidget::currentItemChanged, this, &StepFileDialog::chooseFile);
 
@@ -84,6 +90,8 @@ void StepFileDialog::fillList()
     const QStringList names = QDir(m_stepDir).entryList(
         {StepFile::nameFilter()}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     m_fileList->addItems(names);
+    for (int i = 0; i < m_fileList->count(); ++i)
+        m_fileList->item(i)->setToolTip(names[i]);
     if (names.isEmpty()) {
         m_chosenFileBox->clear();
         m_fileList->setEnabled(false);

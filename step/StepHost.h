@@ -24,6 +24,7 @@ public:
     virtual void updateShownRecord() = 0;
     // Closes the to-do list and the bar graph if they are open.
     virtual void closeModelessViews() = 0;
-    // Opens the contents of the help (from the step window's chart menu).
-    virtual void showHelpContents() {}
+    // Opens the help at `page` (a page of the help folder, F1), or its contents when empty (the
+    // chart menu).
+    virtual void showHelp(const QString &page) {}
 };

@@ -135,7 +135,7 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
     StepPlannerWindow window(m_session.exeDir(), m_services, m_host.hostWindow());
     if (hints)
         window.showHintsInStatusBar();
-    window.setHelpHandler([this] { m_host.showHelpContents(); });
+    window.setHelpHandler([this](const QString &page) { m_host.showHelp(page); });
     window.sizeChart(step.months);
     window.showStepFile(path, step, snapshot);
     m_run(window);

@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/SoundPlayer.h"
+#include "platform/WindowPlacer.h"
 #include "step/JobCommentsPopup.h"
 #include "step/StepChartPainter.h"
 #include "step/StepChartPrinter.h"
@@ -16,6 +17,7 @@
 #include "step/StepNotebookWidget.h"
 #include "step/StepPictureWidget.h"
 #include "step/StepStripWidget.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 #include "widgets/SjisLimitValidator.h"
 
@@ -89,9 +91,7 @@ QString named(const char16_t *prefix, int row)
 
 void fillBackground(QWidget *w, const QColor &colour)
 {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
+    FixedColours::setBackground(w, QPalette::Window, colour);
     w->setAutoFillBackground(true);
 }
 
@@ -447,7 +447,16 @@ void StepPlannerWindow::buildChartMenu()
     m_helpAction->setObjectName(u"HContentsStep"_s);
     connect(m_helpAction, &QAction::triggered, this, [this] {
         if (m_help)
-            m_help();
+            m_help({});
+    });
+    // F1 opens the planner's own page.
+    auto *helpPage = new QAction(this);
+    helpPage->setObjectName(u"helpPageAction"_s);
+    helpPage->setShortcut(Qt::Key_F1);
+    addAction(helpPage);
+    connect(helpPage, &QAction::triggered, this, [this] {
+        if (m_help)
+            m_help(u"step.html"_s);
     });
 }
 
@@ -582,12 +591,7 @@ void StepPlannerWindow::showEvent(QShowEvent *event)
 
 void StepPlannerWindow::placeOnScreen()
 {
-    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        move(area.topLeft());
-        resize(qMax(MinimumWidth, area.width()), WindowHeight);
-    }
+    WindowPlacer::place(this, {QPoint(0, 0), QSize(MinimumWidth, WindowHeight), true});
     m_memoPanel->hide();
     m_noteLabel->setText(u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
     if (layout())
@@ -898,11 +902,12 @@ void StepPlannerWindow::closeNotebook()
     const int row = m_notebookRow;
     StepGroup &group = m_workingStep.groups[row];
     StepNotes::store(group, m_notebookKind, m_notebook->shownPages(), m_notebook->pages());
-    // The strip shows again the revision it showed before the preview (the one dragged in this
-    // opening, else the last one stored); the pickers the one this opening edits.
+    // Strip and pickers show again the revision shown before the preview: the one dragged in this
+    // opening, else the last one stored.
     if (m_historyPreview) {
-        setBar(row, Kind::Revised, m_barBeforePreview);
-        showPeriod(group.period(Kind::Revised, m_revisionCount[row]));
+        const StepPeriod shown = group.shownRevision(m_revisionCount[row]);
+        drawPeriod(row, Kind::Revised, shown);
+        showPeriod(shown);
     }
     m_historyPreview = false;
     m_notebookRow = -1;
@@ -923,8 +928,6 @@ void StepPlannerWindow::previewRevision(int entry)
         return;
     const StepGroup &group = m_workingStep.groups[row];
     const StepPeriod shown{group.revStart[entry], group.revEnd[entry]};
-    if (!m_historyPreview)
-        m_barBeforePreview = barPixels(row, Kind::Revised);
     drawPeriod(row, Kind::Revised, shown);
     showPeriod(shown);
     m_notebook->showPage(entry);

@@ -59,7 +59,8 @@ public:
     void scrollToPlanEnd();
     // Shows the long hints of the controls in panel 0 of the window's status bar.
     void showHintsInStatusBar();
-    void setHelpHandler(std::function<void()> handler) { m_help = std::move(handler); }
+    // Opens the help at a page, or its contents when the page is empty.
+    void setHelpHandler(std::function<void(const QString &page)> handler) { m_help = std::move(handler); }
 
     const QString &stepFilePath() const { return m_stepFilePath; }
     const StepFile &loadedStep() const { return m_loadedStep; }
@@ -141,7 +142,7 @@ private:
 
     QString m_exeDir;
     Services &m_services;
-    std::function<void()> m_help;
+    std::function<void(const QString &page)> m_help;
 
     QString m_stepFilePath;
     StepFile m_loadedStep;
@@ -169,7 +170,6 @@ private:
     int m_notebookRow = -1;
     Kind m_notebookKind = Kind::Initial;
     bool m_historyPreview = false;
-    StepChart::BarPixels m_barBeforePreview;
 
     QFrame *m_memoPanel = nullptr;
     StepNotebookWidget *m_notebook = nullptr;

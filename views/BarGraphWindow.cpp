@@ -1,9 +1,11 @@
 #include "views/BarGraphWindow.h"
 
 #include "platform/Hints.h"
+#include "platform/WindowPlacer.h"
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
 #include "views/ViewHost.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QActionGroup>
@@ -250,9 +252,7 @@ void BarGraphWindow::buildLegend()
     auto swatch = [this](const QColor &c, const QString &text) {
         auto *box = new QLabel(text, m_legend);
         box->setAutoFillBackground(true);
-        QPalette p = box->palette();
-        p.setColor(QPalette::Window, c);
-        box->setPalette(p);
+        FixedColours::setBackground(box, QPalette::Window, c);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAlignment(Qt::AlignCenter);
         if (text.isEmpty())
@@ -325,8 +325,8 @@ void BarGraphWindow::setRowsInView(int rows)
     for (const Scale &s : scales) {
         if (s.rows != rows)
             continue;
-        move(x(), s.top);
-        resize(width(), s.height);
+        WindowPlacer::place(this,
+                            {QPoint(WindowPlacer::offsetOf(this).x(), s.top), QSize(width(), s.height)});
         scrollToEnd();
         s.item->setChecked(true);
     }
@@ -364,7 +364,7 @@ void BarGraphWindow::showEvent(QShowEvent *event)
     if (m_placed)
         return;
     m_placed = true;
-    move(RightEdge - frameGeometry().width(), DefaultTop);
+    WindowPlacer::place(this, {QPoint(RightEdge, DefaultTop), size(), false, false, true});
     scrollToEnd();
 }
 

@@ -1,9 +1,11 @@
 #include "views/DataViewerWindow.h"
 
 #include "platform/Hints.h"
+#include "platform/WindowPlacer.h"
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
 #include "views/ViewHost.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QHBoxLayout>
@@ -30,9 +32,7 @@ DataViewerWindow::DataViewerWindow(ViewHost &host, const QString &caption, const
     font.setPixelSize(15);
     m_text->setFont(font);
     // Only the viewport takes the colour, so the scroll bars keep the style's shared palette.
-    QPalette pal = m_text->viewport()->palette();
-    pal.setColor(QPalette::Base, ViewColours::listArea());
-    m_text->viewport()->setPalette(pal);
+    FixedColours::setBackground(m_text->viewport(), QPalette::Base, ViewColours::listArea(), true);
     m_text->viewport()->setCursor(Qt::ArrowCursor);
     m_text->setPlainText(lines.join(u'\n'));
     Hints::set(m_text, u"|データファイルのデータが新しい順に表示されます."_s);
@@ -52,7 +52,8 @@ DataViewerWindow::DataViewerWindow(ViewHost &host, const QString &caption, const
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    const QWidget *main = host.mainWindow();
+    QWidget *main = host.mainWindow();
+    m_mainWindow = main;
     resize(WindowWidth, main ? main->height() : 600);
     InstantMnemonics::apply(this);
 }
@@ -64,5 +65,5 @@ void DataViewerWindow::showEvent(QShowEvent *event)
         return;
     m_placed = true;
     // Just right of the main window, at the top of the screen.
-    move(WindowLeft, 0);
+    WindowPlacer::place(this, {WindowPlacer::besideOf(m_mainWindow, QPoint(WindowLeft, 0)), size()});
 }

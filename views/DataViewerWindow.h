@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QStringList>
 
 class QPlainTextEdit;
@@ -31,4 +32,5 @@ private:
     QPlainTextEdit *m_text = nullptr;
     QPushButton *m_closeButton = nullptr;
     bool m_placed = false;
+    QPointer<QWidget> m_mainWindow;
 };

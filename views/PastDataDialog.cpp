@@ -40,6 +40,9 @@ PastDataDialog::PastDataDialog(Session &session, Services &services, ViewHost &h
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(u"lbxFileList"_s);
     m_fileList->setGeometry(10, 28, 150, 190);
+    // Long names scroll sideways rather than lose their end.
+    m_fileList->setTextElideMode(Qt::ElideNone);
+    m_fileList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Hints::set(m_fileList, u"|作成済みデータファイルが表示されます."_s);
     m_fileList->addItems(
         PastMonths::list(session.exeDir(), session.currentFileName(), session.previousFileName()));
@@ -69,7 +72,21 @@ PastDataDialog::PastDataDialog(Session &session, Services &services, ViewHost &h
     connect(button(u"btnCancel", u"閉じる(&C)"_s, u"|ダイアログを閉じます."_s), &QPushButton::clicked, this,
             &QDialog::reject);
 
-    setFixedSize(ButtonLeft + ButtonWidth + 10, 28 + 190 + 10);
+    int height = 28 + 190 + 10;
+    if (const QStringList skipped = PastMonths::namesNotUtf8(session.exeDir()); !skipped.isEmpty()) {
+        // Their names cannot be opened as they are; the user can rename them.
+        m_skippedLabel = new QLabel(u"次のファイルは名前が UTF-8 でないため開けません. "_s
+                                    u"名前を変えると一覧に表示されます: "_s +
+                                        skipped.join(u", "_s),
+                                    this);
+        m_skippedLabel->setObjectName(u"skippedFilesLabel"_s);
+        m_skippedLabel->setWordWrap(true);
+        m_skippedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        const int width = ButtonLeft + ButtonWidth - 10;
+        m_skippedLabel->setGeometry(10, height - 4, width, m_skippedLabel->heightForWidth(width));
+        height += m_skippedLabel->height() + 4;
+    }
+    setFixedSize(ButtonLeft + ButtonWidth + 10, height);
     InstantMnemonics::apply(this);
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class DataViewerWindow;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class Session;
@@ -50,5 +51,6 @@ private:
     ViewHost &m_host;
     ViewManager &m_views;
     QListWidget *m_fileList = nullptr;
+    QLabel *m_skippedLabel = nullptr; // names the month files whose names are no UTF-8
     QPointer<DataViewerWindow> m_viewer;
 };

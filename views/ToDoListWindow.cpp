@@ -4,6 +4,7 @@
 #include "platform/Hints.h"
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 #include "widgets/JobRowWidget.h"
 
@@ -101,9 +102,8 @@ void ToDoListWindow::buildList()
     m_listArea->verticalScrollBar()->setSingleStep(JobRowWidget::RowHeight);
 
     auto *content = new QWidget;
-    QPalette pal = content->palette();
-    pal.setColor(QPalette::Window, ViewColours::listArea());
-    content->setPalette(pal);
+    FixedColours::setBackground(content, QPalette::Window, ViewColours::listArea());
+    const QPalette pal = content->palette();
     // Not the scroll area itself: its scroll bar would have its pictures cached anew at every opening.
     m_listArea->viewport()->setPalette(pal);
 

@@ -4,6 +4,7 @@
 #include "data/Session.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
+#include "platform/WindowPlacer.h"
 #include "views/DataViewerWindow.h"
 #include "views/JobSearchWindow.h"
 #include "views/PastDataDialog.h"
@@ -39,12 +40,9 @@ void ViewManager::openToDoList(bool fromButton)
     });
     connect(list, &ToDoListWindow::jobChosen, this, &ViewManager::showRecordFromList);
     connect(list, &ToDoListWindow::launchRequested, this, &ViewManager::launchFromList);
+    // Top of the screen, just right of the main window.
+    WindowPlacer::place(list, {WindowPlacer::besideOf(m_host.mainWindow(), QPoint(0, 0)), list->size()});
     list->show();
-    // Top of the desktop, just right of the main window.
-    const QScreen *screen = list->screen() ? list->screen() : QGuiApplication::primaryScreen();
-    const int top = screen ? screen->virtualGeometry().top() : 0;
-    const int left = m_host.mainWindow() ? m_host.mainWindow()->frameGeometry().width() : 0;
-    list->move(left, top);
 
     if (fromButton && m_session.config().interlockToDoGraph && !isGraphOpen())
         openGraph();

@@ -1,5 +1,7 @@
 #include "widgets/ListComboBox.h"
 
+#include "widgets/PopupWidth.h"
+
 ListComboBox::ListComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
@@ -15,5 +17,6 @@ void ListComboBox::showPopup()
         setCurrentIndex(-1);
         setEditText(text);
     }
+    PopupWidth::fit(this);
     QComboBox::showPopup();
 }

@@ -1,6 +1,7 @@
 #include "widgets/RangeCalendarWidget.h"
 
 #include "data/DateText.h"
+#include "widgets/FixedColours.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -33,6 +34,8 @@ RangeCalendarWidget::RangeCalendarWidget(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
+    // Red Sundays and blue Saturdays need a light face, whatever the theme.
+    FixedColours::setLight(this);
     setMouseTracking(false);
     m_today = QDate::currentDate();
     m_firstMonth = firstOfMonth(m_today);

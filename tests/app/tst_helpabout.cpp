@@ -61,6 +61,8 @@ void TestHelpAbout::help_contentsFollowLinksAndHeadings()
     emit contents->itemClicked(a->child(0), 0);
     QCOMPARE(help.source().fileName(), u"a.html"_s);
     QCOMPARE(help.source().fragment(), u"one"_s);
+    help.showPage(u"gone.html"_s); // a missing page says which, not a blank pane
+    QVERIFY(child<QTextBrowser>(help, "browserHelp")->toPlainText().contains(u"「gone.html」"_s));
 }
 
 void TestHelpAbout::help_missingPages_saysSoInJapanese()

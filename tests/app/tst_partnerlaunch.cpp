@@ -40,24 +40,33 @@ private slots:
 void TestPartnerLaunch::checks_data()
 {
     QTest::addColumn<QString>("configured");
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing file") << u"Pellmark"_s << false << u"Pellmark が存在しません."_s;
+    QTest::addColumn<QString>("made");    // what lies at the path: nothing, a script, a plain file, a folder
+    QTest::addColumn<QString>("message"); // %1: the path
+    QTest::newRow("missing file") << u"Pellmark"_s << QString() << u"Pellmark が存在しません."_s;
     QTest::newRow("copy under another name")
-        << u"Pellmark2.exe"_s << true << u"Pellmark 以外が設定されています."_s;
-    QTest::newRow("other case") << u"PELLMARK.exe"_s << true << QString();
-    QTest::newRow("without extension") << u"pellmark"_s << true << QString();
+        << u"Pellmark2.exe"_s << u"script"_s << u"Pellmark 以外が設定されています."_s;
+    QTest::newRow("other case") << u"PELLMARK.exe"_s << u"script"_s << QString();
+    QTest::newRow("without extension") << u"pellmark"_s << u"script"_s << QString();
+    QTest::newRow("not executable")
+        << u"Pellmark"_s << u"plain"_s
+        << u"Pellmark を起動できません.\r\n\r\n%1\r\n(実行が許可されていません)"_s;
+    QTest::newRow("a folder") << u"Pellmark"_s << u"folder"_s
+                              << u"Pellmark を起動できません.\r\n\r\n%1\r\n(フォルダーです)"_s;
 }
 
 void TestPartnerLaunch::checks()
 {
     QFETCH(QString, configured);
-    QFETCH(bool, exists);
+    QFETCH(QString, made);
     QFETCH(QString, message);
     MainWindowFixture f;
     const QString path = f.folder.file(u"bin dir/"_s + configured);
-    if (exists)
+    if (made == u"script")
         writeScript(path, "exit 0\n");
+    else if (made == u"plain")
+        f.folder.write(u"bin dir/"_s + configured, "#!/bin/sh\n");
+    else if (made == u"folder")
+        QVERIFY(QDir().mkpath(path));
     configurePellmark(f, path);
     f.start();
     f.fakes.dialogs.clear();
@@ -68,7 +77,8 @@ void TestPartnerLaunch::checks()
         QVERIFY(f.fakes.dialogs.shown.isEmpty());
     } else {
         QVERIFY(f.fakes.launcher.started.isEmpty());
-        QCOMPARE(f.fakes.dialogs.texts(), QStringList{message});
+        QCOMPARE(f.fakes.dialogs.texts(),
+                 QStringList{message.contains(u"%1"_s) ? message.arg(path) : message});
         QCOMPARE(f.fakes.dialogs.shown.first().at, f.window->frameGeometry().topLeft() + QPoint(50, 200));
     }
 }

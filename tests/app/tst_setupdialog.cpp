@@ -8,8 +8,11 @@
 #include "widgets/UpDownWidget.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTabWidget>
 
 #include <functional>
 
@@ -75,6 +78,7 @@ private slots:
     void cancel_writesNothing();
     void startupButton_createsThenRemovesEntry();
     void notificationPage_savesSettingsAndTrayStart();
+    void pasteRefused_saysWhyWithoutTakingClicks();
 };
 
 void TestSetupDialog::listEditing_data()
@@ -90,6 +94,8 @@ void TestSetupDialog::listEditing_data()
     QTest::newRow("append to four") << five.mid(0, 4) << -1 << u"btnAppend"_s << u"e"_s << five << -1;
     QTest::newRow("append to five: nothing") << five << -1 << u"btnAppend"_s << u"f"_s << five << -1;
     QTest::newRow("append empty: nothing") << abc << -1 << u"btnAppend"_s << QString() << abc << -1;
+    QTest::newRow("Enter in the box adds once")
+        << abc << -1 << u"Enter"_s << u"d"_s << abc + QStringList{u"d"_s} << -1;
     QTest::newRow("append duplicate")
         << abc << -1 << u"btnAppend"_s << u"a"_s << abc + QStringList{u"a"_s} << -1;
     QTest::newRow("up") << abc << 1 << u"BitBtnUp"_s << QString() << QStringList{u"b"_s, u"a"_s, u"c"_s} << 0;
@@ -116,8 +122,17 @@ void TestSetupDialog::listEditing()
     f.open([&](SetupDialog &d) {
         auto *list = child<QListWidget>(d, "lbxCustomerName");
         list->setCurrentRow(selected);
-        child<QLineEdit>(d, "edtCustomerName")->setText(typed);
-        SetupFixture::click(d, button.toLatin1().constData());
+        auto *edit = child<QLineEdit>(d, "edtCustomerName");
+        edit->setText(typed);
+        if (button == u"Enter") {
+            // Shown, so that a default button of the dialog would answer the key too.
+            d.show();
+            child<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
+            edit->setText(typed); // showing empties it
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else {
+            SetupFixture::click(d, button.toLatin1().constData());
+        }
         QCOMPARE(SetupFixture::items(d, "lbxCustomerName"), expected);
         if (selectedAfter >= 0)
             QCOMPARE(list->currentRow(), selectedAfter);
@@ -165,6 +180,8 @@ void TestSetupDialog::apply_cutsEntriesAndRefillsBox()
     entries.removeAll(QString());
     QCOMPARE(items, entries);
     QCOMPARE(box->currentText(), u"typed"_s);
+    for (const QString &item : items) // the drop-down as wide as its longest entry
+        QVERIFY(box->view()->minimumWidth() > box->view()->fontMetrics().horizontalAdvance(item));
     // Applied, not saved.
     QCOMPARE(Config::fromFileBytes(f.folder.read(Config::fileName())).customerList[0], QString());
 }
@@ -193,7 +210,7 @@ void TestSetupDialog::pictureFrame_opensInitialisesAndApplies()
         QCOMPARE(child<QComboBox>(d, "cmbPictureSize")->currentIndex(), 0);
         QCOMPARE(child<QLineEdit>(d, "edtVertical")->text(), u"0"_s);
         QVERIFY(!preview->center() && !preview->proportional() && !preview->stretch());
-        QVERIFY(!child<QPushButton>(d, "btnCenter")->font().strikeOut());
+        QVERIFY(!child<QPushButton>(d, "btnCenter")->isChecked());
 
         // 120 x 120 centred at 40, then two steps up and one right, stretched.
         child<QComboBox>(d, "cmbPictureSize")->setCurrentIndex(2);
@@ -202,7 +219,7 @@ void TestSetupDialog::pictureFrame_opensInitialisesAndApplies()
         child<UpDownWidget>(d, "updVertical")->requestStep(+1);
         child<UpDownWidget>(d, "updHorizontal")->requestStep(+1);
         SetupFixture::click(d, "btnStretch");
-        QVERIFY(child<QPushButton>(d, "btnStretch")->font().strikeOut());
+        QVERIFY(child<QPushButton>(d, "btnStretch")->isChecked());
         QCOMPARE(child<QLineEdit>(d, "edtVertical")->text(), u"4"_s);
         QCOMPARE(preview->geometry(), QRect(42, 36, 120, 120));
         SetupFixture::click(d, "btnApply3");
@@ -375,6 +392,23 @@ void TestSetupDialog::notificationPage_savesSettingsAndTrayStart()
     const ReminderSettings saved = ReminderSettings::read(f.window->session().settingsPath());
     QVERIFY(!saved.planEnabled && saved.jobsEnabled && saved.startInTray);
     QVERIFY(f.folder.read(u"autostart/Wrenly.desktop"_s).contains("\nExec=/opt/wrenly --minimized\n"));
+}
+
+// A character Shift-JIS cannot hold is refused with a tip below the box; the tip lets clicks through.
+void TestSetupDialog::pasteRefused_saysWhyWithoutTakingClicks()
+{
+    SetupFixture f;
+    f.open([&](SetupDialog &d) {
+        QApplication::clipboard()->setText(u"한국"_s);
+        child<QLineEdit>(d, "edtCustomerName")->paste();
+        QVERIFY(child<QLineEdit>(d, "edtCustomerName")->text().isEmpty());
+    });
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    const auto tip =
+        std::find_if(shown.begin(), shown.end(), [](QWidget *w) { return w->objectName() == u"refusalTip"; });
+    QVERIFY(tip != shown.end() && (*tip)->isVisible() && !qobject_cast<QLabel *>(*tip)->text().isEmpty());
+    QVERIFY((*tip)->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+            ((*tip)->windowFlags() & Qt::WindowTransparentForInput));
 }
 
 QTEST_MAIN(TestSetupDialog)

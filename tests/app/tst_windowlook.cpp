@@ -1,6 +1,9 @@
 // Every top-level window and dialog, opened offscreen with Qt's Japanese translations: its title is
-// its own text, no label, button or box cuts its text at the window's font, and boxes holding a
-// long text show its start. A new window is one more line in windows_data().
+// its own text, no label, button or box cuts its text at the window's font (which a theme's font
+// does not replace), and boxes holding a long text show its start. Run with a dark
+// palette (WRENLY_LOOK_DARK), text in the theme's colour stands out from what lies behind it.
+// The captions seen on the way are what the help pages may name in 「…」 and [...].
+// A new window is one more line in windows_data().
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -12,6 +15,7 @@
 #include "dailyplan/PadMemoDialog.h"
 #include "dailyplan/RoutineSettingsDialog.h"
 #include "data/StepFile.h"
+#include "platform/AppFont.h"
 #include "platform/Dialogs.h"
 #include "platform/QtTranslations.h"
 #include "step/JobCommentsPopup.h"
@@ -32,10 +36,15 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
@@ -148,6 +157,59 @@ bool insideSpinBox(const QWidget *w)
     return qobject_cast<const QAbstractSpinBox *>(w->parentWidget()) != nullptr;
 }
 
+// Labels, check boxes and group titles in the theme's text colour stand out from what lies behind
+// them: a fixed background needs a fixed text colour.
+QStringList unreadable(QWidget *window)
+{
+    QStringList found;
+    const QImage shot = window->grab().toImage();
+    const QColor ink = QApplication::palette().color(QPalette::WindowText);
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const bool texty = qobject_cast<QLabel *>(w) || qobject_cast<QCheckBox *>(w) ||
+                           qobject_cast<QRadioButton *>(w) || qobject_cast<QGroupBox *>(w);
+        const QString text = w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString();
+        if (!texty || text.isEmpty() || !w->isVisibleTo(window) ||
+            w->palette().color(w->foregroundRole()) != ink)
+            continue;
+        const QColor back =
+            shot.pixelColor(w->mapTo(window, QPoint(w->width() - 2, 1)) * shot.devicePixelRatio());
+        if (qAbs(qGray(back.rgb()) - qGray(ink.rgb())) < 90)
+            found << where(w) + u" has the theme's text colour on "_s + back.name();
+    }
+    return found;
+}
+
+// A caption as the help names it: without its mnemonic, its "(&X)" and its "...".
+QString asNamed(const QString &text)
+{
+    static const QRegularExpression ending(u"(\\([A-Z]\\))?(\\.\\.\\.|…)?$"_s);
+    return withoutMnemonic(text).trimmed().remove(ending).trimmed();
+}
+
+// Every caption of the windows looked at: titles, texts of labels, buttons, boxes and actions,
+// titles of group boxes and menus, tabs and drop-down entries.
+QSet<QString> &captionsSeen()
+{
+    static QSet<QString> seen;
+    return seen;
+}
+
+void gatherCaptions(QWidget *window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QObject *o : window->findChildren<QObject *>()) {
+        texts << o->property("text").toString().split(u'\n') << o->property("title").toString();
+        if (auto *tabs = qobject_cast<QTabWidget *>(o))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        if (auto *box = qobject_cast<QComboBox *>(o))
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+    }
+    for (const QString &t : std::as_const(texts))
+        captionsSeen().insert(asNamed(t));
+}
+
 // Every text of `window` that its control cuts, and every overflowing box not showing its start.
 QStringList faults(QWidget *window)
 {
@@ -244,13 +306,18 @@ private slots:
     void windows();
     void sizeRules_holdWithoutWindowManager_data();
     void sizeRules_holdWithoutWindowManager();
+    void helpPages_nameOnlyCaptionsOfTheWindows();
 };
 
 void TestWindowLook::initTestCase()
 {
     QVERIFY(QtTranslations::installJapanese(*qApp));
-    // The face the program sets at start.
-    QApplication::setFont(QFont(u"IPAPGothic"_s, 9));
+    // The face the program sets at start, which stays when a theme sets its own after the start.
+    AppFont::hold(*qApp);
+    QApplication::setFont(QFont(u"DejaVu Sans"_s, 12));
+    QTRY_COMPARE(QApplication::font(), AppFont::layoutFont());
+    if (qEnvironmentVariableIsSet("WRENLY_LOOK_DARK"))
+        QApplication::setPalette(QPalette(QColor(53, 53, 53))); // Qt makes the text white
 }
 
 void TestWindowLook::windows_data()
@@ -402,7 +469,10 @@ void TestWindowLook::windows()
             QVERIFY2(box, qPrintable(name));
             QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) > textRoom(box), qPrintable(name));
         }
+        gatherCaptions(window);
         QStringList found = faults(window);
+        if (qEnvironmentVariableIsSet("WRENLY_LOOK_DARK"))
+            found << unreadable(window);
         // Every page of every tab widget.
         for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
             for (int i = 0; i < tabs->count(); ++i) {
@@ -445,6 +515,28 @@ void TestWindowLook::sizeRules_holdWithoutWindowManager()
     // As a bare X server does: the window's own size hints are not consulted.
     window->windowHandle()->resize(asked);
     QTRY_COMPARE(window->size(), kept);
+}
+
+// After windows(): every caption a help page names in 「…」 or [...] is one the windows show. Keys,
+// file names and messages go in <code> or <samp> and are not captions.
+void TestWindowLook::helpPages_nameOnlyCaptionsOfTheWindows()
+{
+    const QDir help(qEnvironmentVariable("WRENLY_TEST_ASSETS") + u"/help"_s);
+    static const QRegularExpression literal(u"<(code|samp)>.*?</\\1>|<[^>]*>"_s,
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression named(u"「([^」]+)」|\\[([^\\]]+)\\]"_s);
+    QStringList unknown;
+    for (const QString &page : help.entryList({u"*.html"_s}, QDir::Files)) {
+        QFile file(help.filePath(page));
+        QVERIFY(captionsSeen().size() > 100 && file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll()).remove(literal).replace(u"&amp;"_s, u"&"_s);
+        for (auto it = named.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            if (!captionsSeen().contains(asNamed(m.captured(1) + m.captured(2))))
+                unknown << page + u": "_s + m.captured();
+        }
+    }
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(u'\n')));
 }
 
 QTEST_MAIN(TestWindowLook)

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QWheelEvent>
 #include <QtEndian>
@@ -43,13 +44,24 @@ QString timesOf(SchedulePad *pad)
            (child<QCheckBox>(pad, u"chbEndPM")->isChecked() ? u"PM"_s : QString());
 }
 
-QString padCountText(DailyPlannerWindow *w)
+QString padCountText(DailyPlannerWindow *w, const QString &counter = u"データ総数"_s)
 {
     for (QLabel *l : child<QStatusBar>(w, u"StatusBar1")->findChildren<QLabel *>()) {
-        if (l->text().startsWith(u"データ総数"_s))
+        if (l->text().startsWith(counter))
             return l->text();
     }
     return {};
+}
+
+// Registers `pad` from its own pop-up menu while another pad, dragged now, has the focus.
+void registerFromPadMenu(Planner &p, SchedulePad *pad)
+{
+    p.drag(false, 900, 1000);
+    QTRY_COMPARE(p.state().selectedPad, 1);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(child<QWidget>(pad, u"pnlPMenu"), &click);
+    pad->findChild<QMenu *>(u"pumPadFrame"_s)->hide();
+    p.window->routineEntryAction()->trigger();
 }
 
 void saveBar(Planner &p, int slot, const QString &side, int start, int end, qint32 color)
@@ -131,6 +143,9 @@ void TestDailyPlannerWindow::drag_createsPad()
     QVERIFY(pad);
     QCOMPARE(pad->pos(), pos);
     QCOMPARE(timesOf(pad), times);
+    // However far the drag scrolled, the new pad is in view.
+    const int viewport = child<QScrollArea>(p.window.get(), u"sboxMain")->viewport()->height();
+    QVERIFY(pos.y() >= p.window->scrollPosition() && pos.y() + 80 <= p.window->scrollPosition() + viewport);
     QVERIFY(child<QPushButton>(pad, u"btnSave")->isEnabled());
     QVERIFY(!child<QPushButton>(pad, u"btnRevise")->isEnabled());
     QCOMPARE(child<QLineEdit>(pad, u"edtPadNo")->text(), u"1"_s);
@@ -432,8 +447,8 @@ void TestDailyPlannerWindow::save_failure_reportedAndNothingChanged()
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005125.dtf"_s));
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
-    QCOMPARE(padCountText(p.window.get()), u"データ総数: 0"_s);
-    QVERIFY(p.state().workingBars[0].inUse()); // the work is still there to save again
+    QCOMPARE(padCountText(p.window.get()), u"データ総数: 1"_s); // the pads on screen, saved or not
+    QVERIFY(p.state().workingBars[0].inUse());                  // the work is still there to save again
 }
 
 void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
@@ -635,6 +650,7 @@ void TestDailyPlannerWindow::remove_packsAndRenumbers()
     QVERIFY(!p.state().workingPads[2].hasTimes());
     QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
     QTRY_VERIFY(p.pad(2)->isMarked());
+    QCOMPARE(padCountText(p.window.get()), u"データ総数: 2"_s); // the pads left, saved or not
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
 }
 
@@ -703,6 +719,9 @@ void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
         QVERIFY(!w->statusTip().contains(u'|'));
         QCOMPARE(child<QStatusBar>(p.window.get(), u"StatusBar1")->currentMessage(), w->statusTip());
     }
+    // F1 opens the planner's own page.
+    QTest::keyClick(p.window.get(), Qt::Key_F1);
+    QCOMPARE(p.host.helpPage, u"daily.html"_s);
 }
 
 void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord_data()
@@ -712,10 +731,12 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord_data()
     QTest::addColumn<bool>("retype");  // the boxes change after "一時保存"
     QTest::addColumn<int>("routines"); // saved before
     QTest::addColumn<int>("number");   // of the new routine; 0: refused without a question
-    QTest::newRow("a pad of the right pane gives 左") << true << true << false << 0 << 1;
-    QTest::newRow("boxes changed after 一時保存: the kept times") << false << true << true << 2 << 3;
-    QTest::newRow("never kept: empty texts, no times") << false << false << false << 0 << 1;
-    QTest::newRow("a ninth is refused") << false << true << false << 8 << 0;
+    QTest::addColumn<bool>("menu");    // from pad 1's pop-up menu while pad 2 has the focus
+    QTest::newRow("a pad of the right pane gives 左") << true << true << false << 0 << 1 << false;
+    QTest::newRow("boxes changed after 一時保存: the kept times") << false << true << true << 2 << 3 << false;
+    QTest::newRow("never kept: empty texts, no times") << false << false << false << 0 << 1 << false;
+    QTest::newRow("a ninth is refused") << false << true << false << 8 << 0 << false;
+    QTest::newRow("the menu acts on its own pad") << false << true << false << 1 << 2 << true;
 }
 
 void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
@@ -725,6 +746,7 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     QFETCH(bool, retype);
     QFETCH(int, routines);
     QFETCH(int, number);
+    QFETCH(bool, menu);
     Planner p;
     QList<RoutineRecord> saved;
     for (int n = 1; n <= routines; ++n)
@@ -747,7 +769,10 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     p.fakes.dialogs.clear();
     if (number)
         p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    child<QPushButton>(p.window.get(), u"btnEnterRoutine")->click();
+    if (menu)
+        registerFromPadMenu(p, pad);
+    else
+        child<QPushButton>(p.window.get(), u"btnEnterRoutine")->click();
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
     QCOMPARE(p.dir.read(u"Routines.rdf"_s), file); // provisional: nothing is written
     if (!number) {
@@ -768,6 +793,12 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     QVERIFY(r.showFlag);
     QCOMPARE(r.weekdays, (std::array<bool, 7>{true, true, true, true, true, true, true}));
     QCOMPARE(RoutineFile::countRoutines(p.state().routineImage), routines);
+    // The count follows the working routines: up with the provisional one, down when "閉じる" drops it.
+    QCOMPARE(padCountText(p.window.get(), u"ルーチン総数"_s), u"ルーチン総数: "_s + QString::number(number));
+    p.window->runDialog = [](QDialog &d) { child<QPushButton>(&d, u"btnCancelSRW")->click(); };
+    p.window->openRoutineSettings();
+    QCOMPARE(padCountText(p.window.get(), u"ルーチン総数"_s),
+             u"ルーチン総数: "_s + QString::number(routines));
 }
 
 void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday_data()

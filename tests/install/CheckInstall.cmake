@@ -5,6 +5,11 @@
 set(prefix "/opt/wrenly try")
 set(root "${WORK_DIR}/root")
 file(REMOVE_RECURSE "${WORK_DIR}")
+file(GLOB_RECURSE before LIST_DIRECTORIES false "${BUILD_DIR}/dist/*")
+foreach(f IN LISTS before)
+    file(TIMESTAMP "${f}" stamp "%s")
+    list(APPEND before_stamps "${f}@${stamp}")
+endforeach()
 set(ENV{DESTDIR} "${root}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}"
                 RESULT_VARIABLE rc OUTPUT_QUIET)
@@ -13,8 +18,19 @@ if(NOT rc EQUAL 0)
 endif()
 set(top "${root}${prefix}")
 
+# The install writes nothing into the build tree (after a sudo install it would be root's).
+file(GLOB_RECURSE after LIST_DIRECTORIES false "${BUILD_DIR}/dist/*")
+foreach(f IN LISTS after)
+    file(TIMESTAMP "${f}" stamp "%s")
+    list(APPEND after_stamps "${f}@${stamp}")
+endforeach()
+if(NOT after_stamps STREQUAL before_stamps)
+    message(FATAL_ERROR "cmake --install wrote into the build tree: ${after_stamps}")
+endif()
+
 foreach(f bin/wrenly share/wrenly/Shutter.wav share/wrenly/Sample1.JPG share/wrenly/help/index.html
-          share/applications/wrenly.desktop share/metainfo/org.wrenly.Wrenly.metainfo.xml
+          share/applications/org.wrenly.Wrenly.desktop share/metainfo/org.wrenly.Wrenly.metainfo.xml
+          share/man/man1/wrenly.1
           share/icons/hicolor/scalable/apps/wrenly.svg share/icons/hicolor/48x48/apps/wrenly.png
           share/icons/hicolor/256x256/apps/wrenly.png)
     if(NOT EXISTS "${top}/${f}")
@@ -22,14 +38,19 @@ foreach(f bin/wrenly share/wrenly/Shutter.wav share/wrenly/Sample1.JPG share/wre
     endif()
 endforeach()
 
-file(STRINGS "${top}/share/applications/wrenly.desktop" exec REGEX "^Exec=")
+file(STRINGS "${top}/share/applications/org.wrenly.Wrenly.desktop" exec REGEX "^Exec=")
 if(NOT exec STREQUAL "Exec=\"${prefix}/bin/wrenly\"")
     message(FATAL_ERROR "Exec line does not start the installed program: ${exec}")
+endif()
+# The name is the program's; descriptions belong to GenericName and Comment.
+file(STRINGS "${top}/share/applications/org.wrenly.Wrenly.desktop" names REGEX "^Name")
+if(NOT names STREQUAL "Name=Wrenly")
+    message(FATAL_ERROR "desktop entry names: ${names}")
 endif()
 
 find_program(DESKTOP_VALIDATE desktop-file-validate)
 if(DESKTOP_VALIDATE)
-    execute_process(COMMAND ${DESKTOP_VALIDATE} "${top}/share/applications/wrenly.desktop"
+    execute_process(COMMAND ${DESKTOP_VALIDATE} "${top}/share/applications/org.wrenly.Wrenly.desktop"
                     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
     if(NOT rc EQUAL 0 OR out MATCHES "error")
         message(FATAL_ERROR "desktop entry invalid: ${out}")

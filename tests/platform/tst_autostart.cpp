@@ -18,6 +18,8 @@ private slots:
     void execLine();
     void folder_followsXdgConfigHome();
     void addThenRemove_validEntry();
+    void registration_data();
+    void registration();
 };
 
 // Each row: a program path and the Exec line the entry holds for it, escaped as written in the file.
@@ -41,6 +43,7 @@ void TestAutostart::execLine()
     QFETCH(QString, line);
     const QStringList lines = QString::fromUtf8(Autostart::entryBytes({program}, u"/opt"_s)).split(u'\n');
     QCOMPARE(lines.filter(QRegularExpression(u"^Exec="_s)), QStringList{line});
+    QCOMPARE(Autostart::execArguments(line.mid(5)), QStringList{program});
 }
 
 void TestAutostart::folder_followsXdgConfigHome()
@@ -76,6 +79,39 @@ void TestAutostart::addThenRemove_validEntry()
     QVERIFY(autostart.remove());
     QVERIFY(!autostart.isRegistered());
     QVERIFY(autostart.remove()); // already gone: nothing to do
+}
+
+// Each row: the data folder an existing entry starts ("none": no entry; empty: no --home), this
+// start's, and whom the entry serves.
+void TestAutostart::registration_data()
+{
+    using R = Autostart::Registration;
+    QTest::addColumn<QString>("entryHome");
+    QTest::addColumn<QString>("ourHome");
+    QTest::addColumn<int>("expected");
+    const QString odd = u"/data/100% \"mine\"/a\\b"_s;
+    QTest::newRow("none") << u"none"_s << QString() << int(R::None);
+    QTest::newRow("both the default folder") << QString() << QString() << int(R::ThisFolder);
+    QTest::newRow("same home, odd characters") << odd << odd + u'/' << int(R::ThisFolder);
+    QTest::newRow("another home") << odd << u"/data/b"_s << int(R::OtherFolder);
+    QTest::newRow("default, we have a home") << QString() << u"/data/b"_s << int(R::OtherFolder);
+}
+
+void TestAutostart::registration()
+{
+    QFETCH(QString, entryHome);
+    QFETCH(QString, ourHome);
+    QFETCH(int, expected);
+    const auto command = [](const QString &program, const QString &home) {
+        return home.isEmpty() ? QStringList{program} : QStringList{program, u"--home"_s, home};
+    };
+    TestFolder folder;
+    if (entryHome != u"none")
+        QVERIFY(Autostart(folder.path(), command(u"/opt/wrenly"_s, entryHome), u"/"_s).add());
+    QString found;
+    QCOMPARE(int(Autostart(folder.path(), command(u"/usr/wrenly"_s, ourHome), u"/"_s).registration(&found)),
+             expected);
+    QCOMPARE(found, expected == int(Autostart::Registration::OtherFolder) ? entryHome : QString());
 }
 
 QTEST_MAIN(TestAutostart)

@@ -16,6 +16,8 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 private slots:
     void secondStart_asksFirstToComeForward();
+    void secondStart_otherFolderIsRefused_data();
+    void secondStart_otherFolderIsRefused();
     void otherKeys_doNotMeet();
     void crashedFirst_doesNotBlockNextStart();
     void leftLock_isTakenWhateverItHolds_data();
@@ -26,20 +28,25 @@ private slots:
 
 namespace {
 
-// Starts a second Wrenly in a child process, as a real second start would; true when it stood
-// down and the first one was asked to come forward.
-bool secondStartIsTurnedAway(SingleInstance &first, const QString &folder)
+// Starts a second Wrenly in a child process, as a real second start would, asking for the data
+// folder `asked`; true when it stood down, the first one heard it (asked to come forward, or told
+// of the other folder) and the second was told `told` as the folder open.
+bool secondStartIsTurnedAway(SingleInstance &first, const QString &folder, const QString &asked = {},
+                             const QString &told = {})
 {
     QSignalSpy forward(&first, &SingleInstance::comeForwardRequested);
+    QSignalSpy other(&first, &SingleInstance::otherFolderRequested);
     const pid_t child = ::fork();
     if (child == 0) {
         SingleInstance second(u"Wrenly"_s, folder);
-        ::_exit(second.claim() ? 1 : 0);
+        second.setDataFolder(asked);
+        ::_exit(!second.claim() && second.runningFolder() == told ? 0 : 1);
     }
-    const bool asked = QTest::qWaitFor([&] { return forward.count() == 1; }, 5000);
+    const bool heard = QTest::qWaitFor([&] { return (told.isEmpty() ? forward : other).count() == 1; }, 5000);
     int status = 0;
     ::waitpid(child, &status, 0);
-    return asked && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return heard && WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
+           other.value(0).value(0).toString() == (told.isEmpty() ? QString() : asked);
 }
 
 } // namespace
@@ -62,6 +69,28 @@ void TestSingleInstance::secondStart_asksFirstToComeForward()
     ::waitpid(child, &status, 0);
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 0); // the second one stood down
+}
+
+// Each row: the data folder of a later start, while /data/a is open, and whether it is turned away
+// (told the open folder; the running one hears which was asked for).
+void TestSingleInstance::secondStart_otherFolderIsRefused_data()
+{
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("same folder") << u"/data/a"_s << false;
+    QTest::newRow("same folder, spelt otherwise") << u"/data//a/"_s << false;
+    QTest::newRow("other folder") << u"/data/b 日本"_s << true;
+}
+
+void TestSingleInstance::secondStart_otherFolderIsRefused()
+{
+    QFETCH(QString, asked);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    SingleInstance first(u"Wrenly"_s, dir.path());
+    first.setDataFolder(u"/data/a"_s);
+    QVERIFY(first.claim());
+    QVERIFY(secondStartIsTurnedAway(first, dir.path(), asked, refused ? u"/data/a"_s : QString()));
 }
 
 void TestSingleInstance::otherKeys_doNotMeet()

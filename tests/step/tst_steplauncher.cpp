@@ -404,6 +404,10 @@ void TestStepLauncher::fromFile_listsAndOpensChosenFile()
         auto *edit = d.findChild<QLineEdit *>(u"edtStepSelFile"_s);
         for (int i = 0; i < list->count(); ++i)
             listed << list->item(i)->text();
+        // Two columns: the second file beside the first.
+        d.show();
+        listed << QString::number(list->visualItemRect(list->item(1)).top() -
+                                  list->visualItemRect(list->item(0)).top());
         listed << edit->text();
         edit->setText(u"typed.vxs"_s); // changes nothing
         list->setCurrentRow(1);
@@ -415,8 +419,8 @@ void TestStepLauncher::fromFile_listsAndOpensChosenFile()
     m_launcher->openFromFile();
 
     QCOMPARE(m_dialogs, (QStringList{u"dlgSelStepData"_s, u"frmStep"_s}));
-    QCOMPARE(listed,
-             (QStringList{u"Y2004NOV2.vxs"_s, u"Y2005JAN7.vxs"_s, u"Y2004NOV2.vxs"_s, u"Y2005JAN7.vxs"_s}));
+    QCOMPARE(listed, (QStringList{u"Y2004NOV2.vxs"_s, u"Y2005JAN7.vxs"_s, u"0"_s, u"Y2004NOV2.vxs"_s,
+                                  u"Y2005JAN7.vxs"_s}));
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(m_shown[0].path, m_folder->file(u"STEP/Y2004NOV2.vxs"_s));
     QCOMPARE(m_shown[0].months, (StepMonths{2004, 10, 31, 11, 30, 12, 31}));

@@ -694,16 +694,11 @@ void TestStepPlannerWindow::drag_nearEdge_scrollsThenPausesOnTimer()
     send(QEvent::MouseMove, viewEnd - 10); // within the pause: ignored
     QCOMPARE(bar->value(), 105);
     QCOMPARE(w.barPixels(1, StepKind::Actual), (StepChart::BarPixels{400, viewEnd - 20}));
-    // qWait may oversleep its end on a busy machine without handling the events due by then:
-    // the pause's timer runs out in the processEvents() after it.
-    QTest::qWait(20);
-    QCoreApplication::processEvents();
-    send(QEvent::MouseMove, viewEnd - 10);
-    QCOMPARE(bar->value(), 110);
-    QTest::qWait(20);
-    QCoreApplication::processEvents();
-    send(QEvent::MouseMove, strip->mapFrom(box->viewport(), QPoint(0, 0)).x() + 5);
-    QCOMPARE(bar->value(), 105);
+    // Once the pause has run out (moves meanwhile are ignored), the next move scrolls again. Tried
+    // until then: a busy machine may run the event loop late.
+    QTRY_VERIFY_WITH_TIMEOUT((send(QEvent::MouseMove, viewEnd - 10), bar->value() == 110), 2000);
+    const int viewStart = strip->mapFrom(box->viewport(), QPoint(0, 0)).x();
+    QTRY_VERIFY_WITH_TIMEOUT((send(QEvent::MouseMove, viewStart + 5), bar->value() == 105), 2000);
     send(QEvent::MouseButtonRelease, 410);
     QCOMPARE(periodOf(w, 1, StepKind::Actual).start, DaySerial::fromDate(QDate(2004, 12, 31)));
     w.hide();
@@ -941,6 +936,11 @@ void TestStepPlannerWindow::notebook_historyPreviewUntilClosed()
 
     clickButton(w, u"btnMemo1"_s);
     QCOMPARE(w.barPixels(1, StepKind::Revised), dragged); // without a drag: the last one stored
+    // The pickers show the strip's revision.
+    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(),
+             dragFirst ? QDate(2005, 1, 20) : QDate(2005, 1, 10));
+    QCOMPARE(child<QDateEdit>(w, u"dtpEndDate"_s)->date(),
+             dragFirst ? QDate(2005, 1, 22) : QDate(2005, 1, 12));
     QCOMPARE(w.workingStep().groups[1].revStart[0], serial(2005, 1, 3));
 }
 

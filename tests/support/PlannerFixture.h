@@ -25,7 +25,9 @@ class FakePlanHost final : public DailyPlanHost
 public:
     QWidget *hostWindow() override { return nullptr; }
     void closeModelessViews() override { ++viewsClosed; }
+    void showHelp(const QString &page) override { helpPage = page; }
     int viewsClosed = 0;
+    QString helpPage;
 };
 
 // A program folder, fake services and the launcher, opened on a fixed day without a modal loop.

@@ -7,6 +7,8 @@
 #include "views/ViewManager.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -14,6 +16,9 @@
 #include <QTest>
 
 #include <functional>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -84,14 +89,21 @@ void TestPastData::list_pastFilesOldestFirstFirstSelected()
     PastFixture p;
     for (const QString &name : {u"Y2024JAN.vxf"_s, u"Y2023DEC.vxf"_s, u"Y2023NOV.vxf"_s, u"y2022mar.vxf"_s})
         p.write(name, 1);
+    // Names from another system, no UTF-8: not listed, since they cannot be opened by name, but named.
+    for (const char *name : {"Y2003MAY\x83\x52\x83\x73\x81\x5b.vxf", "\xff\xfe.VXF"})
+        ::close(::open(QByteArray(QFile::encodeName(p.f.folder.file({})) + name).constData(),
+                       O_CREAT | O_WRONLY, 0600));
     QStringList listed;
     QString selected;
+    QString skipped;
     p.run([&](PastDataDialog &d) {
         for (int i = 0; i < d.fileList()->count(); ++i)
             listed << d.fileList()->item(i)->text();
         selected = d.selectedName();
         QCOMPARE(p.f.host.month, K::Past);
+        skipped = child<QLabel>(d, u"skippedFilesLabel")->text();
     });
+    QVERIFY2(skipped.endsWith(u": ??.VXF, Y2003MAYコピー.vxf"_s), qPrintable(skipped));
     QCOMPARE(listed, (QStringList{u"y2022mar.vxf"_s, u"Y2023NOV.vxf"_s}));
     QCOMPARE(selected, u"y2022mar.vxf"_s);
 }
