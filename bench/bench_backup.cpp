@@ -54,6 +54,49 @@ qint64 filesUnder(const QString &folder)
     return n;
 }
 
+// 60 days of heavy use: 40 saves of the month a day, five of a day file, two of step files.
+void fillHistory(const TestFolder &folder, QDateTime &now, const QByteArray &month)
+{
+    const QByteArray day(10728, 'd');
+    const QByteArray step(12672, 's');
+    QDir().mkpath(folder.file(u"STEP"_s));
+    for (int d = 0; d < 60; ++d, now = now.addDays(1)) {
+        const QDate date = now.date();
+        const QString dayFolder = folder.file(u"AUBREL/Y"_s + date.toString(u"yyyyMM"_s));
+        QDir().mkpath(dayFolder);
+        for (int i = 0; i < 40; ++i) {
+            now = now.addSecs(60);
+            (void)SafeFile::write(folder.file(u"Y2024MAY.vxf"_s), month);
+        }
+        for (int i = 0; i < 5; ++i)
+            (void)SafeFile::write(dayFolder + u"/Y"_s + date.toString(u"yyyyMMd"_s) + u".dtf"_s, day);
+        for (int i = 0; i < 2; ++i)
+            (void)SafeFile::write(folder.file(u"STEP/Y2024MAY"_s + QString::number(d % 10 + 1) + u".vxs"_s),
+                                  step);
+        now.setTime(QTime(9, 0));
+    }
+}
+
+// A data folder of 20 years: 240 full months and two years of day files.
+void benchArchive(int rounds)
+{
+    TestFolder twenty;
+    for (int year = 2005; year < 2025; ++year) {
+        for (int m = 1; m <= 12; ++m)
+            twenty.write(MonthFile::fileName(year, m), fullMonth(year, m));
+    }
+    for (QDate date(2023, 1, 1); date < QDate(2025, 1, 1); date = date.addDays(1))
+        twenty.write(u"AUBREL/Y"_s + date.toString(u"yyyyMM/'Y'yyyyMMd"_s) + u".dtf"_s,
+                     QByteArray(10728, 'd'));
+    twenty.write(u"Config.vxc"_s, "config");
+    QTemporaryDir out;
+    const QString archive = out.filePath(u"Wrenly.tar.gz"_s);
+    measure("archive of 20 years (240 months, 731 days)", rounds,
+            [&] { (void)FolderArchive::write(twenty.path(), archive); });
+    std::printf("archive size: %lld bytes\n", QFileInfo(archive).size());
+    measure("restore of that archive", rounds, [&] { (void)FolderArchive::restore(archive, twenty.path()); });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -65,25 +108,8 @@ int main(int argc, char **argv)
     QDateTime now(QDate(2024, 3, 1), QTime(9, 0));
     BackupStore store(folder.path(), [&] { return now; });
     const QByteArray month = fullMonth(2024, 5);
-    const QByteArray day(10728, 'd');
-    const QByteArray step(12672, 's');
     const QString monthFile = folder.file(u"Y2024MAY.vxf"_s);
-    QDir().mkpath(folder.file(u"STEP"_s));
-    for (int d = 0; d < 60; ++d, now = now.addDays(1)) {
-        const QDate date = now.date();
-        const QString dayFolder = folder.file(u"AUBREL/Y"_s + date.toString(u"yyyyMM"_s));
-        QDir().mkpath(dayFolder);
-        for (int i = 0; i < 40; ++i) {
-            now = now.addSecs(60);
-            (void)SafeFile::write(monthFile, month);
-        }
-        for (int i = 0; i < 5; ++i)
-            (void)SafeFile::write(dayFolder + u"/Y"_s + date.toString(u"yyyyMMd"_s) + u".dtf"_s, day);
-        for (int i = 0; i < 2; ++i)
-            (void)SafeFile::write(folder.file(u"STEP/Y2024MAY"_s + QString::number(d % 10 + 1) + u".vxs"_s),
-                                  step);
-        now.setTime(QTime(9, 0));
-    }
+    fillHistory(folder, now, month);
     std::printf("backup folder after 60 days: %lld versions\n", filesUnder(store.folder()));
 
     measure("save of a month file, no backups", rounds, [&] {
@@ -108,21 +134,6 @@ int main(int argc, char **argv)
             (void)RecordRestore::compare(bytes, month);
         }
     });
-
-    TestFolder twenty;
-    for (int year = 2005; year < 2025; ++year) {
-        for (int m = 1; m <= 12; ++m)
-            twenty.write(MonthFile::fileName(year, m), fullMonth(year, m));
-    }
-    for (QDate date(2023, 1, 1); date < QDate(2025, 1, 1); date = date.addDays(1))
-        twenty.write(u"AUBREL/Y"_s + date.toString(u"yyyyMM/'Y'yyyyMMd"_s) + u".dtf"_s, day);
-    twenty.write(u"Config.vxc"_s, "config");
-    QTemporaryDir out;
-    const QString archive = out.filePath(u"Wrenly.tar.gz"_s);
-    measure("archive of 20 years (240 months, 731 days)", qMax(1, rounds / 10),
-            [&] { (void)FolderArchive::write(twenty.path(), archive); });
-    std::printf("archive size: %lld bytes\n", QFileInfo(archive).size());
-    measure("restore of that archive", qMax(1, rounds / 10),
-            [&] { (void)FolderArchive::restore(archive, twenty.path()); });
+    benchArchive(qMax(1, rounds / 10));
     return 0;
 }

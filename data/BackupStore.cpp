@@ -228,15 +228,12 @@ QList<BackupRules::Version> BackupStore::versionsOf(const QString &relativePath)
     QList<BackupRules::Version> found;
     const QStringList months = QDir(folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &month : months) {
-        const QDir here(folder() + u'/' + month + subFolder);
-        const QFileInfoList entries = here.entryInfoList({pattern}, QDir::Files | QDir::Hidden);
-        for (const QFileInfo &entry : entries) {
-            std::optional<BackupRules::Version> v =
-                BackupRules::parse(month + subFolder + u'/' + entry.fileName());
-            if (v && v->relativePath == relativePath) {
-                v->size = entry.size();
+        // Names only: a stat of each of hundreds of versions would cost every save milliseconds.
+        const QStringList names = QDir(folder() + u'/' + month + subFolder).entryList({pattern}, QDir::Files);
+        for (const QString &name : names) {
+            const std::optional<BackupRules::Version> v = BackupRules::parse(month + subFolder + u'/' + name);
+            if (v && v->relativePath == relativePath)
                 found << *v;
-            }
         }
     }
     return found;
@@ -324,8 +321,10 @@ void BackupStore::pruneAll(const QDateTime &now)
 void BackupStore::remove(const QList<BackupRules::Version> &versions, const QList<int> &which)
 {
     for (int i : which) {
-        if (QFile::remove(pathOf(versions[i])) && m_totalBytes >= 0)
-            m_totalBytes = qMax<qint64>(0, m_totalBytes - versions[i].size);
+        const QString path = pathOf(versions[i]);
+        const qint64 size = QFileInfo(path).size();
+        if (QFile::remove(path) && m_totalBytes >= 0)
+            m_totalBytes = qMax<qint64>(0, m_totalBytes - size);
     }
 }
 
