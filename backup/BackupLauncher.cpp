@@ -171,6 +171,7 @@ void BackupLauncher::runInWorker(const QString &label, Work work,
             });
         });
     });
+    m_worker->setParent(this); // gone with the launcher at the latest, should no event loop run again
     connect(m_worker, &QThread::finished, this, [this, progress, result, over, done = std::move(done)] {
         m_worker->deleteLater();
         m_worker = nullptr;
