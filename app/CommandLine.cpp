@@ -44,6 +44,8 @@ QString helpText()
            u"    --days 2024-05-01..2024-05-31\n"
            u"                         デイリープランの日の範囲 (ics のみ)\n"
            u"    -o <ファイル>|-      出力先 (- または省略で標準出力)\n"
+           u"  --backup <ファイル>    画面を開かずにデータフォルダーを tar.gz のアーカイブに\n"
+           u"                         書き出して終了します (cron などから)。\n"
            u"\n"
            u"データは --home, WRENLY_HOME, 実行ファイルのフォルダー (Config.vxc か portable が\n"
            u"あるとき), ~/.local/share/Wrenly の順に探したフォルダーに置かれます。\n"
@@ -80,7 +82,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                                   {u"to"_s, QString(), u"MONTH"_s},
                                                   {u"days"_s, QString(), u"DAYS"_s},
                                                   {{u"o"_s, u"output"_s}, QString(), u"FILE"_s}};
-    parser.addOptions({help, version, home, minimized, find, exportFormat});
+    const QCommandLineOption backup(u"backup"_s, QString(), u"FILE"_s);
+    parser.addOptions({help, version, home, minimized, find, exportFormat, backup});
     parser.addOptions(exportOptions);
     for (const char16_t *name : qtOptionsWithValue)
         parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
@@ -123,6 +126,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                           parser.value(exportOptions[3])};
     } else if (line.action == Action::Run && exportOptionSet) {
         return fail(u"--from, --to, --days, -o は --export と一緒に指定してください。"_s);
+    }
+    if (line.action == Action::Run && parser.isSet(backup)) {
+        line.action = Action::Backup;
+        line.backupFile = parser.value(backup);
+        if (line.backupFile.isEmpty())
+            return fail(u"--backup の後にファイルを指定してください。"_s);
     }
     return line;
 }

@@ -9,7 +9,7 @@
 // and without asking a running Wrenly to come forward.
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, ShowVersion, Find, Export, Fail };
+    enum class Action { Run, ShowHelp, ShowVersion, Find, Export, Backup, Fail };
 
     Action action = Action::Run;
     QString home;           // --home, empty when not given
@@ -22,6 +22,8 @@ struct CommandLine
     {
         QString format, from, to, days, output;
     } exporting;
+    // --backup FILE: where the archive of the data folder goes (Action::Backup), without a window.
+    QString backupFile;
 
     static CommandLine parse(const QStringList &arguments);
 

@@ -4,6 +4,7 @@
 #include "app/Artwork.h"
 #include "app/HelpWindow.h"
 #include "app/ProgramFolder.h"
+#include "backup/BackupLauncher.h"
 #include "dailyplan/DailyPlanLauncher.h"
 #include "data/DateText.h"
 #include "data/DaySerial.h"
@@ -126,6 +127,7 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     m_stepLauncher = std::make_unique<StepLauncher>(m_session, m_services, *this);
     m_dailyPlanLauncher = std::make_unique<DailyPlanLauncher>(m_session, m_services, *this);
     m_exportRunner = std::make_unique<ExportRunner>(m_session, m_services, *this);
+    m_backupLauncher = std::make_unique<BackupLauncher>(m_session, m_services, *this);
     m_autostart = std::make_unique<Autostart>(Autostart::userFolder(), autostartCommand(m_session.exeDir()),
                                               QCoreApplication::applicationDirPath());
     m_autostart->setStartsInTray(ReminderSettings::read(m_session.settingsPath()).startInTray);
@@ -240,6 +242,8 @@ void MainWindow::buildMenus()
     exportMenu->setObjectName(u"exportMenu"_s);
     exportMenu->addActions({m_exportCsvAction, m_exportICalendarAction});
     file->addAction(m_printAction);
+    file->addSeparator();
+    m_backupLauncher->addActionsTo(file);
     file->addSeparator();
     file->addAction(m_exitAction);
 
@@ -1079,6 +1083,19 @@ void MainWindow::reloadMonth(MonthKind month)
     if (month == m_shownMonth)
         setCountStatus(count);
     updateToDoIndicator();
+}
+
+// Files were put back from a backup: everything shown is read again, as at start-up.
+void MainWindow::reloadAfterRestore()
+{
+    const ViewManager::Remembered views = m_views->closeForChange();
+    readConfiguration();
+    refillCustomers();
+    refillJobTypes();
+    m_shownMonth = MonthKind::Current;
+    loadMonths();
+    updateToDoIndicator();
+    m_views->reopen(views);
 }
 
 // After a save the entry shows the record as stored (texts cut to their fields, data number of the

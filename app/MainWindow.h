@@ -2,6 +2,7 @@
 
 #include "app/HelpWindow.h"
 #include "app/SetupDialog.h"
+#include "backup/BackupHost.h"
 #include "dailyplan/DailyPlanHost.h"
 #include "data/MonthEditor.h"
 #include "data/Pending.h"
@@ -20,6 +21,7 @@
 
 class AboutDialog;
 class Autostart;
+class BackupLauncher;
 class DailyPlanLauncher;
 class ExportRunner;
 class PictureWidget;
@@ -47,7 +49,8 @@ class MainWindow final : public QMainWindow,
                          public ViewHost,
                          public StepHost,
                          public DailyPlanHost,
-                         public SetupHost
+                         public SetupHost,
+                         public BackupHost
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
@@ -137,6 +140,10 @@ public:
     void showConfiguredPicture(const QImage &image) override;
     void followPartnerPaths() override;
 
+    // BackupHost
+    void reloadAfterRestore() override;
+    BackupLauncher &backups() { return *m_backupLauncher; }
+
 signals:
     // The first-idle blink has ended (and the to-do list opened when configured).
     void firstIdleDone();
@@ -201,6 +208,7 @@ private:
     std::unique_ptr<StepLauncher> m_stepLauncher;
     std::unique_ptr<DailyPlanLauncher> m_dailyPlanLauncher;
     std::unique_ptr<ExportRunner> m_exportRunner;
+    std::unique_ptr<BackupLauncher> m_backupLauncher;
     std::unique_ptr<Autostart> m_autostart;
     QString m_helpFolder;
     QPointer<HelpWindow> m_helpWindow;

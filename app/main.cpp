@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/ExportCommand.h"
 #include "app/FindCommand.h"
+#include "app/FolderBackupCommand.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
 #include "app/ReminderActions.h"
@@ -59,6 +60,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine commandLine = CommandLine::parse(arguments);
+    if (commandLine.action == CommandLine::Action::Backup)
+        return FolderBackupCommand::run(argc, argv, commandLine);
     if (commandLine.action == CommandLine::Action::Find)
         return FindCommand::runFromMain(commandLine, argc, argv);
     if (commandLine.action == CommandLine::Action::Export)

@@ -50,6 +50,11 @@ JobRecord::StoredTexts JobRecord::storedTextsOf(const QByteArray &image, int off
             Fields::readStringBytes(image, offset + OffJobType, ShortCapacity)};
 }
 
+bool JobRecord::isUsedAt(const QByteArray &image, int offset)
+{
+    return !Fields::readStringBytes(image, offset + OffTitle, TitleCapacity).isEmpty();
+}
+
 void JobRecord::writeInto(QByteArray &image, int offset) const
 {
     Q_ASSERT(offset >= 0 && offset + Size <= image.size());

@@ -28,6 +28,8 @@ struct JobRecord
 
     // A slot is used when its title is not empty.
     bool isUsed() const { return !title.isEmpty(); }
+    // As fromBytes(image, offset).isUsed(), without decoding any text.
+    static bool isUsedAt(const QByteArray &image, int offset);
     // The record as its file will hold it: every text cut to its field.
     JobRecord fittedToFields() const;
 

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <atomic>
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -37,6 +39,8 @@ QString systemReason(int err)
 }
 
 namespace {
+
+std::atomic<ReplaceHook> replaceHook{nullptr};
 
 const QString TemporaryMark = u".wrenly-"_s;
 constexpr int TemporaryRandomLength = 6; // mkstemp's XXXXXX
@@ -357,6 +361,10 @@ Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snap
     Result outcome = ok ? Result() : failureFor(err);
     if (ok && expected)
         outcome = checkUnchanged(target, *expected);
+    if (outcome && existed) {
+        if (const ReplaceHook hook = replaceHook.load())
+            hook(path, target);
+    }
     if (outcome && ::rename(temporary.constData(), encoded(target).constData()) != 0)
         outcome = failureFor(errno);
     if (!outcome)
@@ -369,6 +377,11 @@ Result write(const QString &path, const QByteArray &bytes, Tail tail, const Snap
     if (written)
         *written = {true, bytes, kept, qint64(newStat.st_size), modifiedNs(newStat)};
     return {};
+}
+
+void setReplaceHook(ReplaceHook hook)
+{
+    replaceHook.store(hook);
 }
 
 bool isTemporaryName(const QString &fileName)

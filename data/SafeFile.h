@@ -54,6 +54,12 @@ enum class Tail { Keep, Drop };
 Result write(const QString &path, const QByteArray &bytes, Tail tail = Tail::Keep,
              const Snapshot *expected = nullptr, Snapshot *written = nullptr);
 
+// Called by write() just before it replaces an existing file, with the path it was given and the
+// file that path resolves to, so that the old content can be kept elsewhere. The write goes on
+// whatever the hook does. Installed once for the whole program; nullptr removes it.
+using ReplaceHook = void (*)(const QString &path, const QString &target);
+void setReplaceHook(ReplaceHook hook);
+
 // The Japanese reason shown for a system error number (errno).
 QString systemReason(int error);
 

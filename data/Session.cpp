@@ -147,9 +147,26 @@ SafeFile::Result Session::load(MonthKind kind)
 SafeFile::Result Session::storeRecord(MonthKind kind, int slot, const JobRecord &record, SafeFile::Tail tail)
 {
     Q_ASSERT(slot >= 0 && slot < MonthFile::RecordCount);
-    Month &m = month(kind);
-    QByteArray image = m.image;
+    QByteArray image = month(kind).image;
     record.writeInto(image, slot * JobRecord::Size);
+    return storeImage(kind, image, tail);
+}
+
+SafeFile::Result Session::copyRecords(MonthKind kind, const QByteArray &source, const QList<int> &chosen)
+{
+    QByteArray image = month(kind).image;
+    const QByteArray from = source.leftJustified(MonthFile::Size, '\0', true);
+    for (int slot : chosen) {
+        Q_ASSERT(slot >= 0 && slot < MonthFile::RecordCount);
+        image.replace(slot * JobRecord::Size, JobRecord::Size,
+                      from.mid(slot * JobRecord::Size, JobRecord::Size));
+    }
+    return storeImage(kind, image, SafeFile::Tail::Keep);
+}
+
+SafeFile::Result Session::storeImage(MonthKind kind, const QByteArray &image, SafeFile::Tail tail)
+{
+    Month &m = month(kind);
     // A file that has gone since it was read holds nothing to lose: it is written anew from memory.
     const QString path = pathOf(fileName(kind));
     const SafeFile::Snapshot expected = QFileInfo::exists(path) ? m.snapshot : SafeFile::Snapshot();
@@ -160,7 +177,7 @@ SafeFile::Result Session::storeRecord(MonthKind kind, int slot, const JobRecord 
     m.image = image;
     m.snapshot = written;
     // Memory holds what the file holds, down to texts cut to their fields.
-    m.jobs[size_t(slot)] = JobRecord::fromBytes(image, slot * JobRecord::Size);
+    m.jobs = MonthFile::fromBytes(image);
     m.count = MonthFile::countUsedRecords(m.jobs);
     return r;
 }

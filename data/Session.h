@@ -5,6 +5,7 @@
 #include "data/SafeFile.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -74,6 +75,10 @@ public:
     // program changed since it was read is not written (changedOnDisk); load it again.
     SafeFile::Result storeRecord(MonthKind kind, int slot, const JobRecord &record,
                                  SafeFile::Tail tail = SafeFile::Tail::Keep);
+    // Copies the records at the slots `chosen` of `source` (the bytes of a month file, as an earlier version
+    // holds them) into the month byte for byte and writes the month to its file once, with the
+    // same rules as storeRecord.
+    SafeFile::Result copyRecords(MonthKind kind, const QByteArray &source, const QList<int> &chosen);
     // Reads any month file of the program folder (past-data output) into the past array, cleared
     // first. On failure the past array and its name stay as they were.
     SafeFile::Result loadPast(const QString &name);
@@ -105,6 +110,7 @@ private:
         SafeFile::Snapshot snapshot; // the file as read or last written, to notice changes by others
     };
     std::array<Month, 3> m_months; // by MonthKind
+    SafeFile::Result storeImage(MonthKind kind, const QByteArray &image, SafeFile::Tail tail);
     Month &month(MonthKind kind) { return m_months[size_t(kind)]; }
     const Month &month(MonthKind kind) const { return m_months[size_t(kind)]; }
 };

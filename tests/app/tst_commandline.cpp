@@ -1,4 +1,9 @@
 #include "app/CommandLine.h"
+#include "data/FolderArchive.h"
+#include "support/TestFolder.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <QTest>
 
@@ -11,6 +16,7 @@ class CommandLineTest : public QObject
 private slots:
     void parses_data();
     void parses();
+    void backup_writesArchiveWithoutDisplay();
 };
 
 using Action = CommandLine::Action;
@@ -44,6 +50,12 @@ void CommandLineTest::parses_data()
                                  << 2;
     QTest::newRow("export options alone")
         << QStringList{u"--from"_s, u"2024-01"_s} << Action::Fail << QString() << u"--export"_s << 2;
+    QTest::newRow("--backup FILE") << QStringList{u"--home"_s, u"/d"_s, u"--backup"_s, u"w.tar.gz"_s}
+                                   << Action::Backup << u"/d"_s << QString() << 0;
+    QTest::newRow("--backup without a file")
+        << QStringList{u"--backup"_s} << Action::Fail << QString() << u"--backup"_s << 2;
+    QTest::newRow("--help before --backup")
+        << QStringList{u"--help"_s, u"--backup=w"_s} << Action::ShowHelp << QString() << u"--backup"_s << 0;
     QTest::newRow("file argument") << QStringList{u"a.dtf"_s} << Action::Fail << QString() << u"a.dtf"_s << 2;
 }
 
@@ -62,6 +74,32 @@ void CommandLineTest::parses()
     QCOMPARE(line.exitStatus(), status);
     if (action == Action::Fail)
         QVERIFY(line.message.contains(u"wrenly --help"_s));
+}
+
+void CommandLineTest::backup_writesArchiveWithoutDisplay()
+{
+    TestFolder folder;
+    folder.write(u"Config.vxc"_s, "config");
+    QTemporaryDir out;
+    QProcess wrenly;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"QT_QPA_PLATFORM"_s);
+    env.remove(u"DISPLAY"_s);
+    env.remove(u"WAYLAND_DISPLAY"_s);
+    wrenly.setProcessEnvironment(env);
+    wrenly.setWorkingDirectory(out.path());
+    const auto run = [&](const QString &home) {
+        wrenly.start(QStringLiteral(WRENLY_PROGRAM), {u"--home"_s, home, u"--backup"_s, u"w.tar.gz"_s});
+        return wrenly.waitForFinished(30000) ? wrenly.exitCode() : -1;
+    };
+    QCOMPARE(run(folder.path()), 0);
+    QTemporaryDir restored;
+    QVERIFY(FolderArchive::restore(out.filePath(u"w.tar.gz"_s), restored.path()));
+    QFile config(restored.filePath(u"Config.vxc"_s));
+    QVERIFY(config.open(QIODevice::ReadOnly));
+    QCOMPARE(config.readAll(), QByteArray("config"));
+    QCOMPARE(run(folder.file(u"missing"_s)), 1);
+    QVERIFY(QString::fromLocal8Bit(wrenly.readAllStandardError()).contains(u"missing"_s));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

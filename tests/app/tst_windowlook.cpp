@@ -8,6 +8,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/SetupDialog.h"
+#include "backup/BackupLauncher.h"
 #include "dailyplan/DailyPlannerFirstUseDialog.h"
 #include "dailyplan/DiaryDialog.h"
 #include "dailyplan/ListSettingsDialog.h"
@@ -423,6 +424,19 @@ void TestWindowLook::windows_data()
         s.main->trigger("HelpAbout1");
         return nullptr;
     }) << u"バージョン情報"_s << QStringList();
+    QTest::newRow("BackupRestoreDialog") << Opener([](Stage &s) -> QWidget * {
+        s.main.emplace();
+        s.main->writeMonth(u"Y2005MAY.vxf"_s,
+                           {MainWindowFixture::job(1, longTitle, QDate(2005, 5, 10), QDate(2005, 5, 20))});
+        s.main->start();
+        s.main->trigger("DataUpdate1"); // keeps a version
+        s.main->window->backups().setModalRunner([&s](QDialog &d) {
+            s.look(&d);
+            return 0;
+        });
+        s.main->trigger("restoreBackupAction");
+        return nullptr;
+    }) << u"バックアップから復元"_s << QStringList();
     QTest::newRow("HelpWindow") << Opener([](Stage &s) -> QWidget * {
         s.main.emplace();
         s.main->start();
