@@ -24,8 +24,6 @@ QList<BackupStore *> stores;
 thread_local bool insideHook = false;
 
 constexpr int MaxSequence = 1000;
-// A temporary file of a copy cut short by a crash; older than any copy could take.
-constexpr qint64 StaleTemporarySecs = 10 * 60;
 const QString FolderArchiveName = u"WrenlyFolder.tar.gz"_s;
 
 int intSetting(const QSettings &settings, const QString &key, int fallback, int lowest, int highest)
@@ -311,7 +309,7 @@ void BackupStore::pruneAll(const QDateTime &now)
     QStringList emptied;
     while (folders.hasNext()) {
         const QString dir = folders.next();
-        SafeFile::removeLeftovers(dir, now.addSecs(-StaleTemporarySecs));
+        SafeFile::removeLeftovers(dir);
         emptied.prepend(dir);
     }
     for (const QString &dir : std::as_const(emptied))
