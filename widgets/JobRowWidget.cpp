@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -39,6 +40,29 @@ QFont fittedFont(const QFont &base, const QString &text, int width)
     const QFont font = TextFit::fittingFont(base, 10, text, width, width < 100 ? 7 : 10);
     cache.insert(key, font);
     return font;
+}
+
+// Fusion strokes a box's rounded frame with antialiasing, the dearest part of painting a row: each
+// empty box is drawn once for its size and background and copied from then on.
+QPixmap emptyBox(const QStyleOptionFrame &frame, const QColor &background, QWidget *row)
+{
+    const qreal ratio = row->devicePixelRatioF();
+    const QString key =
+        QString::asprintf("wrenly-jobrow-box-%d-%d-%x-%g-%x-%llx", frame.rect.width(), frame.rect.height(),
+                          background.rgba(), ratio, uint(frame.state), qulonglong(frame.palette.cacheKey()));
+    QPixmap box;
+    if (QPixmapCache::find(key, &box))
+        return box;
+    box = QPixmap(frame.rect.size() * ratio);
+    box.setDevicePixelRatio(ratio);
+    box.fill(background);
+    QPainter p(&box);
+    QStyleOptionFrame at = frame;
+    at.rect.moveTo(0, 0);
+    row->style()->drawPrimitive(QStyle::PE_PanelLineEdit, &at, &p, row);
+    p.end();
+    QPixmapCache::insert(key, box);
+    return box;
 }
 
 } // namespace
@@ -72,7 +96,8 @@ void JobRowWidget::setBackground(const QColor &color)
 void JobRowWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), m_background.isValid() ? m_background : palette().color(QPalette::Base));
+    const QColor background = m_background.isValid() ? m_background : palette().color(QPalette::Base);
+    p.fillRect(rect(), background);
     QStyleOptionFrame frame;
     frame.initFrom(this);
     // The application's palette, not the list's: one set of cached frame pictures for every row.
@@ -87,7 +112,7 @@ void JobRowWidget::paintEvent(QPaintEvent *)
             box.fitted = true;
         }
         frame.rect = box.rect;
-        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &p, this);
+        p.drawPixmap(box.rect.topLeft(), emptyBox(frame, background, this));
         const QRect text =
             box.rect.adjusted(frame.lineWidth + TextMargin, 0, -frame.lineWidth - TextMargin, 0);
         p.save();
