@@ -106,7 +106,7 @@ protected:
                                       ViewColours::line(BarChart::LineColour::Gray),
                                       ViewColours::line(BarChart::LineColour::Silver)};
         for (int j = first; j <= last; ++j) {
-            const BarGraphWindow::Row &row = m_graph->m_rows[j];
+            const BarGraphWindow::Row &row = m_graph->paintedRow(j);
             const QRect rowRect(0, j * BarChart::RowHeight, w, BarChart::RowHeight);
             p.save();
             p.setClipRect(rowRect);
@@ -220,7 +220,6 @@ void BarGraphWindow::buildStrip()
 void BarGraphWindow::buildRows(const GraphSource &source)
 {
     const int n = source.jobs ? qBound(0, source.rowCount, MonthFile::RecordCount) : 0;
-    const QFontMetrics fm(m_canvas->captionFont());
     const int w = rowWidth();
     m_rows.reserve(n);
     for (int j = 0; j < n; ++j) {
@@ -234,12 +233,24 @@ void BarGraphWindow::buildRows(const GraphSource &source)
         // Bars run on past the row only to be cut by it.
         row.bar = QRect(left, BarChart::BarTop, qMin(width, w + 8), BarChart::BarHeight);
         row.barColour = ViewColours::bar(BarChart::barColour(job.check));
+        row.barLength = width;
         row.caption = BarChart::captionText(job, j + 1);
-        const int captionWidth = fm.horizontalAdvance(row.caption);
-        row.captionRect = QRect(BarChart::captionLeft(left, width, captionWidth, w), BarChart::CaptionTop,
-                                captionWidth, fm.height());
         m_rows.append(row);
     }
+}
+
+// Measuring a caption costs as much as drawing it: only the rows that are painted are measured.
+const BarGraphWindow::Row &BarGraphWindow::paintedRow(int j)
+{
+    Row &row = m_rows[j];
+    if (row.captionRect.isNull()) {
+        const QFontMetrics fm(m_canvas->captionFont());
+        const int captionWidth = fm.horizontalAdvance(row.caption);
+        row.captionRect =
+            QRect(BarChart::captionLeft(row.bar.left(), row.barLength, captionWidth, rowWidth()),
+                  BarChart::CaptionTop, captionWidth, fm.height());
+    }
+    return row;
 }
 
 void BarGraphWindow::buildLegend()

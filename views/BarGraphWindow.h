@@ -43,8 +43,9 @@ public:
         QColor background;
         QRect bar;
         QColor barColour;
+        int barLength = 0; // before the row cuts it
         QString caption;
-        QRect captionRect;
+        QRect captionRect; // measured when the row is first painted
     };
 
     BarGraphWindow(Session &session, ViewHost &host, const GraphSource &source, QWidget *parent = nullptr);
@@ -80,6 +81,7 @@ private:
     void buildMenu();
     void layoutBottom();
     int listAreaWidth() const;
+    const Row &paintedRow(int j);
 
     Session &m_session;
     ViewHost &m_host;
