@@ -77,7 +77,10 @@ SetupDialog::SetupDialog(Session &session, Services &services, SetupHost &host, 
     m_notificationPage = new NotificationSettingsWidget(m_session.settingsPath(), m_autostart, m_services);
     m_ui->tabWidget->addTab(m_notificationPage, u"通知"_s);
     // The page comes last in the tab order of the pages, before the dialog's own buttons.
-    QWidget::setTabOrder(m_notificationPage, ui.saveButton);
+    QWidget *last = m_notificationPage;
+    while (m_notificationPage->isAncestorOf(last->nextInFocusChain()))
+        last = last->nextInFocusChain();
+    QWidget::setTabOrder(last, ui.saveButton);
     QWidget::setTabOrder(ui.saveButton, ui.cancelButton);
     connect(ui.saveButton, &QPushButton::clicked, this, &SetupDialog::saveAndClose);
     connect(ui.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
