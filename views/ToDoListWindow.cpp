@@ -79,25 +79,45 @@ void ToDoListWindow::setUpLooks()
 
 void ToDoListWindow::buildRows()
 {
-    QWidget *content = m_ui->listContent;
     m_entries = Pending::jobsToday(m_session, Pending::Rule::OpenToday);
-    const QString hint = u"|左クリック - データをメインに表示, 右クリック - ポップアップメニュー"_s;
+    QWidget *content = m_ui->listContent;
+    content->resize(content->width(),
+                    qMax(content->height(), JobRowWidget::RowHeight * int(m_entries.size())));
     m_rows.reserve(m_entries.size());
-    for (int i = 0; i < m_entries.size(); ++i) {
+    // Rows are made as they come into view: most openings never scroll.
+    QScrollBar *bar = m_ui->listArea->verticalScrollBar();
+    const auto addRowsInView = [this, bar] {
+        addRowsUpTo((bar->value() + m_ui->listArea->height()) / JobRowWidget::RowHeight + 1);
+    };
+    addRowsInView();
+    connect(bar, &QScrollBar::valueChanged, this, addRowsInView);
+}
+
+void ToDoListWindow::addRowsUpTo(qsizetype count)
+{
+    QWidget *content = m_ui->listContent;
+    const QString hint = u"|左クリック - データをメインに表示, 右クリック - ポップアップメニュー"_s;
+    for (qsizetype i = m_rows.size(); i < qMin(count, m_entries.size()); ++i) {
         const Pending::JobRef &e = m_entries[i];
         const JobRecord &job = m_session.jobs(e.month)[size_t(e.slot)];
         auto *row = new JobRowWidget(e.month, m_session.monthNumber(e.month), e.slot + 1, job, content);
-        row->move(1, JobRowWidget::RowHeight * i);
+        row->move(1, JobRowWidget::RowHeight * int(i));
         if (job.check == JobRecord::InProgress)
             row->setBackground(ViewColours::inProgress());
         Hints::set(row, hint);
         connect(row, &JobRowWidget::leftClicked, this, &ToDoListWindow::showJobOfRow);
         connect(row, &JobRowWidget::rightClicked, this,
                 [this](JobRowWidget *, const QPoint &globalPos) { listMenu()->popup(globalPos); });
+        if (content->isVisible())
+            row->show();
         m_rows.append(row);
     }
-    content->resize(content->width(),
-                    qMax(content->height(), JobRowWidget::RowHeight * int(m_entries.size())));
+}
+
+const QList<JobRowWidget *> &ToDoListWindow::rowWidgets()
+{
+    addRowsUpTo(m_entries.size());
+    return m_rows;
 }
 
 // Made when first asked for: most openings of the list never show it.

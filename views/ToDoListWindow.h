@@ -29,7 +29,8 @@ public:
     ~ToDoListWindow() override;
 
     const QList<Pending::JobRef> &entries() const { return m_entries; }
-    const QList<JobRowWidget *> &rowWidgets() const { return m_rows; }
+    // Every row, made now if not yet in view.
+    const QList<JobRowWidget *> &rowWidgets();
     QScrollArea *listArea() const;
     QMenu *listMenu();
 
@@ -46,6 +47,7 @@ protected:
 private:
     void setUpLooks();
     void buildRows();
+    void addRowsUpTo(qsizetype count);
     void showJobOfRow(JobRowWidget *row);
 
     std::unique_ptr<Ui::ToDoListWindow> m_ui;
