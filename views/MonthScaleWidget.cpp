@@ -1,5 +1,6 @@
 #include "views/MonthScaleWidget.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 
@@ -15,6 +16,21 @@ QFont pixelFont(const QFont &base, int pixels, bool bold = false)
     return f;
 }
 
+// What adjustSize() gives a label, measured once for each text: the graph is made anew around every
+// change of the month and shows the same few month numbers each time.
+void fitToText(QLabel *label)
+{
+    static QHash<QString, QSize> sizes;
+    const QString key = label->font().key() + u'|' + label->text();
+    auto found = sizes.constFind(key);
+    if (found == sizes.constEnd()) {
+        if (sizes.size() > 256)
+            sizes.clear();
+        found = sizes.insert(key, label->sizeHint());
+    }
+    label->resize(*found);
+}
+
 } // namespace
 
 MonthScaleWidget::MonthScaleWidget(const BarChart::MonthPanel &panel, int index, QWidget *parent)
@@ -26,11 +42,11 @@ MonthScaleWidget::MonthScaleWidget(const BarChart::MonthPanel &panel, int index,
     auto *number = new QLabel(panel.monthText, this);
     number->setObjectName(u"monthLabel"_s + QString::number(index));
     number->setFont(pixelFont(font(), 14, true));
-    number->adjustSize();
+    fitToText(number);
     number->move(6, 3);
     auto *suffix = new QLabel(u"月"_s, this);
     suffix->setFont(pixelFont(font(), 13));
-    suffix->adjustSize();
+    fitToText(suffix);
     suffix->move(number->x() + number->width() + 1, 4);
 }
 
