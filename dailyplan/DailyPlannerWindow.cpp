@@ -350,7 +350,8 @@ void DailyPlannerWindow::buildCommandPanel()
     auto *closeButton = new QPushButton(u"閉じる(&C)"_s, m_commandPanel);
     closeButton->setObjectName(u"btnExit"_s);
     closeButton->setGeometry(x, y, w, 28);
-    Hints::set(closeButton, u"閉じる|デイリープラン作成を終了します (保存していない変更は破棄されます)"_s);
+    Hints::set(closeButton,
+               u"閉じる|デイリープラン作成を終了します (保存していない変更があれば保存するか確認します)"_s);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
     m_commandPanel->setContextMenuPolicy(Qt::CustomContextMenu);
