@@ -1,6 +1,7 @@
 #include "step/StepCaptionsWidget.h"
 
 #include "data/StepFile.h"
+#include "step/StepNames.h"
 #include "widgets/SjisLimitValidator.h"
 
 #include <QLabel>
@@ -9,21 +10,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString rowName(int row)
-{
-    return row == 0 ? u"全体日程"_s : u"ステップ %1"_s.arg(row);
-}
-
-} // namespace
-
 StepCaptionsWidget::StepCaptionsWidget(QWidget *parent) : QWidget(parent)
 {
-    const QString strips[3] = {u"当初"_s, u"修正"_s, u"実績"_s};
     for (int r = 0; r < StepChart::RowCount; ++r) {
         const int top = StepChart::rowTop(r);
-        auto *name = new QLabel(rowName(r), this);
+        auto *name = new QLabel(StepNames::row(r), this);
         QFont underlined = name->font();
         underlined.setUnderline(true);
         name->setFont(underlined);
@@ -46,7 +37,7 @@ StepCaptionsWidget::StepCaptionsWidget(QWidget *parent) : QWidget(parent)
         m_titleEdits[r] = title;
 
         for (int k = 0; k < 3; ++k) {
-            auto *label = new QLabel(strips[k], this);
+            auto *label = new QLabel(StepNames::strip(StepKind(k)), this);
             label->setGeometry(128, top + StepChart::StripTops[k], 32, StepChart::StripHeight);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }

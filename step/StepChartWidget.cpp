@@ -2,6 +2,7 @@
 
 #include "platform/Hints.h"
 #include "step/StepChartPainter.h"
+#include "step/StepNames.h"
 #include "step/StepPictureWidget.h"
 #include "step/StepStripWidget.h"
 #include "widgets/FixedColours.h"
@@ -20,9 +21,6 @@ constexpr int FrameLeft = 4;
 const QString stripHint =
     u"|開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s;
 const QString surfaceHint = u"|右クリックすると,ポップアップメニューが表示されます."_s;
-
-// The object names of a row's parts end in its number: 0 for the overall row, 1..5 for the steps.
-const QString kindRoles[3] = {u"initial"_s, u"revised"_s, u"actual"_s};
 
 void fillBackground(QWidget *w, const QColor &colour)
 {
@@ -70,14 +68,16 @@ void StepChartWidget::buildRow(int r)
     Hints::set(row.grid, surfaceHint);
     row.grid->installEventFilter(this);
     row.panel->installEventFilter(this);
+    // The object names of a row's parts end in its number: 0 for the overall row, 1..5 for the steps.
     for (int k = 0; k < 3; ++k) {
+        const QString role = StepNames::role(Kind(k));
         QFrame *stripPanel =
-            panel(kindRoles[k] + u"StripPanel"_s + number, QFrame::Panel | QFrame::Sunken, row.panel);
+            panel(role + u"StripPanel"_s + number, QFrame::Panel | QFrame::Sunken, row.panel);
         fillBackground(stripPanel, StepColours::stripBackground[k]);
         stripPanel->installEventFilter(this);
         auto *strip =
             new StepStripWidget(StepColours::stripBackground[k], StepColours::bar(r, k), stripPanel);
-        strip->setObjectName(kindRoles[k] + u"Strip"_s + number);
+        strip->setObjectName(role + u"Strip"_s + number);
         Hints::set(strip, stripHint);
         strip->installEventFilter(this);
         row.stripPanel[k] = stripPanel;

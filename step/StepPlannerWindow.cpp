@@ -1,7 +1,6 @@
 #include "step/StepPlannerWindow.h"
 
 #include "data/DateText.h"
-#include "data/DaySerial.h"
 #include "data/SjisCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/HintPanel.h"
@@ -15,6 +14,7 @@
 #include "step/StepChartPrinter.h"
 #include "step/StepChartWidget.h"
 #include "step/StepMessages.h"
+#include "step/StepNames.h"
 #include "step/StepNotebookWidget.h"
 #include "step/StepRadiosWidget.h"
 #include "widgets/InstantMnemonics.h"
@@ -36,33 +36,6 @@ namespace {
 constexpr int WindowHeight = 600;
 constexpr int MinimumWidth = 800;
 constexpr int WheelStep = 20;
-
-// The notebook names the row without the space of the row captions.
-QString notebookRowName(int row)
-{
-    return row == 0 ? u"全体日程"_s : u"ステップ%1"_s.arg(row);
-}
-
-QString kindName(StepKind kind)
-{
-    switch (kind) {
-    case StepKind::Initial:
-        return u"当初計画"_s;
-    case StepKind::Revised:
-        return u"修正計画"_s;
-    case StepKind::Actual:
-        break;
-    }
-    return u"実績"_s;
-}
-
-// Dates out of any calendar (a damaged file) show as the unset day instead.
-QDate pickerDate(double serial)
-{
-    if (!(serial > -657434.0 && serial < 2958466.0))
-        serial = StepFile::UnsetDate;
-    return DaySerial::toDate(serial);
-}
 
 } // namespace
 
@@ -184,8 +157,7 @@ void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
     m_workingStep = step;
     m_snapshot = std::move(snapshot);
 
-    m_ui->dataNoEdit->setText(QString::number(step.months.baseMonth) + u"月 No."_s +
-                              QString::number(step.dataNo));
+    m_ui->dataNoEdit->setText(StepNames::dataNo(step));
     const auto fill = [](QLineEdit *box, const QString &text) {
         box->setText(text);
         box->setCursorPosition(0); // a long text shows its start
@@ -203,8 +175,8 @@ void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
     const StepGroup &overall = step.groups[0];
     chart->setBar(0, Kind::Initial,
                   StepChart::barSpanPixels(chart->months(), overall.planStart, overall.planEnd));
-    m_ui->periodStartEdit->setDate(pickerDate(overall.planStart));
-    m_ui->periodEndEdit->setDate(pickerDate(overall.planEnd));
+    m_ui->periodStartEdit->setDate(StepGroup::shownDay(overall.planStart));
+    m_ui->periodEndEdit->setDate(StepGroup::shownDay(overall.planEnd));
 
     for (int r = 0; r < RowCount; ++r) {
         const StepGroup &g = step.groups[r];
@@ -320,8 +292,8 @@ bool StepPlannerWindow::showPeriod(const StepPeriod &period)
 {
     if (!Shutter::play(m_exeDir, m_services, this))
         return false;
-    m_ui->periodStartEdit->setDate(pickerDate(period.start));
-    m_ui->periodEndEdit->setDate(pickerDate(period.end));
+    m_ui->periodStartEdit->setDate(StepGroup::shownDay(period.start));
+    m_ui->periodEndEdit->setDate(StepGroup::shownDay(period.end));
     return true;
 }
 
@@ -352,17 +324,13 @@ void StepPlannerWindow::dropBar(const StepDragController::Drag &drag, int x, boo
     std::optional<StepChart::DaySpan> span;
     if (accepted)
         span = StepChart::datesAtPixels(chart->months(), drag.left, x);
-    const StepPeriod period =
-        span ? StepPeriod{DaySerial::fromDate(span->firstDate), DaySerial::fromDate(span->lastDate)}
-             : StepPeriod{};
     // Not stored: the strip shows again what it showed before.
-    if (!span || !showPeriod(period)) {
+    if (!span || !showPeriod(StepPeriod::of(*span))) {
         chart->setBar(drag.row, drag.kind, drag.shown);
         return;
     }
-    m_workingStep.groups[drag.row].setPeriod(drag.kind, m_revisionCount[drag.row], period);
-    chart->setBar(drag.row, drag.kind,
-                  BarPixels{StepChart::DayWidth * (span->first - 1), StepChart::DayWidth * span->last});
+    m_workingStep.groups[drag.row].setPeriod(drag.kind, m_revisionCount[drag.row], StepPeriod::of(*span));
+    chart->setBar(drag.row, drag.kind, span->pixels());
 }
 
 void StepPlannerWindow::restoreRow(int row)
@@ -412,7 +380,7 @@ void StepPlannerWindow::openNotebook(int row)
                 [this](const QString &hint) { m_ui->statusBar->showMessage(hint, 4000); });
     }
     m_notebook->showNotes(
-        notebookRowName(row), kindName(*kind),
+        StepNames::row(row, false), StepNames::plan(*kind),
         StepNotes::of(m_loadedStep.groups[row], m_workingStep.groups[row], *kind, m_revisionCount[row]));
     m_ui->radioColumn->deselect(-1);
     m_notebookRow = row;
@@ -490,6 +458,7 @@ void StepPlannerWindow::toggleSeparator()
         chart->showSeparatorAt(m_menuRow);
     m_separatorAction->setChecked(chart->isSeparatorShown());
 }
+
 // The working copy holds the titles as the file will: cut to their capacity. A title left as it
 // was keeps its stored text, and with it its bytes.
 StepFile StepPlannerWindow::withTypedTitles() const

@@ -1,5 +1,7 @@
 #include "step/StepRadiosWidget.h"
 
+#include "step/StepNames.h"
+
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
@@ -7,9 +9,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The object names of a row's buttons end in its number: 0 for the overall row, 1..5 for the steps.
-const QString radioNames[3] = {u"initialRadio"_s, u"revisedRadio"_s, u"actualRadio"_s};
 
 QPushButton *rowButton(const QString &text, const QString &name, QWidget *parent)
 {
@@ -25,12 +24,13 @@ StepRadiosWidget::StepRadiosWidget(QWidget *parent) : QWidget(parent)
 {
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
+    // The object names of a row's buttons end in its number: 0 for the overall row, 1..5 for the steps.
     for (int r = 0; r < StepChart::RowCount; ++r) {
         const int top = StepChart::rowTop(r);
         const QString number = QString::number(r);
         for (int k = 0; k < 3; ++k) {
             auto *radio = new QRadioButton(this);
-            radio->setObjectName(radioNames[k] + number);
+            radio->setObjectName(StepNames::role(Kind(k)) + u"Radio"_s + number);
             radio->setGeometry(3, top + StepChart::StripTops[k] - 1, 18, 16);
             m_group->addButton(radio, r * 3 + k);
             m_radios[r][k] = radio;
