@@ -64,11 +64,8 @@ void paintDays(QPainter &p, const Chart &chart)
         const int top = ChartTop + StepChart::RowHeight * row;
         p.fillRect(QRect(0, top, width + 4, StepChart::RowHeight), StepColours::skyBlue);
         for (const StepChart::DayColumn &c : StepChart::dayColumns(chart.months)) {
-            const StepChart::GridShade shade =
-                StepChart::gridShade(c.date.day(), chart.months.daysOf(c.monthIndex));
-            const QColor colour = shade == StepChart::GridShade::Black  ? StepColours::gridBlack
-                                  : shade == StepChart::GridShade::Grey ? StepColours::gridGrey
-                                                                        : StepColours::white;
+            const QColor colour =
+                StepColours::gridLine(StepChart::gridShade(c.date.day(), chart.months.daysOf(c.monthIndex)));
             p.fillRect(QRect(StepChart::lineX(c.column), top, 1, StepChart::GridLineBottom), colour);
         }
         for (int k = 0; k < 3; ++k) {

@@ -201,6 +201,9 @@ BarPixels StepPlannerWindow::barPixels(int row, Kind kind) const
 
 void StepPlannerWindow::scrollToPlanEnd()
 {
+    // The view's width is the one the layout gives it now.
+    if (layout())
+        layout()->activate();
     const int right = barPixels(0, Kind::Initial).right;
     QScrollArea *scroll = m_ui->chartScrollArea;
     scroll->horizontalScrollBar()->setValue(StepChart::planEndScroll(right, scroll->viewport()->width()));
@@ -234,8 +237,6 @@ void StepPlannerWindow::placeOnScreen()
     WindowPlacer::place(this, {QPoint(0, 0), QSize(MinimumWidth, WindowHeight), true});
     m_ui->notebookPanel->hide();
     m_ui->noteLabel->setText(u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
-    if (layout())
-        layout()->activate();
     scrollToPlanEnd();
 }
 
@@ -413,8 +414,6 @@ void StepPlannerWindow::showNotebookPanel(int row, bool shown)
     m_ui->notebookPanel->setVisible(shown);
     m_ui->captionColumn->memoButton(row)->setText(shown ? u"メモ閉"_s : u"メモ"_s);
     m_ui->radioColumn->setEditingLocked(shown);
-    if (layout())
-        layout()->activate();
     scrollToPlanEnd();
 }
 
