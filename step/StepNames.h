@@ -19,15 +19,8 @@ inline QString row(int row, bool spaced = true)
 // The short name beside a strip.
 inline QString strip(StepKind kind)
 {
-    switch (kind) {
-    case StepKind::Initial:
-        return QStringLiteral("当初");
-    case StepKind::Revised:
-        return QStringLiteral("修正");
-    case StepKind::Actual:
-        break;
-    }
-    return QStringLiteral("実績");
+    static constexpr const char16_t *names[] = {u"当初", u"修正", u"実績"};
+    return QString::fromUtf16(names[int(kind)]);
 }
 
 // The long name the notebook gives a strip's periods.
@@ -45,15 +38,8 @@ inline QString dataNo(const StepFile &step)
 // The first word of the object names of a strip and of its radio button.
 inline QString role(StepKind kind)
 {
-    switch (kind) {
-    case StepKind::Initial:
-        return QStringLiteral("initial");
-    case StepKind::Revised:
-        return QStringLiteral("revised");
-    case StepKind::Actual:
-        break;
-    }
-    return QStringLiteral("actual");
+    static constexpr const char16_t *roles[] = {u"initial", u"revised", u"actual"};
+    return QString::fromUtf16(roles[int(kind)]);
 }
 
 } // namespace StepNames
