@@ -369,7 +369,7 @@ void TestWindowLook::windows_data()
         w->showStepFile(s.folder.file(u"x.vxs"_s), f);
         return w;
     }) << u"ステップ別管理 ～ STEP by STEP"_s
-                                       << QStringList{u"edtStepTitle"_s, u"edtStep1"_s};
+                                       << QStringList{u"jobTitleEdit"_s, u"rowTitleEdit1"_s};
     QTest::newRow("StepFileDialog") << Opener([](Stage &s) -> QWidget * {
         return s.own(new StepFileDialog(s.folder.path()));
     }) << u"STEPデータファイルの選択"_s
