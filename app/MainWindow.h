@@ -14,7 +14,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,25 +23,17 @@ class Autostart;
 class BackupLauncher;
 class DailyPlanLauncher;
 class ExportRunner;
-class PictureWidget;
-class PopupDateEdit;
+class JobEntryPanel;
 class QAction;
-class QButtonGroup;
-class QComboBox;
-class QDateEdit;
-class QFrame;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class SjisTextEdit;
-class QPushButton;
-class QTimer;
-class RangeCalendarWidget;
 class StepLauncher;
-class UpDownWidget;
+class ToDoIndicator;
 struct Services;
 
+namespace Ui {
+class MainWindow;
+}
 // The main window: shows and edits one job record at a time and opens every other window.
 // It owns the session, the shared state of the run, and knows which month it shows.
 class MainWindow final : public QMainWindow,
@@ -88,6 +79,7 @@ public:
     QMenu *trayMenu();
     // A second start asked this one to come forward.
     void comeForward();
+    QAction *helpAction() const;
 
     // The setup dialog, the about box and the help.
     void openSetup();
@@ -105,7 +97,7 @@ public:
     const Autostart &autostart() const { return *m_autostart; }
 
     std::optional<AfterLaunch> pendingLaunchAction() const { return m_pendingLaunchAction; }
-    Pending::Indicator indicator() const { return m_indicator; }
+    Pending::Indicator indicator() const;
     // The first-idle blink runs only once; true while it is running.
     bool isBlinking() const;
 
@@ -158,32 +150,28 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildActions();
-    void buildMenus();
-    void buildControls();
-    QMenu *dataMenu();
+    void wireForm();
+    void wireActions();
+    QAction *partnerAction(Partner partner) const;
+    QMenu *contextMenu();
     void startUp();
     void readConfiguration();
     void loadPicture();
     void loadMonths();
     void startWithCurrentFile();
     void startWithoutCurrentFile();
+    void askToCreateMonthFile(bool atStart);
 
-    void setDataNo(int n);
-    int dataNo() const;
-    void fillEntry(const JobRecord &record, int slot);
-    void rememberEntry(const JobRecord &record);
-    JobRecord recordFromEntry() const;
     void showStored(MonthKind month, int slot);
     void reloadMonth(MonthKind month);
-    void limitToField(QLineEdit *edit, int capacity);
     void showRefusal(const QString &hint);
-    void setDates(const QDate &start, const QDate &end);
-    void resetDatesToToday();
     void setCaptionForMonth(int month, bool fileMissing = false);
     void setCountStatus(int count);
     void enterNoFileState();
+    void enterUnreadableState();
     void applyActionsForCurrentMonth();
+    void enterPreviousMonth(int count);
+    void toggleJobPanel();
 
     // Runs a data command through the month editor inside one close/reopen of the views.
     void runDataCommand(MonthEditor::Command command);
@@ -193,13 +181,13 @@ private:
     void showDataNo(int position);
 
     void updateToDoIndicator();
-    void startFirstIdle();
-    void blinkStep();
+    void endFirstIdle();
     void runPendingLaunchAction();
 
     QPoint messagePos() const;
     void inform(const QString &text);
 
+    std::unique_ptr<Ui::MainWindow> m_ui;
     Session m_session;
     Services &m_services;
     MonthEditor m_editor{m_session};
@@ -210,82 +198,17 @@ private:
     std::unique_ptr<ExportRunner> m_exportRunner;
     std::unique_ptr<BackupLauncher> m_backupLauncher;
     std::unique_ptr<Autostart> m_autostart;
+    JobEntryPanel *m_entry = nullptr;
+    ToDoIndicator *m_toDo = nullptr;
     QString m_helpFolder;
     QPointer<HelpWindow> m_helpWindow;
 
     std::optional<AfterLaunch> m_pendingLaunchAction;
-    bool m_firstIdleDone = false;
     bool m_trayShown = false;
     bool m_pictureLoaded = false;
-    Pending::Indicator m_indicator = Pending::Indicator::NonePending;
-    QColor m_rememberedColor;
-    int m_blinkStep = -1;
-    QTimer *m_blinkTimer = nullptr;
     int m_numberBeforeStep = 1;
-    // What the entry was filled with, to tell what the user changed.
-    struct Entry
-    {
-        JobRecord record;
-        QDate entryDate;
-        QDate startDate;
-        QDate endDate;
-        QString comments; // as the box gave it back
-    } m_entry;
-    QDate m_lastRuledStart;
-    QDate m_lastRuledEnd;
-    bool m_applyingDates = false;
 
-    QAction *m_createFileAction = nullptr;
-    QAction *m_viewerOutAction = nullptr;
-    QAction *m_textOutAction = nullptr;
-    QAction *m_pastDataAction = nullptr;
-    QAction *m_exportCsvAction = nullptr;
-    QAction *m_exportICalendarAction = nullptr;
-    QAction *m_printAction = nullptr;
-    QAction *m_exitAction = nullptr;
-    QAction *m_toDoListAction = nullptr;
-    QAction *m_graphAction = nullptr;
-    QAction *m_findJobAction = nullptr;
-    QAction *m_jobPanelAction = nullptr;
-    QAction *m_trayAction = nullptr;
-    QAction *m_showWindowAction = nullptr;
-    QAction *m_switchMonthAction = nullptr;
-    QAction *m_appendAction = nullptr;
-    QAction *m_updateAction = nullptr;
-    QAction *m_newEntryAction = nullptr;
-    QAction *m_stepAction = nullptr;
-    QAction *m_stepFromFileAction = nullptr;
-    QAction *m_dailyPlanAction = nullptr;
-    std::array<QAction *, 3> m_partnerActions{}; // by Partner
-    QAction *m_setupAction = nullptr;
-    QAction *m_helpAction = nullptr;
-    QAction *m_aboutAction = nullptr;
-    QMenu *m_dataOutMenu = nullptr;
-    QMenu *m_dataMenu = nullptr; // the window's context menu
+    QMenu *m_contextMenu = nullptr;
     QMenu *m_trayMenu = nullptr;
-
-    PopupDateEdit *m_entryDateEdit = nullptr;
-    QComboBox *m_titleBox = nullptr;
-    SjisTextEdit *m_commentsEdit = nullptr;
-    QLineEdit *m_dataNoEdit = nullptr;
-    UpDownWidget *m_dataNoUpDown = nullptr;
-    QPushButton *m_newEntryButton = nullptr;
-    QFrame *m_indicatorBacking = nullptr;
-    QPushButton *m_toDoButton = nullptr;
-    QFrame *m_picturePanel = nullptr;
-    PictureWidget *m_picture = nullptr;
-    QGroupBox *m_jobPanel = nullptr;
-    QComboBox *m_customerBox = nullptr;
-    QLineEdit *m_jobNoEdit = nullptr;
-    QComboBox *m_jobTypeBox = nullptr;
-    QGroupBox *m_checkGroupBox = nullptr;
-    QButtonGroup *m_checkButtons = nullptr;
-    QPushButton *m_dailyPlanButton = nullptr;
-    QPushButton *m_stepButton = nullptr;
-    QPushButton *m_graphButton = nullptr;
-    QFrame *m_datePanel = nullptr;
-    PopupDateEdit *m_startDateEdit = nullptr;
-    PopupDateEdit *m_endDateEdit = nullptr;
-    RangeCalendarWidget *m_calendar = nullptr;
     QLabel *m_countLabel = nullptr;
 };
