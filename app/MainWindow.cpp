@@ -2,23 +2,23 @@
 
 #include "app/AboutDialog.h"
 #include "app/Artwork.h"
-#include "app/HelpWindow.h"
+#include "app/HelpLauncher.h"
 #include "app/JobEntryPanel.h"
 #include "app/MainMessages.h"
+#include "app/MonthCommandState.h"
+#include "app/PanelPicture.h"
+#include "app/PartnerLauncher.h"
 #include "app/ProgramFolder.h"
 #include "app/ToDoIndicator.h"
+#include "app/TrayPresence.h"
 #include "backup/BackupLauncher.h"
 #include "dailyplan/DailyPlanLauncher.h"
-#include "data/PartnerPrograms.h"
 #include "data/Pending.h"
-#include "data/PictureFrame.h"
 #include "data/ReminderSettings.h"
 #include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/HintPanel.h"
-#include "platform/Picture.h"
-#include "platform/ProcessLauncher.h"
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/TrayIcon.h"
@@ -29,10 +29,8 @@
 #include "views/MonthPrinter.h"
 #include "widgets/FixedColours.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -40,7 +38,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int RefusalHintMs = 4000;
-constexpr Partner Partners[] = {Partner::Pellmark, Partner::Trevant, Partner::Dossaro};
 
 // What starts this Wrenly at log-in: the program, and the data folder when a start without
 // arguments would not find it by itself (--home or WRENLY_HOME).
@@ -72,36 +69,26 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     m_autostart = std::make_unique<Autostart>(Autostart::userFolder(), autostartCommand(m_session.exeDir()),
                                               QCoreApplication::applicationDirPath());
     m_autostart->setStartsInTray(ReminderSettings::read(m_session.settingsPath()).startInTray);
-    m_helpFolder = ProgramFolder::runtimeFolder(QCoreApplication::applicationDirPath()) + u"/help"_s;
+    m_help = std::make_unique<HelpLauncher>(
+        m_services.dialogs, *this,
+        ProgramFolder::runtimeFolder(QCoreApplication::applicationDirPath()) + u"/help"_s);
+    m_picture = std::make_unique<PanelPicture>(*m_ui->picture, m_session, m_services.dialogs, *this);
     showSetupModal = [](SetupDialog &dialog) { dialog.exec(); };
     showAboutModal = [](AboutDialog &dialog) { dialog.exec(); };
 
+    m_partners = new PartnerLauncher(
+        m_session, m_services.launcher, {m_ui->pellmarkAction, m_ui->trevantAction, m_ui->dossaroAction},
+        [this](const QString &text) { inform(text); }, this);
+    m_tray = new TrayPresence(*this, m_services.tray, m_partners->actions(), m_ui->showWindowAction);
     wireActions();
     wireForm();
     setFixedSize(sizeHint());
     startUp();
 }
 
-MainWindow::~MainWindow()
-{
-    if (m_trayShown)
-        m_services.tray.hide();
-}
+MainWindow::~MainWindow() = default;
 
 // --- Wiring -----------------------------------------------------------------------------------
-
-QAction *MainWindow::partnerAction(Partner partner) const
-{
-    switch (partner) {
-    case Partner::Pellmark:
-        return m_ui->pellmarkAction;
-    case Partner::Trevant:
-        return m_ui->trevantAction;
-    case Partner::Dossaro:
-        break;
-    }
-    return m_ui->dossaroAction;
-}
 
 QAction *MainWindow::helpAction() const
 {
@@ -114,8 +101,6 @@ void MainWindow::wireActions()
     Ui::MainWindow &ui = *m_ui;
     // The window holds the actions too, so their keys work wherever the focus is.
     addActions(findChildren<QAction *>(Qt::FindDirectChildrenOnly));
-    for (Partner partner : Partners)
-        partnerAction(partner)->setText(PartnerPrograms::of(partner).caption());
     const QList<QAction *> fileItems = ui.fileMenu->actions();
     m_backupLauncher->addActionsTo(ui.fileMenu, fileItems.at(fileItems.indexOf(ui.exitAction) - 1));
 
@@ -146,8 +131,6 @@ void MainWindow::wireActions()
     connect(ui.stepPlannerFromFileAction, &QAction::triggered, this,
             [this] { m_stepLauncher->openFromFile(); });
     connect(ui.dailyPlannerAction, &QAction::triggered, this, &MainWindow::openDailyPlan);
-    for (Partner partner : Partners)
-        connect(partnerAction(partner), &QAction::triggered, this, [this, partner] { launch(partner); });
     connect(ui.setupAction, &QAction::triggered, this, &MainWindow::openSetup);
     connect(ui.helpAction, &QAction::triggered, this, &MainWindow::showHelpContents);
     connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
@@ -182,6 +165,7 @@ void MainWindow::wireForm()
     m_countLabel->setMinimumWidth(95);
     ui.statusBar->addPermanentWidget(m_countLabel);
     HintPanel::addTo(ui.statusBar, u"hintPanel"_s);
+    m_state = std::make_unique<MonthCommandState>(*this, ui, *m_countLabel, m_session);
 }
 
 // The pop-up menus are made when first asked for: the first screen shows neither.
@@ -203,24 +187,11 @@ QMenu *MainWindow::contextMenu()
     return m_contextMenu;
 }
 
-QMenu *MainWindow::trayMenu()
-{
-    if (m_trayMenu)
-        return m_trayMenu;
-    m_trayMenu = new QMenu(this);
-    m_trayMenu->setObjectName(u"trayMenu"_s);
-    for (Partner partner : Partners)
-        m_trayMenu->addAction(partnerAction(partner));
-    m_trayMenu->addSeparator();
-    m_trayMenu->addAction(m_ui->showWindowAction);
-    return m_trayMenu;
-}
-
 void MainWindow::toggleJobPanel()
 {
     m_ui->jobPanel->setVisible(m_ui->jobPanel->isHidden());
     if (m_ui->jobPanel->isHidden())
-        loadPicture();
+        m_picture->load();
 }
 
 // --- Start-up ---------------------------------------------------------------------------------
@@ -235,7 +206,7 @@ void MainWindow::startUp()
     m_ui->jobPanel->setVisible(config.showJobPanel);
     // The picture lies under the job panel: it is read when it first shows.
     if (!config.showJobPanel)
-        loadPicture();
+        m_picture->load();
 
     m_session.startDay(m_services.clock.today());
     m_ui->calendar->setToday(m_session.today());
@@ -254,9 +225,7 @@ void MainWindow::readConfiguration()
 
 void MainWindow::followPartnerPaths()
 {
-    for (Partner partner : Partners)
-        partnerAction(partner)->setEnabled(
-            !PartnerPrograms::of(partner).pathIn(m_session.config()).isEmpty());
+    m_partners->followPaths();
 }
 
 void MainWindow::refillCustomers()
@@ -271,34 +240,7 @@ void MainWindow::refillJobTypes()
 
 void MainWindow::showConfiguredPicture(const QImage &image)
 {
-    const Config &config = m_session.config();
-    m_ui->picture->setGeometry(PictureFrame::shown(config.pictureLeft, config.pictureTop, config.pictureWidth,
-                                                   config.pictureHeight));
-    if (!image.isNull())
-        m_ui->picture->setImage(image);
-    m_ui->picture->setModes(config.pictureCenter, config.pictureProportional, config.pictureStretch);
-    // Nothing left to read when the job panel gives way to the picture.
-    m_pictureLoaded = true;
-}
-
-void MainWindow::loadPicture()
-{
-    if (m_pictureLoaded)
-        return;
-    m_pictureLoaded = true;
-    const Config &config = m_session.config();
-    if (config.picturePath.isEmpty() || !QFileInfo::exists(config.picturePath))
-        return;
-    QString why;
-    const QImage image = Picture::load(config.picturePath, &why);
-    if (image.isNull()) {
-        // The frame still follows the configuration, as it did before the picture was read.
-        m_ui->picture->setGeometry(PictureFrame::shown(config.pictureLeft, config.pictureTop,
-                                                       config.pictureWidth, config.pictureHeight));
-        m_services.dialogs.fileError(this, FileOperation::Read, config.picturePath, why);
-        return;
-    }
-    showConfiguredPicture(image);
+    m_picture->show(image);
 }
 
 void MainWindow::loadMonths()
@@ -333,18 +275,11 @@ void MainWindow::enterUnreadableState()
 {
     m_entry->clear();
     m_entry->setDataNo(1);
-    for (QAction *a :
-         {m_ui->createMonthFileAction, m_ui->appendAction, m_ui->updateAction, m_ui->newEntryAction})
-        a->setEnabled(false);
-    m_ui->dataOutputMenu->menuAction()->setEnabled(false);
-    m_ui->dataNoUpDown->setEnabled(false);
-    setCaptionForMonth(m_session.thisMonth());
-    setCountStatus(0);
+    m_state->offerNothing();
 }
 
 void MainWindow::startWithCurrentFile()
 {
-    applyActionsForCurrentMonth();
     const int count = m_session.count(MonthKind::Current);
     if (!showRecord(MonthKind::Current, count)) {
         // Without the sound no record is shown: offer the blank entry of the next record, so the
@@ -352,9 +287,7 @@ void MainWindow::startWithCurrentFile()
         m_entry->clear();
         m_entry->setDataNo(qMin(count + 1, MonthFile::RecordCount));
     }
-    setCaptionForMonth(m_session.thisMonth());
-    setCountStatus(m_session.count(MonthKind::Current));
-    m_ui->createMonthFileAction->setEnabled(false);
+    m_state->offerCurrentMonth(count);
 }
 
 void MainWindow::startWithoutCurrentFile()
@@ -370,28 +303,12 @@ void MainWindow::askToCreateMonthFile(bool atStart)
     m_services.dialogs.informCaptioned(this, message.caption, message.text);
 }
 
-// The window's state while this month's file does not exist: only "create and save" can run.
+// While this month's file does not exist only "create and save" can run, from a blank record 1.
 void MainWindow::enterNoFileState()
 {
     m_entry->setDataNo(1);
     m_entry->clear();
-    for (QAction *a : {m_ui->appendAction, m_ui->updateAction, m_ui->newEntryAction})
-        a->setEnabled(false);
-    m_ui->dataOutputMenu->menuAction()->setEnabled(false);
-    m_ui->dataNoUpDown->setEnabled(false);
-    m_ui->newEntryButton->setEnabled(false);
-    m_ui->createMonthFileAction->setEnabled(true);
-    setCaptionForMonth(m_session.thisMonth(), true);
-    setCountStatus(0);
-}
-
-void MainWindow::applyActionsForCurrentMonth()
-{
-    for (QAction *a : {m_ui->appendAction, m_ui->updateAction, m_ui->newEntryAction})
-        a->setEnabled(true);
-    m_ui->dataOutputMenu->menuAction()->setEnabled(true);
-    m_ui->dataNoUpDown->setEnabled(true);
-    m_ui->newEntryButton->setEnabled(true);
+    m_state->offerCreateOnly();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -399,7 +316,7 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     WindowPlacer::place(this, {QPoint(0, 0), size()});
     statusBar()->clearMessage();
-    setCountStatus(m_session.count(MonthKind::Current));
+    m_state->showCount(m_session.count(MonthKind::Current));
     if (!m_toDo->hasBlinked() && !m_toDo->isBlinking())
         QTimer::singleShot(0, m_toDo, &ToDoIndicator::startBlink);
 }
@@ -523,20 +440,9 @@ void MainWindow::inform(const QString &text)
     m_services.dialogs.inform(this, text, messagePos());
 }
 
-void MainWindow::setCaptionForMonth(int month, bool fileMissing)
-{
-    setWindowTitle(u"Wrenly ●"_s + QString::number(month) +
-                   (fileMissing ? u"月のデータファイル未作成"_s : u"月のデータ"_s));
-}
-
-void MainWindow::setCountStatus(int count)
-{
-    m_countLabel->setText(u"データ総数: "_s + QString::number(count));
-}
-
 void MainWindow::createMonthFile()
 {
-    if (!m_ui->createMonthFileAction->isEnabled())
+    if (!m_state->isFileMissing())
         return;
     runDataCommand(MonthEditor::Command::Create);
 }
@@ -590,19 +496,10 @@ void MainWindow::reportOutcome(MonthEditor::Command command, const MonthEditor::
         showStored(outcome.month, outcome.slot);
         break;
     }
-    switch (outcome.kind) {
-    case Kind::Created:
-        setCountStatus(m_session.count(MonthKind::Current));
-        m_ui->createMonthFileAction->setEnabled(false);
-        applyActionsForCurrentMonth();
-        setCaptionForMonth(m_session.thisMonth());
-        break;
-    case Kind::Appended:
-        setCountStatus(m_session.count(MonthKind::Current));
-        break;
-    default:
-        break;
-    }
+    if (outcome.kind == Kind::Created)
+        m_state->offerCurrentMonth(m_session.count(MonthKind::Current));
+    else if (outcome.kind == Kind::Appended)
+        m_state->showCount(m_session.count(MonthKind::Current));
     updateToDoIndicator();
     inform(MainMessages::of(outcome.kind, fileName));
 }
@@ -617,16 +514,14 @@ void MainWindow::reloadMonth(MonthKind month)
         return;
     }
     const int count = m_session.count(month);
-    if (month == MonthKind::Current && m_ui->createMonthFileAction->isEnabled()) {
+    if (month == MonthKind::Current && m_state->isFileMissing()) {
         // This month's file appeared meanwhile: the typed record becomes its next new entry.
-        m_ui->createMonthFileAction->setEnabled(false);
-        applyActionsForCurrentMonth();
         m_shownMonth = MonthKind::Current;
-        setCaptionForMonth(m_session.thisMonth());
+        m_state->offerCurrentMonth(count);
         m_entry->setDataNo(qMin(count + 1, MonthFile::RecordCount));
     }
     if (month == m_shownMonth)
-        setCountStatus(count);
+        m_state->showCount(count);
     updateToDoIndicator();
 }
 
@@ -676,15 +571,15 @@ void MainWindow::switchShownMonth()
     // A record that cannot be shown (no sound file) leaves the window in the month it was in.
     if (m_shownMonth == MonthKind::Current) {
         const int count = m_session.count(MonthKind::Previous);
-        if (showRecord(MonthKind::Previous, count))
-            enterPreviousMonth(count);
+        if (showRecord(MonthKind::Previous, count)) {
+            m_shownMonth = MonthKind::Previous;
+            m_state->offerPreviousMonth(count);
+        }
     } else if (m_session.fileExists(MonthKind::Current)) {
         const int count = m_session.count(MonthKind::Current);
         if (showRecord(MonthKind::Current, count)) {
             m_shownMonth = MonthKind::Current;
-            applyActionsForCurrentMonth();
-            setCaptionForMonth(m_session.thisMonth());
-            setCountStatus(count);
+            m_state->offerCurrentMonth(count);
         }
     } else {
         m_shownMonth = MonthKind::Current;
@@ -694,49 +589,26 @@ void MainWindow::switchShownMonth()
     m_views->reopen(views);
 }
 
-void MainWindow::enterPreviousMonth(int count)
-{
-    m_ui->dataNoUpDown->setEnabled(true);
-    m_ui->newEntryButton->setEnabled(false);
-    m_ui->newEntryAction->setEnabled(false);
-    m_ui->dataOutputMenu->menuAction()->setEnabled(true);
-    m_ui->createMonthFileAction->setEnabled(false);
-    m_ui->updateAction->setEnabled(true);
-    m_ui->appendAction->setEnabled(false);
-    m_shownMonth = MonthKind::Previous;
-    setCaptionForMonth(m_session.prevMonth());
-    setCountStatus(count);
-}
-
 // --- Tray, activation, end --------------------------------------------------------------------
 
 void MainWindow::hideToTray()
 {
-    if (!m_services.tray.isAvailable()) {
-        // Without a notification area a hidden window could not be brought back.
-        showMinimized();
-        return;
-    }
-    if (!m_trayShown) {
-        m_services.tray.show(Artwork::applicationIcon(),
-                             u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s, trayMenu());
-        m_trayShown = true;
-    }
-    hide();
+    m_tray->hideWindow();
 }
 
 void MainWindow::restoreFromTray()
 {
-    if (m_trayShown) {
-        m_services.tray.hide();
-        m_trayShown = false;
-    }
-    if (isMinimized())
-        showNormal();
-    else
-        show();
-    raise();
-    activateWindow();
+    m_tray->restoreWindow();
+}
+
+bool MainWindow::isTrayShown() const
+{
+    return m_tray->isShown();
+}
+
+QMenu *MainWindow::trayMenu()
+{
+    return m_tray->menu();
 }
 
 void MainWindow::moveToTray()
@@ -773,10 +645,7 @@ void MainWindow::runPendingLaunchAction()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_views->closeAll();
-    if (m_trayShown) {
-        m_services.tray.hide();
-        m_trayShown = false;
-    }
+    m_tray->leave();
     event->accept();
     QMainWindow::closeEvent(event);
     emit closed();
@@ -814,22 +683,21 @@ void MainWindow::setUpdateEnabled(bool enabled)
 
 void MainWindow::showMonthHeader(MonthKind kind)
 {
-    setCaptionForMonth(m_session.monthNumber(kind));
-    setCountStatus(m_session.count(kind));
+    m_state->showCaption(m_session.monthNumber(kind));
+    m_state->showCount(m_session.count(kind));
 }
 
 void MainWindow::showPastMonthHeader(int year, int month)
 {
-    setWindowTitle(u"Wrenly ●"_s + QString::number(year) + u"年 "_s + QString::number(month) +
-                   u"月のデータ"_s);
-    setCountStatus(m_session.count(MonthKind::Past));
+    m_state->showPastCaption(year, month);
+    m_state->showCount(m_session.count(MonthKind::Past));
 }
 
 void MainWindow::returnToMonth(MonthKind kind)
 {
     m_shownMonth = kind;
     // This month's file is still to be made: the window goes back to offering just that.
-    if (kind == MonthKind::Current && m_ui->createMonthFileAction->isEnabled()) {
+    if (kind == MonthKind::Current && m_state->isFileMissing()) {
         enterNoFileState();
         return;
     }
@@ -849,27 +717,12 @@ void MainWindow::returnToMonth(MonthKind kind)
 
 bool MainWindow::isLaunchEnabled(Partner partner) const
 {
-    return partnerAction(partner)->isEnabled();
+    return m_partners->isEnabled(partner);
 }
 
 void MainWindow::launch(Partner partner)
 {
-    const PartnerProgram &program = PartnerPrograms::of(partner);
-    const QString path = program.pathIn(m_session.config());
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
-        inform(program.displayName() + u" が存在しません."_s);
-        return;
-    }
-    if (!PartnerPrograms::isExpectedFile(program, info.fileName())) {
-        inform(program.displayName() + u" 以外が設定されています."_s);
-        return;
-    }
-    QString why = PartnerPrograms::whyNotStartable(info.absoluteFilePath());
-    if (why.isEmpty() && !m_services.launcher.startDetached(info.absoluteFilePath(), QDir::currentPath()))
-        why = u"起動に失敗しました"_s;
-    if (!why.isEmpty())
-        inform(PartnerPrograms::notStartedText(program, info.absoluteFilePath(), why));
+    m_partners->launch(partner);
 }
 
 // Hints of the views' controls show in this window's status bar: the program has one hint line.
@@ -916,24 +769,15 @@ void MainWindow::showAbout()
 
 void MainWindow::showHelp(const QString &page)
 {
-    if (!HelpWindow::hasPages(m_helpFolder)) {
-        m_services.dialogs.informCaptioned(
-            this, u"ファイルが存在しません"_s,
-            u"[Wrenly] ヘルプのページが見つかりません."_s + u"\r\n\r\n"_s +
-                QDir::toNativeSeparators(QDir(m_helpFolder).filePath(HelpWindow::indexName())));
-        return;
-    }
-    // A modal planner blocks every other window but its own children: the help then belongs to it.
-    QWidget *owner = QApplication::activeModalWidget();
-    if (!owner)
-        owner = this;
-    if (m_helpWindow && m_helpWindow->parentWidget() != owner)
-        delete m_helpWindow;
-    if (!m_helpWindow)
-        m_helpWindow = new HelpWindow(m_helpFolder, owner);
-    if (!page.isEmpty())
-        m_helpWindow->showPage(page);
-    m_helpWindow->show();
-    m_helpWindow->raise();
-    m_helpWindow->activateWindow();
+    m_help->show(page);
+}
+
+HelpWindow *MainWindow::helpWindow() const
+{
+    return m_help->helpWindow();
+}
+
+void MainWindow::setHelpFolder(const QString &folder)
+{
+    m_help->setFolder(folder);
 }

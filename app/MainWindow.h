@@ -12,7 +12,6 @@
 #include "views/ViewManager.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -23,12 +22,17 @@ class Autostart;
 class BackupLauncher;
 class DailyPlanLauncher;
 class ExportRunner;
+class HelpLauncher;
 class JobEntryPanel;
+class MonthCommandState;
+class PanelPicture;
+class PartnerLauncher;
 class QAction;
 class QLabel;
 class QMenu;
 class StepLauncher;
 class ToDoIndicator;
+class TrayPresence;
 struct Services;
 
 namespace Ui {
@@ -75,7 +79,7 @@ public:
     void restoreFromTray();
     // Closes the views and goes to the tray.
     void moveToTray();
-    bool isTrayShown() const { return m_trayShown; }
+    bool isTrayShown() const;
     QMenu *trayMenu();
     // A second start asked this one to come forward.
     void comeForward();
@@ -92,8 +96,8 @@ public:
     std::function<void(SetupDialog &)> showSetupModal;
     std::function<void(AboutDialog &)> showAboutModal;
     // Where the help pages are; beside the program unless a test says otherwise.
-    void setHelpFolder(const QString &folder) { m_helpFolder = folder; }
-    HelpWindow *helpWindow() const { return m_helpWindow; }
+    void setHelpFolder(const QString &folder);
+    HelpWindow *helpWindow() const;
     const Autostart &autostart() const { return *m_autostart; }
 
     std::optional<AfterLaunch> pendingLaunchAction() const { return m_pendingLaunchAction; }
@@ -152,11 +156,9 @@ protected:
 private:
     void wireForm();
     void wireActions();
-    QAction *partnerAction(Partner partner) const;
     QMenu *contextMenu();
     void startUp();
     void readConfiguration();
-    void loadPicture();
     void loadMonths();
     void startWithCurrentFile();
     void startWithoutCurrentFile();
@@ -165,12 +167,8 @@ private:
     void showStored(MonthKind month, int slot);
     void reloadMonth(MonthKind month);
     void showRefusal(const QString &hint);
-    void setCaptionForMonth(int month, bool fileMissing = false);
-    void setCountStatus(int count);
     void enterNoFileState();
     void enterUnreadableState();
-    void applyActionsForCurrentMonth();
-    void enterPreviousMonth(int count);
     void toggleJobPanel();
 
     // Runs a data command through the month editor inside one close/reopen of the views.
@@ -200,15 +198,15 @@ private:
     std::unique_ptr<Autostart> m_autostart;
     JobEntryPanel *m_entry = nullptr;
     ToDoIndicator *m_toDo = nullptr;
-    QString m_helpFolder;
-    QPointer<HelpWindow> m_helpWindow;
+    TrayPresence *m_tray = nullptr;
+    PartnerLauncher *m_partners = nullptr;
+    std::unique_ptr<HelpLauncher> m_help;
+    std::unique_ptr<PanelPicture> m_picture;
+    std::unique_ptr<MonthCommandState> m_state;
 
     std::optional<AfterLaunch> m_pendingLaunchAction;
-    bool m_trayShown = false;
-    bool m_pictureLoaded = false;
     int m_numberBeforeStep = 1;
 
     QMenu *m_contextMenu = nullptr;
-    QMenu *m_trayMenu = nullptr;
     QLabel *m_countLabel = nullptr;
 };

@@ -11,8 +11,7 @@ using namespace Qt::StringLiterals;
 TrayPresence::TrayPresence(QWidget &window, TrayIcon &tray, const QList<QAction *> &launchers,
                            QAction *showWindow)
     : QObject(&window), m_window(window), m_tray(tray), m_launchers(launchers), m_showWindow(showWindow)
-{
-}
+{}
 
 TrayPresence::~TrayPresence()
 {
@@ -39,8 +38,8 @@ void TrayPresence::hideWindow()
         return;
     }
     if (!m_shown) {
-        m_tray.show(Artwork::applicationIcon(), u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s,
-                    menu());
+        m_tray.show(Artwork::applicationIcon(),
+                    u"左クリック: メインウィンドウ\n右クリック: ポップアップメニュー"_s, menu());
         m_shown = true;
     }
     m_window.hide();
