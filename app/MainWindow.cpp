@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/Artwork.h"
+#include "app/EntryController.h"
 #include "app/HelpLauncher.h"
 #include "app/JobEntryPanel.h"
 #include "app/MainMessages.h"
@@ -113,8 +114,8 @@ void MainWindow::wireActions()
     connect(ui.exportICalendarAction, &QAction::triggered, this,
             [this] { m_exportRunner->start(ExportRequest::Format::ICalendar); });
     connect(ui.printAction, &QAction::triggered, this, [this] {
-        m_services.dialogs.previewPrint(this,
-                                        MonthPrinter::document(MonthPrinter::of(m_session, m_shownMonth)));
+        m_services.dialogs.previewPrint(
+            this, MonthPrinter::document(MonthPrinter::of(m_session, m_records->shownMonth())));
     });
     connect(ui.exitAction, &QAction::triggered, this, &QWidget::close);
     connect(ui.toDoListAction, &QAction::triggered, this, [this] { m_views->openToDoList(false); });
@@ -152,8 +153,6 @@ void MainWindow::wireForm()
     for (QWidget *area : {ui.bodyWidget, static_cast<QWidget *>(ui.checkGroupBox)})
         connect(area, &QWidget::customContextMenuRequested, this,
                 [this, area](const QPoint &pos) { contextMenu()->exec(area->mapToGlobal(pos)); });
-    connect(ui.dataNoUpDown, &UpDownWidget::aboutToStep, this, &MainWindow::vetoDataNoStep);
-    connect(ui.dataNoUpDown, &UpDownWidget::stepped, this, &MainWindow::showDataNo);
     connect(ui.newEntryButton, &QPushButton::clicked, this, &MainWindow::startNewRecord);
     connect(ui.toDoButton, &QPushButton::clicked, this, [this] { m_views->openToDoList(true); });
     connect(ui.dailyPlanButton, &QPushButton::clicked, this, &MainWindow::openDailyPlan);
@@ -166,6 +165,10 @@ void MainWindow::wireForm()
     ui.statusBar->addPermanentWidget(m_countLabel);
     HintPanel::addTo(ui.statusBar, u"hintPanel"_s);
     m_state = std::make_unique<MonthCommandState>(*this, ui, *m_countLabel, m_session);
+    m_records = new EntryController(
+        m_session, m_services, {*this, ui, *m_entry, *m_state, *m_views},
+        [this](const QString &text) { inform(text); }, this);
+    connect(m_records, &EntryController::recordsChanged, this, &MainWindow::updateToDoIndicator);
 }
 
 // The pop-up menus are made when first asked for: the first screen shows neither.
@@ -257,58 +260,17 @@ void MainWindow::loadMonths()
     m_ui->switchMonthAction->setEnabled(previousOk);
 
     if (!m_session.fileExists(MonthKind::Current)) {
-        startWithoutCurrentFile();
+        m_records->startWithoutCurrentFile();
         return;
     }
     const SafeFile::Result r = m_session.load(MonthKind::Current);
     if (!r) {
         m_services.dialogs.fileError(this, FileOperation::Read, m_session.pathOf(m_session.currentFileName()),
                                      r.error);
-        enterUnreadableState();
+        m_records->enterUnreadableState();
         return;
     }
-    startWithCurrentFile();
-}
-
-// Never write over a file we could not read: editing stays off for this run.
-void MainWindow::enterUnreadableState()
-{
-    m_entry->clear();
-    m_entry->setDataNo(1);
-    m_state->offerNothing();
-}
-
-void MainWindow::startWithCurrentFile()
-{
-    const int count = m_session.count(MonthKind::Current);
-    if (!showRecord(MonthKind::Current, count)) {
-        // Without the sound no record is shown: offer the blank entry of the next record, so the
-        // number on screen never belongs to other contents.
-        m_entry->clear();
-        m_entry->setDataNo(qMin(count + 1, MonthFile::RecordCount));
-    }
-    m_state->offerCurrentMonth(count);
-}
-
-void MainWindow::startWithoutCurrentFile()
-{
-    askToCreateMonthFile(true);
-    enterNoFileState();
-}
-
-void MainWindow::askToCreateMonthFile(bool atStart)
-{
-    const MainMessages::Captioned message =
-        MainMessages::createMonthFile(m_session.currentFileName(), atStart);
-    m_services.dialogs.informCaptioned(this, message.caption, message.text);
-}
-
-// While this month's file does not exist only "create and save" can run, from a blank record 1.
-void MainWindow::enterNoFileState()
-{
-    m_entry->setDataNo(1);
-    m_entry->clear();
-    m_state->offerCreateOnly();
+    m_records->startWithCurrentFile();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -347,21 +309,6 @@ void MainWindow::endFirstIdle()
 
 // --- Record display ---------------------------------------------------------------------------
 
-bool MainWindow::showRecord(MonthKind kind, int n)
-{
-    if (n < 1) {
-        // A month file without records: offer the blank entry of record 1.
-        m_entry->setDataNo(1);
-        m_entry->clear();
-        return true;
-    }
-    if (!Shutter::play(m_session.exeDir(), m_services, this))
-        return false;
-    const int slot = qMin(n, MonthFile::RecordCount) - 1;
-    m_entry->fill(m_session.job(kind, slot), slot);
-    return true;
-}
-
 void MainWindow::clearEntry()
 {
     m_entry->clear();
@@ -389,45 +336,6 @@ void MainWindow::applyCalendarRange()
 
 // --- Data number up-down ----------------------------------------------------------------------
 
-void MainWindow::vetoDataNoStep(int direction, bool *allow)
-{
-    m_numberBeforeStep = m_ui->dataNoUpDown->position();
-    if (direction < 0)
-        return;
-    const int position = m_ui->dataNoUpDown->position();
-    switch (m_shownMonth) {
-    case MonthKind::Current: {
-        const int count = m_session.count(MonthKind::Current);
-        if (position == count + 1 || position == MonthFile::RecordCount)
-            *allow = false;
-        break;
-    }
-    case MonthKind::Previous:
-        if (position >= m_session.count(MonthKind::Previous))
-            *allow = false;
-        break;
-    case MonthKind::Past:
-        break;
-    }
-}
-
-void MainWindow::showDataNo(int position)
-{
-    m_ui->dataNoEdit->setText(QString::number(position));
-    bool shown = true;
-    if (m_shownMonth == MonthKind::Previous) {
-        shown = showRecord(MonthKind::Previous, position);
-    } else if (m_shownMonth == MonthKind::Current) {
-        if (m_session.job(MonthKind::Current, position - 1).isUsed())
-            shown = showRecord(MonthKind::Current, position);
-        else
-            m_entry->clear();
-    }
-    // A record that could not be shown leaves the number with the contents still on screen.
-    if (!shown)
-        m_entry->setDataNo(m_numberBeforeStep);
-    m_ui->titleBox->setFocus();
-}
 // --- Data commands ----------------------------------------------------------------------------
 
 QPoint MainWindow::messagePos() const
@@ -442,87 +350,47 @@ void MainWindow::inform(const QString &text)
 
 void MainWindow::createMonthFile()
 {
-    if (!m_state->isFileMissing())
-        return;
-    runDataCommand(MonthEditor::Command::Create);
+    m_records->createMonthFile();
 }
 
 void MainWindow::appendRecord()
 {
-    runDataCommand(MonthEditor::Command::Append);
+    m_records->runDataCommand(MonthEditor::Command::Append);
 }
 
 void MainWindow::updateRecord()
 {
-    runDataCommand(MonthEditor::Command::Update);
+    m_records->runDataCommand(MonthEditor::Command::Update);
 }
 
-void MainWindow::runDataCommand(MonthEditor::Command command)
+bool MainWindow::showRecord(MonthKind kind, int dataNo)
 {
-    const JobRecord record = m_entry->record();
-    if (const std::optional<MonthEditor::Outcome> refused = m_editor.refusal(command, m_shownMonth, record)) {
-        reportOutcome(command, *refused);
-        return;
-    }
-    const ViewManager::Remembered views = m_views->closeForChange();
-    const int slot = command == MonthEditor::Command::Create ? 0 : m_ui->dataNoUpDown->position() - 1;
-    reportOutcome(command, m_editor.run(command, m_shownMonth, slot, record));
-    m_views->reopen(views);
+    return m_records->showRecord(kind, dataNo);
 }
 
-void MainWindow::reportOutcome(MonthEditor::Command command, const MonthEditor::Outcome &outcome)
+void MainWindow::startNewRecord()
 {
-    using Kind = MonthEditor::Outcome::Kind;
-    const QString fileName = m_session.fileName(outcome.month);
-    switch (outcome.kind) {
-    case Kind::TitleMissing:
-    case Kind::PreviousMonthRefused:
-        inform(MainMessages::of(outcome.kind, fileName));
-        return;
-    case Kind::NothingShown:
-        return;
-    case Kind::WriteFailed:
-        m_services.dialogs.fileError(
-            this, command == MonthEditor::Command::Create ? FileOperation::Create : FileOperation::Write,
-            m_session.pathOf(fileName), outcome.error);
-        return;
-    case Kind::ChangedOnDisk:
-        m_services.dialogs.changedOnDisk(this, m_session.pathOf(fileName));
-        reloadMonth(outcome.month);
-        return;
-    case Kind::Created:
-    case Kind::Appended:
-    case Kind::Updated:
-        showStored(outcome.month, outcome.slot);
-        break;
-    }
-    if (outcome.kind == Kind::Created)
-        m_state->offerCurrentMonth(m_session.count(MonthKind::Current));
-    else if (outcome.kind == Kind::Appended)
-        m_state->showCount(m_session.count(MonthKind::Current));
-    updateToDoIndicator();
-    inform(MainMessages::of(outcome.kind, fileName));
+    m_records->startNewRecord();
 }
 
-// Reads a month again after another program changed its file. The entry keeps what the user typed.
-void MainWindow::reloadMonth(MonthKind month)
+void MainWindow::switchShownMonth()
 {
-    const SafeFile::Result r = m_session.load(month);
-    if (!r) {
-        m_services.dialogs.fileError(this, FileOperation::Read, m_session.pathOf(m_session.fileName(month)),
-                                     r.error);
-        return;
-    }
-    const int count = m_session.count(month);
-    if (month == MonthKind::Current && m_state->isFileMissing()) {
-        // This month's file appeared meanwhile: the typed record becomes its next new entry.
-        m_shownMonth = MonthKind::Current;
-        m_state->offerCurrentMonth(count);
-        m_entry->setDataNo(qMin(count + 1, MonthFile::RecordCount));
-    }
-    if (month == m_shownMonth)
-        m_state->showCount(count);
-    updateToDoIndicator();
+    m_records->switchShownMonth();
+}
+
+MonthKind MainWindow::shownMonth() const
+{
+    return m_records->shownMonth();
+}
+
+void MainWindow::setShownMonth(MonthKind kind)
+{
+    m_records->setShownMonth(kind);
+}
+
+void MainWindow::returnToMonth(MonthKind kind)
+{
+    m_records->returnToMonth(kind);
 }
 
 // Files were put back from a backup: everything shown is read again, as at start-up.
@@ -532,60 +400,9 @@ void MainWindow::reloadAfterRestore()
     readConfiguration();
     refillCustomers();
     refillJobTypes();
-    m_shownMonth = MonthKind::Current;
+    m_records->setShownMonth(MonthKind::Current);
     loadMonths();
     updateToDoIndicator();
-    m_views->reopen(views);
-}
-
-// After a save the entry shows the record as stored (texts cut to their fields, data number of the
-// slot) and goes on editing the month it was written to.
-void MainWindow::showStored(MonthKind month, int slot)
-{
-    m_shownMonth = month;
-    m_entry->fill(m_session.job(month, slot), slot);
-}
-
-void MainWindow::startNewRecord()
-{
-    if (m_shownMonth == MonthKind::Previous)
-        return;
-    if (!m_ui->newEntryAction->isEnabled())
-        return;
-    const int count = m_session.count(MonthKind::Current);
-    if (count >= MonthFile::RecordCount) {
-        inform(MainMessages::monthFull());
-        return;
-    }
-    m_entry->setDataNo(count + 1);
-    m_entry->clear();
-    m_ui->titleBox->setFocus();
-}
-
-void MainWindow::switchShownMonth()
-{
-    if (!m_ui->switchMonthAction->isEnabled())
-        return;
-    const ViewManager::Remembered views = m_views->closeForChange();
-    activateWindow();
-    // A record that cannot be shown (no sound file) leaves the window in the month it was in.
-    if (m_shownMonth == MonthKind::Current) {
-        const int count = m_session.count(MonthKind::Previous);
-        if (showRecord(MonthKind::Previous, count)) {
-            m_shownMonth = MonthKind::Previous;
-            m_state->offerPreviousMonth(count);
-        }
-    } else if (m_session.fileExists(MonthKind::Current)) {
-        const int count = m_session.count(MonthKind::Current);
-        if (showRecord(MonthKind::Current, count)) {
-            m_shownMonth = MonthKind::Current;
-            m_state->offerCurrentMonth(count);
-        }
-    } else {
-        m_shownMonth = MonthKind::Current;
-        askToCreateMonthFile(false);
-        enterNoFileState();
-    }
     m_views->reopen(views);
 }
 
@@ -683,36 +500,13 @@ void MainWindow::setUpdateEnabled(bool enabled)
 
 void MainWindow::showMonthHeader(MonthKind kind)
 {
-    m_state->showCaption(m_session.monthNumber(kind));
-    m_state->showCount(m_session.count(kind));
+    m_state->showHeader(kind);
 }
 
 void MainWindow::showPastMonthHeader(int year, int month)
 {
     m_state->showPastCaption(year, month);
     m_state->showCount(m_session.count(MonthKind::Past));
-}
-
-void MainWindow::returnToMonth(MonthKind kind)
-{
-    m_shownMonth = kind;
-    // This month's file is still to be made: the window goes back to offering just that.
-    if (kind == MonthKind::Current && m_state->isFileMissing()) {
-        enterNoFileState();
-        return;
-    }
-    const int count = m_session.count(kind);
-    // Without the sound the record still comes back: a past record must never stay on screen
-    // under this month's caption, where an update would store it.
-    if (!showRecord(kind, count)) {
-        if (count < 1) {
-            m_entry->setDataNo(1);
-            m_entry->clear();
-        } else {
-            m_entry->fill(m_session.job(kind, count - 1), count - 1);
-        }
-    }
-    showMonthHeader(kind);
 }
 
 bool MainWindow::isLaunchEnabled(Partner partner) const

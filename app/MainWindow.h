@@ -21,6 +21,7 @@ class AboutDialog;
 class Autostart;
 class BackupLauncher;
 class DailyPlanLauncher;
+class EntryController;
 class ExportRunner;
 class HelpLauncher;
 class JobEntryPanel;
@@ -107,8 +108,8 @@ public:
 
     // ViewHost
     QWidget *mainWindow() override { return this; }
-    MonthKind shownMonth() const override { return m_shownMonth; }
-    void setShownMonth(MonthKind kind) override { m_shownMonth = kind; }
+    MonthKind shownMonth() const override;
+    void setShownMonth(MonthKind kind) override;
     void activateMainWindow() override;
     int shownDataNo() const override;
     void setShownCheck(int check) override;
@@ -160,23 +161,9 @@ private:
     void startUp();
     void readConfiguration();
     void loadMonths();
-    void startWithCurrentFile();
-    void startWithoutCurrentFile();
-    void askToCreateMonthFile(bool atStart);
 
-    void showStored(MonthKind month, int slot);
-    void reloadMonth(MonthKind month);
     void showRefusal(const QString &hint);
-    void enterNoFileState();
-    void enterUnreadableState();
     void toggleJobPanel();
-
-    // Runs a data command through the month editor inside one close/reopen of the views.
-    void runDataCommand(MonthEditor::Command command);
-    void reportOutcome(MonthEditor::Command command, const MonthEditor::Outcome &outcome);
-
-    void vetoDataNoStep(int direction, bool *allow);
-    void showDataNo(int position);
 
     void updateToDoIndicator();
     void endFirstIdle();
@@ -188,8 +175,6 @@ private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     Session m_session;
     Services &m_services;
-    MonthEditor m_editor{m_session};
-    MonthKind m_shownMonth = MonthKind::Current;
     std::unique_ptr<ViewManager> m_views;
     std::unique_ptr<StepLauncher> m_stepLauncher;
     std::unique_ptr<DailyPlanLauncher> m_dailyPlanLauncher;
@@ -199,13 +184,13 @@ private:
     JobEntryPanel *m_entry = nullptr;
     ToDoIndicator *m_toDo = nullptr;
     TrayPresence *m_tray = nullptr;
+    EntryController *m_records = nullptr;
     PartnerLauncher *m_partners = nullptr;
     std::unique_ptr<HelpLauncher> m_help;
     std::unique_ptr<PanelPicture> m_picture;
     std::unique_ptr<MonthCommandState> m_state;
 
     std::optional<AfterLaunch> m_pendingLaunchAction;
-    int m_numberBeforeStep = 1;
 
     QMenu *m_contextMenu = nullptr;
     QLabel *m_countLabel = nullptr;

@@ -63,6 +63,12 @@ bool MonthCommandState::isFileMissing() const
     return m_form.createMonthFileAction->isEnabled();
 }
 
+void MonthCommandState::showHeader(MonthKind kind)
+{
+    showCaption(m_session.monthNumber(kind));
+    showCount(m_session.count(kind));
+}
+
 void MonthCommandState::showCaption(int month, bool fileMissing)
 {
     m_window.setWindowTitle(u"Wrenly ●"_s + QString::number(month) +

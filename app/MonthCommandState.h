@@ -28,6 +28,8 @@ public:
     // True while this month's file is still to be created.
     bool isFileMissing() const;
 
+    // The caption and count of `kind`.
+    void showHeader(MonthKind kind);
     void showCaption(int month, bool fileMissing = false);
     void showPastCaption(int year, int month);
     void showCount(int count);
