@@ -224,9 +224,13 @@ void JobEntryPanel::setDates(const QDate &start, const QDate &end)
     m_applyingDates = false;
 }
 
-void JobEntryPanel::resetDatesToToday()
+// The dates after a rule: as picked when the rule allows them, else today's.
+void JobEntryPanel::keepDatesIf(bool allowed, const QDate &start, const QDate &end)
 {
-    setDates(m_session.today(), m_session.today());
+    if (allowed)
+        setDates(start, end);
+    else
+        setDates(m_session.today(), m_session.today());
 }
 
 void JobEntryPanel::applyStartDateRule()
@@ -234,10 +238,7 @@ void JobEntryPanel::applyStartDateRule()
     const QDate start = m_form.startDateEdit->date();
     if (start == m_lastRuledStart && m_form.endDateEdit->date() == m_lastRuledEnd)
         return;
-    if (EntryRules::isStartMonthAllowed(start.month(), m_session.thisMonth()))
-        setDates(start, start);
-    else
-        resetDatesToToday();
+    keepDatesIf(EntryRules::isStartMonthAllowed(start.month(), m_session.thisMonth()), start, start);
 }
 
 void JobEntryPanel::applyEndDateRule()
@@ -246,18 +247,12 @@ void JobEntryPanel::applyEndDateRule()
     const QDate end = m_form.endDateEdit->date();
     if (start == m_lastRuledStart && end == m_lastRuledEnd)
         return;
-    if (EntryRules::isEndAllowed(start, end, m_session.thisMonth()))
-        setDates(start, end);
-    else
-        resetDatesToToday();
+    keepDatesIf(EntryRules::isEndAllowed(start, end, m_session.thisMonth()), start, end);
 }
 
 void JobEntryPanel::applyCalendarRange()
 {
     const QDate start = m_form.calendar->selectionStart();
     const QDate end = m_form.calendar->selectionEnd();
-    if (EntryRules::isCalendarRangeAllowed(start, end, m_session.thisMonth()))
-        setDates(start, end);
-    else
-        resetDatesToToday();
+    keepDatesIf(EntryRules::isCalendarRangeAllowed(start, end, m_session.thisMonth()), start, end);
 }

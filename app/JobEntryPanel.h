@@ -57,7 +57,7 @@ private:
     void limitToField(QLineEdit *edit, int capacity);
     void remember(const JobRecord &record);
     void setDates(const QDate &start, const QDate &end);
-    void resetDatesToToday();
+    void keepDatesIf(bool allowed, const QDate &start, const QDate &end);
 
     const Ui::MainWindow &m_form;
     const Session &m_session;

@@ -77,10 +77,12 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     showSetupModal = [](SetupDialog &dialog) { dialog.exec(); };
     showAboutModal = [](AboutDialog &dialog) { dialog.exec(); };
 
-    m_partners = new PartnerLauncher(
-        m_session, m_services.launcher, {m_ui->pellmarkAction, m_ui->trevantAction, m_ui->dossaroAction},
-        [this](const QString &text) { inform(text); }, this);
-    m_tray = new TrayPresence(*this, m_services.tray, m_partners->actions(), m_ui->showWindowAction);
+    m_partners = std::make_unique<PartnerLauncher>(
+        m_session, m_services.launcher,
+        QList<QAction *>{m_ui->pellmarkAction, m_ui->trevantAction, m_ui->dossaroAction},
+        [this](const QString &text) { inform(text); });
+    m_tray =
+        std::make_unique<TrayPresence>(*this, m_services.tray, m_partners->actions(), m_ui->showWindowAction);
     wireActions();
     wireForm();
     setFixedSize(sizeHint());
@@ -141,10 +143,10 @@ void MainWindow::wireActions()
 void MainWindow::wireForm()
 {
     Ui::MainWindow &ui = *m_ui;
-    m_entry = new JobEntryPanel(ui, m_session, this);
-    connect(m_entry, &JobEntryPanel::refused, this, &MainWindow::showRefusal);
-    m_toDo = new ToDoIndicator(ui.indicatorBacking, ui.toDoButton, this);
-    connect(m_toDo, &ToDoIndicator::blinkEnded, this, &MainWindow::endFirstIdle);
+    m_entry = std::make_unique<JobEntryPanel>(ui, m_session);
+    connect(m_entry.get(), &JobEntryPanel::refused, this, &MainWindow::showRefusal);
+    m_toDo = std::make_unique<ToDoIndicator>(ui.indicatorBacking, ui.toDoButton);
+    connect(m_toDo.get(), &ToDoIndicator::blinkEnded, this, &MainWindow::endFirstIdle);
     FixedColours::setLight(ui.toDoButton); // the indicator's caption is drawn dark
     ui.dailyPlanButton->setIcon(Artwork::dailyPlanGlyph());
     ui.stepButton->setIcon(Artwork::stepGlyph());
@@ -165,10 +167,10 @@ void MainWindow::wireForm()
     ui.statusBar->addPermanentWidget(m_countLabel);
     HintPanel::addTo(ui.statusBar, u"hintPanel"_s);
     m_state = std::make_unique<MonthCommandState>(*this, ui, *m_countLabel, m_session);
-    m_records = new EntryController(
-        m_session, m_services, {*this, ui, *m_entry, *m_state, *m_views},
-        [this](const QString &text) { inform(text); }, this);
-    connect(m_records, &EntryController::recordsChanged, this, &MainWindow::updateToDoIndicator);
+    m_records = std::make_unique<EntryController>(
+        m_session, m_services, EntryController::Parts{*this, ui, *m_entry, *m_state, *m_views},
+        [this](const QString &text) { inform(text); });
+    connect(m_records.get(), &EntryController::recordsChanged, this, &MainWindow::updateToDoIndicator);
 }
 
 // The pop-up menus are made when first asked for: the first screen shows neither.
@@ -280,7 +282,7 @@ void MainWindow::showEvent(QShowEvent *event)
     statusBar()->clearMessage();
     m_state->showCount(m_session.count(MonthKind::Current));
     if (!m_toDo->hasBlinked() && !m_toDo->isBlinking())
-        QTimer::singleShot(0, m_toDo, &ToDoIndicator::startBlink);
+        QTimer::singleShot(0, m_toDo.get(), &ToDoIndicator::startBlink);
 }
 
 // --- To-do indicator and first idle -----------------------------------------------------------

@@ -181,14 +181,15 @@ private:
     std::unique_ptr<ExportRunner> m_exportRunner;
     std::unique_ptr<BackupLauncher> m_backupLauncher;
     std::unique_ptr<Autostart> m_autostart;
-    JobEntryPanel *m_entry = nullptr;
-    ToDoIndicator *m_toDo = nullptr;
-    TrayPresence *m_tray = nullptr;
-    EntryController *m_records = nullptr;
-    PartnerLauncher *m_partners = nullptr;
-    std::unique_ptr<HelpLauncher> m_help;
-    std::unique_ptr<PanelPicture> m_picture;
+    // The parts below work the form and the session: they go before either.
+    std::unique_ptr<JobEntryPanel> m_entry;
+    std::unique_ptr<ToDoIndicator> m_toDo;
     std::unique_ptr<MonthCommandState> m_state;
+    std::unique_ptr<PanelPicture> m_picture;
+    std::unique_ptr<HelpLauncher> m_help;
+    std::unique_ptr<PartnerLauncher> m_partners;
+    std::unique_ptr<TrayPresence> m_tray;
+    std::unique_ptr<EntryController> m_records;
 
     std::optional<AfterLaunch> m_pendingLaunchAction;
 

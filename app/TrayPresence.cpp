@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 TrayPresence::TrayPresence(QWidget &window, TrayIcon &tray, const QList<QAction *> &launchers,
                            QAction *showWindow)
-    : QObject(&window), m_window(window), m_tray(tray), m_launchers(launchers), m_showWindow(showWindow)
+    : m_window(window), m_tray(tray), m_launchers(launchers), m_showWindow(showWindow)
 {}
 
 TrayPresence::~TrayPresence()
