@@ -58,6 +58,8 @@ MainWindow::MainWindow(const QString &exeDir, Services &services, QWidget *paren
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_session(exeDir), m_services(services)
 {
     m_ui->setupUi(this);
+    // The window holds the form's actions too, so their keys work wherever the focus is.
+    addActions(findChildren<QAction *>(Qt::FindDirectChildrenOnly));
     setWindowIcon(Artwork::applicationIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -93,17 +95,10 @@ MainWindow::~MainWindow() = default;
 
 // --- Wiring -----------------------------------------------------------------------------------
 
-QAction *MainWindow::helpAction() const
-{
-    return m_ui->helpAction;
-}
-
 // Every action of the window and menus, with what it runs.
 void MainWindow::wireActions()
 {
     Ui::MainWindow &ui = *m_ui;
-    // The window holds the actions too, so their keys work wherever the focus is.
-    addActions(findChildren<QAction *>(Qt::FindDirectChildrenOnly));
     const QList<QAction *> fileItems = ui.fileMenu->actions();
     m_backupLauncher->addActionsTo(ui.fileMenu, fileItems.at(fileItems.indexOf(ui.exitAction) - 1));
 

@@ -84,7 +84,6 @@ public:
     QMenu *trayMenu();
     // A second start asked this one to come forward.
     void comeForward();
-    QAction *helpAction() const;
 
     // The setup dialog, the about box and the help.
     void openSetup();
