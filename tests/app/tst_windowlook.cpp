@@ -334,7 +334,7 @@ void TestWindowLook::windows_data()
         s.main->writeMonth(u"Y2005MAY.vxf"_s, {j});
         return &s.main->start();
     }) << u"Wrenly ●5月のデータ"_s
-                                << QStringList{u"cmbTitle"_s};
+                                << QStringList{u"titleBox"_s};
     QTest::newRow("ToDoListWindow") << Opener([](Stage &s) -> QWidget * {
         ViewFixture &v = s.viewData();
         return s.own(new ToDoListWindow(v.session, v.host));
@@ -415,13 +415,13 @@ void TestWindowLook::windows_data()
     QTest::newRow("SetupDialog") << Opener([](Stage &s) -> QWidget * {
         s.main.emplace();
         s.main->start().showSetupModal = [&s](SetupDialog &d) { s.look(&d); };
-        s.main->trigger("OptionSetup1");
+        s.main->trigger("setupAction");
         return nullptr;
     }) << u"ユーザー設定"_s << QStringList();
     QTest::newRow("AboutDialog") << Opener([](Stage &s) -> QWidget * {
         s.main.emplace();
         s.main->start().showAboutModal = [&s](AboutDialog &d) { s.look(&d); };
-        s.main->trigger("HelpAbout1");
+        s.main->trigger("aboutAction");
         return nullptr;
     }) << u"バージョン情報"_s << QStringList();
     QTest::newRow("BackupRestoreDialog") << Opener([](Stage &s) -> QWidget * {
@@ -429,7 +429,7 @@ void TestWindowLook::windows_data()
         s.main->writeMonth(u"Y2005MAY.vxf"_s,
                            {MainWindowFixture::job(1, longTitle, QDate(2005, 5, 10), QDate(2005, 5, 20))});
         s.main->start();
-        s.main->trigger("DataUpdate1"); // keeps a version
+        s.main->trigger("updateAction"); // keeps a version
         s.main->window->backups().setModalRunner([&s](QDialog &d) {
             s.look(&d);
             return 0;
@@ -440,7 +440,7 @@ void TestWindowLook::windows_data()
     QTest::newRow("HelpWindow") << Opener([](Stage &s) -> QWidget * {
         s.main.emplace();
         s.main->start();
-        s.main->trigger("HelpContents1");
+        s.main->trigger("helpAction");
         return s.main->window->helpWindow();
     }) << u"Wrenly ヘルプ"_s << QStringList();
     QTest::newRow("past schedule file dialog") << Opener([](Stage &s) -> QWidget * {
