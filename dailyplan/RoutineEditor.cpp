@@ -175,7 +175,7 @@ void RoutineEditor::showRoutine(const RoutineRecord &r)
     m_descriptionBox->lineEdit()->setCursorPosition(0);
     m_colorBox->setColorValue(r.barColor);
     m_showBox->setChecked(r.showFlag);
-    m_paneBox->setCurrentIndex(r.originX == DailyPlanState::LeftPaneX ? 0 : 1);
+    m_paneBox->setCurrentIndex(r.padLeft == DailyPlanState::LeftPaneX ? 0 : 1);
     for (int d = 0; d < 7; ++d)
         m_weekdayBoxes[size_t(d)]->setChecked(r.weekdays[size_t(d)]);
 }

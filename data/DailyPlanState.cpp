@@ -326,7 +326,7 @@ std::optional<int> DailyPlanState::registerRoutine(int padSlot)
     const SchedulePadRecord &pad = workingPads[padSlot];
     RoutineRecord r;
     r.padNo = slot + 1;
-    r.originX = LeftPaneX;
+    r.padLeft = LeftPaneX;
     r.padTop = pad.padTop;
     r.keyword = pad.keyword;
     r.content = pad.content;
@@ -348,7 +348,7 @@ void DailyPlanState::keepRoutine(int slot, const RoutineForm &form)
 {
     RoutineRecord &r = workingRoutines[slot];
     r.padNo = slot + 1;
-    r.originX = form.rightPane ? RightPaneX : LeftPaneX;
+    r.padLeft = form.rightPane ? RightPaneX : LeftPaneX;
     r.keyword = form.keyword;
     r.content = form.description;
     r.barColor = form.color;
@@ -390,7 +390,7 @@ DayFile DailyPlanState::routineDay(int weekday) const
             continue;
         SchedulePadRecord &pad = day.pads[j];
         pad.padNo = j + 1;
-        pad.padLeft = r.originX;
+        pad.padLeft = r.padLeft;
         pad.padTop = r.padTop;
         pad.keyword = r.keyword;
         pad.content = r.content;
@@ -405,7 +405,7 @@ DayFile DailyPlanState::routineDay(int weekday) const
         ScheduleBar &bar = day.bars[j];
         bar.startRow = TimeAxis::timeToRow(r.startHour, r.startPM, r.startMinute);
         bar.endRow = TimeAxis::timeToRow(r.endHour, r.endPM, r.endMinute);
-        bar.side = r.originX <= LeftPaneEdge ? u"L"_s : u"R"_s;
+        bar.side = r.padLeft <= LeftPaneEdge ? u"L"_s : u"R"_s;
         bar.barColor = r.barColor;
         ++j;
     }

@@ -819,7 +819,7 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
     const RoutineRecord &r = p.state().workingRoutines[size_t(number - 1)];
     QCOMPARE(r.padNo, number);
-    QCOMPARE(r.originX, 4);
+    QCOMPARE(r.padLeft, 4);
     QCOMPARE(r.keyword, keep ? u"会議"_s : QString());
     const QList<int> times{r.startHour, r.startMinute, r.endHour, r.endMinute};
     QCOMPARE(times, keep ? (QList<int>{8, 30, 9, 20}) : (QList<int>{-1, -1, -1, -1}));

@@ -2,6 +2,7 @@
 #include "data/DailyPlanState.h"
 #include "data/DayFile.h"
 #include "data/ListEntriesFile.h"
+#include "data/PadFields.h"
 #include "data/RoutineFile.h"
 #include "data/Session.h"
 #include "data/SjisCodec.h"
@@ -83,6 +84,8 @@ private slots:
     void day_shownFileName_data();
     void day_shownFileName();
     void routine_matchesLayout();
+    void padFields_lieAtTheirBase_data();
+    void padFields_lieAtTheirBase();
     void lists_defaultsMatchLayout();
     void lists_matchLayoutAndSkipEmpty();
     void lastUsedBar_data();
@@ -256,7 +259,7 @@ void TestDailyPlanFiles::routine_matchesLayout()
     RoutineFile::Routines r{};
     RoutineRecord &x = r[1];
     x.padNo = 2;
-    x.originX = 351;
+    x.padLeft = 351;
     x.padTop = 241;
     x.keyword = u"朝礼"_s;
     x.content = u"全体"_s;
@@ -297,6 +300,54 @@ void TestDailyPlanFiles::routine_matchesLayout()
     QCOMPARE(RoutineFile::fromBytes(e.left(520))[1].weekdays[1], false);
     QCOMPARE(RoutineFile::fromBytes(e.left(520))[1].startHour, 8);
     QCOMPARE(RoutineFile::fromBytes(e.left(520))[1].endHour, -1);
+}
+
+void TestDailyPlanFiles::padFields_lieAtTheirBase_data()
+{
+    QTest::addColumn<int>("head");
+    QTest::addColumn<int>("tail");
+    QTest::newRow("day pad") << 0 << 112;
+    QTest::newRow("routine") << 0 << 108;
+    QTest::newRow("second routine") << 400 << 508;
+}
+
+// The fields go where the base puts them and nowhere else, and come back the same.
+void TestDailyPlanFiles::padFields_lieAtTheirBase()
+{
+    QFETCH(int, head);
+    QFETCH(int, tail);
+    PadFields f;
+    f.padNo = 3;
+    f.padLeft = 351;
+    f.padTop = 42;
+    f.keyword = u"会議"_s;
+    f.content = u"説明"_s;
+    f.barColor = 0x00FF8000;
+    f.setStart({9, 30, false});
+    f.setEnd({1, 5, true});
+    f.memo = u"メモ"_s;
+    QByteArray expected(1200, '\x7f');
+    for (const auto &[off, v] : {std::pair{head, 3},
+                                 {head + 4, 351},
+                                 {head + 8, 42},
+                                 {tail, 0x00FF8000},
+                                 {tail + 4, 9},
+                                 {tail + 8, 30},
+                                 {tail + 16, 1},
+                                 {tail + 20, 5}})
+        putI32(expected, off, v);
+    expected[tail + 12] = 0; // before noon; the PM flag already holds its value
+    for (const auto &[off, text, size] :
+         {std::tuple{head + 12, f.keyword, 32}, {head + 44, f.content, 64}, {tail + 25, f.memo, 256}}) {
+        expected.replace(off, size, QByteArray(size, '\0'));
+        putStr(expected, off, sj(text));
+    }
+    QByteArray image(1200, '\x7f');
+    f.writeFields(image, {head, tail});
+    QCOMPARE(image, expected);
+    PadFields back;
+    back.readFields(image, {head, tail});
+    QCOMPARE(back, f);
 }
 
 void TestDailyPlanFiles::lists_defaultsMatchLayout()

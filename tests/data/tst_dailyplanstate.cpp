@@ -221,7 +221,7 @@ RoutineRecord routine(int number, const QString &keyword, bool shown = true,
 {
     RoutineRecord r;
     r.padNo = number;
-    r.originX = number % 2 ? 4 : 351;
+    r.padLeft = number % 2 ? 4 : 351;
     r.padTop = 100 * number;
     r.keyword = keyword;
     r.barColor = number;
@@ -271,7 +271,7 @@ void TestDailyPlanState::registerRoutine_takesKeptRecordIntoFirstFreeRecord()
     }
     RoutineRecord expected;
     expected.padNo = number;
-    expected.originX = 4; // the left pane, whichever pane the pad is in
+    expected.padLeft = 4; // the left pane, whichever pane the pad is in
     expected.showFlag = true;
     expected.weekdays.fill(true);
     if (kept) {
@@ -298,7 +298,7 @@ void TestDailyPlanState::keepRoutine_leavesTopAndMemo()
     f.weekdays[3] = true;
     s.keepRoutine(1, f);
     RoutineRecord expected = routine(2, u"old"_s);
-    expected.originX = 351;
+    expected.padLeft = 351;
     expected.keyword = u"朝礼"_s;
     expected.content = u"全体"_s;
     expected.barColor = 0xFF;
@@ -312,7 +312,7 @@ void TestDailyPlanState::keepRoutine_leavesTopAndMemo()
     QCOMPARE(s.workingRoutines[1], expected);
     f.rightPane = false;
     s.keepRoutine(1, f);
-    QCOMPARE(s.workingRoutines[1].originX, 4);
+    QCOMPARE(s.workingRoutines[1].padLeft, 4);
 }
 
 void TestDailyPlanState::removeRoutine_packsToLowestNumbers()
@@ -376,13 +376,13 @@ void TestDailyPlanState::routineDay_showsSavedRoutinesOfTheWeekdayInOrder()
             *std::find_if(s.routineImage.begin(), s.routineImage.end(),
                           [&](const RoutineRecord &x) { return x.keyword == pad.keyword; });
         QCOMPARE(pad.padNo, j + 1);
-        QCOMPARE(pad.padLeft, r.originX);
+        QCOMPARE(pad.padLeft, r.padLeft);
         QCOMPARE(pad.padTop, r.padTop);
         QCOMPARE(pad.memo, r.memo);
         QVERIFY(!pad.completed);
         const int start = TimeAxis::timeToRow(r.startHour, r.startPM, r.startMinute);
         const int end = TimeAxis::timeToRow(r.endHour, r.endPM, r.endMinute);
-        QCOMPARE(day.bars[j], (ScheduleBar{r.originX == 4 ? u"L"_s : u"R"_s, start, end, r.barColor}));
+        QCOMPARE(day.bars[j], (ScheduleBar{r.padLeft == 4 ? u"L"_s : u"R"_s, start, end, r.barColor}));
     }
     QCOMPARE(keywords, shown);
 }

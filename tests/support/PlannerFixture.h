@@ -109,7 +109,7 @@ inline RoutineRecord routineRecord(int number, const QString &keyword, int start
 {
     RoutineRecord r;
     r.padNo = number;
-    r.originX = originX;
+    r.padLeft = originX;
     r.padTop = TimeAxis::timeToRow(start, false, 0) + 1;
     r.keyword = keyword;
     r.content = keyword + QStringLiteral(" の説明");
