@@ -5,10 +5,10 @@
 #include "dailyplan/DragColumnWidget.h"
 #include "dailyplan/ListSettingsDialog.h"
 #include "dailyplan/PadMemoDialog.h"
+#include "dailyplan/PlannerData.h"
 #include "dailyplan/RoutineSettingsDialog.h"
 #include "dailyplan/TimeScaleWidget.h"
 #include "data/DailyPlanPaths.h"
-#include "data/DailyPlanState.h"
 #include "data/DateText.h"
 #include "data/DaySerial.h"
 #include "data/SjisCodec.h"
@@ -75,9 +75,9 @@ QLabel *label(const QString &text, QWidget *parent, int x, int y)
 
 } // namespace
 
-DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, DailyPlanState &state,
+DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, PlannerData &data,
                                        QWidget *parent)
-    : QDialog(parent), m_session(session), m_services(services), m_state(state)
+    : QDialog(parent), m_session(session), m_services(services), m_data(data), m_day(data.day)
 {
     setObjectName(u"frmAubrel"_s);
     setWindowTitle(u"デイリープラン作成 ～ Aubrel"_s);
@@ -384,7 +384,7 @@ void DailyPlannerWindow::buildPlan()
     m_planHolder->setFixedSize(planWidth + 12, 2904);
     m_plan = new ColorFrame(Qt::white, m_planHolder);
     m_plan->setObjectName(u"pnlFrame"_s);
-    m_plan->setGeometry(6, 0, planWidth, DailyPlanState::PlanHeight);
+    m_plan->setGeometry(6, 0, planWidth, PlanLayout::PlanHeight);
 
     auto *left = new DayPaneWidget(TimeAxis::leftPaneBands(), m_plan);
     left->setObjectName(u"pbxFrameL"_s);
@@ -466,7 +466,7 @@ void DailyPlannerWindow::showEvent(QShowEvent *event)
         return;
     setPadColorsFromRecords();
     // The focused pad makes its boxes right after the window has first painted, not before.
-    const int count = m_state.padCount();
+    const int count = m_day.padCount();
     if (count > 0)
         QTimer::singleShot(0, this, [this, count] { focusPadNumber(count); });
 
@@ -486,7 +486,7 @@ void DailyPlannerWindow::showFirstUseHint()
     hintText->setWordWrap(true);
     hintText->resize(SchedulePad::Width, hintText->heightForWidth(SchedulePad::Width));
     m_firstUseHint->resize(hintText->width() + 2, hintText->height() + 2);
-    m_firstUseHint->move(RightPaneX, 303);
+    m_firstUseHint->move(PlanLayout::RightPaneX, 303);
     m_firstUseHint->raise();
     m_firstUseHint->show();
 }
@@ -538,7 +538,7 @@ void DailyPlannerWindow::scrollBy(int rows)
 bool DailyPlannerWindow::hasUnsavedEdits() const
 {
     // A new pad not yet kept counts too: closing would drop it.
-    return m_state.hasUnsavedEdits() ||
+    return m_day.hasUnsavedEdits() ||
            std::any_of(m_pads.begin(), m_pads.end(), [](const SchedulePad *p) { return p && !p->isKept(); });
 }
 
@@ -609,6 +609,16 @@ void DailyPlannerWindow::showFileOf(const DayFile &day, const QString &path)
     m_createdOnEdit->setDate(DaySerial::toDate(day.createdOn));
 }
 
+DayPlan &DailyPlannerWindow::dayPlan()
+{
+    return m_day;
+}
+
+const ListBook &DailyPlannerWindow::lists()
+{
+    return m_data.lists;
+}
+
 Dialogs &DailyPlannerWindow::padDialogs()
 {
     return m_services.dialogs;
@@ -634,10 +644,10 @@ void DailyPlannerWindow::hideCover()
 
 void DailyPlannerWindow::paintBars()
 {
-    m_leftColumn->setBars(m_state.workingBars);
-    m_rightColumn->setBars(m_state.workingBars);
+    m_leftColumn->setBars(m_day.bars());
+    m_rightColumn->setBars(m_day.bars());
     // The count follows the pads on screen, saved or not.
-    showPadCount(lastUsedBar(m_state.workingBars));
+    showPadCount(lastUsedBar(m_day.bars()));
 }
 
 SchedulePad *DailyPlannerWindow::createPad(int slot, const SchedulePadRecord &record)
@@ -660,7 +670,7 @@ SchedulePad *DailyPlannerWindow::createNewPad(int slot, int left, int startRow, 
     auto *pad = new SchedulePad(slot + 1, *this, m_plan);
     pad->setTimes(TimeAxis::rowToTime(startRow), TimeAxis::rowToTime(endRow));
     pad->setKept(false);
-    pad->move(left, DailyPlanState::padTopFor(startRow));
+    pad->move(left, PlanLayout::placement().padTopFor(startRow));
     connect(pad, &SchedulePad::memoRequested, this, &DailyPlannerWindow::padMemoRequested);
     m_pads[slot] = pad;
     pad->show();
@@ -679,16 +689,16 @@ void DailyPlannerWindow::destroyPads()
 void DailyPlannerWindow::showPadsFromRecords()
 {
     for (int k = 0; k < PadSlots; ++k) {
-        if (m_state.workingPads[k].hasTimes())
-            createPad(k, m_state.workingPads[k]);
+        if (m_day.pad(k).hasTimes())
+            createPad(k, m_day.pad(k));
     }
 }
 
 void DailyPlannerWindow::setPadColorsFromRecords()
 {
     for (int k = 0; k < PadSlots; ++k) {
-        if (m_pads[k] && m_state.workingPads[k].hasTimes())
-            m_pads[k]->setColorValue(m_state.workingPads[k].barColor);
+        if (m_pads[k] && m_day.pad(k).hasTimes())
+            m_pads[k]->setColorValue(m_day.pad(k).barColor);
     }
 }
 
@@ -718,14 +728,14 @@ void DailyPlannerWindow::markFocusedPad(QWidget *old, QWidget *now)
         was->setMarked(false);
     if (is) {
         is->setMarked(true);
-        m_state.selectedPad = is->number() - 1;
+        m_day.selectPad(is->number() - 1);
     }
 }
 
 void DailyPlannerWindow::clearDay()
 {
     destroyPads();
-    m_state.clearDay();
+    m_day.clearDay();
     paintBars();
 }
 
@@ -733,49 +743,43 @@ bool DailyPlannerWindow::loadDayFile(const QString &path)
 {
     DayFile day;
     SafeFile::Snapshot snapshot;
-    const SafeFile::Result r = DailyPlanState::readDay(path, &day, &snapshot);
+    const SafeFile::Result r = DayPlan::read(path, &day, &snapshot);
     if (!r) {
         m_services.dialogs.fileError(this, FileOperation::Read, path, r.error);
         return false;
     }
-    const bool scratch = path == DailyPlanPaths::temporaryFile(m_session.exeDir());
+    destroyPads();
     // The scratch day of the routines has no diary of its own and is never saved to.
-    const DiaryRecord diary = m_state.workingDiary;
-    const SafeFile::Snapshot shown = m_state.daySnapshot;
-    const DailyPlanState::SavedDay saved = m_state.savedDay;
-    clearDay();
-    m_state.takeDay(day, !scratch);
-    m_state.daySnapshot = scratch ? shown : snapshot;
-    if (scratch) {
-        m_state.workingDiary = diary;
-        m_state.savedDay = saved;
-    }
-    if (!scratch)
+    if (path == DailyPlanPaths::temporaryFile(m_session.exeDir())) {
+        m_day.takeScratchDay(day);
+    } else {
+        m_day.takeDay(day, snapshot);
         showFileOf(day, path);
+    }
     showPadsFromRecords();
     paintBars();
-    showPadCount(m_state.padCount());
+    showPadCount(m_day.padCount());
     return true;
 }
 
 void DailyPlannerWindow::saveDay()
 {
     bool created = false;
-    const SafeFile::Result r = m_state.saveDay(DaySerial::fromDate(m_services.clock.today()), &created);
+    const SafeFile::Result r = m_day.save(DaySerial::fromDate(m_services.clock.today()), &created);
     if (r.changedOnDisk) {
         // The pads on screen stay as they are, to be saved again over what is now on disk.
-        m_services.dialogs.changedOnDisk(this, m_state.currentDayFile);
-        if (m_state.rereadDay())
-            showFileOf(m_state.dayImage, m_state.currentDayFile);
+        m_services.dialogs.changedOnDisk(this, m_day.currentFile());
+        if (m_day.reread())
+            showFileOf(m_day.image(), m_day.currentFile());
         return;
     }
     if (!r) {
-        m_services.dialogs.fileError(this, FileOperation::Write, m_state.currentDayFile, r.error);
+        m_services.dialogs.fileError(this, FileOperation::Write, m_day.currentFile(), r.error);
         return;
     }
     if (created)
-        showFileOf(m_state.dayImage, m_state.currentDayFile);
-    const int count = m_state.padCount();
+        showFileOf(m_day.image(), m_day.currentFile());
+    const int count = m_day.padCount();
     showPadCount(count);
     focusPadNumber(count);
     playShutter();
@@ -783,22 +787,23 @@ void DailyPlannerWindow::saveDay()
 
 void DailyPlannerWindow::openToday()
 {
-    if (m_state.currentDayFile == m_state.todayDayFile())
+    const QString today = m_day.todayFile();
+    if (m_day.currentFile() == today)
         return;
-    if (QFileInfo::exists(m_state.todayDayFile())) {
+    if (QFileInfo::exists(today)) {
         showCover();
-        if (!loadDayFile(m_state.todayDayFile())) {
+        if (!loadDayFile(today)) {
             hideCover();
             return;
         }
-        m_state.currentDayFile = m_state.todayDayFile();
+        m_day.setCurrentFile(today);
         setPadColorsFromRecords();
-        focusPadNumber(m_state.padCount());
+        focusPadNumber(m_day.padCount());
         hideCover();
         playShutter();
         return;
     }
-    m_state.currentDayFile = m_state.todayDayFile();
+    m_day.setCurrentFile(today);
     clearDay();
     showUnsaved(m_services.clock.today()); // the date a save would give the file
     showPadCount(0); // the cleared day has no pads; the count of the last day would be wrong
@@ -806,9 +811,9 @@ void DailyPlannerWindow::openToday()
 
 void DailyPlannerWindow::openPastDay()
 {
-    const QString path = m_services.dialogs.openFileName(this, u"過去のスケジュール"_s, m_state.monthFolder(),
+    const QString path = m_services.dialogs.openFileName(this, u"過去のスケジュール"_s, m_day.monthFolder(),
                                                          u"Dawnpadファイル (*.dtf)"_s);
-    if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(m_state.todayDayFile()) ||
+    if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(m_day.todayFile()) ||
         !QFileInfo::exists(path))
         return;
     showCover();
@@ -816,16 +821,16 @@ void DailyPlannerWindow::openPastDay()
         hideCover();
         return;
     }
-    m_state.currentDayFile = path;
+    m_day.setCurrentFile(path);
     setPadColorsFromRecords();
-    focusPadNumber(m_state.padCount());
+    focusPadNumber(m_day.padCount());
     hideCover();
     playShutter();
 }
 
 void DailyPlannerWindow::removeSelectedPad()
 {
-    const int slot = m_state.selectedPad;
+    const int slot = m_day.selectedPad();
     if (slot < 0 || slot >= PadSlots || !m_pads[slot])
         return;
     SchedulePad *pad = m_pads[slot];
@@ -837,7 +842,7 @@ void DailyPlannerWindow::removeSelectedPad()
         return;
     }
     showCover();
-    const int lastPad = m_state.removePad(slot);
+    const int lastPad = m_day.removePad(slot);
     destroyPads();
     showPadsFromRecords();
     playShutter();
@@ -889,7 +894,7 @@ void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton b
         m_dragPause.stop();
     }
     m_dragActive = false;
-    if (lastUsedBar(m_state.workingBars) >= PadSlots || button != Qt::LeftButton || !m_dragArmed)
+    if (lastUsedBar(m_day.bars()) >= PadSlots || button != Qt::LeftButton || !m_dragArmed)
         return;
     m_dragEndRow = y;
     if (m_dragEndRow < m_dragStartRow)
@@ -907,7 +912,7 @@ void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton b
         playShutter();
         return;
     }
-    const int left = column == m_leftColumn ? LeftPaneX : RightPaneX;
+    const int left = column == m_leftColumn ? PlanLayout::LeftPaneX : PlanLayout::RightPaneX;
     // A drag that scrolled ends far from its start, where the pad goes: the view follows the pad.
     m_planScroll->ensureWidgetVisible(createNewPad(slot, left, m_dragStartRow, m_dragEndRow), 0, 10);
     m_dragArmed = false;
@@ -916,9 +921,8 @@ void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton b
 
 void DailyPlannerWindow::registerSelectedPadAsRoutine()
 {
-    const int slot = m_state.selectedPad;
-    if (RoutineFile::countRoutines(m_state.workingRoutines) >= RoutineFile::RecordCount || slot < 0 ||
-        slot >= PadSlots || !m_pads[slot])
+    const int slot = m_day.selectedPad();
+    if (m_data.routines.count() >= RoutineFile::RecordCount || slot < 0 || slot >= PadSlots || !m_pads[slot])
         return;
     SchedulePad *pad = m_pads[slot];
     pad->setMarked(true);
@@ -929,25 +933,26 @@ void DailyPlannerWindow::registerSelectedPadAsRoutine()
         return;
     }
     // From the record as last kept, not from the boxes; it lives in memory until the settings save it.
-    m_state.registerRoutine(slot);
-    setRoutineCount(RoutineFile::countRoutines(m_state.workingRoutines));
+    m_data.routines.registerPad(m_day.pad(slot));
+    setRoutineCount(m_data.routines.count());
 }
 
 void DailyPlannerWindow::openRoutineSettings()
 {
-    RoutineSettingsDialog dialog(m_state, m_services, DailyPlanPaths::routineFile(m_session.exeDir()), this);
+    RoutineSettingsDialog dialog(m_data.routines, m_data.lists, m_services,
+                                 DailyPlanPaths::routineFile(m_session.exeDir()), this);
     dialog.reportCount = [this](int count) { setRoutineCount(count); };
     dialog.runDialog = runDialog;
     runDialog(dialog);
     // "閉じる" dropped what was not saved, a provisional routine too.
-    setRoutineCount(RoutineFile::countRoutines(m_state.workingRoutines));
+    setRoutineCount(m_data.routines.count());
 }
 
 void DailyPlannerWindow::showRoutines()
 {
-    if (RoutineFile::countRoutines(m_state.routineImage) == 0)
+    if (RoutineFile::countRoutines(m_data.routines.saved()) == 0)
         return; // only saved routines are shown
-    if (lastUsedBar(m_state.workingBars) != 0) {
+    if (lastUsedBar(m_day.bars()) != 0) {
         const QString question =
             u"表示されているパッドを削除した後,ルーチンを表示します.\r\n\r\n処理を続行しますか？"_s;
         if (m_services.dialogs.askOkCancel(this, question, QPoint(150, 250)) != Dialogs::Answer::Ok)
@@ -955,31 +960,31 @@ void DailyPlannerWindow::showRoutines()
     }
     showCover();
     // The routines of today's weekday, whichever day is shown; the day keeps its file name and date.
-    const DayFile day = m_state.routineDay(m_services.clock.today().dayOfWeek() % 7);
+    const DayFile day = m_data.routines.dayOf(m_services.clock.today().dayOfWeek() % 7, m_day.image());
     const QString scratch = DailyPlanPaths::temporaryFile(m_session.exeDir());
     // Written before the shown day is cleared, so a failure leaves the day on screen.
-    const SafeFile::Result r = DailyPlanState::writeScratchDay(scratch, day);
+    const SafeFile::Result r = DayPlan::writeScratchDay(scratch, day);
     if (!r) {
         hideCover();
         m_services.dialogs.fileError(this, FileOperation::Write, scratch, r.error);
         return;
     }
-    const DiaryRecord diary = m_state.workingDiary;
-    m_state.workingDiary = DiaryRecord(); // the routines' day starts without a diary
+    const DiaryRecord diary = m_day.diary();
+    m_day.setDiary({}); // the routines' day starts without a diary
     if (!loadDayFile(scratch)) {
-        m_state.workingDiary = diary;
+        m_day.setDiary(diary);
         hideCover();
         return;
     }
     setPadColorsFromRecords();
-    focusPadNumber(lastUsedBar(m_state.workingBars));
+    focusPadNumber(lastUsedBar(m_day.bars()));
     hideCover();
     playShutter();
 }
 
 void DailyPlannerWindow::openListSettings()
 {
-    ListSettingsDialog dialog(m_state, m_services.dialogs, DailyPlanPaths::listFile(m_session.exeDir()),
+    ListSettingsDialog dialog(m_data.lists, m_services.dialogs, DailyPlanPaths::listFile(m_session.exeDir()),
                               this);
     runDialog(dialog);
 }
@@ -990,7 +995,7 @@ void DailyPlannerWindow::openDiary()
     if (m_dialogOpen || m_fileNameBox->text() == unsavedText)
         return;
     m_dialogOpen = true;
-    DiaryDialog dialog(m_state, this);
+    DiaryDialog dialog(m_day, m_data.lists, this);
     runDialog(dialog);
     m_dialogOpen = false;
 }
@@ -1000,7 +1005,8 @@ void DailyPlannerWindow::openPadMemo(int number)
     if (m_dialogOpen || number < 1 || number > PadSlots)
         return;
     m_dialogOpen = true;
-    PadMemoDialog dialog(m_state, PadMemoDialog::Target::SchedulePad, number, this);
+    PadMemoDialog dialog(PadMemoDialog::Target::SchedulePad, number, m_day.pad(number - 1).memo, this);
+    dialog.keepMemo = [this, number](const QString &memo) { m_day.setPadMemo(number - 1, memo); };
     runDialog(dialog);
     m_dialogOpen = false;
 }

@@ -19,7 +19,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QStatusBar;
-struct DailyPlanState;
+struct PlannerData;
 struct JobRecord;
 struct Services;
 
@@ -35,14 +35,11 @@ public:
     static constexpr int MinimumHeight = 600;
     static constexpr int InitialScroll = 240; // 8:00 at the top
     static constexpr int RowsPerNotch = 25;
-    static constexpr int LeftPaneX = 4;
-    static constexpr int RightPaneX = 351;
     static constexpr int AutoScrollMargin = 30;
     static constexpr int AutoScrollStep = 10;
     static constexpr int PauseMs = 2;
 
-    DailyPlannerWindow(Session &session, Services &services, DailyPlanState &state,
-                       QWidget *parent = nullptr);
+    DailyPlannerWindow(Session &session, Services &services, PlannerData &data, QWidget *parent = nullptr);
     ~DailyPlannerWindow() override;
 
     // Filling by the launcher.
@@ -87,11 +84,14 @@ public:
     QAction *action(const QString &name) const;
     // F1: the planner's own help page.
     QAction *helpPageAction() const { return m_helpPageAction; }
+    // "目次(&C)...": the help window's contents.
+    QAction *helpContentsAction() const { return action(QStringLiteral("HContentsAubrel")); }
     int scrollPosition() const;
     void setScrollPosition(int rows);
 
     // SchedulePadHost
-    DailyPlanState &planState() override { return m_state; }
+    DayPlan &dayPlan() override;
+    const ListBook &lists() override;
     Dialogs &padDialogs() override;
     QWidget *dialogParent() override { return this; }
     void playShutter() override;
@@ -139,7 +139,8 @@ private:
 
     Session &m_session;
     Services &m_services;
-    DailyPlanState &m_state;
+    PlannerData &m_data;
+    DayPlan &m_day;
 
     std::array<SchedulePad *, PadSlots> m_pads{};
 

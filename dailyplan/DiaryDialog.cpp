@@ -1,7 +1,8 @@
 #include "dailyplan/DiaryDialog.h"
 
 #include "dailyplan/FieldRefusal.h"
-#include "data/DailyPlanState.h"
+#include "data/DayPlan.h"
+#include "data/ListBook.h"
 #include "data/SjisCodec.h"
 #include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
@@ -15,7 +16,8 @@
 
 using namespace Qt::StringLiterals;
 
-DiaryDialog::DiaryDialog(DailyPlanState &state, QWidget *parent) : QDialog(parent), m_state(state)
+DiaryDialog::DiaryDialog(DayPlan &day, const ListBook &lists, QWidget *parent)
+    : QDialog(parent), m_day(day), m_lists(lists)
 {
     setObjectName(u"dlgDiary"_s);
     setWindowTitle(u"ダイアリー・パッド"_s);
@@ -39,7 +41,7 @@ DiaryDialog::DiaryDialog(DailyPlanState &state, QWidget *parent) : QDialog(paren
 
 void DiaryDialog::buildPart(int part, int top)
 {
-    const DiaryRecord &diary = m_state.workingDiary;
+    const DiaryRecord &diary = m_day.diary();
     auto *group = new QGroupBox(part == 0 ? u"ダリアリー1"_s : u"ダイアリー2"_s, this);
     group->setGeometry(10, top, 372, 152);
 
@@ -51,10 +53,9 @@ void DiaryDialog::buildPart(int part, int top)
     const QString placeholder = part == 0 ? u"タイトル1"_s : u"タイトル2"_s;
     title->setEditText(stored.isEmpty() ? placeholder : stored);
     title->lineEdit()->setCursorPosition(0);
-    DailyPlanState &state = m_state;
-    title->setSource([&state, part] {
-        return part == 0 ? state.listEntries.title1List() : state.listEntries.title2List();
-    });
+    const ListBook &lists = m_lists;
+    title->setSource(
+        [&lists, part] { return part == 0 ? lists.entries().title1List() : lists.entries().title2List(); });
     m_titleBoxes[part] = title;
 
     auto *text = new SjisTextEdit(DiaryRecord::TextCapacity, group);
@@ -74,7 +75,7 @@ void DiaryDialog::saveDiary()
     const auto text = [this](int part) {
         return Sjis::fitToField(Sjis::toCrLf(m_textEdits[part]->toPlainText()), DiaryRecord::TextCapacity);
     };
-    m_state.workingDiary = {title(0), text(0), title(1), text(1)};
+    m_day.setDiary({title(0), text(0), title(1), text(1)});
     accept();
 }
 

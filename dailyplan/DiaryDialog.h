@@ -4,7 +4,8 @@
 
 class ListComboBox;
 class SjisTextEdit;
-struct DailyPlanState;
+class DayPlan;
+class ListBook;
 
 // The two-part diary of the shown day. "一時保存して閉じる" writes it into the working copy only;
 // it reaches the file with the next save of the day.
@@ -13,7 +14,7 @@ class DiaryDialog final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DiaryDialog)
 public:
-    DiaryDialog(DailyPlanState &state, QWidget *parent);
+    DiaryDialog(DayPlan &day, const ListBook &lists, QWidget *parent);
 
     void saveDiary();
 
@@ -23,7 +24,8 @@ protected:
 private:
     void buildPart(int part, int top);
 
-    DailyPlanState &m_state;
+    DayPlan &m_day;
+    const ListBook &m_lists;
     ListComboBox *m_titleBoxes[2] = {};
     SjisTextEdit *m_textEdits[2] = {};
 };

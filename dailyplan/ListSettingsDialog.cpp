@@ -1,7 +1,7 @@
 #include "dailyplan/ListSettingsDialog.h"
 
 #include "dailyplan/FieldRefusal.h"
-#include "data/DailyPlanState.h"
+#include "data/ListBook.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
@@ -50,9 +50,9 @@ QString text(const char16_t *s)
 
 } // namespace
 
-ListSettingsDialog::ListSettingsDialog(DailyPlanState &state, Dialogs &dialogs, const QString &listFile,
+ListSettingsDialog::ListSettingsDialog(ListBook &lists, Dialogs &dialogs, const QString &listFile,
                                        QWidget *parent)
-    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_listFile(listFile)
+    : QDialog(parent), m_lists(lists), m_dialogs(dialogs), m_listFile(listFile)
 {
     setObjectName(u"dlgSetList"_s);
     setWindowTitle(u"コンボボックスのリスト項目の設定"_s);
@@ -61,11 +61,11 @@ ListSettingsDialog::ListSettingsDialog(DailyPlanState &state, Dialogs &dialogs, 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"PageControl1"_s);
     m_tabs->setGeometry(8, 8, 434, 390);
-    const ListEntries &lists = state.listEntries;
-    buildPage(Keywords, lists.keywordList());
-    buildPage(Descriptions, lists.contentList());
-    buildPage(Titles1, lists.title1List());
-    buildPage(Titles2, lists.title2List());
+    const ListEntries &entries = lists.entries();
+    buildPage(Keywords, entries.keywordList());
+    buildPage(Descriptions, entries.contentList());
+    buildPage(Titles1, entries.title1List());
+    buildPage(Titles2, entries.title2List());
     connect(m_tabs, &QTabWidget::currentChanged, this, &ListSettingsDialog::selectLast);
 
     auto *save = new QPushButton(u"保存(&S)"_s, this);
@@ -203,25 +203,20 @@ void ListSettingsDialog::selectLast(int tab)
 
 void ListSettingsDialog::saveLists()
 {
-    DailyPlanState &s = m_state;
-    const ListEntries before = s.listEntries;
-    s.listEntries =
+    const ListEntries entries =
         ListEntries::fromLists(items(Keywords), items(Descriptions), items(Titles1), items(Titles2));
-    const SafeFile::Result r = s.saveLists(m_listFile);
+    const SafeFile::Result r = m_lists.save(m_listFile, entries);
     if (r.changedOnDisk) {
         // The drop-downs offer what the file holds now; the lists here keep what the user made.
         m_dialogs.changedOnDisk(this, m_listFile);
-        const SafeFile::Result reread = s.rereadLists(m_listFile);
-        if (!reread) {
-            s.listEntries = before;
+        const SafeFile::Result reread = m_lists.reread(m_listFile);
+        if (!reread)
             m_dialogs.fileError(this, FileOperation::Read, m_listFile, reread.error);
-        }
         return;
     }
-    if (!r) {
-        s.listEntries = before; // the drop-downs keep offering what the file holds
+    // On failure the drop-downs keep offering what the file holds.
+    if (!r)
         m_dialogs.fileError(this, FileOperation::Write, m_listFile, r.error);
-    }
 }
 
 void ListSettingsDialog::showEvent(QShowEvent *event)

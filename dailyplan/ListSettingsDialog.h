@@ -10,7 +10,7 @@ class Dialogs;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
-struct DailyPlanState;
+class ListBook;
 
 // The four lists the drop-downs offer: keywords and descriptions for the pads, first and second
 // titles for the diary. Edits stay in the dialog until "保存(&S)" writes the list file.
@@ -21,7 +21,7 @@ class ListSettingsDialog final : public QDialog
 public:
     enum Tab { Keywords, Descriptions, Titles1, Titles2 };
 
-    ListSettingsDialog(DailyPlanState &state, Dialogs &dialogs, const QString &listFile, QWidget *parent);
+    ListSettingsDialog(ListBook &lists, Dialogs &dialogs, const QString &listFile, QWidget *parent);
 
     void appendItem(Tab tab);
     void removeItem(Tab tab);
@@ -45,7 +45,7 @@ private:
     void apply(Tab tab, const QStringList &items, const ListEditing::Outcome &outcome);
     void selectLast(int tab);
 
-    DailyPlanState &m_state;
+    ListBook &m_lists;
     Dialogs &m_dialogs;
     QString m_listFile;
     QTabWidget *m_tabs = nullptr;

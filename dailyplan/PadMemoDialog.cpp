@@ -1,7 +1,7 @@
 #include "dailyplan/PadMemoDialog.h"
 
 #include "dailyplan/FieldRefusal.h"
-#include "data/DailyPlanState.h"
+#include "data/DayFile.h"
 #include "data/SjisCodec.h"
 #include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
@@ -13,8 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
-PadMemoDialog::PadMemoDialog(DailyPlanState &state, Target target, int number, QWidget *parent)
-    : QDialog(parent), m_state(state), m_target(target), m_number(number)
+PadMemoDialog::PadMemoDialog(Target target, int number, const QString &memo, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(u"dlgPadMemo"_s);
     setWindowTitle(target == Target::Routine ? u"ルーチン・パッドのメモ"_s : u"スケジュール・パッドのメモ"_s);
@@ -24,7 +24,7 @@ PadMemoDialog::PadMemoDialog(DailyPlanState &state, Target target, int number, Q
     m_memoEdit->setObjectName(u"memPadMemo"_s);
     m_memoEdit->setGeometry(21, 12, 350, 102);
     m_memoEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_memoEdit->setAcceptedText(Sjis::fromCrLf(memo()));
+    m_memoEdit->setAcceptedText(Sjis::fromCrLf(memo));
     FieldRefusal::explain(m_memoEdit);
 
     m_numberBox = new QLineEdit(QString::number(number), this);
@@ -48,15 +48,10 @@ PadMemoDialog::PadMemoDialog(DailyPlanState &state, Target target, int number, Q
     InstantMnemonics::apply(this);
 }
 
-QString &PadMemoDialog::memo() const
-{
-    return m_target == Target::Routine ? m_state.workingRoutines[m_number - 1].memo
-                                       : m_state.workingPads[m_number - 1].memo;
-}
-
 void PadMemoDialog::saveMemo()
 {
-    memo() = Sjis::fitToField(Sjis::toCrLf(m_memoEdit->toPlainText()), SchedulePadRecord::MemoCapacity);
+    if (keepMemo)
+        keepMemo(Sjis::fitToField(Sjis::toCrLf(m_memoEdit->toPlainText()), PadFields::MemoCapacity));
     accept();
 }
 

@@ -2,6 +2,8 @@
 
 #include "dailyplan/FieldRefusal.h"
 #include "dailyplan/PadTimeBoxes.h"
+#include "dailyplan/PlanLayout.h"
+#include "data/ListBook.h"
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
 #include "widgets/ColorComboBox.h"
@@ -66,20 +68,20 @@ void RoutineEditor::makeBoxes()
     m_start = PadTimeBoxes::make(this, 3, true);
     m_end = PadTimeBoxes::make(this, 30, false);
 
-    DailyPlanState &state = m_host.planState();
+    const ListBook &lists = m_host.lists();
     m_keywordBox = new ListComboBox(this);
     m_keywordBox->setObjectName(u"cmbKeyword"_s);
     m_keywordBox->setGeometry(125, 7, 115, 22);
     m_keywordBox->setMaxVisibleItems(10);
     FieldRefusal::limit(m_keywordBox->lineEdit(), RoutineRecord::KeywordCapacity);
-    m_keywordBox->setSource([&state] { return state.listEntries.keywordList(); });
+    m_keywordBox->setSource([&lists] { return lists.entries().keywordList(); });
     Hints::set(m_keywordBox, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
 
     m_descriptionBox = new ListComboBox(this);
     m_descriptionBox->setObjectName(u"cmbContent"_s);
     m_descriptionBox->setGeometry(245, 7, 170, 22);
     FieldRefusal::limit(m_descriptionBox->lineEdit(), RoutineRecord::ContentCapacity);
-    m_descriptionBox->setSource([&state] { return state.listEntries.contentList(); });
+    m_descriptionBox->setSource([&lists] { return lists.entries().contentList(); });
     Hints::set(m_descriptionBox, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
 
     m_colorBox = new ColorComboBox(this);
@@ -175,7 +177,7 @@ void RoutineEditor::showRoutine(const RoutineRecord &r)
     m_descriptionBox->lineEdit()->setCursorPosition(0);
     m_colorBox->setColorValue(r.barColor);
     m_showBox->setChecked(r.showFlag);
-    m_paneBox->setCurrentIndex(r.padLeft == DailyPlanState::LeftPaneX ? 0 : 1);
+    m_paneBox->setCurrentIndex(r.padLeft == PlanLayout::LeftPaneX ? 0 : 1);
     for (int d = 0; d < 7; ++d)
         m_weekdayBoxes[size_t(d)]->setChecked(r.weekdays[size_t(d)]);
 }
@@ -198,7 +200,7 @@ void RoutineEditor::focusEditor()
     m_keywordBox->lineEdit()->selectAll();
 }
 
-bool RoutineEditor::readForm(DailyPlanState::RoutineForm *form) const
+bool RoutineEditor::readForm(RoutineBook::RoutineForm *form) const
 {
     if (!m_start.read(&form->start) || !m_end.read(&form->end)) {
         m_host.editorDialogs().inform(m_host.dialogParent(), PadTimeBoxes::notNumberMessage());
@@ -217,9 +219,9 @@ bool RoutineEditor::readForm(DailyPlanState::RoutineForm *form) const
 void RoutineEditor::keepRoutine()
 {
     makeEditable();
-    DailyPlanState::RoutineForm form;
+    RoutineBook::RoutineForm form;
     if (readForm(&form))
-        m_host.planState().keepRoutine(m_number - 1, form);
+        m_host.routineBook().keep(m_number - 1, form);
 }
 
 QPixmap RoutineEditor::pictureOf(const RoutineRecord &routine, int number, bool marked, qreal pixelRatio)

@@ -1,7 +1,7 @@
 #include "dailyplan/RoutineSettingsDialog.h"
 
 #include "dailyplan/PadMemoDialog.h"
-#include "data/DailyPlanState.h"
+#include "data/RoutineBook.h"
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
 #include "platform/Services.h"
@@ -23,9 +23,9 @@ const QColor skyBlue(166, 202, 240);
 
 } // namespace
 
-RoutineSettingsDialog::RoutineSettingsDialog(DailyPlanState &state, Services &services,
+RoutineSettingsDialog::RoutineSettingsDialog(RoutineBook &routines, const ListBook &lists, Services &services,
                                              const QString &routineFile, QWidget *parent)
-    : QDialog(parent), m_state(state), m_services(services), m_routineFile(routineFile)
+    : QDialog(parent), m_routines(routines), m_lists(lists), m_services(services), m_routineFile(routineFile)
 {
     setObjectName(u"frmSetRWork"_s);
     setWindowTitle(u"ルーチン設定"_s);
@@ -109,7 +109,7 @@ RoutineEditor &RoutineSettingsDialog::faceStamp()
 void RoutineSettingsDialog::createEditors()
 {
     for (int k = 0; k < RoutineFile::RecordCount; ++k) {
-        const RoutineRecord &routine = m_state.workingRoutines[size_t(k)];
+        const RoutineRecord &routine = m_routines.routine(k);
         if (!routine.isUsed())
             continue;
         // The slot decides the number, as on the planner: edits never reach another record.
@@ -156,7 +156,7 @@ void RoutineSettingsDialog::markFocusedEditor(QWidget *old, QWidget *now)
         was->setMarked(false);
     if (is) {
         is->setMarked(true);
-        m_state.selectedRoutine = is->number() - 1;
+        m_routines.select(is->number() - 1);
     }
 }
 
@@ -167,9 +167,9 @@ void RoutineSettingsDialog::showEvent(QShowEvent *event)
         return;
     for (RoutineEditor *editor : m_editors) {
         if (editor)
-            editor->setFromRoutine(m_state.workingRoutines[size_t(editor->number() - 1)]);
+            editor->setFromRoutine(m_routines.routine(editor->number() - 1));
     }
-    const int count = RoutineFile::countRoutines(m_state.workingRoutines);
+    const int count = m_routines.count();
     if (reportCount)
         reportCount(count);
     // The editor makes its boxes after the window has first painted.
@@ -194,11 +194,11 @@ void RoutineSettingsDialog::done(int result)
 
 void RoutineSettingsDialog::saveRoutines()
 {
-    const SafeFile::Result r = m_state.saveRoutines(m_routineFile);
+    const SafeFile::Result r = m_routines.save(m_routineFile);
     if (r.changedOnDisk) {
         // The editors keep what the user typed; the next save writes it over what is there now.
         m_services.dialogs.changedOnDisk(this, m_routineFile);
-        const SafeFile::Result reread = m_state.rereadRoutines(m_routineFile);
+        const SafeFile::Result reread = m_routines.reread(m_routineFile);
         if (!reread)
             m_services.dialogs.fileError(this, FileOperation::Read, m_routineFile, reread.error);
         return;
@@ -207,7 +207,7 @@ void RoutineSettingsDialog::saveRoutines()
         m_services.dialogs.fileError(this, FileOperation::Write, m_routineFile, r.error);
         return;
     }
-    const int count = RoutineFile::countRoutines(m_state.workingRoutines);
+    const int count = m_routines.count();
     if (reportCount)
         reportCount(count);
     focusEditorNumber(count);
@@ -215,13 +215,13 @@ void RoutineSettingsDialog::saveRoutines()
 
 void RoutineSettingsDialog::dropAndClose()
 {
-    m_state.dropRoutineEdits();
+    m_routines.dropEdits();
     reject();
 }
 
 void RoutineSettingsDialog::removeSelectedRoutine()
 {
-    const int slot = m_state.selectedRoutine;
+    const int slot = m_routines.selected();
     if (slot < 0 || slot >= RoutineFile::RecordCount || !m_editors[size_t(slot)])
         return;
     RoutineEditor *editor = m_editors[size_t(slot)];
@@ -235,7 +235,7 @@ void RoutineSettingsDialog::removeSelectedRoutine()
     m_busyCover->raise();
     m_busyCover->show();
     m_busyCover->repaint();
-    const int count = m_state.removeRoutine(slot);
+    const int count = m_routines.remove(slot);
     destroyEditors();
     createEditors();
     focusEditorNumber(count);
@@ -247,7 +247,8 @@ void RoutineSettingsDialog::openMemo(int number)
     if (m_memoOpen || number < 1 || number > RoutineFile::RecordCount)
         return;
     m_memoOpen = true;
-    PadMemoDialog memo(m_state, PadMemoDialog::Target::Routine, number, this);
+    PadMemoDialog memo(PadMemoDialog::Target::Routine, number, m_routines.routine(number - 1).memo, this);
+    memo.keepMemo = [this, number](const QString &text) { m_routines.setMemo(number - 1, text); };
     runDialog(memo);
     m_memoOpen = false;
 }

@@ -11,7 +11,8 @@
 class QFrame;
 class QLabel;
 class QPushButton;
-struct DailyPlanState;
+class ListBook;
+class RoutineBook;
 struct Services;
 
 // The routines, one editor each: pane, show box and weekdays beside the pad's boxes. "保存" writes
@@ -22,8 +23,8 @@ class RoutineSettingsDialog final : public QDialog, public RoutineEditorHost
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RoutineSettingsDialog)
 public:
-    RoutineSettingsDialog(DailyPlanState &state, Services &services, const QString &routineFile,
-                          QWidget *parent);
+    RoutineSettingsDialog(RoutineBook &routines, const ListBook &lists, Services &services,
+                          const QString &routineFile, QWidget *parent);
     ~RoutineSettingsDialog() override;
 
     // Told the routine count when the window shows and after each save, for the planner's status bar.
@@ -40,7 +41,8 @@ public:
     void openMemo(int number);
 
     // RoutineEditorHost
-    DailyPlanState &planState() override { return m_state; }
+    RoutineBook &routineBook() override { return m_routines; }
+    const ListBook &lists() override { return m_lists; }
     Dialogs &editorDialogs() override;
     QWidget *dialogParent() override { return this; }
     RoutineEditor &faceStamp() override;
@@ -59,7 +61,8 @@ private:
     void markFocusedEditor(QWidget *old, QWidget *now);
     RoutineEditor *editorOf(QWidget *widget) const;
 
-    DailyPlanState &m_state;
+    RoutineBook &m_routines;
+    const ListBook &m_lists;
     Services &m_services;
     QString m_routineFile;
     std::array<RoutineEditor *, RoutineFile::RecordCount> m_editors{};

@@ -2,7 +2,7 @@
 
 #include "dailyplan/FieldRefusal.h"
 #include "dailyplan/PadTimeBoxes.h"
-#include "data/DailyPlanState.h"
+#include "data/ListBook.h"
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
 #include "widgets/ColorComboBox.h"
@@ -137,14 +137,14 @@ void SchedulePad::makeBoxes()
     Hints::set(m_moveDownButton, u"下へ|パッドを5分ぶん下へ移動します"_s);
     connect(m_moveDownButton, &QToolButton::clicked, this, &SchedulePad::moveDown);
 
-    DailyPlanState &state = m_host.planState();
+    const ListBook &lists = m_host.lists();
     m_keywordBox = new ListComboBox(this);
     m_keywordBox->setObjectName(u"cmbKeyword"_s);
     m_keywordBox->setGeometry(145, 5, 115, 21);
     FieldRefusal::limit(m_keywordBox->lineEdit(), SchedulePadRecord::KeywordCapacity);
     m_keywordBox->setMaxVisibleItems(10);
     m_keywordBox->setEditText(keywordPlaceholder);
-    m_keywordBox->setSource([&state] { return state.listEntries.keywordList(); });
+    m_keywordBox->setSource([&lists] { return lists.entries().keywordList(); });
     Hints::set(m_keywordBox, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
 
     m_numberBox = new QLineEdit(QString::number(m_number), this);
@@ -161,7 +161,7 @@ void SchedulePad::makeBoxes()
     m_descriptionBox->setGeometry(145, 29, 145, 21);
     FieldRefusal::limit(m_descriptionBox->lineEdit(), SchedulePadRecord::ContentCapacity);
     m_descriptionBox->setEditText(descriptionPlaceholder);
-    m_descriptionBox->setSource([&state] { return state.listEntries.contentList(); });
+    m_descriptionBox->setSource([&lists] { return lists.entries().contentList(); });
     Hints::set(m_descriptionBox, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
 
     m_completedBox = new QCheckBox(u"完了"_s, this);
@@ -324,7 +324,7 @@ bool SchedulePad::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ContextMenu) {
         // The menu acts on the pad it was opened on, whichever pad had the focus.
         focusPad();
-        m_host.planState().selectedPad = m_number - 1;
+        m_host.dayPlan().selectPad(m_number - 1);
         m_padMenu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
@@ -626,7 +626,7 @@ void SchedulePad::moveBy(int dy)
     QCursor::setPos(QCursor::pos() + QPoint(0, dy));
 }
 
-bool SchedulePad::readForm(DailyPlanState::PadForm *form) const
+bool SchedulePad::readForm(DayPlan::PadForm *form) const
 {
     if (!m_start.read(&form->start) || !m_end.read(&form->end)) {
         m_host.padDialogs().inform(m_host.dialogParent(), PadTimeBoxes::notNumberMessage());
@@ -643,10 +643,10 @@ bool SchedulePad::readForm(DailyPlanState::PadForm *form) const
 
 const SchedulePadRecord &SchedulePad::workingRecord() const
 {
-    return m_host.planState().workingPads[m_number - 1];
+    return m_host.dayPlan().pad(m_number - 1);
 }
 
-void SchedulePad::showClamping(const DailyPlanState::PadOutcome &outcome)
+void SchedulePad::showClamping(const DayPlan::PadOutcome &outcome)
 {
     if (outcome.startClamped) {
         m_host.padDialogs().inform(m_host.dialogParent(), startLimitMessage());
@@ -661,10 +661,10 @@ void SchedulePad::showClamping(const DailyPlanState::PadOutcome &outcome)
 void SchedulePad::keepPad()
 {
     makeEditable();
-    DailyPlanState::PadForm form;
+    DayPlan::PadForm form;
     if (!readForm(&form))
         return;
-    const DailyPlanState::PadOutcome outcome = m_host.planState().keepPad(m_number - 1, form);
+    const DayPlan::PadOutcome outcome = m_host.dayPlan().keepPad(m_number - 1, form);
     if (outcome.outOfOrder) {
         m_host.padDialogs().inform(m_host.dialogParent(), orderMessageKeep());
         m_host.paintBars();
@@ -680,14 +680,14 @@ void SchedulePad::keepPad()
 void SchedulePad::revisePad()
 {
     makeEditable();
-    DailyPlanState::PadForm form;
+    DayPlan::PadForm form;
     if (!readForm(&form))
         return;
-    DailyPlanState &state = m_host.planState();
+    DayPlan &day = m_host.dayPlan();
     // The old bar goes from the column while the user reads the messages.
-    state.withdrawBar(m_number - 1);
+    day.withdrawBar(m_number - 1);
     m_host.paintBars();
-    const DailyPlanState::PadOutcome outcome = state.revisePad(m_number - 1, form);
+    const DayPlan::PadOutcome outcome = day.revisePad(m_number - 1, form);
     if (!outcome.outOfOrder) {
         showClamping(outcome);
         m_host.paintBars();

@@ -94,7 +94,7 @@ void TestDailyPlanLauncher::firstUse_go_createsFoldersAndFiles()
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpToday")->date(), QDate(2005, 12, 5));
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtNow")->text(), u"AM 10時 00分 00秒"_s);
     QVERIFY(child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
-    QCOMPARE(p.state().currentDayFile, p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
+    QCOMPARE(p.day().currentFile(), p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
     QCOMPARE(statusPanel(p.window.get(), 1), u"データ総数: 0"_s);
     QCOMPARE(statusPanel(p.window.get(), 2), u"ルーチン総数: 0"_s);
     QCOMPARE(p.shutters(), 0);
@@ -121,10 +121,10 @@ void TestDailyPlanLauncher::secondUse_asksNothing_andWorksOnTheClocksDay()
     QCOMPARE(p.session.thisYear(), 2005);
     QCOMPARE(p.session.thisMonth(), 12);
     QCOMPARE(p.session.currentFileName(), u"Y2005DEC.vxf"_s);
-    QCOMPARE(p.state().today, QDate(2006, 1, 2));
+    QCOMPARE(p.day().today(), QDate(2006, 1, 2));
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpToday")->date(), QDate(2006, 1, 2));
     QVERIFY(QFileInfo(p.dir.file(u"AUBREL/Y200601"_s)).isDir());
-    QCOMPARE(p.state().todayDayFile(), p.dir.file(u"AUBREL/Y200601/Y2006012.dtf"_s));
+    QCOMPARE(p.day().todayFile(), p.dir.file(u"AUBREL/Y200601/Y2006012.dtf"_s));
     QCOMPARE(statusPanel(p.window.get(), 2), u"ルーチン総数: 2"_s);
 }
 
@@ -237,11 +237,11 @@ void TestDailyPlanLauncher::existingDayFile_isLoadedAtOnce()
     QVERIFY(child<QPushButton>(p.pad(1), u"btnRevise")->isEnabled());
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 1));
-    QCOMPARE(p.state().workingDiary.title1, u"日記"_s);
+    QCOMPARE(p.day().diary().title1, u"日記"_s);
     QCOMPARE(statusPanel(p.window.get(), 1), u"データ総数: 2"_s);
     QVERIFY(!child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
     QCOMPARE(p.shutters(), 1);
-    QCOMPARE(p.state().selectedPad, 1); // pad 2, the last, has the focus
+    QCOMPARE(p.day().selectedPad(), 1); // pad 2, the last, has the focus
     QVERIFY(p.pad(2)->isMarked());
 }
 

@@ -57,7 +57,7 @@ QString padCountText(DailyPlannerWindow *w, const QString &counter = u"データ
 void registerFromPadMenu(Planner &p, SchedulePad *pad)
 {
     p.drag(false, 900, 1000);
-    QTRY_COMPARE(p.state().selectedPad, 1);
+    QTRY_COMPARE(p.day().selectedPad(), 1);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
     QApplication::sendEvent(child<QWidget>(pad, u"pnlPMenu"), &click);
     pad->findChild<QMenu *>(u"pumPadFrame"_s)->hide();
@@ -66,7 +66,11 @@ void registerFromPadMenu(Planner &p, SchedulePad *pad)
 
 void saveBar(Planner &p, int slot, const QString &side, int start, int end, qint32 color)
 {
-    p.state().workingBars[slot] = {side, start, end, color};
+    DayFile day = p.day().image();
+    day.bars = p.day().bars();
+    day.pads = p.day().pads();
+    day.bars[slot] = {side, start, end, color};
+    p.day().takeScratchDay(day);
     p.window->paintBars();
 }
 
@@ -151,11 +155,11 @@ void TestDailyPlannerWindow::drag_createsPad()
     QVERIFY(child<QPushButton>(pad, u"btnSave")->isEnabled());
     QVERIFY(!child<QPushButton>(pad, u"btnRevise")->isEnabled());
     QCOMPARE(child<QLineEdit>(pad, u"edtPadNo")->text(), u"1"_s);
-    QVERIFY(!p.state().workingBars[0].inUse()); // no bar before "一時保存"
+    QVERIFY(!p.day().bars()[0].inUse()); // no bar before "一時保存"
     QVERIFY(!p.window->dragArmed());
     QCOMPARE(p.shutters(), 1);
     QTRY_VERIFY(pad->isMarked());
-    QCOMPARE(p.state().selectedPad, 0);
+    QCOMPARE(p.day().selectedPad(), 0);
 }
 
 void TestDailyPlannerWindow::drag_withTheMouse()
@@ -197,7 +201,7 @@ void TestDailyPlannerWindow::drag_unsavedPadKeepsItsSlot()
     p.drag(true, 900, 1000);
     QVERIFY(p.pad(3));
     QCOMPARE(p.pad(3)->pos(), QPoint(351, 901));
-    QCOMPARE(lastUsedBar(p.state().workingBars), 1);
+    QCOMPARE(lastUsedBar(p.day().bars()), 1);
 }
 
 void TestDailyPlannerWindow::drag_allSlotsTaken_onlySound()
@@ -435,7 +439,7 @@ void TestDailyPlannerWindow::save_firstSaveNamesTheFile()
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 6));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 2"_s);
     QCOMPARE(p.shutters(), 5);
-    QTRY_COMPARE(p.state().selectedPad, 1);
+    QTRY_COMPARE(p.day().selectedPad(), 1);
 }
 
 void TestDailyPlannerWindow::save_failure_reportedAndNothingChanged()
@@ -450,7 +454,7 @@ void TestDailyPlannerWindow::save_failure_reportedAndNothingChanged()
     QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005125.dtf"_s));
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 1"_s); // the pads on screen, saved or not
-    QVERIFY(p.state().workingBars[0].inUse());                  // the work is still there to save again
+    QVERIFY(p.day().bars()[0].inUse());                         // the work is still there to save again
 }
 
 void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
@@ -464,7 +468,7 @@ void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
         child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x00FF00 * (i + 1));
         p.pad(i + 1)->keepPad();
     }
-    p.state().workingPads[1].memo = u"資料を持参"_s;
+    p.day().setPadMemo(1, u"資料を持参"_s);
     p.window->saveDay();
     const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
     const QByteArray saved = p.dir.read(name);
@@ -478,7 +482,7 @@ void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
     QCOMPARE(p.pad(2)->pos(), QPoint(351, 901));
     QCOMPARE(child<ColorComboBox>(p.pad(3), u"ColorBox")->colorValue(), 0x00FF00 * 3);
     QCOMPARE(timesOf(p.pad(3)), u"6:30PM-7:20PM"_s);
-    QCOMPARE(p.state().workingPads[1].memo, u"資料を持参"_s);
+    QCOMPARE(p.day().pads()[1].memo, u"資料を持参"_s);
     p.window->saveDay();
     QCOMPARE(p.dir.read(name), saved);
 }
@@ -502,12 +506,12 @@ void TestDailyPlannerWindow::today_withoutFile_clearsToUnsaved()
     p.window->action(u"ScheduleToday1"_s)->trigger();
     QVERIFY(!p.pad(1));
     // The planner's day stays the one it opened on; only the file's date is the clock's.
-    QCOMPARE(p.state().currentDayFile, p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
+    QCOMPARE(p.day().currentFile(), p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 7));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 0"_s);
     QCOMPARE(p.shutters(), shutters);
-    QCOMPARE(p.state().dayImage.toBytes(), DayFile::fromBytes({}).toBytes());
+    QCOMPARE(p.day().image().toBytes(), DayFile::fromBytes({}).toBytes());
 
     // Already today: nothing happens.
     p.drag(false, 100, 200);
@@ -525,7 +529,7 @@ void TestDailyPlannerWindow::today_withFile_loadsIt()
     today.pads[0].padLeft = 351;
     p.dir.write(u"AUBREL/Y200512/Y2005125.dtf"_s, today.toBytes());
     QVERIFY(p.open());
-    p.state().currentDayFile = p.dir.file(u"elsewhere.dtf"_s);
+    p.day().setCurrentFile(p.dir.file(u"elsewhere.dtf"_s));
     p.drag(false, 1000, 1100); // unsaved work of the other day goes
     const int shutters = p.shutters();
     p.window->openToday();
@@ -587,17 +591,19 @@ void TestDailyPlannerWindow::past_loadsChosenFile()
     p.window->openPastDay();
     if (loads) {
         QVERIFY(p.pad(1));
-        QCOMPARE(p.state().currentDayFile, p.dir.file(file));
+        QCOMPARE(p.day().currentFile(), p.dir.file(file));
         QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005111.dtf"_s);
         QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 11, 1));
-        QCOMPARE(p.state().workingDiary.text1, u"過去の日記"_s);
+        QCOMPARE(p.day().diary().text1, u"過去の日記"_s);
         QCOMPARE(p.shutters(), shuttersBefore + 1);
         // Saved back under its own name.
-        p.state().workingDiary.text2 = u"追記"_s;
+        DiaryRecord diary = p.day().diary();
+        diary.text2 = u"追記"_s;
+        p.day().setDiary(diary);
         p.window->saveDay();
         QCOMPARE(DayFile::fromBytes(p.dir.read(file)).diary.text2, u"追記"_s);
     } else {
-        QCOMPARE(p.state().currentDayFile, p.state().todayDayFile());
+        QCOMPARE(p.day().currentFile(), p.day().todayFile());
         QCOMPARE(p.window->findChildren<SchedulePad *>().size(), padsBefore);
         QCOMPARE(p.shutters(), shuttersBefore);
     }
@@ -616,8 +622,8 @@ void TestDailyPlannerWindow::past_unreadable_keepsShownDay()
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005111.dtf"_s));
     QVERIFY(p.pad(1));
-    QVERIFY(p.state().workingBars[0].inUse());
-    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile());
+    QVERIFY(p.day().bars()[0].inUse());
+    QCOMPARE(p.day().currentFile(), p.day().todayFile());
     QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
 }
 
@@ -630,12 +636,12 @@ void TestDailyPlannerWindow::remove_packsAndRenumbers()
         child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"k"_s + QString::number(i + 1));
         child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x10 * (i + 1));
         p.pad(i + 1)->keepPad();
-        p.state().workingPads[i].memo = u"memo"_s + QString::number(i + 1);
+        p.day().setPadMemo(i, u"memo"_s + QString::number(i + 1));
     }
     p.drag(true, 2000, 2100); // never saved: goes with the packing
-    const ScheduleBar bar3 = p.state().workingBars[2];
+    const ScheduleBar bar3 = p.day().bars()[2];
     p.pad(2)->focusPad();
-    QTRY_COMPARE(p.state().selectedPad, 1);
+    QTRY_COMPARE(p.day().selectedPad(), 1);
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
     child<QPushButton>(p.window.get(), u"btnRemovePad")->click();
     QCOMPARE(p.fakes.dialogs.lastText(),
@@ -645,11 +651,11 @@ void TestDailyPlannerWindow::remove_packsAndRenumbers()
     QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"k3"_s);
     QCOMPARE(child<QLineEdit>(p.pad(2), u"edtPadNo")->text(), u"2"_s);
     QCOMPARE(child<ColorComboBox>(p.pad(2), u"ColorBox")->colorValue(), 0x30);
-    QCOMPARE(p.state().workingBars[1], bar3);
-    QCOMPARE(p.state().workingPads[1].padNo, 2);
-    QCOMPARE(p.state().workingPads[1].memo, u"memo3"_s);
-    QVERIFY(!p.state().workingBars[2].inUse());
-    QVERIFY(!p.state().workingPads[2].hasTimes());
+    QCOMPARE(p.day().bars()[1], bar3);
+    QCOMPARE(p.day().pads()[1].padNo, 2);
+    QCOMPARE(p.day().pads()[1].memo, u"memo3"_s);
+    QVERIFY(!p.day().bars()[2].inUse());
+    QVERIFY(!p.day().pads()[2].hasTimes());
     QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
     QTRY_VERIFY(p.pad(2)->isMarked());
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 2"_s); // the pads left, saved or not
@@ -662,15 +668,15 @@ void TestDailyPlannerWindow::remove_cancel_keepsEverything()
     QVERIFY(p.open());
     p.drag(false, 300, 400);
     p.pad(1)->keepPad();
-    const auto bars = p.state().workingBars;
+    const auto bars = p.day().bars();
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Cancel);
     p.window->removeSelectedPad();
     QVERIFY(p.pad(1));
-    QCOMPARE(p.state().workingBars, bars);
+    QCOMPARE(p.day().bars(), bars);
     QTRY_VERIFY(p.pad(1)->isMarked());
 
     // No pad in the selected slot: nothing is asked.
-    p.state().selectedPad = 5;
+    p.day().selectPad(5);
     p.window->removeSelectedPad();
     QCOMPARE(p.fakes.dialogs.shown.size(), 1);
 }
@@ -708,15 +714,15 @@ void TestDailyPlannerWindow::close_withEditsNotSaved_asksFirst()
     if (edit == u"memo") {
         p.pad(1)->keepPad();
         p.window->saveDay();
-        p.state().workingPads[0].memo = u"覚え書き"_s;
+        p.day().setPadMemo(0, u"覚え書き"_s);
     }
     p.fakes.dialogs.answers = {answer};
     edit == u"drag" ? child<QPushButton>(p.window.get(), u"btnExit")->click() : void(p.window->close());
     QCOMPARE(p.fakes.dialogs.lastText(), u"変更を保存しますか？"_s);
     QCOMPARE(p.window->isVisible(), answer == Dialogs::Answer::Cancel);
     DayFile day;
-    DailyPlanState::readDay(p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s), &day);
-    QCOMPARE(lastUsedBar(day.bars) == 1 && day.pads[0].memo == p.state().workingPads[0].memo,
+    DayPlan::read(p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s), &day);
+    QCOMPARE(lastUsedBar(day.bars) == 1 && day.pads[0].memo == p.day().pads()[0].memo,
              answer == Dialogs::Answer::Yes);
 }
 
@@ -736,7 +742,7 @@ void TestDailyPlannerWindow::scratchFile_keepsDiaryAndFileName()
     QVERIFY(p.open());
     QVERIFY(p.window->loadDayFile(p.dir.file(u"Temporary.dtf"_s)));
     QVERIFY(p.pad(1));
-    QCOMPARE(p.state().workingDiary.text1, u"今日の日記"_s);
+    QCOMPARE(p.day().diary().text1, u"今日の日記"_s);
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
 }
 
@@ -799,7 +805,7 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     }
     QVERIFY(pad->findChild<QMenu *>(u"pumPadFrame"_s)->actions().contains(p.window->routineEntryAction()));
     pad->focusPad();
-    QTRY_COMPARE(p.state().selectedPad, 0);
+    QTRY_COMPARE(p.day().selectedPad(), 0);
     p.fakes.dialogs.clear();
     if (number)
         p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
@@ -811,13 +817,13 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     QCOMPARE(p.dir.read(u"Routines.rdf"_s), file); // provisional: nothing is written
     if (!number) {
         QVERIFY(p.fakes.dialogs.shown.isEmpty());
-        QCOMPARE(p.state().workingRoutines, p.state().routineImage);
+        QCOMPARE(p.routines().routines(), p.routines().saved());
         return;
     }
     QCOMPARE(p.fakes.dialogs.lastText(),
              u"スケジュール・パッドNo. 1をルーチンとして仮登録します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
-    const RoutineRecord &r = p.state().workingRoutines[size_t(number - 1)];
+    const RoutineRecord &r = p.routines().routines()[size_t(number - 1)];
     QCOMPARE(r.padNo, number);
     QCOMPARE(r.padLeft, 4);
     QCOMPARE(r.keyword, keep ? u"会議"_s : QString());
@@ -826,7 +832,7 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     QCOMPARE(r.padTop, keep ? 301 : 0);
     QVERIFY(r.showFlag);
     QCOMPARE(r.weekdays, (std::array<bool, 7>{true, true, true, true, true, true, true}));
-    QCOMPARE(RoutineFile::countRoutines(p.state().routineImage), routines);
+    QCOMPARE(RoutineFile::countRoutines(p.routines().saved()), routines);
     // The count follows the working routines: up with the provisional one, down when "閉じる" drops it.
     QCOMPARE(padCountText(p.window.get(), u"ルーチン総数"_s), u"ルーチン総数: "_s + QString::number(number));
     p.window->runDialog = [](QDialog &d) { child<QPushButton>(&d, u"btnCancelSRW")->click(); };
@@ -865,7 +871,7 @@ void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday()
         p.fakes.dialogs.fileNames.push_back(p.dir.file(path));
         p.window->openPastDay();
     }
-    QCOMPARE(p.state().workingDiary.title1, u"日記"_s);
+    QCOMPARE(p.day().diary().title1, u"日記"_s);
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
     child<QPushButton>(p.window.get(), u"btnShowRoutine")->click();
     QCOMPARE(p.fakes.dialogs.lastText(),
@@ -876,9 +882,9 @@ void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday()
     QCOMPARE(child<QComboBox>(p.pad(1), u"cmbKeyword")->currentText(), u"右"_s);
     QCOMPARE(p.pad(1)->pos(), QPoint(351, 481));
     QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"早い"_s);
-    QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"R"_s, 480, 600, 0x30}));
-    QCOMPARE(p.state().workingBars[1], (ScheduleBar{u"L"_s, 120, 240, 0x40}));
-    QCOMPARE(p.state().workingDiary, DiaryRecord());
+    QCOMPARE(p.day().bars()[0], (ScheduleBar{u"R"_s, 480, 600, 0x30}));
+    QCOMPARE(p.day().bars()[1], (ScheduleBar{u"L"_s, 120, 240, 0x40}));
+    QCOMPARE(p.day().diary(), DiaryRecord());
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), shownDay);
     QVERIFY(p.dir.exists(u"Temporary.dtf"_s));
     QTRY_VERIFY(p.pad(2)->isMarked());
@@ -916,8 +922,8 @@ void TestDailyPlannerWindow::diary_afterFirstSave_refusedPast255Bytes()
     child<QPushButton>(p.window.get(), u"btnSave")->click();
     child<QPushButton>(p.window.get(), u"btnDiary")->click();
     QCOMPARE(runs, 1);
-    QCOMPARE(p.state().workingDiary.text1, u"ab"_s + QString(126, u'あ'));
-    QCOMPARE(p.state().workingDiary.title2, u"タイトル2"_s);
+    QCOMPARE(p.day().diary().text1, u"ab"_s + QString(126, u'あ'));
+    QCOMPARE(p.day().diary().title2, u"タイトル2"_s);
     const QString file = u"AUBREL/Y200512/Y2005125.dtf"_s;
     QCOMPARE(int(p.dir.read(file).at(10184)), 0); // the working copy only
     child<QPushButton>(p.window.get(), u"btnSave")->click();
@@ -941,10 +947,10 @@ void TestDailyPlannerWindow::memo_ofSchedulePad2_goesToRecord2()
     };
     p.pad(2)->findChild<QAction *>(u"pmiMemo"_s)->trigger();
     QCOMPARE(caption, u"スケジュール・パッドのメモ"_s);
-    QCOMPARE(p.state().workingPads[1].memo, u"覚え書き"_s);
-    QCOMPARE(p.state().workingPads[0].memo, QString());
+    QCOMPARE(p.day().pads()[1].memo, u"覚え書き"_s);
+    QCOMPARE(p.day().pads()[0].memo, QString());
     child<QPushButton>(p.pad(2), u"btnRevise")->click(); // the pad's buttons leave the memo alone
-    QCOMPARE(p.state().workingPads[1].memo, u"覚え書き"_s);
+    QCOMPARE(p.day().pads()[1].memo, u"覚え書き"_s);
 }
 
 QTEST_MAIN(TestDailyPlannerWindow)

@@ -60,7 +60,7 @@ struct Settings
     {
         if (!p.open())
             return false;
-        dialog = std::make_unique<RoutineSettingsDialog>(p.state(), p.fakes.services,
+        dialog = std::make_unique<RoutineSettingsDialog>(p.routines(), p.lists(), p.fakes.services,
                                                          p.dir.file(u"Routines.rdf"_s), p.window.get());
         dialog->reportCount = [this](int count) { reported << count; };
         dialog->show();
@@ -106,7 +106,7 @@ void TestRoutineSettingsDialog::open_showsEachRoutineAndReportsTheCount()
     QCOMPARE(s.reported, QList<int>{2});
     QCOMPARE(s.dialog->pos(), QPoint(10, 50));
     QTRY_VERIFY(s.dialog->editor(1)->isMarked()); // the last routine has the focus
-    QCOMPARE(s.p.state().selectedRoutine, 1);
+    QCOMPARE(s.p.routines().selected(), 1);
     RoutineEditor *e = s.editor(2);
     QCOMPARE(child<QLineEdit>(e, u"edtPadNo")->text(), u"2"_s);
     QCOMPARE(child<QComboBox>(e, u"cmbKeyword")->currentText(), u"2"_s);
@@ -139,7 +139,7 @@ void TestRoutineSettingsDialog::remove_packsThenCloseOrSave()
     QVERIFY(s.open());
     const QByteArray before = s.p.dir.read(u"Routines.rdf"_s);
     s.editor(1)->focusEditor();
-    QTRY_COMPARE(s.p.state().selectedRoutine, 0);
+    QTRY_COMPARE(s.p.routines().selected(), 0);
     s.p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
     child<QPushButton>(s.dialog.get(), u"btnRemoveSRW")->click();
     QCOMPARE(s.p.fakes.dialogs.lastText(),
@@ -161,7 +161,7 @@ void TestRoutineSettingsDialog::remove_packsThenCloseOrSave()
     else
         child<QPushButton>(s.dialog.get(), u"btnSaveSRW")->click();
 
-    QCOMPARE(RoutineFile::countRoutines(s.p.state().workingRoutines), working);
+    QCOMPARE(RoutineFile::countRoutines(s.p.routines().routines()), working);
     if (!written) {
         QVERIFY(!s.dialog->isVisible());
         QCOMPARE(s.p.dir.read(u"Routines.rdf"_s), before);
@@ -180,11 +180,11 @@ void TestRoutineSettingsDialog::remove_cancel_keepsAll()
     Settings s(2);
     QVERIFY(s.open());
     s.editor(1)->focusEditor();
-    QTRY_COMPARE(s.p.state().selectedRoutine, 0);
+    QTRY_COMPARE(s.p.routines().selected(), 0);
     s.p.fakes.dialogs.answers.push_back(Dialogs::Answer::Cancel);
     child<QPushButton>(s.dialog.get(), u"btnRemoveSRW")->click();
     QCOMPARE(s.editors().size(), 2);
-    QCOMPARE(RoutineFile::countRoutines(s.p.state().workingRoutines), 2);
+    QCOMPARE(RoutineFile::countRoutines(s.p.routines().routines()), 2);
     QTRY_VERIFY(s.editor(1)->isMarked());
 }
 
@@ -224,9 +224,9 @@ void TestRoutineSettingsDialog::memo_ofRoutinePad2_goesToRoutine2()
     };
     emit s.editor(2)->memoRequested(2);
     QCOMPARE(caption, u"ルーチン・パッドのメモ"_s);
-    QCOMPARE(s.p.state().workingRoutines[1].memo, u"一行目\r\n二行目"_s);
-    QCOMPARE(s.p.state().workingRoutines[0].memo, u"memo 1"_s);
-    QCOMPARE(s.p.state().routineImage[1].memo, u"memo 2"_s); // reaches the file with "保存"
+    QCOMPARE(s.p.routines().routines()[1].memo, u"一行目\r\n二行目"_s);
+    QCOMPARE(s.p.routines().routines()[0].memo, u"memo 1"_s);
+    QCOMPARE(s.p.routines().saved()[1].memo, u"memo 2"_s); // reaches the file with "保存"
 }
 
 QTEST_MAIN(TestRoutineSettingsDialog)

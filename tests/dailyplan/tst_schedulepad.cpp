@@ -116,8 +116,8 @@ void TestSchedulePad::keep_checksOrderAndLimits()
 
     QCOMPARE(p.fakes.dialogs.texts(), messages);
     QCOMPARE(boxes(pad), shown);
-    const ScheduleBar &bar = p.state().workingBars[0];
-    const SchedulePadRecord &rec = p.state().workingPads[0];
+    const ScheduleBar &bar = p.day().bars()[0];
+    const SchedulePadRecord &rec = p.day().pads()[0];
     QCOMPARE(bar.startRow, startRow);
     QCOMPARE(bar.endRow, endRow);
     QCOMPARE(rec.padNo, 1);
@@ -157,16 +157,16 @@ void TestSchedulePad::keepAndRevise_notANumber_changeNothing()
     SchedulePad *pad = p.pad(1);
     if (revise)
         pad->keepPad();
-    const auto bars = p.state().workingBars;
-    const auto pads = p.state().workingPads;
+    const auto bars = p.day().bars();
+    const auto pads = p.day().pads();
     const int shutters = p.shutters();
     child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"変えた"_s);
     typeTimes(pad, typed[0], typed[1], false, typed[2], typed[3], false);
     revise ? pad->revisePad() : pad->keepPad();
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Inform), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"数字以外"_s));
-    QCOMPARE(p.state().workingBars, bars);
-    QCOMPARE(p.state().workingPads, pads);
+    QCOMPARE(p.day().bars(), bars);
+    QCOMPARE(p.day().pads(), pads);
     QCOMPARE(keepEnabled(pad), !revise);
     QCOMPARE(p.shutters(), shutters);
 }
@@ -177,20 +177,20 @@ void TestSchedulePad::keep_readsEveryBox()
     QVERIFY(p.open());
     p.drag(false, 300, 400);
     SchedulePad *pad = p.pad(1);
-    p.state().workingPads[0].memo = u"前からのメモ"_s; // kept apart from the boxes
+    p.day().setPadMemo(0, u"前からのメモ"_s); // kept apart from the boxes
     child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"会議"_s);
     child<QComboBox>(pad, u"cmbContent")->setEditText(u"週次"_s);
     child<QCheckBox>(pad, u"chbCompleted")->setChecked(true);
     child<ColorComboBox>(pad, u"ColorBox")->setColorValue(0x0000FF);
     pad->keepPad();
-    const SchedulePadRecord &r = p.state().workingPads[0];
+    const SchedulePadRecord &r = p.day().pads()[0];
     QCOMPARE(r.keyword, u"会議"_s);
     QCOMPARE(r.content, u"週次"_s);
     QVERIFY(r.completed);
     QCOMPARE(r.barColor, 0x0000FF);
     QCOMPARE(r.memo, u"前からのメモ"_s);
     QCOMPARE(recordTimes(r), u"8:30-9:20"_s);
-    QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"L"_s, 300, 400, 0x0000FF}));
+    QCOMPARE(p.day().bars()[0], (ScheduleBar{u"L"_s, 300, 400, 0x0000FF}));
 }
 
 void TestSchedulePad::revise_movedPadKeepsItsTop()
@@ -205,7 +205,7 @@ void TestSchedulePad::revise_movedPadKeepsItsTop()
     pad->moveDown();
     pad->moveDown();
     QCOMPARE(pad->y(), 331);
-    QCOMPARE(p.state().workingPads[0].padTop, 301); // nothing stored until a button says so
+    QCOMPARE(p.day().pads()[0].padTop, 301); // nothing stored until a button says so
     pad->moveUp();
     pad->moveDown();
     typeTimes(pad, u"9"_s, u"0"_s, false, u"10"_s, u"0"_s, false);
@@ -213,8 +213,8 @@ void TestSchedulePad::revise_movedPadKeepsItsTop()
     const int shutters = p.shutters();
     pad->revisePad();
     QCOMPARE(pad->y(), 331);
-    QCOMPARE(p.state().workingPads[0].padTop, 331);
-    QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"L"_s, 360, 480, 0x00FF00}));
+    QCOMPARE(p.day().pads()[0].padTop, 331);
+    QCOMPARE(p.day().bars()[0], (ScheduleBar{u"L"_s, 360, 480, 0x00FF00}));
     QVERIFY(reviseEnabled(pad));
     QVERIFY(!keepEnabled(pad));
     QCOMPARE(p.shutters(), shutters + 1);
@@ -230,15 +230,15 @@ void TestSchedulePad::revise_rejected_restoresLastSavedTimes()
     p.window->saveDay();
     typeTimes(pad, u"9"_s, u"10"_s, false, u"11"_s, u"0"_s, false);
     pad->revisePad(); // accepted: working copy now 9:10 - 11:00
-    QCOMPARE(p.state().workingBars[0].startRow, 380);
+    QCOMPARE(p.day().bars()[0].startRow, 380);
     typeTimes(pad, u"10"_s, u"0"_s, false, u"9"_s, u"0"_s, false);
     const int shutters = p.shutters();
     pad->revisePad();
     QCOMPARE(p.fakes.dialogs.lastText(), orderRevise);
     QCOMPARE(boxes(pad), u"8:0-9:0"_s); // the day as last saved, not the last "変更"
-    QCOMPARE(recordTimes(p.state().workingPads[0]), u"8:0-9:0"_s);
-    QCOMPARE(p.state().workingBars[0], p.state().dayImage.bars[0]);
-    QCOMPARE(p.state().workingBars[0].startRow, 240);
+    QCOMPARE(recordTimes(p.day().pads()[0]), u"8:0-9:0"_s);
+    QCOMPARE(p.day().bars()[0], p.day().image().bars[0]);
+    QCOMPARE(p.day().bars()[0].startRow, 240);
     QCOMPARE(p.shutters(), shutters);
 }
 
@@ -252,9 +252,9 @@ void TestSchedulePad::revise_rejected_neverSaved_leavesNoBar()
     typeTimes(pad, u"10"_s, u"0"_s, false, u"9"_s, u"0"_s, false);
     pad->revisePad();
     QCOMPARE(p.fakes.dialogs.lastText(), orderRevise);
-    QVERIFY(!p.state().workingBars[0].inUse());
-    QCOMPARE(recordTimes(p.state().workingPads[0]), u"10:0-9:0"_s);
-    QCOMPARE(lastUsedBar(p.state().workingBars), 0);
+    QVERIFY(!p.day().bars()[0].inUse());
+    QCOMPARE(recordTimes(p.day().pads()[0]), u"10:0-9:0"_s);
+    QCOMPARE(lastUsedBar(p.day().bars()), 0);
 }
 
 void TestSchedulePad::minuteBoxes_wrapWithoutCarry_data()
@@ -298,11 +298,11 @@ void TestSchedulePad::mark_followsFocus()
     QTRY_VERIFY(p.pad(1)->isMarked());
     QCOMPARE(child<QLabel>(p.pad(1), u"pnlPMenu")->text(), u"◆"_s);
     QVERIFY(!p.pad(2)->isMarked());
-    QCOMPARE(p.state().selectedPad, 0);
+    QCOMPARE(p.day().selectedPad(), 0);
     // Focus on a control of the window, not a pad: the mark goes, the selection stays.
     child<QWidget>(p.window.get(), u"edtNow")->setFocus();
     QTRY_VERIFY(!p.pad(1)->isMarked());
-    QCOMPARE(p.state().selectedPad, 0);
+    QCOMPARE(p.day().selectedPad(), 0);
 }
 
 void TestSchedulePad::dropDowns_readTheLists()
@@ -310,11 +310,11 @@ void TestSchedulePad::dropDowns_readTheLists()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    ListEntries &l = p.state().listEntries;
-    l = ListEntries();
+    ListEntries l;
     l.keywords[0] = u"a"_s;
     l.keywords[5] = u"b"_s;
     l.contents[23] = u"c"_s;
+    QVERIFY(p.lists().save(p.dir.file(u"LEntries.lef"_s), l));
     for (const char16_t *name : {u"cmbKeyword", u"cmbContent"}) {
         QComboBox *box = child<QComboBox>(p.pad(1), name);
         box->setEditText(u"typed"_s);
@@ -330,7 +330,7 @@ void TestSchedulePad::dropDowns_readTheLists()
     p.drag(true, 600, 700);
     QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"キーワード"_s);
     p.pad(2)->keepPad();
-    QCOMPARE(p.state().workingPads[1].content, u"説明"_s);
+    QCOMPARE(p.day().pads()[1].content, u"説明"_s);
 }
 
 void TestSchedulePad::texts_limitedToFieldBytes_data()

@@ -1,8 +1,10 @@
 #include "data/DailyPlanPaths.h"
-#include "data/DailyPlanState.h"
 #include "data/DayFile.h"
+#include "data/DayPlan.h"
+#include "data/ListBook.h"
 #include "data/ListEntriesFile.h"
 #include "data/PadFields.h"
+#include "data/RoutineBook.h"
 #include "data/RoutineFile.h"
 #include "data/Session.h"
 #include "data/SjisCodec.h"
@@ -68,6 +70,25 @@ QByteArray emptyRoutines()
         for (int f : {112, 116, 124, 128})
             putI32(b, k * 400 + f, -1);
     return b;
+}
+
+// The planner's plan: panes at 4 and 351, a pad 80 high on a plan 2884 high.
+const PlanPlacement placement{4, 351, 300, 2804};
+
+// A pad in the left pane from `startRow` to `endRow`, kept with "一時保存" as slot 0.
+void keepBar(DayPlan &d, int startRow, int endRow, qint32 color = 0)
+{
+    d.keepPad(0, {TimeAxis::rowToTime(startRow), TimeAxis::rowToTime(endRow), 4, 0, {}, {}, false, color});
+}
+
+// A day read from its file, to be saved back there.
+void readDay(DayPlan &d, const QString &path)
+{
+    DayFile day;
+    SafeFile::Snapshot snapshot;
+    QVERIFY(DayPlan::read(path, &day, &snapshot));
+    d.takeDay(day, snapshot);
+    d.setCurrentFile(path);
 }
 
 } // namespace
@@ -186,19 +207,16 @@ void TestDailyPlanFiles::day_shortFileReadsOverClearedDay()
 
     TestFolder dir;
     dir.write(u"d.dtf"_s, full);
-    DailyPlanState s;
-    DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day));
-    s.takeDay(day, true);
+    DayPlan s(placement);
+    readDay(s, dir.file(u"d.dtf"_s));
     dir.write(u"d.dtf"_s, part);
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day));
-    s.takeDay(day, true);
+    readDay(s, dir.file(u"d.dtf"_s));
 
     QByteArray expected = clearedDay();
     expected.replace(0, length, part);
-    QCOMPARE(s.dayImage.toBytes(), expected);
-    QCOMPARE(s.workingBars, s.dayImage.bars);
-    QCOMPARE(s.workingDiary, s.dayImage.diary);
+    QCOMPARE(s.image().toBytes(), expected);
+    QCOMPARE(s.bars(), s.image().bars);
+    QCOMPARE(s.diary(), s.image().diary);
 }
 
 void TestDailyPlanFiles::day_textsCutToCapacity_data()
@@ -427,14 +445,11 @@ void TestDailyPlanFiles::paths()
 void TestDailyPlanFiles::state_firstSaveSetsPathAndDate()
 {
     TestFolder dir;
-    DailyPlanState s;
-    s.clearDay();
-    s.currentDayFile = dir.file(u"Y2005125.dtf"_s);
-    s.workingBars[0] = {u"L"_s, 140, 300, 0xFF};
-    s.workingPads[0].padNo = 1;
-    s.workingPads[0].startHour = 7;
+    DayPlan s(placement);
+    s.setCurrentFile(dir.file(u"Y2005125.dtf"_s));
+    keepBar(s, 140, 300, 0xFF);
     bool created = false;
-    QVERIFY(s.saveDay(38691.0, &created));
+    QVERIFY(s.save(38691.0, &created));
     QVERIFY(created);
     QByteArray e = clearedDay();
     putStr(e, 0, QFile::encodeName(dir.file(u"Y2005125.dtf"_s)));
@@ -443,14 +458,15 @@ void TestDailyPlanFiles::state_firstSaveSetsPathAndDate()
     putI32(e, 268, 140);
     putI32(e, 272, 300);
     putI32(e, 276, 0xFF);
-    putI32(e, 648, 1);
-    putI32(e, 648 + 116, 7);
+    for (const auto &[off, v] :
+         {std::pair{0, 1}, {4, 4}, {8, 141}, {112, 0xFF}, {116, 7}, {120, 10}, {128, 8}, {132, 30}})
+        putI32(e, 648 + off, v); // 7:10 to 8:30, the pad one row below the start
     QCOMPARE(dir.read(u"Y2005125.dtf"_s), e);
     QCOMPARE(s.padCount(), 1);
 
     // A later save keeps the path and date of the first.
-    s.workingDiary.title1 = u"x"_s;
-    QVERIFY(s.saveDay(40000.0, &created));
+    s.setDiary({u"x"_s, {}, {}, {}});
+    QVERIFY(s.save(40000.0, &created));
     QVERIFY(!created);
     QCOMPARE(DayFile::fromBytes(dir.read(u"Y2005125.dtf"_s)).createdOn, 38691.0);
     QCOMPARE(DayFile::fromBytes(dir.read(u"Y2005125.dtf"_s)).diary.title1, u"x"_s);
@@ -461,16 +477,13 @@ void TestDailyPlanFiles::state_saveKeepsTailOfLongerFile()
     TestFolder dir;
     const QByteArray old = clearedDay() + QByteArray(12000 - 10728, 'z');
     dir.write(u"d.dtf"_s, old);
-    DailyPlanState s;
-    DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
-    s.takeDay(day, true);
-    s.currentDayFile = dir.file(u"d.dtf"_s);
-    s.workingBars[0] = {u"L"_s, 0, 10, 0};
-    QVERIFY(s.saveDay(1.0));
+    DayPlan s(placement);
+    readDay(s, dir.file(u"d.dtf"_s));
+    keepBar(s, 0, 10);
+    QVERIFY(s.save(1.0));
     const QByteArray now = dir.read(u"d.dtf"_s);
     QCOMPARE(now.size(), 12000);
-    QCOMPARE(DayFile::fromBytes(now).bars[0], s.workingBars[0]);
+    QCOMPARE(DayFile::fromBytes(now).bars[0], s.bars()[0]);
     QCOMPARE(DayFile::fromBytes(now).createdOn, 0.0); // an existing file keeps its (empty) path and date
     QCOMPARE(now.mid(10728), old.mid(10728));
 }
@@ -490,12 +503,9 @@ void TestDailyPlanFiles::state_saveThenLoadIsByteExact()
         putStr(e, 648 + k * 396 + 12, sj(u"鍵"_s));
     }
     dir.write(u"d.dtf"_s, e);
-    DailyPlanState s;
-    DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
-    s.takeDay(day, true);
-    s.currentDayFile = dir.file(u"d.dtf"_s);
-    QVERIFY(s.saveDay(99.0));
+    DayPlan s(placement);
+    readDay(s, dir.file(u"d.dtf"_s));
+    QVERIFY(s.save(99.0));
     QCOMPARE(dir.read(u"d.dtf"_s), e);
 }
 
@@ -503,47 +513,43 @@ void TestDailyPlanFiles::state_dayChangedByAnotherProgram_isNotOverwritten()
 {
     TestFolder dir;
     dir.write(u"d.dtf"_s, clearedDay());
-    DailyPlanState s;
-    DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
-    s.takeDay(day, true);
-    s.currentDayFile = dir.file(u"d.dtf"_s);
-    s.workingBars[0] = {u"L"_s, 0, 10, 0};
+    DayPlan s(placement);
+    readDay(s, dir.file(u"d.dtf"_s));
+    keepBar(s, 0, 10);
     QByteArray theirs = clearedDay();
     putF64(theirs, 256, 38000.0);
     dir.write(u"d.dtf"_s, theirs);
 
-    const SafeFile::Result r = s.saveDay(1.0);
+    const SafeFile::Result r = s.save(1.0);
     QVERIFY(r.changedOnDisk);
     QCOMPARE(dir.read(u"d.dtf"_s), theirs);
-    QVERIFY(s.rereadDay());
-    QCOMPARE(s.dayImage.createdOn, 38000.0);
-    QCOMPARE(s.workingBars[0].endRow, 10); // the pads on screen stay
-    QVERIFY(s.saveDay(1.0));
+    QVERIFY(s.reread());
+    QCOMPARE(s.image().createdOn, 38000.0);
+    QCOMPARE(s.bars()[0].endRow, 10); // the pads on screen stay
+    QVERIFY(s.save(1.0));
     QCOMPARE(DayFile::fromBytes(dir.read(u"d.dtf"_s)).bars[0].endRow, 10);
 
     // A day file that has gone is written anew.
     QFile::remove(dir.file(u"d.dtf"_s));
-    QVERIFY(s.saveDay(1.0));
+    QVERIFY(s.save(1.0));
 }
 
 void TestDailyPlanFiles::state_failedSaveLeavesFileAndImage()
 {
     TestFolder dir;
-    DailyPlanState s;
-    s.clearDay();
-    s.currentDayFile = dir.file(u"new.dtf"_s);
-    s.workingBars[0] = {u"L"_s, 0, 10, 0};
+    DayPlan s(placement);
+    s.setCurrentFile(dir.file(u"new.dtf"_s));
+    keepBar(s, 0, 10);
     {
         FileSizeLimit limit(100);
-        QVERIFY(!s.saveDay(5.0));
+        QVERIFY(!s.save(5.0));
     }
     QVERIFY(!dir.exists(u"new.dtf"_s));
-    QVERIFY(s.dayImage.sourcePath.isEmpty()); // still "未作成"
+    QVERIFY(s.image().sourcePath.isEmpty()); // still "未作成"
     QCOMPARE(s.padCount(), 0);
 
-    s.currentDayFile = dir.file(u"missing/folder.dtf"_s);
-    QVERIFY(!s.saveDay(5.0));
+    s.setCurrentFile(dir.file(u"missing/folder.dtf"_s));
+    QVERIFY(!s.save(5.0));
 }
 
 void TestDailyPlanFiles::state_readsExistingRoutineAndListFiles()
@@ -556,36 +562,38 @@ void TestDailyPlanFiles::state_readsExistingRoutineAndListFiles()
     QByteArray l(3072, '\0');
     putStr(l, 0, "kw");
     dir.write(u"LEntries.lef"_s, l);
-    DailyPlanState s;
-    s.listEntries = ListEntries::defaults();
-    QVERIFY(s.loadOrCreateRoutines(dir.file(u"Routines.rdf"_s)));
-    QVERIFY(s.loadOrCreateLists(dir.file(u"LEntries.lef"_s)));
-    QCOMPARE(RoutineFile::countRoutines(s.workingRoutines), 2);
-    QCOMPARE(s.routineImage, s.workingRoutines);
-    QCOMPARE(s.listEntries.keywordList(), QStringList{u"kw"_s});
-    QVERIFY(s.listEntries.title1List().isEmpty());
+    RoutineBook s(placement);
+    ListBook lists;
+    QVERIFY(s.loadOrCreate(dir.file(u"Routines.rdf"_s)));
+    QVERIFY(lists.loadOrCreate(dir.file(u"LEntries.lef"_s)));
+    QCOMPARE(s.count(), 2);
+    QCOMPARE(s.saved(), s.routines());
+    QCOMPARE(lists.entries().keywordList(), QStringList{u"kw"_s});
+    QVERIFY(lists.entries().title1List().isEmpty());
     QCOMPARE(dir.read(u"Routines.rdf"_s).size(), 700); // reading never writes
 }
 
 void TestDailyPlanFiles::state_routinesSavedAnewWhenFileHasGone()
 {
     TestFolder dir;
-    DailyPlanState s;
-    s.workingRoutines[0].padNo = 1;
-    QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)));
+    RoutineBook s(placement);
+    RoutineFile::Routines one{};
+    one[0].padNo = 1;
+    s.take(one);
+    QVERIFY(s.save(dir.file(u"Routines.rdf"_s)));
     QByteArray expected = emptyRoutines();
     putI32(expected, 0, 1);
     QCOMPARE(dir.read(u"Routines.rdf"_s), expected); // the user asked to save: written anew
     // Another program's file is left alone until it has been read.
     dir.write(u"Routines.rdf"_s, QByteArray(3300, 'q'));
-    QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)).changedOnDisk);
+    QVERIFY(s.save(dir.file(u"Routines.rdf"_s)).changedOnDisk);
     QCOMPARE(dir.read(u"Routines.rdf"_s), QByteArray(3300, 'q'));
-    QVERIFY(s.rereadRoutines(dir.file(u"Routines.rdf"_s)));
-    QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)));
+    QVERIFY(s.reread(dir.file(u"Routines.rdf"_s)));
+    QVERIFY(s.save(dir.file(u"Routines.rdf"_s)));
     const QByteArray now = dir.read(u"Routines.rdf"_s);
     QCOMPARE(now.size(), 3300);
     QCOMPARE(RoutineFile::fromBytes(now)[0].padNo, 1);
-    QCOMPARE(s.routineImage, s.workingRoutines);
+    QCOMPARE(s.saved(), s.routines());
 }
 
 // Config.vxc, Routines.rdf and LEntries.lef, saved by one Wrenly after another saved them.
@@ -606,9 +614,10 @@ void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone()
     TestFolder dir;
     const QString path = dir.file(name);
     Session session(dir.path());
-    DailyPlanState s;
-    QVERIFY(session.loadConfig() && s.loadOrCreateRoutines(dir.file(u"Routines.rdf"_s)) &&
-            s.loadOrCreateLists(dir.file(u"LEntries.lef"_s)));
+    RoutineBook routines(placement);
+    ListBook lists;
+    QVERIFY(session.loadConfig() && routines.loadOrCreate(dir.file(u"Routines.rdf"_s)) &&
+            lists.loadOrCreate(dir.file(u"LEntries.lef"_s)));
     // The other save changes the second customer line, or a byte near the end.
     QByteArray theirs = dir.read(name);
     const bool config = name == u"Config.vxc";
@@ -623,8 +632,8 @@ void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone()
 
     session.config().customerList[0] = u"mine"_s;
     const SafeFile::Result r = config                    ? session.saveConfig()
-                               : name == u"Routines.rdf" ? s.saveRoutines(path)
-                                                         : s.saveLists(path);
+                               : name == u"Routines.rdf" ? routines.save(path)
+                                                         : lists.save(path, lists.entries());
     QCOMPARE(r.changedOnDisk, meanwhile == 'c');
     QCOMPARE(dir.read(name) == theirs, meanwhile == 'c');
     // The configuration takes their line and keeps the user's.

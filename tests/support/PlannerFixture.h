@@ -4,8 +4,8 @@
 #include "dailyplan/DailyPlanLauncher.h"
 #include "dailyplan/DailyPlannerWindow.h"
 #include "dailyplan/DragColumnWidget.h"
+#include "dailyplan/PlannerData.h"
 #include "dailyplan/SchedulePad.h"
-#include "data/DailyPlanState.h"
 #include "data/Session.h"
 #include "support/Children.h"
 #include "support/Fakes.h"
@@ -66,7 +66,9 @@ struct Planner
         return QTest::qWaitForWindowActive(window.get());
     }
 
-    DailyPlanState &state() { return launcher.state(); }
+    DayPlan &day() { return launcher.data().day; }
+    RoutineBook &routines() { return launcher.data().routines; }
+    ListBook &lists() { return launcher.data().lists; }
     // Writes the month file and has the session read it.
     void writeMonth(MonthKind kind, const MonthFile::Jobs &jobs)
     {
@@ -105,11 +107,11 @@ struct Planner
 // first), from start:00 to end:00 before noon.
 inline RoutineRecord routineRecord(int number, const QString &keyword, int start, int end,
                                    const QString &days = QStringLiteral("0123456"), bool shown = true,
-                                   int originX = 4)
+                                   int left = 4)
 {
     RoutineRecord r;
     r.padNo = number;
-    r.padLeft = originX;
+    r.padLeft = left;
     r.padTop = TimeAxis::timeToRow(start, false, 0) + 1;
     r.keyword = keyword;
     r.content = keyword + QStringLiteral(" の説明");
