@@ -1,17 +1,14 @@
 #include "dailyplan/DailyPlannerWindow.h"
 
-#include "dailyplan/DayPaneWidget.h"
 #include "dailyplan/DiaryDialog.h"
-#include "dailyplan/DragColumnWidget.h"
 #include "dailyplan/ListSettingsDialog.h"
 #include "dailyplan/PadMemoDialog.h"
+#include "dailyplan/PlanAreaWidget.h"
 #include "dailyplan/PlannerData.h"
 #include "dailyplan/RoutineSettingsDialog.h"
-#include "dailyplan/TimeScaleWidget.h"
 #include "data/DailyPlanPaths.h"
 #include "data/DateText.h"
 #include "data/DaySerial.h"
-#include "data/SjisCodec.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/HintPanel.h"
@@ -26,7 +23,6 @@
 #include "widgets/JobRowWidget.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
@@ -35,12 +31,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStatusBar>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -52,11 +44,6 @@ const QColor skyBlue(166, 202, 240);
 QString resizeNote()
 {
     return u"本ウィンドウは高さ方向にのみ伸縮可能です.(最小高さ: 600ピクセル)"_s;
-}
-
-QString firstUseHintText()
-{
-    return u"　\r\n　左の白いドラッグ・エリア上で, \r\n　\r\n　およその開始時刻から終了時刻までドラッグしてください. \r\n　\r\n　(本メッセージは,左クリックで消えます.) \r\n　"_s;
 }
 
 void setBackground(QWidget *w, const QColor &color)
@@ -102,7 +89,8 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Pla
     buildActions();
     buildJobsPanel();
     buildCommandPanel();
-    buildPlan();
+    m_planArea = new PlanAreaWidget(*this, m_day, this);
+    connect(m_planArea, &PlanAreaWidget::padMemoRequested, this, &DailyPlannerWindow::openPadMemo);
 
     m_busyCover = new QLabel(u"処理中・・・"_s, this);
     m_busyCover->setObjectName(u"pnlCover"_s);
@@ -120,80 +108,49 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Pla
         b->setAutoDefault(false);
 
     Hints::routeTo(this, m_statusBar);
-    connect(qApp, &QApplication::focusChanged, this, &DailyPlannerWindow::markFocusedPad);
-    qApp->installEventFilter(this); // the wheel over any part of the window scrolls the plan
-
-    m_dragPause.setSingleShot(true);
-    m_dragPause.setInterval(PauseMs);
-    connect(&m_dragPause, &QTimer::timeout, this, [this] {
-        // A button released during the pause has ended the drag.
-        if (m_dragHeld)
-            m_dragActive = true;
-    });
     layoutParts();
     InstantMnemonics::apply(this);
+    m_planArea->takeWheelOf(this);
 }
 
 DailyPlannerWindow::~DailyPlannerWindow()
 {
-    // The children go after this part of the object: they must not call back into it.
-    qApp->removeEventFilter(this);
-    disconnect(qApp, nullptr, this, nullptr);
-    destroyPads();
+    // The children go after this part of the object: the pads must not call back into it.
+    m_planArea->destroyPads();
+}
+
+QAction *DailyPlannerWindow::addCommand(const QString &name, const QString &text)
+{
+    auto *command = new QAction(text, this);
+    command->setObjectName(name);
+    addAction(command);
+    return command;
 }
 
 void DailyPlannerWindow::buildActions()
 {
-    struct Def
-    {
-        const char16_t *name;
-        const char16_t *text;
-        const char16_t *category;
-    };
-    static const Def defs[] = {
-        {u"FileSave1", u"保存(&S)", u"ファイル"},
-        {u"ScheduleToday1", u"今日のスケジュール(&T)", u"スケジュール"},
-        {u"SchedulePast1", u"過去のスケジュール(&P)...", u"スケジュール"},
-        {u"ScheduleDiary1", u"一日の終わりに(&D)...", u"スケジュール"},
-        {u"ScheduleRemovePad1", u"スケジュール・パッドを削除(&R)", u"スケジュール"},
-        {u"RoutineSet1", u"ルーチン設定(&S)...", u"ルーチン"},
-        {u"RoutineRead1", u"ルーチン表示(&R)", u"ルーチン"},
-        {u"RoutineEntry1", u"ルーチン仮登録(&E)", u"ルーチン"},
-        {u"OptionSetList1", u"リスト項目を設定(&L)...", u"オプション"},
-        {u"HContentsAubrel", u"目次(&C)...", u"ヘルプ"},
-    };
-    for (const Def &def : defs) {
-        auto *command = new QAction(QString::fromUtf16(def.text), this);
-        command->setObjectName(QString::fromUtf16(def.name));
-        command->setProperty("category", QString::fromUtf16(def.category));
-        addAction(command);
-    }
-    connect(action(u"FileSave1"_s), &QAction::triggered, this, &DailyPlannerWindow::saveDay);
-    connect(action(u"ScheduleToday1"_s), &QAction::triggered, this, &DailyPlannerWindow::openToday);
-    connect(action(u"SchedulePast1"_s), &QAction::triggered, this, &DailyPlannerWindow::openPastDay);
-    connect(action(u"ScheduleRemovePad1"_s), &QAction::triggered, this,
-            &DailyPlannerWindow::removeSelectedPad);
-    connect(action(u"ScheduleDiary1"_s), &QAction::triggered, this, &DailyPlannerWindow::openDiary);
-    connect(action(u"RoutineEntry1"_s), &QAction::triggered, this,
-            &DailyPlannerWindow::registerSelectedPadAsRoutine);
-    connect(action(u"RoutineSet1"_s), &QAction::triggered, this, &DailyPlannerWindow::openRoutineSettings);
-    connect(action(u"RoutineRead1"_s), &QAction::triggered, this, &DailyPlannerWindow::showRoutines);
-    connect(action(u"OptionSetList1"_s), &QAction::triggered, this, &DailyPlannerWindow::openListSettings);
-    connect(this, &DailyPlannerWindow::padMemoRequested, this, &DailyPlannerWindow::openPadMemo);
-    m_helpPageAction = new QAction(this);
-    m_helpPageAction->setObjectName(u"helpPageAction"_s);
+    m_saveDayAction = addCommand(u"saveDayAction"_s, u"保存(&S)"_s);
+    m_openTodayAction = addCommand(u"openTodayAction"_s, u"今日のスケジュール(&T)"_s);
+    m_openPastDayAction = addCommand(u"openPastDayAction"_s, u"過去のスケジュール(&P)..."_s);
+    m_openDiaryAction = addCommand(u"openDiaryAction"_s, u"一日の終わりに(&D)..."_s);
+    m_removePadAction = addCommand(u"removePadAction"_s, u"スケジュール・パッドを削除(&R)"_s);
+    m_routineSettingsAction = addCommand(u"routineSettingsAction"_s, u"ルーチン設定(&S)..."_s);
+    m_showRoutinesAction = addCommand(u"showRoutinesAction"_s, u"ルーチン表示(&R)"_s);
+    m_registerRoutineAction = addCommand(u"registerRoutineAction"_s, u"ルーチン仮登録(&E)"_s);
+    m_listSettingsAction = addCommand(u"listSettingsAction"_s, u"リスト項目を設定(&L)..."_s);
+    m_helpContentsAction = addCommand(u"helpContentsAction"_s, u"目次(&C)..."_s);
+    m_helpPageAction = addCommand(u"helpPageAction"_s, QString());
     m_helpPageAction->setShortcut(Qt::Key_F1);
-    addAction(m_helpPageAction);
-}
-
-QAction *DailyPlannerWindow::action(const QString &name) const
-{
-    return findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
-}
-
-QAction *DailyPlannerWindow::routineEntryAction()
-{
-    return action(u"RoutineEntry1"_s);
+    connect(m_saveDayAction, &QAction::triggered, this, &DailyPlannerWindow::saveDay);
+    connect(m_openTodayAction, &QAction::triggered, this, &DailyPlannerWindow::openToday);
+    connect(m_openPastDayAction, &QAction::triggered, this, &DailyPlannerWindow::openPastDay);
+    connect(m_removePadAction, &QAction::triggered, this, &DailyPlannerWindow::removeSelectedPad);
+    connect(m_openDiaryAction, &QAction::triggered, this, &DailyPlannerWindow::openDiary);
+    connect(m_registerRoutineAction, &QAction::triggered, this,
+            &DailyPlannerWindow::registerSelectedPadAsRoutine);
+    connect(m_routineSettingsAction, &QAction::triggered, this, &DailyPlannerWindow::openRoutineSettings);
+    connect(m_showRoutinesAction, &QAction::triggered, this, &DailyPlannerWindow::showRoutines);
+    connect(m_listSettingsAction, &QAction::triggered, this, &DailyPlannerWindow::openListSettings);
 }
 
 void DailyPlannerWindow::buildJobsPanel()
@@ -311,22 +268,30 @@ void DailyPlannerWindow::buildCommandPanel()
     m_createdOnEdit->setFocusPolicy(Qt::NoFocus);
     Hints::set(m_createdOnEdit, u"ファイル作成日|表示中のスケジュールのファイルを作成した日付です"_s);
 
+    buildCommandButtons(x, w);
+    m_commandPanel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_commandPanel, &QWidget::customContextMenuRequested, this, &DailyPlannerWindow::showCommandMenu);
+}
+
+void DailyPlannerWindow::buildCommandButtons(int x, int w)
+{
     struct Button
     {
         const char16_t *name;
         const char16_t *text;
-        const char16_t *action;
+        QAction *action;
         const char16_t *hint;
     };
-    static const Button buttons[] = {
-        {u"btnRemovePad", u"パッドを削除", u"ScheduleRemovePad1",
+    const Button buttons[] = {
+        {u"btnRemovePad", u"パッドを削除", m_removePadAction,
          u"パッドを削除|選択されている(◆)スケジュール・パッドを削除します"},
-        {u"btnEnterRoutine", u"ルーチン仮登録", u"RoutineEntry1",
+        {u"btnEnterRoutine", u"ルーチン仮登録", m_registerRoutineAction,
          u"ルーチン仮登録|選択されているスケジュール・パッドをルーチンとして仮登録します"},
-        {u"btnSetRoutine", u"ルーチン設定...", u"RoutineSet1", u"ルーチン設定|ルーチンを設定・保存します"},
-        {u"btnShowRoutine", u"ルーチン表示", u"RoutineRead1",
+        {u"btnSetRoutine", u"ルーチン設定...", m_routineSettingsAction,
+         u"ルーチン設定|ルーチンを設定・保存します"},
+        {u"btnShowRoutine", u"ルーチン表示", m_showRoutinesAction,
          u"ルーチン表示|本日の曜日のルーチンを表示します"},
-        {u"btnDiary", u"一日の終わりに...", u"ScheduleDiary1", u"一日の終わりに|ダイアリーを記入します"},
+        {u"btnDiary", u"一日の終わりに...", m_openDiaryAction, u"一日の終わりに|ダイアリーを記入します"},
     };
     int y = 236;
     for (const Button &def : buttons) {
@@ -334,10 +299,10 @@ void DailyPlannerWindow::buildCommandPanel()
         button->setObjectName(QString::fromUtf16(def.name));
         button->setGeometry(x, y, w, 28);
         Hints::set(button, QString::fromUtf16(def.hint));
-        connect(button, &QPushButton::clicked, action(QString::fromUtf16(def.action)), &QAction::trigger);
+        connect(button, &QPushButton::clicked, def.action, &QAction::trigger);
         y += 32;
     }
-    auto *saveButton = new QPushButton(action(u"FileSave1"_s)->text(), m_commandPanel);
+    auto *saveButton = new QPushButton(m_saveDayAction->text(), m_commandPanel);
     saveButton->setObjectName(u"btnSave"_s);
     saveButton->setGeometry(x, y + 6, w, 50);
     QFont big = saveButton->font();
@@ -345,94 +310,30 @@ void DailyPlannerWindow::buildCommandPanel()
     big.setBold(true);
     saveButton->setFont(big);
     Hints::set(saveButton, u"保存|表示中のスケジュールをファイルに保存します"_s);
-    connect(saveButton, &QPushButton::clicked, action(u"FileSave1"_s), &QAction::trigger);
+    connect(saveButton, &QPushButton::clicked, m_saveDayAction, &QAction::trigger);
     y += 64;
     auto *closeButton = new QPushButton(u"閉じる(&C)"_s, m_commandPanel);
     closeButton->setObjectName(u"btnExit"_s);
     closeButton->setGeometry(x, y, w, 28);
-    Hints::set(closeButton, u"閉じる|デイリープラン作成を終了します (保存していない変更は破棄されます)"_s);
+    Hints::set(closeButton,
+               u"閉じる|デイリープラン作成を終了します (保存していない変更があれば保存するか確認します)"_s);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
-
-    m_commandPanel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_commandPanel, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        // Made on its first use: most openings of the planner never show it.
-        if (!m_commandMenu) {
-            m_commandMenu = new QMenu(this);
-            m_commandMenu->addAction(action(u"SchedulePast1"_s));
-            m_commandMenu->addAction(action(u"ScheduleToday1"_s));
-            m_commandMenu->addSeparator();
-            m_commandMenu->addAction(action(u"OptionSetList1"_s));
-            m_commandMenu->addSeparator();
-            QMenu *help = m_commandMenu->addMenu(u"ヘルプ(&H)"_s);
-            help->addAction(action(u"HContentsAubrel"_s));
-        }
-        m_commandMenu->popup(m_commandPanel->mapToGlobal(pos));
-    });
 }
 
-void DailyPlannerWindow::buildPlan()
+void DailyPlannerWindow::showCommandMenu(const QPoint &pos)
 {
-    m_planScroll = new QScrollArea(this);
-    m_planScroll->setObjectName(u"sboxMain"_s);
-    m_planScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_planScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_planScroll->setWidgetResizable(false);
-
-    const int planWidth = 1 + 300 + 48 + 300 + 1;
-    m_planHolder = new QWidget;
-    m_planHolder->setObjectName(u"pnlBase"_s);
-    m_planHolder->setFixedSize(planWidth + 12, 2904);
-    m_plan = new ColorFrame(Qt::white, m_planHolder);
-    m_plan->setObjectName(u"pnlFrame"_s);
-    m_plan->setGeometry(6, 0, planWidth, PlanLayout::PlanHeight);
-
-    auto *left = new DayPaneWidget(TimeAxis::leftPaneBands(), m_plan);
-    left->setObjectName(u"pbxFrameL"_s);
-    left->setGeometry(1, 1, 300, 2882);
-    auto *right = new DayPaneWidget(TimeAxis::rightPaneBands(), m_plan);
-    right->setObjectName(u"pbxFrameR"_s);
-    right->setGeometry(1 + 300 + 48, 1, 300, 2882);
-
-    auto *timeStrip = new ColorFrame(QColor(112, 128, 144), m_plan);
-    timeStrip->setObjectName(u"pnlTime"_s);
-    timeStrip->setGeometry(301, 1, 48, 2882);
-    auto *leftHolder = new QWidget(timeStrip);
-    leftHolder->setObjectName(u"pnlTimeL"_s);
-    leftHolder->setGeometry(1, 1, 12, TimeAxis::Rows);
-    m_leftColumn = new DragColumnWidget(DragColumnWidget::Side::Left, leftHolder);
-    m_leftColumn->setObjectName(u"pbxTimeL"_s);
-    m_leftColumn->setGeometry(0, 0, 12, TimeAxis::Rows);
-    auto *scale = new TimeScaleWidget(timeStrip);
-    scale->setObjectName(u"pbxTime"_s);
-    scale->move(13, 1);
-    auto *rightHolder = new QWidget(timeStrip);
-    rightHolder->setObjectName(u"pnlTimeR"_s);
-    rightHolder->setGeometry(34, 1, 13, TimeAxis::Rows);
-    m_rightColumn = new DragColumnWidget(DragColumnWidget::Side::Right, rightHolder);
-    m_rightColumn->setObjectName(u"pbxTimeR"_s);
-    m_rightColumn->setGeometry(0, 0, 13, TimeAxis::Rows);
-    for (DragColumnWidget *column : {m_leftColumn, m_rightColumn}) {
-        Hints::set(
-            column,
-            u"ドラッグ・エリア|およその開始時刻から終了時刻までドラッグすると,スケジュール・パッドを作成します"_s);
-        connect(column, &DragColumnWidget::pressed, this, &DailyPlannerWindow::dragPress);
-        connect(column, &DragColumnWidget::moved, this, &DailyPlannerWindow::dragMove);
-        connect(column, &DragColumnWidget::released, this, &DailyPlannerWindow::dragRelease);
+    // Made on its first use: most openings of the planner never show it.
+    if (!m_commandMenu) {
+        m_commandMenu = new QMenu(this);
+        m_commandMenu->addAction(m_openPastDayAction);
+        m_commandMenu->addAction(m_openTodayAction);
+        m_commandMenu->addSeparator();
+        m_commandMenu->addAction(m_listSettingsAction);
+        m_commandMenu->addSeparator();
+        QMenu *help = m_commandMenu->addMenu(u"ヘルプ(&H)"_s);
+        help->addAction(m_helpContentsAction);
     }
-    Hints::set(scale, u"時刻|時刻の目盛りです (5分ごと)"_s);
-
-    m_firstUseHint = new ColorFrame(QColor(255, 251, 240), m_plan);
-    m_firstUseHint->setObjectName(u"pnlIniHint"_s);
-    m_firstUseHint->setFrameShape(QFrame::Box);
-    auto *hintText = new QLabel(m_firstUseHint);
-    hintText->setObjectName(u"lblIniHint"_s);
-    FixedColours::setText(hintText);
-    hintText->move(1, 1);
-    m_firstUseHint->installEventFilter(this);
-    hintText->installEventFilter(this);
-    m_firstUseHint->hide();
-
-    m_planScroll->setWidget(m_planHolder);
+    m_commandMenu->popup(m_commandPanel->mapToGlobal(pos));
 }
 
 void DailyPlannerWindow::layoutParts()
@@ -445,8 +346,8 @@ void DailyPlannerWindow::layoutParts()
     m_statusBar->setGeometry(0, h - bar, w, bar);
     m_commandPanel->setGeometry(w - commands, 0, commands, h - bar);
     m_jobsPanel->setGeometry(0, 0, w - commands, jobs);
-    m_planScroll->setGeometry(0, jobs, w - commands, h - jobs - bar);
-    m_busyCover->setGeometry(m_planScroll->geometry().adjusted(-1, -1, 1, 1));
+    m_planArea->setGeometry(0, jobs, w - commands, h - jobs - bar);
+    m_busyCover->setGeometry(m_planArea->geometry().adjusted(-1, -1, 1, 1));
 }
 
 void DailyPlannerWindow::resizeEvent(QResizeEvent *event)
@@ -464,31 +365,18 @@ void DailyPlannerWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    setPadColorsFromRecords();
+    m_planArea->setPadColorsFromRecords();
     // The focused pad makes its boxes right after the window has first painted, not before.
     const int count = m_day.padCount();
     if (count > 0)
-        QTimer::singleShot(0, this, [this, count] { focusPadNumber(count); });
+        QTimer::singleShot(0, this, [this, count] { m_planArea->focusPadNumber(count); });
 
     WindowPlacer::place(this, {QPoint(0, 0), QSize(FixedWidth, MinimumHeight), false, true});
     layoutParts();
-    setScrollPosition(InitialScroll);
+    m_planArea->setScrollPosition(PlanAreaWidget::InitialScroll);
     m_statusBar->showMessage(resizeNote());
     if (m_fileNameBox->text() == unsavedText)
-        showFirstUseHint();
-}
-
-void DailyPlannerWindow::showFirstUseHint()
-{
-    auto *hintText = m_firstUseHint->findChild<QLabel *>(u"lblIniHint"_s);
-    hintText->setText(Sjis::fromCrLf(firstUseHintText()));
-    // Within the right pane, whatever the face's widths: a line too long wraps.
-    hintText->setWordWrap(true);
-    hintText->resize(SchedulePad::Width, hintText->heightForWidth(SchedulePad::Width));
-    m_firstUseHint->resize(hintText->width() + 2, hintText->height() + 2);
-    m_firstUseHint->move(PlanLayout::RightPaneX, 303);
-    m_firstUseHint->raise();
-    m_firstUseHint->show();
+        m_planArea->showFirstUseHint();
 }
 
 void DailyPlannerWindow::keyPressEvent(QKeyEvent *event)
@@ -501,45 +389,10 @@ void DailyPlannerWindow::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-bool DailyPlannerWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->window() == this) {
-        m_wheelRemainder += static_cast<QWheelEvent *>(event)->angleDelta().y();
-        const int notches = m_wheelRemainder / 120;
-        m_wheelRemainder -= notches * 120;
-        scrollBy(-notches * RowsPerNotch);
-        return true;
-    }
-    if (event->type() == QEvent::MouseButtonPress &&
-        (watched == m_firstUseHint || watched->parent() == m_firstUseHint) &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        m_firstUseHint->hide();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-int DailyPlannerWindow::scrollPosition() const
-{
-    return m_planScroll->verticalScrollBar()->value();
-}
-
-void DailyPlannerWindow::setScrollPosition(int rows)
-{
-    m_planScroll->verticalScrollBar()->setValue(rows);
-}
-
-void DailyPlannerWindow::scrollBy(int rows)
-{
-    setScrollPosition(scrollPosition() + rows);
-}
-
 bool DailyPlannerWindow::hasUnsavedEdits() const
 {
     // A new pad not yet kept counts too: closing would drop it.
-    return m_day.hasUnsavedEdits() ||
-           std::any_of(m_pads.begin(), m_pads.end(), [](const SchedulePad *p) { return p && !p->isKept(); });
+    return m_day.hasUnsavedEdits() || m_planArea->hasUnkeptPad();
 }
 
 void DailyPlannerWindow::reject()
@@ -550,10 +403,7 @@ void DailyPlannerWindow::reject()
     }
     switch (m_services.dialogs.askSaveChanges(this)) {
     case Dialogs::Answer::Yes:
-        for (SchedulePad *pad : m_pads) {
-            if (pad && !pad->isKept())
-                pad->keepPad();
-        }
+        m_planArea->keepUnkeptPads();
         saveDay();
         // A pad whose times could not be kept, or a failed save, was shown: the planner stays.
         if (!hasUnsavedEdits())
@@ -569,7 +419,7 @@ void DailyPlannerWindow::reject()
 
 void DailyPlannerWindow::done(int result)
 {
-    destroyPads();
+    m_planArea->destroyPads();
     QDialog::done(result);
 }
 
@@ -631,7 +481,7 @@ void DailyPlannerWindow::playShutter()
 
 void DailyPlannerWindow::showCover()
 {
-    m_busyCover->setGeometry(m_planScroll->geometry().adjusted(-1, -1, 1, 1));
+    m_busyCover->setGeometry(m_planArea->geometry().adjusted(-1, -1, 1, 1));
     m_busyCover->raise();
     m_busyCover->show();
     m_busyCover->repaint();
@@ -644,97 +494,14 @@ void DailyPlannerWindow::hideCover()
 
 void DailyPlannerWindow::paintBars()
 {
-    m_leftColumn->setBars(m_day.bars());
-    m_rightColumn->setBars(m_day.bars());
+    m_planArea->setBars(m_day.bars());
     // The count follows the pads on screen, saved or not.
     showPadCount(lastUsedBar(m_day.bars()));
 }
 
-SchedulePad *DailyPlannerWindow::createPad(int slot, const SchedulePadRecord &record)
-{
-    // The slot decides the number: a damaged PadNo must not send a pad's edits to another record.
-    auto *pad = new SchedulePad(slot + 1, *this, m_plan);
-    pad->setFromRecord(record);
-    pad->setKept(true);
-    const int maxLeft = m_plan->width() - SchedulePad::Width;
-    const int maxTop = m_plan->height() - SchedulePad::Height;
-    pad->move(qBound(0, int(record.padLeft), maxLeft), qBound(0, int(record.padTop), maxTop));
-    connect(pad, &SchedulePad::memoRequested, this, &DailyPlannerWindow::padMemoRequested);
-    m_pads[slot] = pad;
-    pad->show();
-    return pad;
-}
-
-SchedulePad *DailyPlannerWindow::createNewPad(int slot, int left, int startRow, int endRow)
-{
-    auto *pad = new SchedulePad(slot + 1, *this, m_plan);
-    pad->setTimes(TimeAxis::rowToTime(startRow), TimeAxis::rowToTime(endRow));
-    pad->setKept(false);
-    pad->move(left, PlanLayout::placement().padTopFor(startRow));
-    connect(pad, &SchedulePad::memoRequested, this, &DailyPlannerWindow::padMemoRequested);
-    m_pads[slot] = pad;
-    pad->show();
-    pad->focusPad();
-    return pad;
-}
-
-void DailyPlannerWindow::destroyPads()
-{
-    for (SchedulePad *&pad : m_pads) {
-        delete pad;
-        pad = nullptr;
-    }
-}
-
-void DailyPlannerWindow::showPadsFromRecords()
-{
-    for (int k = 0; k < PadSlots; ++k) {
-        if (m_day.pad(k).hasTimes())
-            createPad(k, m_day.pad(k));
-    }
-}
-
-void DailyPlannerWindow::setPadColorsFromRecords()
-{
-    for (int k = 0; k < PadSlots; ++k) {
-        if (m_pads[k] && m_day.pad(k).hasTimes())
-            m_pads[k]->setColorValue(m_day.pad(k).barColor);
-    }
-}
-
-void DailyPlannerWindow::focusPadNumber(int number)
-{
-    if (number > 0 && number <= PadSlots && m_pads[number - 1])
-        m_pads[number - 1]->focusPad();
-}
-
-SchedulePad *DailyPlannerWindow::padOf(QWidget *widget) const
-{
-    for (QWidget *w = widget; w; w = w->parentWidget()) {
-        if (auto *pad = qobject_cast<SchedulePad *>(w))
-            return pad->parentWidget() == m_plan ? pad : nullptr;
-    }
-    return nullptr;
-}
-
-void DailyPlannerWindow::markFocusedPad(QWidget *old, QWidget *now)
-{
-    // Boxes and other windows taking the focus leave the mark where it is.
-    if (!now || now->window() != this)
-        return;
-    SchedulePad *was = padOf(old);
-    SchedulePad *is = padOf(now);
-    if (was && was != is)
-        was->setMarked(false);
-    if (is) {
-        is->setMarked(true);
-        m_day.selectPad(is->number() - 1);
-    }
-}
-
 void DailyPlannerWindow::clearDay()
 {
-    destroyPads();
+    m_planArea->destroyPads();
     m_day.clearDay();
     paintBars();
 }
@@ -748,7 +515,7 @@ bool DailyPlannerWindow::loadDayFile(const QString &path)
         m_services.dialogs.fileError(this, FileOperation::Read, path, r.error);
         return false;
     }
-    destroyPads();
+    m_planArea->destroyPads();
     // The scratch day of the routines has no diary of its own and is never saved to.
     if (path == DailyPlanPaths::temporaryFile(m_session.exeDir())) {
         m_day.takeScratchDay(day);
@@ -756,7 +523,7 @@ bool DailyPlannerWindow::loadDayFile(const QString &path)
         m_day.takeDay(day, snapshot);
         showFileOf(day, path);
     }
-    showPadsFromRecords();
+    m_planArea->showPadsFromRecords();
     paintBars();
     showPadCount(m_day.padCount());
     return true;
@@ -781,8 +548,22 @@ void DailyPlannerWindow::saveDay()
         showFileOf(m_day.image(), m_day.currentFile());
     const int count = m_day.padCount();
     showPadCount(count);
-    focusPadNumber(count);
+    m_planArea->focusPadNumber(count);
     playShutter();
+}
+
+bool DailyPlannerWindow::showDayFile(const QString &path)
+{
+    showCover();
+    const bool loaded = loadDayFile(path);
+    if (loaded) {
+        m_planArea->setPadColorsFromRecords();
+        m_planArea->focusPadNumber(m_day.padCount());
+    }
+    hideCover();
+    if (loaded)
+        playShutter();
+    return loaded;
 }
 
 void DailyPlannerWindow::openToday()
@@ -791,16 +572,8 @@ void DailyPlannerWindow::openToday()
     if (m_day.currentFile() == today)
         return;
     if (QFileInfo::exists(today)) {
-        showCover();
-        if (!loadDayFile(today)) {
-            hideCover();
-            return;
-        }
-        m_day.setCurrentFile(today);
-        setPadColorsFromRecords();
-        focusPadNumber(m_day.padCount());
-        hideCover();
-        playShutter();
+        if (showDayFile(today))
+            m_day.setCurrentFile(today);
         return;
     }
     m_day.setCurrentFile(today);
@@ -816,122 +589,45 @@ void DailyPlannerWindow::openPastDay()
     if (path.isEmpty() || QDir::cleanPath(path) == QDir::cleanPath(m_day.todayFile()) ||
         !QFileInfo::exists(path))
         return;
-    showCover();
-    if (!loadDayFile(path)) {
-        hideCover();
-        return;
-    }
-    m_day.setCurrentFile(path);
-    setPadColorsFromRecords();
-    focusPadNumber(m_day.padCount());
-    hideCover();
-    playShutter();
+    if (showDayFile(path))
+        m_day.setCurrentFile(path);
+}
+
+bool DailyPlannerWindow::askAboutPad(int slot, const QString &doing, const QPoint &where)
+{
+    SchedulePad *pad = m_planArea->pad(slot);
+    pad->setMarked(true);
+    const QString question = u"スケジュール・パッドNo. "_s + QString::number(slot + 1) + doing +
+                             u"\r\n\r\n"_s + u"処理を続行しますか？"_s;
+    if (m_services.dialogs.askOkCancel(this, question, where) == Dialogs::Answer::Ok)
+        return true;
+    pad->focusPad();
+    return false;
 }
 
 void DailyPlannerWindow::removeSelectedPad()
 {
     const int slot = m_day.selectedPad();
-    if (slot < 0 || slot >= PadSlots || !m_pads[slot])
+    if (slot < 0 || slot >= PadSlots || !m_planArea->pad(slot) ||
+        !askAboutPad(slot, u"を削除します."_s, QPoint(180, 250)))
         return;
-    SchedulePad *pad = m_pads[slot];
-    pad->setMarked(true);
-    const QString question = u"スケジュール・パッドNo. "_s + QString::number(slot + 1) + u"を削除します."_s +
-                             u"\r\n\r\n"_s + u"処理を続行しますか？"_s;
-    if (m_services.dialogs.askOkCancel(this, question, QPoint(180, 250)) != Dialogs::Answer::Ok) {
-        pad->focusPad();
-        return;
-    }
     showCover();
     const int lastPad = m_day.removePad(slot);
-    destroyPads();
-    showPadsFromRecords();
+    m_planArea->destroyPads();
+    m_planArea->showPadsFromRecords();
     playShutter();
     paintBars();
-    setPadColorsFromRecords();
-    focusPadNumber(lastPad);
+    m_planArea->setPadColorsFromRecords();
+    m_planArea->focusPadNumber(lastPad);
     hideCover();
-}
-
-void DailyPlannerWindow::dragPress(DragColumnWidget *, Qt::MouseButton button, int y)
-{
-    if (button != Qt::LeftButton)
-        return;
-    m_dragStartRow = y;
-    m_dragArmed = true;
-    m_dragActive = true;
-    m_dragHeld = true;
-}
-
-void DailyPlannerWindow::dragMove(DragColumnWidget *, int y)
-{
-    if (!m_dragActive)
-        return;
-    m_dragEndRow = y;
-    const int top = scrollPosition();
-    const int bottom = top + m_planScroll->viewport()->height();
-    if (bottom - y < AutoScrollMargin) {
-        scrollBy(AutoScrollStep);
-        pauseDrag();
-    }
-    if (y - top < AutoScrollMargin) {
-        scrollBy(-AutoScrollStep);
-        pauseDrag();
-    }
-}
-
-void DailyPlannerWindow::pauseDrag()
-{
-    // Moves that arrive during the pause neither record a row nor scroll again; the event loop
-    // keeps running meanwhile.
-    m_dragActive = false;
-    m_dragPause.start();
-}
-
-void DailyPlannerWindow::dragRelease(DragColumnWidget *column, Qt::MouseButton button, int y)
-{
-    if (button == Qt::LeftButton) {
-        m_dragHeld = false;
-        m_dragPause.stop();
-    }
-    m_dragActive = false;
-    if (lastUsedBar(m_day.bars()) >= PadSlots || button != Qt::LeftButton || !m_dragArmed)
-        return;
-    m_dragEndRow = y;
-    if (m_dragEndRow < m_dragStartRow)
-        std::swap(m_dragStartRow, m_dragEndRow);
-    if (m_dragStartRow < 0)
-        m_dragStartRow = 0;
-    if (m_dragEndRow >= TimeAxis::Rows)
-        m_dragEndRow = TimeAxis::LastRow;
-
-    int slot = 0;
-    while (slot < PadSlots && m_pads[slot])
-        ++slot;
-    if (slot == PadSlots) {
-        m_dragArmed = false;
-        playShutter();
-        return;
-    }
-    const int left = column == m_leftColumn ? PlanLayout::LeftPaneX : PlanLayout::RightPaneX;
-    // A drag that scrolled ends far from its start, where the pad goes: the view follows the pad.
-    m_planScroll->ensureWidgetVisible(createNewPad(slot, left, m_dragStartRow, m_dragEndRow), 0, 10);
-    m_dragArmed = false;
-    playShutter();
 }
 
 void DailyPlannerWindow::registerSelectedPadAsRoutine()
 {
     const int slot = m_day.selectedPad();
-    if (m_data.routines.count() >= RoutineFile::RecordCount || slot < 0 || slot >= PadSlots || !m_pads[slot])
+    if (m_data.routines.count() >= RoutineFile::RecordCount || slot < 0 || slot >= PadSlots ||
+        !m_planArea->pad(slot) || !askAboutPad(slot, u"をルーチンとして仮登録します."_s, QPoint(180, 250)))
         return;
-    SchedulePad *pad = m_pads[slot];
-    pad->setMarked(true);
-    const QString question = u"スケジュール・パッドNo. "_s + QString::number(slot + 1) +
-                             u"をルーチンとして仮登録します."_s + u"\r\n\r\n"_s + u"処理を続行しますか？"_s;
-    if (m_services.dialogs.askOkCancel(this, question, QPoint(180, 250)) != Dialogs::Answer::Ok) {
-        pad->focusPad();
-        return;
-    }
     // From the record as last kept, not from the boxes; it lives in memory until the settings save it.
     m_data.routines.registerPad(m_day.pad(slot));
     setRoutineCount(m_data.routines.count());
@@ -971,15 +667,8 @@ void DailyPlannerWindow::showRoutines()
     }
     const DiaryRecord diary = m_day.diary();
     m_day.setDiary({}); // the routines' day starts without a diary
-    if (!loadDayFile(scratch)) {
+    if (!showDayFile(scratch))
         m_day.setDiary(diary);
-        hideCover();
-        return;
-    }
-    setPadColorsFromRecords();
-    focusPadNumber(lastUsedBar(m_day.bars()));
-    hideCover();
-    playShutter();
 }
 
 void DailyPlannerWindow::openListSettings()

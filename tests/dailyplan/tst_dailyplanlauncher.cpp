@@ -93,7 +93,7 @@ void TestDailyPlanLauncher::firstUse_go_createsFoldersAndFiles()
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 5));
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpToday")->date(), QDate(2005, 12, 5));
     QCOMPARE(child<QLineEdit>(p.window.get(), u"edtNow")->text(), u"AM 10時 00分 00秒"_s);
-    QVERIFY(child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
+    QVERIFY(child<QWidget>(p.window.get(), u"firstUseHint")->isVisible());
     QCOMPARE(p.day().currentFile(), p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
     QCOMPARE(statusPanel(p.window.get(), 1), u"データ総数: 0"_s);
     QCOMPARE(statusPanel(p.window.get(), 2), u"ルーチン総数: 0"_s);
@@ -102,8 +102,8 @@ void TestDailyPlanLauncher::firstUse_go_createsFoldersAndFiles()
     QVERIFY(p.fakes.dialogs.shown.isEmpty());
 
     // The hint goes with a left click.
-    QTest::mouseClick(child<QWidget>(p.window.get(), u"lblIniHint"), Qt::LeftButton);
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
+    QTest::mouseClick(child<QWidget>(p.window.get(), u"firstUseHintLabel"), Qt::LeftButton);
+    QVERIFY(!child<QWidget>(p.window.get(), u"firstUseHint")->isVisible());
 }
 
 void TestDailyPlanLauncher::secondUse_asksNothing_andWorksOnTheClocksDay()
@@ -239,7 +239,7 @@ void TestDailyPlanLauncher::existingDayFile_isLoadedAtOnce()
     QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 1));
     QCOMPARE(p.day().diary().title1, u"日記"_s);
     QCOMPARE(statusPanel(p.window.get(), 1), u"データ総数: 2"_s);
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
+    QVERIFY(!child<QWidget>(p.window.get(), u"firstUseHint")->isVisible());
     QCOMPARE(p.shutters(), 1);
     QCOMPARE(p.day().selectedPad(), 1); // pad 2, the last, has the focus
     QVERIFY(p.pad(2)->isMarked());

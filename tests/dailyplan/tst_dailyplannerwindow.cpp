@@ -150,13 +150,14 @@ void TestDailyPlannerWindow::drag_createsPad()
     QCOMPARE(pad->pos(), pos);
     QCOMPARE(timesOf(pad), times);
     // However far the drag scrolled, the new pad is in view.
-    const int viewport = child<QScrollArea>(p.window.get(), u"sboxMain")->viewport()->height();
-    QVERIFY(pos.y() >= p.window->scrollPosition() && pos.y() + 80 <= p.window->scrollPosition() + viewport);
+    const int viewport = child<QScrollArea>(p.window.get(), u"planArea")->viewport()->height();
+    QVERIFY(pos.y() >= p.window->planArea()->scrollPosition() &&
+            pos.y() + 80 <= p.window->planArea()->scrollPosition() + viewport);
     QVERIFY(child<QPushButton>(pad, u"btnSave")->isEnabled());
     QVERIFY(!child<QPushButton>(pad, u"btnRevise")->isEnabled());
     QCOMPARE(child<QLineEdit>(pad, u"edtPadNo")->text(), u"1"_s);
     QVERIFY(!p.day().bars()[0].inUse()); // no bar before "一時保存"
-    QVERIFY(!p.window->dragArmed());
+    QVERIFY(!p.window->planArea()->dragArmed());
     QCOMPARE(p.shutters(), 1);
     QTRY_VERIFY(pad->isMarked());
     QCOMPARE(p.day().selectedPad(), 0);
@@ -167,14 +168,14 @@ void TestDailyPlannerWindow::drag_withTheMouse()
     Planner p;
     QVERIFY(p.open());
     DragColumnWidget *left = p.column(false);
-    p.window->setScrollPosition(0);
+    p.window->planArea()->setScrollPosition(0);
     QTest::mousePress(left, Qt::RightButton, {}, QPoint(5, 200));
     QTest::mouseRelease(left, Qt::RightButton, {}, QPoint(5, 260));
     QVERIFY(!p.pad(1)); // other buttons do nothing
     QTest::mousePress(left, Qt::LeftButton, {}, QPoint(5, 200));
-    QVERIFY(p.window->dragActive());
+    QVERIFY(p.window->planArea()->dragActive());
     QTest::mouseRelease(left, Qt::LeftButton, {}, QPoint(5, 260));
-    QVERIFY(!p.window->dragActive());
+    QVERIFY(!p.window->planArea()->dragActive());
     QVERIFY(p.pad(1));
     QCOMPARE(p.pad(1)->pos(), QPoint(4, 201));
     QCOMPARE(timesOf(p.pad(1)), u"7:40-8:10"_s);
@@ -215,7 +216,7 @@ void TestDailyPlannerWindow::drag_allSlotsTaken_onlySound()
     p.drag(false, 2500, 2600);
     QCOMPARE(p.shutters(), 25);
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 24);
-    QVERIFY(!p.window->dragArmed());
+    QVERIFY(!p.window->planArea()->dragArmed());
     QVERIFY(p.fakes.dialogs.shown.isEmpty());
 }
 
@@ -224,28 +225,28 @@ void TestDailyPlannerWindow::drag_autoScroll_pausesWithoutBlocking()
     Planner p;
     QVERIFY(p.open());
     DragColumnWidget *col = p.column(false);
-    const int viewport = child<QScrollArea>(p.window.get(), u"sboxMain")->viewport()->height();
-    p.window->setScrollPosition(1000);
-    p.window->dragPress(col, Qt::LeftButton, 1100);
+    const int viewport = child<QScrollArea>(p.window.get(), u"planArea")->viewport()->height();
+    p.window->planArea()->setScrollPosition(1000);
+    p.window->planArea()->dragPress(col, Qt::LeftButton, 1100);
 
     // Near the bottom edge: scrolls down by 10 and pauses.
-    p.window->dragMove(col, 1000 + viewport - 10);
-    QCOMPARE(p.window->scrollPosition(), 1010);
-    QVERIFY(!p.window->dragActive());
+    p.window->planArea()->dragMove(col, 1000 + viewport - 10);
+    QCOMPARE(p.window->planArea()->scrollPosition(), 1010);
+    QVERIFY(!p.window->planArea()->dragActive());
     // A move during the pause neither scrolls nor records.
-    p.window->dragMove(col, 1000 + viewport - 5);
-    QCOMPARE(p.window->scrollPosition(), 1010);
-    QTRY_VERIFY(p.window->dragActive()); // the event loop runs the pause out
+    p.window->planArea()->dragMove(col, 1000 + viewport - 5);
+    QCOMPARE(p.window->planArea()->scrollPosition(), 1010);
+    QTRY_VERIFY(p.window->planArea()->dragActive()); // the event loop runs the pause out
 
     // Near the top edge: scrolls up.
-    p.window->dragMove(col, 1010 + 5);
-    QCOMPARE(p.window->scrollPosition(), 1000);
-    QTRY_VERIFY(p.window->dragActive());
+    p.window->planArea()->dragMove(col, 1010 + 5);
+    QCOMPARE(p.window->planArea()->scrollPosition(), 1000);
+    QTRY_VERIFY(p.window->planArea()->dragActive());
     // In the middle: no scrolling.
-    p.window->dragMove(col, 1000 + viewport / 2);
-    QCOMPARE(p.window->scrollPosition(), 1000);
-    QVERIFY(p.window->dragActive());
-    p.window->dragRelease(col, Qt::LeftButton, 1200);
+    p.window->planArea()->dragMove(col, 1000 + viewport / 2);
+    QCOMPARE(p.window->planArea()->scrollPosition(), 1000);
+    QVERIFY(p.window->planArea()->dragActive());
+    p.window->planArea()->dragRelease(col, Qt::LeftButton, 1200);
     QCOMPARE(p.pad(1)->pos(), QPoint(4, 1101));
 }
 
@@ -254,16 +255,16 @@ void TestDailyPlannerWindow::drag_releaseDuringPause_endsTheDrag()
     Planner p;
     QVERIFY(p.open());
     DragColumnWidget *col = p.column(true);
-    p.window->setScrollPosition(1000);
-    p.window->dragPress(col, Qt::LeftButton, 1100);
-    p.window->dragMove(col, 1005);
-    QVERIFY(!p.window->dragActive());
-    p.window->dragRelease(col, Qt::LeftButton, 1005);
+    p.window->planArea()->setScrollPosition(1000);
+    p.window->planArea()->dragPress(col, Qt::LeftButton, 1100);
+    p.window->planArea()->dragMove(col, 1005);
+    QVERIFY(!p.window->planArea()->dragActive());
+    p.window->planArea()->dragRelease(col, Qt::LeftButton, 1005);
     QTest::qWait(20);
-    QVERIFY(!p.window->dragActive()); // the pause must not revive a finished drag
-    const int scroll = p.window->scrollPosition();
-    p.window->dragMove(col, 1001);
-    QCOMPARE(p.window->scrollPosition(), scroll);
+    QVERIFY(!p.window->planArea()->dragActive()); // the pause must not revive a finished drag
+    const int scroll = p.window->planArea()->scrollPosition();
+    p.window->planArea()->dragMove(col, 1001);
+    QCOMPARE(p.window->planArea()->scrollPosition(), scroll);
 }
 
 void TestDailyPlannerWindow::show_placesScrollsAndKeepsWidth()
@@ -271,7 +272,7 @@ void TestDailyPlannerWindow::show_placesScrollsAndKeepsWidth()
     Planner p;
     QVERIFY(p.open());
     DailyPlannerWindow *w = p.window.get();
-    QCOMPARE(w->scrollPosition(), 240);
+    QCOMPARE(w->planArea()->scrollPosition(), 240);
     QCOMPARE(w->width(), 800);
     QVERIFY(w->height() >= 600);
     QCOMPARE(child<QStatusBar>(w, u"StatusBar1")->currentMessage(),
@@ -281,7 +282,7 @@ void TestDailyPlannerWindow::show_placesScrollsAndKeepsWidth()
     w->resize(1000, 700);
     QCOMPARE(w->size(), QSize(800, 700));
     // The plan keeps its place beside the controls.
-    auto *sbox = child<QScrollArea>(w, u"sboxMain");
+    auto *sbox = child<QScrollArea>(w, u"planArea");
     QCOMPARE(sbox->geometry().right() + 1, child<QWidget>(w, u"pnlControls")->x());
     QCOMPARE(sbox->horizontalScrollBar()->isVisible(), false);
 }
@@ -291,11 +292,11 @@ void TestDailyPlannerWindow::wheel_scrolls25RowsPerNotch()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    QWidget *targets[] = {child<QWidget>(p.window.get(), u"pbxFrameR"),
+    QWidget *targets[] = {child<QWidget>(p.window.get(), u"rightPane"),
                           child<QWidget>(p.pad(1), u"cmbStartHour"),
                           child<QWidget>(p.window.get(), u"pnlControls")};
     for (QWidget *target : targets) {
-        p.window->setScrollPosition(1000);
+        p.window->planArea()->setScrollPosition(1000);
         const QString hour = child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText();
         auto wheel = [&](int delta) {
             QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
@@ -303,15 +304,15 @@ void TestDailyPlannerWindow::wheel_scrolls25RowsPerNotch()
             QApplication::sendEvent(target, &e);
         };
         wheel(-120);
-        QCOMPARE(p.window->scrollPosition(), 1025);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1025);
         wheel(-240);
-        QCOMPARE(p.window->scrollPosition(), 1075);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1075);
         wheel(120);
-        QCOMPARE(p.window->scrollPosition(), 1050);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1050);
         wheel(60); // half a notch waits for the other half
-        QCOMPARE(p.window->scrollPosition(), 1050);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1050);
         wheel(60);
-        QCOMPARE(p.window->scrollPosition(), 1025);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1025);
         QCOMPARE(child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText(), hour); // boxes do not spin
     }
 }
@@ -320,8 +321,8 @@ void TestDailyPlannerWindow::paint_panesScaleAndBars()
 {
     Planner p;
     QVERIFY(p.open());
-    QWidget *left = child<QWidget>(p.window.get(), u"pbxFrameL");
-    QWidget *right = child<QWidget>(p.window.get(), u"pbxFrameR");
+    QWidget *left = child<QWidget>(p.window.get(), u"leftPane");
+    QWidget *right = child<QWidget>(p.window.get(), u"rightPane");
     const QRgb morning = rgb(135, 206, 250), afternoon = rgb(240, 230, 140), evening = rgb(4, 112, 165),
                night = rgb(0, 0, 139);
     struct Probe
@@ -340,7 +341,7 @@ void TestDailyPlannerWindow::paint_panesScaleAndBars()
                  qPrintable(u"%1 row %2"_s.arg(pr.w->objectName()).arg(pr.row)));
 
     // The scale: five-minute marks in white, long ones at the hours.
-    QWidget *scale = child<QWidget>(p.window.get(), u"pbxTime");
+    QWidget *scale = child<QWidget>(p.window.get(), u"timeScale");
     QCOMPARE(pixel(scale, 10, 10), rgb(255, 255, 255)); // 6:05, x 8..11
     QVERIFY(pixel(scale, 7, 10) != rgb(255, 255, 255));
     QCOMPARE(pixel(scale, 3, 60), rgb(255, 255, 255)); // 6:30, x 3..16
@@ -387,7 +388,7 @@ void TestDailyPlannerWindow::paint_repaintsOnlyChangedRows()
     Planner p;
     QVERIFY(p.open());
     p.window->resize(800, 1200);
-    p.window->setScrollPosition(0);
+    p.window->planArea()->setScrollPosition(0);
     saveBar(p, 0, u"L"_s, 100, 200, 0xFF);
     QTest::qWait(50);
     PaintSpy spy;
@@ -428,7 +429,7 @@ void TestDailyPlannerWindow::save_firstSaveNamesTheFile()
     p.pad(1)->keepPad();
     p.drag(true, 500, 600);
     p.pad(2)->keepPad();
-    p.window->action(u"FileSave1"_s)->trigger();
+    p.window->saveDayAction()->trigger();
     const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
     QVERIFY(p.dir.exists(name));
     const DayFile d = DayFile::fromBytes(p.dir.read(name));
@@ -497,13 +498,13 @@ void TestDailyPlannerWindow::today_withoutFile_clearsToUnsaved()
     past.pads[0].startHour = 6;
     p.dir.write(u"AUBREL/Y200512/Y2005121.dtf"_s, past.toBytes());
     p.fakes.dialogs.fileNames.push_back(p.dir.file(u"AUBREL/Y200512/Y2005121.dtf"_s));
-    p.window->action(u"SchedulePast1"_s)->trigger();
+    p.window->openPastDayAction()->trigger();
     QVERIFY(p.pad(1));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 1"_s);
 
     p.fakes.clock.date = QDate(2005, 12, 7);
     const int shutters = p.shutters();
-    p.window->action(u"ScheduleToday1"_s)->trigger();
+    p.window->openTodayAction()->trigger();
     QVERIFY(!p.pad(1));
     // The planner's day stays the one it opened on; only the file's date is the clock's.
     QCOMPARE(p.day().currentFile(), p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));

@@ -20,7 +20,7 @@ void withListDialog(Planner &p, const std::function<void(ListSettingsDialog &)> 
         use(*lists);
         d.reject();
     };
-    p.window->action(u"OptionSetList1"_s)->trigger();
+    p.window->listSettingsAction()->trigger();
     QCOMPARE(runs, 1);
 }
 

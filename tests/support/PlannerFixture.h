@@ -4,6 +4,7 @@
 #include "dailyplan/DailyPlanLauncher.h"
 #include "dailyplan/DailyPlannerWindow.h"
 #include "dailyplan/DragColumnWidget.h"
+#include "dailyplan/PlanAreaWidget.h"
 #include "dailyplan/PlannerData.h"
 #include "dailyplan/SchedulePad.h"
 #include "data/Session.h"
@@ -77,18 +78,18 @@ struct Planner
     }
     DragColumnWidget *column(bool right) const
     {
-        return child<DragColumnWidget>(window.get(), right ? u"pbxTimeR" : u"pbxTimeL");
+        return child<DragColumnWidget>(window.get(), right ? u"rightDragColumn" : u"leftDragColumn");
     }
     void drag(bool right, int from, int to)
     {
-        window->dragPress(column(right), Qt::LeftButton, from);
-        window->dragMove(column(right), to);
-        window->dragRelease(column(right), Qt::LeftButton, to);
+        window->planArea()->dragPress(column(right), Qt::LeftButton, from);
+        window->planArea()->dragMove(column(right), to);
+        window->planArea()->dragRelease(column(right), Qt::LeftButton, to);
     }
     // The pad with its boxes made, as a user's pointer makes them.
     SchedulePad *pad(int number) const
     {
-        SchedulePad *p = window->pad(number - 1);
+        SchedulePad *p = window->planArea()->pad(number - 1);
         if (p)
             p->makeEditable();
         return p;
