@@ -65,8 +65,8 @@ QWidget *RoutineEditor::firstBox() const
 
 void RoutineEditor::makeBoxes()
 {
-    m_start = PadTimeBoxes::make(this, 3, true);
-    m_end = PadTimeBoxes::make(this, 30, false);
+    m_start = PadTimeBoxes::make(this, true);
+    m_end = PadTimeBoxes::make(this, false);
 
     const ListBook &lists = m_host.lists();
     m_keywordBox = new ListComboBox(this);

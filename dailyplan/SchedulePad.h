@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dailyplan/PadFace.h"
 #include "dailyplan/PadTimeBoxes.h"
 #include "dailyplan/PaintedPadFrame.h"
 #include "dailyplan/PlanLayout.h"
@@ -78,26 +79,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // What the pad shows while it is only painted.
-    struct Face
-    {
-        QString startHour = QStringLiteral("0");
-        int startMinute = 0;
-        bool startPm = false;
-        QString endHour = QStringLiteral("0");
-        int endMinute = 0;
-        bool endPm = false;
-        QString keyword;
-        QString description;
-        bool completed = false;
-        qint32 color = 0;
-        bool kept = false;
-        bool marked = false;
-    };
     void buildEditors() override;
     QWidget *firstBox() const override;
     void makeBoxes();
-    void paintFace(QPainter &painter);
     void moveBy(int dy);
     // The boxes as the user left them; false (after telling the user) when a time is not a number.
     bool readForm(DayPlan::PadForm *form) const;
@@ -110,7 +94,7 @@ private:
 
     int m_number;
     SchedulePadHost &m_host;
-    Face m_face;
+    PadFace m_face; // what the pad shows while it is only painted
 
     PadTimeBoxes m_start;
     PadTimeBoxes m_end;
