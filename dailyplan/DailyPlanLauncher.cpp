@@ -3,6 +3,7 @@
 #include "dailyplan/DailyPlanHost.h"
 #include "dailyplan/DailyPlannerFirstUseDialog.h"
 #include "dailyplan/DailyPlannerWindow.h"
+#include "dailyplan/JobsInProgressPanel.h"
 #include "dailyplan/PlannerData.h"
 #include "data/DailyPlanPaths.h"
 #include "data/Pending.h"
@@ -109,9 +110,9 @@ void DailyPlanLauncher::listJobsInProgress(DailyPlannerWindow &window)
 {
     const QList<Pending::JobRef> jobs = Pending::jobsToday(m_session, Pending::Rule::InProgressToday);
     for (const Pending::JobRef &ref : jobs)
-        window.addJobInProgress(ref.month, m_session.monthNumber(ref.month), ref.slot + 1,
-                                m_session.job(ref.month, ref.slot));
-    window.setInProgressCount(int(jobs.size()));
+        window.jobsInProgress().addJob(ref.month, m_session.monthNumber(ref.month), ref.slot + 1,
+                                       m_session.job(ref.month, ref.slot));
+    window.jobsInProgress().setCount(int(jobs.size()));
 }
 
 bool DailyPlanLauncher::reportIfFailed(const QString &path, bool reading, const SafeFile::Result &result)

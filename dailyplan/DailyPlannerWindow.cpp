@@ -1,6 +1,8 @@
 #include "dailyplan/DailyPlannerWindow.h"
+#include "ui_DailyPlannerWindow.h"
 
 #include "dailyplan/DiaryDialog.h"
+#include "dailyplan/JobsInProgressPanel.h"
 #include "dailyplan/ListSettingsDialog.h"
 #include "dailyplan/PadMemoDialog.h"
 #include "dailyplan/PlanAreaWidget.h"
@@ -17,10 +19,8 @@
 #include "platform/Shutter.h"
 #include "platform/TextFit.h"
 #include "platform/WindowPlacer.h"
-#include "widgets/ColorFrame.h"
 #include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
-#include "widgets/JobRowWidget.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -52,29 +52,19 @@ void setBackground(QWidget *w, const QColor &color)
     w->setAutoFillBackground(true);
 }
 
-QLabel *label(const QString &text, QWidget *parent, int x, int y)
-{
-    auto *l = new QLabel(text, parent);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
 } // namespace
 
 DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, PlannerData &data,
                                        QWidget *parent)
-    : QDialog(parent), m_session(session), m_services(services), m_data(data), m_day(data.day)
+    : QDialog(parent), m_session(session), m_services(services), m_data(data), m_day(data.day),
+      m_ui(std::make_unique<Ui::DailyPlannerWindow>())
 {
-    setObjectName(u"frmAubrel"_s);
-    setWindowTitle(u"デイリープラン作成 ～ Aubrel"_s);
     runDialog = [](QDialog &dialog) { dialog.exec(); };
     setFixedWidth(FixedWidth);
     setMinimumHeight(MinimumHeight);
-    resize(FixedWidth, 700);
 
     m_statusBar = new QStatusBar(this);
-    m_statusBar->setObjectName(u"StatusBar1"_s);
+    m_statusBar->setObjectName(u"statusBar"_s);
     m_statusBar->setSizeGripEnabled(false);
     m_padCountPanel = new QLabel(m_statusBar);
     m_padCountPanel->setMinimumWidth(110);
@@ -86,14 +76,14 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Pla
     showPadCount(0);
     setRoutineCount(0);
 
-    buildActions();
-    buildJobsPanel();
-    buildCommandPanel();
+    m_jobs = std::make_unique<JobsInProgressPanel>(this);
+    m_ui->setupUi(this);
+    wireCommands();
     m_planArea = new PlanAreaWidget(*this, m_day, this);
     connect(m_planArea, &PlanAreaWidget::padMemoRequested, this, &DailyPlannerWindow::openPadMemo);
 
     m_busyCover = new QLabel(u"処理中・・・"_s, this);
-    m_busyCover->setObjectName(u"pnlCover"_s);
+    m_busyCover->setObjectName(u"busyCover"_s);
     m_busyCover->setAlignment(Qt::AlignCenter);
     setBackground(m_busyCover, skyBlue);
     QFont coverFont = m_busyCover->font();
@@ -103,9 +93,6 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Pla
     coverText.setColor(QPalette::WindowText, Qt::white);
     m_busyCover->setPalette(coverText);
     m_busyCover->hide();
-
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setAutoDefault(false);
 
     Hints::routeTo(this, m_statusBar);
     layoutParts();
@@ -119,91 +106,94 @@ DailyPlannerWindow::~DailyPlannerWindow()
     m_planArea->destroyPads();
 }
 
-QAction *DailyPlannerWindow::addCommand(const QString &name, const QString &text)
+QAction *DailyPlannerWindow::saveDayAction() const
 {
-    auto *command = new QAction(text, this);
-    command->setObjectName(name);
-    addAction(command);
-    return command;
+    return m_ui->saveDayAction;
 }
 
-void DailyPlannerWindow::buildActions()
+QAction *DailyPlannerWindow::openTodayAction() const
 {
-    m_saveDayAction = addCommand(u"saveDayAction"_s, u"保存(&S)"_s);
-    m_openTodayAction = addCommand(u"openTodayAction"_s, u"今日のスケジュール(&T)"_s);
-    m_openPastDayAction = addCommand(u"openPastDayAction"_s, u"過去のスケジュール(&P)..."_s);
-    m_openDiaryAction = addCommand(u"openDiaryAction"_s, u"一日の終わりに(&D)..."_s);
-    m_removePadAction = addCommand(u"removePadAction"_s, u"スケジュール・パッドを削除(&R)"_s);
-    m_routineSettingsAction = addCommand(u"routineSettingsAction"_s, u"ルーチン設定(&S)..."_s);
-    m_showRoutinesAction = addCommand(u"showRoutinesAction"_s, u"ルーチン表示(&R)"_s);
-    m_registerRoutineAction = addCommand(u"registerRoutineAction"_s, u"ルーチン仮登録(&E)"_s);
-    m_listSettingsAction = addCommand(u"listSettingsAction"_s, u"リスト項目を設定(&L)..."_s);
-    m_helpContentsAction = addCommand(u"helpContentsAction"_s, u"目次(&C)..."_s);
-    m_helpPageAction = addCommand(u"helpPageAction"_s, QString());
-    m_helpPageAction->setShortcut(Qt::Key_F1);
-    connect(m_saveDayAction, &QAction::triggered, this, &DailyPlannerWindow::saveDay);
-    connect(m_openTodayAction, &QAction::triggered, this, &DailyPlannerWindow::openToday);
-    connect(m_openPastDayAction, &QAction::triggered, this, &DailyPlannerWindow::openPastDay);
-    connect(m_removePadAction, &QAction::triggered, this, &DailyPlannerWindow::removeSelectedPad);
-    connect(m_openDiaryAction, &QAction::triggered, this, &DailyPlannerWindow::openDiary);
-    connect(m_registerRoutineAction, &QAction::triggered, this,
+    return m_ui->openTodayAction;
+}
+
+QAction *DailyPlannerWindow::openPastDayAction() const
+{
+    return m_ui->openPastDayAction;
+}
+
+QAction *DailyPlannerWindow::listSettingsAction() const
+{
+    return m_ui->listSettingsAction;
+}
+
+QAction *DailyPlannerWindow::helpContentsAction() const
+{
+    return m_ui->helpContentsAction;
+}
+
+QAction *DailyPlannerWindow::helpPageAction() const
+{
+    return m_ui->helpPageAction;
+}
+
+QAction *DailyPlannerWindow::routineEntryAction()
+{
+    return m_ui->registerRoutineAction;
+}
+
+void DailyPlannerWindow::wireCommands()
+{
+    const auto wire = [this](QAbstractButton *button, QAction *action) {
+        connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+    };
+    wire(m_ui->removePadButton, m_ui->removePadAction);
+    wire(m_ui->registerRoutineButton, m_ui->registerRoutineAction);
+    wire(m_ui->routineSettingsButton, m_ui->routineSettingsAction);
+    wire(m_ui->showRoutinesButton, m_ui->showRoutinesAction);
+    wire(m_ui->diaryButton, m_ui->openDiaryAction);
+    wire(m_ui->saveButton, m_ui->saveDayAction);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->updateClockButton, &QPushButton::clicked, this, &DailyPlannerWindow::updateClock);
+    connect(m_ui->saveDayAction, &QAction::triggered, this, &DailyPlannerWindow::saveDay);
+    connect(m_ui->openTodayAction, &QAction::triggered, this, &DailyPlannerWindow::openToday);
+    connect(m_ui->openPastDayAction, &QAction::triggered, this, &DailyPlannerWindow::openPastDay);
+    connect(m_ui->removePadAction, &QAction::triggered, this, &DailyPlannerWindow::removeSelectedPad);
+    connect(m_ui->openDiaryAction, &QAction::triggered, this, &DailyPlannerWindow::openDiary);
+    connect(m_ui->registerRoutineAction, &QAction::triggered, this,
             &DailyPlannerWindow::registerSelectedPadAsRoutine);
-    connect(m_routineSettingsAction, &QAction::triggered, this, &DailyPlannerWindow::openRoutineSettings);
-    connect(m_showRoutinesAction, &QAction::triggered, this, &DailyPlannerWindow::showRoutines);
-    connect(m_listSettingsAction, &QAction::triggered, this, &DailyPlannerWindow::openListSettings);
+    connect(m_ui->routineSettingsAction, &QAction::triggered, this, &DailyPlannerWindow::openRoutineSettings);
+    connect(m_ui->showRoutinesAction, &QAction::triggered, this, &DailyPlannerWindow::showRoutines);
+    connect(m_ui->listSettingsAction, &QAction::triggered, this, &DailyPlannerWindow::openListSettings);
+
+    m_ui->clockEdit->setTextMargins(0, 0, 0, 0);
+    for (QLabel *l : m_ui->commandPanel->findChildren<QLabel *>())
+        l->adjustSize();
+    m_ui->commandPanel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_ui->commandPanel, &QWidget::customContextMenuRequested, this,
+            &DailyPlannerWindow::showCommandMenu);
+    setCommandHints();
 }
 
-void DailyPlannerWindow::buildJobsPanel()
+void DailyPlannerWindow::setCommandHints()
 {
-    m_jobsPanel = new ColorFrame(skyBlue, this);
-    m_jobsPanel->setObjectName(u"pnlToDoList"_s);
-    m_jobsPanel->setFrameShape(QFrame::Panel);
-    m_jobsPanel->setFrameShadow(QFrame::Raised);
-
-    QLabel *heading = label(u"遂行中ジョブ リスト"_s, m_jobsPanel, 8, 6);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    heading->adjustSize();
-    m_jobCountLabel = label(QString(), m_jobsPanel, 220, 6);
-    m_jobCountLabel->setObjectName(u"lblCount"_s);
-    setInProgressCount(0);
-
-    const int rowsX = 8;
-    label(u"データNo"_s, m_jobsPanel, rowsX + 6, 28);
-    label(u"開始日"_s, m_jobsPanel, rowsX + 76, 28);
-    label(u"終了日"_s, m_jobsPanel, rowsX + 166, 28);
-    label(u"タイトル"_s, m_jobsPanel, rowsX + 256, 28);
-    // The panel is painted sky blue: its labels are black whatever the theme.
-    for (QLabel *l : m_jobsPanel->findChildren<QLabel *>())
-        FixedColours::setText(l);
-
-    m_jobsScroll = new QScrollArea(m_jobsPanel);
-    m_jobsScroll->setObjectName(u"sboxToDoItems"_s);
-    m_jobsScroll->setGeometry(rowsX, 46, JobRowWidget::RowWidth + 22, 68);
-    m_jobsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_jobsScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_jobsScroll->setFocusPolicy(Qt::NoFocus);
-    m_jobRows = new ColorFrame(skyBlue);
-    m_jobRows->resize(JobRowWidget::RowWidth + 2, 0);
-    m_jobsScroll->setWidget(m_jobRows);
-    Hints::set(m_jobsScroll, u"遂行中ジョブ|今月と前月のジョブのうち,本日遂行中のものの一覧です"_s);
-}
-
-void DailyPlannerWindow::addJobInProgress(MonthKind kind, int monthNumber, int dataNo, const JobRecord &job)
-{
-    auto *row = new JobRowWidget(kind, monthNumber, dataNo, job, m_jobRows);
-    row->setBackground(QColor(0, 255, 255));
-    row->move(1, m_jobRowCount * JobRowWidget::RowHeight);
-    ++m_jobRowCount;
-    m_jobRows->resize(JobRowWidget::RowWidth + 2, m_jobRowCount * JobRowWidget::RowHeight);
-    row->show();
-}
-
-void DailyPlannerWindow::setInProgressCount(int count)
-{
-    m_jobCountLabel->setText(u"現在遂行中の件数： "_s + QString::number(count));
-    m_jobCountLabel->adjustSize();
+    const std::pair<QWidget *, const char16_t *> hints[] = {
+        {m_ui->todayDateEdit, u"本日の日付|本日の日付です"},
+        {m_ui->clockEdit, u"只今の時刻|[更新]ボタンで最新の時刻を表示します"},
+        {m_ui->updateClockButton, u"更新|現在の時刻を表示します"},
+        {m_ui->fileNameEdit, u"ファイル名|表示中のスケジュールのファイル名です"},
+        {m_ui->createdOnDateEdit, u"ファイル作成日|表示中のスケジュールのファイルを作成した日付です"},
+        {m_ui->removePadButton, u"パッドを削除|選択されている(◆)スケジュール・パッドを削除します"},
+        {m_ui->registerRoutineButton,
+         u"ルーチン仮登録|選択されているスケジュール・パッドをルーチンとして仮登録します"},
+        {m_ui->routineSettingsButton, u"ルーチン設定|ルーチンを設定・保存します"},
+        {m_ui->showRoutinesButton, u"ルーチン表示|本日の曜日のルーチンを表示します"},
+        {m_ui->diaryButton, u"一日の終わりに|ダイアリーを記入します"},
+        {m_ui->saveButton, u"保存|表示中のスケジュールをファイルに保存します"},
+        {m_ui->closeButton,
+         u"閉じる|デイリープラン作成を終了します (保存していない変更があれば保存するか確認します)"},
+    };
+    for (const auto &[widget, hint] : hints)
+        Hints::set(widget, QString::fromUtf16(hint));
 }
 
 void DailyPlannerWindow::setRoutineCount(int count)
@@ -216,124 +206,20 @@ void DailyPlannerWindow::showPadCount(int count)
     m_padCountPanel->setText(u"データ総数: "_s + QString::number(count));
 }
 
-void DailyPlannerWindow::buildCommandPanel()
-{
-    m_commandPanel = new QFrame(this);
-    m_commandPanel->setObjectName(u"pnlControls"_s);
-    m_commandPanel->setFrameShape(QFrame::Panel);
-    m_commandPanel->setFrameShadow(QFrame::Raised);
-    const int x = 5;
-    const int w = 105;
-
-    label(u"本日の日付："_s, m_commandPanel, x, 8);
-    m_todayBox = new QDateEdit(m_commandPanel);
-    m_todayBox->setObjectName(u"dtpToday"_s);
-    m_todayBox->setGeometry(x, 26, w, 22);
-    m_todayBox->setDisplayFormat(DateText::longDateFormat());
-    m_todayBox->setReadOnly(true);
-    m_todayBox->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    m_todayBox->setFocusPolicy(Qt::NoFocus);
-    Hints::set(m_todayBox, u"本日の日付|本日の日付です"_s);
-
-    label(u"只今の時刻："_s, m_commandPanel, x, 56);
-    m_clockBox = new QLineEdit(m_commandPanel);
-    m_clockBox->setObjectName(u"edtNow"_s);
-    m_clockBox->setGeometry(x, 74, w, 22);
-    m_clockBox->setReadOnly(true);
-    m_clockBox->setTextMargins(0, 0, 0, 0);
-    QFont clockFont = m_clockBox->font();
-    clockFont.setPointSize(8);
-    m_clockBox->setFont(clockFont);
-    Hints::set(m_clockBox, u"只今の時刻|[更新]ボタンで最新の時刻を表示します"_s);
-    auto *updateButton = new QPushButton(u"更新"_s, m_commandPanel);
-    updateButton->setObjectName(u"btnUpdate"_s);
-    updateButton->setGeometry(x + w - 50, 99, 50, 22);
-    Hints::set(updateButton, u"更新|現在の時刻を表示します"_s);
-    connect(updateButton, &QPushButton::clicked, this, &DailyPlannerWindow::updateClock);
-
-    label(u"ファイル名："_s, m_commandPanel, x, 130);
-    m_fileNameBox = new QLineEdit(m_commandPanel);
-    m_fileNameBox->setObjectName(u"edtThisFile"_s);
-    m_fileNameBox->setGeometry(x, 148, w, 22);
-    m_fileNameBox->setReadOnly(true);
-    Hints::set(m_fileNameBox, u"ファイル名|表示中のスケジュールのファイル名です"_s);
-
-    label(u"ファイル作成日："_s, m_commandPanel, x, 178);
-    m_createdOnEdit = new QDateEdit(m_commandPanel);
-    m_createdOnEdit->setObjectName(u"dtpPrepDate"_s);
-    m_createdOnEdit->setGeometry(x, 196, w, 22);
-    m_createdOnEdit->setDisplayFormat(DateText::longDateFormat());
-    m_createdOnEdit->setReadOnly(true);
-    m_createdOnEdit->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    m_createdOnEdit->setFocusPolicy(Qt::NoFocus);
-    Hints::set(m_createdOnEdit, u"ファイル作成日|表示中のスケジュールのファイルを作成した日付です"_s);
-
-    buildCommandButtons(x, w);
-    m_commandPanel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_commandPanel, &QWidget::customContextMenuRequested, this, &DailyPlannerWindow::showCommandMenu);
-}
-
-void DailyPlannerWindow::buildCommandButtons(int x, int w)
-{
-    struct Button
-    {
-        const char16_t *name;
-        const char16_t *text;
-        QAction *action;
-        const char16_t *hint;
-    };
-    const Button buttons[] = {
-        {u"btnRemovePad", u"パッドを削除", m_removePadAction,
-         u"パッドを削除|選択されている(◆)スケジュール・パッドを削除します"},
-        {u"btnEnterRoutine", u"ルーチン仮登録", m_registerRoutineAction,
-         u"ルーチン仮登録|選択されているスケジュール・パッドをルーチンとして仮登録します"},
-        {u"btnSetRoutine", u"ルーチン設定...", m_routineSettingsAction,
-         u"ルーチン設定|ルーチンを設定・保存します"},
-        {u"btnShowRoutine", u"ルーチン表示", m_showRoutinesAction,
-         u"ルーチン表示|本日の曜日のルーチンを表示します"},
-        {u"btnDiary", u"一日の終わりに...", m_openDiaryAction, u"一日の終わりに|ダイアリーを記入します"},
-    };
-    int y = 236;
-    for (const Button &def : buttons) {
-        auto *button = new QPushButton(QString::fromUtf16(def.text), m_commandPanel);
-        button->setObjectName(QString::fromUtf16(def.name));
-        button->setGeometry(x, y, w, 28);
-        Hints::set(button, QString::fromUtf16(def.hint));
-        connect(button, &QPushButton::clicked, def.action, &QAction::trigger);
-        y += 32;
-    }
-    auto *saveButton = new QPushButton(m_saveDayAction->text(), m_commandPanel);
-    saveButton->setObjectName(u"btnSave"_s);
-    saveButton->setGeometry(x, y + 6, w, 50);
-    QFont big = saveButton->font();
-    big.setPointSize(14);
-    big.setBold(true);
-    saveButton->setFont(big);
-    Hints::set(saveButton, u"保存|表示中のスケジュールをファイルに保存します"_s);
-    connect(saveButton, &QPushButton::clicked, m_saveDayAction, &QAction::trigger);
-    y += 64;
-    auto *closeButton = new QPushButton(u"閉じる(&C)"_s, m_commandPanel);
-    closeButton->setObjectName(u"btnExit"_s);
-    closeButton->setGeometry(x, y, w, 28);
-    Hints::set(closeButton,
-               u"閉じる|デイリープラン作成を終了します (保存していない変更があれば保存するか確認します)"_s);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
-}
-
 void DailyPlannerWindow::showCommandMenu(const QPoint &pos)
 {
     // Made on its first use: most openings of the planner never show it.
     if (!m_commandMenu) {
         m_commandMenu = new QMenu(this);
-        m_commandMenu->addAction(m_openPastDayAction);
-        m_commandMenu->addAction(m_openTodayAction);
+        m_commandMenu->addAction(m_ui->openPastDayAction);
+        m_commandMenu->addAction(m_ui->openTodayAction);
         m_commandMenu->addSeparator();
-        m_commandMenu->addAction(m_listSettingsAction);
+        m_commandMenu->addAction(m_ui->listSettingsAction);
         m_commandMenu->addSeparator();
         QMenu *help = m_commandMenu->addMenu(u"ヘルプ(&H)"_s);
-        help->addAction(m_helpContentsAction);
+        help->addAction(m_ui->helpContentsAction);
     }
-    m_commandMenu->popup(m_commandPanel->mapToGlobal(pos));
+    m_commandMenu->popup(m_ui->commandPanel->mapToGlobal(pos));
 }
 
 void DailyPlannerWindow::layoutParts()
@@ -344,8 +230,8 @@ void DailyPlannerWindow::layoutParts()
     const int commands = 115;
     const int jobs = 120;
     m_statusBar->setGeometry(0, h - bar, w, bar);
-    m_commandPanel->setGeometry(w - commands, 0, commands, h - bar);
-    m_jobsPanel->setGeometry(0, 0, w - commands, jobs);
+    m_ui->commandPanel->setGeometry(w - commands, 0, commands, h - bar);
+    m_jobs->frame()->setGeometry(0, 0, w - commands, jobs);
     m_planArea->setGeometry(0, jobs, w - commands, h - jobs - bar);
     m_busyCover->setGeometry(m_planArea->geometry().adjusted(-1, -1, 1, 1));
 }
@@ -375,7 +261,7 @@ void DailyPlannerWindow::showEvent(QShowEvent *event)
     layoutParts();
     m_planArea->setScrollPosition(PlanAreaWidget::InitialScroll);
     m_statusBar->showMessage(resizeNote());
-    if (m_fileNameBox->text() == unsavedText)
+    if (m_ui->fileNameEdit->text() == unsavedText)
         m_planArea->showFirstUseHint();
 }
 
@@ -425,7 +311,7 @@ void DailyPlannerWindow::done(int result)
 
 void DailyPlannerWindow::setToday(const QDate &date)
 {
-    m_todayBox->setDate(date);
+    m_ui->todayDateEdit->setDate(date);
 }
 
 QString DailyPlannerWindow::clockText(const QTime &time)
@@ -441,22 +327,23 @@ void DailyPlannerWindow::updateClock()
 {
     const QString text = clockText(m_services.clock.now().time());
     // The panel is narrow: step the font down until the whole time shows.
-    m_clockBox->setFont(TextFit::fittingFont(m_clockBox->font(), 9, text, m_clockBox->width(), 6));
-    m_clockBox->setText(text);
-    m_clockBox->setCursorPosition(0);
+    m_ui->clockEdit->setFont(
+        TextFit::fittingFont(m_ui->clockEdit->font(), 9, text, m_ui->clockEdit->width(), 6));
+    m_ui->clockEdit->setText(text);
+    m_ui->clockEdit->setCursorPosition(0);
 }
 
 void DailyPlannerWindow::showUnsaved(const QDate &createdOn)
 {
-    m_fileNameBox->setText(unsavedText);
-    m_createdOnEdit->setDate(createdOn);
+    m_ui->fileNameEdit->setText(unsavedText);
+    m_ui->createdOnDateEdit->setDate(createdOn);
 }
 
 void DailyPlannerWindow::showFileOf(const DayFile &day, const QString &path)
 {
-    m_fileNameBox->setText(day.nameToShow(path));
-    m_fileNameBox->setCursorPosition(0);
-    m_createdOnEdit->setDate(DaySerial::toDate(day.createdOn));
+    m_ui->fileNameEdit->setText(day.nameToShow(path));
+    m_ui->fileNameEdit->setCursorPosition(0);
+    m_ui->createdOnDateEdit->setDate(DaySerial::toDate(day.createdOn));
 }
 
 DayPlan &DailyPlannerWindow::dayPlan()
@@ -681,7 +568,7 @@ void DailyPlannerWindow::openListSettings()
 void DailyPlannerWindow::openDiary()
 {
     // A day without its file has no diary yet.
-    if (m_dialogOpen || m_fileNameBox->text() == unsavedText)
+    if (m_dialogOpen || m_ui->fileNameEdit->text() == unsavedText)
         return;
     m_dialogOpen = true;
     DiaryDialog dialog(m_day, m_data.lists, this);

@@ -6,8 +6,12 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
-class JobRowWidget;
+namespace Ui {
+class DailyPlannerWindow;
+} // namespace Ui
+class JobsInProgressPanel;
 class PlanAreaWidget;
 class QDateEdit;
 class QFrame;
@@ -16,7 +20,6 @@ class QLineEdit;
 class QMenu;
 class QScrollArea;
 class QStatusBar;
-struct JobRecord;
 struct PlannerData;
 struct Services;
 
@@ -35,8 +38,7 @@ public:
     ~DailyPlannerWindow() override;
 
     // Filling by the launcher.
-    void addJobInProgress(MonthKind kind, int monthNumber, int dataNo, const JobRecord &job);
-    void setInProgressCount(int count);
+    JobsInProgressPanel &jobsInProgress() { return *m_jobs; }
     void setRoutineCount(int count);
     void setToday(const QDate &date);
     void updateClock();
@@ -66,14 +68,14 @@ public:
     std::function<void(QDialog &dialog)> runDialog;
 
     PlanAreaWidget *planArea() const { return m_planArea; }
-    QAction *saveDayAction() const { return m_saveDayAction; }
-    QAction *openTodayAction() const { return m_openTodayAction; }
-    QAction *openPastDayAction() const { return m_openPastDayAction; }
-    QAction *listSettingsAction() const { return m_listSettingsAction; }
+    QAction *saveDayAction() const;
+    QAction *openTodayAction() const;
+    QAction *openPastDayAction() const;
+    QAction *listSettingsAction() const;
     // "目次(&C)...": the help window's contents.
-    QAction *helpContentsAction() const { return m_helpContentsAction; }
+    QAction *helpContentsAction() const;
     // F1: the planner's own help page.
-    QAction *helpPageAction() const { return m_helpPageAction; }
+    QAction *helpPageAction() const;
 
     // SchedulePadHost
     DayPlan &dayPlan() override;
@@ -81,7 +83,7 @@ public:
     Dialogs &padDialogs() override;
     QWidget *dialogParent() override { return this; }
     void playShutter() override;
-    QAction *routineEntryAction() override { return m_registerRoutineAction; }
+    QAction *routineEntryAction() override;
 
     static QString clockText(const QTime &time);
 
@@ -96,11 +98,8 @@ public slots:
     void done(int result) override;
 
 private:
-    QAction *addCommand(const QString &name, const QString &text);
-    void buildActions();
-    void buildJobsPanel();
-    void buildCommandPanel();
-    void buildCommandButtons(int x, int w);
+    void wireCommands();
+    void setCommandHints();
     void showCommandMenu(const QPoint &pos);
     void layoutParts();
     void showCover();
@@ -118,29 +117,8 @@ private:
     PlannerData &m_data;
     DayPlan &m_day;
 
-    QAction *m_saveDayAction = nullptr;
-    QAction *m_openTodayAction = nullptr;
-    QAction *m_openPastDayAction = nullptr;
-    QAction *m_openDiaryAction = nullptr;
-    QAction *m_removePadAction = nullptr;
-    QAction *m_routineSettingsAction = nullptr;
-    QAction *m_showRoutinesAction = nullptr;
-    QAction *m_registerRoutineAction = nullptr;
-    QAction *m_listSettingsAction = nullptr;
-    QAction *m_helpContentsAction = nullptr;
-    QAction *m_helpPageAction = nullptr;
-
-    QFrame *m_jobsPanel = nullptr;
-    QLabel *m_jobCountLabel = nullptr;
-    QScrollArea *m_jobsScroll = nullptr;
-    QWidget *m_jobRows = nullptr;
-    int m_jobRowCount = 0;
-
-    QFrame *m_commandPanel = nullptr;
-    QDateEdit *m_todayBox = nullptr;
-    QLineEdit *m_clockBox = nullptr;
-    QLineEdit *m_fileNameBox = nullptr;
-    QDateEdit *m_createdOnEdit = nullptr;
+    std::unique_ptr<Ui::DailyPlannerWindow> m_ui;
+    std::unique_ptr<JobsInProgressPanel> m_jobs;
     QMenu *m_commandMenu = nullptr;
 
     PlanAreaWidget *m_planArea = nullptr;

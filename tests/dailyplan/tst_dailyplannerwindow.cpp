@@ -46,7 +46,7 @@ QString timesOf(SchedulePad *pad)
 
 QString padCountText(DailyPlannerWindow *w, const QString &counter = u"データ総数"_s)
 {
-    for (QLabel *l : child<QStatusBar>(w, u"StatusBar1")->findChildren<QLabel *>()) {
+    for (QLabel *l : child<QStatusBar>(w, u"statusBar")->findChildren<QLabel *>()) {
         if (l->text().startsWith(counter))
             return l->text();
     }
@@ -275,7 +275,7 @@ void TestDailyPlannerWindow::show_placesScrollsAndKeepsWidth()
     QCOMPARE(w->planArea()->scrollPosition(), 240);
     QCOMPARE(w->width(), 800);
     QVERIFY(w->height() >= 600);
-    QCOMPARE(child<QStatusBar>(w, u"StatusBar1")->currentMessage(),
+    QCOMPARE(child<QStatusBar>(w, u"statusBar")->currentMessage(),
              u"本ウィンドウは高さ方向にのみ伸縮可能です.(最小高さ: 600ピクセル)"_s);
     w->resize(800, 400);
     QCOMPARE(w->size(), QSize(800, 600));
@@ -283,7 +283,7 @@ void TestDailyPlannerWindow::show_placesScrollsAndKeepsWidth()
     QCOMPARE(w->size(), QSize(800, 700));
     // The plan keeps its place beside the controls.
     auto *sbox = child<QScrollArea>(w, u"planArea");
-    QCOMPARE(sbox->geometry().right() + 1, child<QWidget>(w, u"pnlControls")->x());
+    QCOMPARE(sbox->geometry().right() + 1, child<QWidget>(w, u"commandPanel")->x());
     QCOMPARE(sbox->horizontalScrollBar()->isVisible(), false);
 }
 
@@ -294,7 +294,7 @@ void TestDailyPlannerWindow::wheel_scrolls25RowsPerNotch()
     p.drag(false, 300, 400);
     QWidget *targets[] = {child<QWidget>(p.window.get(), u"rightPane"),
                           child<QWidget>(p.pad(1), u"cmbStartHour"),
-                          child<QWidget>(p.window.get(), u"pnlControls")};
+                          child<QWidget>(p.window.get(), u"commandPanel")};
     for (QWidget *target : targets) {
         p.window->planArea()->setScrollPosition(1000);
         const QString hour = child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText();
@@ -436,8 +436,8 @@ void TestDailyPlannerWindow::save_firstSaveNamesTheFile()
     QCOMPARE(QString::fromLocal8Bit(d.sourcePath), p.dir.file(name));
     QCOMPARE(d.createdOn, DaySerial::fromDate(QDate(2005, 12, 6)));
     QCOMPARE(d.bars[1].side, u"R"_s);
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
-    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 6));
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"Y2005125.dtf"_s);
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 12, 6));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 2"_s);
     QCOMPARE(p.shutters(), 5);
     QTRY_COMPARE(p.day().selectedPad(), 1);
@@ -453,7 +453,7 @@ void TestDailyPlannerWindow::save_failure_reportedAndNothingChanged()
     p.window->saveDay();
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005125.dtf"_s));
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"未作成"_s);
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 1"_s); // the pads on screen, saved or not
     QVERIFY(p.day().bars()[0].inUse());                         // the work is still there to save again
 }
@@ -473,7 +473,7 @@ void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
     p.window->saveDay();
     const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
     const QByteArray saved = p.dir.read(name);
-    child<QPushButton>(p.window.get(), u"btnExit")->click();
+    child<QPushButton>(p.window.get(), u"closeButton")->click();
     QVERIFY(!p.window->isVisible());
     QVERIFY(!p.pad(1));
 
@@ -508,8 +508,8 @@ void TestDailyPlannerWindow::today_withoutFile_clearsToUnsaved()
     QVERIFY(!p.pad(1));
     // The planner's day stays the one it opened on; only the file's date is the clock's.
     QCOMPARE(p.day().currentFile(), p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
-    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 7));
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"未作成"_s);
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 12, 7));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 0"_s);
     QCOMPARE(p.shutters(), shutters);
     QCOMPARE(p.day().image().toBytes(), DayFile::fromBytes({}).toBytes());
@@ -537,7 +537,7 @@ void TestDailyPlannerWindow::today_withFile_loadsIt()
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 1);
     QCOMPARE(p.pad(1)->x(), 351);
     QCOMPARE(p.shutters(), shutters + 1);
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
+    QVERIFY(!child<QWidget>(p.window.get(), u"busyCover")->isVisible());
 }
 
 void TestDailyPlannerWindow::damagedNumbers_areKeptToThePlan()
@@ -593,8 +593,8 @@ void TestDailyPlannerWindow::past_loadsChosenFile()
     if (loads) {
         QVERIFY(p.pad(1));
         QCOMPARE(p.day().currentFile(), p.dir.file(file));
-        QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005111.dtf"_s);
-        QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 11, 1));
+        QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"Y2005111.dtf"_s);
+        QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 11, 1));
         QCOMPARE(p.day().diary().text1, u"過去の日記"_s);
         QCOMPARE(p.shutters(), shuttersBefore + 1);
         // Saved back under its own name.
@@ -625,7 +625,7 @@ void TestDailyPlannerWindow::past_unreadable_keepsShownDay()
     QVERIFY(p.pad(1));
     QVERIFY(p.day().bars()[0].inUse());
     QCOMPARE(p.day().currentFile(), p.day().todayFile());
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
+    QVERIFY(!child<QWidget>(p.window.get(), u"busyCover")->isVisible());
 }
 
 void TestDailyPlannerWindow::remove_packsAndRenumbers()
@@ -644,7 +644,7 @@ void TestDailyPlannerWindow::remove_packsAndRenumbers()
     p.pad(2)->focusPad();
     QTRY_COMPARE(p.day().selectedPad(), 1);
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    child<QPushButton>(p.window.get(), u"btnRemovePad")->click();
+    child<QPushButton>(p.window.get(), u"removePadButton")->click();
     QCOMPARE(p.fakes.dialogs.lastText(),
              u"スケジュール・パッドNo. 2を削除します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
@@ -657,7 +657,7 @@ void TestDailyPlannerWindow::remove_packsAndRenumbers()
     QCOMPARE(p.day().pads()[1].memo, u"memo3"_s);
     QVERIFY(!p.day().bars()[2].inUse());
     QVERIFY(!p.day().pads()[2].hasTimes());
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
+    QVERIFY(!child<QWidget>(p.window.get(), u"busyCover")->isVisible());
     QTRY_VERIFY(p.pad(2)->isMarked());
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 2"_s); // the pads left, saved or not
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
@@ -718,7 +718,7 @@ void TestDailyPlannerWindow::close_withEditsNotSaved_asksFirst()
         p.day().setPadMemo(0, u"覚え書き"_s);
     }
     p.fakes.dialogs.answers = {answer};
-    edit == u"drag" ? child<QPushButton>(p.window.get(), u"btnExit")->click() : void(p.window->close());
+    edit == u"drag" ? child<QPushButton>(p.window.get(), u"closeButton")->click() : void(p.window->close());
     QCOMPARE(p.fakes.dialogs.lastText(), u"変更を保存しますか？"_s);
     QCOMPARE(p.window->isVisible(), answer == Dialogs::Answer::Cancel);
     DayFile day;
@@ -744,7 +744,7 @@ void TestDailyPlannerWindow::scratchFile_keepsDiaryAndFileName()
     QVERIFY(p.window->loadDayFile(p.dir.file(u"Temporary.dtf"_s)));
     QVERIFY(p.pad(1));
     QCOMPARE(p.day().diary().text1, u"今日の日記"_s);
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"Y2005125.dtf"_s);
 }
 
 void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
@@ -753,12 +753,12 @@ void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
     QVERIFY(p.open());
     p.drag(false, 300, 400);
     for (QWidget *w : {static_cast<QWidget *>(child<QPushButton>(p.pad(1), u"btnSave")),
-                       child<QWidget>(p.window.get(), u"btnRemovePad")}) {
+                       child<QWidget>(p.window.get(), u"removePadButton")}) {
         QStatusTipEvent tip(w->statusTip());
         QApplication::sendEvent(w, &tip);
         QVERIFY(!w->statusTip().isEmpty());
         QVERIFY(!w->statusTip().contains(u'|'));
-        QCOMPARE(child<QStatusBar>(p.window.get(), u"StatusBar1")->currentMessage(), w->statusTip());
+        QCOMPARE(child<QStatusBar>(p.window.get(), u"statusBar")->currentMessage(), w->statusTip());
     }
     // F1 opens the planner's own page.
     QTest::keyClick(p.window.get(), Qt::Key_F1);
@@ -813,7 +813,7 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     if (menu)
         registerFromPadMenu(p, pad);
     else
-        child<QPushButton>(p.window.get(), u"btnEnterRoutine")->click();
+        child<QPushButton>(p.window.get(), u"registerRoutineButton")->click();
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
     QCOMPARE(p.dir.read(u"Routines.rdf"_s), file); // provisional: nothing is written
     if (!number) {
@@ -874,7 +874,7 @@ void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday()
     }
     QCOMPARE(p.day().diary().title1, u"日記"_s);
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    child<QPushButton>(p.window.get(), u"btnShowRoutine")->click();
+    child<QPushButton>(p.window.get(), u"showRoutinesButton")->click();
     QCOMPARE(p.fakes.dialogs.lastText(),
              u"表示されているパッドを削除した後,ルーチンを表示します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(150, 250)));
@@ -886,11 +886,11 @@ void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday()
     QCOMPARE(p.day().bars()[0], (ScheduleBar{u"R"_s, 480, 600, 0x30}));
     QCOMPARE(p.day().bars()[1], (ScheduleBar{u"L"_s, 120, 240, 0x40}));
     QCOMPARE(p.day().diary(), DiaryRecord());
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), shownDay);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), shownDay);
     QVERIFY(p.dir.exists(u"Temporary.dtf"_s));
     QTRY_VERIFY(p.pad(2)->isMarked());
 
-    child<QPushButton>(p.window.get(), u"btnSave")->click();
+    child<QPushButton>(p.window.get(), u"saveButton")->click();
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
     const QByteArray file = p.dir.read(path);
     QCOMPARE(file.left(264), day.toBytes().left(264)); // path and date kept
@@ -918,16 +918,16 @@ void TestDailyPlannerWindow::diary_afterFirstSave_refusedPast255Bytes()
         typeChars(child<SjisTextEdit>(&d, u"memContent1"), u"ab"_s + QString(149, u'あ'));
         child<QPushButton>(&d, u"btnSaveDiary")->click();
     };
-    child<QPushButton>(p.window.get(), u"btnDiary")->click();
+    child<QPushButton>(p.window.get(), u"diaryButton")->click();
     QCOMPARE(runs, 0); // "未作成": no diary yet
-    child<QPushButton>(p.window.get(), u"btnSave")->click();
-    child<QPushButton>(p.window.get(), u"btnDiary")->click();
+    child<QPushButton>(p.window.get(), u"saveButton")->click();
+    child<QPushButton>(p.window.get(), u"diaryButton")->click();
     QCOMPARE(runs, 1);
     QCOMPARE(p.day().diary().text1, u"ab"_s + QString(126, u'あ'));
     QCOMPARE(p.day().diary().title2, u"タイトル2"_s);
     const QString file = u"AUBREL/Y200512/Y2005125.dtf"_s;
     QCOMPARE(int(p.dir.read(file).at(10184)), 0); // the working copy only
-    child<QPushButton>(p.window.get(), u"btnSave")->click();
+    child<QPushButton>(p.window.get(), u"saveButton")->click();
     QCOMPARE(quint8(p.dir.read(file).at(10184)), 254);
 }
 

@@ -300,7 +300,7 @@ void TestSchedulePad::mark_followsFocus()
     QVERIFY(!p.pad(2)->isMarked());
     QCOMPARE(p.day().selectedPad(), 0);
     // Focus on a control of the window, not a pad: the mark goes, the selection stays.
-    child<QWidget>(p.window.get(), u"edtNow")->setFocus();
+    child<QWidget>(p.window.get(), u"clockEdit")->setFocus();
     QTRY_VERIFY(!p.pad(1)->isMarked());
     QCOMPARE(p.day().selectedPad(), 0);
 }
