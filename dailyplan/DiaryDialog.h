@@ -2,6 +2,12 @@
 
 #include <QDialog>
 
+#include <memory>
+
+namespace Ui {
+class DiaryDialog;
+} // namespace Ui
+
 class ListComboBox;
 class SjisTextEdit;
 class DayPlan;
@@ -15,6 +21,7 @@ class DiaryDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(DiaryDialog)
 public:
     DiaryDialog(DayPlan &day, const ListBook &lists, QWidget *parent);
+    ~DiaryDialog() override;
 
     void saveDiary();
 
@@ -22,10 +29,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildPart(int part, int top);
+    void buildPart(int part, ListComboBox *title, QWidget *group);
 
     DayPlan &m_day;
     const ListBook &m_lists;
+    std::unique_ptr<Ui::DiaryDialog> m_ui;
     ListComboBox *m_titleBoxes[2] = {};
     SjisTextEdit *m_textEdits[2] = {};
 };

@@ -3,6 +3,11 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
+
+namespace Ui {
+class PadMemoDialog;
+} // namespace Ui
 
 class QLineEdit;
 class SjisTextEdit;
@@ -17,6 +22,7 @@ public:
     enum class Target { SchedulePad, Routine };
 
     PadMemoDialog(Target target, int number, const QString &memo, QWidget *parent);
+    ~PadMemoDialog() override;
 
     // Takes the memo at "一時保存して閉じる".
     std::function<void(const QString &memo)> keepMemo;
@@ -28,5 +34,5 @@ protected:
 
 private:
     SjisTextEdit *m_memoEdit = nullptr;
-    QLineEdit *m_numberBox = nullptr;
+    std::unique_ptr<Ui::PadMemoDialog> m_ui;
 };

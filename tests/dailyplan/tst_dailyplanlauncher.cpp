@@ -284,10 +284,10 @@ void TestDailyPlanLauncher::confirmDialog_answers()
 {
     {
         DailyPlannerFirstUseDialog dlg;
-        QCOMPARE(dlg.objectName(), u"dlgAubrelConfirm"_s);
+        QCOMPARE(dlg.objectName(), u"DailyPlannerFirstUseDialog"_s);
         QCOMPARE(dlg.windowTitle(), u"『デイリープラン作成』機能を使用しますか？"_s);
         QCOMPARE(dlg.size(), QSize(440, 366));
-        QVERIFY(child<QPushButton>(&dlg, u"OKBtn")->isDefault());
+        QVERIFY(child<QPushButton>(&dlg, u"okButton")->isDefault());
         QVERIFY(DailyPlannerFirstUseDialog::explanation().endsWith(
             u"『デイリープラン作成』機能を使用しますか？"_s));
         QTimer::singleShot(0, &dlg, [&] { QTest::keyClick(&dlg, Qt::Key_Escape); });
@@ -295,7 +295,7 @@ void TestDailyPlanLauncher::confirmDialog_answers()
     }
     {
         DailyPlannerFirstUseDialog dlg;
-        QTimer::singleShot(0, &dlg, [&] { child<QPushButton>(&dlg, u"OKBtn")->click(); });
+        QTimer::singleShot(0, &dlg, [&] { child<QPushButton>(&dlg, u"okButton")->click(); });
         QCOMPARE(dlg.exec(), int(QDialog::Accepted));
         QCOMPARE(dlg.pos(), QPoint(210, 110));
     }

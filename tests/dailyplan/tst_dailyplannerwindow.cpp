@@ -913,10 +913,10 @@ void TestDailyPlannerWindow::diary_afterFirstSave_refusedPast255Bytes()
         ++runs;
         d.show();
         QCOMPARE(d.pos(), QPoint(262, 62));
-        QCOMPARE(child<QComboBox>(&d, u"cmbTitle1")->currentText(), u"タイトル1"_s);
+        QCOMPARE(child<QComboBox>(&d, u"titleComboBox1")->currentText(), u"タイトル1"_s);
         // 300 bytes: the last character that fits ends at byte 254.
-        typeChars(child<SjisTextEdit>(&d, u"memContent1"), u"ab"_s + QString(149, u'あ'));
-        child<QPushButton>(&d, u"btnSaveDiary")->click();
+        typeChars(child<SjisTextEdit>(&d, u"textEdit1"), u"ab"_s + QString(149, u'あ'));
+        child<QPushButton>(&d, u"saveButton")->click();
     };
     child<QPushButton>(p.window.get(), u"diaryButton")->click();
     QCOMPARE(runs, 0); // "未作成": no diary yet
@@ -942,9 +942,9 @@ void TestDailyPlannerWindow::memo_ofSchedulePad2_goesToRecord2()
     QString caption;
     p.window->runDialog = [&caption](QDialog &d) {
         caption = d.windowTitle();
-        QCOMPARE(child<QLineEdit>(&d, u"edtPadMemoNum")->text(), u"2"_s);
-        child<SjisTextEdit>(&d, u"memPadMemo")->setPlainText(u"覚え書き"_s);
-        child<QPushButton>(&d, u"btnSavePadMemo")->click();
+        QCOMPARE(child<QLineEdit>(&d, u"numberEdit")->text(), u"2"_s);
+        child<SjisTextEdit>(&d, u"memoEdit")->setPlainText(u"覚え書き"_s);
+        child<QPushButton>(&d, u"saveButton")->click();
     };
     p.pad(2)->findChild<QAction *>(u"pmiMemo"_s)->trigger();
     QCOMPARE(caption, u"スケジュール・パッドのメモ"_s);

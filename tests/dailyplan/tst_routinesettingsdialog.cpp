@@ -216,11 +216,11 @@ void TestRoutineSettingsDialog::memo_ofRoutinePad2_goesToRoutine2()
     QString caption;
     s.dialog->runDialog = [&caption](QDialog &d) {
         caption = d.windowTitle();
-        QCOMPARE(child<QLineEdit>(&d, u"edtPadMemoNum")->text(), u"2"_s);
-        auto *memo = child<SjisTextEdit>(&d, u"memPadMemo");
+        QCOMPARE(child<QLineEdit>(&d, u"numberEdit")->text(), u"2"_s);
+        auto *memo = child<SjisTextEdit>(&d, u"memoEdit");
         QCOMPARE(memo->toPlainText(), u"memo 2"_s);
         memo->setPlainText(u"一行目\n二行目"_s);
-        child<QPushButton>(&d, u"btnSavePadMemo")->click();
+        child<QPushButton>(&d, u"saveButton")->click();
     };
     emit s.editor(2)->memoRequested(2);
     QCOMPARE(caption, u"ルーチン・パッドのメモ"_s);
