@@ -67,7 +67,26 @@ void RoutineEditor::makeBoxes()
 {
     m_start = PadTimeBoxes::make(this, true);
     m_end = PadTimeBoxes::make(this, false);
+    makeTextBoxes();
+    makeShowBoxes();
+    makeKeepButton();
 
+    QWidget *previous = this;
+    for (QWidget *next : std::initializer_list<QWidget *>{
+             m_start.hour, m_start.minute, m_start.pm, m_end.hour, m_end.minute, m_end.pm, m_keywordBox,
+             m_descriptionBox, m_colorBox, m_showBox, m_paneBox}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QCheckBox *box : m_weekdayBoxes) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    setTabOrder(previous, m_keepButton);
+}
+
+void RoutineEditor::makeTextBoxes()
+{
     const ListBook &lists = m_host.lists();
     m_keywordBox = new ListComboBox(this);
     m_keywordBox->setObjectName(u"cmbKeyword"_s);
@@ -97,7 +116,10 @@ void RoutineEditor::makeBoxes()
     m_numberBox->setAlignment(Qt::AlignCenter);
     m_numberBox->setTextMargins(0, 0, 0, 0);
     Hints::set(m_numberBox, u"パッドNo.|ルーチン・パッドの番号です"_s);
+}
 
+void RoutineEditor::makeShowBoxes()
+{
     m_showBox = new QCheckBox(u"表示"_s, this);
     m_showBox->setObjectName(u"chbShow"_s);
     m_showBox->move(125, 36);
@@ -118,7 +140,10 @@ void RoutineEditor::makeBoxes()
         Hints::set(box, u"曜日|この曜日に[ルーチン表示]で表示するときにチェックします"_s);
         m_weekdayBoxes[size_t(d)] = box;
     }
+}
 
+void RoutineEditor::makeKeepButton()
+{
     m_keepButton = new QPushButton(u"一時保存"_s, this);
     m_keepButton->setObjectName(u"btnSaveRoutine"_s);
     m_keepButton->setGeometry(465, 33, 55, 23);
@@ -143,19 +168,6 @@ void RoutineEditor::makeBoxes()
     Hints::set(m_markLabel, u"メニュー|右クリックでメニューを表示します"_s);
     for (QWidget *part : {static_cast<QWidget *>(m_markLabel), static_cast<QWidget *>(m_numberBox)})
         part->installEventFilter(this);
-
-    QWidget *previous = this;
-    for (QWidget *next : std::initializer_list<QWidget *>{
-             m_start.hour, m_start.minute, m_start.pm, m_end.hour, m_end.minute, m_end.pm, m_keywordBox,
-             m_descriptionBox, m_colorBox, m_showBox, m_paneBox}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
-    for (QCheckBox *box : m_weekdayBoxes) {
-        setTabOrder(previous, box);
-        previous = box;
-    }
-    setTabOrder(previous, m_keepButton);
 }
 
 void RoutineEditor::setFromRoutine(const RoutineRecord &routine)

@@ -73,6 +73,9 @@ private:
     void buildEditors() override;
     QWidget *firstBox() const override;
     void makeBoxes();
+    void makeTextBoxes();
+    void makeShowBoxes();
+    void makeKeepButton();
     void showRoutine(const RoutineRecord &routine);
     void showMenu(const QPoint &globalPos);
     bool readForm(RoutineBook::RoutineForm *form) const;

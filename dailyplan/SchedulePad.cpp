@@ -107,6 +107,26 @@ void SchedulePad::makeBoxes()
     m_start = PadTimeBoxes::make(this, true);
     m_end = PadTimeBoxes::make(this, false);
 
+    makeMoveButtons();
+    makeTextBoxes();
+    makeButtons();
+    makeMenu();
+    setTabOrder(this, m_start.hour);
+    setTabOrder(m_start.hour, m_start.minute);
+    setTabOrder(m_start.minute, m_start.pm);
+    setTabOrder(m_start.pm, m_end.hour);
+    setTabOrder(m_end.hour, m_end.minute);
+    setTabOrder(m_end.minute, m_end.pm);
+    setTabOrder(m_end.pm, m_keywordBox);
+    setTabOrder(m_keywordBox, m_descriptionBox);
+    setTabOrder(m_descriptionBox, m_completedBox);
+    setTabOrder(m_completedBox, m_colorBox);
+    setTabOrder(m_colorBox, m_keepButton);
+    setTabOrder(m_keepButton, m_reviseButton);
+}
+
+void SchedulePad::makeMoveButtons()
+{
     m_moveUpButton = new QToolButton(this);
     m_moveUpButton->setObjectName(u"bitMoveUp"_s);
     m_moveUpButton->setArrowType(Qt::UpArrow);
@@ -133,7 +153,10 @@ void SchedulePad::makeBoxes()
     m_moveDownButton->setGeometry(PadLayout::moveDownButton);
     Hints::set(m_moveDownButton, u"下へ|パッドを5分ぶん下へ移動します"_s);
     connect(m_moveDownButton, &QToolButton::clicked, this, &SchedulePad::moveDown);
+}
 
+void SchedulePad::makeTextBoxes()
+{
     const ListBook &lists = m_host.lists();
     m_keywordBox = new ListComboBox(this);
     m_keywordBox->setObjectName(u"cmbKeyword"_s);
@@ -170,7 +193,10 @@ void SchedulePad::makeBoxes()
     m_colorBox->setObjectName(u"ColorBox"_s);
     m_colorBox->setGeometry(PadLayout::colorBox);
     Hints::set(m_colorBox, u"色|スケジュール・バーの色を選択します"_s);
+}
 
+void SchedulePad::makeButtons()
+{
     m_keepButton = new QPushButton(u"一時保存"_s, this);
     m_keepButton->setObjectName(u"btnSave"_s);
     m_keepButton->setGeometry(PadLayout::keepButton);
@@ -189,7 +215,10 @@ void SchedulePad::makeBoxes()
         small.setPointSize(PadLayout::SmallPointSize);
         button->setFont(small);
     }
+}
 
+void SchedulePad::makeMenu()
+{
     m_padMenu = new QMenu(this);
     m_padMenu->setObjectName(u"pumPadFrame"_s);
     QAction *memoAction = m_padMenu->addAction(u"メモ(&M)..."_s);
@@ -202,19 +231,6 @@ void SchedulePad::makeBoxes()
     for (QWidget *part : {static_cast<QWidget *>(m_markLabel), static_cast<QWidget *>(m_numberBox),
                           static_cast<QWidget *>(m_moveUpButton), static_cast<QWidget *>(m_moveDownButton)})
         part->installEventFilter(this);
-
-    setTabOrder(this, m_start.hour);
-    setTabOrder(m_start.hour, m_start.minute);
-    setTabOrder(m_start.minute, m_start.pm);
-    setTabOrder(m_start.pm, m_end.hour);
-    setTabOrder(m_end.hour, m_end.minute);
-    setTabOrder(m_end.minute, m_end.pm);
-    setTabOrder(m_end.pm, m_keywordBox);
-    setTabOrder(m_keywordBox, m_descriptionBox);
-    setTabOrder(m_descriptionBox, m_completedBox);
-    setTabOrder(m_completedBox, m_colorBox);
-    setTabOrder(m_colorBox, m_keepButton);
-    setTabOrder(m_keepButton, m_reviseButton);
 }
 
 void SchedulePad::setFromRecord(const SchedulePadRecord &record)

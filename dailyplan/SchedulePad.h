@@ -82,6 +82,10 @@ private:
     void buildEditors() override;
     QWidget *firstBox() const override;
     void makeBoxes();
+    void makeMoveButtons();
+    void makeTextBoxes();
+    void makeButtons();
+    void makeMenu();
     void moveBy(int dy);
     // The boxes as the user left them; false (after telling the user) when a time is not a number.
     bool readForm(DayPlan::PadForm *form) const;
