@@ -5,8 +5,15 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
+
+namespace Ui {
+class ListSettingsDialog;
+} // namespace Ui
 
 class Dialogs;
+class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
@@ -22,6 +29,7 @@ public:
     enum Tab { Keywords, Descriptions, Titles1, Titles2 };
 
     ListSettingsDialog(ListBook &lists, Dialogs &dialogs, const QString &listFile, QWidget *parent);
+    ~ListSettingsDialog() override;
 
     void appendItem(Tab tab);
     void removeItem(Tab tab);
@@ -40,7 +48,21 @@ private:
         QListWidget *list = nullptr;
         int limit = 0;
     };
-    void buildPage(Tab tab, const QStringList &items);
+    // The parts of one tab in the form, and the rules of its list.
+    struct PageParts
+    {
+        QLineEdit *input;
+        QListWidget *list;
+        QLabel *limitLabel;
+        QAbstractButton *append;
+        QAbstractButton *remove;
+        QAbstractButton *clear;
+        QAbstractButton *up;
+        QAbstractButton *down;
+        int capacity;
+        int limit;
+    };
+    void wirePage(Tab tab, const PageParts &parts, const QStringList &items);
     QStringList items(Tab tab) const;
     void apply(Tab tab, const QStringList &items, const ListEditing::Outcome &outcome);
     void selectLast(int tab);
@@ -48,6 +70,6 @@ private:
     ListBook &m_lists;
     Dialogs &m_dialogs;
     QString m_listFile;
-    QTabWidget *m_tabs = nullptr;
+    std::unique_ptr<Ui::ListSettingsDialog> m_ui;
     std::array<Page, 4> m_pages;
 };

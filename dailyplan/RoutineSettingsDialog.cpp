@@ -1,4 +1,5 @@
 #include "dailyplan/RoutineSettingsDialog.h"
+#include "ui_RoutineSettingsDialog.h"
 
 #include "dailyplan/PadMemoDialog.h"
 #include "data/RoutineBook.h"
@@ -25,48 +26,28 @@ const QColor skyBlue(166, 202, 240);
 
 RoutineSettingsDialog::RoutineSettingsDialog(RoutineBook &routines, const ListBook &lists, Services &services,
                                              const QString &routineFile, QWidget *parent)
-    : QDialog(parent), m_routines(routines), m_lists(lists), m_services(services), m_routineFile(routineFile)
+    : QDialog(parent), m_routines(routines), m_lists(lists), m_services(services), m_routineFile(routineFile),
+      m_ui(std::make_unique<Ui::RoutineSettingsDialog>())
 {
-    setObjectName(u"frmSetRWork"_s);
-    setWindowTitle(u"ルーチン設定"_s);
-    setFixedSize(695, 550);
+    m_ui->setupUi(this);
+    setFixedSize(size());
     runDialog = [](QDialog &dialog) { dialog.exec(); };
-
-    m_padBase = new QFrame(this);
-    m_padBase->setObjectName(u"pnlPadBase"_s);
-    m_padBase->setGeometry(12, 15, 557, 482);
-    m_padBase->setFrameShape(QFrame::Panel);
-    m_padBase->setFrameShadow(QFrame::Sunken);
+    m_padBase = m_ui->padBase;
+    m_saveButton = m_ui->saveButton;
 
     // Never shown: draws the faces of the editors no one has touched yet.
     m_stamp = new RoutineEditor(0, *this, this);
     m_stamp->hide();
 
-    const int x = 12 + 557 + 10;
-    auto *remove = new QPushButton(u"パッドを削除"_s, this);
-    remove->setObjectName(u"btnRemoveSRW"_s);
-    remove->setGeometry(x, 15, 100, 28);
-    Hints::set(remove, u"パッドを削除|選択されている(◆)ルーチン・パッドを削除します"_s);
-    connect(remove, &QPushButton::clicked, this, &RoutineSettingsDialog::removeSelectedRoutine);
-
-    m_saveButton = new QPushButton(u"保存"_s, this);
-    m_saveButton->setObjectName(u"btnSaveSRW"_s);
-    m_saveButton->setGeometry(x, 230, 100, 50);
-    QFont big = m_saveButton->font();
-    big.setPointSize(14);
-    big.setBold(true);
-    m_saveButton->setFont(big);
+    Hints::set(m_ui->removeButton, u"パッドを削除|選択されている(◆)ルーチン・パッドを削除します"_s);
+    connect(m_ui->removeButton, &QPushButton::clicked, this, &RoutineSettingsDialog::removeSelectedRoutine);
     Hints::set(m_saveButton, u"保存|一時保存したルーチンをファイルに保存します"_s);
     connect(m_saveButton, &QPushButton::clicked, this, &RoutineSettingsDialog::saveRoutines);
-
-    auto *close = new QPushButton(u"閉じる"_s, this);
-    close->setObjectName(u"btnCancelSRW"_s);
-    close->setGeometry(x, 469, 100, 28);
-    Hints::set(close, u"閉じる|保存していない変更を破棄して閉じます"_s);
-    connect(close, &QPushButton::clicked, this, &RoutineSettingsDialog::dropAndClose);
+    Hints::set(m_ui->closeButton, u"閉じる|保存していない変更を破棄して閉じます"_s);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &RoutineSettingsDialog::dropAndClose);
 
     m_busyCover = new QLabel(u"処理中・・・"_s, this);
-    m_busyCover->setObjectName(u"pnlCover"_s);
+    m_busyCover->setObjectName(u"busyCover"_s);
     m_busyCover->setAlignment(Qt::AlignCenter);
     m_busyCover->setAutoFillBackground(true);
     QPalette cover = m_busyCover->palette();
@@ -79,8 +60,6 @@ RoutineSettingsDialog::RoutineSettingsDialog(RoutineBook &routines, const ListBo
     m_busyCover->setGeometry(m_padBase->geometry().adjusted(-1, -1, 1, 1));
     m_busyCover->hide();
 
-    for (QPushButton *b : {remove, m_saveButton, close})
-        b->setAutoDefault(false);
     createEditors();
     m_saveButton->setFocus();
     connect(qApp, &QApplication::focusChanged, this, &RoutineSettingsDialog::markFocusedEditor);

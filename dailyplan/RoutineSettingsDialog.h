@@ -7,6 +7,11 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+
+namespace Ui {
+class RoutineSettingsDialog;
+} // namespace Ui
 
 class QFrame;
 class QLabel;
@@ -65,6 +70,7 @@ private:
     const ListBook &m_lists;
     Services &m_services;
     QString m_routineFile;
+    std::unique_ptr<Ui::RoutineSettingsDialog> m_ui;
     std::array<RoutineEditor *, RoutineFile::RecordCount> m_editors{};
     RoutineEditor *m_stamp = nullptr;
     QFrame *m_padBase = nullptr;

@@ -836,7 +836,7 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     QCOMPARE(RoutineFile::countRoutines(p.routines().saved()), routines);
     // The count follows the working routines: up with the provisional one, down when "閉じる" drops it.
     QCOMPARE(padCountText(p.window.get(), u"ルーチン総数"_s), u"ルーチン総数: "_s + QString::number(number));
-    p.window->runDialog = [](QDialog &d) { child<QPushButton>(&d, u"btnCancelSRW")->click(); };
+    p.window->runDialog = [](QDialog &d) { child<QPushButton>(&d, u"closeButton")->click(); };
     p.window->openRoutineSettings();
     QCOMPARE(padCountText(p.window.get(), u"ルーチン総数"_s),
              u"ルーチン総数: "_s + QString::number(routines));

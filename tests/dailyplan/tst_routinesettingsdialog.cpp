@@ -141,7 +141,7 @@ void TestRoutineSettingsDialog::remove_packsThenCloseOrSave()
     s.editor(1)->focusEditor();
     QTRY_COMPARE(s.p.routines().selected(), 0);
     s.p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    child<QPushButton>(s.dialog.get(), u"btnRemoveSRW")->click();
+    child<QPushButton>(s.dialog.get(), u"removeButton")->click();
     QCOMPARE(s.p.fakes.dialogs.lastText(),
              u"ルーチン・パッドNo. 1を削除します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(s.p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(150, 250)));
@@ -149,17 +149,17 @@ void TestRoutineSettingsDialog::remove_packsThenCloseOrSave()
     QCOMPARE(child<QLineEdit>(s.editor(1), u"edtPadNo")->text(), u"1"_s);
     QCOMPARE(child<QComboBox>(s.editor(1), u"cmbKeyword")->currentText(), u"2"_s);
     QCOMPARE(s.editor(2)->pos(), QPoint(1, 61));
-    QVERIFY(!child<QWidget>(s.dialog.get(), u"pnlCover")->isVisible());
+    QVERIFY(!child<QWidget>(s.dialog.get(), u"busyCover")->isVisible());
     QCOMPARE(s.reported, QList<int>{3}); // a removal alone does not tell the planner
 
     if (vanished)
         QVERIFY(QFile::remove(s.p.dir.file(u"Routines.rdf"_s)));
     if (then == u"閉じる"_s)
-        child<QPushButton>(s.dialog.get(), u"btnCancelSRW")->click();
+        child<QPushButton>(s.dialog.get(), u"closeButton")->click();
     else if (then == u"box"_s)
         s.dialog->close();
     else
-        child<QPushButton>(s.dialog.get(), u"btnSaveSRW")->click();
+        child<QPushButton>(s.dialog.get(), u"saveButton")->click();
 
     QCOMPARE(RoutineFile::countRoutines(s.p.routines().routines()), working);
     if (!written) {
@@ -182,7 +182,7 @@ void TestRoutineSettingsDialog::remove_cancel_keepsAll()
     s.editor(1)->focusEditor();
     QTRY_COMPARE(s.p.routines().selected(), 0);
     s.p.fakes.dialogs.answers.push_back(Dialogs::Answer::Cancel);
-    child<QPushButton>(s.dialog.get(), u"btnRemoveSRW")->click();
+    child<QPushButton>(s.dialog.get(), u"removeButton")->click();
     QCOMPARE(s.editors().size(), 2);
     QCOMPARE(RoutineFile::countRoutines(s.p.routines().routines()), 2);
     QTRY_VERIFY(s.editor(1)->isMarked());
@@ -197,11 +197,11 @@ void TestRoutineSettingsDialog::editorKeep_thenSave_writesPaneAndDays()
     child<QCheckBox>(e, u"chbDOW0")->setChecked(false);
     child<QCheckBox>(e, u"chbShow")->setChecked(false);
     child<QComboBox>(e, u"cmbKeyword")->setEditText(u"朝礼"_s);
-    child<QPushButton>(s.dialog.get(), u"btnSaveSRW")->click();
+    child<QPushButton>(s.dialog.get(), u"saveButton")->click();
     QCOMPARE(s.p.dir.read(u"Routines.rdf"_s).mid(4, 4),
              QByteArray("\x04\0\0\0", 4)); // boxes alone change nothing
     child<QPushButton>(e, u"btnSaveRoutine")->click();
-    child<QPushButton>(s.dialog.get(), u"btnSaveSRW")->click();
+    child<QPushButton>(s.dialog.get(), u"saveButton")->click();
     const QByteArray file = s.p.dir.read(u"Routines.rdf"_s);
     QCOMPARE(qFromLittleEndian<qint32>(file.constData() + 4), 351);
     QCOMPARE(file.mid(12, 5), QByteArray("\x04\x92\xa9\x97\xe7")); // "朝礼"
