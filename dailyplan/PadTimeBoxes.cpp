@@ -41,7 +41,7 @@ PadTimeBoxes PadTimeBoxes::make(QWidget *pad, bool start)
     addLabel(pad, start ? u"始"_s : u"了"_s, row.lowerCaption, PadLayout::CaptionPointSize);
 
     auto *hourBox = new QComboBox(pad);
-    hourBox->setObjectName(start ? u"cmbStartHour"_s : u"cmbEndHour"_s);
+    hourBox->setObjectName(start ? u"startHourComboBox"_s : u"endHourComboBox"_s);
     hourBox->setEditable(true);
     hourBox->setInsertPolicy(QComboBox::NoInsert);
     for (int i = 0; i <= 11; ++i)
@@ -59,7 +59,7 @@ PadTimeBoxes PadTimeBoxes::make(QWidget *pad, bool start)
     addLabel(pad, u":"_s, row.colon, PadLayout::ColonPointSize);
 
     auto *minuteBox = new QSpinBox(pad);
-    minuteBox->setObjectName(start ? u"speStartMinute"_s : u"speEndMinute"_s);
+    minuteBox->setObjectName(start ? u"startMinuteSpinBox"_s : u"endMinuteSpinBox"_s);
     minuteBox->setRange(-1, 60);
     minuteBox->setGeometry(row.minuteBox);
     minuteBox->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -75,7 +75,7 @@ PadTimeBoxes PadTimeBoxes::make(QWidget *pad, bool start)
 
     addLabel(pad, u"PM"_s, row.pmCaption, PadLayout::PmCaptionPointSize);
     auto *pmBox = new QCheckBox(pad);
-    pmBox->setObjectName(start ? u"chbStartPM"_s : u"chbEndPM"_s);
+    pmBox->setObjectName(start ? u"startPmCheckBox"_s : u"endPmCheckBox"_s);
     pmBox->move(row.pmBox);
     pmBox->resize(pmBox->sizeHint());
     boxes.pm = pmBox;

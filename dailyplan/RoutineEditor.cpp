@@ -43,7 +43,7 @@ bool onSilver(int day)
 RoutineEditor::RoutineEditor(int number, RoutineEditorHost &host, QWidget *parent)
     : PaintedPadFrame(parent), m_number(number), m_host(host)
 {
-    setObjectName(u"RoutineWorkFrame"_s + QString::number(number));
+    setObjectName(u"routineEditor"_s + QString::number(number));
     setFixedSize(Width, Height);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
@@ -89,7 +89,7 @@ void RoutineEditor::makeTextBoxes()
 {
     const ListBook &lists = m_host.lists();
     m_keywordBox = new ListComboBox(this);
-    m_keywordBox->setObjectName(u"cmbKeyword"_s);
+    m_keywordBox->setObjectName(u"keywordComboBox"_s);
     m_keywordBox->setGeometry(125, 7, 115, 22);
     m_keywordBox->setMaxVisibleItems(10);
     FieldRefusal::limit(m_keywordBox->lineEdit(), RoutineRecord::KeywordCapacity);
@@ -97,19 +97,19 @@ void RoutineEditor::makeTextBoxes()
     Hints::set(m_keywordBox, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
 
     m_descriptionBox = new ListComboBox(this);
-    m_descriptionBox->setObjectName(u"cmbContent"_s);
+    m_descriptionBox->setObjectName(u"descriptionComboBox"_s);
     m_descriptionBox->setGeometry(245, 7, 170, 22);
     FieldRefusal::limit(m_descriptionBox->lineEdit(), RoutineRecord::ContentCapacity);
     m_descriptionBox->setSource([&lists] { return lists.entries().contentList(); });
     Hints::set(m_descriptionBox, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
 
     m_colorBox = new ColorComboBox(this);
-    m_colorBox->setObjectName(u"ColorBox"_s);
+    m_colorBox->setObjectName(u"colorComboBox"_s);
     m_colorBox->setGeometry(420, 7, 100, 22);
     Hints::set(m_colorBox, u"色|スケジュール・バーの色を選択します"_s);
 
     m_numberBox = new QLineEdit(QString::number(m_number), this);
-    m_numberBox->setObjectName(u"edtPadNo"_s);
+    m_numberBox->setObjectName(u"padNumberEdit"_s);
     m_numberBox->setGeometry(525, 7, 25, 22);
     m_numberBox->setReadOnly(true);
     m_numberBox->setFocusPolicy(Qt::NoFocus);
@@ -121,13 +121,13 @@ void RoutineEditor::makeTextBoxes()
 void RoutineEditor::makeShowBoxes()
 {
     m_showBox = new QCheckBox(u"表示"_s, this);
-    m_showBox->setObjectName(u"chbShow"_s);
+    m_showBox->setObjectName(u"shownCheckBox"_s);
     m_showBox->move(125, 36);
     m_showBox->resize(m_showBox->sizeHint());
     Hints::set(m_showBox, u"表示|[ルーチン表示]でこのルーチンを表示するときにチェックします"_s);
 
     m_paneBox = new QComboBox(this);
-    m_paneBox->setObjectName(u"cmbPadOrigX"_s);
+    m_paneBox->setObjectName(u"paneComboBox"_s);
     m_paneBox->addItems({u"左"_s, u"右"_s});
     m_paneBox->setGeometry(170, 34, 40, 22);
     Hints::set(m_paneBox, u"表示位置|ルーチンを表示するペイン(左/右)を選択します"_s);
@@ -135,7 +135,7 @@ void RoutineEditor::makeShowBoxes()
     static const char16_t *const days[] = {u"日", u"月", u"火", u"水", u"木", u"金", u"土"};
     for (int d = 0; d < 7; ++d) {
         auto *box = new QCheckBox(QString::fromUtf16(days[d]), this);
-        box->setObjectName(u"chbDOW"_s + QString::number(d));
+        box->setObjectName(u"weekdayCheckBox"_s + QString::number(d));
         box->setGeometry(weekdayRect(d).adjusted(2, 0, 0, 0));
         Hints::set(box, u"曜日|この曜日に[ルーチン表示]で表示するときにチェックします"_s);
         m_weekdayBoxes[size_t(d)] = box;
@@ -145,7 +145,7 @@ void RoutineEditor::makeShowBoxes()
 void RoutineEditor::makeKeepButton()
 {
     m_keepButton = new QPushButton(u"一時保存"_s, this);
-    m_keepButton->setObjectName(u"btnSaveRoutine"_s);
+    m_keepButton->setObjectName(u"keepButton"_s);
     m_keepButton->setGeometry(465, 33, 55, 23);
     m_keepButton->setAutoDefault(false);
     QFont small = m_keepButton->font();
@@ -155,7 +155,7 @@ void RoutineEditor::makeKeepButton()
     connect(m_keepButton, &QPushButton::clicked, this, &RoutineEditor::keepRoutine);
 
     m_markLabel = new QLabel(this);
-    m_markLabel->setObjectName(u"pnlPMenu"_s);
+    m_markLabel->setObjectName(u"markLabel"_s);
     m_markLabel->setGeometry(525, 32, 25, 24);
     m_markLabel->setAlignment(Qt::AlignCenter);
     m_markLabel->setAutoFillBackground(true);
@@ -275,9 +275,9 @@ void RoutineEditor::showMenu(const QPoint &globalPos)
     // Made on its first use: most editors never show it.
     if (!m_menu) {
         m_menu = new QMenu(this);
-        m_menu->setObjectName(u"pumRoutineFrame"_s);
+        m_menu->setObjectName(u"routineMenu"_s);
         QAction *memo = m_menu->addAction(u"メモ(&M)..."_s);
-        memo->setObjectName(u"pmiMemo"_s);
+        memo->setObjectName(u"memoAction"_s);
         connect(memo, &QAction::triggered, this, [this] { emit memoRequested(m_number); });
     }
     m_menu->popup(globalPos);

@@ -65,7 +65,7 @@ TimeAxis::ClockTime endOf(const SchedulePadRecord &r)
 SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
     : PaintedPadFrame(parent), m_number(number), m_host(host)
 {
-    setObjectName(u"SchedPadFrame"_s + QString::number(number));
+    setObjectName(u"schedulePad"_s + QString::number(number));
     setFixedSize(Width, Height);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
@@ -128,14 +128,14 @@ void SchedulePad::makeBoxes()
 void SchedulePad::makeMoveButtons()
 {
     m_moveUpButton = new QToolButton(this);
-    m_moveUpButton->setObjectName(u"bitMoveUp"_s);
+    m_moveUpButton->setObjectName(u"moveUpButton"_s);
     m_moveUpButton->setArrowType(Qt::UpArrow);
     m_moveUpButton->setGeometry(PadLayout::moveUpButton);
     Hints::set(m_moveUpButton, u"上へ|パッドを5分ぶん上へ移動します"_s);
     connect(m_moveUpButton, &QToolButton::clicked, this, &SchedulePad::moveUp);
 
     m_markLabel = new QLabel(this);
-    m_markLabel->setObjectName(u"pnlPMenu"_s);
+    m_markLabel->setObjectName(u"markLabel"_s);
     m_markLabel->setGeometry(PadLayout::markLabel);
     m_markLabel->setAlignment(Qt::AlignCenter);
     m_markLabel->setAutoFillBackground(true);
@@ -148,7 +148,7 @@ void SchedulePad::makeMoveButtons()
     Hints::set(m_markLabel, u"メニュー|右クリックでメニューを表示します"_s);
 
     m_moveDownButton = new QToolButton(this);
-    m_moveDownButton->setObjectName(u"bitMoveDown"_s);
+    m_moveDownButton->setObjectName(u"moveDownButton"_s);
     m_moveDownButton->setArrowType(Qt::DownArrow);
     m_moveDownButton->setGeometry(PadLayout::moveDownButton);
     Hints::set(m_moveDownButton, u"下へ|パッドを5分ぶん下へ移動します"_s);
@@ -159,7 +159,7 @@ void SchedulePad::makeTextBoxes()
 {
     const ListBook &lists = m_host.lists();
     m_keywordBox = new ListComboBox(this);
-    m_keywordBox->setObjectName(u"cmbKeyword"_s);
+    m_keywordBox->setObjectName(u"keywordComboBox"_s);
     m_keywordBox->setGeometry(PadLayout::keywordBox);
     FieldRefusal::limit(m_keywordBox->lineEdit(), SchedulePadRecord::KeywordCapacity);
     m_keywordBox->setMaxVisibleItems(10);
@@ -168,7 +168,7 @@ void SchedulePad::makeTextBoxes()
     Hints::set(m_keywordBox, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
 
     m_numberBox = new QLineEdit(QString::number(m_number), this);
-    m_numberBox->setObjectName(u"edtPadNo"_s);
+    m_numberBox->setObjectName(u"padNumberEdit"_s);
     m_numberBox->setGeometry(PadLayout::numberBox);
     m_numberBox->setReadOnly(true);
     m_numberBox->setFocusPolicy(Qt::NoFocus);
@@ -177,7 +177,7 @@ void SchedulePad::makeTextBoxes()
     Hints::set(m_numberBox, u"パッドNo.|スケジュール・パッドの番号です"_s);
 
     m_descriptionBox = new ListComboBox(this);
-    m_descriptionBox->setObjectName(u"cmbContent"_s);
+    m_descriptionBox->setObjectName(u"descriptionComboBox"_s);
     m_descriptionBox->setGeometry(PadLayout::descriptionBox);
     FieldRefusal::limit(m_descriptionBox->lineEdit(), SchedulePadRecord::ContentCapacity);
     m_descriptionBox->setEditText(descriptionPlaceholder);
@@ -185,12 +185,12 @@ void SchedulePad::makeTextBoxes()
     Hints::set(m_descriptionBox, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
 
     m_completedBox = new QCheckBox(u"完了"_s, this);
-    m_completedBox->setObjectName(u"chbCompleted"_s);
+    m_completedBox->setObjectName(u"completedCheckBox"_s);
     m_completedBox->setGeometry(PadLayout::completedBox);
     Hints::set(m_completedBox, u"完了|この項目が済んだらチェックします"_s);
 
     m_colorBox = new ColorComboBox(this);
-    m_colorBox->setObjectName(u"ColorBox"_s);
+    m_colorBox->setObjectName(u"colorComboBox"_s);
     m_colorBox->setGeometry(PadLayout::colorBox);
     Hints::set(m_colorBox, u"色|スケジュール・バーの色を選択します"_s);
 }
@@ -198,13 +198,13 @@ void SchedulePad::makeTextBoxes()
 void SchedulePad::makeButtons()
 {
     m_keepButton = new QPushButton(u"一時保存"_s, this);
-    m_keepButton->setObjectName(u"btnSave"_s);
+    m_keepButton->setObjectName(u"keepButton"_s);
     m_keepButton->setGeometry(PadLayout::keepButton);
     Hints::set(m_keepButton, u"一時保存|パッドの設定を一時保存し,スケジュール・バーを表示します"_s);
     connect(m_keepButton, &QPushButton::clicked, this, &SchedulePad::keepPad);
 
     m_reviseButton = new QPushButton(u"変更"_s, this);
-    m_reviseButton->setObjectName(u"btnRevise"_s);
+    m_reviseButton->setObjectName(u"reviseButton"_s);
     m_reviseButton->setGeometry(PadLayout::reviseButton);
     Hints::set(m_reviseButton, u"変更|一時保存したパッドの設定を変更します"_s);
     connect(m_reviseButton, &QPushButton::clicked, this, &SchedulePad::revisePad);
@@ -220,13 +220,13 @@ void SchedulePad::makeButtons()
 void SchedulePad::makeMenu()
 {
     m_padMenu = new QMenu(this);
-    m_padMenu->setObjectName(u"pumPadFrame"_s);
+    m_padMenu->setObjectName(u"padMenu"_s);
     QAction *memoAction = m_padMenu->addAction(u"メモ(&M)..."_s);
-    memoAction->setObjectName(u"pmiMemo"_s);
+    memoAction->setObjectName(u"memoAction"_s);
     connect(memoAction, &QAction::triggered, this, [this] { emit memoRequested(m_number); });
     m_padMenu->addSeparator();
     if (QAction *routineEntry = m_host.routineEntryAction())
-        m_padMenu->addAction(routineEntry); // pmiRoutineEntry
+        m_padMenu->addAction(routineEntry);
     // A right click on these opens the pad's menu; the boxes keep their own.
     for (QWidget *part : {static_cast<QWidget *>(m_markLabel), static_cast<QWidget *>(m_numberBox),
                           static_cast<QWidget *>(m_moveUpButton), static_cast<QWidget *>(m_moveDownButton)})

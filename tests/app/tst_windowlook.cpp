@@ -389,7 +389,7 @@ void TestWindowLook::windows_data()
         p.pad(1)->setFromRecord(r);
         return p.window.get();
     }) << u"デイリープラン作成 ～ Aubrel"_s
-                                        << QStringList{u"cmbKeyword"_s, u"cmbContent"_s};
+                                        << QStringList{u"keywordComboBox"_s, u"descriptionComboBox"_s};
     QTest::newRow("DailyPlannerFirstUseDialog")
         << Opener([](Stage &s) -> QWidget * { return s.own(new DailyPlannerFirstUseDialog); })
         << u"『デイリープラン作成』機能を使用しますか？"_s << QStringList();

@@ -231,10 +231,11 @@ void TestDailyPlanLauncher::existingDayFile_isLoadedAtOnce()
     QCOMPARE(p.confirmations, 0);
     QVERIFY(p.pad(1) && p.pad(2) && !p.pad(3));
     QCOMPARE(p.pad(2)->pos(), QPoint(351, 341));
-    QCOMPARE(child<QComboBox>(p.pad(1), u"cmbKeyword")->currentText(), u"キーワード"_s); // empty: placeholder
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"打ち合わせ"_s);
-    QVERIFY(!child<QPushButton>(p.pad(1), u"btnSave")->isEnabled());
-    QVERIFY(child<QPushButton>(p.pad(1), u"btnRevise")->isEnabled());
+    QCOMPARE(child<QComboBox>(p.pad(1), u"keywordComboBox")->currentText(),
+             u"キーワード"_s); // empty: placeholder
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"打ち合わせ"_s);
+    QVERIFY(!child<QPushButton>(p.pad(1), u"keepButton")->isEnabled());
+    QVERIFY(child<QPushButton>(p.pad(1), u"reviseButton")->isEnabled());
     QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"Y2005125.dtf"_s);
     QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 12, 1));
     QCOMPARE(p.day().diary().title1, u"日記"_s);

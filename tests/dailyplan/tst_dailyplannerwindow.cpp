@@ -36,12 +36,12 @@ QRgb rgb(int r, int g, int b)
 QString timesOf(SchedulePad *pad)
 {
     auto two = [](const QString &minute) { return minute.rightJustified(2, u'0'); };
-    return child<QComboBox>(pad, u"cmbStartHour")->currentText() + u':' +
-           two(child<QSpinBox>(pad, u"speStartMinute")->text()) +
-           (child<QCheckBox>(pad, u"chbStartPM")->isChecked() ? u"PM"_s : QString()) + u'-' +
-           child<QComboBox>(pad, u"cmbEndHour")->currentText() + u':' +
-           two(child<QSpinBox>(pad, u"speEndMinute")->text()) +
-           (child<QCheckBox>(pad, u"chbEndPM")->isChecked() ? u"PM"_s : QString());
+    return child<QComboBox>(pad, u"startHourComboBox")->currentText() + u':' +
+           two(child<QSpinBox>(pad, u"startMinuteSpinBox")->text()) +
+           (child<QCheckBox>(pad, u"startPmCheckBox")->isChecked() ? u"PM"_s : QString()) + u'-' +
+           child<QComboBox>(pad, u"endHourComboBox")->currentText() + u':' +
+           two(child<QSpinBox>(pad, u"endMinuteSpinBox")->text()) +
+           (child<QCheckBox>(pad, u"endPmCheckBox")->isChecked() ? u"PM"_s : QString());
 }
 
 QString padCountText(DailyPlannerWindow *w, const QString &counter = u"データ総数"_s)
@@ -59,8 +59,8 @@ void registerFromPadMenu(Planner &p, SchedulePad *pad)
     p.drag(false, 900, 1000);
     QTRY_COMPARE(p.day().selectedPad(), 1);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
-    QApplication::sendEvent(child<QWidget>(pad, u"pnlPMenu"), &click);
-    pad->findChild<QMenu *>(u"pumPadFrame"_s)->hide();
+    QApplication::sendEvent(child<QWidget>(pad, u"markLabel"), &click);
+    pad->findChild<QMenu *>(u"padMenu"_s)->hide();
     p.window->routineEntryAction()->trigger();
 }
 
@@ -153,9 +153,9 @@ void TestDailyPlannerWindow::drag_createsPad()
     const int viewport = child<QScrollArea>(p.window.get(), u"planArea")->viewport()->height();
     QVERIFY(pos.y() >= p.window->planArea()->scrollPosition() &&
             pos.y() + 80 <= p.window->planArea()->scrollPosition() + viewport);
-    QVERIFY(child<QPushButton>(pad, u"btnSave")->isEnabled());
-    QVERIFY(!child<QPushButton>(pad, u"btnRevise")->isEnabled());
-    QCOMPARE(child<QLineEdit>(pad, u"edtPadNo")->text(), u"1"_s);
+    QVERIFY(child<QPushButton>(pad, u"keepButton")->isEnabled());
+    QVERIFY(!child<QPushButton>(pad, u"reviseButton")->isEnabled());
+    QCOMPARE(child<QLineEdit>(pad, u"padNumberEdit")->text(), u"1"_s);
     QVERIFY(!p.day().bars()[0].inUse()); // no bar before "一時保存"
     QVERIFY(!p.window->planArea()->dragArmed());
     QCOMPARE(p.shutters(), 1);
@@ -293,11 +293,11 @@ void TestDailyPlannerWindow::wheel_scrolls25RowsPerNotch()
     QVERIFY(p.open());
     p.drag(false, 300, 400);
     QWidget *targets[] = {child<QWidget>(p.window.get(), u"rightPane"),
-                          child<QWidget>(p.pad(1), u"cmbStartHour"),
+                          child<QWidget>(p.pad(1), u"startHourComboBox"),
                           child<QWidget>(p.window.get(), u"commandPanel")};
     for (QWidget *target : targets) {
         p.window->planArea()->setScrollPosition(1000);
-        const QString hour = child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText();
+        const QString hour = child<QComboBox>(p.pad(1), u"startHourComboBox")->currentText();
         auto wheel = [&](int delta) {
             QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -313,7 +313,7 @@ void TestDailyPlannerWindow::wheel_scrolls25RowsPerNotch()
         QCOMPARE(p.window->planArea()->scrollPosition(), 1050);
         wheel(60);
         QCOMPARE(p.window->planArea()->scrollPosition(), 1025);
-        QCOMPARE(child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText(), hour); // boxes do not spin
+        QCOMPARE(child<QComboBox>(p.pad(1), u"startHourComboBox")->currentText(), hour); // boxes do not spin
     }
 }
 
@@ -465,8 +465,8 @@ void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
     const int starts[] = {300, 900, 1500};
     for (int i = 0; i < 3; ++i) {
         p.drag(i == 1, starts[i], starts[i] + 100);
-        child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"項目"_s + QString::number(i + 1));
-        child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x00FF00 * (i + 1));
+        child<QComboBox>(p.pad(i + 1), u"keywordComboBox")->setEditText(u"項目"_s + QString::number(i + 1));
+        child<ColorComboBox>(p.pad(i + 1), u"colorComboBox")->setColorValue(0x00FF00 * (i + 1));
         p.pad(i + 1)->keepPad();
     }
     p.day().setPadMemo(1, u"資料を持参"_s);
@@ -479,9 +479,9 @@ void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
 
     QVERIFY(p.open());
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 3);
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"項目2"_s);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"項目2"_s);
     QCOMPARE(p.pad(2)->pos(), QPoint(351, 901));
-    QCOMPARE(child<ColorComboBox>(p.pad(3), u"ColorBox")->colorValue(), 0x00FF00 * 3);
+    QCOMPARE(child<ColorComboBox>(p.pad(3), u"colorComboBox")->colorValue(), 0x00FF00 * 3);
     QCOMPARE(timesOf(p.pad(3)), u"6:30PM-7:20PM"_s);
     QCOMPARE(p.day().pads()[1].memo, u"資料を持参"_s);
     p.window->saveDay();
@@ -634,8 +634,8 @@ void TestDailyPlannerWindow::remove_packsAndRenumbers()
     QVERIFY(p.open());
     for (int i = 0; i < 3; ++i) {
         p.drag(false, 300 + 200 * i, 400 + 200 * i);
-        child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"k"_s + QString::number(i + 1));
-        child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x10 * (i + 1));
+        child<QComboBox>(p.pad(i + 1), u"keywordComboBox")->setEditText(u"k"_s + QString::number(i + 1));
+        child<ColorComboBox>(p.pad(i + 1), u"colorComboBox")->setColorValue(0x10 * (i + 1));
         p.pad(i + 1)->keepPad();
         p.day().setPadMemo(i, u"memo"_s + QString::number(i + 1));
     }
@@ -649,9 +649,9 @@ void TestDailyPlannerWindow::remove_packsAndRenumbers()
              u"スケジュール・パッドNo. 2を削除します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 2);
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"k3"_s);
-    QCOMPARE(child<QLineEdit>(p.pad(2), u"edtPadNo")->text(), u"2"_s);
-    QCOMPARE(child<ColorComboBox>(p.pad(2), u"ColorBox")->colorValue(), 0x30);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"k3"_s);
+    QCOMPARE(child<QLineEdit>(p.pad(2), u"padNumberEdit")->text(), u"2"_s);
+    QCOMPARE(child<ColorComboBox>(p.pad(2), u"colorComboBox")->colorValue(), 0x30);
     QCOMPARE(p.day().bars()[1], bar3);
     QCOMPARE(p.day().pads()[1].padNo, 2);
     QCOMPARE(p.day().pads()[1].memo, u"memo3"_s);
@@ -752,7 +752,7 @@ void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    for (QWidget *w : {static_cast<QWidget *>(child<QPushButton>(p.pad(1), u"btnSave")),
+    for (QWidget *w : {static_cast<QWidget *>(child<QPushButton>(p.pad(1), u"keepButton")),
                        child<QWidget>(p.window.get(), u"removePadButton")}) {
         QStatusTipEvent tip(w->statusTip());
         QApplication::sendEvent(w, &tip);
@@ -797,14 +797,14 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     const QByteArray file = p.dir.read(u"Routines.rdf"_s);
     p.drag(right, 300, 400); // 8:30 to 9:20
     SchedulePad *pad = p.pad(1);
-    child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"会議"_s);
+    child<QComboBox>(pad, u"keywordComboBox")->setEditText(u"会議"_s);
     if (keep)
         pad->keepPad();
     if (retype) {
         typeTimes(pad, u"10"_s, u"15"_s, false, u"11"_s, u"0"_s, false);
-        child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"後で"_s);
+        child<QComboBox>(pad, u"keywordComboBox")->setEditText(u"後で"_s);
     }
-    QVERIFY(pad->findChild<QMenu *>(u"pumPadFrame"_s)->actions().contains(p.window->routineEntryAction()));
+    QVERIFY(pad->findChild<QMenu *>(u"padMenu"_s)->actions().contains(p.window->routineEntryAction()));
     pad->focusPad();
     QTRY_COMPARE(p.day().selectedPad(), 0);
     p.fakes.dialogs.clear();
@@ -880,9 +880,9 @@ void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday()
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(150, 250)));
 
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 2);
-    QCOMPARE(child<QComboBox>(p.pad(1), u"cmbKeyword")->currentText(), u"右"_s);
+    QCOMPARE(child<QComboBox>(p.pad(1), u"keywordComboBox")->currentText(), u"右"_s);
     QCOMPARE(p.pad(1)->pos(), QPoint(351, 481));
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"早い"_s);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"早い"_s);
     QCOMPARE(p.day().bars()[0], (ScheduleBar{u"R"_s, 480, 600, 0x30}));
     QCOMPARE(p.day().bars()[1], (ScheduleBar{u"L"_s, 120, 240, 0x40}));
     QCOMPARE(p.day().diary(), DiaryRecord());
@@ -946,11 +946,11 @@ void TestDailyPlannerWindow::memo_ofSchedulePad2_goesToRecord2()
         child<SjisTextEdit>(&d, u"memoEdit")->setPlainText(u"覚え書き"_s);
         child<QPushButton>(&d, u"saveButton")->click();
     };
-    p.pad(2)->findChild<QAction *>(u"pmiMemo"_s)->trigger();
+    p.pad(2)->findChild<QAction *>(u"memoAction"_s)->trigger();
     QCOMPARE(caption, u"スケジュール・パッドのメモ"_s);
     QCOMPARE(p.day().pads()[1].memo, u"覚え書き"_s);
     QCOMPARE(p.day().pads()[0].memo, QString());
-    child<QPushButton>(p.pad(2), u"btnRevise")->click(); // the pad's buttons leave the memo alone
+    child<QPushButton>(p.pad(2), u"reviseButton")->click(); // the pad's buttons leave the memo alone
     QCOMPARE(p.day().pads()[1].memo, u"覚え書き"_s);
 }
 

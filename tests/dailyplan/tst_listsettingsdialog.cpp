@@ -149,7 +149,7 @@ void TestListSettingsDialog::save_padsOfferTheSavedList()
     QCOMPARE(file.mid(768), before.mid(768)); // the other lists as they were
 
     p.drag(false, 300, 400);
-    auto *keywords = child<QComboBox>(p.pad(1), u"cmbKeyword");
+    auto *keywords = child<QComboBox>(p.pad(1), u"keywordComboBox");
     keywords->showPopup();
     QStringList shown;
     for (int i = 0; i < keywords->count(); ++i)

@@ -108,12 +108,12 @@ void TestRoutineSettingsDialog::open_showsEachRoutineAndReportsTheCount()
     QTRY_VERIFY(s.dialog->editor(1)->isMarked()); // the last routine has the focus
     QCOMPARE(s.p.routines().selected(), 1);
     RoutineEditor *e = s.editor(2);
-    QCOMPARE(child<QLineEdit>(e, u"edtPadNo")->text(), u"2"_s);
-    QCOMPARE(child<QComboBox>(e, u"cmbKeyword")->currentText(), u"2"_s);
-    QCOMPARE(child<QComboBox>(e, u"cmbStartHour")->currentText(), u"9"_s);
-    QCOMPARE(child<QComboBox>(e, u"cmbPadOrigX")->currentText(), u"左"_s);
-    QVERIFY(child<QCheckBox>(e, u"chbShow")->isChecked());
-    QVERIFY(child<QCheckBox>(e, u"chbDOW3")->isChecked());
+    QCOMPARE(child<QLineEdit>(e, u"padNumberEdit")->text(), u"2"_s);
+    QCOMPARE(child<QComboBox>(e, u"keywordComboBox")->currentText(), u"2"_s);
+    QCOMPARE(child<QComboBox>(e, u"startHourComboBox")->currentText(), u"9"_s);
+    QCOMPARE(child<QComboBox>(e, u"paneComboBox")->currentText(), u"左"_s);
+    QVERIFY(child<QCheckBox>(e, u"shownCheckBox")->isChecked());
+    QVERIFY(child<QCheckBox>(e, u"weekdayCheckBox3")->isChecked());
     QCOMPARE(e->pos(), QPoint(1, 61));
 }
 
@@ -146,8 +146,8 @@ void TestRoutineSettingsDialog::remove_packsThenCloseOrSave()
              u"ルーチン・パッドNo. 1を削除します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(s.p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(150, 250)));
     QCOMPARE(s.editors().size(), 2);
-    QCOMPARE(child<QLineEdit>(s.editor(1), u"edtPadNo")->text(), u"1"_s);
-    QCOMPARE(child<QComboBox>(s.editor(1), u"cmbKeyword")->currentText(), u"2"_s);
+    QCOMPARE(child<QLineEdit>(s.editor(1), u"padNumberEdit")->text(), u"1"_s);
+    QCOMPARE(child<QComboBox>(s.editor(1), u"keywordComboBox")->currentText(), u"2"_s);
     QCOMPARE(s.editor(2)->pos(), QPoint(1, 61));
     QVERIFY(!child<QWidget>(s.dialog.get(), u"busyCover")->isVisible());
     QCOMPARE(s.reported, QList<int>{3}); // a removal alone does not tell the planner
@@ -193,14 +193,14 @@ void TestRoutineSettingsDialog::editorKeep_thenSave_writesPaneAndDays()
     Settings s(1);
     QVERIFY(s.open());
     RoutineEditor *e = s.editor(1);
-    child<QComboBox>(e, u"cmbPadOrigX")->setCurrentIndex(1);
-    child<QCheckBox>(e, u"chbDOW0")->setChecked(false);
-    child<QCheckBox>(e, u"chbShow")->setChecked(false);
-    child<QComboBox>(e, u"cmbKeyword")->setEditText(u"朝礼"_s);
+    child<QComboBox>(e, u"paneComboBox")->setCurrentIndex(1);
+    child<QCheckBox>(e, u"weekdayCheckBox0")->setChecked(false);
+    child<QCheckBox>(e, u"shownCheckBox")->setChecked(false);
+    child<QComboBox>(e, u"keywordComboBox")->setEditText(u"朝礼"_s);
     child<QPushButton>(s.dialog.get(), u"saveButton")->click();
     QCOMPARE(s.p.dir.read(u"Routines.rdf"_s).mid(4, 4),
              QByteArray("\x04\0\0\0", 4)); // boxes alone change nothing
-    child<QPushButton>(e, u"btnSaveRoutine")->click();
+    child<QPushButton>(e, u"keepButton")->click();
     child<QPushButton>(s.dialog.get(), u"saveButton")->click();
     const QByteArray file = s.p.dir.read(u"Routines.rdf"_s);
     QCOMPARE(qFromLittleEndian<qint32>(file.constData() + 4), 351);

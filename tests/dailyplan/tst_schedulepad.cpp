@@ -23,12 +23,12 @@ const QString endLimit =
 
 QString boxes(SchedulePad *pad)
 {
-    return child<QComboBox>(pad, u"cmbStartHour")->currentText() + u':' +
-           child<QSpinBox>(pad, u"speStartMinute")->text() +
-           (child<QCheckBox>(pad, u"chbStartPM")->isChecked() ? u"PM"_s : QString()) + u'-' +
-           child<QComboBox>(pad, u"cmbEndHour")->currentText() + u':' +
-           child<QSpinBox>(pad, u"speEndMinute")->text() +
-           (child<QCheckBox>(pad, u"chbEndPM")->isChecked() ? u"PM"_s : QString());
+    return child<QComboBox>(pad, u"startHourComboBox")->currentText() + u':' +
+           child<QSpinBox>(pad, u"startMinuteSpinBox")->text() +
+           (child<QCheckBox>(pad, u"startPmCheckBox")->isChecked() ? u"PM"_s : QString()) + u'-' +
+           child<QComboBox>(pad, u"endHourComboBox")->currentText() + u':' +
+           child<QSpinBox>(pad, u"endMinuteSpinBox")->text() +
+           (child<QCheckBox>(pad, u"endPmCheckBox")->isChecked() ? u"PM"_s : QString());
 }
 
 QString recordTimes(const SchedulePadRecord &r)
@@ -43,11 +43,11 @@ QString recordTimes(const SchedulePadRecord &r)
 
 bool keepEnabled(SchedulePad *pad)
 {
-    return child<QPushButton>(pad, u"btnSave")->isEnabled();
+    return child<QPushButton>(pad, u"keepButton")->isEnabled();
 }
 bool reviseEnabled(SchedulePad *pad)
 {
-    return child<QPushButton>(pad, u"btnRevise")->isEnabled();
+    return child<QPushButton>(pad, u"reviseButton")->isEnabled();
 }
 
 } // namespace
@@ -160,7 +160,7 @@ void TestSchedulePad::keepAndRevise_notANumber_changeNothing()
     const auto bars = p.day().bars();
     const auto pads = p.day().pads();
     const int shutters = p.shutters();
-    child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"変えた"_s);
+    child<QComboBox>(pad, u"keywordComboBox")->setEditText(u"変えた"_s);
     typeTimes(pad, typed[0], typed[1], false, typed[2], typed[3], false);
     revise ? pad->revisePad() : pad->keepPad();
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Inform), 1);
@@ -178,10 +178,10 @@ void TestSchedulePad::keep_readsEveryBox()
     p.drag(false, 300, 400);
     SchedulePad *pad = p.pad(1);
     p.day().setPadMemo(0, u"前からのメモ"_s); // kept apart from the boxes
-    child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"会議"_s);
-    child<QComboBox>(pad, u"cmbContent")->setEditText(u"週次"_s);
-    child<QCheckBox>(pad, u"chbCompleted")->setChecked(true);
-    child<ColorComboBox>(pad, u"ColorBox")->setColorValue(0x0000FF);
+    child<QComboBox>(pad, u"keywordComboBox")->setEditText(u"会議"_s);
+    child<QComboBox>(pad, u"descriptionComboBox")->setEditText(u"週次"_s);
+    child<QCheckBox>(pad, u"completedCheckBox")->setChecked(true);
+    child<ColorComboBox>(pad, u"colorComboBox")->setColorValue(0x0000FF);
     pad->keepPad();
     const SchedulePadRecord &r = p.day().pads()[0];
     QCOMPARE(r.keyword, u"会議"_s);
@@ -201,7 +201,7 @@ void TestSchedulePad::revise_movedPadKeepsItsTop()
     SchedulePad *pad = p.pad(1);
     pad->keepPad();
     QCOMPARE(pad->y(), 301);
-    QTest::mouseClick(child<QToolButton>(pad, u"bitMoveDown"), Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>(pad, u"moveDownButton"), Qt::LeftButton);
     pad->moveDown();
     pad->moveDown();
     QCOMPARE(pad->y(), 331);
@@ -209,7 +209,7 @@ void TestSchedulePad::revise_movedPadKeepsItsTop()
     pad->moveUp();
     pad->moveDown();
     typeTimes(pad, u"9"_s, u"0"_s, false, u"10"_s, u"0"_s, false);
-    child<ColorComboBox>(pad, u"ColorBox")->setColorValue(0x00FF00);
+    child<ColorComboBox>(pad, u"colorComboBox")->setColorValue(0x00FF00);
     const int shutters = p.shutters();
     pad->revisePad();
     QCOMPARE(pad->y(), 331);
@@ -276,7 +276,7 @@ void TestSchedulePad::minuteBoxes_wrapWithoutCarry()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    for (const char16_t *name : {u"speStartMinute", u"speEndMinute"}) {
+    for (const char16_t *name : {u"startMinuteSpinBox", u"endMinuteSpinBox"}) {
         QSpinBox *m = child<QSpinBox>(p.pad(1), name);
         m->setValue(from);
         up ? m->stepUp() : m->stepDown();
@@ -294,9 +294,9 @@ void TestSchedulePad::mark_followsFocus()
     p.drag(true, 600, 700);
     QTRY_VERIFY(p.pad(2)->isMarked());
     QVERIFY(!p.pad(1)->isMarked());
-    QTest::mouseClick(child<QLabel>(p.pad(1), u"pnlPMenu"), Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(p.pad(1), u"markLabel"), Qt::LeftButton);
     QTRY_VERIFY(p.pad(1)->isMarked());
-    QCOMPARE(child<QLabel>(p.pad(1), u"pnlPMenu")->text(), u"◆"_s);
+    QCOMPARE(child<QLabel>(p.pad(1), u"markLabel")->text(), u"◆"_s);
     QVERIFY(!p.pad(2)->isMarked());
     QCOMPARE(p.day().selectedPad(), 0);
     // Focus on a control of the window, not a pad: the mark goes, the selection stays.
@@ -315,20 +315,20 @@ void TestSchedulePad::dropDowns_readTheLists()
     l.keywords[5] = u"b"_s;
     l.contents[23] = u"c"_s;
     QVERIFY(p.lists().save(p.dir.file(u"LEntries.lef"_s), l));
-    for (const char16_t *name : {u"cmbKeyword", u"cmbContent"}) {
+    for (const char16_t *name : {u"keywordComboBox", u"descriptionComboBox"}) {
         QComboBox *box = child<QComboBox>(p.pad(1), name);
         box->setEditText(u"typed"_s);
         box->showPopup();
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
             items << box->itemText(i);
-        QCOMPARE(items, name[3] == u'K' ? (QStringList{u"a"_s, u"b"_s}) : QStringList{u"c"_s});
+        QCOMPARE(items, name[0] == u'k' ? (QStringList{u"a"_s, u"b"_s}) : QStringList{u"c"_s});
         QCOMPARE(box->currentText(), u"typed"_s);
         box->hidePopup();
     }
     // A new pad shows the placeholders, which are stored as they stand.
     p.drag(true, 600, 700);
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"キーワード"_s);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"キーワード"_s);
     p.pad(2)->keepPad();
     QCOMPARE(p.day().pads()[1].content, u"説明"_s);
 }
@@ -338,9 +338,9 @@ void TestSchedulePad::texts_limitedToFieldBytes_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("bytes");
-    QTest::newRow("keyword 40 ascii") << u"cmbKeyword"_s << QString(40, u'k') << 31;
-    QTest::newRow("keyword 20 kanji") << u"cmbKeyword"_s << QString(20, QChar(0x65E5)) << 30;
-    QTest::newRow("content 70 ascii") << u"cmbContent"_s << QString(70, u'c') << 63;
+    QTest::newRow("keyword 40 ascii") << u"keywordComboBox"_s << QString(40, u'k') << 31;
+    QTest::newRow("keyword 20 kanji") << u"keywordComboBox"_s << QString(20, QChar(0x65E5)) << 30;
+    QTest::newRow("content 70 ascii") << u"descriptionComboBox"_s << QString(70, u'c') << 63;
 }
 
 void TestSchedulePad::texts_limitedToFieldBytes()

@@ -144,10 +144,10 @@ inline void typeChars(QLineEdit *box, const QString &text)
 inline void typeTimes(SchedulePad *pad, const QString &sh, const QString &sm, bool spm, const QString &eh,
                       const QString &em, bool epm)
 {
-    child<QComboBox>(pad, u"cmbStartHour")->setEditText(sh);
-    child<QSpinBox>(pad, u"speStartMinute")->findChild<QLineEdit *>()->setText(sm);
-    child<QCheckBox>(pad, u"chbStartPM")->setChecked(spm);
-    child<QComboBox>(pad, u"cmbEndHour")->setEditText(eh);
-    child<QSpinBox>(pad, u"speEndMinute")->findChild<QLineEdit *>()->setText(em);
-    child<QCheckBox>(pad, u"chbEndPM")->setChecked(epm);
+    child<QComboBox>(pad, u"startHourComboBox")->setEditText(sh);
+    child<QSpinBox>(pad, u"startMinuteSpinBox")->findChild<QLineEdit *>()->setText(sm);
+    child<QCheckBox>(pad, u"startPmCheckBox")->setChecked(spm);
+    child<QComboBox>(pad, u"endHourComboBox")->setEditText(eh);
+    child<QSpinBox>(pad, u"endMinuteSpinBox")->findChild<QLineEdit *>()->setText(em);
+    child<QCheckBox>(pad, u"endPmCheckBox")->setChecked(epm);
 }
