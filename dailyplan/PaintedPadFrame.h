@@ -5,6 +5,8 @@
 // A pad that is painted until the user touches it (pointer, click, focus) and makes its boxes
 // only then, so that a window of many pads opens at once. A click or context menu that reaches
 // the painted pad goes on to the box made under the pointer.
+class QLabel;
+
 class PaintedPadFrame : public QFrame
 {
     Q_OBJECT
@@ -21,6 +23,8 @@ protected:
     virtual void buildEditors() = 0;
     // The box a pad gives the focus it receives.
     virtual QWidget *firstBox() const = 0;
+    // The white, sunken label at `box` that shows the selection mark and opens the pad's menu.
+    QLabel *makeMarkLabel(const QRect &box);
 
     void enterEvent(QEnterEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

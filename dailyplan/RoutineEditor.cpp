@@ -154,18 +154,7 @@ void RoutineEditor::makeKeepButton()
     Hints::set(m_keepButton, u"一時保存|ルーチンの設定を一時保存します"_s);
     connect(m_keepButton, &QPushButton::clicked, this, &RoutineEditor::keepRoutine);
 
-    m_markLabel = new QLabel(this);
-    m_markLabel->setObjectName(u"markLabel"_s);
-    m_markLabel->setGeometry(525, 32, 25, 24);
-    m_markLabel->setAlignment(Qt::AlignCenter);
-    m_markLabel->setAutoFillBackground(true);
-    m_markLabel->setFrameShape(QFrame::Panel);
-    m_markLabel->setFrameShadow(QFrame::Sunken);
-    QPalette white = m_markLabel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    m_markLabel->setPalette(white);
-    Hints::set(m_markLabel, u"メニュー|右クリックでメニューを表示します"_s);
+    m_markLabel = makeMarkLabel(QRect(525, 32, 25, 24));
     for (QWidget *part : {static_cast<QWidget *>(m_markLabel), static_cast<QWidget *>(m_numberBox)})
         part->installEventFilter(this);
 }

@@ -134,18 +134,7 @@ void SchedulePad::makeMoveButtons()
     Hints::set(m_moveUpButton, u"上へ|パッドを5分ぶん上へ移動します"_s);
     connect(m_moveUpButton, &QToolButton::clicked, this, &SchedulePad::moveUp);
 
-    m_markLabel = new QLabel(this);
-    m_markLabel->setObjectName(u"markLabel"_s);
-    m_markLabel->setGeometry(PadLayout::markLabel);
-    m_markLabel->setAlignment(Qt::AlignCenter);
-    m_markLabel->setAutoFillBackground(true);
-    m_markLabel->setFrameShape(QFrame::Panel);
-    m_markLabel->setFrameShadow(QFrame::Sunken);
-    QPalette white = m_markLabel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    m_markLabel->setPalette(white);
-    Hints::set(m_markLabel, u"メニュー|右クリックでメニューを表示します"_s);
+    m_markLabel = makeMarkLabel(PadLayout::markLabel);
 
     m_moveDownButton = new QToolButton(this);
     m_moveDownButton->setObjectName(u"moveDownButton"_s);
