@@ -34,3 +34,26 @@ protected:
 private:
     bool m_editable = false;
 };
+
+// Moves the selection mark off the pad that had the focus onto the pad of type `Pad` on `base` that
+// has it now; boxes and other windows taking the focus leave the mark where it is. Returns the
+// pad that took the mark, or null.
+template <typename Pad> Pad *moveMark(QWidget *old, QWidget *now, const QWidget *base)
+{
+    if (!now || now->window() != base->window())
+        return nullptr;
+    const auto padOf = [base](QWidget *widget) -> Pad * {
+        for (QWidget *w = widget; w; w = w->parentWidget()) {
+            if (auto *pad = qobject_cast<Pad *>(w))
+                return pad->parentWidget() == base ? pad : nullptr;
+        }
+        return nullptr;
+    };
+    Pad *was = padOf(old);
+    Pad *is = padOf(now);
+    if (was && was != is)
+        was->setMarked(false);
+    if (is)
+        is->setMarked(true);
+    return is;
+}

@@ -256,28 +256,10 @@ void PlanAreaWidget::keepUnkeptPads()
     }
 }
 
-SchedulePad *PlanAreaWidget::padOf(QWidget *widget) const
-{
-    for (QWidget *w = widget; w; w = w->parentWidget()) {
-        if (auto *pad = qobject_cast<SchedulePad *>(w))
-            return pad->parentWidget() == m_plan ? pad : nullptr;
-    }
-    return nullptr;
-}
-
 void PlanAreaWidget::markFocusedPad(QWidget *old, QWidget *now)
 {
-    // Boxes and other windows taking the focus leave the mark where it is.
-    if (!now || now->window() != window())
-        return;
-    SchedulePad *was = padOf(old);
-    SchedulePad *is = padOf(now);
-    if (was && was != is)
-        was->setMarked(false);
-    if (is) {
-        is->setMarked(true);
-        m_day.selectPad(is->number() - 1);
-    }
+    if (SchedulePad *pad = moveMark<SchedulePad>(old, now, m_plan))
+        m_day.selectPad(pad->number() - 1);
 }
 
 void PlanAreaWidget::dragPress(DragColumnWidget *, Qt::MouseButton button, int y)

@@ -67,7 +67,6 @@ private:
     void buildFirstUseHint();
     void watchWheel(QObject *object);
     SchedulePad *createPad(int slot);
-    SchedulePad *padOf(QWidget *widget) const;
     void markFocusedPad(QWidget *old, QWidget *now);
     void pauseDrag();
     void scrollBy(int rows);

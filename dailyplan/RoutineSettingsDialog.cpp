@@ -115,28 +115,10 @@ void RoutineSettingsDialog::focusEditorNumber(int number)
         m_editors[size_t(number - 1)]->focusEditor();
 }
 
-RoutineEditor *RoutineSettingsDialog::editorOf(QWidget *widget) const
-{
-    for (QWidget *w = widget; w; w = w->parentWidget()) {
-        if (auto *editor = qobject_cast<RoutineEditor *>(w))
-            return editor->parentWidget() == m_padBase ? editor : nullptr;
-    }
-    return nullptr;
-}
-
 void RoutineSettingsDialog::markFocusedEditor(QWidget *old, QWidget *now)
 {
-    // Boxes and other windows taking the focus leave the mark where it is.
-    if (!now || now->window() != this)
-        return;
-    RoutineEditor *was = editorOf(old);
-    RoutineEditor *is = editorOf(now);
-    if (was && was != is)
-        was->setMarked(false);
-    if (is) {
-        is->setMarked(true);
-        m_routines.select(is->number() - 1);
-    }
+    if (RoutineEditor *editor = moveMark<RoutineEditor>(old, now, m_padBase))
+        m_routines.select(editor->number() - 1);
 }
 
 void RoutineSettingsDialog::showEvent(QShowEvent *event)

@@ -64,7 +64,6 @@ private:
     void destroyEditors();
     void focusEditorNumber(int number);
     void markFocusedEditor(QWidget *old, QWidget *now);
-    RoutineEditor *editorOf(QWidget *widget) const;
 
     RoutineBook &m_routines;
     const ListBook &m_lists;
