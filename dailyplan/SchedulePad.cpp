@@ -50,16 +50,6 @@ QString endLimitMessage()
     return u"設定可能時刻は 当日 AM6:00 から翌日 AM5:59 までです.\r\n終了時刻を AM5:59 より後に設定することはできません.\r\n\r\n終了時刻を AM5:59 に設定します."_s;
 }
 
-TimeAxis::ClockTime startOf(const SchedulePadRecord &r)
-{
-    return {r.startHour, r.startMinute, r.startPM};
-}
-
-TimeAxis::ClockTime endOf(const SchedulePadRecord &r)
-{
-    return {r.endHour, r.endMinute, r.endPM};
-}
-
 } // namespace
 
 SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
@@ -245,7 +235,7 @@ void SchedulePad::setFromRecord(const SchedulePadRecord &record)
 
 void SchedulePad::showTimes(const SchedulePadRecord &record)
 {
-    setTimes(startOf(record), endOf(record));
+    setTimes(record.start(), record.end());
 }
 
 void SchedulePad::setTimes(const TimeAxis::ClockTime &start, const TimeAxis::ClockTime &end)
@@ -391,11 +381,11 @@ void SchedulePad::showClamping(const DayPlan::PadOutcome &outcome)
 {
     if (outcome.startClamped) {
         m_host.padDialogs().inform(m_host.dialogParent(), startLimitMessage());
-        showStart(startOf(workingRecord()));
+        showStart(workingRecord().start());
     }
     if (outcome.endClamped) {
         m_host.padDialogs().inform(m_host.dialogParent(), endLimitMessage());
-        showEnd(endOf(workingRecord()));
+        showEnd(workingRecord().end());
     }
 }
 
