@@ -389,28 +389,29 @@ void TestWindowLook::windows_data()
         p.pad(1)->setFromRecord(r);
         return p.window.get();
     }) << u"デイリープラン作成 ～ Aubrel"_s
-                                        << QStringList{u"cmbKeyword"_s, u"cmbContent"_s};
+                                        << QStringList{u"keywordComboBox"_s, u"descriptionComboBox"_s};
     QTest::newRow("DailyPlannerFirstUseDialog")
         << Opener([](Stage &s) -> QWidget * { return s.own(new DailyPlannerFirstUseDialog); })
         << u"『デイリープラン作成』機能を使用しますか？"_s << QStringList();
     QTest::newRow("DiaryDialog") << Opener([](Stage &s) -> QWidget * {
-        return s.own(new DiaryDialog(s.openPlanner().state(), nullptr));
+        Planner &p = s.openPlanner();
+        return s.own(new DiaryDialog(p.day(), p.lists(), nullptr));
     }) << u"ダイアリー・パッド"_s << QStringList();
     QTest::newRow("ListSettingsDialog") << Opener([](Stage &s) -> QWidget * {
         Planner &p = s.openPlanner();
         return s.own(
-            new ListSettingsDialog(p.state(), p.fakes.dialogs, p.dir.file(u"LEntries.lef"_s), nullptr));
+            new ListSettingsDialog(p.lists(), p.fakes.dialogs, p.dir.file(u"LEntries.lef"_s), nullptr));
     }) << u"コンボボックスのリスト項目の設定"_s
                                         << QStringList();
     QTest::newRow("PadMemoDialog") << Opener([](Stage &s) -> QWidget * {
-        return s.own(
-            new PadMemoDialog(s.openPlanner().state(), PadMemoDialog::Target::SchedulePad, 1, nullptr));
+        return s.own(new PadMemoDialog(PadMemoDialog::Target::SchedulePad, 1,
+                                       s.openPlanner().day().pad(0).memo, nullptr));
     }) << u"スケジュール・パッドのメモ"_s
                                    << QStringList();
     QTest::newRow("RoutineSettingsDialog") << Opener([](Stage &s) -> QWidget * {
         Planner &p = s.openPlanner();
-        return s.own(new RoutineSettingsDialog(p.state(), p.fakes.services, p.dir.file(u"Routines.rdf"_s),
-                                               p.window.get()));
+        return s.own(new RoutineSettingsDialog(p.routines(), p.lists(), p.fakes.services,
+                                               p.dir.file(u"Routines.rdf"_s), p.window.get()));
     }) << u"ルーチン設定"_s << QStringList();
     QTest::newRow("SetupDialog") << Opener([](Stage &s) -> QWidget * {
         s.main.emplace();
