@@ -65,6 +65,71 @@ CommandLine fail(const QString &what)
     return line;
 }
 
+// Wrenly's options, and Qt's so that the parser passes them by.
+struct Options
+{
+    QCommandLineOption help{QStringList{u"h"_s, u"help"_s}};
+    QCommandLineOption version{QStringList{u"v"_s, u"version"_s}};
+    QCommandLineOption home{u"home"_s, QString(), u"DIR"_s};
+    QCommandLineOption minimized{u"minimized"_s};
+    QCommandLineOption find{u"find"_s, QString(), u"WORDS"_s};
+    QCommandLineOption exportFormat{u"export"_s, QString(), u"FORMAT"_s};
+    QList<QCommandLineOption> exportOptions{{u"from"_s, QString(), u"MONTH"_s},
+                                            {u"to"_s, QString(), u"MONTH"_s},
+                                            {u"days"_s, QString(), u"DAYS"_s},
+                                            {{u"o"_s, u"output"_s}, QString(), u"FILE"_s}};
+    QCommandLineOption backup{u"backup"_s, QString(), u"FILE"_s};
+
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.addOptions({help, version, home, minimized, find, exportFormat, backup});
+        parser.addOptions(exportOptions);
+        for (const char16_t *name : qtOptionsWithValue)
+            parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
+        for (const char16_t *name : qtFlags)
+            parser.addOption(QCommandLineOption(QString::fromUtf16(name)));
+    }
+};
+
+// The action of a command line the parser took, or why it is refused.
+CommandLine actionOf(const QCommandLineParser &parser, const Options &o)
+{
+    CommandLine line;
+    line.minimized = parser.isSet(o.minimized);
+    if (parser.isSet(o.help)) {
+        line.action = CommandLine::Action::ShowHelp;
+        line.message = helpText();
+    } else if (parser.isSet(o.version)) {
+        line.action = CommandLine::Action::ShowVersion;
+        line.message = u"Wrenly " WRENLY_VERSION "\n"_s;
+    } else if (parser.isSet(o.home)) {
+        line.home = parser.value(o.home);
+        if (line.home.isEmpty())
+            return fail(u"--home の後にフォルダーを指定してください。"_s);
+    }
+    const bool exportOptionSet = std::any_of(o.exportOptions.begin(), o.exportOptions.end(),
+                                             [&](const auto &option) { return parser.isSet(option); });
+    const bool run = line.action == CommandLine::Action::Run;
+    if (run && parser.isSet(o.find)) {
+        line.action = CommandLine::Action::Find;
+        line.findWords = (QStringList{parser.value(o.find)} + parser.positionalArguments()).join(u' ');
+    } else if (run && parser.isSet(o.exportFormat)) {
+        line.action = CommandLine::Action::Export;
+        line.exporting = {parser.value(o.exportFormat), parser.value(o.exportOptions[0]),
+                          parser.value(o.exportOptions[1]), parser.value(o.exportOptions[2]),
+                          parser.value(o.exportOptions[3])};
+    } else if (run && exportOptionSet) {
+        return fail(u"--from, --to, --days, -o は --export と一緒に指定してください。"_s);
+    }
+    if (line.action == CommandLine::Action::Run && parser.isSet(o.backup)) {
+        line.action = CommandLine::Action::Backup;
+        line.backupFile = parser.value(o.backup);
+        if (line.backupFile.isEmpty())
+            return fail(u"--backup の後にファイルを指定してください。"_s);
+    }
+    return line;
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList &arguments)
@@ -72,23 +137,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's own options are single-dash words ("-platform offscreen"), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
-    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
-    const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
-    const QCommandLineOption minimized(u"minimized"_s);
-    const QCommandLineOption find(u"find"_s, QString(), u"WORDS"_s);
-    const QCommandLineOption exportFormat(u"export"_s, QString(), u"FORMAT"_s);
-    const QList<QCommandLineOption> exportOptions{{u"from"_s, QString(), u"MONTH"_s},
-                                                  {u"to"_s, QString(), u"MONTH"_s},
-                                                  {u"days"_s, QString(), u"DAYS"_s},
-                                                  {{u"o"_s, u"output"_s}, QString(), u"FILE"_s}};
-    const QCommandLineOption backup(u"backup"_s, QString(), u"FILE"_s);
-    parser.addOptions({help, version, home, minimized, find, exportFormat, backup});
-    parser.addOptions(exportOptions);
-    for (const char16_t *name : qtOptionsWithValue)
-        parser.addOption(QCommandLineOption(QString::fromUtf16(name), QString(), u"value"_s));
-    for (const char16_t *name : qtFlags)
-        parser.addOption(QCommandLineOption(QString::fromUtf16(name)));
+    const Options options;
+    options.addTo(parser);
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -98,40 +148,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return fail(u"%1 の後に値を指定してください。"_s.arg(arguments.last()));
     }
     // The words of --find may come unquoted: "wrenly --find 山田 見積".
-    if (!parser.positionalArguments().isEmpty() && !parser.isSet(find))
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(options.find))
         return fail(u"余分な引数です: "_s + parser.positionalArguments().join(u' '));
-
-    CommandLine line;
-    line.minimized = parser.isSet(minimized);
-    if (parser.isSet(help)) {
-        line.action = Action::ShowHelp;
-        line.message = helpText();
-    } else if (parser.isSet(version)) {
-        line.action = Action::ShowVersion;
-        line.message = u"Wrenly " WRENLY_VERSION "\n"_s;
-    } else if (parser.isSet(home)) {
-        line.home = parser.value(home);
-        if (line.home.isEmpty())
-            return fail(u"--home の後にフォルダーを指定してください。"_s);
-    }
-    const bool exportOptionSet = std::any_of(exportOptions.begin(), exportOptions.end(),
-                                             [&](const auto &o) { return parser.isSet(o); });
-    if (line.action == Action::Run && parser.isSet(find)) {
-        line.action = Action::Find;
-        line.findWords = (QStringList{parser.value(find)} + parser.positionalArguments()).join(u' ');
-    } else if (line.action == Action::Run && parser.isSet(exportFormat)) {
-        line.action = Action::Export;
-        line.exporting = {parser.value(exportFormat), parser.value(exportOptions[0]),
-                          parser.value(exportOptions[1]), parser.value(exportOptions[2]),
-                          parser.value(exportOptions[3])};
-    } else if (line.action == Action::Run && exportOptionSet) {
-        return fail(u"--from, --to, --days, -o は --export と一緒に指定してください。"_s);
-    }
-    if (line.action == Action::Run && parser.isSet(backup)) {
-        line.action = Action::Backup;
-        line.backupFile = parser.value(backup);
-        if (line.backupFile.isEmpty())
-            return fail(u"--backup の後にファイルを指定してください。"_s);
-    }
-    return line;
+    return actionOf(parser, options);
 }

@@ -12,9 +12,7 @@
 #include "views/ViewManager.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,26 +21,24 @@ class AboutDialog;
 class Autostart;
 class BackupLauncher;
 class DailyPlanLauncher;
+class EntryController;
 class ExportRunner;
-class PictureWidget;
-class PopupDateEdit;
+class HelpLauncher;
+class JobEntryPanel;
+class MonthCommandState;
+class PanelPicture;
+class PartnerLauncher;
 class QAction;
-class QButtonGroup;
-class QComboBox;
-class QDateEdit;
-class QFrame;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class SjisTextEdit;
-class QPushButton;
-class QTimer;
-class RangeCalendarWidget;
 class StepLauncher;
-class UpDownWidget;
+class ToDoIndicator;
+class TrayPresence;
 struct Services;
 
+namespace Ui {
+class MainWindow;
+}
 // The main window: shows and edits one job record at a time and opens every other window.
 // It owns the session, the shared state of the run, and knows which month it shows.
 class MainWindow final : public QMainWindow,
@@ -84,7 +80,7 @@ public:
     void restoreFromTray();
     // Closes the views and goes to the tray.
     void moveToTray();
-    bool isTrayShown() const { return m_trayShown; }
+    bool isTrayShown() const;
     QMenu *trayMenu();
     // A second start asked this one to come forward.
     void comeForward();
@@ -100,19 +96,19 @@ public:
     std::function<void(SetupDialog &)> showSetupModal;
     std::function<void(AboutDialog &)> showAboutModal;
     // Where the help pages are; beside the program unless a test says otherwise.
-    void setHelpFolder(const QString &folder) { m_helpFolder = folder; }
-    HelpWindow *helpWindow() const { return m_helpWindow; }
+    void setHelpFolder(const QString &folder);
+    HelpWindow *helpWindow() const;
     const Autostart &autostart() const { return *m_autostart; }
 
     std::optional<AfterLaunch> pendingLaunchAction() const { return m_pendingLaunchAction; }
-    Pending::Indicator indicator() const { return m_indicator; }
+    Pending::Indicator indicator() const;
     // The first-idle blink runs only once; true while it is running.
     bool isBlinking() const;
 
     // ViewHost
     QWidget *mainWindow() override { return this; }
-    MonthKind shownMonth() const override { return m_shownMonth; }
-    void setShownMonth(MonthKind kind) override { m_shownMonth = kind; }
+    MonthKind shownMonth() const override;
+    void setShownMonth(MonthKind kind) override;
     void activateMainWindow() override;
     int shownDataNo() const override;
     void setShownCheck(int check) override;
@@ -158,134 +154,44 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildActions();
-    void buildMenus();
-    void buildControls();
-    QMenu *dataMenu();
+    void wireForm();
+    void wireActions();
+    QMenu *contextMenu();
     void startUp();
     void readConfiguration();
-    void loadPicture();
     void loadMonths();
-    void startWithCurrentFile();
-    void startWithoutCurrentFile();
 
-    void setDataNo(int n);
-    int dataNo() const;
-    void fillEntry(const JobRecord &record, int slot);
-    void rememberEntry(const JobRecord &record);
-    JobRecord recordFromEntry() const;
-    void showStored(MonthKind month, int slot);
-    void reloadMonth(MonthKind month);
-    void limitToField(QLineEdit *edit, int capacity);
     void showRefusal(const QString &hint);
-    void setDates(const QDate &start, const QDate &end);
-    void resetDatesToToday();
-    void setCaptionForMonth(int month, bool fileMissing = false);
-    void setCountStatus(int count);
-    void enterNoFileState();
-    void applyActionsForCurrentMonth();
-
-    // Runs a data command through the month editor inside one close/reopen of the views.
-    void runDataCommand(MonthEditor::Command command);
-    void reportOutcome(MonthEditor::Command command, const MonthEditor::Outcome &outcome);
-
-    void vetoDataNoStep(int direction, bool *allow);
-    void showDataNo(int position);
+    void toggleJobPanel();
 
     void updateToDoIndicator();
-    void startFirstIdle();
-    void blinkStep();
+    void endFirstIdle();
     void runPendingLaunchAction();
 
     QPoint messagePos() const;
     void inform(const QString &text);
 
+    std::unique_ptr<Ui::MainWindow> m_ui;
     Session m_session;
     Services &m_services;
-    MonthEditor m_editor{m_session};
-    MonthKind m_shownMonth = MonthKind::Current;
     std::unique_ptr<ViewManager> m_views;
     std::unique_ptr<StepLauncher> m_stepLauncher;
     std::unique_ptr<DailyPlanLauncher> m_dailyPlanLauncher;
     std::unique_ptr<ExportRunner> m_exportRunner;
     std::unique_ptr<BackupLauncher> m_backupLauncher;
     std::unique_ptr<Autostart> m_autostart;
-    QString m_helpFolder;
-    QPointer<HelpWindow> m_helpWindow;
+    // The parts below work the form and the session: they go before either.
+    std::unique_ptr<JobEntryPanel> m_entry;
+    std::unique_ptr<ToDoIndicator> m_toDo;
+    std::unique_ptr<MonthCommandState> m_state;
+    std::unique_ptr<PanelPicture> m_picture;
+    std::unique_ptr<HelpLauncher> m_help;
+    std::unique_ptr<PartnerLauncher> m_partners;
+    std::unique_ptr<TrayPresence> m_tray;
+    std::unique_ptr<EntryController> m_records;
 
     std::optional<AfterLaunch> m_pendingLaunchAction;
-    bool m_firstIdleDone = false;
-    bool m_trayShown = false;
-    bool m_pictureLoaded = false;
-    Pending::Indicator m_indicator = Pending::Indicator::NonePending;
-    QColor m_rememberedColor;
-    int m_blinkStep = -1;
-    QTimer *m_blinkTimer = nullptr;
-    int m_numberBeforeStep = 1;
-    // What the entry was filled with, to tell what the user changed.
-    struct Entry
-    {
-        JobRecord record;
-        QDate entryDate;
-        QDate startDate;
-        QDate endDate;
-        QString comments; // as the box gave it back
-    } m_entry;
-    QDate m_lastRuledStart;
-    QDate m_lastRuledEnd;
-    bool m_applyingDates = false;
 
-    QAction *m_createFileAction = nullptr;
-    QAction *m_viewerOutAction = nullptr;
-    QAction *m_textOutAction = nullptr;
-    QAction *m_pastDataAction = nullptr;
-    QAction *m_exportCsvAction = nullptr;
-    QAction *m_exportICalendarAction = nullptr;
-    QAction *m_printAction = nullptr;
-    QAction *m_exitAction = nullptr;
-    QAction *m_toDoListAction = nullptr;
-    QAction *m_graphAction = nullptr;
-    QAction *m_findJobAction = nullptr;
-    QAction *m_jobPanelAction = nullptr;
-    QAction *m_trayAction = nullptr;
-    QAction *m_showWindowAction = nullptr;
-    QAction *m_switchMonthAction = nullptr;
-    QAction *m_appendAction = nullptr;
-    QAction *m_updateAction = nullptr;
-    QAction *m_newEntryAction = nullptr;
-    QAction *m_stepAction = nullptr;
-    QAction *m_stepFromFileAction = nullptr;
-    QAction *m_dailyPlanAction = nullptr;
-    std::array<QAction *, 3> m_partnerActions{}; // by Partner
-    QAction *m_setupAction = nullptr;
-    QAction *m_helpAction = nullptr;
-    QAction *m_aboutAction = nullptr;
-    QMenu *m_dataOutMenu = nullptr;
-    QMenu *m_dataMenu = nullptr; // the window's context menu
-    QMenu *m_trayMenu = nullptr;
-
-    PopupDateEdit *m_entryDateEdit = nullptr;
-    QComboBox *m_titleBox = nullptr;
-    SjisTextEdit *m_commentsEdit = nullptr;
-    QLineEdit *m_dataNoEdit = nullptr;
-    UpDownWidget *m_dataNoUpDown = nullptr;
-    QPushButton *m_newEntryButton = nullptr;
-    QFrame *m_indicatorBacking = nullptr;
-    QPushButton *m_toDoButton = nullptr;
-    QFrame *m_picturePanel = nullptr;
-    PictureWidget *m_picture = nullptr;
-    QGroupBox *m_jobPanel = nullptr;
-    QComboBox *m_customerBox = nullptr;
-    QLineEdit *m_jobNoEdit = nullptr;
-    QComboBox *m_jobTypeBox = nullptr;
-    QGroupBox *m_checkGroupBox = nullptr;
-    QButtonGroup *m_checkButtons = nullptr;
-    QPushButton *m_dailyPlanButton = nullptr;
-    QPushButton *m_stepButton = nullptr;
-    QPushButton *m_graphButton = nullptr;
-    QFrame *m_datePanel = nullptr;
-    PopupDateEdit *m_startDateEdit = nullptr;
-    PopupDateEdit *m_endDateEdit = nullptr;
-    RangeCalendarWidget *m_calendar = nullptr;
+    QMenu *m_contextMenu = nullptr;
     QLabel *m_countLabel = nullptr;
 };

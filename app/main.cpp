@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -52,14 +53,9 @@ void answerLaterStarts(SingleInstance &instance, MainWindow &window, Dialogs &di
         Qt::QueuedConnection);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The actions that need no window: --backup, --find, --export, --help, --version and bad arguments.
+std::optional<int> runWithoutWindow(const CommandLine &commandLine, int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = CommandLine::parse(arguments);
     if (commandLine.action == CommandLine::Action::Backup)
         return FolderBackupCommand::run(argc, argv, commandLine);
     if (commandLine.action == CommandLine::Action::Find)
@@ -71,8 +67,11 @@ int main(int argc, char *argv[])
                    commandLine.action == CommandLine::Action::Fail ? stderr : stdout);
         return commandLine.exitStatus();
     }
+    return std::nullopt;
+}
 
-    QApplication app(argc, argv);
+void setUpApplication(QApplication &app)
+{
     QApplication::setApplicationName(u"Wrenly"_s);
     QApplication::setApplicationVersion(QStringLiteral(WRENLY_VERSION));
     // Ties the windows to the installed org.wrenly.Wrenly.desktop (its name and icon in docks and task bars).
@@ -82,19 +81,27 @@ int main(int argc, char *argv[])
     QtTranslations::installJapanese(app);
 
     AppFont::hold(app);
+}
 
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    const QString folder = ProgramFolder::choose(
-        commandLine.home.isEmpty() ? qEnvironmentVariable("WRENLY_HOME") : commandLine.home, executableFolder,
-        ProgramFolder::userDataHome());
-    SingleInstance instance(u"Wrenly"_s);
-    instance.setDataFolder(folder);
-    if (!instance.claim())
-        return standDown(instance, folder);
-    const QString folderProblem =
-        ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
-    ProgramFolder::removeLeftovers(folder);
+// For timing the start-up from outside (bench/bench_windows) and for the install test: end once
+// the first screen is painted. The first start shows a message box from the constructor, whose
+// own event loop the exit ends first; the timer keeps asking until the main loop has ended too.
+void quitWhenPainted(QTimer &timer, QApplication &app, MainWindow *const &shown)
+{
+    if (!qEnvironmentVariableIsSet("WRENLY_QUIT_WHEN_PAINTED"))
+        return;
+    QObject::connect(&timer, &QTimer::timeout, &app, [&shown] {
+        if (shown)
+            shown->grab();
+        QCoreApplication::exit(0); // quit() would wait for the message box to close
+    });
+    timer.start(0);
+}
 
+// The main window over `folder` with the real services, the tray and the reminders, until it closes.
+int runWindow(QApplication &app, const CommandLine &commandLine, SingleInstance &instance,
+              const QString &folder, const QString &folderProblem)
+{
     SystemClock clock;
     QtDialogs dialogs;
     QtSoundPlayer sound;
@@ -103,19 +110,9 @@ int main(int argc, char *argv[])
     DesktopNotifier notifier(tray);
     Services services{clock, dialogs, sound, launcher, tray, notifier};
 
-    // For timing the start-up from outside (bench/bench_windows) and for the install test: end once
-    // the first screen is painted. The first start shows a message box from the constructor, whose
-    // own event loop the exit ends first; the timer keeps asking until the main loop has ended too.
-    QTimer quitWhenPainted;
+    QTimer quitTimer;
     MainWindow *shown = nullptr;
-    if (qEnvironmentVariableIsSet("WRENLY_QUIT_WHEN_PAINTED")) {
-        QObject::connect(&quitWhenPainted, &QTimer::timeout, &app, [&shown] {
-            if (shown)
-                shown->grab();
-            QCoreApplication::exit(0); // quit() would wait for the message box to close
-        });
-        quitWhenPainted.start(0);
-    }
+    quitWhenPainted(quitTimer, app, shown);
 
     MainWindow window(folder, services);
     answerLaterStarts(instance, window, services.dialogs, folder);
@@ -136,4 +133,31 @@ int main(int argc, char *argv[])
         if (!problem.isEmpty())
             services.dialogs.inform(&window, problem);
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    if (const std::optional<int> status = runWithoutWindow(commandLine, argc, argv))
+        return *status;
+
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const QString folder = ProgramFolder::choose(
+        commandLine.home.isEmpty() ? qEnvironmentVariable("WRENLY_HOME") : commandLine.home, executableFolder,
+        ProgramFolder::userDataHome());
+    SingleInstance instance(u"Wrenly"_s);
+    instance.setDataFolder(folder);
+    if (!instance.claim())
+        return standDown(instance, folder);
+    const QString folderProblem =
+        ProgramFolder::prepare(folder, ProgramFolder::runtimeFolder(executableFolder));
+    ProgramFolder::removeLeftovers(folder);
+    return runWindow(app, commandLine, instance, folder, folderProblem);
 }

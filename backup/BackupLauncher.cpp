@@ -45,13 +45,13 @@ BackupLauncher::~BackupLauncher()
         m_worker->wait();
 }
 
-void BackupLauncher::addActionsTo(QMenu *menu)
+void BackupLauncher::addActionsTo(QMenu *menu, QAction *before)
 {
     QWidget *owner = m_host.hostWindow();
-    auto make = [owner, menu](QAction *&action, const QString &name, const QString &caption) {
+    auto make = [owner, menu, before](QAction *&action, const QString &name, const QString &caption) {
         action = new QAction(caption, owner);
         action->setObjectName(name);
-        menu->addAction(action);
+        menu->insertAction(before, action);
     };
     make(m_restoreBackupAction, u"restoreBackupAction"_s, u"バックアップから復元(&B)..."_s);
     make(m_archiveFolderAction, u"archiveFolderAction"_s, u"データフォルダをバックアップ(&A)..."_s);

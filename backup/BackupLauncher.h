@@ -35,8 +35,9 @@ public:
     ~BackupLauncher() override;
 
     BackupStore &store() { return *m_store; }
-    // Adds "バックアップから復元", "データフォルダをバックアップ" and "データフォルダを復元".
-    void addActionsTo(QMenu *menu);
+    // Adds "バックアップから復元", "データフォルダをバックアップ" and "データフォルダを復元" before
+    // `before` (at the end without it).
+    void addActionsTo(QMenu *menu, QAction *before = nullptr);
 
     void openRestore();
     void archiveFolder();

@@ -25,6 +25,12 @@ if(WRENLY_WERROR)
     add_compile_options(-Werror)
 endif()
 
+# GNU ld takes seconds for each of the many test programs, lld a fraction: CI links about 150.
+find_program(WRENLY_LLD ld.lld)
+if(WRENLY_LLD AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    add_link_options(-fuse-ld=lld)
+endif()
+
 # Environment of every program the build or ctest runs, so that a sanitizer report fails the run.
 # LeakSanitizer stays on: the suite reports no leak, not even inside Qt, fontconfig or the plugins.
 # Should one appear inside a system library, suppress it in a file here (LSAN_OPTIONS=suppressions=)

@@ -3,8 +3,9 @@
 #include "dailyplan/DailyPlanHost.h"
 #include "dailyplan/DailyPlannerFirstUseDialog.h"
 #include "dailyplan/DailyPlannerWindow.h"
+#include "dailyplan/JobsInProgressPanel.h"
+#include "dailyplan/PlannerData.h"
 #include "data/DailyPlanPaths.h"
-#include "data/DailyPlanState.h"
 #include "data/Pending.h"
 #include "data/Session.h"
 #include "platform/Clock.h"
@@ -18,9 +19,8 @@
 using namespace Qt::StringLiterals;
 
 DailyPlanLauncher::DailyPlanLauncher(Session &session, Services &services, DailyPlanHost &host)
-    : m_session(session), m_services(services), m_host(host), m_state(std::make_unique<DailyPlanState>())
+    : m_session(session), m_services(services), m_host(host), m_data(std::make_unique<PlannerData>())
 {
-    m_state->clearDay();
     confirmFirstUse = [](QWidget *parent) {
         DailyPlannerFirstUseDialog dialog(parent);
         return dialog.exec() == QDialog::Accepted;
@@ -50,58 +50,58 @@ void DailyPlanLauncher::open()
 std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
 {
     QWidget *parent = m_host.hostWindow();
-    DailyPlanState &s = *m_state;
+    DayPlan &day = m_data->day;
     const QString exeDir = m_session.exeDir();
-    s.dailyPlanRoot = DailyPlanPaths::dailyPlanRoot(exeDir);
-    if (!QFileInfo(s.dailyPlanRoot).isDir()) {
+    day.setRoot(DailyPlanPaths::dailyPlanRoot(exeDir));
+    if (!QFileInfo(day.root()).isDir()) {
         if (!confirmFirstUse(parent))
             return nullptr;
-        if (!QDir().mkdir(s.dailyPlanRoot)) {
+        if (!QDir().mkdir(day.root())) {
             m_services.dialogs.inform(parent, rootFolderFailedText());
             return nullptr;
         }
     }
     m_host.closeModelessViews();
 
-    auto window = std::make_unique<DailyPlannerWindow>(m_session, m_services, s, parent);
-    if (auto *help = window->findChild<QAction *>(u"HContentsAubrel"_s))
-        QObject::connect(help, &QAction::triggered, window.get(), [this] { m_host.showHelp({}); });
+    auto window = std::make_unique<DailyPlannerWindow>(m_session, m_services, *m_data, parent);
+    QObject::connect(window->helpContentsAction(), &QAction::triggered, window.get(),
+                     [this] { m_host.showHelp({}); });
     QObject::connect(window->helpPageAction(), &QAction::triggered, window.get(),
                      [this] { m_host.showHelp(u"daily.html"_s); });
     listJobsInProgress(*window);
 
     const QString routines = DailyPlanPaths::routineFile(exeDir);
     bool existed = QFileInfo::exists(routines);
-    if (!reportIfFailed(routines, existed, s.loadOrCreateRoutines(routines)))
+    if (!reportIfFailed(routines, existed, m_data->routines.loadOrCreate(routines)))
         return nullptr;
-    window->setRoutineCount(RoutineFile::countRoutines(s.workingRoutines));
+    window->setRoutineCount(m_data->routines.count());
 
     const QString lists = DailyPlanPaths::listFile(exeDir);
     existed = QFileInfo::exists(lists);
-    if (!reportIfFailed(lists, existed, s.loadOrCreateLists(lists)))
+    if (!reportIfFailed(lists, existed, m_data->lists.loadOrCreate(lists)))
         return nullptr;
 
     // The planner works on the day it is opened, whatever day the program started on; the
     // session stays on its start-up day.
-    s.today = m_services.clock.today();
-    const QString monthFolder = s.monthFolder();
+    day.setToday(m_services.clock.today());
+    const QString monthFolder = day.monthFolder();
     if (!QFileInfo(monthFolder).isDir() && !QDir().mkdir(monthFolder)) {
         m_services.dialogs.inform(parent, monthFolderFailedText());
         return nullptr;
     }
 
-    const QString todayDayFile = s.todayDayFile();
+    const QString todayDayFile = day.todayFile();
     if (QFileInfo::exists(todayDayFile)) {
         if (!window->loadDayFile(todayDayFile))
             return nullptr;
-        s.currentDayFile = todayDayFile;
+        day.setCurrentFile(todayDayFile);
         window->playShutter();
     } else {
-        s.clearDay();
-        s.currentDayFile = todayDayFile;
-        window->showUnsaved(s.today);
+        day.clearDay();
+        day.setCurrentFile(todayDayFile);
+        window->showUnsaved(day.today());
     }
-    window->setToday(s.today);
+    window->setToday(day.today());
     window->updateClock();
     return window;
 }
@@ -110,9 +110,9 @@ void DailyPlanLauncher::listJobsInProgress(DailyPlannerWindow &window)
 {
     const QList<Pending::JobRef> jobs = Pending::jobsToday(m_session, Pending::Rule::InProgressToday);
     for (const Pending::JobRef &ref : jobs)
-        window.addJobInProgress(ref.month, m_session.monthNumber(ref.month), ref.slot + 1,
-                                m_session.job(ref.month, ref.slot));
-    window.setInProgressCount(int(jobs.size()));
+        window.jobsInProgress().addJob(ref.month, m_session.monthNumber(ref.month), ref.slot + 1,
+                                       m_session.job(ref.month, ref.slot));
+    window.jobsInProgress().setCount(int(jobs.size()));
 }
 
 bool DailyPlanLauncher::reportIfFailed(const QString &path, bool reading, const SafeFile::Result &result)

@@ -11,7 +11,7 @@ class DailyPlanHost;
 class QWidget;
 class Session;
 class DailyPlannerWindow;
-struct DailyPlanState;
+struct PlannerData;
 struct Services;
 
 // Opens the daily planner for today: folders and files, the jobs in progress, the day. The
@@ -33,7 +33,7 @@ public:
     std::function<bool(QWidget *parent)> confirmFirstUse;
     std::function<void(DailyPlannerWindow &window)> showModal;
 
-    DailyPlanState &state() { return *m_state; }
+    PlannerData &data() { return *m_data; }
 
     static QString rootFolderFailedText();
     static QString monthFolderFailedText();
@@ -45,5 +45,5 @@ private:
     Session &m_session;
     Services &m_services;
     DailyPlanHost &m_host;
-    std::unique_ptr<DailyPlanState> m_state;
+    std::unique_ptr<PlannerData> m_data;
 };

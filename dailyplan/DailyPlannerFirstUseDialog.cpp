@@ -1,55 +1,36 @@
 #include "dailyplan/DailyPlannerFirstUseDialog.h"
+#include "ui_DailyPlannerFirstUseDialog.h"
+
 #include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
 
 using namespace Qt::StringLiterals;
 
-DailyPlannerFirstUseDialog::DailyPlannerFirstUseDialog(QWidget *parent) : QDialog(parent)
+DailyPlannerFirstUseDialog::DailyPlannerFirstUseDialog(QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::DailyPlannerFirstUseDialog>())
 {
-    setObjectName(u"dlgAubrelConfirm"_s);
-    setWindowTitle(u"『デイリープラン作成』機能を使用しますか？"_s);
-    setFixedSize(440, 366);
-
-    auto *name = new QLabel(u"Aubrel"_s, this);
-    QFont big = name->font();
-    big.setPointSize(20);
-    big.setBold(true);
-    big.setItalic(true);
-    name->setFont(big);
-    name->move(20, 12);
+    m_ui->setupUi(this);
+    setFixedSize(size());
+    // "について" sits on the baseline of the big name, the note at the right edge.
+    QLabel *name = m_ui->nameLabel;
     name->adjustSize();
-    auto *about = new QLabel(u"について"_s, this);
+    QLabel *about = m_ui->aboutLabel;
     about->move(name->x() + name->width() + 6, name->y() + name->height() - about->sizeHint().height() - 4);
     about->adjustSize();
-    auto *note = new QLabel(u"(初回起動時のみ表示)"_s, this);
-    note->adjustSize();
-    note->move(440 - 20 - note->width(), 14);
-
-    auto *text = new QPlainTextEdit(explanation(), this);
-    text->setObjectName(u"memExplanation"_s);
-    text->setReadOnly(true);
-    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text->setGeometry(20, 50, 400, 275);
-
-    auto *cancel = new QPushButton(u"キャンセル(&C)"_s, this);
-    cancel->setObjectName(u"CancelBtn"_s);
-    cancel->setGeometry(215, 333, 100, 26);
-    cancel->setAutoDefault(false);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects too
-
-    auto *ok = new QPushButton(u"GO !"_s, this);
-    ok->setObjectName(u"OKBtn"_s);
-    ok->setGeometry(320, 333, 100, 26);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    ok->setFocus();
+    m_ui->noteLabel->adjustSize();
+    m_ui->noteLabel->move(width() - 20 - m_ui->noteLabel->width(), 14);
+    m_ui->explanationEdit->setPlainText(explanation());
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects too
+    connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
+    m_ui->okButton->setFocus();
     InstantMnemonics::apply(this);
 }
+
+DailyPlannerFirstUseDialog::~DailyPlannerFirstUseDialog() = default;
 
 void DailyPlannerFirstUseDialog::showEvent(QShowEvent *event)
 {

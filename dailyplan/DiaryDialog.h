@@ -2,9 +2,16 @@
 
 #include <QDialog>
 
+#include <memory>
+
+namespace Ui {
+class DiaryDialog;
+} // namespace Ui
+
 class ListComboBox;
 class SjisTextEdit;
-struct DailyPlanState;
+class DayPlan;
+class ListBook;
 
 // The two-part diary of the shown day. "一時保存して閉じる" writes it into the working copy only;
 // it reaches the file with the next save of the day.
@@ -13,7 +20,8 @@ class DiaryDialog final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DiaryDialog)
 public:
-    DiaryDialog(DailyPlanState &state, QWidget *parent);
+    DiaryDialog(DayPlan &day, const ListBook &lists, QWidget *parent);
+    ~DiaryDialog() override;
 
     void saveDiary();
 
@@ -21,9 +29,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildPart(int part, int top);
+    void buildPart(int part, ListComboBox *title, QWidget *group);
 
-    DailyPlanState &m_state;
+    DayPlan &m_day;
+    const ListBook &m_lists;
+    std::unique_ptr<Ui::DiaryDialog> m_ui;
     ListComboBox *m_titleBoxes[2] = {};
     SjisTextEdit *m_textEdits[2] = {};
 };

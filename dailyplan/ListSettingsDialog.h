@@ -5,12 +5,19 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
+
+namespace Ui {
+class ListSettingsDialog;
+} // namespace Ui
 
 class Dialogs;
+class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
-struct DailyPlanState;
+class ListBook;
 
 // The four lists the drop-downs offer: keywords and descriptions for the pads, first and second
 // titles for the diary. Edits stay in the dialog until "保存(&S)" writes the list file.
@@ -21,7 +28,8 @@ class ListSettingsDialog final : public QDialog
 public:
     enum Tab { Keywords, Descriptions, Titles1, Titles2 };
 
-    ListSettingsDialog(DailyPlanState &state, Dialogs &dialogs, const QString &listFile, QWidget *parent);
+    ListSettingsDialog(ListBook &lists, Dialogs &dialogs, const QString &listFile, QWidget *parent);
+    ~ListSettingsDialog() override;
 
     void appendItem(Tab tab);
     void removeItem(Tab tab);
@@ -40,14 +48,28 @@ private:
         QListWidget *list = nullptr;
         int limit = 0;
     };
-    void buildPage(Tab tab, const QStringList &items);
+    // The parts of one tab in the form, and the rules of its list.
+    struct PageParts
+    {
+        QLineEdit *input;
+        QListWidget *list;
+        QLabel *limitLabel;
+        QAbstractButton *append;
+        QAbstractButton *remove;
+        QAbstractButton *clear;
+        QAbstractButton *up;
+        QAbstractButton *down;
+        int capacity;
+        int limit;
+    };
+    void wirePage(Tab tab, const PageParts &parts, const QStringList &items);
     QStringList items(Tab tab) const;
     void apply(Tab tab, const QStringList &items, const ListEditing::Outcome &outcome);
     void selectLast(int tab);
 
-    DailyPlanState &m_state;
+    ListBook &m_lists;
     Dialogs &m_dialogs;
     QString m_listFile;
-    QTabWidget *m_tabs = nullptr;
+    std::unique_ptr<Ui::ListSettingsDialog> m_ui;
     std::array<Page, 4> m_pages;
 };

@@ -1,7 +1,8 @@
 #include "dailyplan/PadMemoDialog.h"
+#include "ui_PadMemoDialog.h"
 
 #include "dailyplan/FieldRefusal.h"
-#include "data/DailyPlanState.h"
+#include "data/DayFile.h"
 #include "data/SjisCodec.h"
 #include "platform/WindowPlacer.h"
 #include "widgets/InstantMnemonics.h"
@@ -13,50 +14,34 @@
 
 using namespace Qt::StringLiterals;
 
-PadMemoDialog::PadMemoDialog(DailyPlanState &state, Target target, int number, QWidget *parent)
-    : QDialog(parent), m_state(state), m_target(target), m_number(number)
+PadMemoDialog::PadMemoDialog(Target target, int number, const QString &memo, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::PadMemoDialog>())
 {
-    setObjectName(u"dlgPadMemo"_s);
+    m_ui->setupUi(this);
     setWindowTitle(target == Target::Routine ? u"ルーチン・パッドのメモ"_s : u"スケジュール・パッドのメモ"_s);
-    setFixedSize(392, 166);
-
-    m_memoEdit = new SjisTextEdit(SchedulePadRecord::MemoCapacity, this);
-    m_memoEdit->setObjectName(u"memPadMemo"_s);
+    setFixedSize(size());
+    // Made here: the box takes its capacity when it is made.
+    m_memoEdit = new SjisTextEdit(PadFields::MemoCapacity, this);
+    m_memoEdit->setObjectName(u"memoEdit"_s);
     m_memoEdit->setGeometry(21, 12, 350, 102);
     m_memoEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_memoEdit->setAcceptedText(Sjis::fromCrLf(memo()));
+    m_memoEdit->setAcceptedText(Sjis::fromCrLf(memo));
     FieldRefusal::explain(m_memoEdit);
-
-    m_numberBox = new QLineEdit(QString::number(number), this);
-    m_numberBox->setObjectName(u"edtPadMemoNum"_s);
-    m_numberBox->setGeometry(21, 126, 30, 24);
-    m_numberBox->setReadOnly(true);
-    m_numberBox->setAlignment(Qt::AlignCenter);
-    m_numberBox->setFocusPolicy(Qt::NoFocus);
-
-    auto *save = new QPushButton(u"一時保存して閉じる(&S)"_s, this);
-    save->setObjectName(u"btnSavePadMemo"_s);
-    save->setGeometry(131, 124, 140, 28);
-    connect(save, &QPushButton::clicked, this, &PadMemoDialog::saveMemo);
-    auto *cancel = new QPushButton(u"キャンセル(&C)"_s, this);
-    cancel->setObjectName(u"btnCancelPadMemo"_s);
-    cancel->setGeometry(281, 124, 90, 28);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    for (QPushButton *b : {save, cancel})
-        b->setAutoDefault(false);
+    setTabOrder(m_memoEdit, m_ui->saveButton);
+    setTabOrder(m_ui->saveButton, m_ui->cancelButton);
+    m_ui->numberEdit->setText(QString::number(number));
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &PadMemoDialog::saveMemo);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     m_memoEdit->setFocus();
     InstantMnemonics::apply(this);
 }
 
-QString &PadMemoDialog::memo() const
-{
-    return m_target == Target::Routine ? m_state.workingRoutines[m_number - 1].memo
-                                       : m_state.workingPads[m_number - 1].memo;
-}
+PadMemoDialog::~PadMemoDialog() = default;
 
 void PadMemoDialog::saveMemo()
 {
-    memo() = Sjis::fitToField(Sjis::toCrLf(m_memoEdit->toPlainText()), SchedulePadRecord::MemoCapacity);
+    if (keepMemo)
+        keepMemo(Sjis::fitToField(Sjis::toCrLf(m_memoEdit->toPlainText()), PadFields::MemoCapacity));
     accept();
 }
 

@@ -2,9 +2,15 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class PadMemoDialog;
+} // namespace Ui
+
 class QLineEdit;
 class SjisTextEdit;
-struct DailyPlanState;
 
 // The memo of one schedule pad or routine editor. "一時保存して閉じる" writes it into the working
 // copy only; it reaches the file with the next save of the day or of the routines.
@@ -15,7 +21,11 @@ class PadMemoDialog final : public QDialog
 public:
     enum class Target { SchedulePad, Routine };
 
-    PadMemoDialog(DailyPlanState &state, Target target, int number, QWidget *parent);
+    PadMemoDialog(Target target, int number, const QString &memo, QWidget *parent);
+    ~PadMemoDialog() override;
+
+    // Takes the memo at "一時保存して閉じる".
+    std::function<void(const QString &memo)> keepMemo;
 
     void saveMemo();
 
@@ -23,11 +33,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QString &memo() const;
-
-    DailyPlanState &m_state;
-    Target m_target;
-    int m_number;
     SjisTextEdit *m_memoEdit = nullptr;
-    QLineEdit *m_numberBox = nullptr;
+    std::unique_ptr<Ui::PadMemoDialog> m_ui;
 };

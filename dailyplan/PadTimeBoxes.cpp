@@ -1,5 +1,6 @@
 #include "dailyplan/PadTimeBoxes.h"
 
+#include "dailyplan/PadLayout.h"
 #include "platform/Hints.h"
 
 #include <QCheckBox>
@@ -12,13 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLabel *addLabel(QWidget *pad, const QString &text, int x, int y, int pointSize)
+QLabel *addLabel(QWidget *pad, const QString &text, const QPoint &at, int pointSize)
 {
     auto *label = new QLabel(text, pad);
     QFont font = label->font();
     font.setPointSize(pointSize);
     label->setFont(font);
-    label->move(x, y);
+    label->move(at);
     label->adjustSize();
     return label;
 }
@@ -32,35 +33,35 @@ bool parseWhole(const QString &text, int *value)
 
 } // namespace
 
-PadTimeBoxes PadTimeBoxes::make(QWidget *pad, int y, bool start)
+PadTimeBoxes PadTimeBoxes::make(QWidget *pad, bool start)
 {
-    const int left = 3;
+    const PadLayout::TimeRow row = PadLayout::timeRow(start ? 0 : 1);
     PadTimeBoxes boxes;
-    addLabel(pad, start ? u"開"_s : u"終"_s, 5, y + 1, 8);
-    addLabel(pad, start ? u"始"_s : u"了"_s, 5, y + 12, 8);
+    addLabel(pad, start ? u"開"_s : u"終"_s, row.upperCaption, PadLayout::CaptionPointSize);
+    addLabel(pad, start ? u"始"_s : u"了"_s, row.lowerCaption, PadLayout::CaptionPointSize);
 
     auto *hourBox = new QComboBox(pad);
-    hourBox->setObjectName(start ? u"cmbStartHour"_s : u"cmbEndHour"_s);
+    hourBox->setObjectName(start ? u"startHourComboBox"_s : u"endHourComboBox"_s);
     hourBox->setEditable(true);
     hourBox->setInsertPolicy(QComboBox::NoInsert);
     for (int i = 0; i <= 11; ++i)
         hourBox->addItem(QString::number(i));
     hourBox->setMaxVisibleItems(12);
-    hourBox->setGeometry(left + 17, y + 1, 38, 22);
+    hourBox->setGeometry(row.hourBox);
     hourBox->setAttribute(Qt::WA_InputMethodEnabled, false);
     hourBox->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
     hourBox->lineEdit()->setTextMargins(0, 0, 0, 0);
     QFont small = hourBox->font();
-    small.setPointSize(8);
+    small.setPointSize(PadLayout::SmallPointSize);
     hourBox->setFont(small); // two digits must fit beside the arrow
     boxes.hour = hourBox;
 
-    addLabel(pad, u":"_s, left + 56, y + 4, 9);
+    addLabel(pad, u":"_s, row.colon, PadLayout::ColonPointSize);
 
     auto *minuteBox = new QSpinBox(pad);
-    minuteBox->setObjectName(start ? u"speStartMinute"_s : u"speEndMinute"_s);
+    minuteBox->setObjectName(start ? u"startMinuteSpinBox"_s : u"endMinuteSpinBox"_s);
     minuteBox->setRange(-1, 60);
-    minuteBox->setGeometry(left + 60, y + 1, 38, 22); // "59" needs every pixel at 8 points
+    minuteBox->setGeometry(row.minuteBox);
     minuteBox->setAttribute(Qt::WA_InputMethodEnabled, false);
     minuteBox->setFont(small);
     // The minute wraps without carrying into the hour.
@@ -72,10 +73,10 @@ PadTimeBoxes PadTimeBoxes::make(QWidget *pad, int y, bool start)
     });
     boxes.minute = minuteBox;
 
-    addLabel(pad, u"PM"_s, left + 99, y - 2, 7);
+    addLabel(pad, u"PM"_s, row.pmCaption, PadLayout::PmCaptionPointSize);
     auto *pmBox = new QCheckBox(pad);
-    pmBox->setObjectName(start ? u"chbStartPM"_s : u"chbEndPM"_s);
-    pmBox->move(left + 100, y + 9);
+    pmBox->setObjectName(start ? u"startPmCheckBox"_s : u"endPmCheckBox"_s);
+    pmBox->move(row.pmBox);
     pmBox->resize(pmBox->sizeHint());
     boxes.pm = pmBox;
 

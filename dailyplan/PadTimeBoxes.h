@@ -18,8 +18,8 @@ struct PadTimeBoxes
     QSpinBox *minute = nullptr;
     QCheckBox *pm = nullptr;
 
-    // Makes the boxes and their labels on `pad`, in the row at `y`, named as the start or the end.
-    static PadTimeBoxes make(QWidget *pad, int y, bool start);
+    // Makes the boxes and their labels on `pad`: the start row, or the end row.
+    static PadTimeBoxes make(QWidget *pad, bool start);
     void show(const TimeAxis::ClockTime &time) const;
     // False when the hour or the minute is not a whole number.
     bool read(TimeAxis::ClockTime *time) const;

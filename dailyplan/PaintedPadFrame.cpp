@@ -1,9 +1,14 @@
 #include "dailyplan/PaintedPadFrame.h"
 
+#include "platform/Hints.h"
+
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
 
 PaintedPadFrame::PaintedPadFrame(QWidget *parent) : QFrame(parent)
 {
@@ -23,6 +28,23 @@ void PaintedPadFrame::makeEditable()
             child->show();
     }
     update();
+}
+
+QLabel *PaintedPadFrame::makeMarkLabel(const QRect &box)
+{
+    auto *mark = new QLabel(this);
+    mark->setObjectName(u"markLabel"_s);
+    mark->setGeometry(box);
+    mark->setAlignment(Qt::AlignCenter);
+    mark->setAutoFillBackground(true);
+    mark->setFrameShape(QFrame::Panel);
+    mark->setFrameShadow(QFrame::Sunken);
+    QPalette white = mark->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    mark->setPalette(white);
+    Hints::set(mark, u"メニュー|右クリックでメニューを表示します"_s);
+    return mark;
 }
 
 void PaintedPadFrame::enterEvent(QEnterEvent *event)

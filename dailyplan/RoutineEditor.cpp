@@ -2,6 +2,8 @@
 
 #include "dailyplan/FieldRefusal.h"
 #include "dailyplan/PadTimeBoxes.h"
+#include "dailyplan/PlanLayout.h"
+#include "data/ListBook.h"
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
 #include "widgets/ColorComboBox.h"
@@ -41,7 +43,7 @@ bool onSilver(int day)
 RoutineEditor::RoutineEditor(int number, RoutineEditorHost &host, QWidget *parent)
     : PaintedPadFrame(parent), m_number(number), m_host(host)
 {
-    setObjectName(u"RoutineWorkFrame"_s + QString::number(number));
+    setObjectName(u"routineEditor"_s + QString::number(number));
     setFixedSize(Width, Height);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
@@ -63,84 +65,11 @@ QWidget *RoutineEditor::firstBox() const
 
 void RoutineEditor::makeBoxes()
 {
-    m_start = PadTimeBoxes::make(this, 3, true);
-    m_end = PadTimeBoxes::make(this, 30, false);
-
-    DailyPlanState &state = m_host.planState();
-    m_keywordBox = new ListComboBox(this);
-    m_keywordBox->setObjectName(u"cmbKeyword"_s);
-    m_keywordBox->setGeometry(125, 7, 115, 22);
-    m_keywordBox->setMaxVisibleItems(10);
-    FieldRefusal::limit(m_keywordBox->lineEdit(), RoutineRecord::KeywordCapacity);
-    m_keywordBox->setSource([&state] { return state.listEntries.keywordList(); });
-    Hints::set(m_keywordBox, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
-
-    m_descriptionBox = new ListComboBox(this);
-    m_descriptionBox->setObjectName(u"cmbContent"_s);
-    m_descriptionBox->setGeometry(245, 7, 170, 22);
-    FieldRefusal::limit(m_descriptionBox->lineEdit(), RoutineRecord::ContentCapacity);
-    m_descriptionBox->setSource([&state] { return state.listEntries.contentList(); });
-    Hints::set(m_descriptionBox, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
-
-    m_colorBox = new ColorComboBox(this);
-    m_colorBox->setObjectName(u"ColorBox"_s);
-    m_colorBox->setGeometry(420, 7, 100, 22);
-    Hints::set(m_colorBox, u"色|スケジュール・バーの色を選択します"_s);
-
-    m_numberBox = new QLineEdit(QString::number(m_number), this);
-    m_numberBox->setObjectName(u"edtPadNo"_s);
-    m_numberBox->setGeometry(525, 7, 25, 22);
-    m_numberBox->setReadOnly(true);
-    m_numberBox->setFocusPolicy(Qt::NoFocus);
-    m_numberBox->setAlignment(Qt::AlignCenter);
-    m_numberBox->setTextMargins(0, 0, 0, 0);
-    Hints::set(m_numberBox, u"パッドNo.|ルーチン・パッドの番号です"_s);
-
-    m_showBox = new QCheckBox(u"表示"_s, this);
-    m_showBox->setObjectName(u"chbShow"_s);
-    m_showBox->move(125, 36);
-    m_showBox->resize(m_showBox->sizeHint());
-    Hints::set(m_showBox, u"表示|[ルーチン表示]でこのルーチンを表示するときにチェックします"_s);
-
-    m_paneBox = new QComboBox(this);
-    m_paneBox->setObjectName(u"cmbPadOrigX"_s);
-    m_paneBox->addItems({u"左"_s, u"右"_s});
-    m_paneBox->setGeometry(170, 34, 40, 22);
-    Hints::set(m_paneBox, u"表示位置|ルーチンを表示するペイン(左/右)を選択します"_s);
-
-    static const char16_t *const days[] = {u"日", u"月", u"火", u"水", u"木", u"金", u"土"};
-    for (int d = 0; d < 7; ++d) {
-        auto *box = new QCheckBox(QString::fromUtf16(days[d]), this);
-        box->setObjectName(u"chbDOW"_s + QString::number(d));
-        box->setGeometry(weekdayRect(d).adjusted(2, 0, 0, 0));
-        Hints::set(box, u"曜日|この曜日に[ルーチン表示]で表示するときにチェックします"_s);
-        m_weekdayBoxes[size_t(d)] = box;
-    }
-
-    m_keepButton = new QPushButton(u"一時保存"_s, this);
-    m_keepButton->setObjectName(u"btnSaveRoutine"_s);
-    m_keepButton->setGeometry(465, 33, 55, 23);
-    m_keepButton->setAutoDefault(false);
-    QFont small = m_keepButton->font();
-    small.setPointSize(8);
-    m_keepButton->setFont(small);
-    Hints::set(m_keepButton, u"一時保存|ルーチンの設定を一時保存します"_s);
-    connect(m_keepButton, &QPushButton::clicked, this, &RoutineEditor::keepRoutine);
-
-    m_markLabel = new QLabel(this);
-    m_markLabel->setObjectName(u"pnlPMenu"_s);
-    m_markLabel->setGeometry(525, 32, 25, 24);
-    m_markLabel->setAlignment(Qt::AlignCenter);
-    m_markLabel->setAutoFillBackground(true);
-    m_markLabel->setFrameShape(QFrame::Panel);
-    m_markLabel->setFrameShadow(QFrame::Sunken);
-    QPalette white = m_markLabel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    m_markLabel->setPalette(white);
-    Hints::set(m_markLabel, u"メニュー|右クリックでメニューを表示します"_s);
-    for (QWidget *part : {static_cast<QWidget *>(m_markLabel), static_cast<QWidget *>(m_numberBox)})
-        part->installEventFilter(this);
+    m_start = PadTimeBoxes::make(this, true);
+    m_end = PadTimeBoxes::make(this, false);
+    makeTextBoxes();
+    makeShowBoxes();
+    makeKeepButton();
 
     QWidget *previous = this;
     for (QWidget *next : std::initializer_list<QWidget *>{
@@ -154,6 +83,80 @@ void RoutineEditor::makeBoxes()
         previous = box;
     }
     setTabOrder(previous, m_keepButton);
+}
+
+void RoutineEditor::makeTextBoxes()
+{
+    const ListBook &lists = m_host.lists();
+    m_keywordBox = new ListComboBox(this);
+    m_keywordBox->setObjectName(u"keywordComboBox"_s);
+    m_keywordBox->setGeometry(125, 7, 115, 22);
+    m_keywordBox->setMaxVisibleItems(10);
+    FieldRefusal::limit(m_keywordBox->lineEdit(), RoutineRecord::KeywordCapacity);
+    m_keywordBox->setSource([&lists] { return lists.entries().keywordList(); });
+    Hints::set(m_keywordBox, u"キーワード|キーワードを入力するか,リストから選択します (31バイトまで)"_s);
+
+    m_descriptionBox = new ListComboBox(this);
+    m_descriptionBox->setObjectName(u"descriptionComboBox"_s);
+    m_descriptionBox->setGeometry(245, 7, 170, 22);
+    FieldRefusal::limit(m_descriptionBox->lineEdit(), RoutineRecord::ContentCapacity);
+    m_descriptionBox->setSource([&lists] { return lists.entries().contentList(); });
+    Hints::set(m_descriptionBox, u"説明|説明を入力するか,リストから選択します (63バイトまで)"_s);
+
+    m_colorBox = new ColorComboBox(this);
+    m_colorBox->setObjectName(u"colorComboBox"_s);
+    m_colorBox->setGeometry(420, 7, 100, 22);
+    Hints::set(m_colorBox, u"色|スケジュール・バーの色を選択します"_s);
+
+    m_numberBox = new QLineEdit(QString::number(m_number), this);
+    m_numberBox->setObjectName(u"padNumberEdit"_s);
+    m_numberBox->setGeometry(525, 7, 25, 22);
+    m_numberBox->setReadOnly(true);
+    m_numberBox->setFocusPolicy(Qt::NoFocus);
+    m_numberBox->setAlignment(Qt::AlignCenter);
+    m_numberBox->setTextMargins(0, 0, 0, 0);
+    Hints::set(m_numberBox, u"パッドNo.|ルーチン・パッドの番号です"_s);
+}
+
+void RoutineEditor::makeShowBoxes()
+{
+    m_showBox = new QCheckBox(u"表示"_s, this);
+    m_showBox->setObjectName(u"shownCheckBox"_s);
+    m_showBox->move(125, 36);
+    m_showBox->resize(m_showBox->sizeHint());
+    Hints::set(m_showBox, u"表示|[ルーチン表示]でこのルーチンを表示するときにチェックします"_s);
+
+    m_paneBox = new QComboBox(this);
+    m_paneBox->setObjectName(u"paneComboBox"_s);
+    m_paneBox->addItems({u"左"_s, u"右"_s});
+    m_paneBox->setGeometry(170, 34, 40, 22);
+    Hints::set(m_paneBox, u"表示位置|ルーチンを表示するペイン(左/右)を選択します"_s);
+
+    static const char16_t *const days[] = {u"日", u"月", u"火", u"水", u"木", u"金", u"土"};
+    for (int d = 0; d < 7; ++d) {
+        auto *box = new QCheckBox(QString::fromUtf16(days[d]), this);
+        box->setObjectName(u"weekdayCheckBox"_s + QString::number(d));
+        box->setGeometry(weekdayRect(d).adjusted(2, 0, 0, 0));
+        Hints::set(box, u"曜日|この曜日に[ルーチン表示]で表示するときにチェックします"_s);
+        m_weekdayBoxes[size_t(d)] = box;
+    }
+}
+
+void RoutineEditor::makeKeepButton()
+{
+    m_keepButton = new QPushButton(u"一時保存"_s, this);
+    m_keepButton->setObjectName(u"keepButton"_s);
+    m_keepButton->setGeometry(465, 33, 55, 23);
+    m_keepButton->setAutoDefault(false);
+    QFont small = m_keepButton->font();
+    small.setPointSize(8);
+    m_keepButton->setFont(small);
+    Hints::set(m_keepButton, u"一時保存|ルーチンの設定を一時保存します"_s);
+    connect(m_keepButton, &QPushButton::clicked, this, &RoutineEditor::keepRoutine);
+
+    m_markLabel = makeMarkLabel(QRect(525, 32, 25, 24));
+    for (QWidget *part : {static_cast<QWidget *>(m_markLabel), static_cast<QWidget *>(m_numberBox)})
+        part->installEventFilter(this);
 }
 
 void RoutineEditor::setFromRoutine(const RoutineRecord &routine)
@@ -175,7 +178,7 @@ void RoutineEditor::showRoutine(const RoutineRecord &r)
     m_descriptionBox->lineEdit()->setCursorPosition(0);
     m_colorBox->setColorValue(r.barColor);
     m_showBox->setChecked(r.showFlag);
-    m_paneBox->setCurrentIndex(r.originX == DailyPlanState::LeftPaneX ? 0 : 1);
+    m_paneBox->setCurrentIndex(r.padLeft == PlanLayout::LeftPaneX ? 0 : 1);
     for (int d = 0; d < 7; ++d)
         m_weekdayBoxes[size_t(d)]->setChecked(r.weekdays[size_t(d)]);
 }
@@ -198,7 +201,7 @@ void RoutineEditor::focusEditor()
     m_keywordBox->lineEdit()->selectAll();
 }
 
-bool RoutineEditor::readForm(DailyPlanState::RoutineForm *form) const
+bool RoutineEditor::readForm(RoutineBook::RoutineForm *form) const
 {
     if (!m_start.read(&form->start) || !m_end.read(&form->end)) {
         m_host.editorDialogs().inform(m_host.dialogParent(), PadTimeBoxes::notNumberMessage());
@@ -217,9 +220,9 @@ bool RoutineEditor::readForm(DailyPlanState::RoutineForm *form) const
 void RoutineEditor::keepRoutine()
 {
     makeEditable();
-    DailyPlanState::RoutineForm form;
+    RoutineBook::RoutineForm form;
     if (readForm(&form))
-        m_host.planState().keepRoutine(m_number - 1, form);
+        m_host.routineBook().keep(m_number - 1, form);
 }
 
 QPixmap RoutineEditor::pictureOf(const RoutineRecord &routine, int number, bool marked, qreal pixelRatio)
@@ -261,9 +264,9 @@ void RoutineEditor::showMenu(const QPoint &globalPos)
     // Made on its first use: most editors never show it.
     if (!m_menu) {
         m_menu = new QMenu(this);
-        m_menu->setObjectName(u"pumRoutineFrame"_s);
+        m_menu->setObjectName(u"routineMenu"_s);
         QAction *memo = m_menu->addAction(u"メモ(&M)..."_s);
-        memo->setObjectName(u"pmiMemo"_s);
+        memo->setObjectName(u"memoAction"_s);
         connect(memo, &QAction::triggered, this, [this] { emit memoRequested(m_number); });
     }
     m_menu->popup(globalPos);

@@ -2,7 +2,7 @@
 
 #include "dailyplan/PadTimeBoxes.h"
 #include "dailyplan/PaintedPadFrame.h"
-#include "data/DailyPlanState.h"
+#include "data/RoutineBook.h"
 #include "data/RoutineFile.h"
 
 #include <QPixmap>
@@ -11,6 +11,7 @@
 
 class ColorComboBox;
 class Dialogs;
+class ListBook;
 class ListComboBox;
 class QCheckBox;
 class QComboBox;
@@ -25,7 +26,8 @@ class RoutineEditorHost
 {
 public:
     virtual ~RoutineEditorHost() = default;
-    virtual DailyPlanState &planState() = 0;
+    virtual RoutineBook &routineBook() = 0;
+    virtual const ListBook &lists() = 0;
     virtual Dialogs &editorDialogs() = 0;
     virtual QWidget *dialogParent() = 0;
     // An editor with its boxes made that is never shown: it draws the faces of the editors no one
@@ -71,9 +73,12 @@ private:
     void buildEditors() override;
     QWidget *firstBox() const override;
     void makeBoxes();
+    void makeTextBoxes();
+    void makeShowBoxes();
+    void makeKeepButton();
     void showRoutine(const RoutineRecord &routine);
     void showMenu(const QPoint &globalPos);
-    bool readForm(DailyPlanState::RoutineForm *form) const;
+    bool readForm(RoutineBook::RoutineForm *form) const;
 
     int m_number;
     RoutineEditorHost &m_host;

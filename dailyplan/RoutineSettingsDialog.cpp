@@ -1,7 +1,8 @@
 #include "dailyplan/RoutineSettingsDialog.h"
+#include "ui_RoutineSettingsDialog.h"
 
 #include "dailyplan/PadMemoDialog.h"
-#include "data/DailyPlanState.h"
+#include "data/RoutineBook.h"
 #include "platform/Dialogs.h"
 #include "platform/Hints.h"
 #include "platform/Services.h"
@@ -23,50 +24,30 @@ const QColor skyBlue(166, 202, 240);
 
 } // namespace
 
-RoutineSettingsDialog::RoutineSettingsDialog(DailyPlanState &state, Services &services,
+RoutineSettingsDialog::RoutineSettingsDialog(RoutineBook &routines, const ListBook &lists, Services &services,
                                              const QString &routineFile, QWidget *parent)
-    : QDialog(parent), m_state(state), m_services(services), m_routineFile(routineFile)
+    : QDialog(parent), m_routines(routines), m_lists(lists), m_services(services), m_routineFile(routineFile),
+      m_ui(std::make_unique<Ui::RoutineSettingsDialog>())
 {
-    setObjectName(u"frmSetRWork"_s);
-    setWindowTitle(u"ルーチン設定"_s);
-    setFixedSize(695, 550);
+    m_ui->setupUi(this);
+    setFixedSize(size());
     runDialog = [](QDialog &dialog) { dialog.exec(); };
-
-    m_padBase = new QFrame(this);
-    m_padBase->setObjectName(u"pnlPadBase"_s);
-    m_padBase->setGeometry(12, 15, 557, 482);
-    m_padBase->setFrameShape(QFrame::Panel);
-    m_padBase->setFrameShadow(QFrame::Sunken);
+    m_padBase = m_ui->padBase;
+    m_saveButton = m_ui->saveButton;
 
     // Never shown: draws the faces of the editors no one has touched yet.
     m_stamp = new RoutineEditor(0, *this, this);
     m_stamp->hide();
 
-    const int x = 12 + 557 + 10;
-    auto *remove = new QPushButton(u"パッドを削除"_s, this);
-    remove->setObjectName(u"btnRemoveSRW"_s);
-    remove->setGeometry(x, 15, 100, 28);
-    Hints::set(remove, u"パッドを削除|選択されている(◆)ルーチン・パッドを削除します"_s);
-    connect(remove, &QPushButton::clicked, this, &RoutineSettingsDialog::removeSelectedRoutine);
-
-    m_saveButton = new QPushButton(u"保存"_s, this);
-    m_saveButton->setObjectName(u"btnSaveSRW"_s);
-    m_saveButton->setGeometry(x, 230, 100, 50);
-    QFont big = m_saveButton->font();
-    big.setPointSize(14);
-    big.setBold(true);
-    m_saveButton->setFont(big);
+    Hints::set(m_ui->removeButton, u"パッドを削除|選択されている(◆)ルーチン・パッドを削除します"_s);
+    connect(m_ui->removeButton, &QPushButton::clicked, this, &RoutineSettingsDialog::removeSelectedRoutine);
     Hints::set(m_saveButton, u"保存|一時保存したルーチンをファイルに保存します"_s);
     connect(m_saveButton, &QPushButton::clicked, this, &RoutineSettingsDialog::saveRoutines);
-
-    auto *close = new QPushButton(u"閉じる"_s, this);
-    close->setObjectName(u"btnCancelSRW"_s);
-    close->setGeometry(x, 469, 100, 28);
-    Hints::set(close, u"閉じる|保存していない変更を破棄して閉じます"_s);
-    connect(close, &QPushButton::clicked, this, &RoutineSettingsDialog::dropAndClose);
+    Hints::set(m_ui->closeButton, u"閉じる|保存していない変更を破棄して閉じます"_s);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &RoutineSettingsDialog::dropAndClose);
 
     m_busyCover = new QLabel(u"処理中・・・"_s, this);
-    m_busyCover->setObjectName(u"pnlCover"_s);
+    m_busyCover->setObjectName(u"busyCover"_s);
     m_busyCover->setAlignment(Qt::AlignCenter);
     m_busyCover->setAutoFillBackground(true);
     QPalette cover = m_busyCover->palette();
@@ -79,8 +60,6 @@ RoutineSettingsDialog::RoutineSettingsDialog(DailyPlanState &state, Services &se
     m_busyCover->setGeometry(m_padBase->geometry().adjusted(-1, -1, 1, 1));
     m_busyCover->hide();
 
-    for (QPushButton *b : {remove, m_saveButton, close})
-        b->setAutoDefault(false);
     createEditors();
     m_saveButton->setFocus();
     connect(qApp, &QApplication::focusChanged, this, &RoutineSettingsDialog::markFocusedEditor);
@@ -109,7 +88,7 @@ RoutineEditor &RoutineSettingsDialog::faceStamp()
 void RoutineSettingsDialog::createEditors()
 {
     for (int k = 0; k < RoutineFile::RecordCount; ++k) {
-        const RoutineRecord &routine = m_state.workingRoutines[size_t(k)];
+        const RoutineRecord &routine = m_routines.routine(k);
         if (!routine.isUsed())
             continue;
         // The slot decides the number, as on the planner: edits never reach another record.
@@ -136,28 +115,10 @@ void RoutineSettingsDialog::focusEditorNumber(int number)
         m_editors[size_t(number - 1)]->focusEditor();
 }
 
-RoutineEditor *RoutineSettingsDialog::editorOf(QWidget *widget) const
-{
-    for (QWidget *w = widget; w; w = w->parentWidget()) {
-        if (auto *editor = qobject_cast<RoutineEditor *>(w))
-            return editor->parentWidget() == m_padBase ? editor : nullptr;
-    }
-    return nullptr;
-}
-
 void RoutineSettingsDialog::markFocusedEditor(QWidget *old, QWidget *now)
 {
-    // Boxes and other windows taking the focus leave the mark where it is.
-    if (!now || now->window() != this)
-        return;
-    RoutineEditor *was = editorOf(old);
-    RoutineEditor *is = editorOf(now);
-    if (was && was != is)
-        was->setMarked(false);
-    if (is) {
-        is->setMarked(true);
-        m_state.selectedRoutine = is->number() - 1;
-    }
+    if (RoutineEditor *editor = moveMark<RoutineEditor>(old, now, m_padBase))
+        m_routines.select(editor->number() - 1);
 }
 
 void RoutineSettingsDialog::showEvent(QShowEvent *event)
@@ -167,9 +128,9 @@ void RoutineSettingsDialog::showEvent(QShowEvent *event)
         return;
     for (RoutineEditor *editor : m_editors) {
         if (editor)
-            editor->setFromRoutine(m_state.workingRoutines[size_t(editor->number() - 1)]);
+            editor->setFromRoutine(m_routines.routine(editor->number() - 1));
     }
-    const int count = RoutineFile::countRoutines(m_state.workingRoutines);
+    const int count = m_routines.count();
     if (reportCount)
         reportCount(count);
     // The editor makes its boxes after the window has first painted.
@@ -194,11 +155,11 @@ void RoutineSettingsDialog::done(int result)
 
 void RoutineSettingsDialog::saveRoutines()
 {
-    const SafeFile::Result r = m_state.saveRoutines(m_routineFile);
+    const SafeFile::Result r = m_routines.save(m_routineFile);
     if (r.changedOnDisk) {
         // The editors keep what the user typed; the next save writes it over what is there now.
         m_services.dialogs.changedOnDisk(this, m_routineFile);
-        const SafeFile::Result reread = m_state.rereadRoutines(m_routineFile);
+        const SafeFile::Result reread = m_routines.reread(m_routineFile);
         if (!reread)
             m_services.dialogs.fileError(this, FileOperation::Read, m_routineFile, reread.error);
         return;
@@ -207,7 +168,7 @@ void RoutineSettingsDialog::saveRoutines()
         m_services.dialogs.fileError(this, FileOperation::Write, m_routineFile, r.error);
         return;
     }
-    const int count = RoutineFile::countRoutines(m_state.workingRoutines);
+    const int count = m_routines.count();
     if (reportCount)
         reportCount(count);
     focusEditorNumber(count);
@@ -215,13 +176,13 @@ void RoutineSettingsDialog::saveRoutines()
 
 void RoutineSettingsDialog::dropAndClose()
 {
-    m_state.dropRoutineEdits();
+    m_routines.dropEdits();
     reject();
 }
 
 void RoutineSettingsDialog::removeSelectedRoutine()
 {
-    const int slot = m_state.selectedRoutine;
+    const int slot = m_routines.selected();
     if (slot < 0 || slot >= RoutineFile::RecordCount || !m_editors[size_t(slot)])
         return;
     RoutineEditor *editor = m_editors[size_t(slot)];
@@ -235,7 +196,7 @@ void RoutineSettingsDialog::removeSelectedRoutine()
     m_busyCover->raise();
     m_busyCover->show();
     m_busyCover->repaint();
-    const int count = m_state.removeRoutine(slot);
+    const int count = m_routines.remove(slot);
     destroyEditors();
     createEditors();
     focusEditorNumber(count);
@@ -247,7 +208,8 @@ void RoutineSettingsDialog::openMemo(int number)
     if (m_memoOpen || number < 1 || number > RoutineFile::RecordCount)
         return;
     m_memoOpen = true;
-    PadMemoDialog memo(m_state, PadMemoDialog::Target::Routine, number, this);
+    PadMemoDialog memo(PadMemoDialog::Target::Routine, number, m_routines.routine(number - 1).memo, this);
+    memo.keepMemo = [this, number](const QString &text) { m_routines.setMemo(number - 1, text); };
     runDialog(memo);
     m_memoOpen = false;
 }

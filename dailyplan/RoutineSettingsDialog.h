@@ -7,11 +7,17 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+
+namespace Ui {
+class RoutineSettingsDialog;
+} // namespace Ui
 
 class QFrame;
 class QLabel;
 class QPushButton;
-struct DailyPlanState;
+class ListBook;
+class RoutineBook;
 struct Services;
 
 // The routines, one editor each: pane, show box and weekdays beside the pad's boxes. "保存" writes
@@ -22,8 +28,8 @@ class RoutineSettingsDialog final : public QDialog, public RoutineEditorHost
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RoutineSettingsDialog)
 public:
-    RoutineSettingsDialog(DailyPlanState &state, Services &services, const QString &routineFile,
-                          QWidget *parent);
+    RoutineSettingsDialog(RoutineBook &routines, const ListBook &lists, Services &services,
+                          const QString &routineFile, QWidget *parent);
     ~RoutineSettingsDialog() override;
 
     // Told the routine count when the window shows and after each save, for the planner's status bar.
@@ -40,7 +46,8 @@ public:
     void openMemo(int number);
 
     // RoutineEditorHost
-    DailyPlanState &planState() override { return m_state; }
+    RoutineBook &routineBook() override { return m_routines; }
+    const ListBook &lists() override { return m_lists; }
     Dialogs &editorDialogs() override;
     QWidget *dialogParent() override { return this; }
     RoutineEditor &faceStamp() override;
@@ -57,11 +64,12 @@ private:
     void destroyEditors();
     void focusEditorNumber(int number);
     void markFocusedEditor(QWidget *old, QWidget *now);
-    RoutineEditor *editorOf(QWidget *widget) const;
 
-    DailyPlanState &m_state;
+    RoutineBook &m_routines;
+    const ListBook &m_lists;
     Services &m_services;
     QString m_routineFile;
+    std::unique_ptr<Ui::RoutineSettingsDialog> m_ui;
     std::array<RoutineEditor *, RoutineFile::RecordCount> m_editors{};
     RoutineEditor *m_stamp = nullptr;
     QFrame *m_padBase = nullptr;

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "dailyplan/PadFace.h"
 #include "dailyplan/PadTimeBoxes.h"
 #include "dailyplan/PaintedPadFrame.h"
-#include "data/DailyPlanState.h"
+#include "dailyplan/PlanLayout.h"
 #include "data/DayFile.h"
+#include "data/DayPlan.h"
 #include "data/TimeAxis.h"
 
 class ColorComboBox;
 class Dialogs;
+class ListBook;
 class ListComboBox;
 class QAction;
 class QCheckBox;
@@ -22,7 +25,8 @@ class SchedulePadHost
 {
 public:
     virtual ~SchedulePadHost() = default;
-    virtual DailyPlanState &planState() = 0;
+    virtual DayPlan &dayPlan() = 0;
+    virtual const ListBook &lists() = 0;
     virtual Dialogs &padDialogs() = 0;
     virtual QWidget *dialogParent() = 0;
     virtual void paintBars() = 0;
@@ -40,8 +44,8 @@ class SchedulePad final : public PaintedPadFrame
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SchedulePad)
 public:
-    static constexpr int Width = 295;
-    static constexpr int Height = DailyPlanState::PadHeight;
+    static constexpr int Width = PlanLayout::PadWidth;
+    static constexpr int Height = PlanLayout::PadHeight;
     static constexpr int MoveStep = 10;
 
     SchedulePad(int number, SchedulePadHost &host, QWidget *parent);
@@ -75,31 +79,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // What the pad shows while it is only painted.
-    struct Face
-    {
-        QString startHour = QStringLiteral("0");
-        int startMinute = 0;
-        bool startPm = false;
-        QString endHour = QStringLiteral("0");
-        int endMinute = 0;
-        bool endPm = false;
-        QString keyword;
-        QString description;
-        bool completed = false;
-        qint32 color = 0;
-        bool kept = false;
-        bool marked = false;
-    };
     void buildEditors() override;
     QWidget *firstBox() const override;
     void makeBoxes();
-    void paintFace(QPainter &painter);
+    void makeMoveButtons();
+    void makeTextBoxes();
+    void makeButtons();
+    void makeMenu();
     void moveBy(int dy);
     // The boxes as the user left them; false (after telling the user) when a time is not a number.
-    bool readForm(DailyPlanState::PadForm *form) const;
+    bool readForm(DayPlan::PadForm *form) const;
     // Tells the user what happened to the times and shows the ones the record now holds.
-    void showClamping(const DailyPlanState::PadOutcome &outcome);
+    void showClamping(const DayPlan::PadOutcome &outcome);
     void showStart(const TimeAxis::ClockTime &time);
     void showEnd(const TimeAxis::ClockTime &time);
     void showTimes(const SchedulePadRecord &record);
@@ -107,7 +98,7 @@ private:
 
     int m_number;
     SchedulePadHost &m_host;
-    Face m_face;
+    PadFace m_face; // what the pad shows while it is only painted
 
     PadTimeBoxes m_start;
     PadTimeBoxes m_end;

@@ -5,30 +5,21 @@
 
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString NotSet = QStringLiteral("未設定");
-const QString Free = QStringLiteral("空き");
+constexpr QStringView NotSet = u"未設定";
+constexpr QStringView Free = u"空き";
 
 QString boolWord(bool b)
 {
-    return b ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-QByteArray joinLines(const QStringList &lines)
-{
-    Q_ASSERT(lines.size() == Config::LineCount);
-    QByteArray out;
-    for (const QString &line : lines) {
-        out += Sjis::encode(line);
-        out += "\r\n";
-    }
-    return out;
+    return b ? u"True"_s : u"False"_s;
 }
 
 QString entryLine(const QString &value)
 {
-    return value.isEmpty() ? NotSet : value;
+    return value.isEmpty() ? NotSet.toString() : value;
 }
 
 QString readEntry(const QString &line)
@@ -50,32 +41,137 @@ void readNumber(const QString &line, int *value)
         *value = v;
 }
 
+// One line of the file: how it reads into the configuration, how it is written from it and what a
+// new file holds. A free line is written as "空き" and never read.
+struct Line
+{
+    void (*read)(Config &config, const QString &text) = nullptr;
+    QString (*write)(const Config &config) = nullptr;
+    QStringView initial; // empty: the picture beside the program
+};
+
+using List = std::array<QString, Config::ListSize>;
+
+template <List Config::*list, int index> constexpr Line entry()
+{
+    return {[](Config &c, const QString &t) { (c.*list)[index] = readEntry(t); },
+            [](const Config &c) { return entryLine((c.*list)[index]); }, NotSet};
+}
+
+// A path read as it stands; "未設定" leaves it empty.
+template <QString Config::*path> constexpr Line pathLine(QStringView initial)
+{
+    return {[](Config &c, const QString &t) { c.*path = t == NotSet ? QString() : t; },
+            [](const Config &c) { return entryLine(c.*path); }, initial};
+}
+
+// A partner added later: its line may still be free in older files.
+template <QString Config::*path> constexpr Line partnerLine(QStringView initial)
+{
+    return {[](Config &c, const QString &t) { c.*path = t == NotSet || t == Free ? QString() : t; },
+            [](const Config &c) { return entryLine(c.*path); }, initial};
+}
+
+template <int Config::*number> constexpr Line numberLine(QStringView initial)
+{
+    return {[](Config &c, const QString &t) { readNumber(t, &(c.*number)); },
+            [](const Config &c) { return QString::number(c.*number); }, initial};
+}
+
+template <bool Config::*flag> constexpr Line flagLine(QStringView initial)
+{
+    return {[](Config &c, const QString &t) { c.*flag = t == u"True"; },
+            [](const Config &c) { return boolWord(c.*flag); }, initial};
+}
+
+// Older files say True or False; unknown words keep the previous choice.
+void readAfterLaunch(Config &c, const QString &t)
+{
+    if (t == u"False" || t == u"0")
+        c.afterLaunch = AfterLaunch::Exit;
+    else if (t == u"True" || t == u"1")
+        c.afterLaunch = AfterLaunch::StayInTray;
+    else if (t == u"2")
+        c.afterLaunch = AfterLaunch::StayShown;
+}
+
+constexpr Line freeLine{nullptr, nullptr, Free};
+
+// The 50 lines in their order.
+const std::array<Line, Config::LineCount> lines{{
+    entry<&Config::customerList, 0>(),
+    entry<&Config::customerList, 1>(),
+    entry<&Config::customerList, 2>(),
+    entry<&Config::customerList, 3>(),
+    entry<&Config::customerList, 4>(),
+    freeLine, // 6
+    freeLine,
+    freeLine,
+    freeLine,
+    freeLine,
+    entry<&Config::jobTypeList, 0>(), // 11
+    entry<&Config::jobTypeList, 1>(),
+    entry<&Config::jobTypeList, 2>(),
+    entry<&Config::jobTypeList, 3>(),
+    entry<&Config::jobTypeList, 4>(),
+    freeLine, // 16
+    freeLine,
+    freeLine,
+    freeLine,
+    freeLine,
+    pathLine<&Config::picturePath>({}), // 21
+    numberLine<&Config::pictureTop>(u"10"),
+    numberLine<&Config::pictureHeight>(u"180"),
+    numberLine<&Config::pictureLeft>(u"10"),
+    numberLine<&Config::pictureWidth>(u"180"),
+    flagLine<&Config::pictureCenter>(u"True"), // 26
+    flagLine<&Config::pictureProportional>(u"True"),
+    flagLine<&Config::pictureStretch>(u"False"),
+    freeLine,
+    freeLine,
+    flagLine<&Config::showJobPanel>(u"True"), // 31
+    flagLine<&Config::showToDoAtStart>(u"False"),
+    flagLine<&Config::interlockToDoGraph>(u"False"),
+    flagLine<&Config::showDateSeparators>(u"False"),
+    {readAfterLaunch, [](const Config &c) { return QString::number(int(c.afterLaunch)); }, u"1"}, // 35
+    freeLine,                                                                                     // 36
+    freeLine,
+    freeLine,
+    freeLine,
+    pathLine<&Config::trevPath>(NotSet), // 40
+    partnerLine<&Config::dossPath>(NotSet),
+    partnerLine<&Config::pellPath>(Free),
+    freeLine, // 43
+    freeLine,
+    freeLine,
+    freeLine,
+    freeLine,
+    freeLine,
+    freeLine,
+    freeLine, // 50
+}};
+
+QByteArray joinLines(const QStringList &text)
+{
+    Q_ASSERT(text.size() == Config::LineCount);
+    QByteArray out;
+    for (const QString &line : text) {
+        out += Sjis::encode(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
 } // namespace
 
 QByteArray Config::defaultFileBytes(const QString &exeDir)
 {
-    QStringList l;
-    for (int i = 0; i < 5; ++i)
-        l << NotSet; // 1-5 customers
-    for (int i = 0; i < 5; ++i)
-        l << Free; // 6-10
-    for (int i = 0; i < 5; ++i)
-        l << NotSet; // 11-15 job types
-    for (int i = 0; i < 5; ++i)
-        l << Free; // 16-20
-    l << ConfigPath::storedPicture(exeDir + QStringLiteral("/Sample1.JPG"), exeDir);
-    l << QStringLiteral("10") << QStringLiteral("180") << QStringLiteral("10") << QStringLiteral("180");
-    l << QStringLiteral("True") << QStringLiteral("True") << QStringLiteral("False");
-    l << Free << Free; // 29-30
-    l << QStringLiteral("True") << QStringLiteral("False") << QStringLiteral("False")
-      << QStringLiteral("False");
-    l << QStringLiteral("1"); // 35
-    for (int i = 0; i < 4; ++i)
-        l << Free;                 // 36-39
-    l << NotSet << NotSet << Free; // 40-42
-    for (int i = 0; i < 8; ++i)
-        l << Free; // 43-50
-    return joinLines(l);
+    QStringList text;
+    for (const Line &line : lines) {
+        text << (line.initial.isEmpty() ? ConfigPath::storedPicture(exeDir + u"/Sample1.JPG"_s, exeDir)
+                                        : line.initial.toString());
+    }
+    return joinLines(text);
 }
 
 void Config::setList(std::array<QString, ListSize> &list, const QStringList &items)
@@ -86,80 +182,36 @@ void Config::setList(std::array<QString, ListSize> &list, const QStringList &ite
 
 QByteArray Config::toFileBytes() const
 {
-    QStringList l;
-    for (const QString &c : customerList)
-        l << entryLine(c);
-    for (int i = 0; i < 5; ++i)
-        l << Free;
-    for (const QString &t : jobTypeList)
-        l << entryLine(t);
-    for (int i = 0; i < 5; ++i)
-        l << Free;
-    l << entryLine(picturePath);
-    l << QString::number(pictureTop) << QString::number(pictureHeight) << QString::number(pictureLeft)
-      << QString::number(pictureWidth);
-    l << boolWord(pictureCenter) << boolWord(pictureProportional) << boolWord(pictureStretch);
-    l << Free << Free;
-    l << boolWord(showJobPanel) << boolWord(showToDoAtStart) << boolWord(interlockToDoGraph)
-      << boolWord(showDateSeparators);
-    l << QString::number(int(afterLaunch));
-    for (int i = 0; i < 4; ++i)
-        l << Free;
-    l << entryLine(trevPath) << entryLine(dossPath) << entryLine(pellPath);
-    for (int i = 0; i < 8; ++i)
-        l << Free;
-    return joinLines(l);
+    QStringList text;
+    for (const Line &line : lines)
+        text << (line.write ? line.write(*this) : Free.toString());
+    return joinLines(text);
 }
 
 void Config::applyFileBytes(const QByteArray &bytes)
 {
     // The bytes beyond MaxFileBytes cannot belong to a configuration; a damaged or foreign file
     // costs no more than that.
-    QStringList lines = Sjis::decode(bytes.left(MaxFileBytes)).split(QLatin1Char('\n'));
+    QStringList text = Sjis::decode(bytes.left(MaxFileBytes)).split(QLatin1Char('\n'));
     // A final line break does not start another line.
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    for (QString &line : lines) {
+    if (!text.isEmpty() && text.constLast().isEmpty())
+        text.removeLast();
+    for (QString &line : text) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
     }
-    if (lines.isEmpty())
+    if (text.isEmpty())
         return;
 
     // Blocks of 50 lines are read in turn; a trailing incomplete block after a complete one is
     // ignored, and in a file shorter than 50 lines the missing lines read as empty text.
-    const int blocks = lines.size() < LineCount ? 1 : int(lines.size() / LineCount);
+    const int blocks = text.size() < LineCount ? 1 : int(text.size() / LineCount);
     for (int b = 0; b < blocks; ++b) {
-        auto line = [&](int n) -> QString { // n is 1-based within the block
-            const int i = b * LineCount + n - 1;
-            return i < lines.size() ? lines[i] : QString();
-        };
-        for (int i = 0; i < ListSize; ++i) {
-            customerList[size_t(i)] = readEntry(line(1 + i));
-            jobTypeList[size_t(i)] = readEntry(line(11 + i));
+        for (int n = 0; n < LineCount; ++n) {
+            const int i = b * LineCount + n;
+            if (lines[size_t(n)].read)
+                lines[size_t(n)].read(*this, i < text.size() ? text[i] : QString());
         }
-        picturePath = line(21) == NotSet ? QString() : line(21);
-        readNumber(line(22), &pictureTop);
-        readNumber(line(23), &pictureHeight);
-        readNumber(line(24), &pictureLeft);
-        readNumber(line(25), &pictureWidth);
-        pictureCenter = line(26) == QLatin1String("True");
-        pictureProportional = line(27) == QLatin1String("True");
-        pictureStretch = line(28) == QLatin1String("True");
-        showJobPanel = line(31) == QLatin1String("True");
-        showToDoAtStart = line(32) == QLatin1String("True");
-        interlockToDoGraph = line(33) == QLatin1String("True");
-        showDateSeparators = line(34) == QLatin1String("True");
-        const QString choice = line(35);
-        if (choice == QLatin1String("False") || choice == QLatin1String("0"))
-            afterLaunch = AfterLaunch::Exit;
-        else if (choice == QLatin1String("True") || choice == QLatin1String("1"))
-            afterLaunch = AfterLaunch::StayInTray;
-        else if (choice == QLatin1String("2"))
-            afterLaunch = AfterLaunch::StayShown;
-        trevPath = line(40) == NotSet ? QString() : line(40);
-        dossPath = (line(41) == NotSet || line(41) == Free) ? QString() : line(41);
-        pellPath = (line(42) == NotSet || line(42) == Free) ? QString() : line(42);
     }
 }
 

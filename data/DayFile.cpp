@@ -17,23 +17,9 @@ enum : int {
     OffBarColor = 12,
 };
 
-// Offsets within a pad record.
-enum : int {
-    OffPadNo = 0,
-    OffPadLeft = 4,
-    OffPadTop = 8,
-    OffPadKeyword = 12,
-    OffPadContent = 44,
-    OffPadCompleted = 108,
-    OffPadColor = 112,
-    OffPadStartHour = 116,
-    OffPadStartMinute = 120,
-    OffPadStartPm = 124,
-    OffPadEndHour = 128,
-    OffPadEndMinute = 132,
-    OffPadEndPm = 136,
-    OffPadMemo = 137,
-};
+// Within a pad record: the pad fields, with the "completed" byte between the texts and the colour.
+constexpr PadFields::Base PadBase{0, 112};
+constexpr int OffPadCompleted = 108;
 
 // Offsets within the diary.
 enum : int {
@@ -75,39 +61,15 @@ void ScheduleBar::writeInto(QByteArray &image, int offset) const
 SchedulePadRecord SchedulePadRecord::fromBytes(const QByteArray &image, int offset)
 {
     SchedulePadRecord r;
-    r.padNo = Fields::readI32(image, offset + OffPadNo);
-    r.padLeft = Fields::readI32(image, offset + OffPadLeft);
-    r.padTop = Fields::readI32(image, offset + OffPadTop);
-    r.keyword = Fields::readString(image, offset + OffPadKeyword, KeywordCapacity);
-    r.content = Fields::readString(image, offset + OffPadContent, ContentCapacity);
+    r.readFields(image, PadBase.at(offset));
     r.completed = Fields::readFlag(image, offset + OffPadCompleted);
-    r.barColor = Fields::readI32(image, offset + OffPadColor);
-    r.startHour = Fields::readI32(image, offset + OffPadStartHour);
-    r.startMinute = Fields::readI32(image, offset + OffPadStartMinute);
-    r.startPM = Fields::readFlag(image, offset + OffPadStartPm);
-    r.endHour = Fields::readI32(image, offset + OffPadEndHour);
-    r.endMinute = Fields::readI32(image, offset + OffPadEndMinute);
-    r.endPM = Fields::readFlag(image, offset + OffPadEndPm);
-    r.memo = Fields::readString(image, offset + OffPadMemo, MemoCapacity);
     return r;
 }
 
 void SchedulePadRecord::writeInto(QByteArray &image, int offset) const
 {
-    Fields::updateI32(image, offset + OffPadNo, padNo);
-    Fields::updateI32(image, offset + OffPadLeft, padLeft);
-    Fields::updateI32(image, offset + OffPadTop, padTop);
-    Fields::updateString(image, offset + OffPadKeyword, KeywordCapacity, keyword);
-    Fields::updateString(image, offset + OffPadContent, ContentCapacity, content);
+    writeFields(image, PadBase.at(offset));
     Fields::updateFlag(image, offset + OffPadCompleted, completed);
-    Fields::updateI32(image, offset + OffPadColor, barColor);
-    Fields::updateI32(image, offset + OffPadStartHour, startHour);
-    Fields::updateI32(image, offset + OffPadStartMinute, startMinute);
-    Fields::updateFlag(image, offset + OffPadStartPm, startPM);
-    Fields::updateI32(image, offset + OffPadEndHour, endHour);
-    Fields::updateI32(image, offset + OffPadEndMinute, endMinute);
-    Fields::updateFlag(image, offset + OffPadEndPm, endPM);
-    Fields::updateString(image, offset + OffPadMemo, MemoCapacity, memo);
 }
 
 DiaryRecord DiaryRecord::fromBytes(const QByteArray &image, int offset)

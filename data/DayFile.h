@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/PadFields.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,30 +29,12 @@ struct ScheduleBar
     bool operator==(const ScheduleBar &) const = default;
 };
 
-// One schedule pad: 396 bytes.
-struct SchedulePadRecord
+// One schedule pad: 396 bytes, the pad fields with a "completed" byte after the texts.
+struct SchedulePadRecord : PadFields
 {
     static constexpr int Size = 396;
-    static constexpr int KeywordCapacity = 31;
-    static constexpr int ContentCapacity = 63;
-    static constexpr int MemoCapacity = 255;
 
-    qint32 padNo = 0;
-    qint32 padLeft = 0;
-    qint32 padTop = 0;
-    QString keyword;
-    QString content;
     bool completed = false;
-    qint32 barColor = 0;
-    qint32 startHour = -1; // -1: no saved times, no pad
-    qint32 startMinute = -1;
-    bool startPM = false;
-    qint32 endHour = -1;
-    qint32 endMinute = -1;
-    bool endPM = false;
-    QString memo; // line breaks as CR LF
-
-    bool hasTimes() const { return startHour != -1; }
 
     static SchedulePadRecord fromBytes(const QByteArray &image, int offset);
     void writeInto(QByteArray &image, int offset) const; // fields holding their value keep their bytes

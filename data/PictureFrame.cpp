@@ -46,4 +46,10 @@ Placement of(int top, int height, int left)
     return {};
 }
 
+QRect shown(int left, int top, int width, int height)
+{
+    return QRect(qBound(-PanelSide, left, PanelSide), qBound(-PanelSide, top, PanelSide),
+                 qBound(0, width, 2 * PanelSide), qBound(0, height, 2 * PanelSide));
+}
+
 } // namespace PictureFrame

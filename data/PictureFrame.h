@@ -31,4 +31,8 @@ struct Placement
 // size, unmoved.
 Placement of(int top, int height, int left);
 
+// The frame a stored geometry is shown in: numbers from the file are kept to what the panel can
+// show (a panel's side either way, twice its side at most), so the geometry cannot overflow.
+QRect shown(int left, int top, int width, int height);
+
 } // namespace PictureFrame

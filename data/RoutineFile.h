@@ -1,33 +1,20 @@
 #pragma once
 
+#include "data/PadFields.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <array>
 
 // "Routines.rdf" (3200 bytes): eight routines, pads that recur on chosen weekdays, kept packed
-// from record 0. Unlike the schedule pad record there is no "completed" byte, so from the colour
-// on every offset is 4 lower.
-struct RoutineRecord
+// from record 0. A record is the pad fields without the "completed" byte of a schedule pad, so
+// from the colour on every offset is 4 lower; the number is 0 in an empty record and the left
+// edge 4 in the left pane, 351 in the right.
+struct RoutineRecord : PadFields
 {
     static constexpr int Size = 400;
-    static constexpr int KeywordCapacity = 31;
-    static constexpr int ContentCapacity = 63;
-    static constexpr int MemoCapacity = 255;
 
-    qint32 padNo = 0;   // 0: empty record
-    qint32 originX = 0; // 4 left pane, 351 right pane
-    qint32 padTop = 0;
-    QString keyword;
-    QString content;
-    qint32 barColor = 0;
-    qint32 startHour = -1;
-    qint32 startMinute = -1;
-    bool startPM = false;
-    qint32 endHour = -1;
-    qint32 endMinute = -1;
-    bool endPM = false;
-    QString memo;
     bool showFlag = false;
     std::array<bool, 7> weekdays{}; // Sunday first
 

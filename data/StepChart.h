@@ -95,6 +95,8 @@ struct DaySpan
     int last = 0;
     QDate firstDate;
     QDate lastDate;
+    // The bar over these days.
+    BarPixels pixels() const { return {DayWidth * (first - 1), DayWidth * last}; }
 };
 std::optional<DaySpan> datesAtPixels(const StepMonths &months, int x1, int x2);
 

@@ -52,6 +52,19 @@ enum : int {
 
 } // namespace
 
+QDate StepGroup::shownDay(double serial)
+{
+    // Both bounds exclusive: years 100 to 9999.
+    if (!(serial > -657434.0 && serial < 2958466.0))
+        serial = UnsetDate;
+    return DaySerial::toDate(serial);
+}
+
+StepPeriod StepPeriod::of(const StepChart::DaySpan &span)
+{
+    return {DaySerial::fromDate(span.firstDate), DaySerial::fromDate(span.lastDate)};
+}
+
 int StepGroup::revisionCount() const
 {
     int n = 0;
@@ -252,6 +265,12 @@ bool StepFile::clearPeriod(int group, StepKind kind, int revisionCount)
         return false;
     groups[group].setPeriod(kind, revisionCount, StepPeriod{});
     return true;
+}
+
+QString StepFile::markedTitle(const QString &title)
+{
+    const QString mark = u"[STEP]"_s;
+    return title.startsWith(mark) ? title : mark + title;
 }
 
 QString StepFile::folderName()

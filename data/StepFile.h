@@ -43,6 +43,8 @@ struct StepGroup
     QString actualMemo;
 
     static bool isUnset(double serial) { return serial == UnsetDate; }
+    // The day a date field shows: one out of any calendar (a damaged file) shows as the unset day.
+    static QDate shownDay(double serial);
 
     // Revisions fill from slot 0; the first unset slot ends them, whatever follows it.
     int revisionCount() const;
@@ -73,6 +75,8 @@ struct StepPeriod
 {
     double start = StepGroup::UnsetDate;
     double end = StepGroup::UnsetDate;
+    // The days under a drag.
+    static StepPeriod of(const StepChart::DaySpan &span);
     bool operator==(const StepPeriod &) const = default;
 };
 
@@ -116,6 +120,9 @@ struct StepFile
     static bool isEditable(int group, StepKind kind);
     // Unsets the strip's period (its date and memo stay). False when the strip is not editable.
     bool clearPeriod(int group, StepKind kind, int revisionCount);
+
+    // A job with a step file wears "[STEP]" at the start of its title, once.
+    static QString markedTitle(const QString &title);
 
     // The folder beside the program that holds the step files.
     static QString folderName();

@@ -3,37 +3,28 @@
 #include "data/SjisCodec.h"
 #include "widgets/FixedColours.h"
 
+#include "ui_JobCommentsPopup.h"
+
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-JobCommentsPopup::JobCommentsPopup(const QString &comments, QWidget *parent) : QDialog(parent)
+JobCommentsPopup::JobCommentsPopup(const QString &comments, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::JobCommentsPopup>())
 {
-    setObjectName(u"dlgBaseComments"_s);
-    setWindowTitle(u"基本データの[内容]"_s);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setModal(true);
-
-    m_text = new QPlainTextEdit(this);
-    m_text->setObjectName(u"memComments"_s);
-    m_text->setReadOnly(true);
-    m_text->setFixedSize(295, 75);
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text->setPlainText(textFor(comments));
-    m_text->setToolTip(u"閉じる - 左クリック"_s);
+    m_ui->setupUi(this);
+    QPlainTextEdit *text = m_ui->commentsEdit;
+    text->setPlainText(textFor(comments));
     // Only the text area is coloured; the scroll bar keeps the style's own look.
-    FixedColours::setBackground(m_text->viewport(), QPalette::Base, QColor(224, 255, 255), true);
-    m_text->viewport()->setCursor(Qt::ArrowCursor);
-    m_text->viewport()->installEventFilter(this);
-
-    auto *box = new QVBoxLayout(this);
-    box->setContentsMargins(0, 0, 0, 0);
-    box->addWidget(m_text);
-    setFixedSize(295, 75);
+    FixedColours::setBackground(text->viewport(), QPalette::Base, QColor(224, 255, 255), true);
+    text->viewport()->setCursor(Qt::ArrowCursor);
+    text->viewport()->installEventFilter(this);
 }
+
+JobCommentsPopup::~JobCommentsPopup() = default;
 
 QString JobCommentsPopup::textFor(const QString &comments)
 {
@@ -46,7 +37,7 @@ QString JobCommentsPopup::textFor(const QString &comments)
 
 bool JobCommentsPopup::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_text->viewport() && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == m_ui->commentsEdit->viewport() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         close();
         return true;

@@ -22,6 +22,19 @@ QColor bar(int row, int kind)
     }
 }
 
+QColor gridLine(StepChart::GridShade shade)
+{
+    switch (shade) {
+    case StepChart::GridShade::Black:
+        return gridBlack;
+    case StepChart::GridShade::Grey:
+        return gridGrey;
+    case StepChart::GridShade::White:
+        break;
+    }
+    return white;
+}
+
 } // namespace StepColours
 
 namespace StepChartPainter {
@@ -113,18 +126,8 @@ QImage grid(const StepMonths &months, QSize size, qreal pixelRatio)
     image.fill(StepColours::skyBlue);
     QPainter p(&image);
     for (const StepChart::DayColumn &c : StepChart::dayColumns(months)) {
-        QColor colour;
-        switch (StepChart::gridShade(c.date.day(), months.daysOf(c.monthIndex))) {
-        case StepChart::GridShade::Black:
-            colour = StepColours::gridBlack;
-            break;
-        case StepChart::GridShade::Grey:
-            colour = StepColours::gridGrey;
-            break;
-        case StepChart::GridShade::White:
-            colour = StepColours::white;
-            break;
-        }
+        const QColor colour =
+            StepColours::gridLine(StepChart::gridShade(c.date.day(), months.daysOf(c.monthIndex)));
         vline(p, StepChart::lineX(c.column), 0, StepChart::GridLineBottom, colour);
     }
     return image;

@@ -26,6 +26,8 @@ inline const QColor separatorTick{128, 128, 128};
 
 // The bar colour of a strip: kind 0 initial, 1 revised, 2 actual.
 QColor bar(int row, int kind);
+// The colour of a day's line in the grid.
+QColor gridLine(StepChart::GridShade shade);
 
 } // namespace StepColours
 

@@ -1,6 +1,7 @@
 #include "step/StepChartPrinter.h"
 
 #include "step/StepChartPainter.h"
+#include "step/StepNames.h"
 #include "step/StepPlannerWindow.h"
 
 #include <QPainter>
@@ -35,21 +36,20 @@ QFont chartFont(int pixels, bool bold = false)
 
 void paintCaptions(QPainter &p, const Chart &chart)
 {
-    const char16_t *kinds[] = {u"当初", u"修正", u"実績"};
     for (int row = 0; row < StepChart::RowCount; ++row) {
         const int top = ChartTop + StepChart::RowHeight * row;
         p.setPen(QColor(200, 200, 200));
         p.drawLine(0, top, CaptionWidth, top);
         p.setPen(Qt::black);
         p.setFont(chartFont(13, true));
-        const QString name = row == 0 ? u"全体日程"_s : u"ステップ "_s + QString::number(row);
-        p.drawText(QRect(2, top + 4, CaptionWidth - 40, 18), Qt::AlignLeft | Qt::AlignVCenter, name);
+        p.drawText(QRect(2, top + 4, CaptionWidth - 40, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                   StepNames::row(row));
         p.setFont(chartFont(12));
         p.drawText(QRect(2, top + 24, CaptionWidth - 40, 36), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                    chart.rowTitles[size_t(row)]);
         for (int k = 0; k < 3; ++k)
             p.drawText(QRect(CaptionWidth - 34, top + StepChart::StripTops[k], 32, StepChart::StripHeight),
-                       Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf16(kinds[k]));
+                       Qt::AlignRight | Qt::AlignVCenter, StepNames::strip(StepKind(k)));
     }
 }
 
@@ -64,11 +64,8 @@ void paintDays(QPainter &p, const Chart &chart)
         const int top = ChartTop + StepChart::RowHeight * row;
         p.fillRect(QRect(0, top, width + 4, StepChart::RowHeight), StepColours::skyBlue);
         for (const StepChart::DayColumn &c : StepChart::dayColumns(chart.months)) {
-            const StepChart::GridShade shade =
-                StepChart::gridShade(c.date.day(), chart.months.daysOf(c.monthIndex));
-            const QColor colour = shade == StepChart::GridShade::Black  ? StepColours::gridBlack
-                                  : shade == StepChart::GridShade::Grey ? StepColours::gridGrey
-                                                                        : StepColours::white;
+            const QColor colour =
+                StepColours::gridLine(StepChart::gridShade(c.date.day(), chart.months.daysOf(c.monthIndex)));
             p.fillRect(QRect(StepChart::lineX(c.column), top, 1, StepChart::GridLineBottom), colour);
         }
         for (int k = 0; k < 3; ++k) {
@@ -91,8 +88,7 @@ Chart of(const StepPlannerWindow &window)
     const StepFile &step = window.workingStep();
     Chart chart;
     chart.months = window.months();
-    chart.heading = QString::number(chart.months.baseMonth) + u"月 No."_s + QString::number(step.dataNo) +
-                    u"  "_s + step.title;
+    chart.heading = StepNames::dataNo(step) + u"  "_s + step.title;
     for (int row = 0; row < StepChart::RowCount; ++row) {
         chart.rowTitles[size_t(row)] = step.groups[size_t(row)].groupTitle;
         for (StepKind kind : {StepKind::Initial, StepKind::Revised, StepKind::Actual})

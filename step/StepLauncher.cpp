@@ -16,12 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString stepPrefix = u"[STEP]"_s;
-
-} // namespace
-
 StepLauncher::StepLauncher(Session &session, Services &services, StepHost &host)
     : m_session(session), m_services(services), m_host(host), m_run([](QDialog &d) { return d.exec(); })
 {}
@@ -88,9 +82,9 @@ void StepLauncher::openForShownJob()
         }
     }
 
-    const QString title = m_host.shownTitle();
-    if (!title.startsWith(stepPrefix)) {
-        m_host.setShownTitle(stepPrefix + title);
+    const QString marked = StepFile::markedTitle(m_host.shownTitle());
+    if (marked != m_host.shownTitle()) {
+        m_host.setShownTitle(marked);
         m_host.updateShownRecord();
     }
 

@@ -5,13 +5,14 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QTabWidget;
 class PopupDateEdit;
 class SjisTextEdit;
+
+namespace Ui {
+class StepNotebookWidget;
+}
 
 // The memo notebook "何でも メモって 帳" of the step window: the strip's row and kind, the history
 // of its stored periods and five pages of a date and a memo each. It shows the notes it is given
@@ -22,6 +23,7 @@ class StepNotebookWidget final : public QWidget
     Q_DISABLE_COPY_MOVE(StepNotebookWidget)
 public:
     explicit StepNotebookWidget(QWidget *parent = nullptr);
+    ~StepNotebookWidget() override;
 
     // Clears every box, then shows `notes` of the strip named by `rowName` and `kindName`.
     void showNotes(const QString &rowName, const QString &kindName, const StepNotes &notes);
@@ -43,17 +45,13 @@ signals:
 private:
     void highlightPage(int index);
 
-    QLineEdit *m_rowBox = nullptr;
-    QLineEdit *m_kindBox = nullptr;
-    QListWidget *m_history = nullptr;
-    QTabWidget *m_pages = nullptr;
+    std::unique_ptr<Ui::StepNotebookWidget> m_ui;
     std::array<PopupDateEdit *, StepNotes::PageCount> m_dateEdits{};
     std::array<SjisTextEdit *, StepNotes::PageCount> m_memoEdits{};
     // What each page was given and the text its box showed for it.
     std::array<StepNotes::Page, StepNotes::PageCount> m_given{};
     std::array<QString, StepNotes::PageCount> m_shownMemo{};
     std::array<bool, StepNotes::PageCount> m_kept{};
-    QLabel *m_notKeptLabel = nullptr; // shown while the active page's period is unset
     int m_shownPages = 0;
     int m_highlighted = -1;
 };

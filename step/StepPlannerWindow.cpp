@@ -1,45 +1,31 @@
 #include "step/StepPlannerWindow.h"
 
 #include "data/DateText.h"
-#include "data/DaySerial.h"
 #include "data/SjisCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/HintPanel.h"
 #include "platform/Hints.h"
 #include "platform/Services.h"
 #include "platform/Shutter.h"
-#include "platform/SoundPlayer.h"
 #include "platform/WindowPlacer.h"
 #include "step/JobCommentsPopup.h"
+#include "step/StepCaptionsWidget.h"
 #include "step/StepChartPainter.h"
 #include "step/StepChartPrinter.h"
+#include "step/StepChartWidget.h"
 #include "step/StepMessages.h"
+#include "step/StepNames.h"
 #include "step/StepNotebookWidget.h"
-#include "step/StepPictureWidget.h"
-#include "step/StepStripWidget.h"
-#include "widgets/FixedColours.h"
+#include "step/StepRadiosWidget.h"
 #include "widgets/InstantMnemonics.h"
-#include "widgets/SjisLimitValidator.h"
 
-#include <QButtonGroup>
-#include <QContextMenuEvent>
-#include <QDateEdit>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
+#include "ui_StepPlannerWindow.h"
+
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
-#include <QStatusBar>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
@@ -49,390 +35,80 @@ namespace {
 
 constexpr int WindowHeight = 600;
 constexpr int MinimumWidth = 800;
-constexpr int ChartHeight = StepChart::FirstRowTop + StepChart::RowCount * StepChart::RowHeight + 1;
-constexpr int FrameLeft = 4;
-constexpr int CaptionWidth = 162;
-constexpr int RadioColumnWidth = 94;
 constexpr int WheelStep = 20;
-
-const QString stripHint =
-    u"|開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s;
-const QString surfaceHint = u"|右クリックすると,ポップアップメニューが表示されます."_s;
-
-QString rowName(int row)
-{
-    return row == 0 ? u"全体日程"_s : u"ステップ %1"_s.arg(row);
-}
-
-// The notebook names the row without the space of the row captions.
-QString notebookRowName(int row)
-{
-    return row == 0 ? u"全体日程"_s : u"ステップ%1"_s.arg(row);
-}
-
-QString kindName(StepKind kind)
-{
-    switch (kind) {
-    case StepKind::Initial:
-        return u"当初計画"_s;
-    case StepKind::Revised:
-        return u"修正計画"_s;
-    case StepKind::Actual:
-        break;
-    }
-    return u"実績"_s;
-}
-
-// Object name digit: 0 for the overall row, 1..5 for the steps.
-QString named(const char16_t *prefix, int row)
-{
-    return QString::fromUtf16(prefix) + QString::number(row);
-}
-
-void fillBackground(QWidget *w, const QColor &colour)
-{
-    FixedColours::setBackground(w, QPalette::Window, colour);
-    w->setAutoFillBackground(true);
-}
-
-// Dates out of any calendar (a damaged file) show as the unset day instead.
-QDate pickerDate(double serial)
-{
-    if (!(serial > -657434.0 && serial < 2958466.0))
-        serial = StepFile::UnsetDate;
-    return DaySerial::toDate(serial);
-}
-
-QDateEdit *datePicker(const QString &name, QWidget *parent)
-{
-    auto *d = new QDateEdit(parent);
-    d->setObjectName(name);
-    d->setDisplayFormat(DateText::longDateFormat());
-    d->setMinimumDate(QDate(100, 1, 1));
-    d->setReadOnly(true);
-    d->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    d->setFocusPolicy(Qt::NoFocus);
-    return d;
-}
-
-QLineEdit *readOnlyBox(const QString &name, QWidget *parent)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setReadOnly(true);
-    return e;
-}
 
 } // namespace
 
 StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, QWidget *parent)
-    : QDialog(parent), m_exeDir(exeDir), m_services(services)
+    : QDialog(parent), m_ui(std::make_unique<Ui::StepPlannerWindow>()), m_exeDir(exeDir), m_services(services)
 {
-    setObjectName(u"frmStep"_s);
-    setWindowTitle(u"ステップ別管理 ～ STEP by STEP"_s);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    // Only the width can change.
-    setMinimumWidth(MinimumWidth);
-    setFixedHeight(WindowHeight);
-
-    m_memoPanel = new QFrame(this);
-    m_memoPanel->setObjectName(u"pnlMemo"_s);
-    m_memoPanel->setFixedWidth(200);
-    m_memoPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_memoPanel->hide();
+    m_ui->setupUi(this);
     // The notebook inside is made when it first opens.
-    auto *memoBox = new QVBoxLayout(m_memoPanel);
-    memoBox->setContentsMargins(1, 1, 1, 1);
+    m_ui->notebookPanel->hide();
 
-    auto *top = new QHBoxLayout;
-    top->setSpacing(6);
-    top->addWidget(buildBasicData(), 1);
-    top->addWidget(buildPeriod());
-    top->addWidget(buildNote());
+    // A click on any of them shows the job's comments.
+    for (QLineEdit *box :
+         {m_ui->dataNoEdit, m_ui->jobTitleEdit, m_ui->customerEdit, m_ui->jobNoEdit, m_ui->jobTypeEdit})
+        box->installEventFilter(this);
+    for (QDateEdit *picker : {m_ui->periodStartEdit, m_ui->periodEndEdit}) {
+        picker->setDisplayFormat(DateText::longDateFormat());
+        picker->installEventFilter(this);
+    }
+    QFont small = m_ui->noteLabel->font();
+    small.setPixelSize(11);
+    m_ui->noteLabel->setFont(small);
 
-    auto *body = new QHBoxLayout;
-    body->setSpacing(0);
-    body->addWidget(buildCaptions());
-    body->addWidget(buildChart(), 1);
-    body->addWidget(buildRadioColumn());
+    connect(m_ui->captionColumn, &StepCaptionsWidget::memoClicked, this, &StepPlannerWindow::toggleNotebook);
+    connect(m_ui->captionColumn, &StepCaptionsWidget::refused, this,
+            [this](const QString &hint) { m_ui->statusBar->showMessage(hint, 4000); });
 
-    m_saveButton = new QPushButton(u"保存して閉じる(&S)"_s, this);
-    m_saveButton->setObjectName(u"btnStepSave"_s);
-    m_saveButton->setAutoDefault(false);
-    connect(m_saveButton, &QPushButton::clicked, this, &StepPlannerWindow::saveAndClose);
-    m_closeButton = new QPushButton(u"閉じる(&C)"_s, this);
-    m_closeButton->setObjectName(u"btnStepClose"_s);
-    m_closeButton->setAutoDefault(false);
-    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_saveButton);
-    buttons->addWidget(m_closeButton);
+    QScrollArea *scroll = m_ui->chartScrollArea;
+    scroll->setFixedHeight(StepChartWidget::Height + scroll->horizontalScrollBar()->sizeHint().height());
+    scroll->viewport()->installEventFilter(this);
+    scroll->horizontalScrollBar()->installEventFilter(this);
+    connect(m_ui->chartBase, &StepChartWidget::menuRequested, this, &StepPlannerWindow::showChartMenu);
+    m_drag = new StepDragController(*m_ui->chartBase, *scroll, this);
+    m_drag->setAccepts([this](int row, Kind kind) { return m_ui->radioColumn->isChosen(row, kind); });
+    connect(m_drag, &StepDragController::started, this,
+            [this](int row, Kind kind) { tintPeriodPickers(StepColours::bar(row, int(kind))); });
+    connect(m_drag, &StepDragController::released, this, &StepPlannerWindow::dropBar);
 
-    auto *mainBody = new QVBoxLayout;
-    mainBody->setContentsMargins(4, 4, 4, 0);
-    mainBody->setSpacing(4);
-    mainBody->addLayout(top);
-    mainBody->addLayout(body);
-    mainBody->addLayout(buttons);
-    mainBody->addStretch();
+    connect(m_ui->radioColumn, &StepRadiosWidget::stripChosen, this, &StepPlannerWindow::showChosenPeriod);
+    connect(m_ui->radioColumn, &StepRadiosWidget::restoreClicked, this, &StepPlannerWindow::restoreRow);
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &StepPlannerWindow::saveAndClose);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *columns = new QHBoxLayout;
-    columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(0);
-    columns->addWidget(m_memoPanel);
-    columns->addLayout(mainBody, 1);
-
-    m_statusBar = new QStatusBar(this);
-    m_statusBar->setObjectName(u"StatusBar1"_s);
-    m_statusBar->setSizeGripEnabled(false);
-    auto *lastPanel = new QLabel(m_statusBar);
-    lastPanel->setObjectName(u"StatusPanel1"_s);
-    lastPanel->setFixedWidth(80);
-    m_statusBar->addPermanentWidget(lastPanel);
-    HintPanel *hintPanel = HintPanel::addTo(m_statusBar, u"StatusPanel0"_s);
-    for (QLabel *panel : {static_cast<QLabel *>(hintPanel), lastPanel})
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addLayout(columns, 1);
-    root->addWidget(m_statusBar);
-
+    buildStatusBar();
     buildChartMenu();
-    resize(MinimumWidth, WindowHeight);
     InstantMnemonics::apply(this);
 }
 
 StepPlannerWindow::~StepPlannerWindow() = default;
 
-QWidget *StepPlannerWindow::buildBasicData()
+void StepPlannerWindow::buildStatusBar()
 {
-    auto *panel = new QFrame(this);
-    panel->setObjectName(u"pnlBasicData"_s);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_basicDataPanel = panel;
-    m_dataNoBox = readOnlyBox(u"edtStepDataNo"_s, panel);
-    m_titleBox = readOnlyBox(u"edtStepTitle"_s, panel);
-    m_customerBox = readOnlyBox(u"edtStepCustomer"_s, panel);
-    m_jobNoBox = readOnlyBox(u"edtStepJobNo"_s, panel);
-    m_jobTypeBox = readOnlyBox(u"edtStepJobType"_s, panel);
-    // A click on any of them shows the job's comments.
-    for (QLineEdit *box : {m_dataNoBox, m_titleBox, m_customerBox, m_jobNoBox, m_jobTypeBox})
-        box->installEventFilter(this);
-    m_dataNoBox->setMinimumWidth(80);
-    m_customerBox->setMinimumWidth(80);
-    m_jobNoBox->setMinimumWidth(60);
-    m_jobTypeBox->setMinimumWidth(70);
-
-    auto *grid = new QGridLayout(panel);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    const auto label = [panel](const QString &text) { return new QLabel(text, panel); };
-    grid->addWidget(label(u"データNo.："_s), 0, 0);
-    grid->addWidget(m_dataNoBox, 0, 1);
-    grid->addWidget(label(u"タイトル："_s), 0, 2);
-    grid->addWidget(m_titleBox, 0, 3, 1, 3);
-    grid->addWidget(label(u"顧客："_s), 1, 0);
-    grid->addWidget(m_customerBox, 1, 1);
-    grid->addWidget(label(u"Job No.："_s), 1, 2);
-    grid->addWidget(m_jobNoBox, 1, 3);
-    grid->addWidget(label(u"仕事の種類："_s), 1, 4);
-    grid->addWidget(m_jobTypeBox, 1, 5);
-    grid->setColumnStretch(1, 2);
-    grid->setColumnStretch(3, 2);
-    grid->setColumnStretch(5, 2);
-    return panel;
-}
-
-QWidget *StepPlannerWindow::buildPeriod()
-{
-    auto *panel = new QFrame(this);
-    panel->setObjectName(u"pnlPeriod"_s);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_periodStartEdit = datePicker(u"dtpStartDate"_s, panel);
-    m_periodEndEdit = datePicker(u"dtpEndDate"_s, panel);
-    m_periodStartEdit->installEventFilter(this);
-    m_periodEndEdit->installEventFilter(this);
-    auto *grid = new QGridLayout(panel);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    grid->addWidget(new QLabel(u"設定期間(開始/終了)"_s, panel), 0, 0, 1, 2);
-    grid->addWidget(m_periodStartEdit, 1, 0);
-    grid->addWidget(m_periodEndEdit, 1, 1);
-    return panel;
-}
-
-QWidget *StepPlannerWindow::buildNote()
-{
-    auto *panel = new QFrame(this);
-    panel->setObjectName(u"pnlNote"_s);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_noteLabel = new QLabel(panel);
-    m_noteLabel->setObjectName(u"lblNote"_s);
-    QFont small = m_noteLabel->font();
-    small.setPixelSize(11);
-    m_noteLabel->setFont(small);
-    auto *box = new QVBoxLayout(panel);
-    box->setContentsMargins(4, 1, 4, 1);
-    box->addWidget(m_noteLabel);
-    return panel;
-}
-
-// Row names, title boxes, memo buttons and strip labels, each block level with its chart row.
-QWidget *StepPlannerWindow::buildCaptions()
-{
-    auto *column = new QWidget(this);
-    column->setObjectName(u"pnlCaptions"_s);
-    column->setFixedWidth(CaptionWidth);
-    for (int r = 0; r < RowCount; ++r) {
-        const int top = StepChart::rowTop(r);
-        auto *name = new QLabel(rowName(r), column);
-        QFont underlined = name->font();
-        underlined.setUnderline(true);
-        name->setFont(underlined);
-        name->setGeometry(4, top + 4, 72, 16);
-
-        Row &row = m_rows[r];
-        row.memoButton = new QPushButton(u"メモ"_s, column);
-        row.memoButton->setObjectName(named(u"btnMemo", r));
-        row.memoButton->setAutoDefault(false);
-        row.memoButton->setGeometry(78, top + 1, 44, 21);
-        connect(row.memoButton, &QPushButton::clicked, this, [this, r] { toggleNotebook(r); });
-
-        row.titleBox = new QLineEdit(column);
-        row.titleBox->setObjectName(r == 0 ? u"edtOverall"_s : named(u"edtStep", r));
-        row.titleBox->setGeometry(4, top + 24, 118, 22);
-        auto *validator = new SjisLimitValidator(StepGroup::TitleCapacity, row.titleBox);
-        row.titleBox->setValidator(validator);
-        connect(row.titleBox, &QLineEdit::inputRejected, this,
-                [this, validator] { m_statusBar->showMessage(validator->lastHint(), 4000); });
-
-        const QString strips[3] = {u"当初"_s, u"修正"_s, u"実績"_s};
-        for (int k = 0; k < 3; ++k) {
-            auto *label = new QLabel(strips[k], column);
-            label->setGeometry(128, top + StepChart::StripTops[k], 32, StepChart::StripHeight);
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        }
-    }
-    return column;
-}
-
-QWidget *StepPlannerWindow::buildChart()
-{
-    m_chartScroll = new QScrollArea(this);
-    m_chartScroll->setObjectName(u"ScrollBox1"_s);
-    m_chartScroll->setFrameShape(QFrame::NoFrame);
-    m_chartScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_chartScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_chartScroll->horizontalScrollBar()->setTracking(true);
-    m_chartScroll->setFixedHeight(ChartHeight + m_chartScroll->horizontalScrollBar()->sizeHint().height());
-    m_chartScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_chartScroll->viewport()->installEventFilter(this);
-    m_chartScroll->horizontalScrollBar()->installEventFilter(this);
-
-    m_chartBase = new QWidget;
-    m_chartBase->setObjectName(u"pnlBase"_s);
-    m_chartFrame = new QFrame(m_chartBase);
-    m_chartFrame->setObjectName(u"pnlFrame"_s);
-    m_chartFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-
-    m_headerPanel = new QFrame(m_chartFrame);
-    m_headerPanel->setObjectName(u"pnlHeader"_s);
-    m_headerPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    fillBackground(m_headerPanel, StepColours::skyBlue);
-    m_headerPicture = new StepPictureWidget(m_headerPanel);
-    m_headerPicture->setObjectName(u"PaintBoxHeader"_s);
-
-    const QString stripNames[3] = {u"Top"_s, u"Mid"_s, u"Btm"_s};
-    for (int r = 0; r < RowCount; ++r) {
-        Row &row = m_rows[r];
-        row.panel = new QFrame(m_chartFrame);
-        row.panel->setObjectName(r == 0 ? u"pnlOverall"_s : named(u"pnlStep", r));
-        row.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        fillBackground(row.panel, StepColours::skyBlue);
-        row.grid = new StepPictureWidget(row.panel);
-        row.grid->setObjectName(named(u"PaintBox", r));
-        Hints::set(row.grid, surfaceHint);
-        row.grid->installEventFilter(this);
-        row.panel->installEventFilter(this);
-        for (int k = 0; k < 3; ++k) {
-            auto *panel = new QFrame(row.panel);
-            panel->setObjectName(u"pnl"_s + stripNames[k] + u"Bar"_s + QString::number(r));
-            panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            fillBackground(panel, StepColours::stripBackground[k]);
-            panel->installEventFilter(this);
-            auto *strip = new StepStripWidget(StepColours::stripBackground[k], StepColours::bar(r, k), panel);
-            strip->setObjectName(u"PaintBox"_s + stripNames[k] + QString::number(r));
-            Hints::set(strip, stripHint);
-            strip->installEventFilter(this);
-            row.stripPanel[k] = panel;
-            row.strip[k] = strip;
-        }
-    }
-
-    m_separatorPanel = new QFrame(m_chartFrame);
-    m_separatorPanel->setObjectName(u"pnlFloatSeparator"_s);
-    fillBackground(m_separatorPanel, StepColours::separator);
-    m_separatorPicture = new StepPictureWidget(m_separatorPanel);
-    m_separatorPicture->setObjectName(u"pbxFloatSeparator"_s);
-    m_separatorPanel->hide();
-
-    m_chartScroll->setWidget(m_chartBase);
-    return m_chartScroll;
-}
-
-// One radio button per strip, then the row's restore and lock buttons.
-QWidget *StepPlannerWindow::buildRadioColumn()
-{
-    auto *column = new QWidget(this);
-    column->setObjectName(u"pnlRadio"_s);
-    column->setFixedWidth(RadioColumnWidth);
-    m_radioGroup = new QButtonGroup(this);
-    m_radioGroup->setExclusive(true);
-    const QString radioNames[3] = {u"rbTop"_s, u"rbMid"_s, u"rbBtm"_s};
-    for (int r = 0; r < RowCount; ++r) {
-        const int top = StepChart::rowTop(r);
-        Row &row = m_rows[r];
-        for (int k = 0; k < 3; ++k) {
-            auto *radio = new QRadioButton(column);
-            radio->setObjectName(radioNames[k] + QString::number(r));
-            radio->setGeometry(3, top + StepChart::StripTops[k] - 1, 18, 16);
-            m_radioGroup->addButton(radio, r * 3 + k);
-            row.radio[k] = radio;
-        }
-        row.restoreButton = new QPushButton(u"元に戻す"_s, column);
-        row.restoreButton->setObjectName(named(u"btnRestore", r));
-        row.restoreButton->setAutoDefault(false);
-        row.restoreButton->setGeometry(24, top + 6, 66, 24);
-        connect(row.restoreButton, &QPushButton::clicked, this, [this, r] { restoreRow(r); });
-        row.lockButton = new QPushButton(u"ロック"_s, column);
-        row.lockButton->setObjectName(named(u"btnLock", r));
-        row.lockButton->setAutoDefault(false);
-        row.lockButton->setGeometry(24, top + 35, 66, 24);
-        connect(row.lockButton, &QPushButton::clicked, this, [this, r] { lockRow(r); });
-    }
-    connect(m_radioGroup, &QButtonGroup::idClicked, this, &StepPlannerWindow::showChosenPeriod);
-    // The overall initial plan comes from the job and is never edited here.
-    radioOf(0, Kind::Initial)->hide();
-    radioOf(0, Kind::Initial)->setEnabled(false);
-    return column;
+    QStatusBar *bar = m_ui->statusBar;
+    auto *lastPanel = new QLabel(bar);
+    lastPanel->setObjectName(u"spareStatusPanel"_s);
+    lastPanel->setFixedWidth(80);
+    bar->addPermanentWidget(lastPanel);
+    HintPanel *hintPanel = HintPanel::addTo(bar, u"hintPanel"_s);
+    for (QLabel *panel : {static_cast<QLabel *>(hintPanel), lastPanel})
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 
 void StepPlannerWindow::buildChartMenu()
 {
     m_chartMenu = new QMenu(this);
-    m_chartMenu->setObjectName(u"PopupMenu1"_s);
+    m_chartMenu->setObjectName(u"chartMenu"_s);
     m_clearBarAction = m_chartMenu->addAction(u"バーをクリア(&C)"_s);
-    m_clearBarAction->setObjectName(u"pmiClear"_s);
+    m_clearBarAction->setObjectName(u"clearBarAction"_s);
     connect(m_clearBarAction, &QAction::triggered, this, &StepPlannerWindow::clearBar);
     m_chartMenu->addSeparator();
     m_separatorAction = m_chartMenu->addAction(u"フローティング・セパレータを表示(&D)"_s);
-    m_separatorAction->setObjectName(u"pmiShowSeparator"_s);
+    m_separatorAction->setObjectName(u"separatorAction"_s);
     m_separatorAction->setCheckable(true);
     connect(m_separatorAction, &QAction::triggered, this, &StepPlannerWindow::toggleSeparator);
     m_chartMenu->addSeparator();
@@ -443,9 +119,9 @@ void StepPlannerWindow::buildChartMenu()
     });
     m_chartMenu->addSeparator();
     QMenu *help = m_chartMenu->addMenu(u"ヘルプ(&H)"_s);
-    m_helpAction = help->addAction(u"目次(&C)..."_s);
-    m_helpAction->setObjectName(u"HContentsStep"_s);
-    connect(m_helpAction, &QAction::triggered, this, [this] {
+    m_helpContentsAction = help->addAction(u"目次(&C)..."_s);
+    m_helpContentsAction->setObjectName(u"helpContentsAction"_s);
+    connect(m_helpContentsAction, &QAction::triggered, this, [this] {
         if (m_help)
             m_help({});
     });
@@ -462,68 +138,45 @@ void StepPlannerWindow::buildChartMenu()
 
 void StepPlannerWindow::sizeChart(const StepMonths &months)
 {
-    m_months = months;
-    const StepChart::Sizes s = StepChart::sizes(months.dayCount());
+    m_ui->chartBase->sizeChart(months);
+}
 
-    m_headerPanel->setGeometry(1, StepChart::HeaderTop, s.row, StepChart::HeaderHeight);
-    m_headerPicture->setGeometry(1, 1, s.row - 2, StepChart::HeaderPaintHeight);
-    m_headerPicture->setPicture(
-        StepChartPainter::header(months, m_headerPicture->size(), devicePixelRatioF()));
-
-    // All six rows show the same grid.
-    const QImage grid =
-        StepChartPainter::grid(months, QSize(s.row - 2, StepChart::RowHeight - 2), devicePixelRatioF());
-    for (int r = 0; r < RowCount; ++r) {
-        Row &row = m_rows[r];
-        row.panel->setGeometry(1, StepChart::rowTop(r), s.row, StepChart::RowHeight);
-        row.grid->setGeometry(1, 1, s.row - 2, StepChart::RowHeight - 2);
-        row.grid->setPicture(grid);
-        for (int k = 0; k < 3; ++k) {
-            row.stripPanel[k]->setGeometry(1, StepChart::StripTops[k], s.strip, StepChart::StripHeight);
-            row.strip[k]->setGeometry(1, 1, s.strip - 2, StepChart::StripPaintHeight);
-        }
-    }
-
-    m_separatorPanel->setGeometry(1, m_separatorPanel->y(), s.separator, StepChart::SeparatorHeight);
-    m_separatorPicture->setGeometry(1, 0, s.separator - 1, StepChart::SeparatorHeight);
-    m_separatorPicture->setPicture(
-        StepChartPainter::separator(months, m_separatorPicture->size(), devicePixelRatioF()));
-    m_separatorPanel->raise();
-
-    m_chartFrame->setGeometry(FrameLeft, 0, s.frame, ChartHeight);
-    m_chartBase->resize(s.scrollRange, ChartHeight);
+const StepMonths &StepPlannerWindow::months() const
+{
+    return m_ui->chartBase->months();
 }
 
 void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
                                      std::optional<SafeFile::Snapshot> snapshot)
 {
-    if (!(step.months == m_months))
-        sizeChart(step.months);
+    StepChartWidget *chart = m_ui->chartBase;
+    if (!(step.months == chart->months()))
+        chart->sizeChart(step.months);
     m_stepFilePath = path;
     m_loadedStep = step;
     m_workingStep = step;
     m_snapshot = std::move(snapshot);
 
-    m_dataNoBox->setText(QString::number(step.months.baseMonth) + u"月 No."_s + QString::number(step.dataNo));
+    m_ui->dataNoEdit->setText(StepNames::dataNo(step));
     const auto fill = [](QLineEdit *box, const QString &text) {
         box->setText(text);
         box->setCursorPosition(0); // a long text shows its start
     };
-    fill(m_titleBox, step.title);
-    fill(m_customerBox, step.customer);
-    fill(m_jobNoBox, step.jobNo);
-    fill(m_jobTypeBox, step.jobType);
+    fill(m_ui->jobTitleEdit, step.title);
+    fill(m_ui->customerEdit, step.customer);
+    fill(m_ui->jobNoEdit, step.jobNo);
+    fill(m_ui->jobTypeEdit, step.jobType);
     for (int r = 0; r < RowCount; ++r) {
-        m_rows[r].titleBox->setText(step.groups[r].groupTitle);
-        m_rows[r].titleBox->setCursorPosition(0);
+        fill(m_ui->captionColumn->titleEdit(r), step.groups[r].groupTitle);
         for (int k = 0; k < 3; ++k)
-            setBar(r, Kind(k), std::nullopt);
+            chart->setBar(r, Kind(k), std::nullopt);
     }
 
     const StepGroup &overall = step.groups[0];
-    setBar(0, Kind::Initial, StepChart::barSpanPixels(m_months, overall.planStart, overall.planEnd));
-    m_periodStartEdit->setDate(pickerDate(overall.planStart));
-    m_periodEndEdit->setDate(pickerDate(overall.planEnd));
+    chart->setBar(0, Kind::Initial,
+                  StepChart::barSpanPixels(chart->months(), overall.planStart, overall.planEnd));
+    m_ui->periodStartEdit->setDate(StepGroup::shownDay(overall.planStart));
+    m_ui->periodEndEdit->setDate(StepGroup::shownDay(overall.planEnd));
 
     for (int r = 0; r < RowCount; ++r) {
         const StepGroup &g = step.groups[r];
@@ -531,44 +184,34 @@ void StepPlannerWindow::showStepFile(const QString &path, const StepFile &step,
         m_revisionCount[r] = c;
         // The strip shows the current revision, the last one stored.
         if (c > 0)
-            setBar(r, Kind::Revised, StepChart::barSpanPixels(m_months, g.revStart[c - 1], g.revEnd[c - 1]));
+            chart->setBar(r, Kind::Revised,
+                          StepChart::barSpanPixels(chart->months(), g.revStart[c - 1], g.revEnd[c - 1]));
         if (r > 0)
-            drawPeriod(r, Kind::Initial, g.period(Kind::Initial, c));
-        drawPeriod(r, Kind::Actual, g.period(Kind::Actual, c));
+            chart->drawPeriod(r, Kind::Initial, g.period(Kind::Initial, c));
+        chart->drawPeriod(r, Kind::Actual, g.period(Kind::Actual, c));
     }
 
     Shutter::playIfPresent(m_exeDir, m_services);
 }
 
-void StepPlannerWindow::setBar(int row, Kind kind, std::optional<BarPixels> pixels)
-{
-    m_rows[row].strip[int(kind)]->setBar(pixels.value_or(BarPixels{}));
-}
-
-// An unset period leaves the strip empty, though its day is one of the chart's in early 2005.
-void StepPlannerWindow::drawPeriod(int row, Kind kind, const StepPeriod &period)
-{
-    if (StepGroup::isUnset(period.start))
-        setBar(row, kind, std::nullopt);
-    else
-        setBar(row, kind, StepChart::barSpanPixels(m_months, period.start, period.end));
-}
-
 BarPixels StepPlannerWindow::barPixels(int row, Kind kind) const
 {
-    return m_rows[row].strip[int(kind)]->bar();
+    return m_ui->chartBase->bar(row, kind);
 }
 
 void StepPlannerWindow::scrollToPlanEnd()
 {
+    // The view's width is the one the layout gives it now.
+    if (layout())
+        layout()->activate();
     const int right = barPixels(0, Kind::Initial).right;
-    m_chartScroll->horizontalScrollBar()->setValue(
-        StepChart::planEndScroll(right, m_chartScroll->viewport()->width()));
+    QScrollArea *scroll = m_ui->chartScrollArea;
+    scroll->horizontalScrollBar()->setValue(StepChart::planEndScroll(right, scroll->viewport()->width()));
 }
 
 void StepPlannerWindow::showHintsInStatusBar()
 {
-    Hints::routeTo(this, m_statusBar);
+    Hints::routeTo(this, m_ui->statusBar);
 }
 
 void StepPlannerWindow::resizeEvent(QResizeEvent *event)
@@ -592,16 +235,14 @@ void StepPlannerWindow::showEvent(QShowEvent *event)
 void StepPlannerWindow::placeOnScreen()
 {
     WindowPlacer::place(this, {QPoint(0, 0), QSize(MinimumWidth, WindowHeight), true});
-    m_memoPanel->hide();
-    m_noteLabel->setText(u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
-    if (layout())
-        layout()->activate();
+    m_ui->notebookPanel->hide();
+    m_ui->noteLabel->setText(u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
     scrollToPlanEnd();
 }
 
 void StepPlannerWindow::scrollChart(int dx)
 {
-    QScrollBar *bar = m_chartScroll->horizontalScrollBar();
+    QScrollBar *bar = m_ui->chartScrollArea->horizontalScrollBar();
     bar->setValue(bar->value() + dx);
 }
 
@@ -621,99 +262,21 @@ void StepPlannerWindow::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
-int StepPlannerWindow::rowOf(const QObject *object) const
-{
-    for (int r = 0; r < RowCount; ++r) {
-        const Row &row = m_rows[r];
-        if (object == row.panel || object == row.grid)
-            return r;
-        for (int k = 0; k < 3; ++k) {
-            if (object == row.stripPanel[k] || object == row.strip[k])
-                return r;
-        }
-    }
-    return -1;
-}
-
 bool StepPlannerWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::Wheel:
-        if (watched == m_chartScroll->viewport() || watched == m_chartScroll->horizontalScrollBar() ||
-            watched == m_periodStartEdit || watched == m_periodEndEdit) {
-            wheelTurned(static_cast<QWheelEvent *>(event)->angleDelta().y());
-            return true;
-        }
-        break;
-    case QEvent::ContextMenu:
-        if (rowOf(watched) >= 0) {
-            showChartMenu(static_cast<QWidget *>(watched),
-                          static_cast<QContextMenuEvent *>(event)->globalPos());
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonPress: {
-        // Only the left button drags: a right press opens the chart menu and sets nothing.
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton)
-            break;
-        if (rowOf(watched) >= 0)
-            moveSeparatorToRow(rowOf(watched));
-        if (const auto strip = stripOf(watched))
-            beginDrag(strip->first, strip->second, mouse->position().toPoint().x());
-        break;
+    QScrollArea *scroll = m_ui->chartScrollArea;
+    if (event->type() == QEvent::Wheel &&
+        (watched == scroll->viewport() || watched == scroll->horizontalScrollBar() ||
+         watched == m_ui->periodStartEdit || watched == m_ui->periodEndEdit)) {
+        wheelTurned(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        return true;
     }
-    case QEvent::MouseMove:
-        if (m_drag && stripOf(watched) == std::pair(m_drag->row, m_drag->kind))
-            dragTo(static_cast<QMouseEvent *>(event)->position().toPoint().x());
-        break;
-    case QEvent::MouseButtonRelease: {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton)
-            break;
-        if (m_drag && stripOf(watched) == std::pair(m_drag->row, m_drag->kind))
-            endDrag(mouse->position().toPoint().x());
-        else if (watched == m_dataNoBox || watched == m_titleBox || watched == m_customerBox ||
-                 watched == m_jobNoBox || watched == m_jobTypeBox)
-            showComments();
-        break;
-    }
-    default:
-        break;
-    }
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
+        (watched == m_ui->dataNoEdit || watched == m_ui->jobTitleEdit || watched == m_ui->customerEdit ||
+         watched == m_ui->jobNoEdit || watched == m_ui->jobTypeEdit))
+        showComments();
     return QDialog::eventFilter(watched, event);
-}
-
-std::optional<std::pair<int, StepPlannerWindow::Kind>> StepPlannerWindow::stripOf(const QObject *object) const
-{
-    for (int r = 0; r < RowCount; ++r) {
-        for (int k = 0; k < 3; ++k) {
-            if (object == m_rows[r].strip[k])
-                return std::pair(r, Kind(k));
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<std::pair<int, StepPlannerWindow::Kind>> StepPlannerWindow::chosenStrip() const
-{
-    const int id = m_radioGroup->checkedId();
-    if (id < 0)
-        return std::nullopt;
-    return std::pair(id / 3, Kind(id % 3));
-}
-
-void StepPlannerWindow::deselectRadios(int row)
-{
-    // An exclusive group keeps one button checked; it lets go only while not exclusive.
-    m_radioGroup->setExclusive(false);
-    for (int r = 0; r < RowCount; ++r) {
-        if (row < 0 || r == row) {
-            for (QRadioButton *radio : m_rows[r].radio)
-                radio->setChecked(false);
-        }
-    }
-    m_radioGroup->setExclusive(true);
 }
 
 void StepPlannerWindow::keyPressEvent(QKeyEvent *event)
@@ -730,21 +293,20 @@ bool StepPlannerWindow::showPeriod(const StepPeriod &period)
 {
     if (!Shutter::play(m_exeDir, m_services, this))
         return false;
-    m_periodStartEdit->setDate(pickerDate(period.start));
-    m_periodEndEdit->setDate(pickerDate(period.end));
+    m_ui->periodStartEdit->setDate(StepGroup::shownDay(period.start));
+    m_ui->periodEndEdit->setDate(StepGroup::shownDay(period.end));
     return true;
 }
 
-void StepPlannerWindow::showChosenPeriod(int radioId)
+void StepPlannerWindow::showChosenPeriod(int row, Kind kind)
 {
-    const int row = radioId / 3;
-    showPeriod(m_workingStep.groups[row].period(Kind(radioId % 3), m_revisionCount[row]));
+    showPeriod(m_workingStep.groups[row].period(kind, m_revisionCount[row]));
 }
 
 // The pickers wear the colour of the bar being dragged; an invalid colour gives them theirs back.
 void StepPlannerWindow::tintPeriodPickers(const QColor &colour)
 {
-    for (QDateEdit *picker : {m_periodStartEdit, m_periodEndEdit}) {
+    for (QDateEdit *picker : {m_ui->periodStartEdit, m_ui->periodEndEdit}) {
         if (!colour.isValid()) {
             picker->setPalette(QPalette());
             continue;
@@ -756,73 +318,25 @@ void StepPlannerWindow::tintPeriodPickers(const QColor &colour)
     }
 }
 
-void StepPlannerWindow::beginDrag(int row, Kind kind, int x)
+void StepPlannerWindow::dropBar(const StepDragController::Drag &drag, int x, bool accepted)
 {
-    if (!radioOf(row, kind)->isChecked())
-        return;
-    tintPeriodPickers(StepColours::bar(row, int(kind)));
-    m_drag = Drag{row, kind, x, barPixels(row, kind)};
-    setBar(row, kind, BarPixels{x, x});
-}
-
-void StepPlannerWindow::dragTo(int x)
-{
-    if (!m_drag || !radioOf(m_drag->row, m_drag->kind)->isChecked())
-        return;
-    if (m_dragPause && m_dragPause->isActive())
-        return;
-    if (scrollAtEdge(x)) {
-        if (!m_dragPause) {
-            m_dragPause = new QTimer(this);
-            m_dragPause->setSingleShot(true);
-            m_dragPause->setInterval(DragScrollPauseMs);
-        }
-        m_dragPause->start();
-    }
-    setBar(m_drag->row, m_drag->kind, BarPixels{qMin(m_drag->left, x), qMax(m_drag->left, x)});
-}
-
-bool StepPlannerWindow::scrollAtEdge(int x)
-{
-    QScrollBar *bar = m_chartScroll->horizontalScrollBar();
-    const int before = bar->value();
-    const int pointer = m_rows[m_drag->row].strip[int(m_drag->kind)]->mapTo(m_chartBase, QPoint(x, 0)).x();
-    const int view = m_chartScroll->viewport()->width();
-    if (before + view - (pointer + StepChart::DayWidth) < DragScrollMargin)
-        scrollChart(DragScrollStep);
-    if (pointer + StepChart::DayWidth - bar->value() < DragScrollMargin)
-        scrollChart(-DragScrollStep);
-    return bar->value() != before;
-}
-
-void StepPlannerWindow::endDrag(int x)
-{
-    const Drag drag = *m_drag;
-    m_drag.reset();
-    if (m_dragPause)
-        m_dragPause->stop();
     tintPeriodPickers(QColor());
-    StepGroup &group = m_workingStep.groups[drag.row];
-    const int count = m_revisionCount[drag.row];
+    StepChartWidget *chart = m_ui->chartBase;
     std::optional<StepChart::DaySpan> span;
-    if (radioOf(drag.row, drag.kind)->isChecked())
-        span = StepChart::datesAtPixels(m_months, drag.left, x);
-    const StepPeriod period =
-        span ? StepPeriod{DaySerial::fromDate(span->firstDate), DaySerial::fromDate(span->lastDate)}
-             : StepPeriod{};
+    if (accepted)
+        span = StepChart::datesAtPixels(chart->months(), drag.left, x);
     // Not stored: the strip shows again what it showed before.
-    if (!span || !showPeriod(period)) {
-        setBar(drag.row, drag.kind, drag.shown);
+    if (!span || !showPeriod(StepPeriod::of(*span))) {
+        chart->setBar(drag.row, drag.kind, drag.shown);
         return;
     }
-    group.setPeriod(drag.kind, count, period);
-    setBar(drag.row, drag.kind,
-           BarPixels{StepChart::DayWidth * (span->first - 1), StepChart::DayWidth * span->last});
+    m_workingStep.groups[drag.row].setPeriod(drag.kind, m_revisionCount[drag.row], StepPeriod::of(*span));
+    chart->setBar(drag.row, drag.kind, span->pixels());
 }
 
 void StepPlannerWindow::restoreRow(int row)
 {
-    const auto chosen = chosenStrip();
+    const auto chosen = m_ui->radioColumn->chosenStrip();
     if (!chosen || chosen->first != row)
         return;
     const Kind kind = chosen->second;
@@ -830,13 +344,8 @@ void StepPlannerWindow::restoreRow(int row)
         m_workingStep.groups[row].restorePeriod(kind, m_revisionCount[row], m_loadedStep.groups[row]);
     if (!restored)
         return;
-    drawPeriod(row, kind, *restored);
+    m_ui->chartBase->drawPeriod(row, kind, *restored);
     showPeriod(*restored);
-}
-
-void StepPlannerWindow::lockRow(int row)
-{
-    deselectRadios(row);
 }
 
 // By the strip the chart menu was opened on, whatever radio button is chosen.
@@ -844,21 +353,10 @@ void StepPlannerWindow::clearBar()
 {
     if (isNotebookOpen())
         return;
-    const auto strip = stripOf(m_menuOrigin);
+    const auto strip = m_ui->chartBase->stripOf(m_menuOrigin);
     if (!strip || !m_workingStep.clearPeriod(strip->first, strip->second, m_revisionCount[strip->first]))
         return;
-    setBar(strip->first, strip->second, std::nullopt);
-}
-
-void StepPlannerWindow::setEditingLocked(bool locked)
-{
-    for (int r = 0; r < RowCount; ++r) {
-        Row &row = m_rows[r];
-        for (int k = 0; k < 3; ++k)
-            row.radio[k]->setEnabled(!locked && !(r == 0 && Kind(k) == Kind::Initial));
-        row.restoreButton->setEnabled(!locked);
-        row.lockButton->setEnabled(!locked);
-    }
+    m_ui->chartBase->setBar(strip->first, strip->second, std::nullopt);
 }
 
 // While the notebook is open only the button that opened it acts.
@@ -872,29 +370,24 @@ void StepPlannerWindow::toggleNotebook(int row)
 
 void StepPlannerWindow::openNotebook(int row)
 {
-    const std::optional<Kind> kind = StepNotes::kindServed(row, chosenStrip());
+    const std::optional<Kind> kind = StepNotes::kindServed(row, m_ui->radioColumn->chosenStrip());
     if (!kind)
         return;
     if (!m_notebook) {
-        m_notebook = new StepNotebookWidget(m_memoPanel);
-        m_memoPanel->layout()->addWidget(m_notebook);
+        m_notebook = new StepNotebookWidget(m_ui->notebookPanel);
+        m_ui->notebookPanelLayout->addWidget(m_notebook);
         connect(m_notebook, &StepNotebookWidget::historyChosen, this, &StepPlannerWindow::previewRevision);
         connect(m_notebook, &StepNotebookWidget::refused, this,
-                [this](const QString &hint) { m_statusBar->showMessage(hint, 4000); });
+                [this](const QString &hint) { m_ui->statusBar->showMessage(hint, 4000); });
     }
     m_notebook->showNotes(
-        notebookRowName(row), kindName(*kind),
+        StepNames::row(row, false), StepNames::plan(*kind),
         StepNotes::of(m_loadedStep.groups[row], m_workingStep.groups[row], *kind, m_revisionCount[row]));
-    deselectRadios(-1);
+    m_ui->radioColumn->deselect(-1);
     m_notebookRow = row;
     m_notebookKind = *kind;
     m_historyPreview = false;
-    m_memoPanel->show();
-    m_rows[row].memoButton->setText(u"メモ閉"_s);
-    setEditingLocked(true);
-    if (layout())
-        layout()->activate();
-    scrollToPlanEnd();
+    showNotebookPanel(row, true);
 }
 
 void StepPlannerWindow::closeNotebook()
@@ -906,16 +399,21 @@ void StepPlannerWindow::closeNotebook()
     // opening, else the last one stored.
     if (m_historyPreview) {
         const StepPeriod shown = group.shownRevision(m_revisionCount[row]);
-        drawPeriod(row, Kind::Revised, shown);
+        m_ui->chartBase->drawPeriod(row, Kind::Revised, shown);
         showPeriod(shown);
     }
     m_historyPreview = false;
     m_notebookRow = -1;
-    m_memoPanel->hide();
-    m_rows[row].memoButton->setText(u"メモ"_s);
-    setEditingLocked(false);
-    if (layout())
-        layout()->activate();
+    showNotebookPanel(row, false);
+}
+
+// While it is open nothing else on the chart is chosen, restored or locked; the chart narrows or
+// widens and keeps the plan's end in view.
+void StepPlannerWindow::showNotebookPanel(int row, bool shown)
+{
+    m_ui->notebookPanel->setVisible(shown);
+    m_ui->captionColumn->memoButton(row)->setText(shown ? u"メモ閉"_s : u"メモ"_s);
+    m_ui->radioColumn->setEditingLocked(shown);
     scrollToPlanEnd();
 }
 
@@ -928,7 +426,7 @@ void StepPlannerWindow::previewRevision(int entry)
         return;
     const StepGroup &group = m_workingStep.groups[row];
     const StepPeriod shown{group.revStart[entry], group.revEnd[entry]};
-    drawPeriod(row, Kind::Revised, shown);
+    m_ui->chartBase->drawPeriod(row, Kind::Revised, shown);
     showPeriod(shown);
     m_notebook->showPage(entry);
     m_historyPreview = true;
@@ -938,39 +436,26 @@ void StepPlannerWindow::showComments()
 {
     auto *popup = new JobCommentsPopup(m_workingStep.comments, this);
     // Just under the job's title, below the basic data.
-    popup->move(m_titleBox->mapToGlobal(QPoint(3, 0)).x(), mapToGlobal(QPoint(0, 0)).y() + 77);
+    popup->move(m_ui->jobTitleEdit->mapToGlobal(QPoint(3, 0)).x(), mapToGlobal(QPoint(0, 0)).y() + 77);
     popup->open();
 }
 
 void StepPlannerWindow::showChartMenu(QWidget *origin, const QPoint &globalPos)
 {
     m_menuOrigin = origin;
-    m_menuRow = rowOf(origin);
+    m_menuRow = m_ui->chartBase->rowOf(origin);
     m_chartMenu->popup(globalPos);
 }
 
+// The separator reads the days over a step row; the overall row sits right under the header.
 void StepPlannerWindow::toggleSeparator()
 {
-    if (m_separatorPanel->isVisibleTo(this)) {
-        m_separatorPanel->hide();
-        m_separatorAction->setChecked(false);
-        return;
-    }
-    // The separator reads the days over a step row; the overall row sits right under the header.
-    if (m_menuRow < 1) {
-        m_separatorAction->setChecked(false);
-        return;
-    }
-    m_separatorPanel->move(1, StepChart::separatorTop(m_menuRow));
-    m_separatorPanel->show();
-    m_separatorPanel->raise();
-    m_separatorAction->setChecked(true);
-}
-
-void StepPlannerWindow::moveSeparatorToRow(int row)
-{
-    if (row >= 1 && m_separatorPanel->isVisibleTo(this))
-        m_separatorPanel->move(1, StepChart::separatorTop(row));
+    StepChartWidget *chart = m_ui->chartBase;
+    if (chart->isSeparatorShown())
+        chart->hideSeparator();
+    else if (m_menuRow >= 1)
+        chart->showSeparatorAt(m_menuRow);
+    m_separatorAction->setChecked(chart->isSeparatorShown());
 }
 
 // The working copy holds the titles as the file will: cut to their capacity. A title left as it
@@ -979,7 +464,7 @@ StepFile StepPlannerWindow::withTypedTitles() const
 {
     StepFile step = m_workingStep;
     for (int r = 0; r < RowCount; ++r) {
-        const QString text = m_rows[r].titleBox->text();
+        const QString text = m_ui->captionColumn->titleEdit(r)->text();
         if (text != m_loadedStep.groups[r].groupTitle)
             step.groups[r].groupTitle = Sjis::fitToField(text, StepGroup::TitleCapacity);
     }

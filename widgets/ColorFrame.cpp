@@ -8,6 +8,8 @@ ColorFrame::ColorFrame(const QColor &color, QWidget *parent) : QFrame(parent), m
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+ColorFrame::ColorFrame(QWidget *parent) : ColorFrame(Qt::white, parent) {}
+
 void ColorFrame::setColor(const QColor &color)
 {
     m_color = color;

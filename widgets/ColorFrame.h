@@ -10,6 +10,8 @@ class ColorFrame final : public QFrame
     Q_OBJECT
 public:
     explicit ColorFrame(const QColor &color, QWidget *parent = nullptr);
+    // For Designer forms: white until setColor().
+    explicit ColorFrame(QWidget *parent = nullptr);
 
     QColor color() const { return m_color; }
     void setColor(const QColor &color);

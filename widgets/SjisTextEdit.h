@@ -10,6 +10,9 @@ class SjisTextEdit final : public QPlainTextEdit
     Q_OBJECT
 public:
     SjisTextEdit(int capacity, QWidget *parent = nullptr);
+    // For Designer forms: the capacity follows with setCapacity().
+    explicit SjisTextEdit(QWidget *parent = nullptr) : SjisTextEdit(0, parent) {}
+    void setCapacity(int capacity) { m_capacity = capacity; }
 
     // Shows `text` (LF line breaks) as accepted, whatever its length: stored text is never cut here.
     void setAcceptedText(const QString &text);

@@ -13,8 +13,8 @@ UpDownWidget::UpDownWidget(QWidget *parent) : QWidget(parent)
     box->setSpacing(0);
     m_up = new QToolButton(this);
     m_down = new QToolButton(this);
-    m_up->setObjectName(u"btnUp"_s);
-    m_down->setObjectName(u"btnDown"_s);
+    m_up->setObjectName(u"upButton"_s);
+    m_down->setObjectName(u"downButton"_s);
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
     for (QToolButton *b : {m_up, m_down}) {

@@ -29,8 +29,8 @@ void TestHelpAbout::help_showsContentsOfShippedPages()
     MainWindowFixture f;
     f.start();
     f.window->setHelpFolder(qEnvironmentVariable("WRENLY_TEST_ASSETS") + u"/help"_s);
-    QCOMPARE(f.action("HelpContents1")->shortcut(), QKeySequence(Qt::Key_F1));
-    f.trigger("HelpContents1");
+    QCOMPARE(f.action("helpAction")->shortcut(), QKeySequence(Qt::Key_F1));
+    f.trigger("helpAction");
     HelpWindow *help = f.window->helpWindow();
     QVERIFY(help && help->isVisible());
     auto *contents = child<QTreeWidget>(help, "contentsTree");
@@ -44,7 +44,7 @@ void TestHelpAbout::help_showsContentsOfShippedPages()
                                   u"ユーザー設定とパートナーソフト"_s, u"ファイルと保存場所"_s}));
     QVERIFY(child<QTextBrowser>(help, "helpBrowser")->toPlainText().contains(u"Wrenly ヘルプ"_s));
     // Once open, the same window comes forward again.
-    f.trigger("HelpContents1");
+    f.trigger("helpAction");
     QCOMPARE(f.window->helpWindow(), help);
 }
 
@@ -114,7 +114,7 @@ void TestHelpAbout::help_missingPages_saysSoInJapanese()
     TestFolder empty;
     f.window->setHelpFolder(empty.path());
     f.fakes.dialogs.clear();
-    f.trigger("HelpContents1");
+    f.trigger("helpAction");
     QVERIFY(!f.window->helpWindow());
     QCOMPARE(f.fakes.dialogs.shown.size(), 1);
     QCOMPARE(f.fakes.dialogs.shown.first().caption, u"ファイルが存在しません"_s);
@@ -128,7 +128,7 @@ void TestHelpAbout::help_fromModalPlanner_belongsToIt()
     MainWindowFixture f;
     f.start();
     f.window->setHelpFolder(qEnvironmentVariable("WRENLY_TEST_ASSETS") + u"/help"_s);
-    f.trigger("HelpContents1");
+    f.trigger("helpAction");
     QCOMPARE(f.window->helpWindow()->parentWidget(), f.window.get());
     QDialog planner(f.window.get());
     planner.setModal(true);
@@ -149,7 +149,7 @@ void TestHelpAbout::about_showsBuildVersion()
         caption = d.windowTitle();
         version = child<QLabel>(d, "versionLabel")->text();
     };
-    f.trigger("HelpAbout1");
+    f.trigger("aboutAction");
     QCOMPARE(caption, u"バージョン情報"_s);
     QCOMPARE(version, u"Version "_s + QStringLiteral(WRENLY_VERSION));
     QCOMPARE(QStringLiteral(WRENLY_VERSION), u"2.90"_s);

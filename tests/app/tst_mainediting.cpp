@@ -56,8 +56,8 @@ void TestMainEditing::createAndSave_writesWholeFileAndSwitchesStates()
     f.start();
     f.fakes.dialogs.clear();
     f.setTitle(u"最初の仕事"_s);
-    f.find<QLineEdit>("edtJobNo")->setText(u"A-1"_s);
-    f.trigger("FileSave1");
+    f.find<QLineEdit>("jobNoEdit")->setText(u"A-1"_s);
+    f.trigger("createMonthFileAction");
     QCOMPARE(f.folder.read(May).size(), 27360);
     const MonthFile::Jobs jobs = f.readMonth(May);
     QCOMPARE(jobs[0].title, u"最初の仕事"_s);
@@ -69,12 +69,12 @@ void TestMainEditing::createAndSave_writesWholeFileAndSwitchesStates()
     QCOMPARE(*f.fakes.dialogs.shown.last().at, f.window->frameGeometry().topLeft() + QPoint(50, 200));
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータ"_s);
     QCOMPARE(f.countStatus(), u"データ総数: 1"_s);
-    QVERIFY(!f.enabled("FileSave1"));
-    QVERIFY(f.enabled("DataAppend1"));
-    QVERIFY(f.enabled("DataUpdate1"));
-    QVERIFY(f.enabled("DataNewEntry1"));
-    QVERIFY(f.find<QMenu>("miDataOut")->menuAction()->isEnabled());
-    QVERIFY(f.find<QWidget>("updDataNo")->isEnabled());
+    QVERIFY(!f.enabled("createMonthFileAction"));
+    QVERIFY(f.enabled("appendAction"));
+    QVERIFY(f.enabled("updateAction"));
+    QVERIFY(f.enabled("newEntryAction"));
+    QVERIFY(f.find<QMenu>("dataOutputMenu")->menuAction()->isEnabled());
+    QVERIFY(f.find<QWidget>("dataNoUpDown")->isEnabled());
 }
 
 void TestMainEditing::emptyTitle_refusedEverywhere()
@@ -82,7 +82,7 @@ void TestMainEditing::emptyTitle_refusedEverywhere()
     MainWindowFixture f;
     f.start();
     f.fakes.dialogs.clear();
-    f.trigger("FileSave1");
+    f.trigger("createMonthFileAction");
     QCOMPARE(f.fakes.dialogs.lastText(), TitleMissing);
     QVERIFY(!f.folder.exists(May));
 
@@ -91,7 +91,7 @@ void TestMainEditing::emptyTitle_refusedEverywhere()
     g.start();
     const QByteArray before = g.folder.read(May);
     g.setTitle(QString());
-    for (const char *a : {"DataAppend1", "DataUpdate1"}) {
+    for (const char *a : {"appendAction", "updateAction"}) {
         g.fakes.dialogs.clear();
         g.trigger(a);
         QCOMPARE(g.fakes.dialogs.texts(), QStringList{TitleMissing});
@@ -104,14 +104,14 @@ void TestMainEditing::newEntryAndAppend_addsAtFirstFreeSlot()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.start();
-    f.trigger("DataNewEntry1");
+    f.trigger("newEntryAction");
     QCOMPARE(f.dataNo(), u"4"_s);
     QCOMPARE(f.title(), QString());
     f.setTitle(u"四"_s);
-    f.find<QPlainTextEdit>("memComments")->setPlainText(u"一行目\n二行目"_s);
+    f.find<QPlainTextEdit>("commentsEdit")->setPlainText(u"一行目\n二行目"_s);
     f.window->findChild<QButtonGroup *>()->button(2)->setChecked(true);
     f.fakes.dialogs.clear();
-    f.trigger("DataAppend1");
+    f.trigger("appendAction");
     QCOMPARE(f.fakes.dialogs.texts(), QStringList{u"データファイル: Y2005MAY.vxf にデータを追加しました."_s});
     const MonthFile::Jobs jobs = f.readMonth(May);
     QCOMPARE(MonthFile::countUsedRecords(jobs), 4);
@@ -129,7 +129,7 @@ void TestMainEditing::appendAtUsedSlot_updatesInstead()
     f.start();
     f.setTitle(u"三を直す"_s);
     f.fakes.dialogs.clear();
-    f.trigger("DataAppend1");
+    f.trigger("appendAction");
     QCOMPARE(f.fakes.dialogs.texts(), QStringList{u"データファイル: Y2005MAY.vxf のデータを更新しました."_s});
     const MonthFile::Jobs jobs = f.readMonth(May);
     QCOMPARE(jobs[2].title, u"三を直す"_s);
@@ -141,10 +141,10 @@ void TestMainEditing::updateAtEmptySlot_appendsInstead()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.start();
-    f.trigger("DataNewEntry1");
+    f.trigger("newEntryAction");
     f.setTitle(u"四"_s);
     f.fakes.dialogs.clear();
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(f.fakes.dialogs.texts(), QStringList{u"データファイル: Y2005MAY.vxf にデータを追加しました."_s});
     QCOMPARE(MonthFile::countUsedRecords(f.readMonth(May)), 4);
     QCOMPARE(f.countStatus(), u"データ総数: 4"_s);
@@ -155,12 +155,12 @@ void TestMainEditing::update_leavesCountAlone()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.start();
-    auto *upDown = f.find<UpDownWidget>("updDataNo");
+    auto *upDown = f.find<UpDownWidget>("dataNoUpDown");
     upDown->requestStep(-1);
     QCOMPARE(f.dataNo(), u"2"_s);
     QCOMPARE(f.title(), u"二"_s);
     f.setTitle(u"二の改"_s);
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(f.readMonth(May)[1].title, u"二の改"_s);
     QCOMPARE(f.countStatus(), u"データ総数: 3"_s);
     QCOMPARE(f.window->session().jobs(MonthKind::Current)[1].title, u"二の改"_s);
@@ -172,7 +172,7 @@ void TestMainEditing::appendWhilePreviousShown_isRefused()
     f.writeMonth(May, threeMayJobs());
     f.writeMonth(April, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
     f.start();
-    f.trigger("DataChange1");
+    f.trigger("switchMonthAction");
     const QByteArray april = f.folder.read(April);
     f.fakes.dialogs.clear();
     f.window->appendRecord(); // the action is disabled; the command itself refuses too
@@ -191,12 +191,12 @@ void TestMainEditing::newEntry_fullMonth_tellsAndChangesNothing()
     f.start();
     QCOMPARE(f.dataNo(), u"60"_s);
     f.fakes.dialogs.clear();
-    f.trigger("DataNewEntry1");
+    f.trigger("newEntryAction");
     QCOMPARE(f.fakes.dialogs.shown.size(), 1);
     QCOMPARE(f.dataNo(), u"60"_s);
     QCOMPARE(f.title(), u"job60"_s);
     // The up-down cannot go above 60 either.
-    f.find<UpDownWidget>("updDataNo")->requestStep(+1);
+    f.find<UpDownWidget>("dataNoUpDown")->requestStep(+1);
     QCOMPARE(f.dataNo(), u"60"_s);
 }
 
@@ -205,11 +205,11 @@ void TestMainEditing::upDown_stopsAtFirstFreeSlotAndSixty()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.start();
-    auto *upDown = f.find<UpDownWidget>("updDataNo");
+    auto *upDown = f.find<UpDownWidget>("dataNoUpDown");
     upDown->requestStep(+1); // 3 -> 4, the first free slot: a blank entry
     QCOMPARE(f.dataNo(), u"4"_s);
     QCOMPARE(f.title(), QString());
-    QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 16));
+    QCOMPARE(f.find<QDateEdit>("startDateEdit")->date(), QDate(2005, 5, 16));
     upDown->requestStep(+1); // refused at the first free slot
     QCOMPARE(f.dataNo(), u"4"_s);
     upDown->requestStep(-1);
@@ -225,8 +225,8 @@ void TestMainEditing::upDown_previousMonthStopsAtCount()
     f.writeMonth(April, {MainWindowFixture::job(1, u"四月一"_s, {2005, 4, 1}, {2005, 4, 2}),
                          MainWindowFixture::job(2, u"四月二"_s, {2005, 4, 3}, {2005, 4, 4})});
     f.start();
-    f.trigger("DataChange1");
-    auto *upDown = f.find<UpDownWidget>("updDataNo");
+    f.trigger("switchMonthAction");
+    auto *upDown = f.find<UpDownWidget>("dataNoUpDown");
     QCOMPARE(f.dataNo(), u"2"_s);
     upDown->requestStep(+1);
     QCOMPARE(f.dataNo(), u"2"_s);
@@ -240,31 +240,31 @@ void TestMainEditing::switchMonth_currentToPreviousAndBack()
     f.writeMonth(May, threeMayJobs());
     f.writeMonth(April, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
     f.start();
-    f.trigger("DataChange1");
+    f.trigger("switchMonthAction");
     QCOMPARE(f.window->shownMonth(), MonthKind::Previous);
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●4月のデータ"_s);
     QCOMPARE(f.countStatus(), u"データ総数: 1"_s);
     QCOMPARE(f.title(), u"四月"_s);
-    QVERIFY(!f.enabled("DataAppend1"));
-    QVERIFY(!f.enabled("DataNewEntry1"));
-    QVERIFY(f.enabled("DataUpdate1"));
-    QVERIFY(!f.enabled("FileSave1"));
+    QVERIFY(!f.enabled("appendAction"));
+    QVERIFY(!f.enabled("newEntryAction"));
+    QVERIFY(f.enabled("updateAction"));
+    QVERIFY(!f.enabled("createMonthFileAction"));
 
     // An update while April is shown goes to April's file.
     f.setTitle(u"四月改"_s);
     f.fakes.dialogs.clear();
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(f.fakes.dialogs.lastText(), u"データファイル: Y2005APR.vxf のデータを更新しました."_s);
     QCOMPARE(f.readMonth(April)[0].title, u"四月改"_s);
     QCOMPARE(f.readMonth(May)[0].title, u"一"_s);
 
-    f.trigger("DataChange1");
+    f.trigger("switchMonthAction");
     QCOMPARE(f.window->shownMonth(), MonthKind::Current);
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータ"_s);
     QCOMPARE(f.dataNo(), u"3"_s);
     QCOMPARE(f.title(), u"三"_s);
-    QVERIFY(f.enabled("DataAppend1"));
-    QVERIFY(f.enabled("DataNewEntry1"));
+    QVERIFY(f.enabled("appendAction"));
+    QVERIFY(f.enabled("newEntryAction"));
 }
 
 void TestMainEditing::switchMonth_backWithoutCurrentFile()
@@ -272,11 +272,11 @@ void TestMainEditing::switchMonth_backWithoutCurrentFile()
     MainWindowFixture f;
     f.writeMonth(April, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
     f.start();
-    f.trigger("DataChange1");
+    f.trigger("switchMonthAction");
     QCOMPARE(f.title(), u"四月"_s);
-    QVERIFY(!f.enabled("FileSave1"));
+    QVERIFY(!f.enabled("createMonthFileAction"));
     f.fakes.dialogs.clear();
-    f.trigger("DataChange1");
+    f.trigger("switchMonthAction");
     QCOMPARE(f.fakes.dialogs.shown.size(), 1);
     QCOMPARE(f.fakes.dialogs.shown.first().caption, u"データファイルを作成してください"_s);
     QCOMPARE(f.fakes.dialogs.shown.first().text,
@@ -285,13 +285,13 @@ void TestMainEditing::switchMonth_backWithoutCurrentFile()
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータファイル未作成"_s);
     QCOMPARE(f.dataNo(), u"1"_s);
     QCOMPARE(f.title(), QString());
-    QVERIFY(f.enabled("FileSave1"));
-    QVERIFY(!f.enabled("DataUpdate1"));
-    QVERIFY(!f.enabled("DataAppend1"));
+    QVERIFY(f.enabled("createMonthFileAction"));
+    QVERIFY(!f.enabled("updateAction"));
+    QVERIFY(!f.enabled("appendAction"));
     QCOMPARE(f.countStatus(), u"データ総数: 0"_s);
     // Creating the file now works as at a start without it.
     f.setTitle(u"新"_s);
-    f.trigger("FileSave1");
+    f.trigger("createMonthFileAction");
     QCOMPARE(f.readMonth(May)[0].title, u"新"_s);
 }
 
@@ -301,8 +301,8 @@ void TestMainEditing::storedTexts_areCutAtCapacity()
     f.writeMonth(May, threeMayJobs());
     f.start();
     f.setTitle(QString(40, QChar(0x65E5))); // 80 bytes of kanji
-    f.find<QComboBox>("cmbCustomer")->setEditText(u"a"_s + QString(20, QChar(0x65E5)));
-    f.trigger("DataUpdate1");
+    f.find<QComboBox>("customerBox")->setEditText(u"a"_s + QString(20, QChar(0x65E5)));
+    f.trigger("updateAction");
     const JobRecord r = f.readMonth(May)[2];
     QCOMPARE(r.title, QString(31, QChar(0x65E5)));
     QCOMPARE(r.customer, u"a"_s + QString(15, QChar(0x65E5)));
@@ -320,7 +320,7 @@ void TestMainEditing::failingWrite_reportsAndKeepsOldFile()
     f.fakes.dialogs.clear();
     {
         FileSizeLimit limit(1000);
-        f.trigger("DataUpdate1");
+        f.trigger("updateAction");
     }
     QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(f.fakes.dialogs.lastText().contains(May));
@@ -328,7 +328,7 @@ void TestMainEditing::failingWrite_reportsAndKeepsOldFile()
     QCOMPARE(f.folder.read(May), before);
     QCOMPARE(f.window->session().jobs(MonthKind::Current)[2].title, u"三"_s);
     // The window goes on: the next update succeeds.
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(f.readMonth(May)[2].title, u"書けない"_s);
 }
 
@@ -337,9 +337,9 @@ void TestMainEditing::startDateRule_viaPicker()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.start();
-    auto *start = f.find<QDateEdit>("dtpStart");
-    auto *end = f.find<QDateEdit>("dtpEnd");
-    auto *calendar = f.find<RangeCalendarWidget>("MonthCalendar1");
+    auto *start = f.find<QDateEdit>("startDateEdit");
+    auto *end = f.find<QDateEdit>("endDateEdit");
+    auto *calendar = f.find<RangeCalendarWidget>("calendar");
     start->setDate({2005, 6, 3});
     f.window->applyStartDateRule();
     QCOMPARE(end->date(), QDate(2005, 6, 3));
@@ -361,14 +361,14 @@ void TestMainEditing::endDateRule_viaPicker()
     MainWindowFixture f;
     f.writeMonth(May, threeMayJobs());
     f.start();
-    auto *start = f.find<QDateEdit>("dtpStart");
-    auto *end = f.find<QDateEdit>("dtpEnd");
+    auto *start = f.find<QDateEdit>("startDateEdit");
+    auto *end = f.find<QDateEdit>("endDateEdit");
     start->setDate({2005, 5, 10});
     f.window->applyStartDateRule();
     end->setDate({2005, 6, 20});
     f.window->applyEndDateRule();
     QCOMPARE(end->date(), QDate(2005, 6, 20));
-    QCOMPARE(f.find<RangeCalendarWidget>("MonthCalendar1")->selectionEnd(), QDate(2005, 6, 20));
+    QCOMPARE(f.find<RangeCalendarWidget>("calendar")->selectionEnd(), QDate(2005, 6, 20));
     end->setDate({2005, 5, 9});
     f.window->applyEndDateRule();
     QCOMPARE(start->date(), QDate(2005, 5, 16));
@@ -381,7 +381,7 @@ void TestMainEditing::calendarDrag_appliesRuleOnRelease()
     f.writeMonth(May, threeMayJobs());
     MainWindow &w = f.start();
     w.show();
-    auto *calendar = f.find<RangeCalendarWidget>("MonthCalendar1");
+    auto *calendar = f.find<RangeCalendarWidget>("calendar");
     calendar->showMonth({2005, 5, 1});
     QSignalSpy spy(calendar, &RangeCalendarWidget::rangeSelected);
     const QPoint from = calendar->dayRect({2005, 5, 20}).center();
@@ -392,23 +392,23 @@ void TestMainEditing::calendarDrag_appliesRuleOnRelease()
     QCoreApplication::sendEvent(calendar, &move);
     QTest::mouseRelease(calendar, Qt::LeftButton, {}, to);
     QCOMPARE(spy.count(), 1);
-    QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 20));
-    QCOMPARE(f.find<QDateEdit>("dtpEnd")->date(), QDate(2005, 6, 2));
+    QCOMPARE(f.find<QDateEdit>("startDateEdit")->date(), QDate(2005, 5, 20));
+    QCOMPARE(f.find<QDateEdit>("endDateEdit")->date(), QDate(2005, 6, 2));
 
     // Dragged backwards from 2 June to 20 May gives the same range.
     QTest::mousePress(calendar, Qt::LeftButton, {}, to);
     QMouseEvent back(QEvent::MouseMove, from, calendar->mapToGlobal(from), Qt::NoButton, Qt::LeftButton, {});
     QCoreApplication::sendEvent(calendar, &back);
     QTest::mouseRelease(calendar, Qt::LeftButton, {}, from);
-    QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 20));
-    QCOMPARE(f.find<QDateEdit>("dtpEnd")->date(), QDate(2005, 6, 2));
+    QCOMPARE(f.find<QDateEdit>("startDateEdit")->date(), QDate(2005, 5, 20));
+    QCOMPARE(f.find<QDateEdit>("endDateEdit")->date(), QDate(2005, 6, 2));
 
     // A July start is reset to today.
     calendar->showMonth({2005, 7, 1});
     const QPoint july = calendar->dayRect({2005, 7, 4}).center();
     QTest::mousePress(calendar, Qt::LeftButton, {}, july);
     QTest::mouseRelease(calendar, Qt::LeftButton, {}, july);
-    QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 16));
+    QCOMPARE(f.find<QDateEdit>("startDateEdit")->date(), QDate(2005, 5, 16));
     QCOMPARE(calendar->selectionStart(), QDate(2005, 5, 16));
 }
 
@@ -419,14 +419,14 @@ void TestMainEditing::dataChanges_closeAndReopenOpenViews()
     f.writeMonth(April, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
     MainWindow &w = f.start();
     w.show();
-    f.trigger("ViewToDoList1");
-    f.trigger("ViewGraph1");
+    f.trigger("toDoListAction");
+    f.trigger("barGraphAction");
     QPointer<QWidget> list = w.views().toDoList();
     QPointer<QWidget> graph = w.views().graph();
     QVERIFY(list && graph);
 
     f.setTitle(u"三の改"_s);
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     // Rebuilt around the change: new windows, both open again.
     QVERIFY(w.views().isToDoListOpen());
     QVERIFY(w.views().isGraphOpen());
@@ -435,15 +435,15 @@ void TestMainEditing::dataChanges_closeAndReopenOpenViews()
     QCOMPARE(w.views().graph()->windowTitle(), u"バーグラフ ●5月のデータ"_s);
 
     // The month switch rebuilds the graph for the month now shown.
-    f.trigger("DataChange1");
+    f.trigger("switchMonthAction");
     QVERIFY(w.views().isGraphOpen());
     QCOMPARE(w.views().graph()->windowTitle(), u"バーグラフ ●4月のデータ"_s);
 
     // A refused command leaves the views as they were.
-    f.trigger("DataChange1");
+    f.trigger("switchMonthAction");
     list = w.views().toDoList();
     f.setTitle(QString());
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(w.views().toDoList(), list.data());
 }
 
@@ -453,9 +453,9 @@ void TestMainEditing::trayMove_closesViews()
     f.writeMonth(May, threeMayJobs());
     MainWindow &w = f.start();
     w.show();
-    f.trigger("ViewToDoList1");
-    f.trigger("ViewGraph1");
-    f.trigger("ViewTaskTray1");
+    f.trigger("toDoListAction");
+    f.trigger("barGraphAction");
+    f.trigger("trayAction");
     QVERIFY(!w.views().isToDoListOpen());
     QVERIFY(!w.views().isGraphOpen());
 }

@@ -96,11 +96,11 @@ void TestMainOutput::textFile()
         f.folder.write(name, existing);
     f.start();
     if (previous)
-        f.trigger("DataChange1");
+        f.trigger("switchMonthAction");
     f.fakes.dialogs.clear();
     f.fakes.dialogs.answers.assign(answers.begin(), answers.end());
 
-    f.trigger("FileTextOut1");
+    f.trigger("textFileOutputAction");
 
     QStringList texts{firstQuestion(name)};
     if (!existing.isEmpty() && answers.value(0) == Answer::Yes)
@@ -132,7 +132,7 @@ void TestMainOutput::textFile_failedWrite_keepsTheOldFile()
     f.fakes.dialogs.answers = {Answer::Yes, Answer::Yes};
     {
         FileSizeLimit limit(1000);
-        f.trigger("FileTextOut1");
+        f.trigger("textFileOutputAction");
     }
     QCOMPARE(f.folder.read(u"Y2005MAY.txt"_s), QByteArray("old"));
     QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
@@ -147,7 +147,7 @@ void TestMainOutput::textFile_monthFileGone_writesWhatMemoryHolds()
     f.start();
     QFile::remove(f.folder.file(u"Y2005MAY.vxf"_s));
     f.fakes.dialogs.answers = {Answer::Yes};
-    f.trigger("FileTextOut1");
+    f.trigger("textFileOutputAction");
     QCOMPARE(f.folder.read(u"Y2005MAY.txt"_s).count(DataNoLabel), 2);
     QCOMPARE(f.fakes.dialogs.lastText(), done(f.folder.file(u"Y2005MAY.txt"_s)));
 }
@@ -167,7 +167,7 @@ void TestMainOutput::viewer_showsTheShownMonthNewestFirst()
         height = viewer.height();
         return int(QDialog::Rejected);
     });
-    f.trigger("FileViewerOut1");
+    f.trigger("dataViewerOutputAction");
     QCOMPARE(caption, u"データビューア"_s);
     QCOMPARE(lines.mid(0, 3),
              (QStringList{u"データNo.: 2"_s, u"入力日/更新日: 2005/05/02"_s, u"タイトル: 仕事2"_s}));
@@ -211,7 +211,7 @@ void TestMainOutput::pastData_closing_restoresTheMonthShownBefore()
     f.writeMonth(u"Y2003MAY.vxf"_s, jobs(4, 2003, 5));
     f.start();
     if (previous)
-        f.trigger("DataChange1");
+        f.trigger("switchMonthAction");
     const QString dataNo = f.dataNo();
     f.fakes.dialogs.clear();
     QString chosen;
@@ -226,7 +226,7 @@ void TestMainOutput::pastData_closing_restoresTheMonthShownBefore()
         return int(QDialog::Rejected);
     });
 
-    f.trigger("FilePastDataOut1");
+    f.trigger("pastDataAction");
 
     // While open, the main window followed the past month.
     QCOMPARE(chosen, u"Y2003MAY.vxf"_s);

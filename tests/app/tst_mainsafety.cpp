@@ -59,7 +59,7 @@ void TestMainSafety::createWhileLastMonthShown_storesRecordOneOfThisMonth()
     QTest::mouseClick(f.window->views().listWindow()->rowWidgets().at(0), Qt::LeftButton);
     QCOMPARE(f.dataNo(), u"2"_s);
     QCOMPARE(f.window->shownMonth(), MonthKind::Previous);
-    f.trigger("FileSave1");
+    f.trigger("createMonthFileAction");
 
     const MonthFile::Jobs may = f.readMonth(May);
     QCOMPARE(may[0].title, u"四月2"_s);
@@ -71,7 +71,7 @@ void TestMainSafety::createWhileLastMonthShown_storesRecordOneOfThisMonth()
 
     // The next update goes to this month's record 1, never to last month's.
     f.setTitle(u"五月"_s);
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(f.readMonth(May)[0].title, u"五月"_s);
     QCOMPARE(f.folder.read(April), april);
 }
@@ -84,11 +84,11 @@ void TestMainSafety::damagedDataNo_theSlotIsTheRecord()
     f.writeMonth(May, list);
     const QByteArray before = f.folder.read(May);
     f.start();
-    f.find<UpDownWidget>("updDataNo")->requestStep(-1);
+    f.find<UpDownWidget>("dataNoUpDown")->requestStep(-1);
     QCOMPARE(f.dataNo(), u"2"_s);
     QCOMPARE(f.title(), u"仕事2"_s);
     f.setTitle(u"仕事2改"_s);
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
 
     const QByteArray after = f.folder.read(May);
     const MonthFile::Jobs stored = MonthFile::fromBytes(after);
@@ -108,14 +108,14 @@ void TestMainSafety::withoutShutter_numberAndContentsStayTogether()
     QCOMPARE(f.dataNo(), u"4"_s);
     QCOMPARE(f.title(), QString());
 
-    f.find<UpDownWidget>("updDataNo")->requestStep(-1);
+    f.find<UpDownWidget>("dataNoUpDown")->requestStep(-1);
     QCOMPARE(f.dataNo(), u"4"_s);
-    f.trigger("DataChange1");
+    f.trigger("switchMonthAction");
     QCOMPARE(f.window->shownMonth(), MonthKind::Current);
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータ"_s);
 
     f.setTitle(u"新しい仕事"_s);
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     const QByteArray after = f.folder.read(May);
     QCOMPARE(after.left(3 * JobRecord::Size), before.left(3 * JobRecord::Size));
     QCOMPARE(MonthFile::fromBytes(after)[3].title, u"新しい仕事"_s);
@@ -148,19 +148,19 @@ void TestMainSafety::untouchedFieldsAndRecords_keepTheirBytes()
     f.folder.write(May, file);
     f.start();
 
-    f.find<UpDownWidget>("updDataNo")->requestStep(-1); // record 1
-    QCOMPARE(f.find<QDateEdit>("dtpEnd")->text(), u"未設定"_s);
-    QVERIFY(!f.find<RangeCalendarWidget>("MonthCalendar1")->selectionStart().isValid());
-    f.find<QLineEdit>("edtJobNo")->setText(u"B-7"_s);
-    f.trigger("DataUpdate1");
+    f.find<UpDownWidget>("dataNoUpDown")->requestStep(-1); // record 1
+    QCOMPARE(f.find<QDateEdit>("endDateEdit")->text(), u"未設定"_s);
+    QVERIFY(!f.find<RangeCalendarWidget>("calendar")->selectionStart().isValid());
+    f.find<QLineEdit>("jobNoEdit")->setText(u"B-7"_s);
+    f.trigger("updateAction");
 
     const QByteArray after = f.folder.read(May);
     QByteArray expected = file;
     Fields::writeString(expected, 384, JobRecord::ShortCapacity, u"B-7"_s);
     QCOMPARE(after, expected);
     // A day picked in the unset box is stored as that day.
-    QTest::keyClick(f.find<QDateEdit>("dtpEnd"), Qt::Key_Up);
-    f.trigger("DataUpdate1");
+    QTest::keyClick(f.find<QDateEdit>("endDateEdit"), Qt::Key_Up);
+    f.trigger("updateAction");
     QVERIFY(DaySerial::toDate(Fields::readF64(f.folder.read(May), 88)) >= QDate(2000, 1, 1));
 }
 
@@ -171,7 +171,7 @@ void TestMainSafety::boxes_refuseWhatTheirFieldsCannotHold()
     f.start();
     QStatusBar *status = f.window->statusBar();
 
-    QLineEdit *jobNo = f.find<QLineEdit>("edtJobNo");
+    QLineEdit *jobNo = f.find<QLineEdit>("jobNoEdit");
     jobNo->clear();
     jobNo->insert(QString(15, QChar(0x65E5))); // 30 bytes
     jobNo->insert(u"日"_s);                    // 32: refused
@@ -179,13 +179,13 @@ void TestMainSafety::boxes_refuseWhatTheirFieldsCannotHold()
     QCOMPARE(status->currentMessage(), u"これ以上入力できません.(最大文字数: 半角31文字)"_s);
     jobNo->insert(u"A"_s);
     QCOMPARE(jobNo->text().size(), 16);
-    QLineEdit *customer = f.find<QComboBox>("cmbCustomer")->lineEdit();
+    QLineEdit *customer = f.find<QComboBox>("customerBox")->lineEdit();
     customer->insert(u"😀"_s);
     QCOMPARE(customer->text(), QString());
     QCOMPARE(status->currentMessage(), u"この文字は保存できないため入力できません."_s);
 
     // Line breaks are stored as CR LF and count two bytes.
-    auto *comments = f.find<SjisTextEdit>("memComments");
+    auto *comments = f.find<SjisTextEdit>("commentsEdit");
     comments->setPlainText(QString(252, u'x'));
     comments->textCursor().insertText(u"\n"_s); // 254
     QCOMPARE(comments->toPlainText().size(), 253);
@@ -203,7 +203,7 @@ void TestMainSafety::title_showsTheStoredTextAfterASave()
     f.writeMonth(May, jobs(1, u"仕事"_s));
     f.start();
     f.setTitle(QString(40, QChar(0x65E5))); // 80 bytes
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(f.title(), QString(31, QChar(0x65E5)));
     QCOMPARE(f.readMonth(May)[0].title, f.title());
 }
@@ -217,7 +217,7 @@ void TestMainSafety::fileChangedByAnotherProgram_isNotOverwritten()
     f.writeMonth(May, jobs(3, u"よそ"_s)); // a second Wrenly or a sync tool
     const QByteArray theirs = f.folder.read(May);
     f.fakes.dialogs.clear();
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
 
     QCOMPARE(f.folder.read(May), theirs);
     QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
@@ -226,7 +226,7 @@ void TestMainSafety::fileChangedByAnotherProgram_isNotOverwritten()
     QCOMPARE(f.countStatus(), u"データ総数: 3"_s);
 
     // Saved again, the typed record goes over what is now on disk.
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(f.readMonth(May)[1].title, u"手元の変更"_s);
     QCOMPARE(f.readMonth(May)[2].title, u"よそ3"_s);
 }

@@ -48,15 +48,15 @@ void TestMainStartup::withoutFiles_writesDefaultConfigAndAsksToCreate()
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータファイル未作成"_s);
     QCOMPARE(f.countStatus(), u"データ総数: 0"_s);
     QCOMPARE(f.dataNo(), u"1"_s);
-    QVERIFY(f.enabled("FileSave1"));
-    QVERIFY(!f.enabled("DataAppend1"));
-    QVERIFY(!f.enabled("DataUpdate1"));
-    QVERIFY(!f.enabled("DataNewEntry1"));
-    QVERIFY(!f.enabled("DataChange1"));
-    QVERIFY(!f.find<QMenu>("miDataOut")->menuAction()->isEnabled());
-    QVERIFY(!f.find<QWidget>("updDataNo")->isEnabled());
-    QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 16));
-    QCOMPARE(f.find<QDateEdit>("dtpEntry")->date(), QDate(2005, 5, 16));
+    QVERIFY(f.enabled("createMonthFileAction"));
+    QVERIFY(!f.enabled("appendAction"));
+    QVERIFY(!f.enabled("updateAction"));
+    QVERIFY(!f.enabled("newEntryAction"));
+    QVERIFY(!f.enabled("switchMonthAction"));
+    QVERIFY(!f.find<QMenu>("dataOutputMenu")->menuAction()->isEnabled());
+    QVERIFY(!f.find<QWidget>("dataNoUpDown")->isEnabled());
+    QCOMPARE(f.find<QDateEdit>("startDateEdit")->date(), QDate(2005, 5, 16));
+    QCOMPARE(f.find<QDateEdit>("entryDateEdit")->date(), QDate(2005, 5, 16));
     QVERIFY(f.fakes.sound.played.isEmpty());
 }
 
@@ -74,18 +74,18 @@ void TestMainStartup::withCurrentFile_showsLastRecord()
     QCOMPARE(f.countStatus(), u"データ総数: 3"_s);
     QCOMPARE(f.dataNo(), u"3"_s);
     QCOMPARE(f.title(), u"三件目"_s);
-    QCOMPARE(f.find<QPlainTextEdit>("memComments")->toPlainText(), u"一行目\n二行目"_s);
-    QCOMPARE(f.find<QComboBox>("cmbCustomer")->currentText(), u"山田商店"_s);
-    QCOMPARE(f.find<QDateEdit>("dtpStart")->date(), QDate(2005, 5, 10));
-    QCOMPARE(f.find<QDateEdit>("dtpEnd")->date(), QDate(2005, 5, 20));
+    QCOMPARE(f.find<QPlainTextEdit>("commentsEdit")->toPlainText(), u"一行目\n二行目"_s);
+    QCOMPARE(f.find<QComboBox>("customerBox")->currentText(), u"山田商店"_s);
+    QCOMPARE(f.find<QDateEdit>("startDateEdit")->date(), QDate(2005, 5, 10));
+    QCOMPARE(f.find<QDateEdit>("endDateEdit")->date(), QDate(2005, 5, 20));
     QCOMPARE(f.window->findChild<QButtonGroup *>()->checkedId(), 2);
     QCOMPARE(f.fakes.sound.played, QStringList{f.folder.file(u"Shutter.wav"_s)});
-    QVERIFY(!f.enabled("FileSave1"));
-    QVERIFY(f.enabled("DataAppend1"));
-    QVERIFY(f.enabled("DataUpdate1"));
-    QVERIFY(f.enabled("DataNewEntry1"));
-    QVERIFY(f.find<QMenu>("miDataOut")->menuAction()->isEnabled());
-    QVERIFY(!f.enabled("DataChange1"));
+    QVERIFY(!f.enabled("createMonthFileAction"));
+    QVERIFY(f.enabled("appendAction"));
+    QVERIFY(f.enabled("updateAction"));
+    QVERIFY(f.enabled("newEntryAction"));
+    QVERIFY(f.find<QMenu>("dataOutputMenu")->menuAction()->isEnabled());
+    QVERIFY(!f.enabled("switchMonthAction"));
 }
 
 void TestMainStartup::withBothFiles_monthSwitchEnabled()
@@ -94,7 +94,7 @@ void TestMainStartup::withBothFiles_monthSwitchEnabled()
     f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"五月"_s, {2005, 5, 1}, {2005, 5, 2})});
     f.writeMonth(u"Y2005APR.vxf"_s, {MainWindowFixture::job(1, u"四月"_s, {2005, 4, 1}, {2005, 4, 2})});
     f.start();
-    QVERIFY(f.enabled("DataChange1"));
+    QVERIFY(f.enabled("switchMonthAction"));
     QCOMPARE(f.window->session().count(MonthKind::Previous), 1);
 }
 
@@ -105,9 +105,9 @@ void TestMainStartup::startInJanuary_previousMonthIsDecemberOfLastYear()
     f.writeMonth(u"Y2004DEC.vxf"_s, {MainWindowFixture::job(1, u"年末"_s, {2004, 12, 20}, {2005, 1, 2})});
     f.start();
     QCOMPARE(f.window->session().previousFileName(), u"Y2004DEC.vxf"_s);
-    QVERIFY(f.enabled("DataChange1"));
+    QVERIFY(f.enabled("switchMonthAction"));
     QCOMPARE(int(f.window->indicator()), 2);
-    QCOMPARE(f.find<QFrame>("pnlToDoBack")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(f.find<QFrame>("indicatorBacking")->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
 void TestMainStartup::monthFileWithoutRecords_showsBlankEntryForRecordOne()
@@ -119,8 +119,8 @@ void TestMainStartup::monthFileWithoutRecords_showsBlankEntryForRecordOne()
     QCOMPARE(f.dataNo(), u"1"_s);
     QCOMPARE(f.title(), QString());
     QCOMPARE(f.window->windowTitle(), u"Wrenly ●5月のデータ"_s);
-    QVERIFY(f.enabled("DataAppend1"));
-    QVERIFY(!f.enabled("FileSave1"));
+    QVERIFY(f.enabled("appendAction"));
+    QVERIFY(!f.enabled("createMonthFileAction"));
 }
 
 void TestMainStartup::missingShutter_recordNotShown()
@@ -143,9 +143,9 @@ void TestMainStartup::unreadableMonthFile_reportedAndNotOverwritten()
     f.start();
     QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(f.fakes.dialogs.shown.first().text.contains(u"Y2005MAY.vxf"_s));
-    QVERIFY(!f.enabled("FileSave1"));
-    QVERIFY(!f.enabled("DataAppend1"));
-    QVERIFY(!f.enabled("DataUpdate1"));
+    QVERIFY(!f.enabled("createMonthFileAction"));
+    QVERIFY(!f.enabled("appendAction"));
+    QVERIFY(!f.enabled("updateAction"));
 }
 
 void TestMainStartup::configuration_fillsListsPanelAndPartnerActions()
@@ -158,14 +158,14 @@ void TestMainStartup::configuration_fillsListsPanelAndPartnerActions()
     c.trevPath = u"空き"_s; // a path like any other on this line
     f.folder.write(u"Config.vxc"_s, c.toFileBytes());
     f.start();
-    auto *customers = f.find<QComboBox>("cmbCustomer");
+    auto *customers = f.find<QComboBox>("customerBox");
     QCOMPARE(customers->count(), 2);
     QCOMPARE(customers->itemText(1), u"丙社"_s);
-    QCOMPARE(f.find<QComboBox>("cmbJobType")->count(), 1);
-    QVERIFY(f.find<QGroupBox>("pnlJobData")->isHidden());
-    QVERIFY(f.enabled("OptionTrevBoot1"));
-    QVERIFY(!f.enabled("OptionDossBoot1"));
-    QVERIFY(!f.enabled("OptionPellBoot1"));
+    QCOMPARE(f.find<QComboBox>("jobTypeBox")->count(), 1);
+    QVERIFY(f.find<QGroupBox>("jobPanel")->isHidden());
+    QVERIFY(f.enabled("trevantAction"));
+    QVERIFY(!f.enabled("dossaroAction"));
+    QVERIFY(!f.enabled("pellmarkAction"));
 
     // Picture numbers out of all reason are kept to the panel.
     MainWindowFixture g;
@@ -175,7 +175,7 @@ void TestMainStartup::configuration_fillsListsPanelAndPartnerActions()
     d.showJobPanel = false; // the picture shows at start
     g.folder.write(u"Config.vxc"_s, d.toFileBytes());
     g.start();
-    QWidget *picture = g.find<QWidget>("imgMain");
+    QWidget *picture = g.find<QWidget>("picture");
     QVERIFY(picture->width() <= 400 && picture->x() <= 200);
     g.window->grab();
 }
@@ -207,9 +207,9 @@ void TestMainStartup::indicator()
                  {MainWindowFixture::job(1, u"j"_s, today, today.addDays(endInDays), check)});
     f.start();
     QCOMPARE(int(f.window->indicator()), glyph);
-    const QColor back = f.find<QFrame>("pnlToDoBack")->palette().color(QPalette::Window);
+    const QColor back = f.find<QFrame>("indicatorBacking")->palette().color(QPalette::Window);
     QCOMPARE(back, color.isValid() ? color : f.window->palette().color(QPalette::Button));
-    QCOMPARE(f.find<QPushButton>("BitBtnToDo")->iconSize(), QSize(100, 20));
+    QCOMPARE(f.find<QPushButton>("toDoButton")->iconSize(), QSize(100, 20));
 }
 
 void TestMainStartup::firstIdle_blinksWithTimersThenRestsInButtonFace()
@@ -218,7 +218,7 @@ void TestMainStartup::firstIdle_blinksWithTimersThenRestsInButtonFace()
     f.writeMonth(u"Y2005MAY.vxf"_s, {MainWindowFixture::job(1, u"j"_s, {2005, 5, 16}, {2005, 5, 16})});
     MainWindow &w = f.start();
     QSignalSpy done(&w, &MainWindow::firstIdleDone);
-    auto *panel = f.find<QFrame>("pnlToDoBack");
+    auto *panel = f.find<QFrame>("indicatorBacking");
     const QColor face = w.palette().color(QPalette::Button);
     w.show();
     QTRY_VERIFY_WITH_TIMEOUT(w.isBlinking(), 1000);
@@ -239,12 +239,12 @@ void TestMainStartup::panelKey_togglesJobPanel()
 {
     MainWindowFixture f;
     f.start();
-    auto *panel = f.find<QGroupBox>("pnlJobData");
+    auto *panel = f.find<QGroupBox>("jobPanel");
     QVERIFY(!panel->isHidden());
-    QCOMPARE(f.action("ViewPanel1")->shortcut(), QKeySequence(Qt::Key_F7));
-    f.trigger("ViewPanel1");
+    QCOMPARE(f.action("jobPanelAction")->shortcut(), QKeySequence(Qt::Key_F7));
+    f.trigger("jobPanelAction");
     QVERIFY(panel->isHidden());
-    f.trigger("ViewPanel1");
+    f.trigger("jobPanelAction");
     QVERIFY(!panel->isHidden());
 }
 
@@ -253,8 +253,8 @@ void TestMainStartup::tray_hidesOnceAndRestoresOnce()
     MainWindowFixture f;
     MainWindow &w = f.start();
     w.show();
-    f.trigger("ViewTaskTray1");
-    f.trigger("ViewTaskTray1");
+    f.trigger("trayAction");
+    f.trigger("trayAction");
     QCOMPARE(f.fakes.tray.showCount, 1);
     QVERIFY(w.isTrayShown());
     QVERIFY(w.isHidden());
@@ -324,13 +324,13 @@ void TestMainStartup::menus_carryCaptionsAndShortcuts()
         QString caption;
         QKeySequence key;
     } expected[] = {
-        {"FileSave1", u"ファイルを作成して保存(&S)"_s, {}},
-        {"ViewToDoList1", u"To-Do リストを表示(&T)..."_s, QKeySequence(Qt::Key_F6)},
-        {"ViewGraph1", u"バーグラフを表示(&G)..."_s, QKeySequence(Qt::Key_F3)},
-        {"DataChange1", u"表示データを切り換え(&C)"_s, QKeySequence(Qt::Key_F2)},
-        {"HelpContents1", u"目次(&C)..."_s, QKeySequence(Qt::Key_F1)},
-        {"OptionStepBoot1", u"STEPbySTEP を起動(&K)"_s, {}},
-        {"OptionAubrelBoot1", u"Aubrel を起動(&A)"_s, {}},
+        {"createMonthFileAction", u"ファイルを作成して保存(&S)"_s, {}},
+        {"toDoListAction", u"To-Do リストを表示(&T)..."_s, QKeySequence(Qt::Key_F6)},
+        {"barGraphAction", u"バーグラフを表示(&G)..."_s, QKeySequence(Qt::Key_F3)},
+        {"switchMonthAction", u"表示データを切り換え(&C)"_s, QKeySequence(Qt::Key_F2)},
+        {"helpAction", u"目次(&C)..."_s, QKeySequence(Qt::Key_F1)},
+        {"stepPlannerAction", u"STEPbySTEP を起動(&K)"_s, {}},
+        {"dailyPlannerAction", u"Aubrel を起動(&A)"_s, {}},
     };
     for (const auto &e : expected) {
         QAction *a = f.action(e.name);
@@ -339,8 +339,8 @@ void TestMainStartup::menus_carryCaptionsAndShortcuts()
         QCOMPARE(a->shortcut(), e.key);
     }
     const QList<QAction *> tray = f.window->trayMenu()->actions();
-    QCOMPARE(tray.first(), f.action("OptionPellBoot1"));
-    QCOMPARE(tray.last(), f.action("ViewFormShow1"));
+    QCOMPARE(tray.first(), f.action("pellmarkAction"));
+    QCOMPARE(tray.last(), f.action("showWindowAction"));
 }
 
 QTEST_MAIN(TestMainStartup)

@@ -70,7 +70,7 @@ void TestPartnerLaunch::checks()
     configurePellmark(f, path);
     f.start();
     f.fakes.dialogs.clear();
-    f.trigger("OptionPellBoot1");
+    f.trigger("pellmarkAction");
     if (message.isEmpty()) {
         QCOMPARE(f.fakes.launcher.started.size(), 1);
         QCOMPARE(f.fakes.launcher.started.first().program, path);
@@ -95,7 +95,7 @@ void TestPartnerLaunch::stubScript_runsFromPathWithSpaces()
     Services services{f.fakes.clock, f.fakes.dialogs, f.fakes.sound,
                       launcher,      f.fakes.tray,    f.fakes.notifier};
     MainWindow window(f.folder.path(), services);
-    window.findChild<QAction *>(u"OptionPellBoot1"_s)->trigger();
+    window.findChild<QAction *>(u"pellmarkAction"_s)->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(marker).size() > 0, 5000);
     QCOMPARE(f.folder.read(u"ran"_s), QByteArray("0\n")); // started without arguments
 }

@@ -33,7 +33,7 @@ struct SetupFixture : MainWindowFixture
     void open(const std::function<void(SetupDialog &)> &act)
     {
         window->showSetupModal = act;
-        trigger("OptionSetup1");
+        trigger("setupAction");
     }
     static void click(SetupDialog &d, const char *name)
     {
@@ -166,7 +166,7 @@ void TestSetupDialog::apply_cutsEntriesAndRefillsBox()
     QFETCH(int, deleteRow);
     QFETCH(QStringList, entries);
     SetupFixture f;
-    auto *box = f.find<QComboBox>("cmbCustomer");
+    auto *box = f.find<QComboBox>("customerBox");
     box->setEditText(u"typed"_s);
     f.open([&](SetupDialog &d) {
         auto *list = child<QListWidget>(d, "customerList");
@@ -229,7 +229,7 @@ void TestSetupDialog::pictureFrame_opensInitialisesAndApplies()
         QCOMPARE(preview->geometry(), QRect(42, 36, 120, 120));
         SetupFixture::click(d, "pictureApplyButton");
     });
-    auto *main = f.find<PictureWidget>("imgMain");
+    auto *main = f.find<PictureWidget>("picture");
     QCOMPARE(main->geometry(), QRect(42, 36, 120, 120));
     QVERIFY(main->stretch() && !main->center());
     QVERIFY(!main->image().isNull());
@@ -317,15 +317,15 @@ void TestSetupDialog::clearedPathSaved_disablesAction()
         c.pellPath = u"/opt/Pellmark"_s;
         c.trevPath = u"/opt/Trevant"_s;
     });
-    QVERIFY(f.enabled("OptionPellBoot1"));
+    QVERIFY(f.enabled("pellmarkAction"));
     f.open([&](SetupDialog &d) {
         SetupFixture::click(d, "pellmarkClearButton");
-        QVERIFY(f.enabled("OptionPellBoot1")); // not before the save
+        QVERIFY(f.enabled("pellmarkAction")); // not before the save
         SetupFixture::click(d, "saveButton");
         QCOMPARE(d.result(), int(QDialog::Accepted));
     });
-    QVERIFY(!f.enabled("OptionPellBoot1"));
-    QVERIFY(f.enabled("OptionTrevBoot1"));
+    QVERIFY(!f.enabled("pellmarkAction"));
+    QVERIFY(f.enabled("trevantAction"));
     const QStringList lines = Sjis::decode(f.folder.read(Config::fileName())).split(u"\r\n"_s);
     QCOMPARE(lines.value(41), u"未設定"_s);
 }

@@ -334,7 +334,7 @@ void TestWindowLook::windows_data()
         s.main->writeMonth(u"Y2005MAY.vxf"_s, {j});
         return &s.main->start();
     }) << u"Wrenly ●5月のデータ"_s
-                                << QStringList{u"cmbTitle"_s};
+                                << QStringList{u"titleBox"_s};
     QTest::newRow("ToDoListWindow") << Opener([](Stage &s) -> QWidget * {
         ViewFixture &v = s.viewData();
         return s.own(new ToDoListWindow(v.session, v.host));
@@ -369,7 +369,7 @@ void TestWindowLook::windows_data()
         w->showStepFile(s.folder.file(u"x.vxs"_s), f);
         return w;
     }) << u"ステップ別管理 ～ STEP by STEP"_s
-                                       << QStringList{u"edtStepTitle"_s, u"edtStep1"_s};
+                                       << QStringList{u"jobTitleEdit"_s, u"rowTitleEdit1"_s};
     QTest::newRow("StepFileDialog") << Opener([](Stage &s) -> QWidget * {
         return s.own(new StepFileDialog(s.folder.path()));
     }) << u"STEPデータファイルの選択"_s
@@ -389,39 +389,40 @@ void TestWindowLook::windows_data()
         p.pad(1)->setFromRecord(r);
         return p.window.get();
     }) << u"デイリープラン作成 ～ Aubrel"_s
-                                        << QStringList{u"cmbKeyword"_s, u"cmbContent"_s};
+                                        << QStringList{u"keywordComboBox"_s, u"descriptionComboBox"_s};
     QTest::newRow("DailyPlannerFirstUseDialog")
         << Opener([](Stage &s) -> QWidget * { return s.own(new DailyPlannerFirstUseDialog); })
         << u"『デイリープラン作成』機能を使用しますか？"_s << QStringList();
     QTest::newRow("DiaryDialog") << Opener([](Stage &s) -> QWidget * {
-        return s.own(new DiaryDialog(s.openPlanner().state(), nullptr));
+        Planner &p = s.openPlanner();
+        return s.own(new DiaryDialog(p.day(), p.lists(), nullptr));
     }) << u"ダイアリー・パッド"_s << QStringList();
     QTest::newRow("ListSettingsDialog") << Opener([](Stage &s) -> QWidget * {
         Planner &p = s.openPlanner();
         return s.own(
-            new ListSettingsDialog(p.state(), p.fakes.dialogs, p.dir.file(u"LEntries.lef"_s), nullptr));
+            new ListSettingsDialog(p.lists(), p.fakes.dialogs, p.dir.file(u"LEntries.lef"_s), nullptr));
     }) << u"コンボボックスのリスト項目の設定"_s
                                         << QStringList();
     QTest::newRow("PadMemoDialog") << Opener([](Stage &s) -> QWidget * {
-        return s.own(
-            new PadMemoDialog(s.openPlanner().state(), PadMemoDialog::Target::SchedulePad, 1, nullptr));
+        return s.own(new PadMemoDialog(PadMemoDialog::Target::SchedulePad, 1,
+                                       s.openPlanner().day().pad(0).memo, nullptr));
     }) << u"スケジュール・パッドのメモ"_s
                                    << QStringList();
     QTest::newRow("RoutineSettingsDialog") << Opener([](Stage &s) -> QWidget * {
         Planner &p = s.openPlanner();
-        return s.own(new RoutineSettingsDialog(p.state(), p.fakes.services, p.dir.file(u"Routines.rdf"_s),
-                                               p.window.get()));
+        return s.own(new RoutineSettingsDialog(p.routines(), p.lists(), p.fakes.services,
+                                               p.dir.file(u"Routines.rdf"_s), p.window.get()));
     }) << u"ルーチン設定"_s << QStringList();
     QTest::newRow("SetupDialog") << Opener([](Stage &s) -> QWidget * {
         s.main.emplace();
         s.main->start().showSetupModal = [&s](SetupDialog &d) { s.look(&d); };
-        s.main->trigger("OptionSetup1");
+        s.main->trigger("setupAction");
         return nullptr;
     }) << u"ユーザー設定"_s << QStringList();
     QTest::newRow("AboutDialog") << Opener([](Stage &s) -> QWidget * {
         s.main.emplace();
         s.main->start().showAboutModal = [&s](AboutDialog &d) { s.look(&d); };
-        s.main->trigger("HelpAbout1");
+        s.main->trigger("aboutAction");
         return nullptr;
     }) << u"バージョン情報"_s << QStringList();
     QTest::newRow("BackupRestoreDialog") << Opener([](Stage &s) -> QWidget * {
@@ -429,7 +430,7 @@ void TestWindowLook::windows_data()
         s.main->writeMonth(u"Y2005MAY.vxf"_s,
                            {MainWindowFixture::job(1, longTitle, QDate(2005, 5, 10), QDate(2005, 5, 20))});
         s.main->start();
-        s.main->trigger("DataUpdate1"); // keeps a version
+        s.main->trigger("updateAction"); // keeps a version
         s.main->window->backups().setModalRunner([&s](QDialog &d) {
             s.look(&d);
             return 0;
@@ -440,7 +441,7 @@ void TestWindowLook::windows_data()
     QTest::newRow("HelpWindow") << Opener([](Stage &s) -> QWidget * {
         s.main.emplace();
         s.main->start();
-        s.main->trigger("HelpContents1");
+        s.main->trigger("helpAction");
         return s.main->window->helpWindow();
     }) << u"Wrenly ヘルプ"_s << QStringList();
     QTest::newRow("past schedule file dialog") << Opener([](Stage &s) -> QWidget * {

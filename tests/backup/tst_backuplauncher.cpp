@@ -50,7 +50,7 @@ void BackupLauncherTest::restoreWindow_takesRecordBackIntoMainWindow()
     f.writeMonth(May, {job(1, u"一"_s), job(2, u"二"_s)});
     f.start();
     f.setTitle(u"二を直す"_s);
-    f.trigger("DataUpdate1");
+    f.trigger("updateAction");
     QCOMPARE(f.readMonth(May)[1].title, u"二を直す"_s);
     bool shown = false;
     f.window->backups().setModalRunner([&](QDialog &dialog) {

@@ -37,7 +37,7 @@ QStringList rowTexts(DailyPlannerWindow *w)
 
 QString statusPanel(DailyPlannerWindow *w, int index)
 {
-    QList<QLabel *> labels = child<QStatusBar>(w, u"StatusBar1")->findChildren<QLabel *>();
+    QList<QLabel *> labels = child<QStatusBar>(w, u"statusBar")->findChildren<QLabel *>();
     std::sort(labels.begin(), labels.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
     QStringList texts;
     for (QLabel *l : labels) {
@@ -89,12 +89,12 @@ void TestDailyPlanLauncher::firstUse_go_createsFoldersAndFiles()
     QCOMPARE(p.dir.read(u"Routines.rdf"_s).size(), 3200);
     QCOMPARE(ListEntries::fromBytes(p.dir.read(u"LEntries.lef"_s)), ListEntries::defaults());
     QVERIFY(!p.dir.exists(u"AUBREL/Y200512/Y2005125.dtf"_s)); // only the first save makes the day file
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
-    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 5));
-    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpToday")->date(), QDate(2005, 12, 5));
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtNow")->text(), u"AM 10時 00分 00秒"_s);
-    QVERIFY(child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
-    QCOMPARE(p.state().currentDayFile, p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"未作成"_s);
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 12, 5));
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"todayDateEdit")->date(), QDate(2005, 12, 5));
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"clockEdit")->text(), u"AM 10時 00分 00秒"_s);
+    QVERIFY(child<QWidget>(p.window.get(), u"firstUseHint")->isVisible());
+    QCOMPARE(p.day().currentFile(), p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
     QCOMPARE(statusPanel(p.window.get(), 1), u"データ総数: 0"_s);
     QCOMPARE(statusPanel(p.window.get(), 2), u"ルーチン総数: 0"_s);
     QCOMPARE(p.shutters(), 0);
@@ -102,8 +102,8 @@ void TestDailyPlanLauncher::firstUse_go_createsFoldersAndFiles()
     QVERIFY(p.fakes.dialogs.shown.isEmpty());
 
     // The hint goes with a left click.
-    QTest::mouseClick(child<QWidget>(p.window.get(), u"lblIniHint"), Qt::LeftButton);
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
+    QTest::mouseClick(child<QWidget>(p.window.get(), u"firstUseHintLabel"), Qt::LeftButton);
+    QVERIFY(!child<QWidget>(p.window.get(), u"firstUseHint")->isVisible());
 }
 
 void TestDailyPlanLauncher::secondUse_asksNothing_andWorksOnTheClocksDay()
@@ -121,10 +121,10 @@ void TestDailyPlanLauncher::secondUse_asksNothing_andWorksOnTheClocksDay()
     QCOMPARE(p.session.thisYear(), 2005);
     QCOMPARE(p.session.thisMonth(), 12);
     QCOMPARE(p.session.currentFileName(), u"Y2005DEC.vxf"_s);
-    QCOMPARE(p.state().today, QDate(2006, 1, 2));
-    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpToday")->date(), QDate(2006, 1, 2));
+    QCOMPARE(p.day().today(), QDate(2006, 1, 2));
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"todayDateEdit")->date(), QDate(2006, 1, 2));
     QVERIFY(QFileInfo(p.dir.file(u"AUBREL/Y200601"_s)).isDir());
-    QCOMPARE(p.state().todayDayFile(), p.dir.file(u"AUBREL/Y200601/Y2006012.dtf"_s));
+    QCOMPARE(p.day().todayFile(), p.dir.file(u"AUBREL/Y200601/Y2006012.dtf"_s));
     QCOMPARE(statusPanel(p.window.get(), 2), u"ルーチン総数: 2"_s);
 }
 
@@ -171,7 +171,7 @@ void TestDailyPlanLauncher::inProgress_rowsInOrderAndCount()
     QVERIFY(p.open());
     QCOMPARE(rowTexts(p.window.get()),
              (QStringList{u"12月 No.10"_s, u"12月 No.6"_s, u"12月 No.3"_s, u"11月 No.1"_s}));
-    QCOMPARE(child<QLabel>(p.window.get(), u"lblCount")->text(), u"現在遂行中の件数： 4"_s);
+    QCOMPARE(child<QLabel>(p.window.get(), u"jobCountLabel")->text(), u"現在遂行中の件数： 4"_s);
     QList<JobRowWidget *> rows = p.window->findChildren<JobRowWidget *>();
     for (JobRowWidget *r : rows) {
         QCOMPARE(r->x(), 1);
@@ -191,7 +191,7 @@ void TestDailyPlanLauncher::inProgress_noneListed()
     QFile::remove(p.session.pathOf(p.session.previousFileName()));
     QVERIFY(p.open());
     QVERIFY(rowTexts(p.window.get()).isEmpty());
-    QCOMPARE(child<QLabel>(p.window.get(), u"lblCount")->text(), u"現在遂行中の件数： 0"_s);
+    QCOMPARE(child<QLabel>(p.window.get(), u"jobCountLabel")->text(), u"現在遂行中の件数： 0"_s);
 }
 
 void TestDailyPlanLauncher::afterMidnight_jobsKeepTheirMonth()
@@ -231,17 +231,18 @@ void TestDailyPlanLauncher::existingDayFile_isLoadedAtOnce()
     QCOMPARE(p.confirmations, 0);
     QVERIFY(p.pad(1) && p.pad(2) && !p.pad(3));
     QCOMPARE(p.pad(2)->pos(), QPoint(351, 341));
-    QCOMPARE(child<QComboBox>(p.pad(1), u"cmbKeyword")->currentText(), u"キーワード"_s); // empty: placeholder
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"打ち合わせ"_s);
-    QVERIFY(!child<QPushButton>(p.pad(1), u"btnSave")->isEnabled());
-    QVERIFY(child<QPushButton>(p.pad(1), u"btnRevise")->isEnabled());
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
-    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 1));
-    QCOMPARE(p.state().workingDiary.title1, u"日記"_s);
+    QCOMPARE(child<QComboBox>(p.pad(1), u"keywordComboBox")->currentText(),
+             u"キーワード"_s); // empty: placeholder
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"打ち合わせ"_s);
+    QVERIFY(!child<QPushButton>(p.pad(1), u"keepButton")->isEnabled());
+    QVERIFY(child<QPushButton>(p.pad(1), u"reviseButton")->isEnabled());
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"Y2005125.dtf"_s);
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 12, 1));
+    QCOMPARE(p.day().diary().title1, u"日記"_s);
     QCOMPARE(statusPanel(p.window.get(), 1), u"データ総数: 2"_s);
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlIniHint")->isVisible());
+    QVERIFY(!child<QWidget>(p.window.get(), u"firstUseHint")->isVisible());
     QCOMPARE(p.shutters(), 1);
-    QCOMPARE(p.state().selectedPad, 1); // pad 2, the last, has the focus
+    QCOMPARE(p.day().selectedPad(), 1); // pad 2, the last, has the focus
     QVERIFY(p.pad(2)->isMarked());
 }
 
@@ -269,7 +270,7 @@ void TestDailyPlanLauncher::open_showsModallyOnlyWhenPrepared()
     int shown = 0;
     p.launcher.showModal = [&](DailyPlannerWindow &w) {
         ++shown;
-        QCOMPARE(w.objectName(), u"frmAubrel"_s);
+        QCOMPARE(w.objectName(), u"DailyPlannerWindow"_s);
         QCOMPARE(w.windowTitle(), u"デイリープラン作成 ～ Aubrel"_s);
     };
     p.confirmAnswer = false;
@@ -284,10 +285,10 @@ void TestDailyPlanLauncher::confirmDialog_answers()
 {
     {
         DailyPlannerFirstUseDialog dlg;
-        QCOMPARE(dlg.objectName(), u"dlgAubrelConfirm"_s);
+        QCOMPARE(dlg.objectName(), u"DailyPlannerFirstUseDialog"_s);
         QCOMPARE(dlg.windowTitle(), u"『デイリープラン作成』機能を使用しますか？"_s);
         QCOMPARE(dlg.size(), QSize(440, 366));
-        QVERIFY(child<QPushButton>(&dlg, u"OKBtn")->isDefault());
+        QVERIFY(child<QPushButton>(&dlg, u"okButton")->isDefault());
         QVERIFY(DailyPlannerFirstUseDialog::explanation().endsWith(
             u"『デイリープラン作成』機能を使用しますか？"_s));
         QTimer::singleShot(0, &dlg, [&] { QTest::keyClick(&dlg, Qt::Key_Escape); });
@@ -295,7 +296,7 @@ void TestDailyPlanLauncher::confirmDialog_answers()
     }
     {
         DailyPlannerFirstUseDialog dlg;
-        QTimer::singleShot(0, &dlg, [&] { child<QPushButton>(&dlg, u"OKBtn")->click(); });
+        QTimer::singleShot(0, &dlg, [&] { child<QPushButton>(&dlg, u"okButton")->click(); });
         QCOMPARE(dlg.exec(), int(QDialog::Accepted));
         QCOMPARE(dlg.pos(), QPoint(210, 110));
     }

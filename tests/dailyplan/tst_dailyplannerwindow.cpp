@@ -36,17 +36,17 @@ QRgb rgb(int r, int g, int b)
 QString timesOf(SchedulePad *pad)
 {
     auto two = [](const QString &minute) { return minute.rightJustified(2, u'0'); };
-    return child<QComboBox>(pad, u"cmbStartHour")->currentText() + u':' +
-           two(child<QSpinBox>(pad, u"speStartMinute")->text()) +
-           (child<QCheckBox>(pad, u"chbStartPM")->isChecked() ? u"PM"_s : QString()) + u'-' +
-           child<QComboBox>(pad, u"cmbEndHour")->currentText() + u':' +
-           two(child<QSpinBox>(pad, u"speEndMinute")->text()) +
-           (child<QCheckBox>(pad, u"chbEndPM")->isChecked() ? u"PM"_s : QString());
+    return child<QComboBox>(pad, u"startHourComboBox")->currentText() + u':' +
+           two(child<QSpinBox>(pad, u"startMinuteSpinBox")->text()) +
+           (child<QCheckBox>(pad, u"startPmCheckBox")->isChecked() ? u"PM"_s : QString()) + u'-' +
+           child<QComboBox>(pad, u"endHourComboBox")->currentText() + u':' +
+           two(child<QSpinBox>(pad, u"endMinuteSpinBox")->text()) +
+           (child<QCheckBox>(pad, u"endPmCheckBox")->isChecked() ? u"PM"_s : QString());
 }
 
 QString padCountText(DailyPlannerWindow *w, const QString &counter = u"データ総数"_s)
 {
-    for (QLabel *l : child<QStatusBar>(w, u"StatusBar1")->findChildren<QLabel *>()) {
+    for (QLabel *l : child<QStatusBar>(w, u"statusBar")->findChildren<QLabel *>()) {
         if (l->text().startsWith(counter))
             return l->text();
     }
@@ -57,16 +57,20 @@ QString padCountText(DailyPlannerWindow *w, const QString &counter = u"データ
 void registerFromPadMenu(Planner &p, SchedulePad *pad)
 {
     p.drag(false, 900, 1000);
-    QTRY_COMPARE(p.state().selectedPad, 1);
+    QTRY_COMPARE(p.day().selectedPad(), 1);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
-    QApplication::sendEvent(child<QWidget>(pad, u"pnlPMenu"), &click);
-    pad->findChild<QMenu *>(u"pumPadFrame"_s)->hide();
+    QApplication::sendEvent(child<QWidget>(pad, u"markLabel"), &click);
+    pad->findChild<QMenu *>(u"padMenu"_s)->hide();
     p.window->routineEntryAction()->trigger();
 }
 
 void saveBar(Planner &p, int slot, const QString &side, int start, int end, qint32 color)
 {
-    p.state().workingBars[slot] = {side, start, end, color};
+    DayFile day = p.day().image();
+    day.bars = p.day().bars();
+    day.pads = p.day().pads();
+    day.bars[slot] = {side, start, end, color};
+    p.day().takeScratchDay(day);
     p.window->paintBars();
 }
 
@@ -146,16 +150,17 @@ void TestDailyPlannerWindow::drag_createsPad()
     QCOMPARE(pad->pos(), pos);
     QCOMPARE(timesOf(pad), times);
     // However far the drag scrolled, the new pad is in view.
-    const int viewport = child<QScrollArea>(p.window.get(), u"sboxMain")->viewport()->height();
-    QVERIFY(pos.y() >= p.window->scrollPosition() && pos.y() + 80 <= p.window->scrollPosition() + viewport);
-    QVERIFY(child<QPushButton>(pad, u"btnSave")->isEnabled());
-    QVERIFY(!child<QPushButton>(pad, u"btnRevise")->isEnabled());
-    QCOMPARE(child<QLineEdit>(pad, u"edtPadNo")->text(), u"1"_s);
-    QVERIFY(!p.state().workingBars[0].inUse()); // no bar before "一時保存"
-    QVERIFY(!p.window->dragArmed());
+    const int viewport = child<QScrollArea>(p.window.get(), u"planArea")->viewport()->height();
+    QVERIFY(pos.y() >= p.window->planArea()->scrollPosition() &&
+            pos.y() + 80 <= p.window->planArea()->scrollPosition() + viewport);
+    QVERIFY(child<QPushButton>(pad, u"keepButton")->isEnabled());
+    QVERIFY(!child<QPushButton>(pad, u"reviseButton")->isEnabled());
+    QCOMPARE(child<QLineEdit>(pad, u"padNumberEdit")->text(), u"1"_s);
+    QVERIFY(!p.day().bars()[0].inUse()); // no bar before "一時保存"
+    QVERIFY(!p.window->planArea()->dragArmed());
     QCOMPARE(p.shutters(), 1);
     QTRY_VERIFY(pad->isMarked());
-    QCOMPARE(p.state().selectedPad, 0);
+    QCOMPARE(p.day().selectedPad(), 0);
 }
 
 void TestDailyPlannerWindow::drag_withTheMouse()
@@ -163,14 +168,14 @@ void TestDailyPlannerWindow::drag_withTheMouse()
     Planner p;
     QVERIFY(p.open());
     DragColumnWidget *left = p.column(false);
-    p.window->setScrollPosition(0);
+    p.window->planArea()->setScrollPosition(0);
     QTest::mousePress(left, Qt::RightButton, {}, QPoint(5, 200));
     QTest::mouseRelease(left, Qt::RightButton, {}, QPoint(5, 260));
     QVERIFY(!p.pad(1)); // other buttons do nothing
     QTest::mousePress(left, Qt::LeftButton, {}, QPoint(5, 200));
-    QVERIFY(p.window->dragActive());
+    QVERIFY(p.window->planArea()->dragActive());
     QTest::mouseRelease(left, Qt::LeftButton, {}, QPoint(5, 260));
-    QVERIFY(!p.window->dragActive());
+    QVERIFY(!p.window->planArea()->dragActive());
     QVERIFY(p.pad(1));
     QCOMPARE(p.pad(1)->pos(), QPoint(4, 201));
     QCOMPARE(timesOf(p.pad(1)), u"7:40-8:10"_s);
@@ -197,7 +202,7 @@ void TestDailyPlannerWindow::drag_unsavedPadKeepsItsSlot()
     p.drag(true, 900, 1000);
     QVERIFY(p.pad(3));
     QCOMPARE(p.pad(3)->pos(), QPoint(351, 901));
-    QCOMPARE(lastUsedBar(p.state().workingBars), 1);
+    QCOMPARE(lastUsedBar(p.day().bars()), 1);
 }
 
 void TestDailyPlannerWindow::drag_allSlotsTaken_onlySound()
@@ -211,7 +216,7 @@ void TestDailyPlannerWindow::drag_allSlotsTaken_onlySound()
     p.drag(false, 2500, 2600);
     QCOMPARE(p.shutters(), 25);
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 24);
-    QVERIFY(!p.window->dragArmed());
+    QVERIFY(!p.window->planArea()->dragArmed());
     QVERIFY(p.fakes.dialogs.shown.isEmpty());
 }
 
@@ -220,28 +225,28 @@ void TestDailyPlannerWindow::drag_autoScroll_pausesWithoutBlocking()
     Planner p;
     QVERIFY(p.open());
     DragColumnWidget *col = p.column(false);
-    const int viewport = child<QScrollArea>(p.window.get(), u"sboxMain")->viewport()->height();
-    p.window->setScrollPosition(1000);
-    p.window->dragPress(col, Qt::LeftButton, 1100);
+    const int viewport = child<QScrollArea>(p.window.get(), u"planArea")->viewport()->height();
+    p.window->planArea()->setScrollPosition(1000);
+    p.window->planArea()->dragPress(col, Qt::LeftButton, 1100);
 
     // Near the bottom edge: scrolls down by 10 and pauses.
-    p.window->dragMove(col, 1000 + viewport - 10);
-    QCOMPARE(p.window->scrollPosition(), 1010);
-    QVERIFY(!p.window->dragActive());
+    p.window->planArea()->dragMove(col, 1000 + viewport - 10);
+    QCOMPARE(p.window->planArea()->scrollPosition(), 1010);
+    QVERIFY(!p.window->planArea()->dragActive());
     // A move during the pause neither scrolls nor records.
-    p.window->dragMove(col, 1000 + viewport - 5);
-    QCOMPARE(p.window->scrollPosition(), 1010);
-    QTRY_VERIFY(p.window->dragActive()); // the event loop runs the pause out
+    p.window->planArea()->dragMove(col, 1000 + viewport - 5);
+    QCOMPARE(p.window->planArea()->scrollPosition(), 1010);
+    QTRY_VERIFY(p.window->planArea()->dragActive()); // the event loop runs the pause out
 
     // Near the top edge: scrolls up.
-    p.window->dragMove(col, 1010 + 5);
-    QCOMPARE(p.window->scrollPosition(), 1000);
-    QTRY_VERIFY(p.window->dragActive());
+    p.window->planArea()->dragMove(col, 1010 + 5);
+    QCOMPARE(p.window->planArea()->scrollPosition(), 1000);
+    QTRY_VERIFY(p.window->planArea()->dragActive());
     // In the middle: no scrolling.
-    p.window->dragMove(col, 1000 + viewport / 2);
-    QCOMPARE(p.window->scrollPosition(), 1000);
-    QVERIFY(p.window->dragActive());
-    p.window->dragRelease(col, Qt::LeftButton, 1200);
+    p.window->planArea()->dragMove(col, 1000 + viewport / 2);
+    QCOMPARE(p.window->planArea()->scrollPosition(), 1000);
+    QVERIFY(p.window->planArea()->dragActive());
+    p.window->planArea()->dragRelease(col, Qt::LeftButton, 1200);
     QCOMPARE(p.pad(1)->pos(), QPoint(4, 1101));
 }
 
@@ -250,16 +255,16 @@ void TestDailyPlannerWindow::drag_releaseDuringPause_endsTheDrag()
     Planner p;
     QVERIFY(p.open());
     DragColumnWidget *col = p.column(true);
-    p.window->setScrollPosition(1000);
-    p.window->dragPress(col, Qt::LeftButton, 1100);
-    p.window->dragMove(col, 1005);
-    QVERIFY(!p.window->dragActive());
-    p.window->dragRelease(col, Qt::LeftButton, 1005);
+    p.window->planArea()->setScrollPosition(1000);
+    p.window->planArea()->dragPress(col, Qt::LeftButton, 1100);
+    p.window->planArea()->dragMove(col, 1005);
+    QVERIFY(!p.window->planArea()->dragActive());
+    p.window->planArea()->dragRelease(col, Qt::LeftButton, 1005);
     QTest::qWait(20);
-    QVERIFY(!p.window->dragActive()); // the pause must not revive a finished drag
-    const int scroll = p.window->scrollPosition();
-    p.window->dragMove(col, 1001);
-    QCOMPARE(p.window->scrollPosition(), scroll);
+    QVERIFY(!p.window->planArea()->dragActive()); // the pause must not revive a finished drag
+    const int scroll = p.window->planArea()->scrollPosition();
+    p.window->planArea()->dragMove(col, 1001);
+    QCOMPARE(p.window->planArea()->scrollPosition(), scroll);
 }
 
 void TestDailyPlannerWindow::show_placesScrollsAndKeepsWidth()
@@ -267,18 +272,18 @@ void TestDailyPlannerWindow::show_placesScrollsAndKeepsWidth()
     Planner p;
     QVERIFY(p.open());
     DailyPlannerWindow *w = p.window.get();
-    QCOMPARE(w->scrollPosition(), 240);
+    QCOMPARE(w->planArea()->scrollPosition(), 240);
     QCOMPARE(w->width(), 800);
     QVERIFY(w->height() >= 600);
-    QCOMPARE(child<QStatusBar>(w, u"StatusBar1")->currentMessage(),
+    QCOMPARE(child<QStatusBar>(w, u"statusBar")->currentMessage(),
              u"本ウィンドウは高さ方向にのみ伸縮可能です.(最小高さ: 600ピクセル)"_s);
     w->resize(800, 400);
     QCOMPARE(w->size(), QSize(800, 600));
     w->resize(1000, 700);
     QCOMPARE(w->size(), QSize(800, 700));
     // The plan keeps its place beside the controls.
-    auto *sbox = child<QScrollArea>(w, u"sboxMain");
-    QCOMPARE(sbox->geometry().right() + 1, child<QWidget>(w, u"pnlControls")->x());
+    auto *sbox = child<QScrollArea>(w, u"planArea");
+    QCOMPARE(sbox->geometry().right() + 1, child<QWidget>(w, u"commandPanel")->x());
     QCOMPARE(sbox->horizontalScrollBar()->isVisible(), false);
 }
 
@@ -287,28 +292,28 @@ void TestDailyPlannerWindow::wheel_scrolls25RowsPerNotch()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    QWidget *targets[] = {child<QWidget>(p.window.get(), u"pbxFrameR"),
-                          child<QWidget>(p.pad(1), u"cmbStartHour"),
-                          child<QWidget>(p.window.get(), u"pnlControls")};
+    QWidget *targets[] = {child<QWidget>(p.window.get(), u"rightPane"),
+                          child<QWidget>(p.pad(1), u"startHourComboBox"),
+                          child<QWidget>(p.window.get(), u"commandPanel")};
     for (QWidget *target : targets) {
-        p.window->setScrollPosition(1000);
-        const QString hour = child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText();
+        p.window->planArea()->setScrollPosition(1000);
+        const QString hour = child<QComboBox>(p.pad(1), u"startHourComboBox")->currentText();
         auto wheel = [&](int delta) {
             QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(target, &e);
         };
         wheel(-120);
-        QCOMPARE(p.window->scrollPosition(), 1025);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1025);
         wheel(-240);
-        QCOMPARE(p.window->scrollPosition(), 1075);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1075);
         wheel(120);
-        QCOMPARE(p.window->scrollPosition(), 1050);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1050);
         wheel(60); // half a notch waits for the other half
-        QCOMPARE(p.window->scrollPosition(), 1050);
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1050);
         wheel(60);
-        QCOMPARE(p.window->scrollPosition(), 1025);
-        QCOMPARE(child<QComboBox>(p.pad(1), u"cmbStartHour")->currentText(), hour); // boxes do not spin
+        QCOMPARE(p.window->planArea()->scrollPosition(), 1025);
+        QCOMPARE(child<QComboBox>(p.pad(1), u"startHourComboBox")->currentText(), hour); // boxes do not spin
     }
 }
 
@@ -316,8 +321,8 @@ void TestDailyPlannerWindow::paint_panesScaleAndBars()
 {
     Planner p;
     QVERIFY(p.open());
-    QWidget *left = child<QWidget>(p.window.get(), u"pbxFrameL");
-    QWidget *right = child<QWidget>(p.window.get(), u"pbxFrameR");
+    QWidget *left = child<QWidget>(p.window.get(), u"leftPane");
+    QWidget *right = child<QWidget>(p.window.get(), u"rightPane");
     const QRgb morning = rgb(135, 206, 250), afternoon = rgb(240, 230, 140), evening = rgb(4, 112, 165),
                night = rgb(0, 0, 139);
     struct Probe
@@ -336,7 +341,7 @@ void TestDailyPlannerWindow::paint_panesScaleAndBars()
                  qPrintable(u"%1 row %2"_s.arg(pr.w->objectName()).arg(pr.row)));
 
     // The scale: five-minute marks in white, long ones at the hours.
-    QWidget *scale = child<QWidget>(p.window.get(), u"pbxTime");
+    QWidget *scale = child<QWidget>(p.window.get(), u"timeScale");
     QCOMPARE(pixel(scale, 10, 10), rgb(255, 255, 255)); // 6:05, x 8..11
     QVERIFY(pixel(scale, 7, 10) != rgb(255, 255, 255));
     QCOMPARE(pixel(scale, 3, 60), rgb(255, 255, 255)); // 6:30, x 3..16
@@ -383,7 +388,7 @@ void TestDailyPlannerWindow::paint_repaintsOnlyChangedRows()
     Planner p;
     QVERIFY(p.open());
     p.window->resize(800, 1200);
-    p.window->setScrollPosition(0);
+    p.window->planArea()->setScrollPosition(0);
     saveBar(p, 0, u"L"_s, 100, 200, 0xFF);
     QTest::qWait(50);
     PaintSpy spy;
@@ -424,18 +429,18 @@ void TestDailyPlannerWindow::save_firstSaveNamesTheFile()
     p.pad(1)->keepPad();
     p.drag(true, 500, 600);
     p.pad(2)->keepPad();
-    p.window->action(u"FileSave1"_s)->trigger();
+    p.window->saveDayAction()->trigger();
     const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
     QVERIFY(p.dir.exists(name));
     const DayFile d = DayFile::fromBytes(p.dir.read(name));
     QCOMPARE(QString::fromLocal8Bit(d.sourcePath), p.dir.file(name));
     QCOMPARE(d.createdOn, DaySerial::fromDate(QDate(2005, 12, 6)));
     QCOMPARE(d.bars[1].side, u"R"_s);
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
-    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 6));
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"Y2005125.dtf"_s);
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 12, 6));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 2"_s);
     QCOMPARE(p.shutters(), 5);
-    QTRY_COMPARE(p.state().selectedPad, 1);
+    QTRY_COMPARE(p.day().selectedPad(), 1);
 }
 
 void TestDailyPlannerWindow::save_failure_reportedAndNothingChanged()
@@ -448,9 +453,9 @@ void TestDailyPlannerWindow::save_failure_reportedAndNothingChanged()
     p.window->saveDay();
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005125.dtf"_s));
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"未作成"_s);
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 1"_s); // the pads on screen, saved or not
-    QVERIFY(p.state().workingBars[0].inUse());                  // the work is still there to save again
+    QVERIFY(p.day().bars()[0].inUse());                         // the work is still there to save again
 }
 
 void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
@@ -460,25 +465,25 @@ void TestDailyPlannerWindow::saveCloseReopen_dayAsSaved()
     const int starts[] = {300, 900, 1500};
     for (int i = 0; i < 3; ++i) {
         p.drag(i == 1, starts[i], starts[i] + 100);
-        child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"項目"_s + QString::number(i + 1));
-        child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x00FF00 * (i + 1));
+        child<QComboBox>(p.pad(i + 1), u"keywordComboBox")->setEditText(u"項目"_s + QString::number(i + 1));
+        child<ColorComboBox>(p.pad(i + 1), u"colorComboBox")->setColorValue(0x00FF00 * (i + 1));
         p.pad(i + 1)->keepPad();
     }
-    p.state().workingPads[1].memo = u"資料を持参"_s;
+    p.day().setPadMemo(1, u"資料を持参"_s);
     p.window->saveDay();
     const QString name = u"AUBREL/Y200512/Y2005125.dtf"_s;
     const QByteArray saved = p.dir.read(name);
-    child<QPushButton>(p.window.get(), u"btnExit")->click();
+    child<QPushButton>(p.window.get(), u"closeButton")->click();
     QVERIFY(!p.window->isVisible());
     QVERIFY(!p.pad(1));
 
     QVERIFY(p.open());
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 3);
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"項目2"_s);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"項目2"_s);
     QCOMPARE(p.pad(2)->pos(), QPoint(351, 901));
-    QCOMPARE(child<ColorComboBox>(p.pad(3), u"ColorBox")->colorValue(), 0x00FF00 * 3);
+    QCOMPARE(child<ColorComboBox>(p.pad(3), u"colorComboBox")->colorValue(), 0x00FF00 * 3);
     QCOMPARE(timesOf(p.pad(3)), u"6:30PM-7:20PM"_s);
-    QCOMPARE(p.state().workingPads[1].memo, u"資料を持参"_s);
+    QCOMPARE(p.day().pads()[1].memo, u"資料を持参"_s);
     p.window->saveDay();
     QCOMPARE(p.dir.read(name), saved);
 }
@@ -493,21 +498,21 @@ void TestDailyPlannerWindow::today_withoutFile_clearsToUnsaved()
     past.pads[0].startHour = 6;
     p.dir.write(u"AUBREL/Y200512/Y2005121.dtf"_s, past.toBytes());
     p.fakes.dialogs.fileNames.push_back(p.dir.file(u"AUBREL/Y200512/Y2005121.dtf"_s));
-    p.window->action(u"SchedulePast1"_s)->trigger();
+    p.window->openPastDayAction()->trigger();
     QVERIFY(p.pad(1));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 1"_s);
 
     p.fakes.clock.date = QDate(2005, 12, 7);
     const int shutters = p.shutters();
-    p.window->action(u"ScheduleToday1"_s)->trigger();
+    p.window->openTodayAction()->trigger();
     QVERIFY(!p.pad(1));
     // The planner's day stays the one it opened on; only the file's date is the clock's.
-    QCOMPARE(p.state().currentDayFile, p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"未作成"_s);
-    QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 12, 7));
+    QCOMPARE(p.day().currentFile(), p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s));
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"未作成"_s);
+    QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 12, 7));
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 0"_s);
     QCOMPARE(p.shutters(), shutters);
-    QCOMPARE(p.state().dayImage.toBytes(), DayFile::fromBytes({}).toBytes());
+    QCOMPARE(p.day().image().toBytes(), DayFile::fromBytes({}).toBytes());
 
     // Already today: nothing happens.
     p.drag(false, 100, 200);
@@ -525,14 +530,14 @@ void TestDailyPlannerWindow::today_withFile_loadsIt()
     today.pads[0].padLeft = 351;
     p.dir.write(u"AUBREL/Y200512/Y2005125.dtf"_s, today.toBytes());
     QVERIFY(p.open());
-    p.state().currentDayFile = p.dir.file(u"elsewhere.dtf"_s);
+    p.day().setCurrentFile(p.dir.file(u"elsewhere.dtf"_s));
     p.drag(false, 1000, 1100); // unsaved work of the other day goes
     const int shutters = p.shutters();
     p.window->openToday();
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 1);
     QCOMPARE(p.pad(1)->x(), 351);
     QCOMPARE(p.shutters(), shutters + 1);
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
+    QVERIFY(!child<QWidget>(p.window.get(), u"busyCover")->isVisible());
 }
 
 void TestDailyPlannerWindow::damagedNumbers_areKeptToThePlan()
@@ -587,17 +592,19 @@ void TestDailyPlannerWindow::past_loadsChosenFile()
     p.window->openPastDay();
     if (loads) {
         QVERIFY(p.pad(1));
-        QCOMPARE(p.state().currentDayFile, p.dir.file(file));
-        QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005111.dtf"_s);
-        QCOMPARE(child<QDateEdit>(p.window.get(), u"dtpPrepDate")->date(), QDate(2005, 11, 1));
-        QCOMPARE(p.state().workingDiary.text1, u"過去の日記"_s);
+        QCOMPARE(p.day().currentFile(), p.dir.file(file));
+        QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"Y2005111.dtf"_s);
+        QCOMPARE(child<QDateEdit>(p.window.get(), u"createdOnDateEdit")->date(), QDate(2005, 11, 1));
+        QCOMPARE(p.day().diary().text1, u"過去の日記"_s);
         QCOMPARE(p.shutters(), shuttersBefore + 1);
         // Saved back under its own name.
-        p.state().workingDiary.text2 = u"追記"_s;
+        DiaryRecord diary = p.day().diary();
+        diary.text2 = u"追記"_s;
+        p.day().setDiary(diary);
         p.window->saveDay();
         QCOMPARE(DayFile::fromBytes(p.dir.read(file)).diary.text2, u"追記"_s);
     } else {
-        QCOMPARE(p.state().currentDayFile, p.state().todayDayFile());
+        QCOMPARE(p.day().currentFile(), p.day().todayFile());
         QCOMPARE(p.window->findChildren<SchedulePad *>().size(), padsBefore);
         QCOMPARE(p.shutters(), shuttersBefore);
     }
@@ -616,9 +623,9 @@ void TestDailyPlannerWindow::past_unreadable_keepsShownDay()
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"Y2005111.dtf"_s));
     QVERIFY(p.pad(1));
-    QVERIFY(p.state().workingBars[0].inUse());
-    QCOMPARE(p.state().currentDayFile, p.state().todayDayFile());
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
+    QVERIFY(p.day().bars()[0].inUse());
+    QCOMPARE(p.day().currentFile(), p.day().todayFile());
+    QVERIFY(!child<QWidget>(p.window.get(), u"busyCover")->isVisible());
 }
 
 void TestDailyPlannerWindow::remove_packsAndRenumbers()
@@ -627,30 +634,30 @@ void TestDailyPlannerWindow::remove_packsAndRenumbers()
     QVERIFY(p.open());
     for (int i = 0; i < 3; ++i) {
         p.drag(false, 300 + 200 * i, 400 + 200 * i);
-        child<QComboBox>(p.pad(i + 1), u"cmbKeyword")->setEditText(u"k"_s + QString::number(i + 1));
-        child<ColorComboBox>(p.pad(i + 1), u"ColorBox")->setColorValue(0x10 * (i + 1));
+        child<QComboBox>(p.pad(i + 1), u"keywordComboBox")->setEditText(u"k"_s + QString::number(i + 1));
+        child<ColorComboBox>(p.pad(i + 1), u"colorComboBox")->setColorValue(0x10 * (i + 1));
         p.pad(i + 1)->keepPad();
-        p.state().workingPads[i].memo = u"memo"_s + QString::number(i + 1);
+        p.day().setPadMemo(i, u"memo"_s + QString::number(i + 1));
     }
     p.drag(true, 2000, 2100); // never saved: goes with the packing
-    const ScheduleBar bar3 = p.state().workingBars[2];
+    const ScheduleBar bar3 = p.day().bars()[2];
     p.pad(2)->focusPad();
-    QTRY_COMPARE(p.state().selectedPad, 1);
+    QTRY_COMPARE(p.day().selectedPad(), 1);
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    child<QPushButton>(p.window.get(), u"btnRemovePad")->click();
+    child<QPushButton>(p.window.get(), u"removePadButton")->click();
     QCOMPARE(p.fakes.dialogs.lastText(),
              u"スケジュール・パッドNo. 2を削除します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 2);
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"k3"_s);
-    QCOMPARE(child<QLineEdit>(p.pad(2), u"edtPadNo")->text(), u"2"_s);
-    QCOMPARE(child<ColorComboBox>(p.pad(2), u"ColorBox")->colorValue(), 0x30);
-    QCOMPARE(p.state().workingBars[1], bar3);
-    QCOMPARE(p.state().workingPads[1].padNo, 2);
-    QCOMPARE(p.state().workingPads[1].memo, u"memo3"_s);
-    QVERIFY(!p.state().workingBars[2].inUse());
-    QVERIFY(!p.state().workingPads[2].hasTimes());
-    QVERIFY(!child<QWidget>(p.window.get(), u"pnlCover")->isVisible());
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"k3"_s);
+    QCOMPARE(child<QLineEdit>(p.pad(2), u"padNumberEdit")->text(), u"2"_s);
+    QCOMPARE(child<ColorComboBox>(p.pad(2), u"colorComboBox")->colorValue(), 0x30);
+    QCOMPARE(p.day().bars()[1], bar3);
+    QCOMPARE(p.day().pads()[1].padNo, 2);
+    QCOMPARE(p.day().pads()[1].memo, u"memo3"_s);
+    QVERIFY(!p.day().bars()[2].inUse());
+    QVERIFY(!p.day().pads()[2].hasTimes());
+    QVERIFY(!child<QWidget>(p.window.get(), u"busyCover")->isVisible());
     QTRY_VERIFY(p.pad(2)->isMarked());
     QCOMPARE(padCountText(p.window.get()), u"データ総数: 2"_s); // the pads left, saved or not
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
@@ -662,15 +669,15 @@ void TestDailyPlannerWindow::remove_cancel_keepsEverything()
     QVERIFY(p.open());
     p.drag(false, 300, 400);
     p.pad(1)->keepPad();
-    const auto bars = p.state().workingBars;
+    const auto bars = p.day().bars();
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Cancel);
     p.window->removeSelectedPad();
     QVERIFY(p.pad(1));
-    QCOMPARE(p.state().workingBars, bars);
+    QCOMPARE(p.day().bars(), bars);
     QTRY_VERIFY(p.pad(1)->isMarked());
 
     // No pad in the selected slot: nothing is asked.
-    p.state().selectedPad = 5;
+    p.day().selectPad(5);
     p.window->removeSelectedPad();
     QCOMPARE(p.fakes.dialogs.shown.size(), 1);
 }
@@ -708,15 +715,15 @@ void TestDailyPlannerWindow::close_withEditsNotSaved_asksFirst()
     if (edit == u"memo") {
         p.pad(1)->keepPad();
         p.window->saveDay();
-        p.state().workingPads[0].memo = u"覚え書き"_s;
+        p.day().setPadMemo(0, u"覚え書き"_s);
     }
     p.fakes.dialogs.answers = {answer};
-    edit == u"drag" ? child<QPushButton>(p.window.get(), u"btnExit")->click() : void(p.window->close());
+    edit == u"drag" ? child<QPushButton>(p.window.get(), u"closeButton")->click() : void(p.window->close());
     QCOMPARE(p.fakes.dialogs.lastText(), u"変更を保存しますか？"_s);
     QCOMPARE(p.window->isVisible(), answer == Dialogs::Answer::Cancel);
     DayFile day;
-    DailyPlanState::readDay(p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s), &day);
-    QCOMPARE(lastUsedBar(day.bars) == 1 && day.pads[0].memo == p.state().workingPads[0].memo,
+    DayPlan::read(p.dir.file(u"AUBREL/Y200512/Y2005125.dtf"_s), &day);
+    QCOMPARE(lastUsedBar(day.bars) == 1 && day.pads[0].memo == p.day().pads()[0].memo,
              answer == Dialogs::Answer::Yes);
 }
 
@@ -736,8 +743,8 @@ void TestDailyPlannerWindow::scratchFile_keepsDiaryAndFileName()
     QVERIFY(p.open());
     QVERIFY(p.window->loadDayFile(p.dir.file(u"Temporary.dtf"_s)));
     QVERIFY(p.pad(1));
-    QCOMPARE(p.state().workingDiary.text1, u"今日の日記"_s);
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), u"Y2005125.dtf"_s);
+    QCOMPARE(p.day().diary().text1, u"今日の日記"_s);
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), u"Y2005125.dtf"_s);
 }
 
 void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
@@ -745,13 +752,13 @@ void TestDailyPlannerWindow::hints_goToTheWindowsStatusBar()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    for (QWidget *w : {static_cast<QWidget *>(child<QPushButton>(p.pad(1), u"btnSave")),
-                       child<QWidget>(p.window.get(), u"btnRemovePad")}) {
+    for (QWidget *w : {static_cast<QWidget *>(child<QPushButton>(p.pad(1), u"keepButton")),
+                       child<QWidget>(p.window.get(), u"removePadButton")}) {
         QStatusTipEvent tip(w->statusTip());
         QApplication::sendEvent(w, &tip);
         QVERIFY(!w->statusTip().isEmpty());
         QVERIFY(!w->statusTip().contains(u'|'));
-        QCOMPARE(child<QStatusBar>(p.window.get(), u"StatusBar1")->currentMessage(), w->statusTip());
+        QCOMPARE(child<QStatusBar>(p.window.get(), u"statusBar")->currentMessage(), w->statusTip());
     }
     // F1 opens the planner's own page.
     QTest::keyClick(p.window.get(), Qt::Key_F1);
@@ -790,46 +797,46 @@ void TestDailyPlannerWindow::registerRoutine_fromTheKeptRecord()
     const QByteArray file = p.dir.read(u"Routines.rdf"_s);
     p.drag(right, 300, 400); // 8:30 to 9:20
     SchedulePad *pad = p.pad(1);
-    child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"会議"_s);
+    child<QComboBox>(pad, u"keywordComboBox")->setEditText(u"会議"_s);
     if (keep)
         pad->keepPad();
     if (retype) {
         typeTimes(pad, u"10"_s, u"15"_s, false, u"11"_s, u"0"_s, false);
-        child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"後で"_s);
+        child<QComboBox>(pad, u"keywordComboBox")->setEditText(u"後で"_s);
     }
-    QVERIFY(pad->findChild<QMenu *>(u"pumPadFrame"_s)->actions().contains(p.window->routineEntryAction()));
+    QVERIFY(pad->findChild<QMenu *>(u"padMenu"_s)->actions().contains(p.window->routineEntryAction()));
     pad->focusPad();
-    QTRY_COMPARE(p.state().selectedPad, 0);
+    QTRY_COMPARE(p.day().selectedPad(), 0);
     p.fakes.dialogs.clear();
     if (number)
         p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
     if (menu)
         registerFromPadMenu(p, pad);
     else
-        child<QPushButton>(p.window.get(), u"btnEnterRoutine")->click();
+        child<QPushButton>(p.window.get(), u"registerRoutineButton")->click();
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
     QCOMPARE(p.dir.read(u"Routines.rdf"_s), file); // provisional: nothing is written
     if (!number) {
         QVERIFY(p.fakes.dialogs.shown.isEmpty());
-        QCOMPARE(p.state().workingRoutines, p.state().routineImage);
+        QCOMPARE(p.routines().routines(), p.routines().saved());
         return;
     }
     QCOMPARE(p.fakes.dialogs.lastText(),
              u"スケジュール・パッドNo. 1をルーチンとして仮登録します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(180, 250)));
-    const RoutineRecord &r = p.state().workingRoutines[size_t(number - 1)];
+    const RoutineRecord &r = p.routines().routines()[size_t(number - 1)];
     QCOMPARE(r.padNo, number);
-    QCOMPARE(r.originX, 4);
+    QCOMPARE(r.padLeft, 4);
     QCOMPARE(r.keyword, keep ? u"会議"_s : QString());
     const QList<int> times{r.startHour, r.startMinute, r.endHour, r.endMinute};
     QCOMPARE(times, keep ? (QList<int>{8, 30, 9, 20}) : (QList<int>{-1, -1, -1, -1}));
     QCOMPARE(r.padTop, keep ? 301 : 0);
     QVERIFY(r.showFlag);
     QCOMPARE(r.weekdays, (std::array<bool, 7>{true, true, true, true, true, true, true}));
-    QCOMPARE(RoutineFile::countRoutines(p.state().routineImage), routines);
+    QCOMPARE(RoutineFile::countRoutines(p.routines().saved()), routines);
     // The count follows the working routines: up with the provisional one, down when "閉じる" drops it.
     QCOMPARE(padCountText(p.window.get(), u"ルーチン総数"_s), u"ルーチン総数: "_s + QString::number(number));
-    p.window->runDialog = [](QDialog &d) { child<QPushButton>(&d, u"btnCancelSRW")->click(); };
+    p.window->runDialog = [](QDialog &d) { child<QPushButton>(&d, u"closeButton")->click(); };
     p.window->openRoutineSettings();
     QCOMPARE(padCountText(p.window.get(), u"ルーチン総数"_s),
              u"ルーチン総数: "_s + QString::number(routines));
@@ -865,25 +872,25 @@ void TestDailyPlannerWindow::showRoutines_ofTodaysWeekday()
         p.fakes.dialogs.fileNames.push_back(p.dir.file(path));
         p.window->openPastDay();
     }
-    QCOMPARE(p.state().workingDiary.title1, u"日記"_s);
+    QCOMPARE(p.day().diary().title1, u"日記"_s);
     p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    child<QPushButton>(p.window.get(), u"btnShowRoutine")->click();
+    child<QPushButton>(p.window.get(), u"showRoutinesButton")->click();
     QCOMPARE(p.fakes.dialogs.lastText(),
              u"表示されているパッドを削除した後,ルーチンを表示します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(150, 250)));
 
     QCOMPARE(p.window->findChildren<SchedulePad *>().size(), 2);
-    QCOMPARE(child<QComboBox>(p.pad(1), u"cmbKeyword")->currentText(), u"右"_s);
+    QCOMPARE(child<QComboBox>(p.pad(1), u"keywordComboBox")->currentText(), u"右"_s);
     QCOMPARE(p.pad(1)->pos(), QPoint(351, 481));
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"早い"_s);
-    QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"R"_s, 480, 600, 0x30}));
-    QCOMPARE(p.state().workingBars[1], (ScheduleBar{u"L"_s, 120, 240, 0x40}));
-    QCOMPARE(p.state().workingDiary, DiaryRecord());
-    QCOMPARE(child<QLineEdit>(p.window.get(), u"edtThisFile")->text(), shownDay);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"早い"_s);
+    QCOMPARE(p.day().bars()[0], (ScheduleBar{u"R"_s, 480, 600, 0x30}));
+    QCOMPARE(p.day().bars()[1], (ScheduleBar{u"L"_s, 120, 240, 0x40}));
+    QCOMPARE(p.day().diary(), DiaryRecord());
+    QCOMPARE(child<QLineEdit>(p.window.get(), u"fileNameEdit")->text(), shownDay);
     QVERIFY(p.dir.exists(u"Temporary.dtf"_s));
     QTRY_VERIFY(p.pad(2)->isMarked());
 
-    child<QPushButton>(p.window.get(), u"btnSave")->click();
+    child<QPushButton>(p.window.get(), u"saveButton")->click();
     VERIFY_NO_UNEXPECTED_BOXES(p.fakes.dialogs);
     const QByteArray file = p.dir.read(path);
     QCOMPARE(file.left(264), day.toBytes().left(264)); // path and date kept
@@ -906,21 +913,21 @@ void TestDailyPlannerWindow::diary_afterFirstSave_refusedPast255Bytes()
         ++runs;
         d.show();
         QCOMPARE(d.pos(), QPoint(262, 62));
-        QCOMPARE(child<QComboBox>(&d, u"cmbTitle1")->currentText(), u"タイトル1"_s);
+        QCOMPARE(child<QComboBox>(&d, u"titleComboBox1")->currentText(), u"タイトル1"_s);
         // 300 bytes: the last character that fits ends at byte 254.
-        typeChars(child<SjisTextEdit>(&d, u"memContent1"), u"ab"_s + QString(149, u'あ'));
-        child<QPushButton>(&d, u"btnSaveDiary")->click();
+        typeChars(child<SjisTextEdit>(&d, u"textEdit1"), u"ab"_s + QString(149, u'あ'));
+        child<QPushButton>(&d, u"saveButton")->click();
     };
-    child<QPushButton>(p.window.get(), u"btnDiary")->click();
+    child<QPushButton>(p.window.get(), u"diaryButton")->click();
     QCOMPARE(runs, 0); // "未作成": no diary yet
-    child<QPushButton>(p.window.get(), u"btnSave")->click();
-    child<QPushButton>(p.window.get(), u"btnDiary")->click();
+    child<QPushButton>(p.window.get(), u"saveButton")->click();
+    child<QPushButton>(p.window.get(), u"diaryButton")->click();
     QCOMPARE(runs, 1);
-    QCOMPARE(p.state().workingDiary.text1, u"ab"_s + QString(126, u'あ'));
-    QCOMPARE(p.state().workingDiary.title2, u"タイトル2"_s);
+    QCOMPARE(p.day().diary().text1, u"ab"_s + QString(126, u'あ'));
+    QCOMPARE(p.day().diary().title2, u"タイトル2"_s);
     const QString file = u"AUBREL/Y200512/Y2005125.dtf"_s;
     QCOMPARE(int(p.dir.read(file).at(10184)), 0); // the working copy only
-    child<QPushButton>(p.window.get(), u"btnSave")->click();
+    child<QPushButton>(p.window.get(), u"saveButton")->click();
     QCOMPARE(quint8(p.dir.read(file).at(10184)), 254);
 }
 
@@ -935,16 +942,16 @@ void TestDailyPlannerWindow::memo_ofSchedulePad2_goesToRecord2()
     QString caption;
     p.window->runDialog = [&caption](QDialog &d) {
         caption = d.windowTitle();
-        QCOMPARE(child<QLineEdit>(&d, u"edtPadMemoNum")->text(), u"2"_s);
-        child<SjisTextEdit>(&d, u"memPadMemo")->setPlainText(u"覚え書き"_s);
-        child<QPushButton>(&d, u"btnSavePadMemo")->click();
+        QCOMPARE(child<QLineEdit>(&d, u"numberEdit")->text(), u"2"_s);
+        child<SjisTextEdit>(&d, u"memoEdit")->setPlainText(u"覚え書き"_s);
+        child<QPushButton>(&d, u"saveButton")->click();
     };
-    p.pad(2)->findChild<QAction *>(u"pmiMemo"_s)->trigger();
+    p.pad(2)->findChild<QAction *>(u"memoAction"_s)->trigger();
     QCOMPARE(caption, u"スケジュール・パッドのメモ"_s);
-    QCOMPARE(p.state().workingPads[1].memo, u"覚え書き"_s);
-    QCOMPARE(p.state().workingPads[0].memo, QString());
-    child<QPushButton>(p.pad(2), u"btnRevise")->click(); // the pad's buttons leave the memo alone
-    QCOMPARE(p.state().workingPads[1].memo, u"覚え書き"_s);
+    QCOMPARE(p.day().pads()[1].memo, u"覚え書き"_s);
+    QCOMPARE(p.day().pads()[0].memo, QString());
+    child<QPushButton>(p.pad(2), u"reviseButton")->click(); // the pad's buttons leave the memo alone
+    QCOMPARE(p.day().pads()[1].memo, u"覚え書き"_s);
 }
 
 QTEST_MAIN(TestDailyPlannerWindow)

@@ -20,7 +20,7 @@ void withListDialog(Planner &p, const std::function<void(ListSettingsDialog &)> 
         use(*lists);
         d.reject();
     };
-    p.window->action(u"OptionSetList1"_s)->trigger();
+    p.window->listSettingsAction()->trigger();
     QCOMPARE(runs, 1);
 }
 
@@ -52,10 +52,10 @@ void TestListSettingsDialog::append_stopsAtTheListsLimit_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("limit");
-    QTest::newRow("keywords") << 0 << u"edtKeyword"_s << u"lbxKeyword"_s << 24;
-    QTest::newRow("descriptions") << 1 << u"edtContent"_s << u"lbxContent"_s << 24;
-    QTest::newRow("first titles") << 2 << u"edtTitle1"_s << u"lbxTitle1"_s << 12;
-    QTest::newRow("second titles") << 3 << u"edtTitle2"_s << u"lbxTitle2"_s << 12;
+    QTest::newRow("keywords") << 0 << u"keywordEdit"_s << u"keywordList"_s << 24;
+    QTest::newRow("descriptions") << 1 << u"descriptionEdit"_s << u"descriptionList"_s << 24;
+    QTest::newRow("first titles") << 2 << u"title1Edit"_s << u"title1List"_s << 12;
+    QTest::newRow("second titles") << 3 << u"title2Edit"_s << u"title2List"_s << 12;
 }
 
 void TestListSettingsDialog::append_stopsAtTheListsLimit()
@@ -68,13 +68,13 @@ void TestListSettingsDialog::append_stopsAtTheListsLimit()
     QVERIFY(p.open());
     withListDialog(p, [&](ListSettingsDialog &d) {
         QCOMPARE(d.pos(), QPoint(100, 50));
-        child<QTabWidget>(&d, u"PageControl1")->setCurrentIndex(tab);
+        child<QTabWidget>(&d, u"tabWidget")->setCurrentIndex(tab);
         auto *box = child<QLineEdit>(&d, input);
         auto *items = child<QListWidget>(&d, list);
         QCOMPARE(items->currentRow(), items->count() - 1); // entering a tab selects its last item
         box->setText(u"同じ"_s);
-        const QString suffix = tab == 0 ? QString() : QString::number(tab + 1);
-        auto *append = child<QPushButton>(&d, u"btnAppend"_s + suffix);
+        const char16_t *lists[] = {u"Keyword", u"Description", u"Title1", u"Title2"};
+        auto *append = child<QPushButton>(&d, u"append"_s + QString::fromUtf16(lists[tab]) + u"Button"_s);
         for (int i = 0; i < limit + 2; ++i)
             append->click();
         QCOMPARE(items->count(), limit);
@@ -89,11 +89,11 @@ void TestListSettingsDialog::inputBoxes_refuseBeyondTheirBytes_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     const QString a40 = QString(40, u'a');
-    QTest::newRow("keyword: 31 bytes") << u"edtKeyword"_s << a40 << QString(31, u'a');
+    QTest::newRow("keyword: 31 bytes") << u"keywordEdit"_s << a40 << QString(31, u'a');
     QTest::newRow("keyword: a double-byte character is not halved")
-        << u"edtKeyword"_s << u"a"_s + QString(20, u'あ') << u"a"_s + QString(15, u'あ');
-    QTest::newRow("description: 63 bytes") << u"edtContent"_s << a40 + a40 << QString(63, u'a');
-    QTest::newRow("title: 31 bytes") << u"edtTitle2"_s << QString(16, u'日') << QString(15, u'日');
+        << u"keywordEdit"_s << u"a"_s + QString(20, u'あ') << u"a"_s + QString(15, u'あ');
+    QTest::newRow("description: 63 bytes") << u"descriptionEdit"_s << a40 + a40 << QString(63, u'a');
+    QTest::newRow("title: 31 bytes") << u"title2Edit"_s << QString(16, u'日') << QString(15, u'日');
 }
 
 void TestListSettingsDialog::inputBoxes_refuseBeyondTheirBytes()
@@ -132,15 +132,15 @@ void TestListSettingsDialog::save_padsOfferTheSavedList()
     const QByteArray before = p.dir.read(u"LEntries.lef"_s);
     withListDialog(p, [&](ListSettingsDialog &d) {
         if (deleteOnly) {
-            child<QPushButton>(&d, u"btnDelete"_s)->click();
-            QCOMPARE(child<QListWidget>(&d, u"lbxKeyword")->count(), 0);
+            child<QPushButton>(&d, u"removeKeywordButton"_s)->click();
+            QCOMPARE(child<QListWidget>(&d, u"keywordList")->count(), 0);
         } else {
-            child<QLineEdit>(&d, u"edtKeyword")->setText(u"会議"_s);
-            child<QPushButton>(&d, u"btnAppend"_s)->click();
+            child<QLineEdit>(&d, u"keywordEdit")->setText(u"会議"_s);
+            child<QPushButton>(&d, u"appendKeywordButton"_s)->click();
         }
-        child<QPushButton>(&d, u"btnSaveEntries"_s)->click();
+        child<QPushButton>(&d, u"saveButton"_s)->click();
         QVERIFY(d.isVisible()); // saving leaves the dialog open
-        QCOMPARE(itemsOf(child<QListWidget>(&d, u"lbxKeyword")), offered);
+        QCOMPARE(itemsOf(child<QListWidget>(&d, u"keywordList")), offered);
     });
     const QByteArray file = p.dir.read(u"LEntries.lef"_s);
     QCOMPARE(file.size(), 3072);
@@ -149,7 +149,7 @@ void TestListSettingsDialog::save_padsOfferTheSavedList()
     QCOMPARE(file.mid(768), before.mid(768)); // the other lists as they were
 
     p.drag(false, 300, 400);
-    auto *keywords = child<QComboBox>(p.pad(1), u"cmbKeyword");
+    auto *keywords = child<QComboBox>(p.pad(1), u"keywordComboBox");
     keywords->showPopup();
     QStringList shown;
     for (int i = 0; i < keywords->count(); ++i)

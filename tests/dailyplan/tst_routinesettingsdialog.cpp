@@ -60,7 +60,7 @@ struct Settings
     {
         if (!p.open())
             return false;
-        dialog = std::make_unique<RoutineSettingsDialog>(p.state(), p.fakes.services,
+        dialog = std::make_unique<RoutineSettingsDialog>(p.routines(), p.lists(), p.fakes.services,
                                                          p.dir.file(u"Routines.rdf"_s), p.window.get());
         dialog->reportCount = [this](int count) { reported << count; };
         dialog->show();
@@ -106,14 +106,14 @@ void TestRoutineSettingsDialog::open_showsEachRoutineAndReportsTheCount()
     QCOMPARE(s.reported, QList<int>{2});
     QCOMPARE(s.dialog->pos(), QPoint(10, 50));
     QTRY_VERIFY(s.dialog->editor(1)->isMarked()); // the last routine has the focus
-    QCOMPARE(s.p.state().selectedRoutine, 1);
+    QCOMPARE(s.p.routines().selected(), 1);
     RoutineEditor *e = s.editor(2);
-    QCOMPARE(child<QLineEdit>(e, u"edtPadNo")->text(), u"2"_s);
-    QCOMPARE(child<QComboBox>(e, u"cmbKeyword")->currentText(), u"2"_s);
-    QCOMPARE(child<QComboBox>(e, u"cmbStartHour")->currentText(), u"9"_s);
-    QCOMPARE(child<QComboBox>(e, u"cmbPadOrigX")->currentText(), u"左"_s);
-    QVERIFY(child<QCheckBox>(e, u"chbShow")->isChecked());
-    QVERIFY(child<QCheckBox>(e, u"chbDOW3")->isChecked());
+    QCOMPARE(child<QLineEdit>(e, u"padNumberEdit")->text(), u"2"_s);
+    QCOMPARE(child<QComboBox>(e, u"keywordComboBox")->currentText(), u"2"_s);
+    QCOMPARE(child<QComboBox>(e, u"startHourComboBox")->currentText(), u"9"_s);
+    QCOMPARE(child<QComboBox>(e, u"paneComboBox")->currentText(), u"左"_s);
+    QVERIFY(child<QCheckBox>(e, u"shownCheckBox")->isChecked());
+    QVERIFY(child<QCheckBox>(e, u"weekdayCheckBox3")->isChecked());
     QCOMPARE(e->pos(), QPoint(1, 61));
 }
 
@@ -139,29 +139,29 @@ void TestRoutineSettingsDialog::remove_packsThenCloseOrSave()
     QVERIFY(s.open());
     const QByteArray before = s.p.dir.read(u"Routines.rdf"_s);
     s.editor(1)->focusEditor();
-    QTRY_COMPARE(s.p.state().selectedRoutine, 0);
+    QTRY_COMPARE(s.p.routines().selected(), 0);
     s.p.fakes.dialogs.answers.push_back(Dialogs::Answer::Ok);
-    child<QPushButton>(s.dialog.get(), u"btnRemoveSRW")->click();
+    child<QPushButton>(s.dialog.get(), u"removeButton")->click();
     QCOMPARE(s.p.fakes.dialogs.lastText(),
              u"ルーチン・パッドNo. 1を削除します.\r\n\r\n処理を続行しますか？"_s);
     QCOMPARE(s.p.fakes.dialogs.shown.last().at, std::optional<QPoint>(QPoint(150, 250)));
     QCOMPARE(s.editors().size(), 2);
-    QCOMPARE(child<QLineEdit>(s.editor(1), u"edtPadNo")->text(), u"1"_s);
-    QCOMPARE(child<QComboBox>(s.editor(1), u"cmbKeyword")->currentText(), u"2"_s);
+    QCOMPARE(child<QLineEdit>(s.editor(1), u"padNumberEdit")->text(), u"1"_s);
+    QCOMPARE(child<QComboBox>(s.editor(1), u"keywordComboBox")->currentText(), u"2"_s);
     QCOMPARE(s.editor(2)->pos(), QPoint(1, 61));
-    QVERIFY(!child<QWidget>(s.dialog.get(), u"pnlCover")->isVisible());
+    QVERIFY(!child<QWidget>(s.dialog.get(), u"busyCover")->isVisible());
     QCOMPARE(s.reported, QList<int>{3}); // a removal alone does not tell the planner
 
     if (vanished)
         QVERIFY(QFile::remove(s.p.dir.file(u"Routines.rdf"_s)));
     if (then == u"閉じる"_s)
-        child<QPushButton>(s.dialog.get(), u"btnCancelSRW")->click();
+        child<QPushButton>(s.dialog.get(), u"closeButton")->click();
     else if (then == u"box"_s)
         s.dialog->close();
     else
-        child<QPushButton>(s.dialog.get(), u"btnSaveSRW")->click();
+        child<QPushButton>(s.dialog.get(), u"saveButton")->click();
 
-    QCOMPARE(RoutineFile::countRoutines(s.p.state().workingRoutines), working);
+    QCOMPARE(RoutineFile::countRoutines(s.p.routines().routines()), working);
     if (!written) {
         QVERIFY(!s.dialog->isVisible());
         QCOMPARE(s.p.dir.read(u"Routines.rdf"_s), before);
@@ -180,11 +180,11 @@ void TestRoutineSettingsDialog::remove_cancel_keepsAll()
     Settings s(2);
     QVERIFY(s.open());
     s.editor(1)->focusEditor();
-    QTRY_COMPARE(s.p.state().selectedRoutine, 0);
+    QTRY_COMPARE(s.p.routines().selected(), 0);
     s.p.fakes.dialogs.answers.push_back(Dialogs::Answer::Cancel);
-    child<QPushButton>(s.dialog.get(), u"btnRemoveSRW")->click();
+    child<QPushButton>(s.dialog.get(), u"removeButton")->click();
     QCOMPARE(s.editors().size(), 2);
-    QCOMPARE(RoutineFile::countRoutines(s.p.state().workingRoutines), 2);
+    QCOMPARE(RoutineFile::countRoutines(s.p.routines().routines()), 2);
     QTRY_VERIFY(s.editor(1)->isMarked());
 }
 
@@ -193,15 +193,15 @@ void TestRoutineSettingsDialog::editorKeep_thenSave_writesPaneAndDays()
     Settings s(1);
     QVERIFY(s.open());
     RoutineEditor *e = s.editor(1);
-    child<QComboBox>(e, u"cmbPadOrigX")->setCurrentIndex(1);
-    child<QCheckBox>(e, u"chbDOW0")->setChecked(false);
-    child<QCheckBox>(e, u"chbShow")->setChecked(false);
-    child<QComboBox>(e, u"cmbKeyword")->setEditText(u"朝礼"_s);
-    child<QPushButton>(s.dialog.get(), u"btnSaveSRW")->click();
+    child<QComboBox>(e, u"paneComboBox")->setCurrentIndex(1);
+    child<QCheckBox>(e, u"weekdayCheckBox0")->setChecked(false);
+    child<QCheckBox>(e, u"shownCheckBox")->setChecked(false);
+    child<QComboBox>(e, u"keywordComboBox")->setEditText(u"朝礼"_s);
+    child<QPushButton>(s.dialog.get(), u"saveButton")->click();
     QCOMPARE(s.p.dir.read(u"Routines.rdf"_s).mid(4, 4),
              QByteArray("\x04\0\0\0", 4)); // boxes alone change nothing
-    child<QPushButton>(e, u"btnSaveRoutine")->click();
-    child<QPushButton>(s.dialog.get(), u"btnSaveSRW")->click();
+    child<QPushButton>(e, u"keepButton")->click();
+    child<QPushButton>(s.dialog.get(), u"saveButton")->click();
     const QByteArray file = s.p.dir.read(u"Routines.rdf"_s);
     QCOMPARE(qFromLittleEndian<qint32>(file.constData() + 4), 351);
     QCOMPARE(file.mid(12, 5), QByteArray("\x04\x92\xa9\x97\xe7")); // "朝礼"
@@ -216,17 +216,17 @@ void TestRoutineSettingsDialog::memo_ofRoutinePad2_goesToRoutine2()
     QString caption;
     s.dialog->runDialog = [&caption](QDialog &d) {
         caption = d.windowTitle();
-        QCOMPARE(child<QLineEdit>(&d, u"edtPadMemoNum")->text(), u"2"_s);
-        auto *memo = child<SjisTextEdit>(&d, u"memPadMemo");
+        QCOMPARE(child<QLineEdit>(&d, u"numberEdit")->text(), u"2"_s);
+        auto *memo = child<SjisTextEdit>(&d, u"memoEdit");
         QCOMPARE(memo->toPlainText(), u"memo 2"_s);
         memo->setPlainText(u"一行目\n二行目"_s);
-        child<QPushButton>(&d, u"btnSavePadMemo")->click();
+        child<QPushButton>(&d, u"saveButton")->click();
     };
     emit s.editor(2)->memoRequested(2);
     QCOMPARE(caption, u"ルーチン・パッドのメモ"_s);
-    QCOMPARE(s.p.state().workingRoutines[1].memo, u"一行目\r\n二行目"_s);
-    QCOMPARE(s.p.state().workingRoutines[0].memo, u"memo 1"_s);
-    QCOMPARE(s.p.state().routineImage[1].memo, u"memo 2"_s); // reaches the file with "保存"
+    QCOMPARE(s.p.routines().routines()[1].memo, u"一行目\r\n二行目"_s);
+    QCOMPARE(s.p.routines().routines()[0].memo, u"memo 1"_s);
+    QCOMPARE(s.p.routines().saved()[1].memo, u"memo 2"_s); // reaches the file with "保存"
 }
 
 QTEST_MAIN(TestRoutineSettingsDialog)

@@ -23,12 +23,12 @@ const QString endLimit =
 
 QString boxes(SchedulePad *pad)
 {
-    return child<QComboBox>(pad, u"cmbStartHour")->currentText() + u':' +
-           child<QSpinBox>(pad, u"speStartMinute")->text() +
-           (child<QCheckBox>(pad, u"chbStartPM")->isChecked() ? u"PM"_s : QString()) + u'-' +
-           child<QComboBox>(pad, u"cmbEndHour")->currentText() + u':' +
-           child<QSpinBox>(pad, u"speEndMinute")->text() +
-           (child<QCheckBox>(pad, u"chbEndPM")->isChecked() ? u"PM"_s : QString());
+    return child<QComboBox>(pad, u"startHourComboBox")->currentText() + u':' +
+           child<QSpinBox>(pad, u"startMinuteSpinBox")->text() +
+           (child<QCheckBox>(pad, u"startPmCheckBox")->isChecked() ? u"PM"_s : QString()) + u'-' +
+           child<QComboBox>(pad, u"endHourComboBox")->currentText() + u':' +
+           child<QSpinBox>(pad, u"endMinuteSpinBox")->text() +
+           (child<QCheckBox>(pad, u"endPmCheckBox")->isChecked() ? u"PM"_s : QString());
 }
 
 QString recordTimes(const SchedulePadRecord &r)
@@ -43,11 +43,11 @@ QString recordTimes(const SchedulePadRecord &r)
 
 bool keepEnabled(SchedulePad *pad)
 {
-    return child<QPushButton>(pad, u"btnSave")->isEnabled();
+    return child<QPushButton>(pad, u"keepButton")->isEnabled();
 }
 bool reviseEnabled(SchedulePad *pad)
 {
-    return child<QPushButton>(pad, u"btnRevise")->isEnabled();
+    return child<QPushButton>(pad, u"reviseButton")->isEnabled();
 }
 
 } // namespace
@@ -116,8 +116,8 @@ void TestSchedulePad::keep_checksOrderAndLimits()
 
     QCOMPARE(p.fakes.dialogs.texts(), messages);
     QCOMPARE(boxes(pad), shown);
-    const ScheduleBar &bar = p.state().workingBars[0];
-    const SchedulePadRecord &rec = p.state().workingPads[0];
+    const ScheduleBar &bar = p.day().bars()[0];
+    const SchedulePadRecord &rec = p.day().pads()[0];
     QCOMPARE(bar.startRow, startRow);
     QCOMPARE(bar.endRow, endRow);
     QCOMPARE(rec.padNo, 1);
@@ -157,16 +157,16 @@ void TestSchedulePad::keepAndRevise_notANumber_changeNothing()
     SchedulePad *pad = p.pad(1);
     if (revise)
         pad->keepPad();
-    const auto bars = p.state().workingBars;
-    const auto pads = p.state().workingPads;
+    const auto bars = p.day().bars();
+    const auto pads = p.day().pads();
     const int shutters = p.shutters();
-    child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"変えた"_s);
+    child<QComboBox>(pad, u"keywordComboBox")->setEditText(u"変えた"_s);
     typeTimes(pad, typed[0], typed[1], false, typed[2], typed[3], false);
     revise ? pad->revisePad() : pad->keepPad();
     QCOMPARE(p.fakes.dialogs.count(FakeDialogs::Kind::Inform), 1);
     QVERIFY(p.fakes.dialogs.lastText().contains(u"数字以外"_s));
-    QCOMPARE(p.state().workingBars, bars);
-    QCOMPARE(p.state().workingPads, pads);
+    QCOMPARE(p.day().bars(), bars);
+    QCOMPARE(p.day().pads(), pads);
     QCOMPARE(keepEnabled(pad), !revise);
     QCOMPARE(p.shutters(), shutters);
 }
@@ -177,20 +177,20 @@ void TestSchedulePad::keep_readsEveryBox()
     QVERIFY(p.open());
     p.drag(false, 300, 400);
     SchedulePad *pad = p.pad(1);
-    p.state().workingPads[0].memo = u"前からのメモ"_s; // kept apart from the boxes
-    child<QComboBox>(pad, u"cmbKeyword")->setEditText(u"会議"_s);
-    child<QComboBox>(pad, u"cmbContent")->setEditText(u"週次"_s);
-    child<QCheckBox>(pad, u"chbCompleted")->setChecked(true);
-    child<ColorComboBox>(pad, u"ColorBox")->setColorValue(0x0000FF);
+    p.day().setPadMemo(0, u"前からのメモ"_s); // kept apart from the boxes
+    child<QComboBox>(pad, u"keywordComboBox")->setEditText(u"会議"_s);
+    child<QComboBox>(pad, u"descriptionComboBox")->setEditText(u"週次"_s);
+    child<QCheckBox>(pad, u"completedCheckBox")->setChecked(true);
+    child<ColorComboBox>(pad, u"colorComboBox")->setColorValue(0x0000FF);
     pad->keepPad();
-    const SchedulePadRecord &r = p.state().workingPads[0];
+    const SchedulePadRecord &r = p.day().pads()[0];
     QCOMPARE(r.keyword, u"会議"_s);
     QCOMPARE(r.content, u"週次"_s);
     QVERIFY(r.completed);
     QCOMPARE(r.barColor, 0x0000FF);
     QCOMPARE(r.memo, u"前からのメモ"_s);
     QCOMPARE(recordTimes(r), u"8:30-9:20"_s);
-    QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"L"_s, 300, 400, 0x0000FF}));
+    QCOMPARE(p.day().bars()[0], (ScheduleBar{u"L"_s, 300, 400, 0x0000FF}));
 }
 
 void TestSchedulePad::revise_movedPadKeepsItsTop()
@@ -201,20 +201,20 @@ void TestSchedulePad::revise_movedPadKeepsItsTop()
     SchedulePad *pad = p.pad(1);
     pad->keepPad();
     QCOMPARE(pad->y(), 301);
-    QTest::mouseClick(child<QToolButton>(pad, u"bitMoveDown"), Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>(pad, u"moveDownButton"), Qt::LeftButton);
     pad->moveDown();
     pad->moveDown();
     QCOMPARE(pad->y(), 331);
-    QCOMPARE(p.state().workingPads[0].padTop, 301); // nothing stored until a button says so
+    QCOMPARE(p.day().pads()[0].padTop, 301); // nothing stored until a button says so
     pad->moveUp();
     pad->moveDown();
     typeTimes(pad, u"9"_s, u"0"_s, false, u"10"_s, u"0"_s, false);
-    child<ColorComboBox>(pad, u"ColorBox")->setColorValue(0x00FF00);
+    child<ColorComboBox>(pad, u"colorComboBox")->setColorValue(0x00FF00);
     const int shutters = p.shutters();
     pad->revisePad();
     QCOMPARE(pad->y(), 331);
-    QCOMPARE(p.state().workingPads[0].padTop, 331);
-    QCOMPARE(p.state().workingBars[0], (ScheduleBar{u"L"_s, 360, 480, 0x00FF00}));
+    QCOMPARE(p.day().pads()[0].padTop, 331);
+    QCOMPARE(p.day().bars()[0], (ScheduleBar{u"L"_s, 360, 480, 0x00FF00}));
     QVERIFY(reviseEnabled(pad));
     QVERIFY(!keepEnabled(pad));
     QCOMPARE(p.shutters(), shutters + 1);
@@ -230,15 +230,15 @@ void TestSchedulePad::revise_rejected_restoresLastSavedTimes()
     p.window->saveDay();
     typeTimes(pad, u"9"_s, u"10"_s, false, u"11"_s, u"0"_s, false);
     pad->revisePad(); // accepted: working copy now 9:10 - 11:00
-    QCOMPARE(p.state().workingBars[0].startRow, 380);
+    QCOMPARE(p.day().bars()[0].startRow, 380);
     typeTimes(pad, u"10"_s, u"0"_s, false, u"9"_s, u"0"_s, false);
     const int shutters = p.shutters();
     pad->revisePad();
     QCOMPARE(p.fakes.dialogs.lastText(), orderRevise);
     QCOMPARE(boxes(pad), u"8:0-9:0"_s); // the day as last saved, not the last "変更"
-    QCOMPARE(recordTimes(p.state().workingPads[0]), u"8:0-9:0"_s);
-    QCOMPARE(p.state().workingBars[0], p.state().dayImage.bars[0]);
-    QCOMPARE(p.state().workingBars[0].startRow, 240);
+    QCOMPARE(recordTimes(p.day().pads()[0]), u"8:0-9:0"_s);
+    QCOMPARE(p.day().bars()[0], p.day().image().bars[0]);
+    QCOMPARE(p.day().bars()[0].startRow, 240);
     QCOMPARE(p.shutters(), shutters);
 }
 
@@ -252,9 +252,9 @@ void TestSchedulePad::revise_rejected_neverSaved_leavesNoBar()
     typeTimes(pad, u"10"_s, u"0"_s, false, u"9"_s, u"0"_s, false);
     pad->revisePad();
     QCOMPARE(p.fakes.dialogs.lastText(), orderRevise);
-    QVERIFY(!p.state().workingBars[0].inUse());
-    QCOMPARE(recordTimes(p.state().workingPads[0]), u"10:0-9:0"_s);
-    QCOMPARE(lastUsedBar(p.state().workingBars), 0);
+    QVERIFY(!p.day().bars()[0].inUse());
+    QCOMPARE(recordTimes(p.day().pads()[0]), u"10:0-9:0"_s);
+    QCOMPARE(lastUsedBar(p.day().bars()), 0);
 }
 
 void TestSchedulePad::minuteBoxes_wrapWithoutCarry_data()
@@ -276,7 +276,7 @@ void TestSchedulePad::minuteBoxes_wrapWithoutCarry()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    for (const char16_t *name : {u"speStartMinute", u"speEndMinute"}) {
+    for (const char16_t *name : {u"startMinuteSpinBox", u"endMinuteSpinBox"}) {
         QSpinBox *m = child<QSpinBox>(p.pad(1), name);
         m->setValue(from);
         up ? m->stepUp() : m->stepDown();
@@ -294,15 +294,15 @@ void TestSchedulePad::mark_followsFocus()
     p.drag(true, 600, 700);
     QTRY_VERIFY(p.pad(2)->isMarked());
     QVERIFY(!p.pad(1)->isMarked());
-    QTest::mouseClick(child<QLabel>(p.pad(1), u"pnlPMenu"), Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(p.pad(1), u"markLabel"), Qt::LeftButton);
     QTRY_VERIFY(p.pad(1)->isMarked());
-    QCOMPARE(child<QLabel>(p.pad(1), u"pnlPMenu")->text(), u"◆"_s);
+    QCOMPARE(child<QLabel>(p.pad(1), u"markLabel")->text(), u"◆"_s);
     QVERIFY(!p.pad(2)->isMarked());
-    QCOMPARE(p.state().selectedPad, 0);
+    QCOMPARE(p.day().selectedPad(), 0);
     // Focus on a control of the window, not a pad: the mark goes, the selection stays.
-    child<QWidget>(p.window.get(), u"edtNow")->setFocus();
+    child<QWidget>(p.window.get(), u"clockEdit")->setFocus();
     QTRY_VERIFY(!p.pad(1)->isMarked());
-    QCOMPARE(p.state().selectedPad, 0);
+    QCOMPARE(p.day().selectedPad(), 0);
 }
 
 void TestSchedulePad::dropDowns_readTheLists()
@@ -310,27 +310,27 @@ void TestSchedulePad::dropDowns_readTheLists()
     Planner p;
     QVERIFY(p.open());
     p.drag(false, 300, 400);
-    ListEntries &l = p.state().listEntries;
-    l = ListEntries();
+    ListEntries l;
     l.keywords[0] = u"a"_s;
     l.keywords[5] = u"b"_s;
     l.contents[23] = u"c"_s;
-    for (const char16_t *name : {u"cmbKeyword", u"cmbContent"}) {
+    QVERIFY(p.lists().save(p.dir.file(u"LEntries.lef"_s), l));
+    for (const char16_t *name : {u"keywordComboBox", u"descriptionComboBox"}) {
         QComboBox *box = child<QComboBox>(p.pad(1), name);
         box->setEditText(u"typed"_s);
         box->showPopup();
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
             items << box->itemText(i);
-        QCOMPARE(items, name[3] == u'K' ? (QStringList{u"a"_s, u"b"_s}) : QStringList{u"c"_s});
+        QCOMPARE(items, name[0] == u'k' ? (QStringList{u"a"_s, u"b"_s}) : QStringList{u"c"_s});
         QCOMPARE(box->currentText(), u"typed"_s);
         box->hidePopup();
     }
     // A new pad shows the placeholders, which are stored as they stand.
     p.drag(true, 600, 700);
-    QCOMPARE(child<QComboBox>(p.pad(2), u"cmbKeyword")->currentText(), u"キーワード"_s);
+    QCOMPARE(child<QComboBox>(p.pad(2), u"keywordComboBox")->currentText(), u"キーワード"_s);
     p.pad(2)->keepPad();
-    QCOMPARE(p.state().workingPads[1].content, u"説明"_s);
+    QCOMPARE(p.day().pads()[1].content, u"説明"_s);
 }
 
 void TestSchedulePad::texts_limitedToFieldBytes_data()
@@ -338,9 +338,9 @@ void TestSchedulePad::texts_limitedToFieldBytes_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("bytes");
-    QTest::newRow("keyword 40 ascii") << u"cmbKeyword"_s << QString(40, u'k') << 31;
-    QTest::newRow("keyword 20 kanji") << u"cmbKeyword"_s << QString(20, QChar(0x65E5)) << 30;
-    QTest::newRow("content 70 ascii") << u"cmbContent"_s << QString(70, u'c') << 63;
+    QTest::newRow("keyword 40 ascii") << u"keywordComboBox"_s << QString(40, u'k') << 31;
+    QTest::newRow("keyword 20 kanji") << u"keywordComboBox"_s << QString(20, QChar(0x65E5)) << 30;
+    QTest::newRow("content 70 ascii") << u"descriptionComboBox"_s << QString(70, u'c') << 63;
 }
 
 void TestSchedulePad::texts_limitedToFieldBytes()

@@ -1,7 +1,10 @@
 #include "data/DailyPlanPaths.h"
-#include "data/DailyPlanState.h"
 #include "data/DayFile.h"
+#include "data/DayPlan.h"
+#include "data/ListBook.h"
 #include "data/ListEntriesFile.h"
+#include "data/PadFields.h"
+#include "data/RoutineBook.h"
 #include "data/RoutineFile.h"
 #include "data/Session.h"
 #include "data/SjisCodec.h"
@@ -69,6 +72,25 @@ QByteArray emptyRoutines()
     return b;
 }
 
+// The planner's plan: panes at 4 and 351, a pad 80 high on a plan 2884 high.
+const PlanPlacement placement{4, 351, 300, 2804};
+
+// A pad in the left pane from `startRow` to `endRow`, kept with "一時保存" as slot 0.
+void keepBar(DayPlan &d, int startRow, int endRow, qint32 color = 0)
+{
+    d.keepPad(0, {TimeAxis::rowToTime(startRow), TimeAxis::rowToTime(endRow), 4, 0, {}, {}, false, color});
+}
+
+// A day read from its file, to be saved back there.
+void readDay(DayPlan &d, const QString &path)
+{
+    DayFile day;
+    SafeFile::Snapshot snapshot;
+    QVERIFY(DayPlan::read(path, &day, &snapshot));
+    d.takeDay(day, snapshot);
+    d.setCurrentFile(path);
+}
+
 } // namespace
 
 class TestDailyPlanFiles : public QObject
@@ -83,6 +105,8 @@ private slots:
     void day_shownFileName_data();
     void day_shownFileName();
     void routine_matchesLayout();
+    void padFields_lieAtTheirBase_data();
+    void padFields_lieAtTheirBase();
     void lists_defaultsMatchLayout();
     void lists_matchLayoutAndSkipEmpty();
     void lastUsedBar_data();
@@ -183,19 +207,16 @@ void TestDailyPlanFiles::day_shortFileReadsOverClearedDay()
 
     TestFolder dir;
     dir.write(u"d.dtf"_s, full);
-    DailyPlanState s;
-    DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day));
-    s.takeDay(day, true);
+    DayPlan s(placement);
+    readDay(s, dir.file(u"d.dtf"_s));
     dir.write(u"d.dtf"_s, part);
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day));
-    s.takeDay(day, true);
+    readDay(s, dir.file(u"d.dtf"_s));
 
     QByteArray expected = clearedDay();
     expected.replace(0, length, part);
-    QCOMPARE(s.dayImage.toBytes(), expected);
-    QCOMPARE(s.workingBars, s.dayImage.bars);
-    QCOMPARE(s.workingDiary, s.dayImage.diary);
+    QCOMPARE(s.image().toBytes(), expected);
+    QCOMPARE(s.bars(), s.image().bars);
+    QCOMPARE(s.diary(), s.image().diary);
 }
 
 void TestDailyPlanFiles::day_textsCutToCapacity_data()
@@ -256,7 +277,7 @@ void TestDailyPlanFiles::routine_matchesLayout()
     RoutineFile::Routines r{};
     RoutineRecord &x = r[1];
     x.padNo = 2;
-    x.originX = 351;
+    x.padLeft = 351;
     x.padTop = 241;
     x.keyword = u"朝礼"_s;
     x.content = u"全体"_s;
@@ -297,6 +318,54 @@ void TestDailyPlanFiles::routine_matchesLayout()
     QCOMPARE(RoutineFile::fromBytes(e.left(520))[1].weekdays[1], false);
     QCOMPARE(RoutineFile::fromBytes(e.left(520))[1].startHour, 8);
     QCOMPARE(RoutineFile::fromBytes(e.left(520))[1].endHour, -1);
+}
+
+void TestDailyPlanFiles::padFields_lieAtTheirBase_data()
+{
+    QTest::addColumn<int>("head");
+    QTest::addColumn<int>("tail");
+    QTest::newRow("day pad") << 0 << 112;
+    QTest::newRow("routine") << 0 << 108;
+    QTest::newRow("second routine") << 400 << 508;
+}
+
+// The fields go where the base puts them and nowhere else, and come back the same.
+void TestDailyPlanFiles::padFields_lieAtTheirBase()
+{
+    QFETCH(int, head);
+    QFETCH(int, tail);
+    PadFields f;
+    f.padNo = 3;
+    f.padLeft = 351;
+    f.padTop = 42;
+    f.keyword = u"会議"_s;
+    f.content = u"説明"_s;
+    f.barColor = 0x00FF8000;
+    f.setStart({9, 30, false});
+    f.setEnd({1, 5, true});
+    f.memo = u"メモ"_s;
+    QByteArray expected(1200, '\x7f');
+    for (const auto &[off, v] : {std::pair{head, 3},
+                                 {head + 4, 351},
+                                 {head + 8, 42},
+                                 {tail, 0x00FF8000},
+                                 {tail + 4, 9},
+                                 {tail + 8, 30},
+                                 {tail + 16, 1},
+                                 {tail + 20, 5}})
+        putI32(expected, off, v);
+    expected[tail + 12] = 0; // before noon; the PM flag already holds its value
+    for (const auto &[off, text, size] :
+         {std::tuple{head + 12, f.keyword, 32}, {head + 44, f.content, 64}, {tail + 25, f.memo, 256}}) {
+        expected.replace(off, size, QByteArray(size, '\0'));
+        putStr(expected, off, sj(text));
+    }
+    QByteArray image(1200, '\x7f');
+    f.writeFields(image, {head, tail});
+    QCOMPARE(image, expected);
+    PadFields back;
+    back.readFields(image, {head, tail});
+    QCOMPARE(back, f);
 }
 
 void TestDailyPlanFiles::lists_defaultsMatchLayout()
@@ -376,14 +445,11 @@ void TestDailyPlanFiles::paths()
 void TestDailyPlanFiles::state_firstSaveSetsPathAndDate()
 {
     TestFolder dir;
-    DailyPlanState s;
-    s.clearDay();
-    s.currentDayFile = dir.file(u"Y2005125.dtf"_s);
-    s.workingBars[0] = {u"L"_s, 140, 300, 0xFF};
-    s.workingPads[0].padNo = 1;
-    s.workingPads[0].startHour = 7;
+    DayPlan s(placement);
+    s.setCurrentFile(dir.file(u"Y2005125.dtf"_s));
+    keepBar(s, 140, 300, 0xFF);
     bool created = false;
-    QVERIFY(s.saveDay(38691.0, &created));
+    QVERIFY(s.save(38691.0, &created));
     QVERIFY(created);
     QByteArray e = clearedDay();
     putStr(e, 0, QFile::encodeName(dir.file(u"Y2005125.dtf"_s)));
@@ -392,14 +458,15 @@ void TestDailyPlanFiles::state_firstSaveSetsPathAndDate()
     putI32(e, 268, 140);
     putI32(e, 272, 300);
     putI32(e, 276, 0xFF);
-    putI32(e, 648, 1);
-    putI32(e, 648 + 116, 7);
+    for (const auto &[off, v] :
+         {std::pair{0, 1}, {4, 4}, {8, 141}, {112, 0xFF}, {116, 7}, {120, 10}, {128, 8}, {132, 30}})
+        putI32(e, 648 + off, v); // 7:10 to 8:30, the pad one row below the start
     QCOMPARE(dir.read(u"Y2005125.dtf"_s), e);
     QCOMPARE(s.padCount(), 1);
 
     // A later save keeps the path and date of the first.
-    s.workingDiary.title1 = u"x"_s;
-    QVERIFY(s.saveDay(40000.0, &created));
+    s.setDiary({u"x"_s, {}, {}, {}});
+    QVERIFY(s.save(40000.0, &created));
     QVERIFY(!created);
     QCOMPARE(DayFile::fromBytes(dir.read(u"Y2005125.dtf"_s)).createdOn, 38691.0);
     QCOMPARE(DayFile::fromBytes(dir.read(u"Y2005125.dtf"_s)).diary.title1, u"x"_s);
@@ -410,16 +477,13 @@ void TestDailyPlanFiles::state_saveKeepsTailOfLongerFile()
     TestFolder dir;
     const QByteArray old = clearedDay() + QByteArray(12000 - 10728, 'z');
     dir.write(u"d.dtf"_s, old);
-    DailyPlanState s;
-    DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
-    s.takeDay(day, true);
-    s.currentDayFile = dir.file(u"d.dtf"_s);
-    s.workingBars[0] = {u"L"_s, 0, 10, 0};
-    QVERIFY(s.saveDay(1.0));
+    DayPlan s(placement);
+    readDay(s, dir.file(u"d.dtf"_s));
+    keepBar(s, 0, 10);
+    QVERIFY(s.save(1.0));
     const QByteArray now = dir.read(u"d.dtf"_s);
     QCOMPARE(now.size(), 12000);
-    QCOMPARE(DayFile::fromBytes(now).bars[0], s.workingBars[0]);
+    QCOMPARE(DayFile::fromBytes(now).bars[0], s.bars()[0]);
     QCOMPARE(DayFile::fromBytes(now).createdOn, 0.0); // an existing file keeps its (empty) path and date
     QCOMPARE(now.mid(10728), old.mid(10728));
 }
@@ -439,12 +503,9 @@ void TestDailyPlanFiles::state_saveThenLoadIsByteExact()
         putStr(e, 648 + k * 396 + 12, sj(u"鍵"_s));
     }
     dir.write(u"d.dtf"_s, e);
-    DailyPlanState s;
-    DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
-    s.takeDay(day, true);
-    s.currentDayFile = dir.file(u"d.dtf"_s);
-    QVERIFY(s.saveDay(99.0));
+    DayPlan s(placement);
+    readDay(s, dir.file(u"d.dtf"_s));
+    QVERIFY(s.save(99.0));
     QCOMPARE(dir.read(u"d.dtf"_s), e);
 }
 
@@ -452,47 +513,43 @@ void TestDailyPlanFiles::state_dayChangedByAnotherProgram_isNotOverwritten()
 {
     TestFolder dir;
     dir.write(u"d.dtf"_s, clearedDay());
-    DailyPlanState s;
-    DayFile day;
-    QVERIFY(DailyPlanState::readDay(dir.file(u"d.dtf"_s), &day, &s.daySnapshot));
-    s.takeDay(day, true);
-    s.currentDayFile = dir.file(u"d.dtf"_s);
-    s.workingBars[0] = {u"L"_s, 0, 10, 0};
+    DayPlan s(placement);
+    readDay(s, dir.file(u"d.dtf"_s));
+    keepBar(s, 0, 10);
     QByteArray theirs = clearedDay();
     putF64(theirs, 256, 38000.0);
     dir.write(u"d.dtf"_s, theirs);
 
-    const SafeFile::Result r = s.saveDay(1.0);
+    const SafeFile::Result r = s.save(1.0);
     QVERIFY(r.changedOnDisk);
     QCOMPARE(dir.read(u"d.dtf"_s), theirs);
-    QVERIFY(s.rereadDay());
-    QCOMPARE(s.dayImage.createdOn, 38000.0);
-    QCOMPARE(s.workingBars[0].endRow, 10); // the pads on screen stay
-    QVERIFY(s.saveDay(1.0));
+    QVERIFY(s.reread());
+    QCOMPARE(s.image().createdOn, 38000.0);
+    QCOMPARE(s.bars()[0].endRow, 10); // the pads on screen stay
+    QVERIFY(s.save(1.0));
     QCOMPARE(DayFile::fromBytes(dir.read(u"d.dtf"_s)).bars[0].endRow, 10);
 
     // A day file that has gone is written anew.
     QFile::remove(dir.file(u"d.dtf"_s));
-    QVERIFY(s.saveDay(1.0));
+    QVERIFY(s.save(1.0));
 }
 
 void TestDailyPlanFiles::state_failedSaveLeavesFileAndImage()
 {
     TestFolder dir;
-    DailyPlanState s;
-    s.clearDay();
-    s.currentDayFile = dir.file(u"new.dtf"_s);
-    s.workingBars[0] = {u"L"_s, 0, 10, 0};
+    DayPlan s(placement);
+    s.setCurrentFile(dir.file(u"new.dtf"_s));
+    keepBar(s, 0, 10);
     {
         FileSizeLimit limit(100);
-        QVERIFY(!s.saveDay(5.0));
+        QVERIFY(!s.save(5.0));
     }
     QVERIFY(!dir.exists(u"new.dtf"_s));
-    QVERIFY(s.dayImage.sourcePath.isEmpty()); // still "未作成"
+    QVERIFY(s.image().sourcePath.isEmpty()); // still "未作成"
     QCOMPARE(s.padCount(), 0);
 
-    s.currentDayFile = dir.file(u"missing/folder.dtf"_s);
-    QVERIFY(!s.saveDay(5.0));
+    s.setCurrentFile(dir.file(u"missing/folder.dtf"_s));
+    QVERIFY(!s.save(5.0));
 }
 
 void TestDailyPlanFiles::state_readsExistingRoutineAndListFiles()
@@ -505,36 +562,38 @@ void TestDailyPlanFiles::state_readsExistingRoutineAndListFiles()
     QByteArray l(3072, '\0');
     putStr(l, 0, "kw");
     dir.write(u"LEntries.lef"_s, l);
-    DailyPlanState s;
-    s.listEntries = ListEntries::defaults();
-    QVERIFY(s.loadOrCreateRoutines(dir.file(u"Routines.rdf"_s)));
-    QVERIFY(s.loadOrCreateLists(dir.file(u"LEntries.lef"_s)));
-    QCOMPARE(RoutineFile::countRoutines(s.workingRoutines), 2);
-    QCOMPARE(s.routineImage, s.workingRoutines);
-    QCOMPARE(s.listEntries.keywordList(), QStringList{u"kw"_s});
-    QVERIFY(s.listEntries.title1List().isEmpty());
+    RoutineBook s(placement);
+    ListBook lists;
+    QVERIFY(s.loadOrCreate(dir.file(u"Routines.rdf"_s)));
+    QVERIFY(lists.loadOrCreate(dir.file(u"LEntries.lef"_s)));
+    QCOMPARE(s.count(), 2);
+    QCOMPARE(s.saved(), s.routines());
+    QCOMPARE(lists.entries().keywordList(), QStringList{u"kw"_s});
+    QVERIFY(lists.entries().title1List().isEmpty());
     QCOMPARE(dir.read(u"Routines.rdf"_s).size(), 700); // reading never writes
 }
 
 void TestDailyPlanFiles::state_routinesSavedAnewWhenFileHasGone()
 {
     TestFolder dir;
-    DailyPlanState s;
-    s.workingRoutines[0].padNo = 1;
-    QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)));
+    RoutineBook s(placement);
+    RoutineFile::Routines one{};
+    one[0].padNo = 1;
+    s.take(one);
+    QVERIFY(s.save(dir.file(u"Routines.rdf"_s)));
     QByteArray expected = emptyRoutines();
     putI32(expected, 0, 1);
     QCOMPARE(dir.read(u"Routines.rdf"_s), expected); // the user asked to save: written anew
     // Another program's file is left alone until it has been read.
     dir.write(u"Routines.rdf"_s, QByteArray(3300, 'q'));
-    QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)).changedOnDisk);
+    QVERIFY(s.save(dir.file(u"Routines.rdf"_s)).changedOnDisk);
     QCOMPARE(dir.read(u"Routines.rdf"_s), QByteArray(3300, 'q'));
-    QVERIFY(s.rereadRoutines(dir.file(u"Routines.rdf"_s)));
-    QVERIFY(s.saveRoutines(dir.file(u"Routines.rdf"_s)));
+    QVERIFY(s.reread(dir.file(u"Routines.rdf"_s)));
+    QVERIFY(s.save(dir.file(u"Routines.rdf"_s)));
     const QByteArray now = dir.read(u"Routines.rdf"_s);
     QCOMPARE(now.size(), 3300);
     QCOMPARE(RoutineFile::fromBytes(now)[0].padNo, 1);
-    QCOMPARE(s.routineImage, s.workingRoutines);
+    QCOMPARE(s.saved(), s.routines());
 }
 
 // Config.vxc, Routines.rdf and LEntries.lef, saved by one Wrenly after another saved them.
@@ -555,9 +614,10 @@ void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone()
     TestFolder dir;
     const QString path = dir.file(name);
     Session session(dir.path());
-    DailyPlanState s;
-    QVERIFY(session.loadConfig() && s.loadOrCreateRoutines(dir.file(u"Routines.rdf"_s)) &&
-            s.loadOrCreateLists(dir.file(u"LEntries.lef"_s)));
+    RoutineBook routines(placement);
+    ListBook lists;
+    QVERIFY(session.loadConfig() && routines.loadOrCreate(dir.file(u"Routines.rdf"_s)) &&
+            lists.loadOrCreate(dir.file(u"LEntries.lef"_s)));
     // The other save changes the second customer line, or a byte near the end.
     QByteArray theirs = dir.read(name);
     const bool config = name == u"Config.vxc";
@@ -572,8 +632,8 @@ void TestDailyPlanFiles::settingSaves_leaveWhatOthersChangedAlone()
 
     session.config().customerList[0] = u"mine"_s;
     const SafeFile::Result r = config                    ? session.saveConfig()
-                               : name == u"Routines.rdf" ? s.saveRoutines(path)
-                                                         : s.saveLists(path);
+                               : name == u"Routines.rdf" ? routines.save(path)
+                                                         : lists.save(path, lists.entries());
     QCOMPARE(r.changedOnDisk, meanwhile == 'c');
     QCOMPARE(dir.read(name) == theirs, meanwhile == 'c');
     // The configuration takes their line and keeps the user's.

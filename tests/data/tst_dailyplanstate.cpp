@@ -1,4 +1,6 @@
-#include "data/DailyPlanState.h"
+#include "data/DayPlan.h"
+#include "data/ListEntriesFile.h"
+#include "data/RoutineBook.h"
 
 #include <QTest>
 
@@ -9,6 +11,17 @@ namespace {
 
 constexpr qint32 White = 0x00FFFFFF;
 constexpr qint32 Color = 0x123456;
+// The planner's plan: panes at 4 and 351, a pad 80 high on a plan 2884 high.
+const PlanPlacement placement{4, 351, 300, 2804};
+
+// A day as a file holds it, taken as image and working copies.
+void takeDay(DayPlan &d, const ScheduleBars &bars, const SchedulePads &pads)
+{
+    DayFile day;
+    day.bars = bars;
+    day.pads = pads;
+    d.takeDay(day, {});
+}
 
 // "h:m[PM]-h:m[PM]", as a pad's six boxes read.
 QString timesOf(const SchedulePadRecord &r)
@@ -19,12 +32,12 @@ QString timesOf(const SchedulePadRecord &r)
     return one(r.startHour, r.startMinute, r.startPM) + u'-' + one(r.endHour, r.endMinute, r.endPM);
 }
 
-DailyPlanState::PadForm form(ClockTime start, ClockTime end, int left)
+DayPlan::PadForm form(ClockTime start, ClockTime end, int left)
 {
     return {start, end, left, 500, u"会議"_s, u"週次"_s, true, Color};
 }
 
-DailyPlanState::PadOutcome outcome(const QString &flags)
+DayPlan::PadOutcome outcome(const QString &flags)
 {
     return {flags.contains(u"order"_s), flags.contains(u"start"_s), flags.contains(u"end"_s),
             flags.contains(u"restored"_s)};
@@ -96,13 +109,12 @@ void TestDailyPlanState::keepPad_checksOrderClampsAndPicksPane()
     QFETCH(QString, flags);
     QFETCH(ScheduleBar, bar);
     QFETCH(QString, times);
-    DailyPlanState s;
-    s.clearDay();
-    s.workingPads[2].memo = u"メモ"_s;
+    DayPlan s(placement);
+    s.setPadMemo(2, u"メモ"_s);
     QCOMPARE(s.keepPad(2, form(start, end, left)), outcome(flags));
 
-    QCOMPARE(s.workingBars[2], bar);
-    const SchedulePadRecord &r = s.workingPads[2];
+    QCOMPARE(s.bars()[2], bar);
+    const SchedulePadRecord &r = s.pad(2);
     QCOMPARE(timesOf(r), times);
     QCOMPARE(r.padNo, 3);
     QCOMPARE(r.padLeft, left);
@@ -144,23 +156,23 @@ void TestDailyPlanState::revisePad_keepsTopOrFallsBackToSavedDay()
     QFETCH(QString, flags);
     QFETCH(ScheduleBar, bar);
     QFETCH(QString, times);
-    DailyPlanState s;
-    s.clearDay();
+    DayPlan s(placement);
     if (savedBefore) {
-        SchedulePadRecord &saved = s.dayImage.pads[0];
+        ScheduleBars bars;
+        bars.fill(ScheduleBar::unused());
+        SchedulePads pads{};
+        SchedulePadRecord &saved = pads[0];
         saved.keyword = u"古い"_s; // only the times come back
-        saved.startHour = 8;
-        saved.startMinute = saved.endMinute = 0;
-        saved.endHour = 9;
-        saved.endPM = true;
-        s.dayImage.bars[0] = {u"R"_s, 240, 360, 0xFF};
+        saved.setStart({8, 0, false});
+        saved.setEnd({9, 0, true});
+        bars[0] = {u"R"_s, 240, 360, 0xFF};
+        takeDay(s, bars, pads);
     }
-    s.workingBars[0] = {u"L"_s, 100, 200, 0xFF};
     QCOMPARE(s.revisePad(0, form(start, end, 4)), outcome(flags));
-    QCOMPARE(s.workingBars[0], bar);
-    QCOMPARE(timesOf(s.workingPads[0]), times);
-    QCOMPARE(s.workingPads[0].padTop, 500);
-    QCOMPARE(s.workingPads[0].keyword, u"会議"_s);
+    QCOMPARE(s.bars()[0], bar);
+    QCOMPARE(timesOf(s.pad(0)), times);
+    QCOMPARE(s.pad(0).padTop, 500);
+    QCOMPARE(s.pad(0).keyword, u"会議"_s);
 }
 
 void TestDailyPlanState::removePad_packsBarsAndMemosToLowestNumbers_data()
@@ -180,18 +192,19 @@ void TestDailyPlanState::removePad_packsBarsAndMemosToLowestNumbers()
     QFETCH(QList<int>, withBars);
     QFETCH(int, removed);
     QFETCH(QList<int>, packed);
-    DailyPlanState s;
-    s.clearDay();
+    DayPlan s(placement);
+    ScheduleBars bars;
+    bars.fill(ScheduleBar::unused());
+    SchedulePads pads{};
     for (int k = 0; k < PadSlots; ++k) {
         // Every slot has a record; only some have a bar (the others were never kept).
-        s.workingPads[k].padNo = k + 1;
-        s.workingPads[k].startHour = 8;
-        s.workingPads[k].memo = u"memo"_s + QString::number(k);
+        pads[k].padNo = k + 1;
+        pads[k].startHour = 8;
+        pads[k].memo = u"memo"_s + QString::number(k);
         if (withBars.contains(k))
-            s.workingBars[k] = {u"L"_s, 10 * k, 10 * k + 5, k};
+            bars[k] = {u"L"_s, 10 * k, 10 * k + 5, k};
     }
-    const ScheduleBars bars = s.workingBars;
-    const SchedulePads pads = s.workingPads;
+    takeDay(s, bars, pads);
 
     QCOMPARE(s.removePad(removed), int(packed.size()));
     for (int i = 0; i < PadSlots; ++i) {
@@ -200,18 +213,18 @@ void TestDailyPlanState::removePad_packsBarsAndMemosToLowestNumbers()
             expected = pads[packed[i]];
             expected.padNo = i + 1;
         }
-        QCOMPARE(s.workingBars[i], i < packed.size() ? bars[packed[i]] : ScheduleBar::unused());
-        QCOMPARE(s.workingPads[i], expected);
+        QCOMPARE(s.bars()[i], i < packed.size() ? bars[packed[i]] : ScheduleBar::unused());
+        QCOMPARE(s.pad(i), expected);
     }
 }
 
 void TestDailyPlanState::todayFiles_followThePlannersDay()
 {
-    DailyPlanState s;
-    s.dailyPlanRoot = u"/w/AUBREL"_s;
-    s.today = QDate(2006, 1, 2);
+    DayPlan s(placement);
+    s.setRoot(u"/w/AUBREL"_s);
+    s.setToday(QDate(2006, 1, 2));
     QCOMPARE(s.monthFolder(), u"/w/AUBREL/Y200601"_s);
-    QCOMPARE(s.todayDayFile(), u"/w/AUBREL/Y200601/Y2006012.dtf"_s);
+    QCOMPARE(s.todayFile(), u"/w/AUBREL/Y200601/Y2006012.dtf"_s);
 }
 
 namespace {
@@ -221,7 +234,7 @@ RoutineRecord routine(int number, const QString &keyword, bool shown = true,
 {
     RoutineRecord r;
     r.padNo = number;
-    r.originX = number % 2 ? 4 : 351;
+    r.padLeft = number % 2 ? 4 : 351;
     r.padTop = 100 * number;
     r.keyword = keyword;
     r.barColor = number;
@@ -253,25 +266,26 @@ void TestDailyPlanState::registerRoutine_takesKeptRecordIntoFirstFreeRecord()
     QFETCH(QList<int>, used);
     QFETCH(bool, kept);
     QFETCH(int, number);
-    DailyPlanState s;
-    s.clearDay();
+    DayPlan s(placement);
+    RoutineBook book(placement);
+    RoutineFile::Routines before{};
     for (int k : used)
-        s.workingRoutines[k] = routine(k + 1, u"old"_s);
+        before[k] = routine(k + 1, u"old"_s);
+    book.take(before);
     if (kept) {
         s.keepPad(3, form({8, 0}, {9, 15, true}, 351));
-        s.workingPads[3].memo = u"メモ"_s;
+        s.setPadMemo(3, u"メモ"_s);
     }
-    const RoutineFile::Routines before = s.workingRoutines;
 
-    const std::optional<int> registered = s.registerRoutine(3);
+    const std::optional<int> registered = book.registerPad(s.pad(3));
     QCOMPARE(registered.value_or(0), number);
     if (!number) {
-        QCOMPARE(s.workingRoutines, before);
+        QCOMPARE(book.routines(), before);
         return;
     }
     RoutineRecord expected;
     expected.padNo = number;
-    expected.originX = 4; // the left pane, whichever pane the pad is in
+    expected.padLeft = 4; // the left pane, whichever pane the pad is in
     expected.showFlag = true;
     expected.weekdays.fill(true);
     if (kept) {
@@ -286,19 +300,21 @@ void TestDailyPlanState::registerRoutine_takesKeptRecordIntoFirstFreeRecord()
         expected.endPM = true;
         expected.memo = u"メモ"_s;
     }
-    QCOMPARE(s.workingRoutines[number - 1], expected);
-    QCOMPARE(s.routineImage, RoutineFile::Routines{}); // provisional: working copy only
+    QCOMPARE(book.routine(number - 1), expected);
+    QCOMPARE(book.saved(), before); // provisional: working copy only
 }
 
 void TestDailyPlanState::keepRoutine_leavesTopAndMemo()
 {
-    DailyPlanState s;
-    s.workingRoutines[1] = routine(2, u"old"_s);
-    DailyPlanState::RoutineForm f{{7, 5}, {8, 0, true}, true, u"朝礼"_s, u"全体"_s, 0xFF, false, {}};
+    RoutineBook s(placement);
+    RoutineFile::Routines routines{};
+    routines[1] = routine(2, u"old"_s);
+    s.take(routines);
+    RoutineBook::RoutineForm f{{7, 5}, {8, 0, true}, true, u"朝礼"_s, u"全体"_s, 0xFF, false, {}};
     f.weekdays[3] = true;
-    s.keepRoutine(1, f);
+    s.keep(1, f);
     RoutineRecord expected = routine(2, u"old"_s);
-    expected.originX = 351;
+    expected.padLeft = 351;
     expected.keyword = u"朝礼"_s;
     expected.content = u"全体"_s;
     expected.barColor = 0xFF;
@@ -309,27 +325,28 @@ void TestDailyPlanState::keepRoutine_leavesTopAndMemo()
     expected.endPM = true;
     expected.showFlag = false;
     expected.weekdays = f.weekdays;
-    QCOMPARE(s.workingRoutines[1], expected);
+    QCOMPARE(s.routine(1), expected);
     f.rightPane = false;
-    s.keepRoutine(1, f);
-    QCOMPARE(s.workingRoutines[1].originX, 4);
+    s.keep(1, f);
+    QCOMPARE(s.routine(1).padLeft, 4);
 }
 
 void TestDailyPlanState::removeRoutine_packsToLowestNumbers()
 {
-    DailyPlanState s;
+    RoutineBook s(placement);
+    RoutineFile::Routines routines{};
     for (int k = 0; k < 3; ++k)
-        s.workingRoutines[k] = routine(k + 1, QString::number(k + 1));
-    s.routineImage = s.workingRoutines;
-    QCOMPARE(s.removeRoutine(0), 2);
-    QCOMPARE(s.workingRoutines[0].keyword, u"2"_s);
-    QCOMPARE(s.workingRoutines[0].padNo, 1);
-    QCOMPARE(s.workingRoutines[0].memo, u"memo 2"_s);
-    QCOMPARE(s.workingRoutines[1].keyword, u"3"_s);
-    QCOMPARE(s.workingRoutines[1].padNo, 2);
-    QCOMPARE(s.workingRoutines[2], RoutineRecord());
-    s.dropRoutineEdits();
-    QCOMPARE(RoutineFile::countRoutines(s.workingRoutines), 3);
+        routines[k] = routine(k + 1, QString::number(k + 1));
+    s.take(routines);
+    QCOMPARE(s.remove(0), 2);
+    QCOMPARE(s.routine(0).keyword, u"2"_s);
+    QCOMPARE(s.routine(0).padNo, 1);
+    QCOMPARE(s.routine(0).memo, u"memo 2"_s);
+    QCOMPARE(s.routine(1).keyword, u"3"_s);
+    QCOMPARE(s.routine(1).padNo, 2);
+    QCOMPARE(s.routine(2), RoutineRecord());
+    s.dropEdits();
+    QCOMPARE(s.count(), 3);
 }
 
 void TestDailyPlanState::routineDay_showsSavedRoutinesOfTheWeekdayInOrder_data()
@@ -346,21 +363,26 @@ void TestDailyPlanState::routineDay_showsSavedRoutinesOfTheWeekdayInOrder()
 {
     QFETCH(int, weekday);
     QFETCH(QStringList, shown);
-    DailyPlanState s;
-    s.clearDay();
-    s.dayImage.setSourcePath(u"/w/Y2005125.dtf"_s);
-    s.dayImage.createdOn = 38691;
-    s.workingDiary.text1 = u"消える"_s;
-    s.routineImage[0] = routine(1, u"all"_s);
-    s.routineImage[1] = routine(2, u"noWed"_s, true, {true, true, true, false, true, true, true});
-    s.routineImage[2] = routine(3, u"off"_s, false);
-    s.routineImage[3] = routine(4, u"noTimes"_s);
-    s.routineImage[3].startHour = s.routineImage[3].startMinute = -1;
-    s.routineImage[4] = routine(5, u"late"_s);
-    s.workingRoutines[5] = routine(6, u"provisional"_s); // not saved: not shown
+    DayFile shownDay;
+    shownDay.setSourcePath(u"/w/Y2005125.dtf"_s);
+    shownDay.createdOn = 38691;
+    shownDay.diary.text1 = u"消える"_s;
+    RoutineFile::Routines saved{};
+    saved[0] = routine(1, u"all"_s);
+    saved[1] = routine(2, u"noWed"_s, true, {true, true, true, false, true, true, true});
+    saved[2] = routine(3, u"off"_s, false);
+    saved[3] = routine(4, u"noTimes"_s);
+    saved[3].startHour = saved[3].startMinute = -1;
+    saved[4] = routine(5, u"late"_s);
+    RoutineBook s(placement);
+    s.take(saved);
+    // Not saved: not shown.
+    s.keep(
+        5,
+        {{8, 0}, {9, 0}, false, u"provisional"_s, {}, 0, true, {true, true, true, true, true, true, true}});
 
-    const DayFile day = s.routineDay(weekday);
-    QCOMPARE(day.sourcePath, s.dayImage.sourcePath);
+    const DayFile day = s.dayOf(weekday, shownDay);
+    QCOMPARE(day.sourcePath, shownDay.sourcePath);
     QCOMPARE(day.createdOn, 38691.0);
     QCOMPARE(day.diary, DiaryRecord());
     QStringList keywords;
@@ -373,16 +395,16 @@ void TestDailyPlanState::routineDay_showsSavedRoutinesOfTheWeekdayInOrder()
         }
         keywords << pad.keyword;
         const RoutineRecord &r =
-            *std::find_if(s.routineImage.begin(), s.routineImage.end(),
+            *std::find_if(s.saved().begin(), s.saved().end(),
                           [&](const RoutineRecord &x) { return x.keyword == pad.keyword; });
         QCOMPARE(pad.padNo, j + 1);
-        QCOMPARE(pad.padLeft, r.originX);
+        QCOMPARE(pad.padLeft, r.padLeft);
         QCOMPARE(pad.padTop, r.padTop);
         QCOMPARE(pad.memo, r.memo);
         QVERIFY(!pad.completed);
         const int start = TimeAxis::timeToRow(r.startHour, r.startPM, r.startMinute);
         const int end = TimeAxis::timeToRow(r.endHour, r.endPM, r.endMinute);
-        QCOMPARE(day.bars[j], (ScheduleBar{r.originX == 4 ? u"L"_s : u"R"_s, start, end, r.barColor}));
+        QCOMPARE(day.bars[j], (ScheduleBar{r.padLeft == 4 ? u"L"_s : u"R"_s, start, end, r.barColor}));
     }
     QCOMPARE(keywords, shown);
 }

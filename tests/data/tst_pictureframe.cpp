@@ -10,6 +10,8 @@ private slots:
     void storedFrame_opensAsSizeAndOffsets();
     void step_keepsWithinLimits_data();
     void step_keepsWithinLimits();
+    void storedGeometry_keptToPanel_data();
+    void storedGeometry_keptToPanel();
 };
 
 void TestPictureFrame::storedFrame_opensAsSizeAndOffsets_data()
@@ -61,6 +63,23 @@ void TestPictureFrame::step_keepsWithinLimits()
     QFETCH(int, direction);
     QFETCH(int, after);
     QCOMPARE(PictureFrame::stepped(offset, direction), after);
+}
+
+void TestPictureFrame::storedGeometry_keptToPanel_data()
+{
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<QRect>("shown");
+    QTest::newRow("inside") << QRect(10, 20, 180, 150) << QRect(10, 20, 180, 150);
+    QTest::newRow("at the limits") << QRect(-200, 200, 400, 0) << QRect(-200, 200, 400, 0);
+    QTest::newRow("far off and huge") << QRect(-100000, 100000, 100000, 100000) << QRect(-200, 200, 400, 400);
+    QTest::newRow("negative width") << QRect(0, 0, -5, 0) << QRect(0, 0, 0, 0);
+}
+
+void TestPictureFrame::storedGeometry_keptToPanel()
+{
+    QFETCH(QRect, stored);
+    QFETCH(QRect, shown);
+    QCOMPARE(PictureFrame::shown(stored.x(), stored.y(), stored.width(), stored.height()), shown);
 }
 
 QTEST_APPLESS_MAIN(TestPictureFrame)

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(StepKind)
@@ -49,6 +52,8 @@ private slots:
     void fromBytes_readsEveryFieldAtItsOffset();
     void revisionCount_endsAtFirstUnsetSlot_data();
     void revisionCount_endsAtFirstUnsetSlot();
+    void shownDay_outOfAnyCalendarIsTheUnsetDay_data();
+    void shownDay_outOfAnyCalendarIsTheUnsetDay();
     void groupTitle_cutTo31Bytes_data();
     void groupTitle_cutTo31Bytes();
     void read_shortOrLongFile_restStaysCleared_data();
@@ -205,6 +210,27 @@ void TestStepFile::revisionCount_endsAtFirstUnsetSlot()
             b.f64(StepBytes::group(2) + StepBytes::RevStart + 8 * i, 38360.0 + i);
     }
     QCOMPARE(StepFile::fromBytes(b.bytes).groups[2].revisionCount(), expected);
+}
+
+void TestStepFile::shownDay_outOfAnyCalendarIsTheUnsetDay_data()
+{
+    QTest::addColumn<double>("serial");
+    QTest::addColumn<QDate>("expected");
+    const QDate unset(2005, 1, 1);
+    QTest::newRow("a day, its time dropped") << serial(2005, 1, 18) + 0.75 << QDate(2005, 1, 18);
+    QTest::newRow("year 100") << -657434.0 + 0.5 << QDate(100, 1, 1);
+    QTest::newRow("year 9999") << 2958465.0 << QDate(9999, 12, 31);
+    QTest::newRow("before year 100") << -657434.0 << unset;
+    QTest::newRow("after year 9999") << 2958466.0 << unset;
+    QTest::newRow("not a number") << std::nan("") << unset;
+    QTest::newRow("infinite") << -std::numeric_limits<double>::infinity() << unset;
+}
+
+void TestStepFile::shownDay_outOfAnyCalendarIsTheUnsetDay()
+{
+    QFETCH(double, serial);
+    QFETCH(QDate, expected);
+    QCOMPARE(StepGroup::shownDay(serial), expected);
 }
 
 void TestStepFile::groupTitle_cutTo31Bytes_data()

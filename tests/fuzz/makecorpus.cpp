@@ -296,7 +296,7 @@ void routineFiles()
     for (int k = 0; k < 3; ++k) {
         RoutineRecord &rec = r[k];
         rec.padNo = k + 1;
-        rec.originX = k % 2 ? 351 : 4;
+        rec.padLeft = k % 2 ? 351 : 4;
         rec.padTop = 30 * k;
         rec.keyword = u"朝礼"_s;
         rec.content = QString(64, u'c');

@@ -151,11 +151,11 @@ int TestStepLauncher::captureStepWindow(QDialog &dialog)
     s.loaded = w.loadedStep();
     s.months = w.months();
     s.overall = w.barPixels(0, StepPlannerWindow::Kind::Initial);
-    s.dataNoText = w.findChild<QLineEdit *>(u"edtStepDataNo"_s)->text();
-    QWidget *strip = w.findChild<QWidget *>(u"PaintBoxTop1"_s);
+    s.dataNoText = w.findChild<QLineEdit *>(u"dataNoEdit"_s)->text();
+    QWidget *strip = w.findChild<QWidget *>(u"initialStrip1"_s);
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), strip->mapToGlobal(QPointF(2, 2)));
     QApplication::sendEvent(strip, &enter);
-    s.hintOnStrip = w.findChild<QStatusBar *>(u"StatusBar1"_s)->currentMessage();
+    s.hintOnStrip = w.findChild<QStatusBar *>(u"statusBar"_s)->currentMessage();
     m_shown << s;
     return QDialog::Rejected;
 }
@@ -178,14 +178,14 @@ void TestStepLauncher::firstUseDialog_explainsAndGoAccepts()
     StepFirstUseDialog d;
     QCOMPARE(d.windowTitle(), u"『ステップ別管理』機能を使用しますか？"_s);
     QCOMPARE(d.pos(), QPoint(210, 110));
-    const QStringList lines = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText().split(u'\n');
+    const QStringList lines = d.findChild<QPlainTextEdit *>(u"explanationEdit"_s)->toPlainText().split(u'\n');
     QCOMPARE(lines.size(), 32);
     QCOMPARE(lines.count(QString()), 10);
     QCOMPARE(lines.first(), QString());
     QCOMPARE(lines[8], u"ありません。 ある程度の期間を有し、いくつかの作業単位に分割可能な"_s);
     QCOMPARE(lines[23], u"   STEP ファイルは、基本データ を元に作成されます。"_s);
     QCOMPARE(lines.last(), u"『ステップ別管理』 機能を使用しますか？"_s);
-    auto *go = d.findChild<QPushButton *>(u"OKBtn"_s);
+    auto *go = d.findChild<QPushButton *>(u"goButton"_s);
     QCOMPARE(go->text(), u"GO！"_s);
     QVERIFY(go->isDefault());
     go->click();
@@ -203,7 +203,7 @@ void TestStepLauncher::firstOpening_confirmsCreatesAndShows()
     expect([this](QDialog &d) { return captureStepWindow(d); });
     m_launcher->openForShownJob();
 
-    QCOMPARE(m_dialogs, (QStringList{u"dlgConfirm"_s, u"frmStep"_s}));
+    QCOMPARE(m_dialogs, (QStringList{u"StepFirstUseDialog"_s, u"StepPlannerWindow"_s}));
     QVERIFY(QFileInfo(m_folder->file(u"STEP"_s)).isDir());
     const QByteArray bytes = m_folder->read(u"STEP/Y2005JAN7.vxs"_s);
     QCOMPARE(bytes.size(), 12672);
@@ -233,7 +233,7 @@ void TestStepLauncher::confirmCancelled_nothingHappens()
     storeJob(MonthKind::Current, 2, u"job"_s);
     expect([](QDialog &) { return int(QDialog::Rejected); });
     m_launcher->openForShownJob();
-    QCOMPARE(m_dialogs, QStringList{u"dlgConfirm"_s});
+    QCOMPARE(m_dialogs, QStringList{u"StepFirstUseDialog"_s});
     QVERIFY(!m_folder->exists(u"STEP"_s));
     QCOMPARE(m_host->title, u"job"_s);
     QCOMPARE(m_host->updates, 0);
@@ -247,7 +247,7 @@ void TestStepLauncher::folderCannotBeCreated_tellsAndStops()
     m_folder->write(u"STEP"_s, "a file in the way");
     expect([](QDialog &) { return int(QDialog::Accepted); });
     m_launcher->openForShownJob();
-    QCOMPARE(m_dialogs, QStringList{u"dlgConfirm"_s});
+    QCOMPARE(m_dialogs, QStringList{u"StepFirstUseDialog"_s});
     QCOMPARE(m_fakes->dialogs.texts(),
              QStringList{u"STEPフォルダの作成に失敗しました.\r\n\r\n処理を中止します."_s});
     QCOMPARE(m_host->title, u"job"_s);
@@ -260,8 +260,8 @@ void TestStepLauncher::openingTwice_createsOnceAndShowsSaved()
     expect([](QDialog &) { return int(QDialog::Accepted); });
     // The user names step 1 and saves.
     expect([](QDialog &d) {
-        d.findChild<QLineEdit *>(u"edtStep1"_s)->setText(u"調査"_s);
-        d.findChild<QPushButton *>(u"btnStepSave"_s)->click();
+        d.findChild<QLineEdit *>(u"rowTitleEdit1"_s)->setText(u"調査"_s);
+        d.findChild<QPushButton *>(u"saveButton"_s)->click();
         return d.result();
     });
     m_launcher->openForShownJob();
@@ -275,7 +275,8 @@ void TestStepLauncher::openingTwice_createsOnceAndShowsSaved()
     expect([this](QDialog &d) { return captureStepWindow(d); });
     m_launcher->openForShownJob();
 
-    QCOMPARE(m_dialogs, (QStringList{u"dlgConfirm"_s, u"frmStep"_s, u"frmStep"_s}));
+    QCOMPARE(m_dialogs,
+             (QStringList{u"StepFirstUseDialog"_s, u"StepPlannerWindow"_s, u"StepPlannerWindow"_s}));
     QCOMPARE(m_host->updates, 1);
     QCOMPARE(m_host->title, u"[STEP]設計"_s);
     QCOMPARE(QFileInfo(path).lastModified(), created);
@@ -400,8 +401,8 @@ void TestStepLauncher::fromFile_listsAndOpensChosenFile()
 
     QStringList listed;
     expect([&listed](QDialog &d) {
-        auto *list = d.findChild<QListWidget *>(u"lbxStepData"_s);
-        auto *edit = d.findChild<QLineEdit *>(u"edtStepSelFile"_s);
+        auto *list = d.findChild<QListWidget *>(u"fileList"_s);
+        auto *edit = d.findChild<QLineEdit *>(u"chosenFileEdit"_s);
         for (int i = 0; i < list->count(); ++i)
             listed << list->item(i)->text();
         // Two columns: the second file beside the first.
@@ -418,7 +419,7 @@ void TestStepLauncher::fromFile_listsAndOpensChosenFile()
     expect([this](QDialog &d) { return captureStepWindow(d); });
     m_launcher->openFromFile();
 
-    QCOMPARE(m_dialogs, (QStringList{u"dlgSelStepData"_s, u"frmStep"_s}));
+    QCOMPARE(m_dialogs, (QStringList{u"StepFileDialog"_s, u"StepPlannerWindow"_s}));
     QCOMPARE(listed, (QStringList{u"Y2004NOV2.vxs"_s, u"Y2005JAN7.vxs"_s, u"0"_s, u"Y2004NOV2.vxs"_s,
                                   u"Y2005JAN7.vxs"_s}));
     QCOMPARE(m_shown.size(), 1);
@@ -438,14 +439,14 @@ void TestStepLauncher::fromFile_emptyFolder_onlyCancel()
     QDir().mkpath(m_folder->file(u"STEP"_s));
     QList<bool> state;
     expect([&state](QDialog &d) {
-        state << d.findChild<QListWidget *>(u"lbxStepData"_s)->isEnabled()
-              << d.findChild<QPushButton *>(u"btnStepOpen"_s)->isEnabled()
-              << d.findChild<QPushButton *>(u"btnStepCancel"_s)->isEnabled()
-              << d.findChild<QLineEdit *>(u"edtStepSelFile"_s)->text().isEmpty();
+        state << d.findChild<QListWidget *>(u"fileList"_s)->isEnabled()
+              << d.findChild<QPushButton *>(u"openButton"_s)->isEnabled()
+              << d.findChild<QPushButton *>(u"cancelButton"_s)->isEnabled()
+              << d.findChild<QLineEdit *>(u"chosenFileEdit"_s)->text().isEmpty();
         return int(QDialog::Rejected);
     });
     m_launcher->openFromFile();
-    QCOMPARE(m_dialogs, QStringList{u"dlgSelStepData"_s});
+    QCOMPARE(m_dialogs, QStringList{u"StepFileDialog"_s});
     QCOMPARE(state, (QList<bool>{false, false, true, true}));
     QCOMPARE(m_host->viewCloses, 0);
 }

@@ -195,34 +195,34 @@ void TestStepPlannerWindow::newWindow_oneRadioGroup_memoAndSeparatorHidden()
     for (QRadioButton *rb : w.findChildren<QRadioButton *>())
         usable += rb->isVisibleTo(&w) && rb->isEnabled();
     QCOMPARE(usable, 17);
-    QVERIFY(!child<QRadioButton>(w, u"rbTop0"_s)->isVisibleTo(&w));
-    QVERIFY(!child<QRadioButton>(w, u"rbTop0"_s)->isEnabled());
-    QVERIFY(!child<QWidget>(w, u"pnlMemo"_s)->isVisibleTo(&w));
-    QVERIFY(!child<QWidget>(w, u"pnlFloatSeparator"_s)->isVisibleTo(&w));
+    QVERIFY(!child<QRadioButton>(w, u"initialRadio0"_s)->isVisibleTo(&w));
+    QVERIFY(!child<QRadioButton>(w, u"initialRadio0"_s)->isEnabled());
+    QVERIFY(!child<QWidget>(w, u"notebookPanel"_s)->isVisibleTo(&w));
+    QVERIFY(!child<QWidget>(w, u"separatorPanel"_s)->isVisibleTo(&w));
     // One group: choosing a radio button clears the one chosen before.
-    child<QRadioButton>(w, u"rbMid1"_s)->click();
-    child<QRadioButton>(w, u"rbBtm4"_s)->click();
-    QVERIFY(!child<QRadioButton>(w, u"rbMid1"_s)->isChecked());
-    QVERIFY(child<QRadioButton>(w, u"rbBtm4"_s)->isChecked());
+    child<QRadioButton>(w, u"revisedRadio1"_s)->click();
+    child<QRadioButton>(w, u"actualRadio4"_s)->click();
+    QVERIFY(!child<QRadioButton>(w, u"revisedRadio1"_s)->isChecked());
+    QVERIFY(child<QRadioButton>(w, u"actualRadio4"_s)->isChecked());
 }
 
 void TestStepPlannerWindow::sizeChart_ninetyDays_panelsFitTheColumns()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.sizeChart(StepMonths::around(2005, 1));
-    QCOMPARE(child<QWidget>(w, u"pnlTopBar0"_s)->width(), 1169);
-    QCOMPARE(child<QWidget>(w, u"pnlBtmBar5"_s)->width(), 1169);
-    QCOMPARE(child<QWidget>(w, u"pnlHeader"_s)->width(), 1174);
-    QCOMPARE(child<QWidget>(w, u"pnlStep3"_s)->width(), 1174);
-    QCOMPARE(child<QWidget>(w, u"pnlFloatSeparator"_s)->width(), 1171);
-    QCOMPARE(child<QWidget>(w, u"pnlFrame"_s)->width(), 1176);
-    QCOMPARE(child<QWidget>(w, u"PaintBoxHeader"_s)->height(), 58);
+    QCOMPARE(child<QWidget>(w, u"initialStripPanel0"_s)->width(), 1169);
+    QCOMPARE(child<QWidget>(w, u"actualStripPanel5"_s)->width(), 1169);
+    QCOMPARE(child<QWidget>(w, u"headerPanel"_s)->width(), 1174);
+    QCOMPARE(child<QWidget>(w, u"rowPanel3"_s)->width(), 1174);
+    QCOMPARE(child<QWidget>(w, u"separatorPanel"_s)->width(), 1171);
+    QCOMPARE(child<QWidget>(w, u"chartFrame"_s)->width(), 1176);
+    QCOMPARE(child<QWidget>(w, u"headerPicture"_s)->height(), 58);
     const QList<int> tops = {61, 126, 191, 256, 321, 386};
-    QCOMPARE(child<QWidget>(w, u"pnlOverall"_s)->y(), tops[0]);
+    QCOMPARE(child<QWidget>(w, u"rowPanel0"_s)->y(), tops[0]);
     for (int r = 1; r < 6; ++r)
-        QCOMPARE(child<QWidget>(w, u"pnlStep%1"_s.arg(r))->y(), tops[r]);
-    QCOMPARE(child<QWidget>(w, u"pnlMidBar2"_s)->geometry(), QRect(1, 25, 1169, 14));
-    QCOMPARE(child<QScrollArea>(w, u"ScrollBox1"_s)->widget()->width(), 1186);
+        QCOMPARE(child<QWidget>(w, u"rowPanel%1"_s.arg(r))->y(), tops[r]);
+    QCOMPARE(child<QWidget>(w, u"revisedStripPanel2"_s)->geometry(), QRect(1, 25, 1169, 14));
+    QCOMPARE(child<QScrollArea>(w, u"chartScrollArea"_s)->widget()->width(), 1186);
 }
 
 void TestStepPlannerWindow::showStepFile_drawsEachStripsPeriod_data()
@@ -263,18 +263,15 @@ void TestStepPlannerWindow::showStepFile_showsJobTitlesAndPeriod()
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     const StepFile f = sampleFile();
     w.showStepFile(m_folder.file(u"x.vxs"_s), f);
-    const QList<std::pair<QString, QString>> boxes = {{u"edtStepDataNo"_s, u"1月 No.7"_s},
-                                                      {u"edtStepTitle"_s, u"見積書作成"_s},
-                                                      {u"edtStepCustomer"_s, u"北斗商事"_s},
-                                                      {u"edtStepJobNo"_s, u"J-105"_s},
-                                                      {u"edtStepJobType"_s, u"設計"_s},
-                                                      {u"edtOverall"_s, u"全体"_s},
-                                                      {u"edtStep1"_s, u"調査"_s},
-                                                      {u"edtStep2"_s, QString()}};
+    const QList<std::pair<QString, QString>> boxes = {
+        {u"dataNoEdit"_s, u"1月 No.7"_s},   {u"jobTitleEdit"_s, u"見積書作成"_s},
+        {u"customerEdit"_s, u"北斗商事"_s}, {u"jobNoEdit"_s, u"J-105"_s},
+        {u"jobTypeEdit"_s, u"設計"_s},      {u"rowTitleEdit0"_s, u"全体"_s},
+        {u"rowTitleEdit1"_s, u"調査"_s},    {u"rowTitleEdit2"_s, QString()}};
     for (const auto &[name, text] : boxes)
         QCOMPARE(child<QLineEdit>(w, name)->text(), text);
-    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(), QDate(2005, 1, 18));
-    QCOMPARE(child<QDateEdit>(w, u"dtpEndDate"_s)->date(), QDate(2005, 2, 4));
+    QCOMPARE(child<QDateEdit>(w, u"periodStartEdit"_s)->date(), QDate(2005, 1, 18));
+    QCOMPARE(child<QDateEdit>(w, u"periodEndEdit"_s)->date(), QDate(2005, 2, 4));
     QCOMPARE(w.revisionCount(1), 2);
     QCOMPARE(w.revisionCount(0), 0);
     QCOMPARE(w.loadedStep(), f);
@@ -303,7 +300,7 @@ void TestStepPlannerWindow::header_sundaysRedOtherDaysBlack()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
-    QWidget *header = child<QWidget>(w, u"PaintBoxHeader"_s);
+    QWidget *header = child<QWidget>(w, u"headerPicture"_s);
     const QImage img = header->grab().toImage();
     saveGrab(*header, u"step-header.png"_s);
 
@@ -340,7 +337,7 @@ void TestStepPlannerWindow::rows_gridShadesAndBarsInStripColours()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
-    QWidget *row = child<QWidget>(w, u"pnlOverall"_s);
+    QWidget *row = child<QWidget>(w, u"rowPanel0"_s);
     saveGrab(*row, u"step-row0.png"_s);
     // The grid surface sits inside the row panel's 1-pixel bevel; y 3 is above the top strip.
     const QImage grid = row->grab().toImage();
@@ -363,10 +360,10 @@ void TestStepPlannerWindow::rows_gridShadesAndBarsInStripColours()
         int last;
     };
     const QList<Case> cases = {
-        {u"PaintBoxTop0"_s, QColor(221, 0, 0), QColor(238, 238, 238), col(2005, 1, 18), col(2005, 2, 4)},
-        {u"PaintBoxMid1"_s, QColor(0, 221, 0), QColor(221, 221, 221), col(2005, 1, 10), col(2005, 1, 12)},
-        {u"PaintBoxBtm2"_s, QColor(0, 0, 221), QColor(204, 204, 204), col(2004, 12, 30), col(2005, 1, 2)},
-        {u"PaintBoxTop3"_s, QColor(238, 128, 0), QColor(238, 238, 238), col(2005, 2, 20), col(2005, 3, 5)},
+        {u"initialStrip0"_s, QColor(221, 0, 0), QColor(238, 238, 238), col(2005, 1, 18), col(2005, 2, 4)},
+        {u"revisedStrip1"_s, QColor(0, 221, 0), QColor(221, 221, 221), col(2005, 1, 10), col(2005, 1, 12)},
+        {u"actualStrip2"_s, QColor(0, 0, 221), QColor(204, 204, 204), col(2004, 12, 30), col(2005, 1, 2)},
+        {u"initialStrip3"_s, QColor(238, 128, 0), QColor(238, 238, 238), col(2005, 2, 20), col(2005, 3, 5)},
     };
     for (const Case &c : cases) {
         QWidget *strip = child<QWidget>(w, c.strip);
@@ -383,7 +380,7 @@ void TestStepPlannerWindow::rows_gridShadesAndBarsInStripColours()
         }
     }
     // An empty strip is background only.
-    const QImage empty = child<QWidget>(w, u"PaintBoxTop4"_s)->grab().toImage();
+    const QImage empty = child<QWidget>(w, u"initialStrip4"_s)->grab().toImage();
     for (int x = 0; x < empty.width(); x += 7)
         QCOMPARE(pixel(empty, x, 6), QColor(238, 238, 238));
 }
@@ -397,7 +394,7 @@ void TestStepPlannerWindow::show_fillsScreenWidthAtTopLeft_onlyWidthResizes()
     QCOMPARE(w.pos(), area.topLeft());
     QCOMPARE(w.width(), qMax(800, area.width()));
     QCOMPARE(w.height(), 600);
-    QCOMPARE(child<QLabel>(w, u"lblNote"_s)->text(),
+    QCOMPARE(child<QLabel>(w, u"noteLabel"_s)->text(),
              u"本ウィンドウは\n幅方向にのみ\n伸縮可能です.\n(800pixel以上)"_s);
     saveGrab(w, u"step-window.png"_s);
 
@@ -413,9 +410,9 @@ void TestStepPlannerWindow::show_fillsScreenWidthAtTopLeft_onlyWidthResizes()
     }
     // The chart widens with the window.
     w.resize(800, 600);
-    const int narrow = child<QWidget>(w, u"ScrollBox1"_s)->width();
+    const int narrow = child<QWidget>(w, u"chartScrollArea"_s)->width();
     w.resize(1100, 600);
-    QCOMPARE(child<QWidget>(w, u"ScrollBox1"_s)->width(), narrow + 300);
+    QCOMPARE(child<QWidget>(w, u"chartScrollArea"_s)->width(), narrow + 300);
     saveGrab(w, u"step-window-wide.png"_s);
     w.hide();
 }
@@ -425,12 +422,12 @@ void TestStepPlannerWindow::scrollToPlanEnd_putsPlanEndAtRightEdge()
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     w.show();
-    QScrollArea *box = child<QScrollArea>(w, u"ScrollBox1"_s);
+    QScrollArea *box = child<QScrollArea>(w, u"chartScrollArea"_s);
     QScrollBar *bar = box->horizontalScrollBar();
     const int right = 13 * (col(2005, 2, 4) + 1);
     QCOMPARE(bar->value(), qBound(0, right - box->viewport()->width() + 13, bar->maximum()));
     // The plan's last day stands inside the view, near its right edge.
-    QWidget *strip = child<QWidget>(w, u"PaintBoxTop0"_s);
+    QWidget *strip = child<QWidget>(w, u"initialStrip0"_s);
     const int endInView = strip->mapTo(box->viewport(), QPoint(right - 1, 0)).x();
     QVERIFY(endInView < box->viewport()->width());
     QVERIFY(endInView > box->viewport()->width() - 20);
@@ -443,7 +440,7 @@ void TestStepPlannerWindow::wheel_scrollsTwentyPixelsPerNotch()
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     w.show();
-    QScrollArea *box = child<QScrollArea>(w, u"ScrollBox1"_s);
+    QScrollArea *box = child<QScrollArea>(w, u"chartScrollArea"_s);
     QScrollBar *bar = box->horizontalScrollBar();
     bar->setValue(50);
     // Turns over other controls reach the window, their parent, as real wheel events do.
@@ -463,9 +460,9 @@ void TestStepPlannerWindow::separator_shownFromStepRowMenu_followsClickedRow()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
-    QWidget *separator = child<QWidget>(w, u"pnlFloatSeparator"_s);
-    QAction *item = w.findChild<QAction *>(u"pmiShowSeparator"_s);
-    QMenu *menu = w.findChild<QMenu *>(u"PopupMenu1"_s);
+    QWidget *separator = child<QWidget>(w, u"separatorPanel"_s);
+    QAction *item = w.findChild<QAction *>(u"separatorAction"_s);
+    QMenu *menu = w.findChild<QMenu *>(u"chartMenu"_s);
     const auto openMenuOn = [&](const QString &name) {
         QWidget *target = child<QWidget>(w, name);
         QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(3, 3), target->mapToGlobal(QPoint(3, 3)));
@@ -477,36 +474,36 @@ void TestStepPlannerWindow::separator_shownFromStepRowMenu_followsClickedRow()
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
     };
 
-    openMenuOn(u"PaintBoxTop0"_s);
+    openMenuOn(u"initialStrip0"_s);
     item->trigger();
     QVERIFY(!separator->isVisibleTo(&w));
     QVERIFY(!item->isChecked());
 
-    openMenuOn(u"PaintBoxMid3"_s);
+    openMenuOn(u"revisedStrip3"_s);
     item->trigger();
     QVERIFY(separator->isVisibleTo(&w));
     QVERIFY(item->isChecked());
     QCOMPARE(separator->y(), 248);
 
-    clickOn(u"PaintBox5"_s);
+    clickOn(u"rowGrid5"_s);
     QCOMPARE(separator->y(), 378);
-    clickOn(u"pnlTopBar1"_s); // the strip's border belongs to its row as well
+    clickOn(u"initialStripPanel1"_s); // the strip's border belongs to its row as well
     QCOMPARE(separator->y(), 118);
-    clickOn(u"PaintBoxBtm0"_s);
+    clickOn(u"actualStrip0"_s);
     QCOMPARE(separator->y(), 118);
 
     // The ruler: grey ticks at the day lines, white day numbers on light blue.
-    const QImage ruler = child<QWidget>(w, u"pbxFloatSeparator"_s)->grab().toImage();
+    const QImage ruler = child<QWidget>(w, u"separatorPicture"_s)->grab().toImage();
     QCOMPARE(pixel(ruler, 13 * 5, 2), QColor(128, 128, 128));
     QCOMPARE(pixel(ruler, 13 * 5, 11), QColor(128, 128, 128));
     QCOMPARE(pixel(ruler, 13 * 5, 13), QColor(192, 192, 255));
     QVERIFY(countColour(ruler, QRect(13 * 12, 0, 13, 15), QColor(255, 255, 255)) > 5);
 
-    openMenuOn(u"PaintBox2"_s);
+    openMenuOn(u"rowGrid2"_s);
     item->trigger();
     QVERIFY(!separator->isVisibleTo(&w));
     QVERIFY(!item->isChecked());
-    clickOn(u"PaintBox4"_s);
+    clickOn(u"rowGrid4"_s);
     QCOMPARE(separator->y(), 118);
 }
 
@@ -517,9 +514,9 @@ void TestStepPlannerWindow::close_leavesFileUntouched()
     folder.write(u"a.vxs"_s, before);
     StepPlannerWindow w(folder.path(), m_fakes.services);
     w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
-    child<QLineEdit>(w, u"edtStep2"_s)->setText(u"typed"_s);
+    child<QLineEdit>(w, u"rowTitleEdit2"_s)->setText(u"typed"_s);
     m_fakes.dialogs.answers = {Dialogs::Answer::No}; // "保存しない"
-    child<QPushButton>(w, u"btnStepClose"_s)->click();
+    child<QPushButton>(w, u"closeButton"_s)->click();
     QCOMPARE(w.result(), int(QDialog::Rejected));
     QCOMPARE(folder.read(u"a.vxs"_s), before);
 }
@@ -546,15 +543,15 @@ void TestStepPlannerWindow::close_withEditsNotSaved_asksFirst()
     StepPlannerWindow w(m_folder.path(), fakes.services);
     w.showStepFile(m_folder.file(u"a.vxs"_s), sampleFile());
     w.show();
-    child<QLineEdit>(w, u"edtStep1"_s)->setText(sampleFile().groups[1].groupTitle);
-    clickButton(w, edit == u"bar" ? u"rbBtm3"_s : u"rbMid1"_s);
+    child<QLineEdit>(w, u"rowTitleEdit1"_s)->setText(sampleFile().groups[1].groupTitle);
+    clickButton(w, edit == u"bar" ? u"actualRadio3"_s : u"revisedRadio1"_s);
     if (edit == u"bar")
-        dragOn(child<QWidget>(w, u"PaintBoxBtm3"_s), xOf(2005, 1, 20), xOf(2005, 1, 24));
+        dragOn(child<QWidget>(w, u"actualStrip3"_s), xOf(2005, 1, 20), xOf(2005, 1, 24));
     if (edit == u"memo") {
-        clickButton(w, u"btnMemo1"_s); // the stored revision's page
-        child<QPlainTextEdit>(w, u"memMemo1"_s)->insertPlainText(u"打合せ"_s);
+        clickButton(w, u"memoButton1"_s); // the stored revision's page
+        child<QPlainTextEdit>(w, u"pageMemoEdit1"_s)->insertPlainText(u"打合せ"_s);
     }
-    edit == u"bar" ? clickButton(w, u"btnStepClose"_s) : void(w.close());
+    edit == u"bar" ? clickButton(w, u"closeButton"_s) : void(w.close());
     QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::AskSave), answer.size());
     QCOMPARE(w.isVisible(), answer == QList{Dialogs::Answer::Cancel});
     QCOMPARE(m_folder.read(u"a.vxs"_s) != sampleFile().toBytes(), answer == QList{Dialogs::Answer::Yes});
@@ -566,9 +563,9 @@ void TestStepPlannerWindow::save_writesTitlesCutToFieldAndKeepsTail()
     folder.write(u"a.vxs"_s, sampleFile().toBytes() + QByteArray("TAIL"));
     StepPlannerWindow w(folder.path(), m_fakes.services);
     w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
-    child<QLineEdit>(w, u"edtStep2"_s)->setText(QString(20, u'段'));
-    child<QLineEdit>(w, u"edtOverall"_s)->clear();
-    child<QPushButton>(w, u"btnStepSave"_s)->click();
+    child<QLineEdit>(w, u"rowTitleEdit2"_s)->setText(QString(20, u'段'));
+    child<QLineEdit>(w, u"rowTitleEdit0"_s)->clear();
+    child<QPushButton>(w, u"saveButton"_s)->click();
     QCOMPARE(w.result(), int(QDialog::Accepted));
 
     const QByteArray after = folder.read(u"a.vxs"_s);
@@ -587,8 +584,8 @@ void TestStepPlannerWindow::save_missingFile_writesItAnewAndSays()
     FakeServices fakes;
     StepPlannerWindow w(folder.path(), fakes.services);
     w.showStepFile(folder.file(u"gone.vxs"_s), sampleFile());
-    child<QLineEdit>(w, u"edtStep2"_s)->setText(u"typed"_s);
-    child<QPushButton>(w, u"btnStepSave"_s)->click();
+    child<QLineEdit>(w, u"rowTitleEdit2"_s)->setText(u"typed"_s);
+    child<QPushButton>(w, u"saveButton"_s)->click();
     QCOMPARE(w.result(), int(QDialog::Accepted));
     QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::Inform), 1);
     QVERIFY(fakes.dialogs.lastText().contains(folder.file(u"gone.vxs"_s)));
@@ -611,18 +608,18 @@ void TestStepPlannerWindow::save_overTheBytesRead_andNeverOverAnotherProgramsCha
     StepPlannerWindow w(folder.path(), fakes.services);
     w.showStepFile(folder.file(u"a.vxs"_s), step, snapshot);
     w.setResult(-1);
-    child<QLineEdit>(w, u"edtStep2"_s)->setText(u"typed"_s);
+    child<QLineEdit>(w, u"rowTitleEdit2"_s)->setText(u"typed"_s);
 
     QByteArray theirs = bytes;
     theirs[100] = 'x'; // another program writes in the meantime
     folder.write(u"a.vxs"_s, theirs);
-    child<QPushButton>(w, u"btnStepSave"_s)->click();
+    child<QPushButton>(w, u"saveButton"_s)->click();
     QCOMPARE(w.result(), -1);
     QCOMPARE(folder.read(u"a.vxs"_s), theirs);
     QVERIFY(fakes.dialogs.lastText().contains(u"ほかのプログラムによって変更されています"_s));
 
     // Saved again: over what is now on disk, the untouched title byte for byte.
-    child<QPushButton>(w, u"btnStepSave"_s)->click();
+    child<QPushButton>(w, u"saveButton"_s)->click();
     QCOMPARE(w.result(), int(QDialog::Accepted));
     const QByteArray after = folder.read(u"a.vxs"_s);
     QCOMPARE(after[100], 'x');
@@ -639,22 +636,24 @@ void TestStepPlannerWindow::drag_storesSnappedPeriodOfChosenStrip_data()
     QTest::addColumn<QDate>("first"); // invalid: nothing stored
     QTest::addColumn<QDate>("last");
     const QDate none;
-    QTest::newRow("step initial") << u"rbTop2"_s << u"PaintBoxTop2"_s << xOf(2005, 1, 5) << xOf(2005, 1, 9)
-                                  << QDate(2005, 1, 5) << QDate(2005, 1, 9);
+    QTest::newRow("step initial") << u"initialRadio2"_s << u"initialStrip2"_s << xOf(2005, 1, 5)
+                                  << xOf(2005, 1, 9) << QDate(2005, 1, 5) << QDate(2005, 1, 9);
     QTest::newRow("revision after two stored")
-        << u"rbMid1"_s << u"PaintBoxMid1"_s << xOf(2005, 1, 20) << xOf(2005, 1, 24) << QDate(2005, 1, 20)
-        << QDate(2005, 1, 24);
-    QTest::newRow("right to left") << u"rbBtm3"_s << u"PaintBoxBtm3"_s << xOf(2005, 2, 3) << xOf(2005, 1, 28)
-                                   << QDate(2005, 1, 28) << QDate(2005, 2, 3);
-    QTest::newRow("one day") << u"rbBtm0"_s << u"PaintBoxBtm0"_s << 13 * col(2005, 1, 15)
+        << u"revisedRadio1"_s << u"revisedStrip1"_s << xOf(2005, 1, 20) << xOf(2005, 1, 24)
+        << QDate(2005, 1, 20) << QDate(2005, 1, 24);
+    QTest::newRow("right to left") << u"actualRadio3"_s << u"actualStrip3"_s << xOf(2005, 2, 3)
+                                   << xOf(2005, 1, 28) << QDate(2005, 1, 28) << QDate(2005, 2, 3);
+    QTest::newRow("one day") << u"actualRadio0"_s << u"actualStrip0"_s << 13 * col(2005, 1, 15)
                              << 13 * col(2005, 1, 15) + 12 << QDate(2005, 1, 15) << QDate(2005, 1, 15);
-    QTest::newRow("released left of the strip") << u"rbTop4"_s << u"PaintBoxTop4"_s << xOf(2004, 12, 3) << -30
-                                                << QDate(2004, 12, 1) << QDate(2004, 12, 3);
-    QTest::newRow("released past the end") << u"rbTop4"_s << u"PaintBoxTop4"_s << xOf(2005, 2, 26) << 5000
-                                           << QDate(2005, 2, 26) << QDate(2005, 2, 28);
-    QTest::newRow("another strip chosen") << u"rbMid2"_s << u"PaintBoxTop2"_s << 10 << 100 << none << none;
-    QTest::newRow("row locked") << u"rbTop2"_s << u"PaintBoxTop2"_s << 10 << 100 << none << none;
-    QTest::newRow("right button") << u"rbTop2"_s << u"PaintBoxTop2"_s << 10 << 100 << none << none;
+    QTest::newRow("released left of the strip")
+        << u"initialRadio4"_s << u"initialStrip4"_s << xOf(2004, 12, 3) << -30 << QDate(2004, 12, 1)
+        << QDate(2004, 12, 3);
+    QTest::newRow("released past the end") << u"initialRadio4"_s << u"initialStrip4"_s << xOf(2005, 2, 26)
+                                           << 5000 << QDate(2005, 2, 26) << QDate(2005, 2, 28);
+    QTest::newRow("another strip chosen")
+        << u"revisedRadio2"_s << u"initialStrip2"_s << 10 << 100 << none << none;
+    QTest::newRow("row locked") << u"initialRadio2"_s << u"initialStrip2"_s << 10 << 100 << none << none;
+    QTest::newRow("right button") << u"initialRadio2"_s << u"initialStrip2"_s << 10 << 100 << none << none;
 }
 
 void TestStepPlannerWindow::drag_storesSnappedPeriodOfChosenStrip()
@@ -668,12 +667,13 @@ void TestStepPlannerWindow::drag_storesSnappedPeriodOfChosenStrip()
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     const int row = strip.right(1).toInt();
-    const auto kind = StepKind(QStringList{u"Top"_s, u"Mid"_s, u"Btm"_s}.indexOf(strip.mid(8, 3)));
+    const auto kind = StepKind(
+        QStringList{u"initial"_s, u"revised"_s, u"actual"_s}.indexOf(strip.section(u"Strip"_s, 0, 0)));
     const StepPeriod before = periodOf(w, row, kind);
     const StepChart::BarPixels barBefore = w.barPixels(row, kind);
     clickButton(w, radio);
     if (QByteArray(QTest::currentDataTag()) == "row locked")
-        clickButton(w, u"btnLock%1"_s.arg(row));
+        clickButton(w, u"lockButton%1"_s.arg(row));
     dragOn(child<QWidget>(w, strip), x1, x2,
            QByteArray(QTest::currentDataTag()) == "right button" ? Qt::RightButton : Qt::LeftButton);
 
@@ -686,8 +686,8 @@ void TestStepPlannerWindow::drag_storesSnappedPeriodOfChosenStrip()
     QCOMPARE(w.barPixels(row, kind),
              (StepChart::BarPixels{13 * col(first.year(), first.month(), first.day()),
                                    13 * (col(last.year(), last.month(), last.day()) + 1)}));
-    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(), first);
-    QCOMPARE(child<QDateEdit>(w, u"dtpEndDate"_s)->date(), last);
+    QCOMPARE(child<QDateEdit>(w, u"periodStartEdit"_s)->date(), first);
+    QCOMPARE(child<QDateEdit>(w, u"periodEndEdit"_s)->date(), last);
     // Only the period: the stored revisions and every date and memo stay.
     StepFile expected = sampleFile();
     expected.groups[row].setPeriod(kind, w.revisionCount(row), days(first, last));
@@ -700,14 +700,14 @@ void TestStepPlannerWindow::drag_withoutShutter_toldAndNotStored()
     FakeServices fakes;
     StepPlannerWindow w(folder.path(), fakes.services);
     w.showStepFile(folder.file(u"x.vxs"_s), sampleFile());
-    clickButton(w, u"rbMid1"_s);
-    dragOn(child<QWidget>(w, u"PaintBoxMid1"_s), xOf(2005, 1, 20), xOf(2005, 1, 24));
+    clickButton(w, u"revisedRadio1"_s);
+    dragOn(child<QWidget>(w, u"revisedStrip1"_s), xOf(2005, 1, 20), xOf(2005, 1, 24));
     QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::Captioned), 2); // choosing and dropping
     QCOMPARE(fakes.dialogs.shown.last().caption, u"ファイルが存在しません"_s);
     QCOMPARE(w.workingStep(), sampleFile());
     // The strip shows the stored revision again, not the rectangle dragged.
     QCOMPARE(w.barPixels(1, StepKind::Revised).left, 13 * col(2005, 1, 10));
-    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(), QDate(2005, 1, 18));
+    QCOMPARE(child<QDateEdit>(w, u"periodStartEdit"_s)->date(), QDate(2005, 1, 18));
 }
 
 void TestStepPlannerWindow::drag_nearEdge_scrollsThenPausesOnTimer()
@@ -715,11 +715,11 @@ void TestStepPlannerWindow::drag_nearEdge_scrollsThenPausesOnTimer()
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     w.show();
-    QWidget *strip = child<QWidget>(w, u"PaintBoxBtm1"_s);
-    QScrollArea *box = child<QScrollArea>(w, u"ScrollBox1"_s);
+    QWidget *strip = child<QWidget>(w, u"actualStrip1"_s);
+    QScrollArea *box = child<QScrollArea>(w, u"chartScrollArea"_s);
     QScrollBar *bar = box->horizontalScrollBar();
     bar->setValue(100);
-    clickButton(w, u"rbBtm1"_s);
+    clickButton(w, u"actualRadio1"_s);
     const auto send = [strip](QEvent::Type type, int x) {
         QMouseEvent e(type, QPointF(x, 5), strip->mapToGlobal(QPointF(x, 5)), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
@@ -748,10 +748,10 @@ void TestStepPlannerWindow::restore_takesPeriodBackFromFile_data()
     QTest::addColumn<QString>("radio");
     QTest::addColumn<int>("revisions");
     QTest::addColumn<bool>("restored");
-    QTest::newRow("fifth revision") << u"rbMid4"_s << 5 << true;
-    QTest::newRow("fewer revisions") << u"rbMid4"_s << 4 << false;
-    QTest::newRow("initial") << u"rbTop4"_s << 5 << true;
-    QTest::newRow("actual") << u"rbBtm4"_s << 0 << true;
+    QTest::newRow("fifth revision") << u"revisedRadio4"_s << 5 << true;
+    QTest::newRow("fewer revisions") << u"revisedRadio4"_s << 4 << false;
+    QTest::newRow("initial") << u"initialRadio4"_s << 5 << true;
+    QTest::newRow("actual") << u"actualRadio4"_s << 0 << true;
 }
 
 void TestStepPlannerWindow::restore_takesPeriodBackFromFile()
@@ -768,22 +768,23 @@ void TestStepPlannerWindow::restore_takesPeriodBackFromFile()
     }
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), f);
-    const auto kind = StepKind(QStringList{u"rbTop"_s, u"rbMid"_s, u"rbBtm"_s}.indexOf(radio.left(5)));
+    const auto kind = StepKind(
+        QStringList{u"initial"_s, u"revised"_s, u"actual"_s}.indexOf(radio.section(u"Radio"_s, 0, 0)));
     const StepChart::BarPixels stored = w.barPixels(4, kind);
     clickButton(w, radio);
-    dragOn(child<QWidget>(w, u"PaintBox%1%2"_s.arg(radio.mid(2, 3)).arg(4)), xOf(2005, 2, 1),
+    dragOn(child<QWidget>(w, QString(radio).replace(u"Radio"_s, u"Strip"_s)), xOf(2005, 2, 1),
            xOf(2005, 2, 3));
     const StepPeriod dragged = periodOf(w, 4, kind);
     QCOMPARE(dragged, days(QDate(2005, 2, 1), QDate(2005, 2, 3)));
-    clickButton(w, u"btnRestore3"_s); // another row's button does nothing
-    clickButton(w, u"btnRestore4"_s);
+    clickButton(w, u"restoreButton3"_s); // another row's button does nothing
+    clickButton(w, u"restoreButton4"_s);
     QCOMPARE(periodOf(w, 4, kind), restored ? f.groups[4].period(kind, revisions) : dragged);
     if (restored)
         QCOMPARE(w.barPixels(4, kind), stored);
     // Without a chosen radio button the restore does nothing.
-    clickButton(w, u"btnLock4"_s);
-    dragOn(child<QWidget>(w, u"PaintBox%1%2"_s.arg(radio.mid(2, 3)).arg(4)), 10, 50);
-    clickButton(w, u"btnRestore4"_s);
+    clickButton(w, u"lockButton4"_s);
+    dragOn(child<QWidget>(w, QString(radio).replace(u"Radio"_s, u"Strip"_s)), 10, 50);
+    clickButton(w, u"restoreButton4"_s);
     QCOMPARE(periodOf(w, 4, kind), restored ? f.groups[4].period(kind, revisions) : dragged);
 }
 
@@ -793,10 +794,10 @@ void TestStepPlannerWindow::clear_unsetsTheStripMenuWasOpenedOn_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("cleared");
-    QTest::newRow("overall initial") << u"PaintBoxTop0"_s << 0 << int(StepKind::Initial) << false;
-    QTest::newRow("revision") << u"PaintBoxMid1"_s << 1 << int(StepKind::Revised) << true;
-    QTest::newRow("actual") << u"PaintBoxBtm2"_s << 2 << int(StepKind::Actual) << true;
-    QTest::newRow("grid") << u"PaintBox3"_s << 3 << int(StepKind::Initial) << false;
+    QTest::newRow("overall initial") << u"initialStrip0"_s << 0 << int(StepKind::Initial) << false;
+    QTest::newRow("revision") << u"revisedStrip1"_s << 1 << int(StepKind::Revised) << true;
+    QTest::newRow("actual") << u"actualStrip2"_s << 2 << int(StepKind::Actual) << true;
+    QTest::newRow("grid") << u"rowGrid3"_s << 3 << int(StepKind::Initial) << false;
 }
 
 void TestStepPlannerWindow::clear_unsetsTheStripMenuWasOpenedOn()
@@ -808,15 +809,15 @@ void TestStepPlannerWindow::clear_unsetsTheStripMenuWasOpenedOn()
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     // A revision dragged in this opening is the one cleared; the stored ones stay.
-    clickButton(w, u"rbMid1"_s);
-    dragOn(child<QWidget>(w, u"PaintBoxMid1"_s), xOf(2005, 1, 20), xOf(2005, 1, 22));
+    clickButton(w, u"revisedRadio1"_s);
+    dragOn(child<QWidget>(w, u"revisedStrip1"_s), xOf(2005, 1, 20), xOf(2005, 1, 22));
     const StepFile before = w.workingStep();
     const StepChart::BarPixels bar = w.barPixels(row, StepKind(kind));
     QWidget *target = child<QWidget>(w, surface);
     QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(3, 3), target->mapToGlobal(QPoint(3, 3)));
     QApplication::sendEvent(target, &e);
-    w.findChild<QMenu *>(u"PopupMenu1"_s)->hide();
-    w.findChild<QAction *>(u"pmiClear"_s)->trigger();
+    w.findChild<QMenu *>(u"chartMenu"_s)->hide();
+    w.findChild<QAction *>(u"clearBarAction"_s)->trigger();
 
     StepFile expected = before;
     if (cleared)
@@ -835,15 +836,15 @@ void TestStepPlannerWindow::notebook_opensOnChosenStrip_data()
     QTest::addColumn<int>("active");
     QTest::addColumn<QDate>("pageOneDate");
     QTest::newRow("step initial never dragged")
-        << u"rbTop2"_s << 2 << u"当初計画"_s << QStringList() << 1 << 0 << QDate(2005, 1, 1);
+        << u"initialRadio2"_s << 2 << u"当初計画"_s << QStringList() << 1 << 0 << QDate(2005, 1, 1);
     QTest::newRow("overall, nothing chosen")
         << QString() << 0 << u"当初計画"_s << QStringList{u"2005/01/18 - 2005/02/04"_s} << 1 << 0
         << QDate(2005, 1, 20);
-    QTest::newRow("two revisions") << u"rbMid1"_s << 1 << u"修正計画"_s
+    QTest::newRow("two revisions") << u"revisedRadio1"_s << 1 << u"修正計画"_s
                                    << QStringList{u"2005/01/03 - 2005/01/06"_s, u"2005/01/10 - 2005/01/12"_s}
                                    << 3 << 1 << QDate(2005, 1, 1);
     QTest::newRow("overall while a step is chosen")
-        << u"rbBtm3"_s << 0 << QString() << QStringList() << 0 << 0 << QDate();
+        << u"actualRadio3"_s << 0 << QString() << QStringList() << 0 << 0 << QDate();
     QTest::newRow("step with nothing chosen")
         << QString() << 4 << QString() << QStringList() << 0 << 0 << QDate();
 }
@@ -861,29 +862,29 @@ void TestStepPlannerWindow::notebook_opensOnChosenStrip()
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     if (!radio.isEmpty())
         clickButton(w, radio);
-    clickButton(w, u"btnMemo%1"_s.arg(row));
+    clickButton(w, u"memoButton%1"_s.arg(row));
     QCOMPARE(w.isNotebookOpen(), !kindText.isEmpty());
     if (kindText.isEmpty()) {
-        QCOMPARE(child<QPushButton>(w, u"btnMemo%1"_s.arg(row))->text(), u"メモ"_s);
+        QCOMPARE(child<QPushButton>(w, u"memoButton%1"_s.arg(row))->text(), u"メモ"_s);
         return;
     }
-    QVERIFY(child<QWidget>(w, u"pnlMemo"_s)->isVisibleTo(&w));
-    QCOMPARE(child<QPushButton>(w, u"btnMemo%1"_s.arg(row))->text(), u"メモ閉"_s);
-    QCOMPARE(child<QLineEdit>(w, u"edtMemoStep"_s)->text(),
+    QVERIFY(child<QWidget>(w, u"notebookPanel"_s)->isVisibleTo(&w));
+    QCOMPARE(child<QPushButton>(w, u"memoButton%1"_s.arg(row))->text(), u"メモ閉"_s);
+    QCOMPARE(child<QLineEdit>(w, u"rowNameEdit"_s)->text(),
              row == 0 ? u"全体日程"_s : u"ステップ%1"_s.arg(row));
-    QCOMPARE(child<QLineEdit>(w, u"edtMemoClass"_s)->text(), kindText);
-    auto *list = child<QListWidget>(w, u"lbxHistory"_s);
+    QCOMPARE(child<QLineEdit>(w, u"kindNameEdit"_s)->text(), kindText);
+    auto *list = child<QListWidget>(w, u"historyList"_s);
     QStringList entries;
     for (int i = 0; i < list->count(); ++i)
         entries << list->item(i)->text();
     QCOMPARE(entries, history);
     QCOMPARE(list->currentRow(), int(history.size()) - 1);
-    auto *tabs = child<QTabWidget>(w, u"PageControl1"_s);
+    auto *tabs = child<QTabWidget>(w, u"pageTabs"_s);
     for (int i = 0; i < 5; ++i)
         QCOMPARE(tabs->isTabVisible(i), i < pages);
     QCOMPARE(tabs->currentIndex(), active);
     QCOMPARE(w.findChild<StepNotebookWidget *>()->highlightedPage(), active);
-    QCOMPARE(child<QDateEdit>(w, u"dtpMemo1"_s)->date(), pageOneDate);
+    QCOMPARE(child<QDateEdit>(w, u"pageDateEdit1"_s)->date(), pageOneDate);
     QCOMPARE(w.findChild<QButtonGroup *>()->checkedId(), -1);
 }
 
@@ -892,11 +893,11 @@ void TestStepPlannerWindow::notebook_closeStoresPagesOfSetPeriodsOnly_data()
     QTest::addColumn<QString>("radio");
     QTest::addColumn<bool>("dragFirst");
     QTest::addColumn<int>("page"); // 1-based
-    QTest::newRow("initial never dragged: dropped") << u"rbTop2"_s << false << 1;
-    QTest::newRow("initial dragged") << u"rbTop2"_s << true << 1;
-    QTest::newRow("new revision's page, not dragged: dropped") << u"rbMid1"_s << false << 3;
-    QTest::newRow("new revision's page after a drag") << u"rbMid1"_s << true << 3;
-    QTest::newRow("stored revision") << u"rbMid1"_s << false << 1;
+    QTest::newRow("initial never dragged: dropped") << u"initialRadio2"_s << false << 1;
+    QTest::newRow("initial dragged") << u"initialRadio2"_s << true << 1;
+    QTest::newRow("new revision's page, not dragged: dropped") << u"revisedRadio1"_s << false << 3;
+    QTest::newRow("new revision's page after a drag") << u"revisedRadio1"_s << true << 3;
+    QTest::newRow("stored revision") << u"revisedRadio1"_s << false << 1;
 }
 
 void TestStepPlannerWindow::notebook_closeStoresPagesOfSetPeriodsOnly()
@@ -907,21 +908,21 @@ void TestStepPlannerWindow::notebook_closeStoresPagesOfSetPeriodsOnly()
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
     const int row = radio.right(1).toInt();
-    const auto kind = radio.startsWith(u"rbTop"_s) ? StepKind::Initial : StepKind::Revised;
+    const auto kind = radio.startsWith(u"initial"_s) ? StepKind::Initial : StepKind::Revised;
     clickButton(w, radio);
     if (dragFirst)
-        dragOn(child<QWidget>(w, u"PaintBox%1%2"_s.arg(radio.mid(2, 3)).arg(row)), 20, 60);
+        dragOn(child<QWidget>(w, QString(radio).replace(u"Radio"_s, u"Strip"_s)), 20, 60);
     clickButton(w, radio);
-    clickButton(w, u"btnMemo%1"_s.arg(row));
-    child<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(page - 1);
+    clickButton(w, u"memoButton%1"_s.arg(row));
+    child<QTabWidget>(w, u"pageTabs"_s)->setCurrentIndex(page - 1);
     QCOMPARE(w.findChild<StepNotebookWidget *>()->highlightedPage(), page - 1);
     // A page whose memo would be dropped says so, and takes no typing.
     const bool willKeep = dragFirst || (page == 1 && kind == StepKind::Revised);
-    QCOMPARE(child<QLabel>(w, u"lblMemoNotKept"_s)->isVisibleTo(&w), !willKeep);
-    QCOMPARE(child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(page))->isReadOnly(), !willKeep);
-    child<QDateEdit>(w, u"dtpMemo%1"_s.arg(page))->setDate(QDate(2005, 1, 25));
-    child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(page))->insertPlainText(u"打合せ"_s);
-    clickButton(w, u"btnMemo%1"_s.arg(row));
+    QCOMPARE(child<QLabel>(w, u"notKeptLabel"_s)->isVisibleTo(&w), !willKeep);
+    QCOMPARE(child<QPlainTextEdit>(w, u"pageMemoEdit%1"_s.arg(page))->isReadOnly(), !willKeep);
+    child<QDateEdit>(w, u"pageDateEdit%1"_s.arg(page))->setDate(QDate(2005, 1, 25));
+    child<QPlainTextEdit>(w, u"pageMemoEdit%1"_s.arg(page))->insertPlainText(u"打合せ"_s);
+    clickButton(w, u"memoButton%1"_s.arg(row));
 
     QVERIFY(!w.isNotebookOpen());
     const StepGroup &g = w.workingStep().groups[row];
@@ -936,19 +937,20 @@ void TestStepPlannerWindow::notebook_locksEditingWhileOpen()
 {
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
-    clickButton(w, u"rbBtm2"_s);
-    clickButton(w, u"btnMemo2"_s);
-    for (const QString &name : {u"rbMid0"_s, u"rbTop3"_s, u"btnRestore2"_s, u"btnLock5"_s})
+    clickButton(w, u"actualRadio2"_s);
+    clickButton(w, u"memoButton2"_s);
+    for (const QString &name :
+         {u"revisedRadio0"_s, u"initialRadio3"_s, u"restoreButton2"_s, u"lockButton5"_s})
         QVERIFY2(!child<QWidget>(w, name)->isEnabled(), qPrintable(name));
-    clickButton(w, u"btnMemo0"_s); // another row's memo button does nothing
-    QCOMPARE(child<QLineEdit>(w, u"edtMemoStep"_s)->text(), u"ステップ2"_s);
-    QCOMPARE(child<QPushButton>(w, u"btnMemo0"_s)->text(), u"メモ"_s);
+    clickButton(w, u"memoButton0"_s); // another row's memo button does nothing
+    QCOMPARE(child<QLineEdit>(w, u"rowNameEdit"_s)->text(), u"ステップ2"_s);
+    QCOMPARE(child<QPushButton>(w, u"memoButton0"_s)->text(), u"メモ"_s);
 
-    clickButton(w, u"btnMemo2"_s);
-    QVERIFY(!child<QWidget>(w, u"pnlMemo"_s)->isVisibleTo(&w));
-    QCOMPARE(child<QPushButton>(w, u"btnMemo2"_s)->text(), u"メモ"_s);
-    QVERIFY(child<QWidget>(w, u"rbMid0"_s)->isEnabled());
-    QVERIFY(!child<QWidget>(w, u"rbTop0"_s)->isEnabled());
+    clickButton(w, u"memoButton2"_s);
+    QVERIFY(!child<QWidget>(w, u"notebookPanel"_s)->isVisibleTo(&w));
+    QCOMPARE(child<QPushButton>(w, u"memoButton2"_s)->text(), u"メモ"_s);
+    QVERIFY(child<QWidget>(w, u"revisedRadio0"_s)->isEnabled());
+    QVERIFY(!child<QWidget>(w, u"initialRadio0"_s)->isEnabled());
     QCOMPARE(w.findChild<QButtonGroup *>()->checkedId(), -1);
 }
 
@@ -964,25 +966,25 @@ void TestStepPlannerWindow::notebook_historyPreviewUntilClosed()
     QFETCH(bool, dragFirst);
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), sampleFile());
-    clickButton(w, u"rbMid1"_s);
+    clickButton(w, u"revisedRadio1"_s);
     if (dragFirst)
-        dragOn(child<QWidget>(w, u"PaintBoxMid1"_s), xOf(2005, 1, 20), xOf(2005, 1, 22));
+        dragOn(child<QWidget>(w, u"revisedStrip1"_s), xOf(2005, 1, 20), xOf(2005, 1, 22));
     const StepChart::BarPixels dragged = w.barPixels(1, StepKind::Revised);
-    clickButton(w, u"btnMemo1"_s);
-    auto *list = child<QListWidget>(w, u"lbxHistory"_s);
+    clickButton(w, u"memoButton1"_s);
+    auto *list = child<QListWidget>(w, u"historyList"_s);
     emit list->itemClicked(list->item(0));
     QCOMPARE(w.barPixels(1, StepKind::Revised),
              (StepChart::BarPixels{13 * col(2005, 1, 3), 13 * col(2005, 1, 7)}));
-    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(), QDate(2005, 1, 3));
-    QCOMPARE(child<QTabWidget>(w, u"PageControl1"_s)->currentIndex(), 0);
+    QCOMPARE(child<QDateEdit>(w, u"periodStartEdit"_s)->date(), QDate(2005, 1, 3));
+    QCOMPARE(child<QTabWidget>(w, u"pageTabs"_s)->currentIndex(), 0);
     QCOMPARE(w.findChild<StepNotebookWidget *>()->highlightedPage(), 0);
 
-    clickButton(w, u"btnMemo1"_s);
+    clickButton(w, u"memoButton1"_s);
     QCOMPARE(w.barPixels(1, StepKind::Revised), dragged); // without a drag: the last one stored
     // The pickers show the strip's revision.
-    QCOMPARE(child<QDateEdit>(w, u"dtpStartDate"_s)->date(),
+    QCOMPARE(child<QDateEdit>(w, u"periodStartEdit"_s)->date(),
              dragFirst ? QDate(2005, 1, 20) : QDate(2005, 1, 10));
-    QCOMPARE(child<QDateEdit>(w, u"dtpEndDate"_s)->date(),
+    QCOMPARE(child<QDateEdit>(w, u"periodEndEdit"_s)->date(),
              dragFirst ? QDate(2005, 1, 22) : QDate(2005, 1, 12));
     QCOMPARE(w.workingStep().groups[1].revStart[0], serial(2005, 1, 3));
 }
@@ -1003,10 +1005,10 @@ void TestStepPlannerWindow::save_whileNotebookOpen_asksFirst()
     StepPlannerWindow w(folder.path(), fakes.services);
     w.showStepFile(folder.file(u"a.vxs"_s), sampleFile());
     w.setResult(-1);
-    child<QLineEdit>(w, u"edtStep4"_s)->setText(u"typed"_s);
-    clickButton(w, u"btnMemo0"_s);
+    child<QLineEdit>(w, u"rowTitleEdit4"_s)->setText(u"typed"_s);
+    clickButton(w, u"memoButton0"_s);
     fakes.dialogs.answers.push_back(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-    clickButton(w, u"btnStepSave"_s);
+    clickButton(w, u"saveButton"_s);
 
     QCOMPARE(fakes.dialogs.count(FakeDialogs::Kind::YesNo), 1);
     QVERIFY(fakes.dialogs.lastText().startsWith(u"[何でもメモって帳]が開いています.\r\n"_s));
@@ -1034,31 +1036,31 @@ void TestStepPlannerWindow::saveAndReopen_reproducesEveryFieldByteForByte()
         QString radio;
         QDate first, last;
         int page;
-    } edits[] = {{u"rbTop2"_s, {2005, 1, 5}, {2005, 1, 9}, 1},
-                 {u"rbMid1"_s, {2005, 1, 20}, {2005, 1, 24}, 3},
-                 {u"rbBtm1"_s, {2005, 1, 4}, {2005, 1, 11}, 1}};
+    } edits[] = {{u"initialRadio2"_s, {2005, 1, 5}, {2005, 1, 9}, 1},
+                 {u"revisedRadio1"_s, {2005, 1, 20}, {2005, 1, 24}, 3},
+                 {u"actualRadio1"_s, {2005, 1, 4}, {2005, 1, 11}, 1}};
     for (const auto &e : edits) {
         clickButton(w, e.radio);
-        dragOn(child<QWidget>(w, u"PaintBox%1%2"_s.arg(e.radio.mid(2, 3), e.radio.right(1))),
+        dragOn(child<QWidget>(w, QString(e.radio).replace(u"Radio"_s, u"Strip"_s)),
                xOf(e.first.year(), e.first.month(), e.first.day()),
                xOf(e.last.year(), e.last.month(), e.last.day()));
         clickButton(w, e.radio);
-        clickButton(w, u"btnMemo"_s + e.radio.right(1));
-        child<QTabWidget>(w, u"PageControl1"_s)->setCurrentIndex(e.page - 1);
-        child<QDateEdit>(w, u"dtpMemo%1"_s.arg(e.page))->setDate(e.last.addDays(1));
-        child<QPlainTextEdit>(w, u"memMemo%1"_s.arg(e.page))->setPlainText(u"行1\n"_s + e.radio);
-        clickButton(w, u"btnMemo"_s + e.radio.right(1));
+        clickButton(w, u"memoButton"_s + e.radio.right(1));
+        child<QTabWidget>(w, u"pageTabs"_s)->setCurrentIndex(e.page - 1);
+        child<QDateEdit>(w, u"pageDateEdit%1"_s.arg(e.page))->setDate(e.last.addDays(1));
+        child<QPlainTextEdit>(w, u"pageMemoEdit%1"_s.arg(e.page))->setPlainText(u"行1\n"_s + e.radio);
+        clickButton(w, u"memoButton"_s + e.radio.right(1));
     }
     // A stored revision's memo edited, closed, opened again: still as edited.
-    clickButton(w, u"rbMid1"_s);
-    clickButton(w, u"btnMemo1"_s);
-    child<QPlainTextEdit>(w, u"memMemo1"_s)->setPlainText(u"改"_s);
-    clickButton(w, u"btnMemo1"_s);
-    clickButton(w, u"rbMid1"_s);
-    clickButton(w, u"btnMemo1"_s);
-    QCOMPARE(child<QPlainTextEdit>(w, u"memMemo1"_s)->toPlainText(), u"改"_s);
-    clickButton(w, u"btnMemo1"_s);
-    clickButton(w, u"btnStepSave"_s);
+    clickButton(w, u"revisedRadio1"_s);
+    clickButton(w, u"memoButton1"_s);
+    child<QPlainTextEdit>(w, u"pageMemoEdit1"_s)->setPlainText(u"改"_s);
+    clickButton(w, u"memoButton1"_s);
+    clickButton(w, u"revisedRadio1"_s);
+    clickButton(w, u"memoButton1"_s);
+    QCOMPARE(child<QPlainTextEdit>(w, u"pageMemoEdit1"_s)->toPlainText(), u"改"_s);
+    clickButton(w, u"memoButton1"_s);
+    clickButton(w, u"saveButton"_s);
     QCOMPARE(w.result(), int(QDialog::Accepted));
 
     StepBytes expected;
@@ -1068,16 +1070,16 @@ void TestStepPlannerWindow::saveAndReopen_reproducesEveryFieldByteForByte()
     expected.f64(g2 + StepBytes::PlanStart, d(2005, 1, 5));
     expected.f64(g2 + StepBytes::PlanEnd, d(2005, 1, 9));
     expected.f64(g2 + StepBytes::PlanDate, d(2005, 1, 10));
-    expected.str(g2 + StepBytes::PlanMemo, "\x8d\x73\x31\r\nrbTop2");
+    expected.str(g2 + StepBytes::PlanMemo, "\x8d\x73\x31\r\ninitialRadio2");
     expected.f64(g1 + StepBytes::RevStart + 16, d(2005, 1, 20));
     expected.f64(g1 + StepBytes::RevEnd + 16, d(2005, 1, 24));
     expected.f64(g1 + StepBytes::RevDate + 16, d(2005, 1, 25));
-    expected.str(g1 + StepBytes::RevMemo + 512, "\x8d\x73\x31\r\nrbMid1");
+    expected.str(g1 + StepBytes::RevMemo + 512, "\x8d\x73\x31\r\nrevisedRadio1");
     expected.str(g1 + StepBytes::RevMemo, "\x89\xfc");
     expected.f64(g1 + StepBytes::ActualStart, d(2005, 1, 4));
     expected.f64(g1 + StepBytes::ActualEnd, d(2005, 1, 11));
     expected.f64(g1 + StepBytes::ActualDate, d(2005, 1, 12));
-    expected.str(g1 + StepBytes::ActualMemo, "\x8d\x73\x31\r\nrbBtm1");
+    expected.str(g1 + StepBytes::ActualMemo, "\x8d\x73\x31\r\nactualRadio1");
     QCOMPARE(folder.read(u"a.vxs"_s), expected.bytes);
 
     // Opened again: the same chart.
@@ -1098,7 +1100,7 @@ void TestStepPlannerWindow::escape_leavesWindowOpen()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTest::keyClick(&w, Qt::Key_Escape);
-    QTest::keyClick(child<QLineEdit>(w, u"edtStep1"_s), Qt::Key_Escape);
+    QTest::keyClick(child<QLineEdit>(w, u"rowTitleEdit1"_s), Qt::Key_Escape);
     QVERIFY(w.isVisible());
     w.hide();
 }
@@ -1110,16 +1112,16 @@ void TestStepPlannerWindow::basicDataClick_showsCommentsUntilClicked()
     StepPlannerWindow w(m_folder.path(), m_fakes.services);
     w.showStepFile(m_folder.file(u"x.vxs"_s), f);
     w.show();
-    for (const QString &box : {u"edtStepDataNo"_s, u"edtStepJobType"_s}) {
+    for (const QString &box : {u"dataNoEdit"_s, u"jobTypeEdit"_s}) {
         QTest::mouseClick(child<QWidget>(w, box), Qt::LeftButton);
         QPointer<JobCommentsPopup> popup = w.findChild<JobCommentsPopup *>();
         QVERIFY(popup);
         QVERIFY(popup->isVisible());
         QCOMPARE(popup->windowTitle(), u"基本データの[内容]"_s);
         QCOMPARE(popup->geometry().topLeft(),
-                 QPoint(child<QWidget>(w, u"edtStepTitle"_s)->mapToGlobal(QPoint(3, 0)).x(),
+                 QPoint(child<QWidget>(w, u"jobTitleEdit"_s)->mapToGlobal(QPoint(3, 0)).x(),
                         w.mapToGlobal(QPoint(0, 0)).y() + 77));
-        auto *text = child<QPlainTextEdit>(popup.data(), u"memComments"_s);
+        auto *text = child<QPlainTextEdit>(popup.data(), u"commentsEdit"_s);
         QCOMPARE(text->toPlainText(),
                  u"一行目\n二行目\n   \n     ----------------------------------------   \n"
                  u"     この表示は文字面をクリックして閉じてください．"_s);

@@ -74,9 +74,9 @@ struct MainWindowFixture
     }
     QAction *action(const char *name) const { return find<QAction>(name); }
     bool enabled(const char *name) const { return action(name)->isEnabled(); }
-    QString title() const { return find<QComboBox>("cmbTitle")->currentText(); }
-    void setTitle(const QString &t) const { find<QComboBox>("cmbTitle")->setEditText(t); }
-    QString dataNo() const { return find<QLineEdit>("edtDataNo")->text(); }
-    QString countStatus() const { return find<QLabel>("StatusPanel1")->text(); }
+    QString title() const { return find<QComboBox>("titleBox")->currentText(); }
+    void setTitle(const QString &t) const { find<QComboBox>("titleBox")->setEditText(t); }
+    QString dataNo() const { return find<QLineEdit>("dataNoEdit")->text(); }
+    QString countStatus() const { return find<QLabel>("countLabel")->text(); }
     void trigger(const char *name) const { action(name)->trigger(); }
 };

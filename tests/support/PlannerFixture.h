@@ -4,8 +4,9 @@
 #include "dailyplan/DailyPlanLauncher.h"
 #include "dailyplan/DailyPlannerWindow.h"
 #include "dailyplan/DragColumnWidget.h"
+#include "dailyplan/PlanAreaWidget.h"
+#include "dailyplan/PlannerData.h"
 #include "dailyplan/SchedulePad.h"
-#include "data/DailyPlanState.h"
 #include "data/Session.h"
 #include "support/Children.h"
 #include "support/Fakes.h"
@@ -66,7 +67,9 @@ struct Planner
         return QTest::qWaitForWindowActive(window.get());
     }
 
-    DailyPlanState &state() { return launcher.state(); }
+    DayPlan &day() { return launcher.data().day; }
+    RoutineBook &routines() { return launcher.data().routines; }
+    ListBook &lists() { return launcher.data().lists; }
     // Writes the month file and has the session read it.
     void writeMonth(MonthKind kind, const MonthFile::Jobs &jobs)
     {
@@ -75,18 +78,18 @@ struct Planner
     }
     DragColumnWidget *column(bool right) const
     {
-        return child<DragColumnWidget>(window.get(), right ? u"pbxTimeR" : u"pbxTimeL");
+        return child<DragColumnWidget>(window.get(), right ? u"rightDragColumn" : u"leftDragColumn");
     }
     void drag(bool right, int from, int to)
     {
-        window->dragPress(column(right), Qt::LeftButton, from);
-        window->dragMove(column(right), to);
-        window->dragRelease(column(right), Qt::LeftButton, to);
+        window->planArea()->dragPress(column(right), Qt::LeftButton, from);
+        window->planArea()->dragMove(column(right), to);
+        window->planArea()->dragRelease(column(right), Qt::LeftButton, to);
     }
     // The pad with its boxes made, as a user's pointer makes them.
     SchedulePad *pad(int number) const
     {
-        SchedulePad *p = window->pad(number - 1);
+        SchedulePad *p = window->planArea()->pad(number - 1);
         if (p)
             p->makeEditable();
         return p;
@@ -105,11 +108,11 @@ struct Planner
 // first), from start:00 to end:00 before noon.
 inline RoutineRecord routineRecord(int number, const QString &keyword, int start, int end,
                                    const QString &days = QStringLiteral("0123456"), bool shown = true,
-                                   int originX = 4)
+                                   int left = 4)
 {
     RoutineRecord r;
     r.padNo = number;
-    r.originX = originX;
+    r.padLeft = left;
     r.padTop = TimeAxis::timeToRow(start, false, 0) + 1;
     r.keyword = keyword;
     r.content = keyword + QStringLiteral(" の説明");
@@ -141,10 +144,10 @@ inline void typeChars(QLineEdit *box, const QString &text)
 inline void typeTimes(SchedulePad *pad, const QString &sh, const QString &sm, bool spm, const QString &eh,
                       const QString &em, bool epm)
 {
-    child<QComboBox>(pad, u"cmbStartHour")->setEditText(sh);
-    child<QSpinBox>(pad, u"speStartMinute")->findChild<QLineEdit *>()->setText(sm);
-    child<QCheckBox>(pad, u"chbStartPM")->setChecked(spm);
-    child<QComboBox>(pad, u"cmbEndHour")->setEditText(eh);
-    child<QSpinBox>(pad, u"speEndMinute")->findChild<QLineEdit *>()->setText(em);
-    child<QCheckBox>(pad, u"chbEndPM")->setChecked(epm);
+    child<QComboBox>(pad, u"startHourComboBox")->setEditText(sh);
+    child<QSpinBox>(pad, u"startMinuteSpinBox")->findChild<QLineEdit *>()->setText(sm);
+    child<QCheckBox>(pad, u"startPmCheckBox")->setChecked(spm);
+    child<QComboBox>(pad, u"endHourComboBox")->setEditText(eh);
+    child<QSpinBox>(pad, u"endMinuteSpinBox")->findChild<QLineEdit *>()->setText(em);
+    child<QCheckBox>(pad, u"endPmCheckBox")->setChecked(epm);
 }

@@ -1,0 +1,198 @@
+#include "step/StepChartWidget.h"
+
+#include "platform/Hints.h"
+#include "step/StepChartPainter.h"
+#include "step/StepNames.h"
+#include "step/StepPictureWidget.h"
+#include "step/StepStripWidget.h"
+#include "widgets/FixedColours.h"
+
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+using StepChart::BarPixels;
+
+namespace {
+
+constexpr int FrameLeft = 4;
+
+const QString stripHint =
+    u"|開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s;
+const QString surfaceHint = u"|右クリックすると,ポップアップメニューが表示されます."_s;
+
+void fillBackground(QWidget *w, const QColor &colour)
+{
+    FixedColours::setBackground(w, QPalette::Window, colour);
+    w->setAutoFillBackground(true);
+}
+
+QFrame *panel(const QString &name, int style, QWidget *parent)
+{
+    auto *p = new QFrame(parent);
+    p->setObjectName(name);
+    p->setFrameStyle(style);
+    return p;
+}
+
+} // namespace
+
+StepChartWidget::StepChartWidget(QWidget *parent) : QWidget(parent)
+{
+    m_frame = panel(u"chartFrame"_s, QFrame::Panel | QFrame::Sunken, this);
+    m_headerPanel = panel(u"headerPanel"_s, QFrame::Panel | QFrame::Raised, m_frame);
+    fillBackground(m_headerPanel, StepColours::skyBlue);
+    m_headerPicture = new StepPictureWidget(m_headerPanel);
+    m_headerPicture->setObjectName(u"headerPicture"_s);
+
+    for (int r = 0; r < RowCount; ++r)
+        buildRow(r);
+
+    m_separatorPanel = new QFrame(m_frame);
+    m_separatorPanel->setObjectName(u"separatorPanel"_s);
+    fillBackground(m_separatorPanel, StepColours::separator);
+    m_separatorPicture = new StepPictureWidget(m_separatorPanel);
+    m_separatorPicture->setObjectName(u"separatorPicture"_s);
+    m_separatorPanel->hide();
+}
+
+void StepChartWidget::buildRow(int r)
+{
+    const QString number = QString::number(r);
+    Row &row = m_rows[r];
+    row.panel = panel(u"rowPanel"_s + number, QFrame::Panel | QFrame::Raised, m_frame);
+    fillBackground(row.panel, StepColours::skyBlue);
+    row.grid = new StepPictureWidget(row.panel);
+    row.grid->setObjectName(u"rowGrid"_s + number);
+    Hints::set(row.grid, surfaceHint);
+    row.grid->installEventFilter(this);
+    row.panel->installEventFilter(this);
+    // The object names of a row's parts end in its number: 0 for the overall row, 1..5 for the steps.
+    for (int k = 0; k < 3; ++k) {
+        const QString role = StepNames::role(Kind(k));
+        QFrame *stripPanel =
+            panel(role + u"StripPanel"_s + number, QFrame::Panel | QFrame::Sunken, row.panel);
+        fillBackground(stripPanel, StepColours::stripBackground[k]);
+        stripPanel->installEventFilter(this);
+        auto *strip =
+            new StepStripWidget(StepColours::stripBackground[k], StepColours::bar(r, k), stripPanel);
+        strip->setObjectName(role + u"Strip"_s + number);
+        Hints::set(strip, stripHint);
+        strip->installEventFilter(this);
+        row.stripPanel[k] = stripPanel;
+        row.strip[k] = strip;
+    }
+}
+
+void StepChartWidget::sizeChart(const StepMonths &months)
+{
+    m_months = months;
+    const StepChart::Sizes s = StepChart::sizes(months.dayCount());
+
+    m_headerPanel->setGeometry(1, StepChart::HeaderTop, s.row, StepChart::HeaderHeight);
+    m_headerPicture->setGeometry(1, 1, s.row - 2, StepChart::HeaderPaintHeight);
+    m_headerPicture->setPicture(
+        StepChartPainter::header(months, m_headerPicture->size(), devicePixelRatioF()));
+
+    // All six rows show the same grid.
+    const QImage grid =
+        StepChartPainter::grid(months, QSize(s.row - 2, StepChart::RowHeight - 2), devicePixelRatioF());
+    for (int r = 0; r < RowCount; ++r) {
+        Row &row = m_rows[r];
+        row.panel->setGeometry(1, StepChart::rowTop(r), s.row, StepChart::RowHeight);
+        row.grid->setGeometry(1, 1, s.row - 2, StepChart::RowHeight - 2);
+        row.grid->setPicture(grid);
+        for (int k = 0; k < 3; ++k) {
+            row.stripPanel[k]->setGeometry(1, StepChart::StripTops[k], s.strip, StepChart::StripHeight);
+            row.strip[k]->setGeometry(1, 1, s.strip - 2, StepChart::StripPaintHeight);
+        }
+    }
+
+    m_separatorPanel->setGeometry(1, m_separatorPanel->y(), s.separator, StepChart::SeparatorHeight);
+    m_separatorPicture->setGeometry(1, 0, s.separator - 1, StepChart::SeparatorHeight);
+    m_separatorPicture->setPicture(
+        StepChartPainter::separator(months, m_separatorPicture->size(), devicePixelRatioF()));
+    m_separatorPanel->raise();
+
+    m_frame->setGeometry(FrameLeft, 0, s.frame, Height);
+    resize(s.scrollRange, Height);
+}
+
+BarPixels StepChartWidget::bar(int row, Kind kind) const
+{
+    return strip(row, kind)->bar();
+}
+
+void StepChartWidget::setBar(int row, Kind kind, std::optional<BarPixels> pixels)
+{
+    strip(row, kind)->setBar(pixels.value_or(BarPixels{}));
+}
+
+void StepChartWidget::drawPeriod(int row, Kind kind, const StepPeriod &period)
+{
+    if (StepGroup::isUnset(period.start))
+        setBar(row, kind, std::nullopt);
+    else
+        setBar(row, kind, StepChart::barSpanPixels(m_months, period.start, period.end));
+}
+
+int StepChartWidget::rowOf(const QObject *object) const
+{
+    for (int r = 0; r < RowCount; ++r) {
+        const Row &row = m_rows[r];
+        if (object == row.panel || object == row.grid)
+            return r;
+        for (int k = 0; k < 3; ++k) {
+            if (object == row.stripPanel[k] || object == row.strip[k])
+                return r;
+        }
+    }
+    return -1;
+}
+
+std::optional<std::pair<int, StepChartWidget::Kind>> StepChartWidget::stripOf(const QObject *object) const
+{
+    for (int r = 0; r < RowCount; ++r) {
+        for (int k = 0; k < 3; ++k) {
+            if (object == m_rows[r].strip[k])
+                return std::pair(r, Kind(k));
+        }
+    }
+    return std::nullopt;
+}
+
+bool StepChartWidget::isSeparatorShown() const
+{
+    return m_separatorPanel->isVisibleTo(this);
+}
+
+void StepChartWidget::showSeparatorAt(int row)
+{
+    m_separatorPanel->move(1, StepChart::separatorTop(row));
+    m_separatorPanel->show();
+    m_separatorPanel->raise();
+}
+
+void StepChartWidget::hideSeparator()
+{
+    m_separatorPanel->hide();
+}
+
+bool StepChartWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu && rowOf(watched) >= 0) {
+        emit menuRequested(static_cast<QWidget *>(watched),
+                           static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    // A left press on a step row brings the separator over it; only the left button, since a
+    // right press opens the chart menu.
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        const int row = rowOf(watched);
+        if (row >= 1 && isSeparatorShown())
+            m_separatorPanel->move(1, StepChart::separatorTop(row));
+    }
+    return QWidget::eventFilter(watched, event);
+}
