@@ -2,6 +2,12 @@
 
 #include <QDialog>
 
+#include <memory>
+
+namespace Ui {
+class AboutDialog;
+}
+
 // The program's name, its version as built and who to ask.
 class AboutDialog final : public QDialog
 {
@@ -15,4 +21,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::AboutDialog> m_ui;
 };

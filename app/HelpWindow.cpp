@@ -2,16 +2,11 @@
 
 #include "app/HelpBrowser.h"
 
+#include "ui_HelpWindow.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QRegularExpression>
-#include <QSplitter>
-#include <QTextBrowser>
-#include <QToolButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -31,60 +26,35 @@ QString plain(QString html)
 
 } // namespace
 
-HelpWindow::HelpWindow(const QString &folder, QWidget *parent) : QWidget(parent, Qt::Window), m_folder(folder)
+HelpWindow::HelpWindow(const QString &folder, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::HelpWindow>()), m_folder(folder)
 {
-    setObjectName(u"HelpWindow"_s);
-    setWindowTitle(u"Wrenly ヘルプ"_s);
-
-    auto *back = new QToolButton(this);
-    back->setObjectName(u"btnBack"_s);
-    back->setText(u"← 戻る"_s);
-    auto *forward = new QToolButton(this);
-    forward->setObjectName(u"btnForward"_s);
-    forward->setText(u"進む →"_s);
-    auto *home = new QToolButton(this);
-    home->setObjectName(u"btnContents"_s);
-    home->setText(u"目次"_s);
-    for (QToolButton *b : {back, forward, home})
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-
-    m_contents = new QTreeWidget(this);
-    m_contents->setObjectName(u"treeContents"_s);
-    m_contents->setHeaderHidden(true);
-    m_contents->setColumnCount(1);
+    m_ui->setupUi(this);
+    // Made here: the browser takes its folder when it is made.
     m_browser = new HelpBrowser(folder, this);
-    m_browser->setObjectName(u"browserHelp"_s);
-
-    auto *split = new QSplitter(this);
-    split->addWidget(m_contents);
+    m_browser->setObjectName(u"helpBrowser"_s);
+    QSplitter *split = m_ui->splitter;
     split->addWidget(m_browser);
     split->setStretchFactor(1, 1);
     split->setSizes({220, 560});
 
-    auto *bar = new QHBoxLayout;
-    bar->addWidget(back);
-    bar->addWidget(forward);
-    bar->addWidget(home);
-    bar->addStretch();
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(bar);
-    layout->addWidget(split, 1);
-
+    QToolButton *back = m_ui->backButton;
+    QToolButton *forward = m_ui->forwardButton;
     connect(back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
-    connect(home, &QToolButton::clicked, this, &HelpWindow::showContents);
+    connect(m_ui->contentsButton, &QToolButton::clicked, this, &HelpWindow::showContents);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::followSource);
-    connect(m_contents, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem *item) { m_browser->setSource(item->data(0, Qt::UserRole).toUrl()); });
-    connect(m_contents, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { m_browser->setSource(item->data(0, Qt::UserRole).toUrl()); });
+    const auto showItem = [this](QTreeWidgetItem *item) {
+        m_browser->setSource(item->data(0, Qt::UserRole).toUrl());
+    };
+    connect(m_ui->contentsTree, &QTreeWidget::itemActivated, this, showItem);
+    connect(m_ui->contentsTree, &QTreeWidget::itemClicked, this, showItem);
     back->setEnabled(false);
     forward->setEnabled(false);
 
     buildContents();
-    resize(820, 580);
     showContents();
 }
 
@@ -121,7 +91,7 @@ void HelpWindow::buildContents()
     auto addPage = [&](const QString &name) {
         const QString html = readPage(m_folder, name);
         const QUrl url = QUrl::fromLocalFile(dir.filePath(name));
-        auto *page = new QTreeWidgetItem(m_contents, {plain(title.match(html).captured(1))});
+        auto *page = new QTreeWidgetItem(m_ui->contentsTree, {plain(title.match(html).captured(1))});
         page->setData(0, Qt::UserRole, url);
         for (auto it = heading.globalMatch(html); it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
@@ -140,7 +110,7 @@ void HelpWindow::buildContents()
         seen << name;
         addPage(name);
     }
-    m_contents->expandAll();
+    m_ui->contentsTree->expandAll();
 }
 
 // The table of contents marks the page shown.
@@ -154,11 +124,12 @@ void HelpWindow::followSource(const QUrl &url)
                                        page.fileName().toHtmlEscaped() + u"」がヘルプのフォルダー「"_s +
                                        QDir::toNativeSeparators(m_folder).toHtmlEscaped() +
                                        u"」にありません。</p>"_s);
-    for (int i = 0; i < m_contents->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = m_contents->topLevelItem(i);
+    for (int i = 0; i < m_ui->contentsTree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = m_ui->contentsTree->topLevelItem(i);
         if (item->data(0, Qt::UserRole).toUrl() == page) {
-            if (!m_contents->currentItem() || m_contents->currentItem()->data(0, Qt::UserRole).toUrl() != url)
-                m_contents->setCurrentItem(item);
+            if (!m_ui->contentsTree->currentItem() ||
+                m_ui->contentsTree->currentItem()->data(0, Qt::UserRole).toUrl() != url)
+                m_ui->contentsTree->setCurrentItem(item);
             return;
         }
     }

@@ -3,9 +3,13 @@
 #include <QUrl>
 #include <QWidget>
 
-class QTextBrowser;
-class QTreeWidget;
-class QTreeWidgetItem;
+#include <memory>
+
+class HelpBrowser;
+
+namespace Ui {
+class HelpWindow;
+}
 
 // Wrenly's own help: HTML pages from one folder, with a table of contents built from the pages
 // the first page links to and the headings (h2 with an id) inside each.
@@ -30,7 +34,7 @@ private:
     void buildContents();
     void followSource(const QUrl &url);
 
+    std::unique_ptr<Ui::HelpWindow> m_ui;
     QString m_folder;
-    QTreeWidget *m_contents = nullptr;
-    QTextBrowser *m_browser = nullptr;
+    HelpBrowser *m_browser = nullptr;
 };

@@ -7,21 +7,21 @@
 #include <QPoint>
 
 #include <array>
+#include <memory>
 
 class Autostart;
 class NotificationSettingsWidget;
-class PictureWidget;
 class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
-class QTabWidget;
 class Session;
-class UpDownWidget;
+class SetupListEditor;
+class SetupPictureEditor;
 struct Services;
+
+namespace Ui {
+class SetupDialog;
+}
 
 // What the setup dialog changes in the main window while it is open.
 class SetupHost
@@ -58,66 +58,28 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // One of the two list tabs.
-    struct ListEditor
-    {
-        QLineEdit *edit = nullptr;
-        QListWidget *list = nullptr;
-        std::array<QString, Config::ListSize> *entries = nullptr;
-        bool customers = true;
-    };
-    QWidget *buildListTab(ListEditor &editor, const char *const names[8]);
-    QWidget *buildOptionsTab();
-    QWidget *buildPictureTab();
-    QWidget *buildPartnersTab();
     void fill();
-
-    void appendItem(ListEditor &editor);
-    void deleteItem(ListEditor &editor);
-    void clearItems(ListEditor &editor);
-    void moveItem(ListEditor &editor, int direction);
-    void applyList(ListEditor &editor);
-
-    void selectPicture();
-    void clearPicture();
-    void initializePicture();
-    void toggleMode(QPushButton *button);
-    void selectSize(int index);
-    void stepOffset(UpDownWidget *upDown, int direction);
-    void showOffsets(int vertical, int horizontal);
-    void applyPicture();
-    void showModes(bool center, bool proportional, bool stretch);
-
     void selectPartner(Partner partner);
     void clearPartner(Partner partner);
     void showAutostartCaption();
     void showMergedConfig();
 
+    std::unique_ptr<Ui::SetupDialog> m_ui;
     Session &m_session;
     Services &m_services;
     SetupHost &m_host;
     Autostart &m_autostart;
 
-    QTabWidget *m_tabs = nullptr;
-    ListEditor m_customers;
-    ListEditor m_jobTypes;
-    QCheckBox *m_showPanelBox = nullptr;
-    QCheckBox *m_showToDoBox = nullptr;
-    QCheckBox *m_interlockBox = nullptr;
-    QCheckBox *m_separatorsBox = nullptr;
+    SetupListEditor *m_customers = nullptr;
+    SetupListEditor *m_jobTypes = nullptr;
+    SetupPictureEditor *m_picture = nullptr;
     QButtonGroup *m_afterLaunchButtons = nullptr;
-    QPushButton *m_autostartButton = nullptr;
-    QLabel *m_autostartStateLabel = nullptr;
-    PictureWidget *m_preview = nullptr;
-    QComboBox *m_sizeBox = nullptr;
-    UpDownWidget *m_verticalUpDown = nullptr;
-    UpDownWidget *m_horizontalUpDown = nullptr;
-    QLineEdit *m_verticalEdit = nullptr;
-    QLineEdit *m_horizontalEdit = nullptr;
-    QPushButton *m_centerButton = nullptr;
-    QPushButton *m_proportionalButton = nullptr;
-    QPushButton *m_stretchButton = nullptr;
-    QLineEdit *m_pictureNameEdit = nullptr;
-    std::array<QLineEdit *, 3> m_partnerEdits{}; // by Partner
+    struct PartnerControls
+    {
+        QLineEdit *edit = nullptr;
+        QPushButton *selectButton = nullptr;
+        QPushButton *clearButton = nullptr;
+    };
+    std::array<PartnerControls, 3> m_partners{}; // by Partner
     NotificationSettingsWidget *m_notificationPage = nullptr;
 };

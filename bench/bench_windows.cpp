@@ -177,30 +177,18 @@ public:
     void closeModelessViews() override {}
 };
 
-} // namespace
-
-int main(int argc, char **argv)
+// Which windows to time and how often.
+struct Plan
 {
-    if (argc > 1 && qstrcmp(argv[1], "--bare-main-window") == 0)
-        return bareMainWindow(argc, argv);
-    QApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
-    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const auto wanted = [&only](const QString &what) { return only.isEmpty() || only == what; };
+    int rounds = 15;
+    QString only;
+    bool wants(const QString &what) const { return only.isEmpty() || only == what; }
+};
 
-    TestFolder folder;
-    folder.addShutter();
-    folder.write(u"Y2005MAY.vxf"_s, MonthFile::toBytes(fullMonth(2005, 5)));
-    folder.write(u"Y2005APR.vxf"_s, MonthFile::toBytes(fullMonth(2005, 4)));
-    folder.write(Config::fileName(), Config::defaultFileBytes(folder.path()));
-    QDir().mkpath(DailyPlanPaths::monthFolder(folder.path(), Today));
-    folder.write(DailyPlanPaths::dayFile(folder.path(), Today).mid(folder.path().size() + 1),
-                 fullDay().toBytes());
-    FakeServices fakes;
-    fakes.clock.date = Today;
-
-    // Start-up: the program started until its main window is painted, against a bare Qt program.
-    // The program reads the clock itself: its folder holds full months for the real day.
+// Start-up: the program started until its main window is painted, against a bare Qt program.
+// The program reads the clock itself: its folder holds full months for the real day.
+void measureStart(const Plan &plan)
+{
     TestFolder started;
     started.addShutter();
     const QDate now = QDate::currentDate();
@@ -210,80 +198,67 @@ int main(int argc, char **argv)
     started.write(MonthFile::fileName(before.year(), before.month()),
                   MonthFile::toBytes(fullMonth(before.year(), before.month())));
     started.write(Config::fileName(), Config::defaultFileBytes(started.path()));
-    if (wanted(u"start"_s)) {
-        std::vector<double> ours, bare, withText;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"WRENLY_HOME"_s, started.path());
-        env.insert(u"WRENLY_QUIT_WHEN_PAINTED"_s, u"1"_s);
-        const QString wrenly = QCoreApplication::applicationDirPath() + u"/wrenly"_s;
-        const QString self = QCoreApplication::applicationFilePath();
-        processMs(wrenly, {}, env); // warm the file cache
-        for (int i = 0; i < rounds; ++i) {
-            ours.push_back(processMs(wrenly, {}, env));
-            bare.push_back(processMs(self, {u"--bare-main-window"_s}, env));
-            withText.push_back(processMs(self, {u"--bare-main-window"_s, u"--text"_s}, env));
-        }
-        report("start-up to the main window", ours, bare);
-        report("  against a bare one with text", ours, withText);
+    if (!plan.wants(u"start"_s))
+        return;
+    std::vector<double> ours, bare, withText;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"WRENLY_HOME"_s, started.path());
+    env.insert(u"WRENLY_QUIT_WHEN_PAINTED"_s, u"1"_s);
+    const QString wrenly = QCoreApplication::applicationDirPath() + u"/wrenly"_s;
+    const QString self = QCoreApplication::applicationFilePath();
+    processMs(wrenly, {}, env); // warm the file cache
+    for (int i = 0; i < plan.rounds; ++i) {
+        ours.push_back(processMs(wrenly, {}, env));
+        bare.push_back(processMs(self, {u"--bare-main-window"_s}, env));
+        withText.push_back(processMs(self, {u"--bare-main-window"_s, u"--text"_s}, env));
     }
+    report("start-up to the main window", ours, bare);
+    report("  against a bare one with text", ours, withText);
+}
 
-    MainWindow main(folder.path(), fakes.services);
-    main.show();
-    ViewManager &views = main.views();
+// Opens and closes one window `plan.rounds` times against bare widgets of its size, then
+// `openings` times more for the memory it keeps.
+void measureView(const Plan &plan, const QString &key, const char *what,
+                 const std::function<QWidget *()> &open, const std::function<void()> &close, int openings)
+{
+    if (!plan.wants(key))
+        return;
+    std::vector<double> ours, bare, crowded;
+    QSize size;
+    int children = 0;
+    for (int i = 0; i < plan.rounds; ++i) {
+        ours.push_back(timeOnce([&] {
+            QWidget *w = open();
+            w->grab();
+            size = w->size();
+            children = int(w->findChildren<QWidget *>().size());
+        }));
+        close();
+        settle();
+        bare.push_back(bareOpen(size, 0));
+        crowded.push_back(bareOpen(size, children));
+    }
+    report(what, ours, bare, crowded);
+    const long before = heapKiB();
+    for (int i = 0; i < openings; ++i) {
+        open()->grab();
+        close();
+        settle();
+    }
+    std::printf("%-34s %+8.2f MB after %d more openings (%d child widgets)\n", "",
+                (heapKiB() - before) / 1024.0, openings, children);
+}
 
-    const auto measureView = [&](const QString &key, const char *what, const std::function<QWidget *()> &open,
-                                 const std::function<void()> &close, int openings) {
-        if (!wanted(key))
-            return;
-        std::vector<double> ours, bare, crowded;
-        QSize size;
-        int children = 0;
-        for (int i = 0; i < rounds; ++i) {
-            ours.push_back(timeOnce([&] {
-                QWidget *w = open();
-                w->grab();
-                size = w->size();
-                children = int(w->findChildren<QWidget *>().size());
-            }));
-            close();
-            settle();
-            bare.push_back(bareOpen(size, 0));
-            crowded.push_back(bareOpen(size, children));
-        }
-        report(what, ours, bare, crowded);
-        const long before = heapKiB();
-        for (int i = 0; i < openings; ++i) {
-            open()->grab();
-            close();
-            settle();
-        }
-        std::printf("%-34s %+8.2f MB after %d more openings (%d child widgets)\n", "",
-                    (heapKiB() - before) / 1024.0, openings, children);
-    };
-
-    measureView(
-        u"list"_s, "to-do list (50 rows)",
-        [&] {
-            views.openToDoList(false);
-            return views.toDoList();
-        },
-        [&] { views.closeToDoList(); }, 200);
-    measureView(
-        u"graph"_s, "bar graph (60 bars)",
-        [&] {
-            views.openGraph();
-            return views.graph();
-        },
-        [&] { views.closeGraph(); }, 200);
-
-    Session session(folder.path());
+void measurePlanner(const Plan &plan, const QString &folderPath, FakeServices &fakes)
+{
+    Session session(folderPath);
     session.startDay(Today);
     NoHost host;
     DailyPlanLauncher launcher(session, fakes.services, host);
     launcher.confirmFirstUse = [](QWidget *) { return true; };
     std::unique_ptr<DailyPlannerWindow> planner;
     measureView(
-        u"planner"_s, "daily planner (24 pads)",
+        plan, u"planner"_s, "daily planner (24 pads)",
         [&] {
             planner = launcher.prepare();
             planner->show();
@@ -294,8 +269,11 @@ int main(int argc, char **argv)
             planner.reset();
         },
         30);
+}
 
-    // The step planner over a job of the month with its overall plan and five steps.
+// The step planner over a job of the month with its overall plan and five steps.
+void measureStep(const Plan &plan, TestFolder &folder, FakeServices &fakes)
+{
     const StepFile step = [] {
         JobRecord job = fullMonth(2005, 5)[0];
         StepFile file = StepFile::newFor(job, 2005, 5, DaySerial::fromDate(Today), u"bench.vxs"_s);
@@ -308,7 +286,7 @@ int main(int argc, char **argv)
     }();
     std::unique_ptr<StepPlannerWindow> stepWindow;
     measureView(
-        u"step"_s, "step planner (6 rows)",
+        plan, u"step"_s, "step planner (6 rows)",
         [&] {
             stepWindow = std::make_unique<StepPlannerWindow>(folder.path(), fakes.services);
             stepWindow->sizeChart(step.months);
@@ -317,5 +295,52 @@ int main(int argc, char **argv)
             return static_cast<QWidget *>(stepWindow.get());
         },
         [&] { stepWindow.reset(); }, 30);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "--bare-main-window") == 0)
+        return bareMainWindow(argc, argv);
+    QApplication app(argc, argv);
+    Plan plan;
+    plan.rounds = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
+    plan.only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
+    TestFolder folder;
+    folder.addShutter();
+    folder.write(u"Y2005MAY.vxf"_s, MonthFile::toBytes(fullMonth(2005, 5)));
+    folder.write(u"Y2005APR.vxf"_s, MonthFile::toBytes(fullMonth(2005, 4)));
+    folder.write(Config::fileName(), Config::defaultFileBytes(folder.path()));
+    QDir().mkpath(DailyPlanPaths::monthFolder(folder.path(), Today));
+    folder.write(DailyPlanPaths::dayFile(folder.path(), Today).mid(folder.path().size() + 1),
+                 fullDay().toBytes());
+    FakeServices fakes;
+    fakes.clock.date = Today;
+
+    measureStart(plan);
+
+    MainWindow main(folder.path(), fakes.services);
+    main.show();
+    ViewManager &views = main.views();
+
+    measureView(
+        plan, u"list"_s, "to-do list (50 rows)",
+        [&] {
+            views.openToDoList(false);
+            return views.toDoList();
+        },
+        [&] { views.closeToDoList(); }, 200);
+    measureView(
+        plan, u"graph"_s, "bar graph (60 bars)",
+        [&] {
+            views.openGraph();
+            return views.graph();
+        },
+        [&] { views.closeGraph(); }, 200);
+
+    measurePlanner(plan, folder.path(), fakes);
+    measureStep(plan, folder, fakes);
     return 0;
 }

@@ -8,12 +8,16 @@
 #include <QRect>
 #include <QWidget>
 
-class QAction;
+#include <memory>
+
 class QMenu;
-class QPushButton;
 class QScrollArea;
 class ViewHost;
 class BarGraphCanvas;
+
+namespace Ui {
+class BarGraphWindow;
+}
 
 // What a bar graph shows: rows 0 .. rowCount - 1 of `jobs` over the strip of `month` and `year`.
 struct GraphSource
@@ -43,17 +47,19 @@ public:
         QColor background;
         QRect bar;
         QColor barColour;
+        int barLength = 0; // before the row cuts it
         QString caption;
-        QRect captionRect;
+        QRect captionRect; // measured when the row is first painted
     };
 
     BarGraphWindow(Session &session, ViewHost &host, const GraphSource &source, QWidget *parent = nullptr);
+    ~BarGraphWindow() override;
 
     const BarChart::MonthStrip &strip() const { return m_strip; }
     const QList<Row> &rows() const { return m_rows; }
     int rowWidth() const { return m_strip.rowWidth(); }
     bool showsSeparators() const { return m_separators; }
-    QScrollArea *listArea() const { return m_listArea; }
+    QScrollArea *listArea() const;
     QWidget *canvas() const;
     // The rows of the list area shown at a time: 5, 10 or 15.
     void setRowsInView(int rows);
@@ -74,13 +80,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildStrip();
     void buildRows(const GraphSource &source);
-    void buildLegend();
-    void buildMenu();
+    void colourLegend();
+    QMenu *rowsMenu();
     void layoutBottom();
     int listAreaWidth() const;
+    const Row &paintedRow(int j);
 
+    std::unique_ptr<Ui::BarGraphWindow> m_ui;
     Session &m_session;
     ViewHost &m_host;
     BarChart::MonthStrip m_strip;
@@ -88,14 +95,8 @@ private:
     QList<BarChart::Separator> m_separatorLines;
     bool m_separators = false;
     bool m_placed = false;
-    QScrollArea *m_listArea = nullptr;
     BarGraphCanvas *m_canvas = nullptr;
-    QWidget *m_legend = nullptr;
-    QPushButton *m_closeButton = nullptr;
     QMenu *m_rowsMenu = nullptr;
-    QAction *m_fiveRowsAction = nullptr;
-    QAction *m_tenRowsAction = nullptr;
-    QAction *m_fifteenRowsAction = nullptr;
 
     friend class BarGraphCanvas;
 };

@@ -1,6 +1,5 @@
 #include "views/DataViewerWindow.h"
 
-#include "platform/Hints.h"
 #include "platform/WindowPlacer.h"
 #include "views/HintForwarder.h"
 #include "views/ViewColours.h"
@@ -8,54 +7,40 @@
 #include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 
-#include <QHBoxLayout>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "ui_DataViewerWindow.h"
 
 using namespace Qt::StringLiterals;
 
 DataViewerWindow::DataViewerWindow(ViewHost &host, const QString &caption, const QStringList &lines,
                                    QWidget *parent)
-    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::DataViewerWindow>())
 {
-    setObjectName(u"frmDataViewer"_s);
+    m_ui->setupUi(this);
     setWindowTitle(caption);
     forwardHintsToHost(this, host);
 
-    m_text = new QPlainTextEdit(this);
-    m_text->setObjectName(u"memDataViewer"_s);
-    m_text->setReadOnly(true);
-    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font = m_text->font();
+    QPlainTextEdit *text = m_ui->textView;
+    QFont font = text->font();
     font.setPixelSize(15);
-    m_text->setFont(font);
+    text->setFont(font);
     // Only the viewport takes the colour, so the scroll bars keep the style's shared palette.
-    FixedColours::setBackground(m_text->viewport(), QPalette::Base, ViewColours::listArea(), true);
-    m_text->viewport()->setCursor(Qt::ArrowCursor);
-    m_text->setPlainText(lines.join(u'\n'));
-    Hints::set(m_text, u"|データファイルのデータが新しい順に表示されます."_s);
-
-    m_closeButton = new QPushButton(u"閉じる(&C)"_s, this);
-    m_closeButton->setObjectName(u"btnDVClose"_s);
-    m_closeButton->setAutoDefault(false);
-    Hints::set(m_closeButton, u"|データビューアを閉じます."_s);
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 8);
-    layout->addWidget(m_text);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_closeButton);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    FixedColours::setBackground(text->viewport(), QPalette::Base, ViewColours::listArea(), true);
+    text->viewport()->setCursor(Qt::ArrowCursor);
+    text->setPlainText(lines.join(u'\n'));
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     QWidget *main = host.mainWindow();
     m_mainWindow = main;
     resize(WindowWidth, main ? main->height() : 600);
     InstantMnemonics::apply(this);
+}
+
+DataViewerWindow::~DataViewerWindow() = default;
+
+QPlainTextEdit *DataViewerWindow::textView() const
+{
+    return m_ui->textView;
 }
 
 void DataViewerWindow::showEvent(QShowEvent *event)

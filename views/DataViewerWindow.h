@@ -4,9 +4,14 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
+
 class QPlainTextEdit;
-class QPushButton;
 class ViewHost;
+
+namespace Ui {
+class DataViewerWindow;
+}
 
 // A month's records as read-only text, newest first, beside the main window. Shown modally for
 // the month of the main window and without a modal loop from the past-data output; its close
@@ -22,15 +27,15 @@ public:
     // `lines` are the text's lines; the window is as high as the host's main window.
     DataViewerWindow(ViewHost &host, const QString &caption, const QStringList &lines,
                      QWidget *parent = nullptr);
+    ~DataViewerWindow() override;
 
-    QPlainTextEdit *textView() const { return m_text; }
+    QPlainTextEdit *textView() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QPlainTextEdit *m_text = nullptr;
-    QPushButton *m_closeButton = nullptr;
+    std::unique_ptr<Ui::DataViewerWindow> m_ui;
     bool m_placed = false;
     QPointer<QWidget> m_mainWindow;
 };

@@ -3,7 +3,6 @@
 #include "data/RecordText.h"
 #include "data/Session.h"
 #include "platform/Dialogs.h"
-#include "platform/Hints.h"
 #include "platform/Services.h"
 #include "views/DataViewerWindow.h"
 #include "views/HintForwarder.h"
@@ -11,68 +10,30 @@
 #include "views/ViewManager.h"
 #include "widgets/InstantMnemonics.h"
 
+#include "ui_PastDataDialog.h"
+
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-constexpr int ButtonLeft = 170;
-constexpr int ButtonWidth = 160;
-constexpr int ButtonHeight = 27;
-
-} // namespace
 
 PastDataDialog::PastDataDialog(Session &session, Services &services, ViewHost &host, ViewManager &views,
                                QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_session(session), m_services(services), m_host(host), m_views(views)
+      m_ui(std::make_unique<Ui::PastDataDialog>()), m_session(session), m_services(services), m_host(host),
+      m_views(views)
 {
-    setObjectName(u"frmPastDataOut"_s);
-    setWindowTitle(u"過去のデータ出力"_s);
+    m_ui->setupUi(this);
     forwardHintsToHost(this, host);
+    QListWidget *list = m_ui->fileList;
+    list->addItems(PastMonths::list(session.exeDir(), session.currentFileName(), session.previousFileName()));
+    if (list->count() > 0)
+        list->setCurrentRow(0);
+    connect(m_ui->graphButton, &QPushButton::clicked, this, &PastDataDialog::showGraph);
+    connect(m_ui->viewerButton, &QPushButton::clicked, this, &PastDataDialog::showViewer);
+    connect(m_ui->textFileButton, &QPushButton::clicked, this, &PastDataDialog::writeTextFile);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *caption = new QLabel(u"データファイル一覧："_s, this);
-    caption->move(10, 8);
-    caption->adjustSize();
-    m_fileList = new QListWidget(this);
-    m_fileList->setObjectName(u"lbxFileList"_s);
-    m_fileList->setGeometry(10, 28, 150, 190);
-    // Long names scroll sideways rather than lose their end.
-    m_fileList->setTextElideMode(Qt::ElideNone);
-    m_fileList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Hints::set(m_fileList, u"|作成済みデータファイルが表示されます."_s);
-    m_fileList->addItems(
-        PastMonths::list(session.exeDir(), session.currentFileName(), session.previousFileName()));
-    if (m_fileList->count() > 0)
-        m_fileList->setCurrentRow(0);
-
-    int top = 28;
-    auto button = [&](const char16_t *name, const QString &text, const QString &hint) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromUtf16(name));
-        b->setGeometry(ButtonLeft, top, ButtonWidth, ButtonHeight);
-        b->setAutoDefault(false);
-        if (!hint.isEmpty())
-            Hints::set(b, hint);
-        top += ButtonHeight + 8;
-        return b;
-    };
-    connect(button(u"btnOutToBarGraph", u"バーグラフに表示(&G)"_s, {}), &QPushButton::clicked, this,
-            &PastDataDialog::showGraph);
-    connect(button(u"btnOutToViewer", u"データビューアに表示(&V)"_s,
-                   u"|選択ファイルのデータをデータビューアに表示します."_s),
-            &QPushButton::clicked, this, &PastDataDialog::showViewer);
-    connect(button(u"btnOutToTextFile", u"テキストファイルに出力(&T)"_s,
-                   u"|選択ファイルのデータをテキストファイルに出力します."_s),
-            &QPushButton::clicked, this, &PastDataDialog::writeTextFile);
-    top = 28 + 190 - ButtonHeight;
-    connect(button(u"btnCancel", u"閉じる(&C)"_s, u"|ダイアログを閉じます."_s), &QPushButton::clicked, this,
-            &QDialog::reject);
-
-    int height = 28 + 190 + 10;
+    int dialogHeight = m_ui->fileList->geometry().bottom() + 1 + 10;
     if (const QStringList skipped = PastMonths::namesNotUtf8(session.exeDir()); !skipped.isEmpty()) {
         // Their names cannot be opened as they are; the user can rename them.
         m_skippedLabel = new QLabel(u"次のファイルは名前が UTF-8 でないため開けません. "_s
@@ -82,17 +43,25 @@ PastDataDialog::PastDataDialog(Session &session, Services &services, ViewHost &h
         m_skippedLabel->setObjectName(u"skippedFilesLabel"_s);
         m_skippedLabel->setWordWrap(true);
         m_skippedLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        const int width = ButtonLeft + ButtonWidth - 10;
-        m_skippedLabel->setGeometry(10, height - 4, width, m_skippedLabel->heightForWidth(width));
-        height += m_skippedLabel->height() + 4;
+        const int labelWidth = m_ui->closeButton->geometry().right() + 1 - 10;
+        m_skippedLabel->setGeometry(10, dialogHeight - 4, labelWidth,
+                                    m_skippedLabel->heightForWidth(labelWidth));
+        dialogHeight += m_skippedLabel->height() + 4;
     }
-    setFixedSize(ButtonLeft + ButtonWidth + 10, height);
+    setFixedSize(width(), dialogHeight);
     InstantMnemonics::apply(this);
+}
+
+PastDataDialog::~PastDataDialog() = default;
+
+QListWidget *PastDataDialog::fileList() const
+{
+    return m_ui->fileList;
 }
 
 QString PastDataDialog::selectedName() const
 {
-    const QListWidgetItem *item = m_fileList->currentItem();
+    const QListWidgetItem *item = m_ui->fileList->currentItem();
     return item ? item->text() : QString();
 }
 
@@ -127,10 +96,10 @@ void PastDataDialog::showGraph()
 
 void PastDataDialog::showRecordOf(const QString &name, int dataNo)
 {
-    const QList<QListWidgetItem *> found = m_fileList->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem *> found = m_ui->fileList->findItems(name, Qt::MatchExactly);
     if (found.isEmpty())
         return;
-    m_fileList->setCurrentItem(found.first());
+    m_ui->fileList->setCurrentItem(found.first());
     showGraphAt(dataNo);
 }
 

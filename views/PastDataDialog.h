@@ -5,14 +5,19 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <memory>
+
 class DataViewerWindow;
 class QLabel;
 class QListWidget;
-class QPushButton;
 class Session;
 class ViewHost;
 class ViewManager;
 struct Services;
+
+namespace Ui {
+class PastDataDialog;
+}
 
 // Lists the month files of earlier months and shows the chosen one as a bar graph (the main
 // window following that month), in the data viewer, or writes its text file. The graph and the
@@ -24,8 +29,9 @@ class PastDataDialog final : public QDialog
 public:
     PastDataDialog(Session &session, Services &services, ViewHost &host, ViewManager &views,
                    QWidget *parent = nullptr);
+    ~PastDataDialog() override;
 
-    QListWidget *fileList() const { return m_fileList; }
+    QListWidget *fileList() const;
     DataViewerWindow *viewer() const { return m_viewer; }
     // The selected file name; empty when the list is empty.
     QString selectedName() const;
@@ -46,11 +52,11 @@ private:
     // The graph of the selected month; the main window shows record `dataNo`, or the last one.
     void showGraphAt(int dataNo);
 
+    std::unique_ptr<Ui::PastDataDialog> m_ui;
     Session &m_session;
     Services &m_services;
     ViewHost &m_host;
     ViewManager &m_views;
-    QListWidget *m_fileList = nullptr;
     QLabel *m_skippedLabel = nullptr; // names the month files whose names are no UTF-8
     QPointer<DataViewerWindow> m_viewer;
 };

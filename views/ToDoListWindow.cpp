@@ -8,148 +8,116 @@
 #include "widgets/InstantMnemonics.h"
 #include "widgets/JobRowWidget.h"
 
+#include "ui_ToDoListWindow.h"
+
 #include <QCloseEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int HeaderLeft = 10; // lines the captions up with the boxes of the rows
-constexpr int ListLeft = 8;
-constexpr int ListTop = 42;
-constexpr int ListWidth = 535;
-constexpr int ListHeight = 182;
-
-QLabel *textLabel(const QString &text, int pixels, QWidget *parent)
+// Pixel sizes, which a form cannot hold: the captions must line up with the painted rows.
+void setPixelSize(QWidget *widget, int pixels, bool bold = false)
 {
-    auto *label = new QLabel(text, parent);
-    QFont f = label->font();
+    QFont f = widget->font();
     f.setPixelSize(pixels);
-    label->setFont(f);
-    label->adjustSize();
-    return label;
+    f.setBold(bold);
+    widget->setFont(f);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    widget->setPalette(p);
 }
 
 } // namespace
 
 ToDoListWindow::ToDoListWindow(Session &session, ViewHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_session(session), m_host(host)
+      m_ui(std::make_unique<Ui::ToDoListWindow>()), m_session(session), m_host(host)
 {
-    setObjectName(u"frmList"_s);
+    m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"To-Do リスト"_s);
-    setFixedSize(WindowWidth, WindowHeight);
     forwardHintsToHost(this, host);
-
-    buildHeader();
-    buildList();
-
-    auto *close = new QPushButton(u"閉じる(&C)"_s, this);
-    close->setObjectName(u"btnListClose"_s);
-    close->setGeometry(ListLeft + ListWidth - 75, ListTop + ListHeight + 14, 75, 25);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setUpLooks();
+    buildRows();
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
     InstantMnemonics::apply(this);
 }
 
-void ToDoListWindow::buildHeader()
+ToDoListWindow::~ToDoListWindow() = default;
+
+QScrollArea *ToDoListWindow::listArea() const
 {
-    auto *header = new QWidget(this);
-    header->setObjectName(u"pnlHeader"_s);
-    header->setGeometry(HeaderLeft, 0, WindowWidth - HeaderLeft - 5, ListTop);
-
-    QLabel *explain = textLabel(
-        u"今日の日付が開始日と終了日の間にあるToDo項目のうち,未完了の項目を新しい方から順に表示する"_s, 12,
-        header);
-    QFont f = explain->font();
-    f.setUnderline(true);
-    explain->setFont(f);
-    explain->adjustSize();
-    explain->move(0, 4);
-
-    const struct
-    {
-        int x;
-        const char16_t *text;
-    } captions[] = {{5, u"データNo"}, {75, u"開始日"}, {165, u"終了日"}, {255, u"タイトル"}};
-    for (const auto &c : captions)
-        textLabel(QString::fromUtf16(c.text), 12, header)->move(c.x, 24);
-
-    auto *swatch = new QFrame(header);
-    swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
-    swatch->setAutoFillBackground(true);
-    QPalette p = swatch->palette();
-    p.setColor(QPalette::Window, ViewColours::inProgress());
-    swatch->setPalette(p);
-    swatch->setGeometry(430, 27, 25, 11);
-    textLabel(u"：遂行中"_s, 12, header)->move(457, 24);
+    return m_ui->listArea;
 }
 
-void ToDoListWindow::buildList()
+void ToDoListWindow::setUpLooks()
 {
-    m_listArea = new QScrollArea(this);
-    m_listArea->setObjectName(u"sboxListParent"_s);
-    m_listArea->setGeometry(ListLeft, ListTop, ListWidth, ListHeight);
-    m_listArea->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_listArea->setLineWidth(1);
-    m_listArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_listArea->verticalScrollBar()->setSingleStep(JobRowWidget::RowHeight);
+    for (QWidget *caption : {m_ui->explanationLabel, m_ui->dataNoLabel, m_ui->startLabel, m_ui->endLabel,
+                             m_ui->titleLabel, m_ui->inProgressLabel})
+        setPixelSize(caption, 12);
+    QPalette swatch = m_ui->inProgressSwatch->palette();
+    swatch.setColor(QPalette::Window, ViewColours::inProgress());
+    m_ui->inProgressSwatch->setPalette(swatch);
 
-    auto *content = new QWidget;
-    FixedColours::setBackground(content, QPalette::Window, ViewColours::listArea());
-    const QPalette pal = content->palette();
+    m_ui->listArea->verticalScrollBar()->setSingleStep(JobRowWidget::RowHeight);
+    FixedColours::setBackground(m_ui->listContent, QPalette::Window, ViewColours::listArea());
     // Not the scroll area itself: its scroll bar would have its pictures cached anew at every opening.
-    m_listArea->viewport()->setPalette(pal);
+    m_ui->listArea->viewport()->setPalette(m_ui->listContent->palette());
 
     // The greeting lies under the rows: the first row covers it as soon as there is one.
-    auto *refresh = new QLabel(u"本日は リフレッシュ・デー です"_s, content);
-    refresh->setObjectName(u"lblRefreshDay"_s);
-    QFont f = refresh->font();
-    f.setPixelSize(21);
-    f.setBold(true);
-    refresh->setFont(f);
-    QPalette rp = refresh->palette();
-    rp.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    refresh->setPalette(rp);
-    refresh->adjustSize();
-    refresh->move(75, 5);
+    setPixelSize(m_ui->refreshDayLabel, 21, true);
+    setTextColour(m_ui->refreshDayLabel, QColor(0, 0, 255));
+    setPixelSize(m_ui->faceLabel, 24, true);
+    setTextColour(m_ui->faceLabel, QColor(255, 0, 255));
+}
 
-    auto *face = new QLabel(u"(*^_^*)"_s, content);
-    face->setObjectName(u"lblFaceLetter"_s);
-    f.setPixelSize(24);
-    face->setFont(f);
-    QPalette fp = face->palette();
-    fp.setColor(QPalette::WindowText, QColor(255, 0, 255));
-    face->setPalette(fp);
-    face->adjustSize();
-    face->move(375, 2);
-
+void ToDoListWindow::buildRows()
+{
     m_entries = Pending::jobsToday(m_session, Pending::Rule::OpenToday);
-    const QString hint = u"|左クリック - データをメインに表示, 右クリック - ポップアップメニュー"_s;
+    QWidget *content = m_ui->listContent;
+    content->resize(content->width(),
+                    qMax(content->height(), JobRowWidget::RowHeight * int(m_entries.size())));
     m_rows.reserve(m_entries.size());
-    for (int i = 0; i < m_entries.size(); ++i) {
+    // Rows are made as they come into view: most openings never scroll.
+    QScrollBar *bar = m_ui->listArea->verticalScrollBar();
+    const auto addRowsInView = [this, bar] {
+        addRowsUpTo((bar->value() + m_ui->listArea->height()) / JobRowWidget::RowHeight + 1);
+    };
+    addRowsInView();
+    connect(bar, &QScrollBar::valueChanged, this, addRowsInView);
+}
+
+void ToDoListWindow::addRowsUpTo(qsizetype count)
+{
+    QWidget *content = m_ui->listContent;
+    const QString hint = u"|左クリック - データをメインに表示, 右クリック - ポップアップメニュー"_s;
+    for (qsizetype i = m_rows.size(); i < qMin(count, m_entries.size()); ++i) {
         const Pending::JobRef &e = m_entries[i];
         const JobRecord &job = m_session.jobs(e.month)[size_t(e.slot)];
         auto *row = new JobRowWidget(e.month, m_session.monthNumber(e.month), e.slot + 1, job, content);
-        row->setObjectName(u"pnlRow"_s + QString::number(i));
-        row->move(1, JobRowWidget::RowHeight * i);
+        row->move(1, JobRowWidget::RowHeight * int(i));
         if (job.check == JobRecord::InProgress)
             row->setBackground(ViewColours::inProgress());
         Hints::set(row, hint);
         connect(row, &JobRowWidget::leftClicked, this, &ToDoListWindow::showJobOfRow);
         connect(row, &JobRowWidget::rightClicked, this,
                 [this](JobRowWidget *, const QPoint &globalPos) { listMenu()->popup(globalPos); });
+        if (content->isVisible())
+            row->show();
         m_rows.append(row);
     }
-    content->resize(1 + JobRowWidget::RowWidth,
-                    qMax(ListHeight - 2, JobRowWidget::RowHeight * int(m_entries.size())));
-    m_listArea->setWidget(content);
+}
+
+const QList<JobRowWidget *> &ToDoListWindow::rowWidgets()
+{
+    addRowsUpTo(m_entries.size());
+    return m_rows;
 }
 
 // Made when first asked for: most openings of the list never show it.
@@ -158,18 +126,18 @@ QMenu *ToDoListWindow::listMenu()
     if (m_listMenu)
         return m_listMenu;
     m_listMenu = new QMenu(this);
-    m_listMenu->setObjectName(u"PopupMenu1"_s);
+    m_listMenu->setObjectName(u"listMenu"_s);
     auto *pell = m_listMenu->addAction(u"Pellmark を起動(&K)"_s);
-    pell->setObjectName(u"miPellBoot"_s);
+    pell->setObjectName(u"launchPellmarkAction"_s);
     pell->setEnabled(m_host.isLaunchEnabled(Partner::Pellmark));
     connect(pell, &QAction::triggered, this, [this] { emit launchRequested(Partner::Pellmark); });
     auto *trev = m_listMenu->addAction(u"Trevant を起動(&J)"_s);
-    trev->setObjectName(u"miTrevBoot"_s);
+    trev->setObjectName(u"launchTrevantAction"_s);
     trev->setEnabled(m_host.isLaunchEnabled(Partner::Trevant));
     connect(trev, &QAction::triggered, this, [this] { emit launchRequested(Partner::Trevant); });
     m_listMenu->addSeparator();
     auto *close = m_listMenu->addAction(u"閉じる(&C)"_s);
-    close->setObjectName(u"miListClose"_s);
+    close->setObjectName(u"closeAction"_s);
     connect(close, &QAction::triggered, this, &QWidget::close);
     return m_listMenu;
 }

@@ -7,10 +7,16 @@
 #include <QList>
 #include <QWidget>
 
+#include <memory>
+
 class JobRowWidget;
 class QAction;
 class QMenu;
 class QScrollArea;
+
+namespace Ui {
+class ToDoListWindow;
+}
 
 // The to-do list: one row for each job of the current and the previous month that is open today.
 // Built when opened and never refreshed; the main window closes and reopens it around changes.
@@ -19,14 +25,13 @@ class ToDoListWindow final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ToDoListWindow)
 public:
-    static constexpr int WindowWidth = 560;
-    static constexpr int WindowHeight = 300;
-
     ToDoListWindow(Session &session, ViewHost &host, QWidget *parent = nullptr);
+    ~ToDoListWindow() override;
 
     const QList<Pending::JobRef> &entries() const { return m_entries; }
-    const QList<JobRowWidget *> &rowWidgets() const { return m_rows; }
-    QScrollArea *listArea() const { return m_listArea; }
+    // Every row, made now if not yet in view.
+    const QList<JobRowWidget *> &rowWidgets();
+    QScrollArea *listArea() const;
     QMenu *listMenu();
 
 signals:
@@ -40,14 +45,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    void buildHeader();
-    void buildList();
+    void setUpLooks();
+    void buildRows();
+    void addRowsUpTo(qsizetype count);
     void showJobOfRow(JobRowWidget *row);
 
+    std::unique_ptr<Ui::ToDoListWindow> m_ui;
     Session &m_session;
     ViewHost &m_host;
     QList<Pending::JobRef> m_entries;
     QList<JobRowWidget *> m_rows;
-    QScrollArea *m_listArea = nullptr;
     QMenu *m_listMenu = nullptr;
 };

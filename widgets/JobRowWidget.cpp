@@ -10,6 +10,8 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QStaticText>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -39,6 +41,47 @@ QFont fittedFont(const QFont &base, const QString &text, int width)
     const QFont font = TextFit::fittingFont(base, 10, text, width, width < 100 ? 7 : 10);
     cache.insert(key, font);
     return font;
+}
+
+// Laid out once for each font and text: the same numbers, dates and titles come back at every opening
+// of the list, and shaping them was most of what painting a row cost.
+const QStaticText &shapedText(const QFont &font, const QString &text)
+{
+    static QHash<QString, QStaticText> cache;
+    const QString key = font.key() + u'|' + text;
+    auto found = cache.constFind(key);
+    if (found == cache.constEnd()) {
+        if (cache.size() > 4096)
+            cache.clear();
+        QStaticText shaped(text);
+        shaped.setTextFormat(Qt::PlainText);
+        shaped.prepare(QTransform(), font);
+        found = cache.insert(key, shaped);
+    }
+    return *found;
+}
+
+// Fusion strokes a box's rounded frame with antialiasing, the dearest part of painting a row: each
+// empty box is drawn once for its size and background and copied from then on.
+QPixmap emptyBox(const QStyleOptionFrame &frame, const QColor &background, QWidget *row)
+{
+    const qreal ratio = row->devicePixelRatioF();
+    const QString key =
+        QString::asprintf("wrenly-jobrow-box-%d-%d-%x-%g-%x-%llx", frame.rect.width(), frame.rect.height(),
+                          background.rgba(), ratio, uint(frame.state), qulonglong(frame.palette.cacheKey()));
+    QPixmap box;
+    if (QPixmapCache::find(key, &box))
+        return box;
+    box = QPixmap(frame.rect.size() * ratio);
+    box.setDevicePixelRatio(ratio);
+    box.fill(background);
+    QPainter p(&box);
+    QStyleOptionFrame at = frame;
+    at.rect.moveTo(0, 0);
+    row->style()->drawPrimitive(QStyle::PE_PanelLineEdit, &at, &p, row);
+    p.end();
+    QPixmapCache::insert(key, box);
+    return box;
 }
 
 } // namespace
@@ -72,7 +115,8 @@ void JobRowWidget::setBackground(const QColor &color)
 void JobRowWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), m_background.isValid() ? m_background : palette().color(QPalette::Base));
+    const QColor background = m_background.isValid() ? m_background : palette().color(QPalette::Base);
+    p.fillRect(rect(), background);
     QStyleOptionFrame frame;
     frame.initFrom(this);
     // The application's palette, not the list's: one set of cached frame pictures for every row.
@@ -87,14 +131,17 @@ void JobRowWidget::paintEvent(QPaintEvent *)
             box.fitted = true;
         }
         frame.rect = box.rect;
-        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &p, this);
+        p.drawPixmap(box.rect.topLeft(), emptyBox(frame, background, this));
         const QRect text =
             box.rect.adjusted(frame.lineWidth + TextMargin, 0, -frame.lineWidth - TextMargin, 0);
         p.save();
         p.setClipRect(text);
         p.setFont(box.font);
         p.setPen(palette().color(QPalette::Text));
-        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, box.text);
+        // Where drawText() with AlignVCenter puts a single line.
+        const qreal lineHeight = QFontMetricsF(box.font).height();
+        p.drawStaticText(QPointF(text.left(), text.top() + (text.height() - lineHeight) / 2),
+                         shapedText(box.font, box.text));
         p.restore();
     }
 }

@@ -157,63 +157,77 @@ QDate RangeCalendarWidget::dateAt(const QPoint &pos) const
 void RangeCalendarWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    for (int i = 0; i < monthsShown(); ++i) {
+        paintMonthHead(p, i);
+        paintDays(p, m_firstMonth.addMonths(i));
+    }
+    paintArrows(p);
+    p.setPen(palette().color(QPalette::Mid));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// The title bar of month `index` and its weekday letters, Sunday first.
+void RangeCalendarWidget::paintMonthHead(QPainter &p, int index) const
+{
     const Layout l = layout();
     const QPalette pal = palette();
-    QFont font = this->font();
-    QFont bold = font;
+    const QDate month = m_firstMonth.addMonths(index);
+    const QRect mr = monthRect(index);
+    const int gridLeft = mr.left() + (mr.width() - l.cellWidth * Columns) / 2;
+
+    const QRect title(mr.left() + 1, 1, mr.width() - 2, l.titleHeight - 2);
+    p.fillRect(title, pal.color(QPalette::Button));
+    QFont bold = font();
     bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(pal.color(QPalette::ButtonText));
+    p.drawText(title, Qt::AlignCenter,
+               QString::number(month.year()) + u"年"_s + QString::number(month.month()) + u"月"_s);
 
-    for (int i = 0; i < monthsShown(); ++i) {
-        const QDate month = m_firstMonth.addMonths(i);
-        const QRect mr = monthRect(i);
-        const int gridLeft = mr.left() + (mr.width() - l.cellWidth * Columns) / 2;
+    p.setFont(font());
+    for (int c = 0; c < Columns; ++c) {
+        const QRect cell(gridLeft + c * l.cellWidth, l.titleHeight, l.cellWidth, l.headerHeight);
+        p.setPen(c == 0 ? QColor(220, 0, 0) : c == 6 ? QColor(0, 0, 200) : pal.color(QPalette::Text));
+        p.drawText(cell, Qt::AlignCenter, DateText::weekdayLetter(c));
+    }
+    p.setPen(pal.color(QPalette::Mid));
+    p.drawLine(gridLeft, l.titleHeight + l.headerHeight - 1, gridLeft + Columns * l.cellWidth,
+               l.titleHeight + l.headerHeight - 1);
+}
 
-        // Title bar.
-        const QRect title(mr.left() + 1, 1, mr.width() - 2, l.titleHeight - 2);
-        p.fillRect(title, pal.color(QPalette::Button));
-        p.setFont(bold);
-        p.setPen(pal.color(QPalette::ButtonText));
-        p.drawText(title, Qt::AlignCenter,
-                   QString::number(month.year()) + u"年"_s + QString::number(month.month()) + u"月"_s);
-
-        // Weekday letters, Sunday first.
-        p.setFont(font);
-        for (int c = 0; c < Columns; ++c) {
-            const QRect cell(gridLeft + c * l.cellWidth, l.titleHeight, l.cellWidth, l.headerHeight);
-            p.setPen(c == 0 ? QColor(220, 0, 0) : c == 6 ? QColor(0, 0, 200) : pal.color(QPalette::Text));
-            p.drawText(cell, Qt::AlignCenter, DateText::weekdayLetter(c));
-        }
-        p.setPen(pal.color(QPalette::Mid));
-        p.drawLine(gridLeft, l.titleHeight + l.headerHeight - 1, gridLeft + Columns * l.cellWidth,
-                   l.titleHeight + l.headerHeight - 1);
-
-        for (int day = 1; day <= month.daysInMonth(); ++day) {
-            const QDate d(month.year(), month.month(), day);
-            const QRect cell = dayRect(d);
-            const bool selected = d >= m_start && d <= m_end;
-            if (selected)
-                p.fillRect(cell.adjusted(0, 1, 0, -1), pal.color(QPalette::Highlight));
-            QColor text = pal.color(QPalette::Text);
-            if (selected)
-                text = pal.color(QPalette::HighlightedText);
-            else if (d < m_minimum)
-                text = pal.color(QPalette::PlaceholderText);
-            else if (sundayColumn(d) == 0)
-                text = QColor(220, 0, 0);
-            p.setPen(text);
-            p.drawText(cell, Qt::AlignCenter, QString::number(day));
-            if (d == m_today) {
-                p.setPen(QPen(QColor(200, 0, 0), 1));
-                p.setBrush(Qt::NoBrush);
-                p.drawRect(cell.adjusted(1, 1, -2, -2));
-            }
+void RangeCalendarWidget::paintDays(QPainter &p, const QDate &month) const
+{
+    const QPalette pal = palette();
+    for (int day = 1; day <= month.daysInMonth(); ++day) {
+        const QDate d(month.year(), month.month(), day);
+        const QRect cell = dayRect(d);
+        const bool selected = d >= m_start && d <= m_end;
+        if (selected)
+            p.fillRect(cell.adjusted(0, 1, 0, -1), pal.color(QPalette::Highlight));
+        QColor text = pal.color(QPalette::Text);
+        if (selected)
+            text = pal.color(QPalette::HighlightedText);
+        else if (d < m_minimum)
+            text = pal.color(QPalette::PlaceholderText);
+        else if (sundayColumn(d) == 0)
+            text = QColor(220, 0, 0);
+        p.setPen(text);
+        p.drawText(cell, Qt::AlignCenter, QString::number(day));
+        if (d == m_today) {
+            p.setPen(QPen(QColor(200, 0, 0), 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(cell.adjusted(1, 1, -2, -2));
         }
     }
+}
 
-    // Month stepping arrows.
+// The month stepping arrows. The frame drawn after them keeps their antialiasing.
+void RangeCalendarWidget::paintArrows(QPainter &p) const
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(pal.color(QPalette::ButtonText));
+    p.setBrush(palette().color(QPalette::ButtonText));
     const QRect prev = prevButtonRect();
     const QRect next = nextButtonRect();
     p.drawPolygon(
@@ -222,9 +236,6 @@ void RangeCalendarWidget::paintEvent(QPaintEvent *)
     p.drawPolygon(
         QPolygon({QPoint(next.left() + 5, next.top() + 3), QPoint(next.right() - 5, next.center().y()),
                   QPoint(next.left() + 5, next.bottom() - 3)}));
-    p.setPen(pal.color(QPalette::Mid));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void RangeCalendarWidget::step(int months)

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QWidget>
 
+class QPainter;
+
 // A month calendar on which a period is chosen by dragging from its first to its last day.
 // Shows as many months side by side as its width holds. Qt's QCalendarWidget selects single
 // days only, hence this widget.
@@ -54,6 +56,9 @@ private:
     QRect monthRect(int index) const;
     QRect prevButtonRect() const;
     QRect nextButtonRect() const;
+    void paintMonthHead(QPainter &p, int index) const;
+    void paintDays(QPainter &p, const QDate &month) const;
+    void paintArrows(QPainter &p) const;
     void setDragRange(const QDate &anchor, const QDate &other);
     void step(int months);
 

@@ -33,7 +33,7 @@ void TestHelpAbout::help_showsContentsOfShippedPages()
     f.trigger("helpAction");
     HelpWindow *help = f.window->helpWindow();
     QVERIFY(help && help->isVisible());
-    auto *contents = child<QTreeWidget>(help, "treeContents");
+    auto *contents = child<QTreeWidget>(help, "contentsTree");
     QStringList titles;
     for (int i = 0; i < contents->topLevelItemCount(); ++i) {
         titles << contents->topLevelItem(i)->text(0);
@@ -42,7 +42,7 @@ void TestHelpAbout::help_showsContentsOfShippedPages()
     QCOMPARE(titles, QStringList({u"Wrenly ヘルプ 目次"_s, u"仕事を記録する"_s, u"To-Do リストとバーグラフ"_s,
                                   u"ステップ別管理 (STEP by STEP)"_s, u"デイリープラン作成 (Aubrel)"_s,
                                   u"ユーザー設定とパートナーソフト"_s, u"ファイルと保存場所"_s}));
-    QVERIFY(child<QTextBrowser>(help, "browserHelp")->toPlainText().contains(u"Wrenly ヘルプ"_s));
+    QVERIFY(child<QTextBrowser>(help, "helpBrowser")->toPlainText().contains(u"Wrenly ヘルプ"_s));
     // Once open, the same window comes forward again.
     f.trigger("helpAction");
     QCOMPARE(f.window->helpWindow(), help);
@@ -56,7 +56,7 @@ void TestHelpAbout::help_contentsFollowLinksAndHeadings()
     pages.write(u"a.html"_s, "<title>A page</title><h2 id=\"one\">First <b>part</b></h2><h2>no id</h2>");
     pages.write(u"b.html"_s, "<title>B page</title>");
     HelpWindow help(pages.path());
-    auto *contents = child<QTreeWidget>(help, "treeContents");
+    auto *contents = child<QTreeWidget>(help, "contentsTree");
     QCOMPARE(contents->topLevelItemCount(), 3); // index, b, a: in link order, once each, none missing
     QCOMPARE(contents->topLevelItem(1)->text(0), u"B page"_s);
     QTreeWidgetItem *a = contents->topLevelItem(2);
@@ -67,7 +67,7 @@ void TestHelpAbout::help_contentsFollowLinksAndHeadings()
     QCOMPARE(help.source().fileName(), u"a.html"_s);
     QCOMPARE(help.source().fragment(), u"one"_s);
     help.showPage(u"gone.html"_s); // a missing page says which, not a blank pane
-    QVERIFY(child<QTextBrowser>(help, "browserHelp")->toPlainText().contains(u"「gone.html」"_s));
+    QVERIFY(child<QTextBrowser>(help, "helpBrowser")->toPlainText().contains(u"「gone.html」"_s));
 }
 
 void TestHelpAbout::help_linksLoadOnlyFilesOfTheHelp_data()
@@ -96,7 +96,7 @@ void TestHelpAbout::help_linksLoadOnlyFilesOfTheHelp()
     QVERIFY(QFile::link(base.file(u"secret.html"_s), base.file(u"help/out.html"_s)));
     QVERIFY(::mkfifo(QFile::encodeName(base.file(u"help/pipe.html"_s)).constData(), 0600) == 0);
     HelpWindow help(base.file(u"help"_s));
-    auto *browser = child<HelpBrowser>(help, "browserHelp");
+    auto *browser = child<HelpBrowser>(help, "helpBrowser");
     QList<QUrl> opened;
     browser->openExternal = [&opened](const QUrl &url) { return opened << url, true; };
 
@@ -147,7 +147,7 @@ void TestHelpAbout::about_showsBuildVersion()
     QString caption;
     f.window->showAboutModal = [&](AboutDialog &d) {
         caption = d.windowTitle();
-        version = child<QLabel>(d, "Version")->text();
+        version = child<QLabel>(d, "versionLabel")->text();
     };
     f.trigger("aboutAction");
     QCOMPARE(caption, u"バージョン情報"_s);

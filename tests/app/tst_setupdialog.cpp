@@ -91,23 +91,28 @@ void TestSetupDialog::listEditing_data()
     QTest::addColumn<int>("selectedAfter");
     const QStringList abc{u"a"_s, u"b"_s, u"c"_s};
     const QStringList five{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s};
-    QTest::newRow("append to four") << five.mid(0, 4) << -1 << u"btnAppend"_s << u"e"_s << five << -1;
-    QTest::newRow("append to five: nothing") << five << -1 << u"btnAppend"_s << u"f"_s << five << -1;
-    QTest::newRow("append empty: nothing") << abc << -1 << u"btnAppend"_s << QString() << abc << -1;
+    QTest::newRow("append to four") << five.mid(0, 4) << -1 << u"customerAppendButton"_s << u"e"_s << five
+                                    << -1;
+    QTest::newRow("append to five: nothing")
+        << five << -1 << u"customerAppendButton"_s << u"f"_s << five << -1;
+    QTest::newRow("append empty: nothing")
+        << abc << -1 << u"customerAppendButton"_s << QString() << abc << -1;
     QTest::newRow("Enter in the box adds once")
         << abc << -1 << u"Enter"_s << u"d"_s << abc + QStringList{u"d"_s} << -1;
     QTest::newRow("append duplicate")
-        << abc << -1 << u"btnAppend"_s << u"a"_s << abc + QStringList{u"a"_s} << -1;
-    QTest::newRow("up") << abc << 1 << u"BitBtnUp"_s << QString() << QStringList{u"b"_s, u"a"_s, u"c"_s} << 0;
-    QTest::newRow("up at first") << abc << 0 << u"BitBtnUp"_s << QString() << abc << 0;
-    QTest::newRow("up unselected") << abc << -1 << u"BitBtnUp"_s << QString() << abc << -1;
-    QTest::newRow("up single") << QStringList{u"a"_s} << 0 << u"BitBtnUp"_s << QString()
+        << abc << -1 << u"customerAppendButton"_s << u"a"_s << abc + QStringList{u"a"_s} << -1;
+    QTest::newRow("up") << abc << 1 << u"customerUpButton"_s << QString()
+                        << QStringList{u"b"_s, u"a"_s, u"c"_s} << 0;
+    QTest::newRow("up at first") << abc << 0 << u"customerUpButton"_s << QString() << abc << 0;
+    QTest::newRow("up unselected") << abc << -1 << u"customerUpButton"_s << QString() << abc << -1;
+    QTest::newRow("up single") << QStringList{u"a"_s} << 0 << u"customerUpButton"_s << QString()
                                << QStringList{u"a"_s} << 0;
-    QTest::newRow("down") << abc << 1 << u"BitBtnDown"_s << QString() << QStringList{u"a"_s, u"c"_s, u"b"_s}
-                          << 2;
-    QTest::newRow("down at last") << abc << 2 << u"BitBtnDown"_s << QString() << abc << 2;
-    QTest::newRow("delete") << abc << 1 << u"btnDelete"_s << QString() << QStringList{u"a"_s, u"c"_s} << -1;
-    QTest::newRow("clear") << abc << 1 << u"btnClear"_s << QString() << QStringList() << -1;
+    QTest::newRow("down") << abc << 1 << u"customerDownButton"_s << QString()
+                          << QStringList{u"a"_s, u"c"_s, u"b"_s} << 2;
+    QTest::newRow("down at last") << abc << 2 << u"customerDownButton"_s << QString() << abc << 2;
+    QTest::newRow("delete") << abc << 1 << u"customerDeleteButton"_s << QString()
+                            << QStringList{u"a"_s, u"c"_s} << -1;
+    QTest::newRow("clear") << abc << 1 << u"customerClearButton"_s << QString() << QStringList() << -1;
 }
 
 void TestSetupDialog::listEditing()
@@ -120,20 +125,20 @@ void TestSetupDialog::listEditing()
     QFETCH(int, selectedAfter);
     SetupFixture f([&](Config &c) { Config::setList(c.customerList, start); });
     f.open([&](SetupDialog &d) {
-        auto *list = child<QListWidget>(d, "lbxCustomerName");
+        auto *list = child<QListWidget>(d, "customerList");
         list->setCurrentRow(selected);
-        auto *edit = child<QLineEdit>(d, "edtCustomerName");
+        auto *edit = child<QLineEdit>(d, "customerEdit");
         edit->setText(typed);
         if (button == u"Enter") {
             // Shown, so that a default button of the dialog would answer the key too.
             d.show();
-            child<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
+            child<QTabWidget>(d, "tabWidget")->setCurrentIndex(0);
             edit->setText(typed); // showing empties it
             QTest::keyClick(edit, Qt::Key_Return);
         } else {
             SetupFixture::click(d, button.toLatin1().constData());
         }
-        QCOMPARE(SetupFixture::items(d, "lbxCustomerName"), expected);
+        QCOMPARE(SetupFixture::items(d, "customerList"), expected);
         if (selectedAfter >= 0)
             QCOMPARE(list->currentRow(), selectedAfter);
     });
@@ -164,13 +169,13 @@ void TestSetupDialog::apply_cutsEntriesAndRefillsBox()
     auto *box = f.find<QComboBox>("customerBox");
     box->setEditText(u"typed"_s);
     f.open([&](SetupDialog &d) {
-        auto *list = child<QListWidget>(d, "lbxCustomerName");
+        auto *list = child<QListWidget>(d, "customerList");
         list->addItems(start); // as typed, before any cut
         if (deleteRow >= 0) {
             list->setCurrentRow(deleteRow);
-            SetupFixture::click(d, "btnDelete");
+            SetupFixture::click(d, "customerDeleteButton");
         }
-        SetupFixture::click(d, "btnApply");
+        SetupFixture::click(d, "customerApplyButton");
     });
     const auto &list = f.window->session().config().customerList;
     QCOMPARE(QStringList(list.begin(), list.end()), entries);
@@ -198,31 +203,31 @@ void TestSetupDialog::pictureFrame_opensInitialisesAndApplies()
     const QString path = f.picturePath(u"pic.bmp"_s, true);
     f.window->session().config().picturePath = path;
     f.open([&](SetupDialog &d) {
-        auto *preview = child<PictureWidget>(d, "imgOption");
-        QCOMPARE(child<QComboBox>(d, "cmbPictureSize")->currentText(), u"150 x 150"_s);
-        QCOMPARE(child<QLineEdit>(d, "edtVertical")->text(), u"5"_s);
-        QCOMPARE(child<QLineEdit>(d, "edtHorizontal")->text(), u"5"_s);
+        auto *preview = child<PictureWidget>(d, "previewWidget");
+        QCOMPARE(child<QComboBox>(d, "pictureSizeComboBox")->currentText(), u"150 x 150"_s);
+        QCOMPARE(child<QLineEdit>(d, "verticalEdit")->text(), u"5"_s);
+        QCOMPARE(child<QLineEdit>(d, "horizontalEdit")->text(), u"5"_s);
         QCOMPARE(preview->geometry(), QRect(30, 20, 150, 150));
         QVERIFY(!preview->image().isNull());
 
-        SetupFixture::click(d, "btnInitialize");
+        SetupFixture::click(d, "pictureInitializeButton");
         QCOMPARE(preview->geometry(), QRect(10, 10, 180, 180));
-        QCOMPARE(child<QComboBox>(d, "cmbPictureSize")->currentIndex(), 0);
-        QCOMPARE(child<QLineEdit>(d, "edtVertical")->text(), u"0"_s);
+        QCOMPARE(child<QComboBox>(d, "pictureSizeComboBox")->currentIndex(), 0);
+        QCOMPARE(child<QLineEdit>(d, "verticalEdit")->text(), u"0"_s);
         QVERIFY(!preview->center() && !preview->proportional() && !preview->stretch());
-        QVERIFY(!child<QPushButton>(d, "btnCenter")->isChecked());
+        QVERIFY(!child<QPushButton>(d, "centerButton")->isChecked());
 
         // 120 x 120 centred at 40, then two steps up and one right, stretched.
-        child<QComboBox>(d, "cmbPictureSize")->setCurrentIndex(2);
-        emit child<QComboBox>(d, "cmbPictureSize")->activated(2);
-        child<UpDownWidget>(d, "updVertical")->requestStep(+1);
-        child<UpDownWidget>(d, "updVertical")->requestStep(+1);
-        child<UpDownWidget>(d, "updHorizontal")->requestStep(+1);
-        SetupFixture::click(d, "btnStretch");
-        QVERIFY(child<QPushButton>(d, "btnStretch")->isChecked());
-        QCOMPARE(child<QLineEdit>(d, "edtVertical")->text(), u"4"_s);
+        child<QComboBox>(d, "pictureSizeComboBox")->setCurrentIndex(2);
+        emit child<QComboBox>(d, "pictureSizeComboBox")->activated(2);
+        child<UpDownWidget>(d, "verticalUpDown")->requestStep(+1);
+        child<UpDownWidget>(d, "verticalUpDown")->requestStep(+1);
+        child<UpDownWidget>(d, "horizontalUpDown")->requestStep(+1);
+        SetupFixture::click(d, "stretchButton");
+        QVERIFY(child<QPushButton>(d, "stretchButton")->isChecked());
+        QCOMPARE(child<QLineEdit>(d, "verticalEdit")->text(), u"4"_s);
         QCOMPARE(preview->geometry(), QRect(42, 36, 120, 120));
-        SetupFixture::click(d, "btnApply3");
+        SetupFixture::click(d, "pictureApplyButton");
     });
     auto *main = f.find<PictureWidget>("picture");
     QCOMPARE(main->geometry(), QRect(42, 36, 120, 120));
@@ -241,10 +246,10 @@ void TestSetupDialog::pictureThatIsNoImage_keepsOldPicture()
     f.window->session().config().picturePath = old;
     f.fakes.dialogs.fileNames.push_back(bad);
     f.open([&](SetupDialog &d) {
-        const QImage before = child<PictureWidget>(d, "imgOption")->image();
-        SetupFixture::click(d, "btnPictureSelect");
-        QCOMPARE(child<QLineEdit>(d, "edtPictureName")->text(), old);
-        QCOMPARE(child<PictureWidget>(d, "imgOption")->image(), before);
+        const QImage before = child<PictureWidget>(d, "previewWidget")->image();
+        SetupFixture::click(d, "pictureSelectButton");
+        QCOMPARE(child<QLineEdit>(d, "pictureNameEdit")->text(), old);
+        QCOMPARE(child<PictureWidget>(d, "previewWidget")->image(), before);
     });
     QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Error), 1);
     QVERIFY(f.fakes.dialogs.lastText().startsWith(u"写真を読み込めませんでした."_s));
@@ -258,22 +263,23 @@ void TestSetupDialog::partnerSelect_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("refusal");
-    QTest::newRow("Pellmark wrong") << u"btnPellSelect"_s << u"Trevant.exe"_s << u"edtPellPath"_s
+    QTest::newRow("Pellmark wrong") << u"pellmarkSelectButton"_s << u"Trevant.exe"_s << u"pellmarkPathEdit"_s
                                     << u"Pellmark を選択してください."_s;
-    QTest::newRow("Trevant wrong") << u"btnTrevselect"_s << u"Trevant2"_s << u"edtTrevPath"_s
+    QTest::newRow("Trevant wrong") << u"trevantSelectButton"_s << u"Trevant2"_s << u"trevantPathEdit"_s
                                    << u"Trevant を選択してください."_s;
-    QTest::newRow("Dossaro wrong") << u"btnDossSelect"_s << u"Dossaro.sh"_s << u"edtDossPath"_s
+    QTest::newRow("Dossaro wrong") << u"dossaroSelectButton"_s << u"Dossaro.sh"_s << u"dossaroPathEdit"_s
                                    << u"Dossaro 以外が選択されました."_s;
     QTest::newRow("Pellmark other case")
-        << u"btnPellSelect"_s << u"pellmark.EXE"_s << u"edtPellPath"_s << QString();
+        << u"pellmarkSelectButton"_s << u"pellmark.EXE"_s << u"pellmarkPathEdit"_s << QString();
     QTest::newRow("Trevant without .exe")
-        << u"btnTrevselect"_s << u"TREVANT"_s << u"edtTrevPath"_s << QString();
-    QTest::newRow("Dossaro") << u"btnDossSelect"_s << u"Dossaro.exe"_s << u"edtDossPath"_s << QString();
+        << u"trevantSelectButton"_s << u"TREVANT"_s << u"trevantPathEdit"_s << QString();
+    QTest::newRow("Dossaro") << u"dossaroSelectButton"_s << u"Dossaro.exe"_s << u"dossaroPathEdit"_s
+                             << QString();
     const QString notInShiftJis = u"選択したファイルの場所には, 設定ファイル(Shift-JIS)に保存できない"_s;
     QTest::newRow("Trevant under café/")
-        << u"btnTrevselect"_s << u"café/Trevant.exe"_s << u"edtTrevPath"_s << notInShiftJis;
+        << u"trevantSelectButton"_s << u"café/Trevant.exe"_s << u"trevantPathEdit"_s << notInShiftJis;
     QTest::newRow("picture under café/")
-        << u"btnPictureSelect"_s << u"café/a.bmp"_s << u"edtPictureName"_s << notInShiftJis;
+        << u"pictureSelectButton"_s << u"café/a.bmp"_s << u"pictureNameEdit"_s << notInShiftJis;
 }
 
 void TestSetupDialog::partnerSelect()
@@ -298,7 +304,7 @@ void TestSetupDialog::partnerSelect()
         QVERIFY(paths.contains(path));
         QCOMPARE(f.fakes.dialogs.count(FakeDialogs::Kind::Inform), 0);
     } else {
-        QCOMPARE(shown, edit == u"edtPictureName" ? before.picturePath : QString());
+        QCOMPARE(shown, edit == u"pictureNameEdit" ? before.picturePath : QString());
         QCOMPARE(c, before);
         QVERIFY2(f.fakes.dialogs.lastText().startsWith(refusal), qPrintable(f.fakes.dialogs.lastText()));
         QCOMPARE(f.fakes.dialogs.shown.constLast().at, f.window->frameGeometry().topLeft() + QPoint(50, 200));
@@ -313,9 +319,9 @@ void TestSetupDialog::clearedPathSaved_disablesAction()
     });
     QVERIFY(f.enabled("pellmarkAction"));
     f.open([&](SetupDialog &d) {
-        SetupFixture::click(d, "btnErase4");
+        SetupFixture::click(d, "pellmarkClearButton");
         QVERIFY(f.enabled("pellmarkAction")); // not before the save
-        SetupFixture::click(d, "btnSave");
+        SetupFixture::click(d, "saveButton");
         QCOMPARE(d.result(), int(QDialog::Accepted));
     });
     QVERIFY(!f.enabled("pellmarkAction"));
@@ -329,9 +335,9 @@ void TestSetupDialog::save_configDeletedMeanwhile_writesAllLinesAnew()
     SetupFixture f([](Config &c) { c.customerList[0] = u"顧客"_s; });
     QVERIFY(QFile::remove(f.folder.file(Config::fileName())));
     f.open([&](SetupDialog &d) {
-        child<QCheckBox>(d, "ckbShowTDList")->setChecked(true);
-        child<QRadioButton>(d, "rgResidence2")->setChecked(true);
-        SetupFixture::click(d, "btnSave");
+        child<QCheckBox>(d, "showToDoCheckBox")->setChecked(true);
+        child<QRadioButton>(d, "stayShownRadioButton")->setChecked(true);
+        SetupFixture::click(d, "saveButton");
     });
     const QByteArray bytes = f.folder.read(Config::fileName());
     QCOMPARE(bytes.count("\r\n"), Config::LineCount);
@@ -349,10 +355,10 @@ void TestSetupDialog::cancel_writesNothing()
     SetupFixture f;
     const QByteArray before = f.folder.read(Config::fileName());
     f.open([&](SetupDialog &d) {
-        child<QCheckBox>(d, "ckbSeparatorShow")->setChecked(true);
-        child<QListWidget>(d, "lbxJobType")->addItem(u"設計"_s);
-        SetupFixture::click(d, "btnApply2");
-        SetupFixture::click(d, "btnCancel");
+        child<QCheckBox>(d, "separatorsCheckBox")->setChecked(true);
+        child<QListWidget>(d, "jobTypeList")->addItem(u"設計"_s);
+        SetupFixture::click(d, "jobTypeApplyButton");
+        SetupFixture::click(d, "cancelButton");
     });
     QCOMPARE(f.folder.read(Config::fileName()), before);
     // What apply changed stays in memory; the check box did not.
@@ -365,7 +371,7 @@ void TestSetupDialog::startupButton_createsThenRemovesEntry()
     SetupFixture f;
     Autostart autostart(f.folder.file(u"autostart"_s), {u"/opt/wrenly"_s}, u"/opt"_s);
     SetupDialog d(f.window->session(), f.fakes.services, *f.window, autostart);
-    auto *button = child<QPushButton>(d, "btnStartup");
+    auto *button = child<QPushButton>(d, "autostartButton");
     QCOMPARE(button->text(), u"スタートアップに登録する(&R)"_s);
     button->click();
     QVERIFY(QFileInfo::exists(autostart.entryPath()));
@@ -379,10 +385,10 @@ void TestSetupDialog::startupButton_createsThenRemovesEntry()
     f.folder.write(u"blocked"_s, "file, not folder");
     Autostart blocked(f.folder.file(u"blocked/autostart"_s), {u"/opt/wrenly"_s}, u"/opt"_s);
     SetupDialog e(f.window->session(), f.fakes.services, *f.window, blocked);
-    child<QPushButton>(e, "btnStartup")->click();
+    child<QPushButton>(e, "autostartButton")->click();
     QCOMPARE(f.fakes.dialogs.shown.constLast().kind, FakeDialogs::Kind::Error);
     QVERIFY(f.fakes.dialogs.lastText().contains(blocked.entryPath()));
-    QCOMPARE(child<QPushButton>(e, "btnStartup")->text(), u"スタートアップに登録する(&R)"_s);
+    QCOMPARE(child<QPushButton>(e, "autostartButton")->text(), u"スタートアップに登録する(&R)"_s);
 }
 
 // The page writes Wrenly.ini, never Config.vxc; a registered start at log-in follows the tray choice.
@@ -394,7 +400,7 @@ void TestSetupDialog::notificationPage_savesSettingsAndTrayStart()
     SetupDialog d(f.window->session(), f.fakes.services, *f.window, autostart);
     child<QCheckBox>(d, "planCheckBox")->setChecked(false);
     child<QCheckBox>(d, "trayAtLoginCheckBox")->setChecked(true);
-    SetupFixture::click(d, "btnSave");
+    SetupFixture::click(d, "saveButton");
     const ReminderSettings saved = ReminderSettings::read(f.window->session().settingsPath());
     QVERIFY(!saved.planEnabled && saved.jobsEnabled && saved.startInTray);
     QVERIFY(f.folder.read(u"autostart/Wrenly.desktop"_s).contains("\nExec=/opt/wrenly --minimized\n"));
@@ -406,8 +412,8 @@ void TestSetupDialog::pasteRefused_saysWhyWithoutTakingClicks()
     SetupFixture f;
     f.open([&](SetupDialog &d) {
         QApplication::clipboard()->setText(u"한국"_s);
-        child<QLineEdit>(d, "edtCustomerName")->paste();
-        QVERIFY(child<QLineEdit>(d, "edtCustomerName")->text().isEmpty());
+        child<QLineEdit>(d, "customerEdit")->paste();
+        QVERIFY(child<QLineEdit>(d, "customerEdit")->text().isEmpty());
     });
     const QWidgetList shown = QApplication::topLevelWidgets();
     const auto tip =

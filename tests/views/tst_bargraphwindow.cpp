@@ -103,7 +103,7 @@ void TestBarGraph::rows_forTheDisplayedMonth()
     QCOMPARE(graph->rows().size(), rows);
     for (int i = 0; i < 3; ++i) {
         const QString name = QString::number(i + 1);
-        QCOMPARE(graph->findChild<QLabel *>(u"lblMonth"_s + name)->text(), QString::number(months[i]));
+        QCOMPARE(graph->findChild<QLabel *>(u"monthLabel"_s + name)->text(), QString::number(months[i]));
     }
     // Slot order, slot 0 on top.
     QCOMPARE(graph->rows()[0].caption, firstRow);
@@ -280,7 +280,7 @@ void TestBarGraph::openFor_unknownMonth_showsPlaceholderStrip()
     QCOMPARE(graph->parentWidget(), &owner);
     QCOMPARE(graph->rowWidth(), 3 * 248);
     for (int i = 1; i <= 3; ++i)
-        QCOMPARE(graph->findChild<QLabel *>(u"lblMonth"_s + QString::number(i))->text(), u"XX"_s);
+        QCOMPARE(graph->findChild<QLabel *>(u"monthLabel"_s + QString::number(i))->text(), u"XX"_s);
     QCOMPARE(graph->rows().at(0).bar, QRect(0, 5, 24, 12));
     QCOMPARE(graph->rows().at(1).bar, QRect(0, 5, 8, 12));
     // Rows answer with the past month's jobs.
@@ -309,7 +309,7 @@ void TestBarGraph::show_placesWindowAndScrollsToTheEnd()
     QVERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), bar->maximum());
     QCOMPARE(bar->singleStep(), 35);
-    auto *close = graph->findChild<QPushButton *>(u"btnClose"_s);
+    auto *close = graph->findChild<QPushButton *>(u"closeButton"_s);
     QCOMPARE(close->x(), graph->width() - close->width() - 50);
 }
 
@@ -319,9 +319,9 @@ void TestBarGraph::scaleItems_data()
     QTest::addColumn<int>("top");
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("rowsInView");
-    QTest::newRow("5 rows") << u"miFive"_s << 300 << 300 << 5;
-    QTest::newRow("10 rows") << u"miTen"_s << 115 << 485 << 10;
-    QTest::newRow("15 rows") << u"miFifteen"_s << 0 << 650 << 15;
+    QTest::newRow("5 rows") << u"fiveRowsAction"_s << 300 << 300 << 5;
+    QTest::newRow("10 rows") << u"tenRowsAction"_s << 115 << 485 << 10;
+    QTest::newRow("15 rows") << u"fifteenRowsAction"_s << 0 << 650 << 15;
 }
 
 void TestBarGraph::scaleItems()
@@ -338,7 +338,8 @@ void TestBarGraph::scaleItems()
     graph.show();
     QVERIFY(QTest::qWaitForWindowExposed(&graph));
     // Start from another scale so that every item has something to do.
-    graph.findChild<QAction *>(item == u"miTen"_s ? u"miFifteen"_s : u"miTen"_s)->trigger();
+    graph.findChild<QAction *>(item == u"tenRowsAction"_s ? u"fifteenRowsAction"_s : u"tenRowsAction"_s)
+        ->trigger();
 
     QAction *action = graph.findChild<QAction *>(item);
     action->trigger();
@@ -348,7 +349,7 @@ void TestBarGraph::scaleItems()
     QCOMPARE(graph.listArea()->viewport()->height() / 35, rowsInView);
     QVERIFY(action->isChecked());
     int marked = 0;
-    for (const char16_t *name : {u"miFive", u"miTen", u"miFifteen"})
+    for (const char16_t *name : {u"fiveRowsAction", u"tenRowsAction", u"fifteenRowsAction"})
         marked += graph.findChild<QAction *>(QString::fromUtf16(name))->isChecked() ? 1 : 0;
     QCOMPARE(marked, 1);
     QScrollBar *bar = graph.listArea()->verticalScrollBar();
@@ -396,7 +397,7 @@ void TestBarGraph::escOnTheCloseButton_closes()
     ViewManager views(f.session, fs.services, f.host);
     views.openGraph();
     QPointer<BarGraphWindow> graph = views.graphWindow();
-    QTest::keyClick(graph->findChild<QPushButton *>(u"btnClose"_s), Qt::Key_Escape);
+    QTest::keyClick(graph->findChild<QPushButton *>(u"closeButton"_s), Qt::Key_Escape);
     QVERIFY(!views.isGraphOpen());
     QTRY_VERIFY(graph.isNull());
 }

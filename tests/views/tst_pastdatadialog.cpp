@@ -114,7 +114,7 @@ void TestPastData::noFiles_buttonsDoNothing()
     p.fs.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
     p.run([&](PastDataDialog &d) {
         QCOMPARE(d.fileList()->count(), 0);
-        for (const char16_t *b : {u"btnOutToBarGraph", u"btnOutToViewer", u"btnOutToTextFile"})
+        for (const char16_t *b : {u"graphButton", u"viewerButton", u"textFileButton"})
             child<QPushButton>(d, b)->click();
         QVERIFY(!p.views.isGraphOpen());
         QVERIFY(!d.viewer());
@@ -151,7 +151,7 @@ void TestPastData::graph()
     PastFixture p;
     p.write(name, 3);
     p.run([&](PastDataDialog &d) {
-        PastFixture::choose(d, name, u"btnOutToBarGraph");
+        PastFixture::choose(d, name, u"graphButton");
         BarGraphWindow *graph = p.views.graphWindow();
         QVERIFY(graph);
         QCOMPARE(graph->parentWidget(), &d);
@@ -177,8 +177,8 @@ void TestPastData::yearNotANumber_saysSoAndShowsNothing()
     PastFixture p;
     p.write(u"Yabcdmay.vxf"_s, 2);
     p.run([&](PastDataDialog &d) {
-        PastFixture::choose(d, u"Yabcdmay.vxf"_s, u"btnOutToBarGraph");
-        PastFixture::choose(d, u"Yabcdmay.vxf"_s, u"btnOutToViewer");
+        PastFixture::choose(d, u"Yabcdmay.vxf"_s, u"graphButton");
+        PastFixture::choose(d, u"Yabcdmay.vxf"_s, u"viewerButton");
         QVERIFY(!p.views.isGraphOpen());
         QVERIFY(!d.viewer());
     });
@@ -193,7 +193,7 @@ void TestPastData::viewer_showsTheChosenMonthOnly()
     p.write(u"Y2003MAY.vxf"_s, 3);
     p.f.folder.write(u"Y2003JUN.vxf"_s, {}); // shorter than the month before: an empty month
     p.run([&](PastDataDialog &d) {
-        PastFixture::choose(d, u"Y2003MAY.vxf"_s, u"btnOutToViewer");
+        PastFixture::choose(d, u"Y2003MAY.vxf"_s, u"viewerButton");
         QPointer<DataViewerWindow> first = d.viewer();
         QVERIFY(first && first->isVisible());
         QCOMPARE(first->windowTitle(), u"データビューア ●2003年 5月のデータ"_s);
@@ -202,7 +202,7 @@ void TestPastData::viewer_showsTheChosenMonthOnly()
         QCOMPARE(lines.value(2), u"タイトル: Y2003MAY-3"_s);
         QVERIFY(lines.contains(u"Job No.: 空白"_s));
 
-        PastFixture::choose(d, u"Y2003JUN.vxf"_s, u"btnOutToViewer");
+        PastFixture::choose(d, u"Y2003JUN.vxf"_s, u"viewerButton");
         QTRY_VERIFY(first.isNull());
         QCOMPARE(d.viewer()->textView()->toPlainText(), QString());
     });
@@ -218,8 +218,8 @@ void TestPastData::textFile_leavesTheGraphsMonth()
     p.write(u"Y2003JUN.vxf"_s, 1);
     p.fs.dialogs.answers = {Dialogs::Answer::Yes};
     p.run([&](PastDataDialog &d) {
-        PastFixture::choose(d, u"Y2003MAY.vxf"_s, u"btnOutToBarGraph");
-        PastFixture::choose(d, u"Y2003JUN.vxf"_s, u"btnOutToTextFile");
+        PastFixture::choose(d, u"Y2003MAY.vxf"_s, u"graphButton");
+        PastFixture::choose(d, u"Y2003JUN.vxf"_s, u"textFileButton");
         QVERIFY(p.views.isGraphOpen());
         // A click on the graph still shows May's job.
         QCOMPARE(p.f.session.count(K::Past), 3);
@@ -242,7 +242,7 @@ void TestPastData::close_closesTheOutputsAndReturns()
     p.run([&](PastDataDialog &d) {
         QVERIFY(!p.views.isGraphOpen());
         QVERIFY(!p.views.isToDoListOpen());
-        PastFixture::choose(d, u"Y2003MAY.vxf"_s, u"btnOutToViewer");
+        PastFixture::choose(d, u"Y2003MAY.vxf"_s, u"viewerButton");
         viewer = d.viewer();
     });
     QTRY_VERIFY(viewer.isNull());

@@ -166,8 +166,8 @@ void TestToDoList::noOpenJob_showsTheRefreshDayGreeting()
     list.show();
 
     QVERIFY(list.rowWidgets().isEmpty());
-    auto *greeting = list.findChild<QLabel *>(u"lblRefreshDay"_s);
-    auto *face = list.findChild<QLabel *>(u"lblFaceLetter"_s);
+    auto *greeting = list.findChild<QLabel *>(u"refreshDayLabel"_s);
+    auto *face = list.findChild<QLabel *>(u"faceLabel"_s);
     QCOMPARE(greeting->text(), u"本日は リフレッシュ・デー です"_s);
     QCOMPARE(face->text(), u"(*^_^*)"_s);
     QVERIFY(greeting->isVisible() && face->isVisible());
@@ -357,9 +357,12 @@ void TestToDoList::launch_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<Partner>("partner");
     QTest::addColumn<AfterLaunch>("afterLaunch");
-    QTest::newRow("Pellmark, then exit") << u"miPellBoot"_s << Partner::Pellmark << AfterLaunch::Exit;
-    QTest::newRow("Trevant, then tray") << u"miTrevBoot"_s << Partner::Trevant << AfterLaunch::StayInTray;
-    QTest::newRow("Pellmark, stay") << u"miPellBoot"_s << Partner::Pellmark << AfterLaunch::StayShown;
+    QTest::newRow("Pellmark, then exit")
+        << u"launchPellmarkAction"_s << Partner::Pellmark << AfterLaunch::Exit;
+    QTest::newRow("Trevant, then tray")
+        << u"launchTrevantAction"_s << Partner::Trevant << AfterLaunch::StayInTray;
+    QTest::newRow("Pellmark, stay") << u"launchPellmarkAction"_s << Partner::Pellmark
+                                    << AfterLaunch::StayShown;
 }
 
 void TestToDoList::launch()
