@@ -4,6 +4,7 @@
 #include "dailyplan/PlanLayout.h"
 #include "widgets/ColorComboBox.h"
 #include "widgets/FixedColours.h"
+#include "widgets/ShapedText.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -39,6 +40,7 @@ struct FaceLayout
 struct FaceTemplate
 {
     QPixmap picture[2]; // by "kept": the two buttons differ
+    QPixmap ticked;     // every check box ticked, to copy the ticked ones from
     FaceLayout layout;
 };
 
@@ -48,11 +50,11 @@ QFont withPointSize(QFont font, int pointSize)
     return font;
 }
 
-// A line of text left-aligned and vertically centred in `box`, drawn without text layout.
+// A line of text left-aligned and vertically centred in `box`.
 void drawLine(QPainter &painter, const QRect &box, const QString &text)
 {
     const QFontMetrics fm(painter.font());
-    painter.drawText(QPoint(box.left(), box.top() + (box.height() - fm.height()) / 2 + fm.ascent()), text);
+    ShapedText::drawAt(painter, box.left(), box.top() + (box.height() - fm.height()) / 2 + fm.ascent(), text);
 }
 
 // Draws the controls of a pad as the style draws the widgets, each at its own origin so that the
@@ -226,6 +228,17 @@ FaceLayout drawTemplate(QPainter &painter, const QWidget *pad, bool kept)
     return layout;
 }
 
+// A check box's indicator ticked, as the style draws it.
+void drawTick(QPainter &painter, const QWidget *pad, const QRect &indicator)
+{
+    QStyleOptionButton on;
+    on.initFrom(pad);
+    on.palette = QApplication::palette();
+    on.state = QStyle::State_Enabled | QStyle::State_On;
+    on.rect = indicator;
+    pad->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &on, &painter, nullptr);
+}
+
 FaceTemplate makeTemplate(const QWidget *pad)
 {
     FaceTemplate t;
@@ -239,6 +252,13 @@ FaceTemplate makeTemplate(const QWidget *pad)
         painter.end();
         t.picture[kept] = picture;
     }
+    // Fusion strokes the tick with antialiasing: drawn once here, copied at every painting.
+    t.ticked = t.picture[0].copy();
+    QPainter painter(&t.ticked);
+    for (const QRect &indicator :
+         {t.layout.pmIndicator[0], t.layout.pmIndicator[1], t.layout.completedIndicator})
+        drawTick(painter, pad, indicator);
+    painter.end();
     return t;
 }
 
@@ -281,13 +301,10 @@ void PadFace::paint(QPainter &painter, const QWidget *pad, int number) const
         drawLine(painter, l.minuteField[row].adjusted(2, 0, 0, 0), QString::number(minutes[row]));
     }
 
-    QStyleOptionButton on;
-    on.initFrom(pad);
-    on.palette = palette;
-    on.state = QStyle::State_Enabled | QStyle::State_On;
+    const qreal dpr = t.ticked.devicePixelRatio();
     const auto tick = [&](const QRect &indicator) {
-        on.rect = indicator;
-        pad->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &on, &painter, nullptr);
+        painter.drawPixmap(QRectF(indicator), t.ticked,
+                           QRectF(QPointF(indicator.topLeft()) * dpr, QSizeF(indicator.size()) * dpr));
     };
     for (int row : {0, 1}) {
         if (pms[row])
@@ -299,7 +316,7 @@ void PadFace::paint(QPainter &painter, const QWidget *pad, int number) const
     painter.setFont(l.base);
     drawClipped(painter, l.keywordField, keyword);
     drawClipped(painter, l.descriptionField, description);
-    painter.drawText(l.numberBox, Qt::AlignCenter, QString::number(number));
+    ShapedText::drawCentred(painter, l.numberBox, QString::number(number));
 
     // The colour box: its swatch, then the colour's name, as the box's own label puts them.
     const QRect swatch(l.colourLabel.left() + 2, l.colourLabel.center().y() - 4, 14, 10);
@@ -309,6 +326,6 @@ void PadFace::paint(QPainter &painter, const QWidget *pad, int number) const
     painter.fillRect(l.mark.adjusted(1, 1, -1, -1), Qt::white);
     if (marked) {
         painter.setPen(Qt::black);
-        painter.drawText(l.mark, Qt::AlignCenter, u"◆"_s);
+        ShapedText::drawCentred(painter, l.mark, u"◆"_s);
     }
 }

@@ -59,6 +59,8 @@ SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
     setFixedSize(Width, Height);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
+    // It paints all of itself: the plan need not paint what it covers.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab reaches a painted pad, which then makes its boxes and passes the focus on.
     m_face.keyword = keywordPlaceholder;
     m_face.description = descriptionPlaceholder;

@@ -4,6 +4,7 @@
 #include "data/DaySerial.h"
 #include "data/JobRecord.h"
 #include "platform/TextFit.h"
+#include "widgets/ShapedText.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -11,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QStaticText>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -41,24 +41,6 @@ QFont fittedFont(const QFont &base, const QString &text, int width)
     const QFont font = TextFit::fittingFont(base, 10, text, width, width < 100 ? 7 : 10);
     cache.insert(key, font);
     return font;
-}
-
-// Laid out once for each font and text: the same numbers, dates and titles come back at every opening
-// of the list, and shaping them was most of what painting a row cost.
-const QStaticText &shapedText(const QFont &font, const QString &text)
-{
-    static QHash<QString, QStaticText> cache;
-    const QString key = font.key() + u'|' + text;
-    auto found = cache.constFind(key);
-    if (found == cache.constEnd()) {
-        if (cache.size() > 4096)
-            cache.clear();
-        QStaticText shaped(text);
-        shaped.setTextFormat(Qt::PlainText);
-        shaped.prepare(QTransform(), font);
-        found = cache.insert(key, shaped);
-    }
-    return *found;
 }
 
 // Fusion strokes a box's rounded frame with antialiasing, the dearest part of painting a row: each
@@ -141,7 +123,7 @@ void JobRowWidget::paintEvent(QPaintEvent *)
         // Where drawText() with AlignVCenter puts a single line.
         const qreal lineHeight = QFontMetricsF(box.font).height();
         p.drawStaticText(QPointF(text.left(), text.top() + (text.height() - lineHeight) / 2),
-                         shapedText(box.font, box.text));
+                         ShapedText::of(box.font, box.text).text);
         p.restore();
     }
 }
