@@ -16,6 +16,8 @@
 #include <QWidget>
 #include <qdrawutil.h>
 
+#include <deque>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -239,7 +241,7 @@ void drawTick(QPainter &painter, const QWidget *pad, const QRect &indicator)
     pad->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &on, &painter, nullptr);
 }
 
-FaceTemplate makeTemplate(const QWidget *pad)
+FaceTemplate makeTemplate(const QWidget *pad, const QStyleOptionFrame &frame)
 {
     FaceTemplate t;
     const qreal dpr = pad->devicePixelRatioF();
@@ -249,6 +251,7 @@ FaceTemplate makeTemplate(const QWidget *pad)
         picture.fill(Qt::white);
         QPainter painter(&picture);
         t.layout = drawTemplate(painter, pad, kept);
+        pad->style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, pad);
         painter.end();
         t.picture[kept] = picture;
     }
@@ -262,16 +265,36 @@ FaceTemplate makeTemplate(const QWidget *pad)
     return t;
 }
 
-// Drawn once per run for each font, style and pixel ratio, shared by every pad.
-const FaceTemplate &faceTemplate(const QWidget *pad)
+// What a template depends on: the pads' font, style and pixel ratio and the colours of their frame.
+struct TemplateKey
 {
-    static QHash<QString, FaceTemplate> templates;
-    const QString key =
-        pad->font().key() + u'|' + pad->style()->name() + u'|' + QString::number(pad->devicePixelRatioF());
-    auto found = templates.find(key);
-    if (found == templates.end())
-        found = templates.insert(key, makeTemplate(pad));
-    return *found;
+    QFont font;
+    QString style;
+    qreal pixelRatio;
+    QRgb light;
+    QRgb dark;
+    QRect frame;
+    int frameStyle;
+    bool operator==(const TemplateKey &) const = default;
+};
+
+// Drawn once per run for each font, style, pixel ratio and frame, shared by every pad.
+const FaceTemplate &faceTemplate(const QWidget *pad, const QStyleOptionFrame &frame)
+{
+    static std::deque<std::pair<TemplateKey, FaceTemplate>> templates;
+    const TemplateKey key{pad->font(),
+                          pad->style()->name(),
+                          pad->devicePixelRatioF(),
+                          frame.palette.color(QPalette::Light).rgba(),
+                          frame.palette.color(QPalette::Dark).rgba(),
+                          frame.rect,
+                          int(frame.frameShape) << 16 | frame.lineWidth << 8 |
+                              int(frame.state & (QStyle::State_Sunken | QStyle::State_Raised))};
+    for (const auto &[made, t] : templates) {
+        if (made == key)
+            return t;
+    }
+    return templates.emplace_back(key, makeTemplate(pad, frame)).second;
 }
 
 void drawClipped(QPainter &painter, const QRect &field, const QString &text)
@@ -284,9 +307,9 @@ void drawClipped(QPainter &painter, const QRect &field, const QString &text)
 
 } // namespace
 
-void PadFace::paint(QPainter &painter, const QWidget *pad, int number) const
+void PadFace::paint(QPainter &painter, const QWidget *pad, const QStyleOptionFrame &frame, int number) const
 {
-    const FaceTemplate &t = faceTemplate(pad);
+    const FaceTemplate &t = faceTemplate(pad, frame);
     const FaceLayout &l = t.layout;
     const QPalette palette = QApplication::palette();
     painter.drawPixmap(0, 0, t.picture[kept]);

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QPainter;
+class QStyleOptionFrame;
 class QWidget;
 
 // What a schedule pad shows while it is only painted: the texts of its boxes and its marks.
@@ -21,7 +22,7 @@ struct PadFace
     bool kept = false;
     bool marked = false;
 
-    // Paints `pad` (number `number`) as its boxes and buttons will show it: the picture every pad
-    // shares, then what this face puts in it.
-    void paint(QPainter &painter, const QWidget *pad, int number) const;
+    // Paints `pad` (number `number`) as its boxes and buttons will show it, in its `frame`: the
+    // picture every pad shares, then what this face puts in it.
+    void paint(QPainter &painter, const QWidget *pad, const QStyleOptionFrame &frame, int number) const;
 };

@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -333,11 +334,16 @@ bool SchedulePad::eventFilter(QObject *watched, QEvent *event)
 void SchedulePad::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    if (!isEditable()) {
+        // The face's picture covers the whole pad, its frame too.
+        QStyleOptionFrame frame;
+        initStyleOption(&frame);
+        m_face.paint(painter, this, frame, m_number);
+        return;
+    }
     // White as the plan it lies on; painted, not a palette, so that every pad and its boxes share
     // the application's palette and with it the style's cached pictures.
     painter.fillRect(rect(), Qt::white);
-    if (!isEditable())
-        m_face.paint(painter, this, m_number);
     painter.end();
     QFrame::paintEvent(event);
 }

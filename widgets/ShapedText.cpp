@@ -8,13 +8,17 @@ namespace ShapedText {
 
 const Line &of(const QFont &font, const QString &text)
 {
-    static QHash<QString, Line> cache;
-    const QString key = font.key() + u'|' + text;
-    auto found = cache.constFind(key);
-    if (found != cache.constEnd())
-        return *found;
-    if (cache.size() > 4096)
+    // By font first: a font's key is a text made anew at every call.
+    static QHash<QFont, QHash<QString, Line>> cache;
+    static int count = 0;
+    if (const auto lines = cache.constFind(font); lines != cache.constEnd()) {
+        if (const auto found = lines->constFind(text); found != lines->constEnd())
+            return *found;
+    }
+    if (++count > 4096) {
         cache.clear();
+        count = 1;
+    }
     Line line;
     line.text = QStaticText(text);
     line.text.setTextFormat(Qt::PlainText);
@@ -28,7 +32,7 @@ const Line &of(const QFont &font, const QString &text)
     line.ascent = laidOut.ascent();
     line.advance = laidOut.horizontalAdvance();
     line.height = laidOut.height();
-    return *cache.insert(key, line);
+    return *cache[font].insert(text, line);
 }
 
 void drawAt(QPainter &painter, qreal x, qreal baseline, const QString &text)
