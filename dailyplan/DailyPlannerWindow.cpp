@@ -19,6 +19,7 @@
 #include "platform/Shutter.h"
 #include "platform/TextFit.h"
 #include "platform/WindowPlacer.h"
+#include "widgets/CaptionLabel.h"
 #include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 
@@ -66,9 +67,9 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Pla
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(u"statusBar"_s);
     m_statusBar->setSizeGripEnabled(false);
-    m_padCountPanel = new QLabel(m_statusBar);
+    m_padCountPanel = new CaptionLabel(m_statusBar);
     m_padCountPanel->setMinimumWidth(110);
-    m_routineCountPanel = new QLabel(m_statusBar);
+    m_routineCountPanel = new CaptionLabel(m_statusBar);
     m_routineCountPanel->setMinimumWidth(110);
     m_statusBar->addPermanentWidget(m_padCountPanel);
     m_statusBar->addPermanentWidget(m_routineCountPanel);
