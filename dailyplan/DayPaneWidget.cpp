@@ -1,5 +1,7 @@
 #include "dailyplan/DayPaneWidget.h"
 
+#include "widgets/RowFill.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -13,10 +15,10 @@ void DayPaneWidget::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect dirty = event->rect();
-    p.fillRect(dirty, Qt::white);
+    RowFill::fill(p, dirty, Qt::white);
     for (const TimeAxis::Band &b : m_bands) {
         const QRect band = QRect(0, b.top, width(), b.bottom - b.top) & dirty;
         if (!band.isEmpty())
-            p.fillRect(band, QColor(b.color.r, b.color.g, b.color.b));
+            RowFill::fill(p, band, QColor(b.color.r, b.color.g, b.color.b));
     }
 }

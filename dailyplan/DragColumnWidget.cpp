@@ -2,6 +2,7 @@
 
 #include "data/TimeAxis.h"
 #include "widgets/ColorComboBox.h"
+#include "widgets/RowFill.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -49,13 +50,13 @@ void DragColumnWidget::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect dirty = event->rect();
-    p.fillRect(dirty, Qt::white);
+    RowFill::fill(p, dirty, Qt::white);
     for (const ScheduleBar &bar : m_bars) {
         if (!drawsHere(bar) || bar.endRow <= bar.startRow) // an end not below the start covers nothing
             continue;
         const QRect r = barRect(bar) & dirty;
         if (!r.isEmpty())
-            p.fillRect(r, ColorComboBox::toColor(bar.barColor));
+            RowFill::fill(p, r, ColorComboBox::toColor(bar.barColor));
     }
 }
 

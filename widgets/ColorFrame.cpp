@@ -1,5 +1,7 @@
 #include "widgets/ColorFrame.h"
 
+#include "widgets/RowFill.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -20,7 +22,7 @@ void ColorFrame::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
-        painter.fillRect(event->rect(), m_color);
+        RowFill::fill(painter, event->rect(), m_color);
     }
     QFrame::paintEvent(event);
 }
