@@ -83,18 +83,6 @@ DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, Pla
     m_planArea = new PlanAreaWidget(*this, m_day, this);
     connect(m_planArea, &PlanAreaWidget::padMemoRequested, this, &DailyPlannerWindow::openPadMemo);
 
-    m_busyCover = new QLabel(u"処理中・・・"_s, this);
-    m_busyCover->setObjectName(u"busyCover"_s);
-    m_busyCover->setAlignment(Qt::AlignCenter);
-    setBackground(m_busyCover, skyBlue);
-    QFont coverFont = m_busyCover->font();
-    coverFont.setPixelSize(24);
-    m_busyCover->setFont(coverFont);
-    QPalette coverText = m_busyCover->palette();
-    coverText.setColor(QPalette::WindowText, Qt::white);
-    m_busyCover->setPalette(coverText);
-    m_busyCover->hide();
-
     Hints::routeTo(this, m_statusBar);
     layoutParts();
     InstantMnemonics::apply(this);
@@ -234,7 +222,8 @@ void DailyPlannerWindow::layoutParts()
     m_ui->commandPanel->setGeometry(w - commands, 0, commands, h - bar);
     m_jobs->frame()->setGeometry(0, 0, w - commands, jobs);
     m_planArea->setGeometry(0, jobs, w - commands, h - jobs - bar);
-    m_busyCover->setGeometry(m_planArea->geometry().adjusted(-1, -1, 1, 1));
+    if (m_busyCover)
+        m_busyCover->setGeometry(m_planArea->geometry().adjusted(-1, -1, 1, 1));
 }
 
 void DailyPlannerWindow::resizeEvent(QResizeEvent *event)
@@ -369,6 +358,19 @@ void DailyPlannerWindow::playShutter()
 
 void DailyPlannerWindow::showCover()
 {
+    // Made on its first use: most openings of the planner never show it.
+    if (!m_busyCover) {
+        m_busyCover = new QLabel(u"処理中・・・"_s, this);
+        m_busyCover->setObjectName(u"busyCover"_s);
+        m_busyCover->setAlignment(Qt::AlignCenter);
+        setBackground(m_busyCover, skyBlue);
+        QFont coverFont = m_busyCover->font();
+        coverFont.setPixelSize(24);
+        m_busyCover->setFont(coverFont);
+        QPalette coverText = m_busyCover->palette();
+        coverText.setColor(QPalette::WindowText, Qt::white);
+        m_busyCover->setPalette(coverText);
+    }
     m_busyCover->setGeometry(m_planArea->geometry().adjusted(-1, -1, 1, 1));
     m_busyCover->raise();
     m_busyCover->show();
@@ -377,7 +379,8 @@ void DailyPlannerWindow::showCover()
 
 void DailyPlannerWindow::hideCover()
 {
-    m_busyCover->hide();
+    if (m_busyCover)
+        m_busyCover->hide();
 }
 
 void DailyPlannerWindow::paintBars()
