@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-// One pane of the plan (pbxFrameL, pbxFrameR) in the four colours of the day.
+// One pane of the plan in the four colours of the day.
 class DayPaneWidget final : public QWidget
 {
     Q_OBJECT
