@@ -58,8 +58,7 @@ SchedulePad::SchedulePad(int number, SchedulePadHost &host, QWidget *parent)
 {
     setObjectName(u"schedulePad"_s + QString::number(number));
     setFixedSize(Width, Height);
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
     // It paints all of itself: the plan need not paint what it covers.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab reaches a painted pad, which then makes its boxes and passes the focus on.
