@@ -63,6 +63,7 @@ private:
         std::array<StepStripWidget *, 3> strip{};
     };
     void buildRow(int r);
+    void paintSeparator();
 
     StepMonths m_months;
     QFrame *m_frame = nullptr;
