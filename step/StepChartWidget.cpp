@@ -3,12 +3,11 @@
 #include "platform/Hints.h"
 #include "step/StepChartPainter.h"
 #include "step/StepNames.h"
+#include "step/StepPanel.h"
 #include "step/StepPictureWidget.h"
 #include "step/StepStripWidget.h"
-#include "widgets/ColorFrame.h"
 
 #include <QContextMenuEvent>
-#include <QFrame>
 #include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
@@ -22,20 +21,10 @@ const QString stripHint =
     u"|開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s;
 const QString surfaceHint = u"|右クリックすると,ポップアップメニューが表示されます."_s;
 
-QFrame *panel(const QString &name, int style, QWidget *parent)
+StepPanel *panel(const QString &name, StepPanel::Bevel bevel, const QColor &colour, QWidget *parent)
 {
-    auto *p = new QFrame(parent);
+    auto *p = new StepPanel(bevel, colour, parent);
     p->setObjectName(name);
-    p->setFrameStyle(style);
-    return p;
-}
-
-// Painted, not given a palette: see ColorFrame.
-ColorFrame *colourPanel(const QString &name, int style, const QColor &colour, QWidget *parent)
-{
-    auto *p = new ColorFrame(colour, parent);
-    p->setObjectName(name);
-    p->setFrameStyle(style);
     return p;
 }
 
@@ -43,16 +32,15 @@ ColorFrame *colourPanel(const QString &name, int style, const QColor &colour, QW
 
 StepChartWidget::StepChartWidget(QWidget *parent) : QWidget(parent)
 {
-    m_frame = panel(u"chartFrame"_s, QFrame::Panel | QFrame::Sunken, this);
-    m_headerPanel =
-        colourPanel(u"headerPanel"_s, QFrame::Panel | QFrame::Raised, StepColours::skyBlue, m_frame);
+    m_frame = panel(u"chartFrame"_s, StepPanel::Bevel::Sunken, QColor(), this);
+    m_headerPanel = panel(u"headerPanel"_s, StepPanel::Bevel::Raised, StepColours::skyBlue, m_frame);
     m_headerPicture = new StepPictureWidget(m_headerPanel);
     m_headerPicture->setObjectName(u"headerPicture"_s);
 
     for (int r = 0; r < RowCount; ++r)
         buildRow(r);
 
-    m_separatorPanel = colourPanel(u"separatorPanel"_s, QFrame::NoFrame, StepColours::separator, m_frame);
+    m_separatorPanel = panel(u"separatorPanel"_s, StepPanel::Bevel::None, StepColours::separator, m_frame);
     m_separatorPicture = new StepPictureWidget(m_separatorPanel);
     m_separatorPicture->setObjectName(u"separatorPicture"_s);
     m_separatorPanel->hide();
@@ -62,8 +50,7 @@ void StepChartWidget::buildRow(int r)
 {
     const QString number = QString::number(r);
     Row &row = m_rows[r];
-    row.panel =
-        colourPanel(u"rowPanel"_s + number, QFrame::Panel | QFrame::Raised, StepColours::skyBlue, m_frame);
+    row.panel = panel(u"rowPanel"_s + number, StepPanel::Bevel::Raised, StepColours::skyBlue, m_frame);
     row.grid = new StepPictureWidget(row.panel);
     row.grid->setObjectName(u"rowGrid"_s + number);
     Hints::set(row.grid, surfaceHint);
@@ -72,8 +59,8 @@ void StepChartWidget::buildRow(int r)
     // The object names of a row's parts end in its number: 0 for the overall row, 1..5 for the steps.
     for (int k = 0; k < 3; ++k) {
         const QString role = StepNames::role(Kind(k));
-        QFrame *stripPanel = colourPanel(role + u"StripPanel"_s + number, QFrame::Panel | QFrame::Sunken,
-                                         StepColours::stripBackground[k], row.panel);
+        StepPanel *stripPanel = panel(role + u"StripPanel"_s + number, StepPanel::Bevel::Sunken,
+                                      StepColours::stripBackground[k], row.panel);
         stripPanel->installEventFilter(this);
         auto *strip =
             new StepStripWidget(StepColours::stripBackground[k], StepColours::bar(r, k), stripPanel);
