@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QProxyStyle>
+
+class QWidget;
+
+// The application's style, except that the panel of a line edit is painted once for each size,
+// state, palette and pixel ratio and then copied: the style strokes its rounded outline with
+// antialiasing, which costs more than all the rest of a box. For boxes that stand on their window's
+// own colour, whose outline corners blend into it.
+class BoxPictureStyle final : public QProxyStyle
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BoxPictureStyle)
+public:
+    // The one instance, made on first use and owned by the application.
+    static BoxPictureStyle *instance();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+
+private:
+    BoxPictureStyle();
+};
