@@ -23,16 +23,18 @@ void BoxPictureStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
                                     const QWidget *widget) const
 {
     const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
-    if (element != PE_PanelLineEdit || !frame || option->rect.isEmpty()) {
+    const bool kept = (element == PE_PanelLineEdit && frame) || element == PE_IndicatorRadioButton;
+    if (!kept || option->rect.isEmpty()) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
     const qreal ratio = painter->device()->devicePixelRatioF();
-    const QString key = u"wrenly-box-%1x%2-%3-%4-%5-%6-%7"_s.arg(option->rect.width())
+    const QString key = u"wrenly-box-%1-%2x%3-%4-%5-%6-%7-%8"_s.arg(int(element))
+                            .arg(option->rect.width())
                             .arg(option->rect.height())
                             .arg(uint(option->state))
                             .arg(option->palette.cacheKey())
-                            .arg(frame->lineWidth)
+                            .arg(frame ? frame->lineWidth : 0)
                             .arg(ratio)
                             .arg(int(option->direction));
     QPixmap picture;
@@ -40,10 +42,16 @@ void BoxPictureStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
         picture = QPixmap(option->rect.size() * ratio);
         picture.setDevicePixelRatio(ratio);
         picture.fill(option->palette.color(QPalette::Window));
-        QStyleOptionFrame moved = *frame;
-        moved.rect.moveTopLeft(QPoint(0, 0));
         QPainter p(&picture);
-        QProxyStyle::drawPrimitive(element, &moved, &p, widget);
+        if (frame) {
+            QStyleOptionFrame moved = *frame;
+            moved.rect.moveTopLeft(QPoint(0, 0));
+            QProxyStyle::drawPrimitive(element, &moved, &p, widget);
+        } else {
+            QStyleOption moved = *option;
+            moved.rect.moveTopLeft(QPoint(0, 0));
+            QProxyStyle::drawPrimitive(element, &moved, &p, widget);
+        }
         p.end();
         QPixmapCache::insert(key, picture);
     }

@@ -4,10 +4,10 @@
 
 class QWidget;
 
-// The application's style, except that the panel of a line edit is painted once for each size,
-// state, palette and pixel ratio and then copied: the style strokes its rounded outline with
-// antialiasing, which costs more than all the rest of a box. For boxes that stand on their window's
-// own colour, whose outline corners blend into it.
+// The application's style, except that the panel of a line edit and the circle of a radio button
+// are painted once for each size, state, palette and pixel ratio and then copied: the style strokes
+// their round outlines with antialiasing, which costs more than all the rest of the control. For
+// controls that stand on their window's own colour, into which the outlines blend.
 class BoxPictureStyle final : public QProxyStyle
 {
     Q_OBJECT

@@ -89,9 +89,13 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
 
 StepPlannerWindow::~StepPlannerWindow() = default;
 
-// The job's and the rows' boxes all stand on the window's own colour.
+// The job's and the rows' boxes and the radio buttons all stand on the window's own colour.
 void StepPlannerWindow::useBoxPictures()
 {
+    for (int r = 0; r < RowCount; ++r) {
+        for (int k = 0; k < 3; ++k)
+            m_ui->radioColumn->radio(r, Kind(k))->setStyle(BoxPictureStyle::instance());
+    }
     QList<QLineEdit *> boxes = {m_ui->dataNoEdit, m_ui->jobTitleEdit, m_ui->customerEdit, m_ui->jobNoEdit,
                                 m_ui->jobTypeEdit};
     for (int r = 0; r < RowCount; ++r)
