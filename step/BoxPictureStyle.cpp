@@ -1,16 +1,20 @@
 #include "step/BoxPictureStyle.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOption>
-
-using namespace Qt::StringLiterals;
 
 BoxPictureStyle::BoxPictureStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
 {
     setParent(qApp);
+}
+
+size_t qHash(const BoxPictureStyle::PictureKey &key, size_t seed)
+{
+    return qHashMulti(seed, key.element, key.size, key.state, key.palette, key.lineWidth, key.ratio,
+                      int(key.direction));
 }
 
 BoxPictureStyle *BoxPictureStyle::instance()
@@ -29,16 +33,15 @@ void BoxPictureStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
         return;
     }
     const qreal ratio = painter->device()->devicePixelRatioF();
-    const QString key = u"wrenly-box-%1-%2x%3-%4-%5-%6-%7-%8"_s.arg(int(element))
-                            .arg(option->rect.width())
-                            .arg(option->rect.height())
-                            .arg(uint(option->state))
-                            .arg(option->palette.cacheKey())
-                            .arg(frame ? frame->lineWidth : 0)
-                            .arg(ratio)
-                            .arg(int(option->direction));
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
+    const PictureKey key{int(element),
+                         option->rect.size(),
+                         uint(option->state),
+                         option->palette.cacheKey(),
+                         frame ? frame->lineWidth : 0,
+                         ratio,
+                         option->direction};
+    QPixmap picture = m_pictures.value(key);
+    if (picture.isNull()) {
         picture = QPixmap(option->rect.size() * ratio);
         picture.setDevicePixelRatio(ratio);
         picture.fill(option->palette.color(QPalette::Window));
@@ -53,7 +56,10 @@ void BoxPictureStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
             QProxyStyle::drawPrimitive(element, &moved, &p, widget);
         }
         p.end();
-        QPixmapCache::insert(key, picture);
+        // A few sizes in a few states; a palette changed many times must not pile them up.
+        if (m_pictures.size() >= MaxPictures)
+            m_pictures.clear();
+        m_pictures.insert(key, picture);
     }
     painter->drawPixmap(option->rect.topLeft(), picture);
 }

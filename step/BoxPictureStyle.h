@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPixmap>
 #include <QProxyStyle>
 
 class QWidget;
@@ -19,6 +21,24 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
 
+    struct PictureKey
+    {
+        int element = 0;
+        QSize size;
+        uint state = 0;
+        qint64 palette = 0;
+        int lineWidth = 0;
+        qreal ratio = 1;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        bool operator==(const PictureKey &) const = default;
+    };
+
 private:
+    static constexpr qsizetype MaxPictures = 64;
+
     BoxPictureStyle();
+
+    mutable QHash<PictureKey, QPixmap> m_pictures;
 };
+
+size_t qHash(const BoxPictureStyle::PictureKey &key, size_t seed = 0);
