@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <qdrawutil.h>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -38,7 +40,7 @@ struct FaceLayout
 
 struct FaceTemplate
 {
-    QPixmap picture[2]; // by "kept": the two buttons differ
+    std::array<QPixmap, 2> picture; // by "kept": the two buttons differ
     FaceLayout layout;
 };
 
