@@ -40,8 +40,8 @@ public:
     MonthKind shownMonth() const { return m_shownMonth; }
     void setShownMonth(MonthKind kind) { m_shownMonth = kind; }
 
-    // Shows record `dataNo` (1..60) of the month with the shutter sound; false without the sound.
-    bool showRecord(MonthKind kind, int dataNo);
+    // Shows record `n` (1..60) of the month with the shutter sound; false without the sound.
+    bool showRecord(MonthKind kind, int n);
     void startWithCurrentFile();
     void startWithoutCurrentFile();
     // This month's file could not be read: the blank entry, nothing to store it with.

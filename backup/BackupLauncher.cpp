@@ -131,7 +131,7 @@ void BackupLauncher::restoreFolder()
             return FolderArchive::restore(file, folder, progress);
         },
         [this, file, kept](const SafeFile::Result &r) {
-            QWidget *window = m_host.hostWindow();
+            QWidget *owner = m_host.hostWindow();
             if (!kept->isEmpty())
                 m_host.reloadAfterRestore();
             const QString before = kept->isEmpty()
@@ -139,11 +139,11 @@ void BackupLauncher::restoreFolder()
                                        : u"\r\n\r\n復元する前の内容は次のファイルに残してあります."_s +
                                              u"\r\n"_s + QDir::toNativeSeparators(*kept);
             if (r)
-                m_services.dialogs.inform(window, u"データフォルダを復元しました."_s + before);
+                m_services.dialogs.inform(owner, u"データフォルダを復元しました."_s + before);
             else
-                m_services.dialogs.error(window, u"データフォルダを復元できませんでした."_s + u"\r\n\r\n"_s +
-                                                     QDir::toNativeSeparators(file) + u"\r\n("_s + r.error +
-                                                     u")"_s + before);
+                m_services.dialogs.error(owner, u"データフォルダを復元できませんでした."_s + u"\r\n\r\n"_s +
+                                                    QDir::toNativeSeparators(file) + u"\r\n("_s + r.error +
+                                                    u")"_s + before);
         });
 }
 

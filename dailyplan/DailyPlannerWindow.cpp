@@ -55,9 +55,9 @@ void setBackground(QWidget *w, const QColor &color)
 
 } // namespace
 
-DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, PlannerData &data,
+DailyPlannerWindow::DailyPlannerWindow(Session &session, Services &services, PlannerData &plannerData,
                                        QWidget *parent)
-    : QDialog(parent), m_session(session), m_services(services), m_data(data), m_day(data.day),
+    : QDialog(parent), m_session(session), m_services(services), m_data(plannerData), m_day(plannerData.day),
       m_ui(std::make_unique<Ui::DailyPlannerWindow>())
 {
     runDialog = [](QDialog &dialog) { dialog.exec(); };

@@ -34,7 +34,8 @@ public:
     static constexpr int FixedWidth = 800;
     static constexpr int MinimumHeight = 600;
 
-    DailyPlannerWindow(Session &session, Services &services, PlannerData &data, QWidget *parent = nullptr);
+    DailyPlannerWindow(Session &session, Services &services, PlannerData &plannerData,
+                       QWidget *parent = nullptr);
     ~DailyPlannerWindow() override;
 
     // Filling by the launcher.

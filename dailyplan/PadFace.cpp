@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <qdrawutil.h>
 
+#include <array>
 #include <deque>
 
 using namespace Qt::StringLiterals;
@@ -41,8 +42,8 @@ struct FaceLayout
 
 struct FaceTemplate
 {
-    QPixmap picture[2]; // by "kept": the two buttons differ
-    QPixmap ticked;     // every check box ticked, to copy the ticked ones from
+    std::array<QPixmap, 2> picture; // by "kept": the two buttons differ
+    QPixmap ticked;                 // every check box ticked, to copy the ticked ones from
     FaceLayout layout;
 };
 

@@ -2,6 +2,7 @@
 
 #include "data/BarChart.h"
 #include "data/DaySerial.h"
+#include "data/JobSearch.h"
 
 #include <QRegularExpression>
 
@@ -27,19 +28,13 @@ QString isoDate(double serial)
 
 QString bareTitle(const QString &title)
 {
-    return BarChart::isStepManaged(title) ? title.mid(QStringLiteral("[STEP]").size()) : title;
+    return title.mid(JobSearch::titleSearchStart(title));
 }
 
 QString stateText(qint32 check)
 {
-    switch (check) {
-    case JobRecord::Done:
-        return u"完了"_s;
-    case JobRecord::InProgress:
-        return u"遂行中"_s;
-    default:
-        return u"未完"_s;
-    }
+    const bool known = check == JobRecord::Done || check == JobRecord::InProgress;
+    return JobSearch::stateText(known ? check : JobRecord::NotDone);
 }
 
 QString plainLines(const QString &text)

@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -145,6 +146,27 @@ QImage separator(const StepMonths &months, QSize size, qreal pixelRatio)
         textAt(p, StepChart::dayNumberX(c.column, c.date.day()), 1, QString::number(c.date.day()));
     }
     return image;
+}
+
+ChartPictures chartPictures(const StepMonths &months, QSize headerSize, QSize gridSize, qreal pixelRatio)
+{
+    struct Key
+    {
+        StepMonths months;
+        QSize headerSize;
+        QSize gridSize;
+        qreal pixelRatio = 0;
+        QString font;
+        bool operator==(const Key &) const = default;
+    };
+    static Key last;
+    static ChartPictures pictures;
+    const Key key{months, headerSize, gridSize, pixelRatio, QGuiApplication::font().key()};
+    if (!(key == last) || pictures.header.isNull()) {
+        pictures = {header(months, headerSize, pixelRatio), grid(months, gridSize, pixelRatio)};
+        last = key;
+    }
+    return pictures;
 }
 
 } // namespace StepChartPainter

@@ -44,4 +44,14 @@ QImage header(const StepMonths &months, QSize size, qreal pixelRatio = 1.0);
 QImage grid(const StepMonths &months, QSize size, qreal pixelRatio = 1.0);
 QImage separator(const StepMonths &months, QSize size, qreal pixelRatio = 1.0);
 
+// The header and the row grid, painted again only when the months, the sizes, the pixel ratio or
+// the application's font differ from those of the last call: a window opened again over the same
+// file copies them.
+struct ChartPictures
+{
+    QImage header;
+    QImage grid;
+};
+ChartPictures chartPictures(const StepMonths &months, QSize headerSize, QSize gridSize, qreal pixelRatio);
+
 } // namespace StepChartPainter

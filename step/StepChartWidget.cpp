@@ -3,12 +3,11 @@
 #include "platform/Hints.h"
 #include "step/StepChartPainter.h"
 #include "step/StepNames.h"
+#include "step/StepPanel.h"
 #include "step/StepPictureWidget.h"
 #include "step/StepStripWidget.h"
-#include "widgets/FixedColours.h"
 
 #include <QContextMenuEvent>
-#include <QFrame>
 #include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
@@ -22,17 +21,10 @@ const QString stripHint =
     u"|開始日から終了日までドラッグして,期間を設定します. 設定前に,右のオプションボタンを選択してください."_s;
 const QString surfaceHint = u"|右クリックすると,ポップアップメニューが表示されます."_s;
 
-void fillBackground(QWidget *w, const QColor &colour)
+StepPanel *panel(const QString &name, StepPanel::Bevel bevel, const QColor &colour, QWidget *parent)
 {
-    FixedColours::setBackground(w, QPalette::Window, colour);
-    w->setAutoFillBackground(true);
-}
-
-QFrame *panel(const QString &name, int style, QWidget *parent)
-{
-    auto *p = new QFrame(parent);
+    auto *p = new StepPanel(bevel, colour, parent);
     p->setObjectName(name);
-    p->setFrameStyle(style);
     return p;
 }
 
@@ -40,18 +32,15 @@ QFrame *panel(const QString &name, int style, QWidget *parent)
 
 StepChartWidget::StepChartWidget(QWidget *parent) : QWidget(parent)
 {
-    m_frame = panel(u"chartFrame"_s, QFrame::Panel | QFrame::Sunken, this);
-    m_headerPanel = panel(u"headerPanel"_s, QFrame::Panel | QFrame::Raised, m_frame);
-    fillBackground(m_headerPanel, StepColours::skyBlue);
+    m_frame = panel(u"chartFrame"_s, StepPanel::Bevel::Sunken, QColor(), this);
+    m_headerPanel = panel(u"headerPanel"_s, StepPanel::Bevel::Raised, StepColours::skyBlue, m_frame);
     m_headerPicture = new StepPictureWidget(m_headerPanel);
     m_headerPicture->setObjectName(u"headerPicture"_s);
 
     for (int r = 0; r < RowCount; ++r)
         buildRow(r);
 
-    m_separatorPanel = new QFrame(m_frame);
-    m_separatorPanel->setObjectName(u"separatorPanel"_s);
-    fillBackground(m_separatorPanel, StepColours::separator);
+    m_separatorPanel = panel(u"separatorPanel"_s, StepPanel::Bevel::None, StepColours::separator, m_frame);
     m_separatorPicture = new StepPictureWidget(m_separatorPanel);
     m_separatorPicture->setObjectName(u"separatorPicture"_s);
     m_separatorPanel->hide();
@@ -61,8 +50,7 @@ void StepChartWidget::buildRow(int r)
 {
     const QString number = QString::number(r);
     Row &row = m_rows[r];
-    row.panel = panel(u"rowPanel"_s + number, QFrame::Panel | QFrame::Raised, m_frame);
-    fillBackground(row.panel, StepColours::skyBlue);
+    row.panel = panel(u"rowPanel"_s + number, StepPanel::Bevel::Raised, StepColours::skyBlue, m_frame);
     row.grid = new StepPictureWidget(row.panel);
     row.grid->setObjectName(u"rowGrid"_s + number);
     Hints::set(row.grid, surfaceHint);
@@ -71,9 +59,8 @@ void StepChartWidget::buildRow(int r)
     // The object names of a row's parts end in its number: 0 for the overall row, 1..5 for the steps.
     for (int k = 0; k < 3; ++k) {
         const QString role = StepNames::role(Kind(k));
-        QFrame *stripPanel =
-            panel(role + u"StripPanel"_s + number, QFrame::Panel | QFrame::Sunken, row.panel);
-        fillBackground(stripPanel, StepColours::stripBackground[k]);
+        StepPanel *stripPanel = panel(role + u"StripPanel"_s + number, StepPanel::Bevel::Sunken,
+                                      StepColours::stripBackground[k], row.panel);
         stripPanel->installEventFilter(this);
         auto *strip =
             new StepStripWidget(StepColours::stripBackground[k], StepColours::bar(r, k), stripPanel);
@@ -92,17 +79,15 @@ void StepChartWidget::sizeChart(const StepMonths &months)
 
     m_headerPanel->setGeometry(1, StepChart::HeaderTop, s.row, StepChart::HeaderHeight);
     m_headerPicture->setGeometry(1, 1, s.row - 2, StepChart::HeaderPaintHeight);
-    m_headerPicture->setPicture(
-        StepChartPainter::header(months, m_headerPicture->size(), devicePixelRatioF()));
-
     // All six rows show the same grid.
-    const QImage grid =
-        StepChartPainter::grid(months, QSize(s.row - 2, StepChart::RowHeight - 2), devicePixelRatioF());
+    const StepChartPainter::ChartPictures pictures = StepChartPainter::chartPictures(
+        months, m_headerPicture->size(), QSize(s.row - 2, StepChart::RowHeight - 2), devicePixelRatioF());
+    m_headerPicture->setPicture(pictures.header);
     for (int r = 0; r < RowCount; ++r) {
         Row &row = m_rows[r];
         row.panel->setGeometry(1, StepChart::rowTop(r), s.row, StepChart::RowHeight);
         row.grid->setGeometry(1, 1, s.row - 2, StepChart::RowHeight - 2);
-        row.grid->setPicture(grid);
+        row.grid->setPicture(pictures.grid);
         for (int k = 0; k < 3; ++k) {
             row.stripPanel[k]->setGeometry(1, StepChart::StripTops[k], s.strip, StepChart::StripHeight);
             row.strip[k]->setGeometry(1, 1, s.strip - 2, StepChart::StripPaintHeight);
@@ -111,8 +96,10 @@ void StepChartWidget::sizeChart(const StepMonths &months)
 
     m_separatorPanel->setGeometry(1, m_separatorPanel->y(), s.separator, StepChart::SeparatorHeight);
     m_separatorPicture->setGeometry(1, 0, s.separator - 1, StepChart::SeparatorHeight);
-    m_separatorPicture->setPicture(
-        StepChartPainter::separator(months, m_separatorPicture->size(), devicePixelRatioF()));
+    // Painted when it shows: most openings never show it.
+    m_separatorPicture->setPicture({});
+    if (isSeparatorShown())
+        paintSeparator();
     m_separatorPanel->raise();
 
     m_frame->setGeometry(FrameLeft, 0, s.frame, Height);
@@ -167,8 +154,16 @@ bool StepChartWidget::isSeparatorShown() const
     return m_separatorPanel->isVisibleTo(this);
 }
 
+void StepChartWidget::paintSeparator()
+{
+    m_separatorPicture->setPicture(
+        StepChartPainter::separator(m_months, m_separatorPicture->size(), devicePixelRatioF()));
+}
+
 void StepChartWidget::showSeparatorAt(int row)
 {
+    if (m_separatorPicture->picture().isNull())
+        paintSeparator();
     m_separatorPanel->move(1, StepChart::separatorTop(row));
     m_separatorPanel->show();
     m_separatorPanel->raise();

@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-class QFrame;
+class StepPanel;
 class StepPictureWidget;
 class StepStripWidget;
 
@@ -57,18 +57,19 @@ protected:
 private:
     struct Row
     {
-        QFrame *panel = nullptr;
+        StepPanel *panel = nullptr;
         StepPictureWidget *grid = nullptr;
-        std::array<QFrame *, 3> stripPanel{};
+        std::array<StepPanel *, 3> stripPanel{};
         std::array<StepStripWidget *, 3> strip{};
     };
     void buildRow(int r);
+    void paintSeparator();
 
     StepMonths m_months;
-    QFrame *m_frame = nullptr;
-    QFrame *m_headerPanel = nullptr;
+    StepPanel *m_frame = nullptr;
+    StepPanel *m_headerPanel = nullptr;
     StepPictureWidget *m_headerPicture = nullptr;
-    QFrame *m_separatorPanel = nullptr;
+    StepPanel *m_separatorPanel = nullptr;
     StepPictureWidget *m_separatorPicture = nullptr;
     std::array<Row, RowCount> m_rows{};
 };

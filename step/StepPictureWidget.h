@@ -11,6 +11,7 @@ class StepPictureWidget final : public QWidget
 public:
     explicit StepPictureWidget(QWidget *parent = nullptr);
     void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

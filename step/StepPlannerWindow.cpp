@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/WindowPlacer.h"
+#include "step/BoxPictureStyle.h"
 #include "step/JobCommentsPopup.h"
 #include "step/StepCaptionsWidget.h"
 #include "step/StepChartPainter.h"
@@ -52,6 +53,7 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
     for (QLineEdit *box :
          {m_ui->dataNoEdit, m_ui->jobTitleEdit, m_ui->customerEdit, m_ui->jobNoEdit, m_ui->jobTypeEdit})
         box->installEventFilter(this);
+    useBoxPictures();
     for (QDateEdit *picker : {m_ui->periodStartEdit, m_ui->periodEndEdit}) {
         picker->setDisplayFormat(DateText::longDateFormat());
         picker->installEventFilter(this);
@@ -86,6 +88,21 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
 }
 
 StepPlannerWindow::~StepPlannerWindow() = default;
+
+// The job's and the rows' boxes and the radio buttons all stand on the window's own colour.
+void StepPlannerWindow::useBoxPictures()
+{
+    for (int r = 0; r < RowCount; ++r) {
+        for (int k = 0; k < 3; ++k)
+            m_ui->radioColumn->radio(r, Kind(k))->setStyle(BoxPictureStyle::instance());
+    }
+    QList<QLineEdit *> boxes = {m_ui->dataNoEdit, m_ui->jobTitleEdit, m_ui->customerEdit, m_ui->jobNoEdit,
+                                m_ui->jobTypeEdit};
+    for (int r = 0; r < RowCount; ++r)
+        boxes << m_ui->captionColumn->titleEdit(r);
+    for (QLineEdit *box : std::as_const(boxes))
+        box->setStyle(BoxPictureStyle::instance());
+}
 
 void StepPlannerWindow::buildStatusBar()
 {

@@ -71,6 +71,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void useBoxPictures();
     void buildStatusBar();
     void buildChartMenu();
     void scrollChart(int dx);

@@ -64,8 +64,8 @@ ColorComboBox::ColorComboBox(QWidget *parent) : QComboBox(parent)
     addItem(swatch(0), u"カスタム..."_s, 0);
     m_customIndex = count() - 1;
     setCurrentIndex(0);
-    pickColor = [](QWidget *parent, const QColor &initial) {
-        return QColorDialog::getColor(initial, parent, u"色の設定"_s);
+    pickColor = [](QWidget *owner, const QColor &initial) {
+        return QColorDialog::getColor(initial, owner, u"色の設定"_s);
     };
     connect(this, &QComboBox::activated, this, &ColorComboBox::onActivated);
 }

@@ -58,7 +58,7 @@ public:
     void setAppendEnabled(bool enabled) override { appendEnabled = enabled; }
     void setUpdateEnabled(bool enabled) override { updateEnabled = enabled; }
     void showMonthHeader(MonthKind kind) override { headers.append(kind); }
-    void showPastMonthHeader(int year, int month) override { pastHeaders.append({year, month}); }
+    void showPastMonthHeader(int year, int monthNumber) override { pastHeaders.append({year, monthNumber}); }
     void returnToMonth(MonthKind kind) override
     {
         month = kind;
