@@ -28,13 +28,17 @@ public:
     Converter(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
     ~Converter()
     {
-        if (m_cd != reinterpret_cast<iconv_t>(-1))
+        // iconv_open's failure value is a cast -1.
+        if (m_cd != reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
             iconv_close(m_cd);
     }
     Converter(const Converter &) = delete;
     Converter &operator=(const Converter &) = delete;
 
-    bool isValid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    bool isValid() const
+    {
+        return m_cd != reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
+    }
 
     // Converts as much as possible; returns false on an invalid or incomplete sequence at *consumed.
     bool convert(const char *in, size_t inLen, QByteArray &out, size_t *consumed)

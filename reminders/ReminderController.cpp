@@ -163,7 +163,8 @@ void ReminderController::act(quint32 id, const QString &key)
     const auto it = m_shown.constFind(id);
     if (it == m_shown.cend())
         return;
-    const Reminder reminder = *it;
+    // A copy: the slots the signals below reach may change m_shown.
+    const Reminder reminder = *it; // NOLINT(performance-unnecessary-copy-initialization)
     if (reminder.kind == Reminder::Kind::Jobs) {
         emit showJobsRequested();
     } else if (key == snoozeAction) {

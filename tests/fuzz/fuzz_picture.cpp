@@ -33,13 +33,13 @@ long long peakBytes = 0;
 
 void onMalloc(const volatile void *, size_t size)
 {
-    heldBytes += (long long)size;
+    heldBytes += static_cast<long long>(size);
     peakBytes = std::max(peakBytes, heldBytes);
 }
 
 void onFree(const volatile void *p)
 {
-    heldBytes -= (long long)__sanitizer_get_allocated_size(p);
+    heldBytes -= static_cast<long long>(__sanitizer_get_allocated_size(p));
 }
 
 const int hooksInstalled = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree);
