@@ -57,7 +57,8 @@ QFont withPointSize(QFont font, int pointSize)
 void drawLine(QPainter &painter, const QRect &box, const QString &text)
 {
     const QFontMetrics fm(painter.font());
-    ShapedText::drawAt(painter, box.left(), box.top() + (box.height() - fm.height()) / 2 + fm.ascent(), text);
+    const int top = box.top() + (box.height() - fm.height()) / 2; // whole pixels, as the widgets centre
+    ShapedText::drawAt(painter, box.left(), top + fm.ascent(), text);
 }
 
 // Draws the controls of a pad as the style draws the widgets, each at its own origin so that the
