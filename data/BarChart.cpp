@@ -127,7 +127,7 @@ BarColour barColour(int check)
 
 bool isStepManaged(const QString &title)
 {
-    return title.startsWith(QStringLiteral("[STEP]"));
+    return title.startsWith(JobRecord::StepMark);
 }
 
 QString captionText(const JobRecord &job, int dataNo)

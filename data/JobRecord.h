@@ -15,6 +15,9 @@ struct JobRecord
 
     enum Check : qint32 { NotDone = 0, Done = 1, InProgress = 2 };
 
+    // A job with a step file wears this at the start of its title.
+    static constexpr QStringView StepMark = u"[STEP]";
+
     qint32 dataNo = 0;
     double entryDate = 0.0;
     QString title;

@@ -12,8 +12,6 @@ namespace JobSearch {
 
 namespace {
 
-const QString stepPrefix = u"[STEP]"_s;
-
 // Katakana letters and iteration marks sit 0x60 above their hiragana; ヷ..ヺ have none.
 bool isFoldedKatakana(char16_t c)
 {
@@ -197,7 +195,7 @@ QList<Span> spansOf(const QString &text, const QStringList &words, int from)
 
 int titleSearchStart(const QString &title)
 {
-    return title.startsWith(stepPrefix) ? int(stepPrefix.size()) : 0;
+    return title.startsWith(JobRecord::StepMark) ? int(JobRecord::StepMark.size()) : 0;
 }
 
 QString monthText(int year, int month)

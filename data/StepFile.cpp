@@ -269,8 +269,7 @@ bool StepFile::clearPeriod(int group, StepKind kind, int revisionCount)
 
 QString StepFile::markedTitle(const QString &title)
 {
-    const QString mark = u"[STEP]"_s;
-    return title.startsWith(mark) ? title : mark + title;
+    return title.startsWith(JobRecord::StepMark) ? title : JobRecord::StepMark.toString() + title;
 }
 
 QString StepFile::folderName()
