@@ -24,12 +24,6 @@ namespace {
 const QString registerCaption = u"スタートアップに登録する(&R)"_s;
 const QString unregisterCaption = u"スタートアップ登録を解除する(&U)"_s;
 
-void showPath(QLineEdit *edit, const QString &path)
-{
-    edit->setText(path);
-    edit->setCursorPosition(0);
-}
-
 } // namespace
 
 SetupDialog::SetupDialog(Session &session, Services &services, SetupHost &host, Autostart &autostart,
@@ -107,7 +101,7 @@ void SetupDialog::fill()
     showAutostartCaption();
 
     for (Partner partner : {Partner::Pellmark, Partner::Trevant, Partner::Dossaro})
-        showPath(m_partners[size_t(partner)].edit, PartnerPrograms::of(partner).pathIn(config));
+        showPathFromStart(m_partners[size_t(partner)].edit, PartnerPrograms::of(partner).pathIn(config));
     m_picture->showConfigured();
 }
 
@@ -140,7 +134,7 @@ void SetupDialog::selectPartner(Partner partner)
         m_services.dialogs.inform(this, text, m_host.hostMessagePos());
         return;
     }
-    showPath(m_partners[size_t(partner)].edit, path);
+    showPathFromStart(m_partners[size_t(partner)].edit, path);
     m_session.config().*program.path = path;
 }
 

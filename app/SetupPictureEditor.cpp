@@ -16,15 +16,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void showPath(QLineEdit *edit, const QString &path)
+void showPathFromStart(QLineEdit *edit, const QString &path)
 {
     edit->setText(path);
     edit->setCursorPosition(0);
 }
-
-} // namespace
 
 SetupPictureEditor::SetupPictureEditor(Ui::SetupDialog &ui, Session &session, Services &services,
                                        SetupHost &host, QWidget *dialog)
@@ -53,7 +49,7 @@ SetupPictureEditor::SetupPictureEditor(Ui::SetupDialog &ui, Session &session, Se
 void SetupPictureEditor::showConfigured()
 {
     const Config &config = m_session.config();
-    showPath(m_ui.pictureNameEdit, config.picturePath);
+    showPathFromStart(m_ui.pictureNameEdit, config.picturePath);
     if (!config.picturePath.isEmpty() && QFileInfo::exists(config.picturePath)) {
         // Numbers from the file are kept to what the panel can show.
         m_ui.previewWidget->setGeometry(
@@ -93,7 +89,7 @@ void SetupPictureEditor::select()
         m_services.dialogs.fileError(m_dialog, FileOperation::Read, path, why, u"写真"_s);
         return;
     }
-    showPath(m_ui.pictureNameEdit, path);
+    showPathFromStart(m_ui.pictureNameEdit, path);
     m_session.config().picturePath = path;
     m_ui.previewWidget->setImage(image);
     initialize();

@@ -2,7 +2,9 @@
 
 #include <QObject>
 
+class QLineEdit;
 class QPushButton;
+class QString;
 class QWidget;
 class Session;
 class SetupHost;
@@ -44,3 +46,6 @@ private:
     SetupHost &m_host;
     QWidget *m_dialog;
 };
+
+// Shows `path` in `edit` from its start: the folder says more than the end of the name.
+void showPathFromStart(QLineEdit *edit, const QString &path);

@@ -1,7 +1,9 @@
-# Parsing Qt's headers is most of the build's time, so every library and test reuses one of two
+# Parsing Qt's headers is most of the build's time, so every library and test reuses one of three
 # precompiled sets of the Qt headers Wrenly includes most: Qt Core for data/ and export/, Widgets for
 # the rest.
-# (<QTest> stays out: it names the test's own folder, which differs in every test.)
+# Tests get a third set, the Widgets one with <QTest>: QtTest's headers cost each test a second and
+# a half. They would name each test's own folders (QT_TESTCASE_BUILDDIR/SOURCEDIR, which differ in
+# every test and so spoil a shared set); no test looks up its data by those, so tests go without.
 # WRENLY_PCH=OFF builds without them, to check that every file includes what it uses. On by default
 # with GCC only: clang refuses a header precompiled under other -D macros, and every test adds some.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
@@ -13,8 +15,12 @@ set(wrenly_pch_core <QByteArray> <QDate> <QDir> <QFile> <QFileInfo> <QList> <QSt
 set(wrenly_pch_gui ${wrenly_pch_core} <QAction> <QApplication> <QCheckBox> <QComboBox> <QDialog> <QFrame>
     <QLabel> <QLineEdit> <QListWidget> <QMenu> <QMouseEvent> <QPainter> <QPlainTextEdit> <QPointer>
     <QPushButton> <QScrollArea> <QStatusBar> <QTimer> <QWidget>)
+set(wrenly_pch_test ${wrenly_pch_gui} <QSignalSpy> <QTest>)
+get_target_property(wrenly_qttest_definitions Qt6::Test INTERFACE_COMPILE_DEFINITIONS)
+list(FILTER wrenly_qttest_definitions EXCLUDE REGEX "^QT_TESTCASE_")
+set_property(TARGET Qt6::Test PROPERTY INTERFACE_COMPILE_DEFINITIONS ${wrenly_qttest_definitions})
 if(WRENLY_PCH)
-    foreach(set core gui)
+    foreach(set core gui test)
         add_library(wrenly_pch_${set} OBJECT ${PROJECT_SOURCE_DIR}/cmake/pch/pch.cpp)
         set_target_properties(wrenly_pch_${set} PROPERTIES AUTOMOC OFF)
     endforeach()
@@ -22,9 +28,15 @@ if(WRENLY_PCH)
     target_precompile_headers(wrenly_pch_core PRIVATE ${wrenly_pch_core})
     target_link_libraries(wrenly_pch_gui PRIVATE Qt6::Widgets)
     target_precompile_headers(wrenly_pch_gui PRIVATE ${wrenly_pch_gui})
+    target_link_libraries(wrenly_pch_test PRIVATE Qt6::Widgets Qt6::Test)
+    target_precompile_headers(wrenly_pch_test PRIVATE ${wrenly_pch_test})
 endif()
 
-# wrenly_use_pch(TARGET core|gui)
+# Unity builds of the libraries (WRENLY_UNITY, on in the test command): each translation unit pays
+# about a second for the headers before its own code, eight files in one pay it once.
+option(WRENLY_UNITY "Build each library in batches of sources (faster from scratch)" OFF)
+
+# wrenly_use_pch(TARGET core|gui|test)
 function(wrenly_use_pch target set)
     if(WRENLY_PCH)
         target_precompile_headers(${target} REUSE_FROM wrenly_pch_${set})
@@ -39,6 +51,9 @@ function(wrenly_add_library)
     add_library(${L_NAME} STATIC ${L_SOURCES})
     target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
+    if(WRENLY_UNITY)
+        set_target_properties(${L_NAME} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+    endif()
     if(L_NAME STREQUAL "wrenly_data" OR L_NAME STREQUAL "wrenly_export")
         wrenly_use_pch(${L_NAME} core)
     else()
@@ -57,7 +72,9 @@ function(wrenly_add_test)
     endif()
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE Qt6::Test wrenly_testsupport ${T_LIBS})
-    wrenly_use_pch(${T_NAME} gui)
+    wrenly_use_pch(${T_NAME} test)
+    # The code under test keeps Release's -O3; the test's own code compiles a third faster at -O1.
+    target_compile_options(${T_NAME} PRIVATE $<$<CONFIG:Release>:-O1>)
     # A test includes its own moc output, so this file is empty: without the header set it builds in
     # no time instead of loading it (seconds, and a megabyte of object, in the sanitizer build).
     set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}_autogen/mocs_compilation.cpp

@@ -40,7 +40,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString unsavedText = u"未作成"_s;
-const QColor skyBlue(166, 202, 240);
 
 QString resizeNote()
 {
@@ -363,7 +362,7 @@ void DailyPlannerWindow::showCover()
         m_busyCover = new QLabel(u"処理中・・・"_s, this);
         m_busyCover->setObjectName(u"busyCover"_s);
         m_busyCover->setAlignment(Qt::AlignCenter);
-        setBackground(m_busyCover, skyBlue);
+        setBackground(m_busyCover, FixedColours::skyBlue());
         QFont coverFont = m_busyCover->font();
         coverFont.setPixelSize(24);
         m_busyCover->setFont(coverFont);

@@ -10,14 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QColor skyBlue(166, 202, 240);
-
-} // namespace
-
 JobsInProgressPanel::JobsInProgressPanel(QWidget *parent)
-    : m_ui(std::make_unique<Ui::DailyPlannerJobsPanel>()), m_frame(new ColorFrame(skyBlue, parent))
+    : m_ui(std::make_unique<Ui::DailyPlannerJobsPanel>()),
+      m_frame(new ColorFrame(FixedColours::skyBlue(), parent))
 {
     m_ui->setupUi(m_frame);
     // The panel is painted sky blue: its labels are black whatever the theme.
@@ -26,7 +21,7 @@ JobsInProgressPanel::JobsInProgressPanel(QWidget *parent)
         l->adjustSize();
     }
     setCount(0);
-    m_rows = new ColorFrame(skyBlue);
+    m_rows = new ColorFrame(FixedColours::skyBlue());
     m_rows->resize(JobRowWidget::RowWidth + 2, 0);
     m_ui->jobsScrollArea->setWidget(m_rows);
     Hints::set(m_ui->jobsScrollArea, u"遂行中ジョブ|今月と前月のジョブのうち,本日遂行中のものの一覧です"_s);

@@ -7,6 +7,7 @@
 #include "platform/Hints.h"
 #include "platform/Services.h"
 #include "platform/WindowPlacer.h"
+#include "widgets/FixedColours.h"
 #include "widgets/InstantMnemonics.h"
 
 #include <QApplication>
@@ -18,11 +19,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QColor skyBlue(166, 202, 240);
-
-} // namespace
+namespace {} // namespace
 
 RoutineSettingsDialog::RoutineSettingsDialog(RoutineBook &routines, const ListBook &lists, Services &services,
                                              const QString &routineFile, QWidget *parent)
@@ -51,7 +48,7 @@ RoutineSettingsDialog::RoutineSettingsDialog(RoutineBook &routines, const ListBo
     m_busyCover->setAlignment(Qt::AlignCenter);
     m_busyCover->setAutoFillBackground(true);
     QPalette cover = m_busyCover->palette();
-    cover.setColor(QPalette::Window, skyBlue);
+    cover.setColor(QPalette::Window, FixedColours::skyBlue());
     cover.setColor(QPalette::WindowText, Qt::white);
     m_busyCover->setPalette(cover);
     QFont coverFont = m_busyCover->font();
@@ -143,7 +140,7 @@ void RoutineSettingsDialog::paintEvent(QPaintEvent *event)
 {
     // Painted, not given as a palette: see ColorFrame.
     QPainter painter(this);
-    painter.fillRect(rect(), skyBlue);
+    painter.fillRect(rect(), FixedColours::skyBlue());
     QDialog::paintEvent(event);
 }
 

@@ -15,6 +15,12 @@ inline QColor text()
     return QColor(0, 0, 0);
 }
 
+// The daily planner's lists, covers and panels.
+inline QColor skyBlue()
+{
+    return QColor(166, 202, 240);
+}
+
 // Fixes the colours of text on `widget` and its children: labels, check boxes and the like
 // (WindowText), and with `boxes` the text in its boxes and views (Text) too. The rest of the palette
 // stays the theme's.
