@@ -11,6 +11,18 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
 else()
     option(WRENLY_PCH "Reuse precompiled Qt headers across targets" OFF)
 endif()
+
+# wrenly_test_code(TARGET): the tests' own code, most of a build's time, compiles without what
+# serves only the code under test: Release's optimisation (the libraries keep -O3) and UBSan's checks
+# (the libraries keep them; AddressSanitizer stays, tests handle widgets' lifetimes themselves).
+# The test header set gets the same options, or no test could use it.
+function(wrenly_test_code target)
+    target_compile_options(${target} PRIVATE $<$<CONFIG:Release>:-O0>)
+    if("undefined" IN_LIST WRENLY_SANITIZE)
+        target_compile_options(${target} PRIVATE -fno-sanitize=undefined)
+    endif()
+endfunction()
+
 set(wrenly_pch_core <QByteArray> <QDate> <QDir> <QFile> <QFileInfo> <QList> <QString> <QStringList>)
 set(wrenly_pch_gui ${wrenly_pch_core} <QAction> <QApplication> <QCheckBox> <QComboBox> <QDialog> <QFrame>
     <QLabel> <QLineEdit> <QListWidget> <QMenu> <QMouseEvent> <QPainter> <QPlainTextEdit> <QPointer>
@@ -30,6 +42,7 @@ if(WRENLY_PCH)
     target_precompile_headers(wrenly_pch_gui PRIVATE ${wrenly_pch_gui})
     target_link_libraries(wrenly_pch_test PRIVATE Qt6::Widgets Qt6::Test)
     target_precompile_headers(wrenly_pch_test PRIVATE ${wrenly_pch_test})
+    wrenly_test_code(wrenly_pch_test)
 endif()
 
 # Unity builds of the libraries (WRENLY_UNITY, on in the test command): each translation unit pays
@@ -73,8 +86,7 @@ function(wrenly_add_test)
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE Qt6::Test wrenly_testsupport ${T_LIBS})
     wrenly_use_pch(${T_NAME} test)
-    # The code under test keeps Release's -O3; the test's own code compiles a third faster at -O1.
-    target_compile_options(${T_NAME} PRIVATE $<$<CONFIG:Release>:-O1>)
+    wrenly_test_code(${T_NAME})
     # A test includes its own moc output, so this file is empty: without the header set it builds in
     # no time instead of loading it (seconds, and a megabyte of object, in the sanitizer build).
     set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}_autogen/mocs_compilation.cpp
