@@ -2,11 +2,13 @@
 #include "ui_DailyPlannerJobsPanel.h"
 
 #include "platform/Hints.h"
+#include "widgets/BoxPictureStyle.h"
 #include "widgets/ColorFrame.h"
 #include "widgets/FixedColours.h"
 #include "widgets/JobRowWidget.h"
 
 #include <QLabel>
+#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +26,7 @@ JobsInProgressPanel::JobsInProgressPanel(QWidget *parent)
     m_rows = new ColorFrame(FixedColours::skyBlue());
     m_rows->resize(JobRowWidget::RowWidth + 2, 0);
     m_ui->jobsScrollArea->setWidget(m_rows);
+    m_ui->jobsScrollArea->verticalScrollBar()->setStyle(BoxPictureStyle::instance());
     Hints::set(m_ui->jobsScrollArea, u"遂行中ジョブ|今月と前月のジョブのうち,本日遂行中のものの一覧です"_s);
 }
 

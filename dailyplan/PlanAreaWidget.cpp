@@ -8,6 +8,7 @@
 #include "data/DayPlan.h"
 #include "data/SjisCodec.h"
 #include "platform/Hints.h"
+#include "widgets/BoxPictureStyle.h"
 #include "widgets/ColorFrame.h"
 #include "widgets/FixedColours.h"
 
@@ -37,6 +38,8 @@ PlanAreaWidget::PlanAreaWidget(SchedulePadHost &host, DayPlan &day, QWidget *par
     setObjectName(u"planArea"_s);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A bar as tall as the window: the style's gradients cost more than painting the pads.
+    verticalScrollBar()->setStyle(BoxPictureStyle::instance());
     setWidgetResizable(false);
     buildPlan();
     buildFirstUseHint();

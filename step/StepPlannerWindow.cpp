@@ -8,7 +8,6 @@
 #include "platform/Services.h"
 #include "platform/Shutter.h"
 #include "platform/WindowPlacer.h"
-#include "step/BoxPictureStyle.h"
 #include "step/JobCommentsPopup.h"
 #include "step/StepCaptionsWidget.h"
 #include "step/StepChartPainter.h"
@@ -18,6 +17,7 @@
 #include "step/StepNames.h"
 #include "step/StepNotebookWidget.h"
 #include "step/StepRadiosWidget.h"
+#include "widgets/BoxPictureStyle.h"
 #include "widgets/InstantMnemonics.h"
 
 #include "ui_StepPlannerWindow.h"
@@ -89,7 +89,8 @@ StepPlannerWindow::StepPlannerWindow(const QString &exeDir, Services &services, 
 
 StepPlannerWindow::~StepPlannerWindow() = default;
 
-// The job's and the rows' boxes and the radio buttons all stand on the window's own colour.
+// The job's and the rows' boxes, the radio buttons and the chart's scroll bar all stand on the
+// window's own colour.
 void StepPlannerWindow::useBoxPictures()
 {
     for (int r = 0; r < RowCount; ++r) {
@@ -102,6 +103,7 @@ void StepPlannerWindow::useBoxPictures()
         boxes << m_ui->captionColumn->titleEdit(r);
     for (QLineEdit *box : std::as_const(boxes))
         box->setStyle(BoxPictureStyle::instance());
+    m_ui->chartScrollArea->horizontalScrollBar()->setStyle(BoxPictureStyle::instance());
 }
 
 void StepPlannerWindow::buildStatusBar()
