@@ -270,6 +270,14 @@ void MainWindow::loadMonths()
     m_records->startWithCurrentFile();
 }
 
+void MainWindow::keepSpareWindows()
+{
+    // After the first screen, its blink and the reminders' first look have had their turn.
+    constexpr int AfterStartMs = 300;
+    m_stepLauncher->keepSpareWindow(AfterStartMs);
+    m_dailyPlanLauncher->keepSpareWindow(AfterStartMs + 100);
+}
+
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);

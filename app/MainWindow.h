@@ -80,6 +80,9 @@ public:
     void restoreFromTray();
     // Closes the views and goes to the tray.
     void moveToTray();
+    // Keeps the two planners' windows built ahead while the program is idle (not in tests, which
+    // open their own).
+    void keepSpareWindows();
     bool isTrayShown() const;
     QMenu *trayMenu();
     // A second start asked this one to come forward.

@@ -128,6 +128,7 @@ int runWindow(QApplication &app, const CommandLine &commandLine, SingleInstance 
     else
         window.show();
     shown = &window;
+    window.keepSpareWindows();
     reminders.start();
     for (const QString &problem : {folderProblem, instance.problem()})
         if (!problem.isEmpty())

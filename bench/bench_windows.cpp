@@ -20,6 +20,7 @@
 #include "support/Fakes.h"
 #include "support/TestFolder.h"
 #include "views/ViewManager.h"
+#include "widgets/SpareWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -257,16 +258,28 @@ void measurePlanner(const Plan &plan, const QString &folderPath, FakeServices &f
     DailyPlanLauncher launcher(session, fakes.services, host);
     launcher.confirmFirstUse = [](QWidget *) { return true; };
     std::unique_ptr<DailyPlannerWindow> planner;
+    const auto open = [&] {
+        planner = launcher.prepare();
+        planner->show();
+        return static_cast<QWidget *>(planner.get());
+    };
+    const auto close = [&] {
+        planner->reject();
+        planner.reset();
+    };
+    measureView(plan, u"planner"_s, "daily planner (24 pads)", open, close, 30);
+    // As the program opens it: from the window the launcher built while the program was idle.
+    const auto awaitSpare = [&] {
+        launcher.keepSpareWindow(0);
+        while (!launcher.hasSpareWindow())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    };
+    awaitSpare();
     measureView(
-        plan, u"planner"_s, "daily planner (24 pads)",
+        plan, u"planner"_s, "  from the spare window", open,
         [&] {
-            planner = launcher.prepare();
-            planner->show();
-            return static_cast<QWidget *>(planner.get());
-        },
-        [&] {
-            planner->reject();
-            planner.reset();
+            close();
+            awaitSpare();
         },
         30);
 }
@@ -295,6 +308,25 @@ void measureStep(const Plan &plan, TestFolder &folder, FakeServices &fakes)
             return static_cast<QWidget *>(stepWindow.get());
         },
         [&] { stepWindow.reset(); }, 30);
+
+    // As the program opens it: from the window its launcher built while the program was idle.
+    SpareWindow<StepPlannerWindow> spare(
+        [&] { return std::make_unique<StepPlannerWindow>(folder.path(), fakes.services); });
+    spare.prepareNow();
+    measureView(
+        plan, u"step"_s, "  from the spare window",
+        [&] {
+            stepWindow = spare.take();
+            stepWindow->sizeChart(step.months);
+            stepWindow->showStepFile(folder.file(u"bench.vxs"_s), step);
+            stepWindow->show();
+            return static_cast<QWidget *>(stepWindow.get());
+        },
+        [&] {
+            stepWindow.reset();
+            spare.prepareNow();
+        },
+        30);
 }
 
 } // namespace

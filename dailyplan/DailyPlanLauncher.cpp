@@ -18,8 +18,18 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The next spare window is built once the user has had time to look at what the last one left.
+constexpr int SpareDelayMs = 1000;
+
+} // namespace
+
 DailyPlanLauncher::DailyPlanLauncher(Session &session, Services &services, DailyPlanHost &host)
-    : m_session(session), m_services(services), m_host(host), m_data(std::make_unique<PlannerData>())
+    : m_session(session), m_services(services), m_host(host), m_data(std::make_unique<PlannerData>()),
+      m_spare([this] {
+          return std::make_unique<DailyPlannerWindow>(m_session, m_services, *m_data, m_host.hostWindow());
+      })
 {
     confirmFirstUse = [](QWidget *parent) {
         DailyPlannerFirstUseDialog dialog(parent);
@@ -40,11 +50,20 @@ QString DailyPlanLauncher::monthFolderFailedText()
     return u"今月のデータフォルダの作成に失敗しました.\r\n\r\n[Dawnpad]の起動を中止します."_s;
 }
 
+void DailyPlanLauncher::keepSpareWindow(int delayMs)
+{
+    m_keepSpare = true;
+    m_spare.prepareLater(delayMs);
+}
+
 void DailyPlanLauncher::open()
 {
     std::unique_ptr<DailyPlannerWindow> window = prepare();
     if (window)
         showModal(*window);
+    window.reset();
+    if (m_keepSpare)
+        m_spare.prepareLater(SpareDelayMs);
 }
 
 std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
@@ -63,7 +82,7 @@ std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()
     }
     m_host.closeModelessViews();
 
-    auto window = std::make_unique<DailyPlannerWindow>(m_session, m_services, *m_data, parent);
+    std::unique_ptr<DailyPlannerWindow> window = m_spare.take();
     QObject::connect(window->helpContentsAction(), &QAction::triggered, window.get(),
                      [this] { m_host.showHelp({}); });
     QObject::connect(window->helpPageAction(), &QAction::triggered, window.get(),

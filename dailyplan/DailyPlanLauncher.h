@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/SafeFile.h"
+#include "widgets/SpareWindow.h"
 
 #include <QDate>
 
@@ -35,6 +36,11 @@ public:
 
     PlannerData &data() { return *m_data; }
 
+    // From now on keeps a planner window built ahead, the first one `delayMs` from now and each
+    // next one a while after the last has closed, so that opening costs only filling and showing.
+    void keepSpareWindow(int delayMs);
+    bool hasSpareWindow() const { return m_spare.isReady(); }
+
     static QString rootFolderFailedText();
     static QString monthFolderFailedText();
 
@@ -46,4 +52,6 @@ private:
     Services &m_services;
     DailyPlanHost &m_host;
     std::unique_ptr<PlannerData> m_data;
+    SpareWindow<DailyPlannerWindow> m_spare;
+    bool m_keepSpare = false;
 };

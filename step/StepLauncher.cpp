@@ -16,9 +16,27 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The next spare window is built once the user has had time to look at what the last one left.
+constexpr int SpareDelayMs = 1000;
+
+} // namespace
+
 StepLauncher::StepLauncher(Session &session, Services &services, StepHost &host)
-    : m_session(session), m_services(services), m_host(host), m_run([](QDialog &d) { return d.exec(); })
+    : m_session(session), m_services(services), m_host(host), m_run([](QDialog &d) { return d.exec(); }),
+      m_spare([this] {
+          return std::make_unique<StepPlannerWindow>(m_session.exeDir(), m_services, m_host.hostWindow());
+      })
 {}
+
+StepLauncher::~StepLauncher() = default;
+
+void StepLauncher::keepSpareWindow(int delayMs)
+{
+    m_keepSpare = true;
+    m_spare.prepareLater(delayMs);
+}
 
 QString StepLauncher::stepDir() const
 {
@@ -126,12 +144,15 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
         return false;
     }
 
-    StepPlannerWindow window(m_session.exeDir(), m_services, m_host.hostWindow());
+    std::unique_ptr<StepPlannerWindow> window = m_spare.take();
     if (hints)
-        window.showHintsInStatusBar();
-    window.setHelpHandler([this](const QString &page) { m_host.showHelp(page); });
-    window.sizeChart(step.months);
-    window.showStepFile(path, step, snapshot);
-    m_run(window);
+        window->showHintsInStatusBar();
+    window->setHelpHandler([this](const QString &page) { m_host.showHelp(page); });
+    window->sizeChart(step.months);
+    window->showStepFile(path, step, snapshot);
+    m_run(*window);
+    window.reset();
+    if (m_keepSpare)
+        m_spare.prepareLater(SpareDelayMs);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/SpareWindow.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -22,11 +24,16 @@ public:
     using ModalRunner = std::function<int(QDialog &)>;
 
     StepLauncher(Session &session, Services &services, StepHost &host);
+    ~StepLauncher();
 
     void openForShownJob();
     void openFromFile();
 
     void setModalRunner(ModalRunner runner) { m_run = std::move(runner); }
+    // From now on keeps a planner window built ahead, the first one `delayMs` from now and each
+    // next one a while after the last has closed, so that opening costs only filling and showing.
+    void keepSpareWindow(int delayMs);
+    bool hasSpareWindow() const { return m_spare.isReady(); }
     QString stepDir() const;
 
 private:
@@ -39,4 +46,6 @@ private:
     Services &m_services;
     StepHost &m_host;
     ModalRunner m_run;
+    SpareWindow<StepPlannerWindow> m_spare;
+    bool m_keepSpare = false;
 };

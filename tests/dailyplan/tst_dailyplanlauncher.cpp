@@ -61,6 +61,7 @@ private slots:
     void inProgress_rowsInOrderAndCount();
     void inProgress_noneListed();
     void afterMidnight_jobsKeepTheirMonth();
+    void existingDayFile_isLoadedAtOnce_data();
     void existingDayFile_isLoadedAtOnce();
     void unreadableFiles_reportedAndPlannerNotOpened_data();
     void unreadableFiles_reportedAndPlannerNotOpened();
@@ -207,9 +208,21 @@ void TestDailyPlanLauncher::afterMidnight_jobsKeepTheirMonth()
     QCOMPARE(p.session.monthNumber(MonthKind::Current), 12);
 }
 
+void TestDailyPlanLauncher::existingDayFile_isLoadedAtOnce_data()
+{
+    QTest::addColumn<bool>("fromSpare");
+    QTest::newRow("window made at opening") << false;
+    QTest::newRow("window built ahead") << true;
+}
+
 void TestDailyPlanLauncher::existingDayFile_isLoadedAtOnce()
 {
+    QFETCH(bool, fromSpare);
     Planner p;
+    if (fromSpare) {
+        p.launcher.keepSpareWindow(0);
+        QTRY_VERIFY(p.launcher.hasSpareWindow());
+    }
     DayFile d;
     d.sourcePath = "C:\\Wrenly\\AUBREL\\Y200512\\Y2005125.dtf";
     d.createdOn = DaySerial::fromDate(QDate(2005, 12, 1));
@@ -228,6 +241,7 @@ void TestDailyPlanLauncher::existingDayFile_isLoadedAtOnce()
     d.diary.title1 = u"日記"_s;
     p.dir.write(u"AUBREL/Y200512/Y2005125.dtf"_s, d.toBytes());
     QVERIFY(p.open());
+    QVERIFY(!p.launcher.hasSpareWindow());
     QCOMPARE(p.confirmations, 0);
     QVERIFY(p.pad(1) && p.pad(2) && !p.pad(3));
     QCOMPARE(p.pad(2)->pos(), QPoint(351, 341));

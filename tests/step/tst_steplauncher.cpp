@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -81,6 +82,7 @@ private slots:
     void confirmCancelled_nothingHappens();
     void folderCannotBeCreated_tellsAndStops();
     void openingTwice_createsOnceAndShowsSaved();
+    void spareWindow_servesOneOpening_nextStartsClean();
     void previousMonthInJanuary_opensDecemberOfLastYear();
     void unsavedJob_tellsAndStops_data();
     void unsavedJob_tellsAndStops();
@@ -284,6 +286,33 @@ void TestStepLauncher::openingTwice_createsOnceAndShowsSaved()
     QCOMPARE(m_shown[0].loaded.groups[1].groupTitle, u"調査"_s);
     QCOMPARE(m_shown[0].loaded.startDate, serial(2005, 1, 18));
     QCOMPARE(QDir(m_folder->file(u"STEP"_s)).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestStepLauncher::spareWindow_servesOneOpening_nextStartsClean()
+{
+    storeJob(MonthKind::Current, 3, u"設計"_s);
+    m_launcher->keepSpareWindow(0);
+    QTRY_VERIFY(m_launcher->hasSpareWindow());
+    QPointer<QDialog> first;
+    expect([](QDialog &) { return int(QDialog::Accepted); });
+    // Edits left unsaved in the first window must not show in the next one.
+    expect([&first](QDialog &d) {
+        first = &d;
+        d.findChild<QLineEdit *>(u"rowTitleEdit1"_s)->setText(u"調査"_s);
+        return int(QDialog::Rejected);
+    });
+    m_launcher->openForShownJob();
+    QVERIFY(first.isNull());
+    QVERIFY(!m_launcher->hasSpareWindow());
+
+    QTRY_VERIFY_WITH_TIMEOUT(m_launcher->hasSpareWindow(), 5000);
+    QString rowTitle = u"?"_s;
+    expect([&rowTitle](QDialog &d) {
+        rowTitle = d.findChild<QLineEdit *>(u"rowTitleEdit1"_s)->text();
+        return int(QDialog::Rejected);
+    });
+    m_launcher->openForShownJob();
+    QCOMPARE(rowTitle, QString());
 }
 
 void TestStepLauncher::previousMonthInJanuary_opensDecemberOfLastYear()
