@@ -4,7 +4,8 @@
 // window started the same way.
 //   bench_windows [rounds] [start|list|graph|planner|step]
 // Each figure is the median of `rounds` openings (default 15), from the call that opens the window
-// to the window shown and painted (QWidget::grab).
+// to the window painted off screen (QWidget::grab: the program's own work), and again until it is
+// painted on screen (mapped by the window system, exposed, painted and flushed: what a user sees).
 
 #include "app/MainWindow.h"
 #include "dailyplan/DailyPlanHost.h"
@@ -28,6 +29,7 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -145,6 +147,26 @@ double bareOpen(QSize size, int children)
     });
 }
 
+// Until the window system has mapped `w` and Qt has painted it on screen, as a user sees it open:
+// the server answers the mapping with an Expose event, on which Qt paints and flushes the window.
+void waitPainted(QWidget *w)
+{
+    while (!w->windowHandle() || !w->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::sendPostedEvents();
+}
+
+// A bare widget of the given size, shown until painted on screen.
+double bareShown(QSize size)
+{
+    return timeOnce([&] {
+        QWidget w;
+        w.resize(size);
+        w.show();
+        waitPainted(&w);
+    });
+}
+
 // What the event loop would do between openings: deletions, layouts, updates. Left waiting, the
 // queue of posted events grows and every widget's destruction scans it.
 void settle()
@@ -224,7 +246,7 @@ void measureView(const Plan &plan, const QString &key, const char *what,
 {
     if (!plan.wants(key))
         return;
-    std::vector<double> ours, bare, crowded;
+    std::vector<double> ours, bare, crowded, oursShown, bareShownMs;
     QSize size;
     int children = 0;
     for (int i = 0; i < plan.rounds; ++i) {
@@ -238,8 +260,14 @@ void measureView(const Plan &plan, const QString &key, const char *what,
         settle();
         bare.push_back(bareOpen(size, 0));
         crowded.push_back(bareOpen(size, children));
+        oursShown.push_back(timeOnce([&] { waitPainted(open()); }));
+        close();
+        settle();
+        bareShownMs.push_back(bareShown(size));
+        settle();
     }
     report(what, ours, bare, crowded);
+    report("  painted on screen", oursShown, bareShownMs);
     const long before = heapKiB();
     for (int i = 0; i < openings; ++i) {
         open()->grab();
