@@ -156,6 +156,16 @@ void waitPainted(QWidget *w)
     QCoreApplication::sendPostedEvents();
 }
 
+// After a window on screen has closed: the server exposes what it covered (the main window), which
+// repaints; that belongs to the closing, not to the next opening.
+void settleOnScreen()
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 30)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
 // A bare widget of the given size, shown until painted on screen.
 double bareShown(QSize size)
 {
@@ -257,14 +267,14 @@ void measureView(const Plan &plan, const QString &key, const char *what,
             children = int(w->findChildren<QWidget *>().size());
         }));
         close();
-        settle();
+        settleOnScreen();
         bare.push_back(bareOpen(size, 0));
         crowded.push_back(bareOpen(size, children));
         oursShown.push_back(timeOnce([&] { waitPainted(open()); }));
         close();
-        settle();
+        settleOnScreen();
         bareShownMs.push_back(bareShown(size));
-        settle();
+        settleOnScreen();
     }
     report(what, ours, bare, crowded);
     report("  painted on screen", oursShown, bareShownMs);
