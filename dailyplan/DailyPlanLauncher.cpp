@@ -18,13 +18,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The next spare window is built once the user has had time to look at what the last one left.
-constexpr int SpareDelayMs = 1000;
-
-} // namespace
-
 DailyPlanLauncher::DailyPlanLauncher(Session &session, Services &services, DailyPlanHost &host)
     : m_session(session), m_services(services), m_host(host), m_data(std::make_unique<PlannerData>()),
       m_spare([this] {
@@ -52,8 +45,7 @@ QString DailyPlanLauncher::monthFolderFailedText()
 
 void DailyPlanLauncher::keepSpareWindow(int delayMs)
 {
-    m_keepSpare = true;
-    m_spare.prepareLater(delayMs);
+    m_spare.keep(delayMs);
 }
 
 void DailyPlanLauncher::open()
@@ -62,8 +54,7 @@ void DailyPlanLauncher::open()
     if (window)
         showModal(*window);
     window.reset();
-    if (m_keepSpare)
-        m_spare.prepareLater(SpareDelayMs);
+    m_spare.windowClosed();
 }
 
 std::unique_ptr<DailyPlannerWindow> DailyPlanLauncher::prepare()

@@ -53,5 +53,4 @@ private:
     DailyPlanHost &m_host;
     std::unique_ptr<PlannerData> m_data;
     SpareWindow<DailyPlannerWindow> m_spare;
-    bool m_keepSpare = false;
 };

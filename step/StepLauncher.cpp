@@ -16,13 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The next spare window is built once the user has had time to look at what the last one left.
-constexpr int SpareDelayMs = 1000;
-
-} // namespace
-
 StepLauncher::StepLauncher(Session &session, Services &services, StepHost &host)
     : m_session(session), m_services(services), m_host(host), m_run([](QDialog &d) { return d.exec(); }),
       m_spare([this] {
@@ -34,8 +27,7 @@ StepLauncher::~StepLauncher() = default;
 
 void StepLauncher::keepSpareWindow(int delayMs)
 {
-    m_keepSpare = true;
-    m_spare.prepareLater(delayMs);
+    m_spare.keep(delayMs);
 }
 
 QString StepLauncher::stepDir() const
@@ -152,7 +144,6 @@ bool StepLauncher::showStepWindow(const QString &path, bool hints)
     window->showStepFile(path, step, snapshot);
     m_run(*window);
     window.reset();
-    if (m_keepSpare)
-        m_spare.prepareLater(SpareDelayMs);
+    m_spare.windowClosed();
     return true;
 }

@@ -47,5 +47,4 @@ private:
     StepHost &m_host;
     ModalRunner m_run;
     SpareWindow<StepPlannerWindow> m_spare;
-    bool m_keepSpare = false;
 };

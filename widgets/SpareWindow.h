@@ -11,7 +11,8 @@
 
 // One window built ahead, while the program is idle, so that opening it costs only filling and
 // showing it: making a planner's controls and its native window is most of its opening time. A spare
-// serves one opening; the owner asks for the next one when the event loop is free again.
+// serves one opening, so nothing of one session in the window reaches the next; once kept, the next
+// spare is built a while after the last window has closed.
 template <typename Window> class SpareWindow final
 {
 public:
@@ -23,6 +24,19 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, [this] { build(); });
     }
 
+    // From now on keeps a spare: the first one `delayMs` from now.
+    void keep(int delayMs)
+    {
+        m_kept = true;
+        prepareLater(delayMs);
+    }
+    // The window taken last has closed: the next spare comes when the user has had time to look at
+    // what that window left.
+    void windowClosed()
+    {
+        if (m_kept)
+            prepareLater(AgainAfterMs);
+    }
     // Builds the spare once the event loop has been free for `delayMs`, unless one is ready.
     void prepareLater(int delayMs)
     {
@@ -60,7 +74,10 @@ private:
             QAccessible::queryAccessibleInterface(child);
     }
 
+    static constexpr int AgainAfterMs = 1000;
+
     Make m_make;
     std::unique_ptr<Window> m_spare;
     QTimer m_timer;
+    bool m_kept = false;
 };
