@@ -30,8 +30,8 @@ public:
         m_kept = true;
         prepareLater(delayMs);
     }
-    // The window taken last has closed: the next spare comes when the user has had time to look at
-    // what that window left.
+    // The window taken last has closed: the next spare comes once the windows under it have
+    // repainted, long before a user could ask for it again.
     void windowClosed()
     {
         if (m_kept)
@@ -74,7 +74,7 @@ private:
             QAccessible::queryAccessibleInterface(child);
     }
 
-    static constexpr int AgainAfterMs = 1000;
+    static constexpr int AgainAfterMs = 250;
 
     Make m_make;
     std::unique_ptr<Window> m_spare;
