@@ -60,15 +60,15 @@ void BoxPictureStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
                          ratio,
                          option->direction};
     const QPixmap shown = picture(key, *option, [&](QPainter &p) {
-        if (frame) {
-            QStyleOptionFrame moved = *frame;
+        // The frame's own fields (its line width) go along with the moved rectangle.
+        const auto drawMoved = [&](auto moved) {
             moved.rect.moveTopLeft(QPoint(0, 0));
             QProxyStyle::drawPrimitive(element, &moved, &p, widget);
-        } else {
-            QStyleOption moved = *option;
-            moved.rect.moveTopLeft(QPoint(0, 0));
-            QProxyStyle::drawPrimitive(element, &moved, &p, widget);
-        }
+        };
+        if (frame)
+            drawMoved(*frame);
+        else
+            drawMoved(*option);
     });
     painter->drawPixmap(option->rect.topLeft(), shown);
 }
